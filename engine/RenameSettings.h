@@ -1,0 +1,122 @@
+#pragma once
+
+#include "platform/TimeFormat.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CFileEntry;
+class CRegistryStore;
+
+// Rename modes as the mode combo lists them (the combo index is the mode).
+enum RenameModeValue : int {
+    kModeRenumber = 0,
+    kModeOldName = 1,
+    kModeCharKind = 2,
+    kModeReplace = 3,
+    kModeRangeReplace = 4,
+    kModeInsert = 5,
+    kModeFormat = 6,
+    kModeFromFile = 7,
+    kModeNumberedDirs = 9,
+    kModeConcatenate = 11,
+    kModeStoreDefaults = 13, // command row, never stored as the mode
+};
+
+// Everything that decides what a run does to the candidate entries: the mode,
+// the parameters of every mode, the output and the unification. A plain value.
+class CRenameSettings {
+public:
+    CRenameSettings();
+
+    // Copies every persisted field; IsInBatch and InputLines stay as they are.
+    void CopyFrom(const CRenameSettings &other);
+
+    // Persisted fields, in the order they are stored.
+    int RenameMode = 0;
+    int ObjMode = 0; // 0 files, 1 folders
+    std::string RenumStr1;
+    std::string RenumStr2;
+    std::string RenumExtension;
+    int NumberWidth = 3;
+    int NumberStart = 1;
+    int NumberStep = 1;
+    int IsRenumExtensionChange = 0;
+    int IsIncrement = 0;
+    std::string OrgStr1;
+    std::string OrgStr2;
+    std::string OrgExtension;
+    int IsOrgExtensionChange = 0;
+    int IsCase = 0;
+    int IsConvNum = 0;
+    int IsConvAlpha = 0;
+    int IsConvKana = 0;
+    int FileCase = 0; // 0 unchanged, 1 upper, 2 lower, 3 capitalised
+    int ExtensionCase = 0;
+    int ConvNum = 0; // 0 half width, 1 full width
+    int ConvAlpha = 0;
+    int ConvKana = 0;
+    std::string ReplaceStr1;
+    std::string ReplaceStr2;
+    int IsReplaceCase = 0;
+    int ReplaceMode = 0;
+    int ReplaceNum = 2;
+    int ReplaceWidth = 1;
+    std::string ReplaceStr;
+    int InsertMode = 0;
+    int InsertNum = 2;
+    std::string InsertStr;
+    std::string FormatStr;
+    std::string InputFile;
+    std::string NumDirStr;
+    int NumDirWidth = 3;
+    int NumDirStart = 1;
+    int NumDirStep = 1;
+    int NumDirCount = 1;
+    std::string OutputFile;
+    std::string Sepa;
+    int SepaMode = 0;
+    int RetMode = 0;
+    int EofMode = 0;
+    int IsAppend = 0;
+    int IsDelete = 0;
+    int IsFileTimeChange = 0;
+    platform::TimeValue FileTime = 0; // set to the current time by construction
+    int IsFileAttribChange = 0;
+    int AtrReadOnly = 0; // 0 clear, 1 set, 2 leave unchanged
+    int AtrHidden = 0;
+    int AtrSystem = 0;
+    int AtrArchive = 0;
+    int FileCopyMode = 0; // 0 in place, 1 move, 2 copy
+    std::string FileCopyDirectory;
+
+    // Run-time only.
+    int IsInBatch = 0;
+    std::vector<std::string> InputLines;
+
+    // New-name computation. rowIndex is the 0-based row of the candidate list,
+    // placeholder rows counted.
+    std::string ComputeNewName(const CFileEntry &entry, int rowIndex) const;
+    std::string ComputeTargetPath(const CFileEntry &entry, int rowIndex) const;
+    std::string GetNumberedDirName(int rowIndex) const;
+    std::string GetPreviewTimeText(const CFileEntry &entry) const;
+    std::uint32_t GetNewAttributes(const CFileEntry &entry) const;
+    std::uint32_t GetNewDirAttributes() const;
+    static std::string FormatAttributeText(std::uint32_t attributes);
+
+    // Character kinds.
+    std::string ConvertCharKinds(const std::string &title, const std::string &extension) const;
+
+    // Placeholders.
+    std::string ExpandFormat(const std::string &text, const CFileEntry &entry, int rowIndex) const;
+    static bool ParseNumberField(const std::string &text, std::size_t &position, int &value);
+
+    // Names from a file: replaces InputLines by the lines of InputFile.
+    void LoadInputLines();
+
+    // Persistence under a key of the settings store ("Rename" or "Default").
+    void LoadSettings(CRegistryStore &store, const std::string &key);
+    void SaveSettings(CRegistryStore &store, const std::string &key) const;
+};

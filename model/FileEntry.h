@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/DirectoryList.h"
+#include "platform/TimeFormat.h"
+
+#include <cstdint>
+#include <string>
+
+// One file, folder or placeholder row of the selection or candidate list.
+// Filled once from a directory listing and never refreshed from disk.
+class CFileEntry {
+public:
+    // A placeholder: empty names, made now. The caller sets isDummy.
+    CFileEntry();
+    CFileEntry(const CFileEntry &) = default;
+    CFileEntry &operator=(const CFileEntry &) = default;
+    // From one item of a directory listing; attributes are read afresh.
+    explicit CFileEntry(const platform::DirEntryInfo &info);
+
+    bool isFolder = false;
+    bool isDummy = false;
+    std::uint32_t attributes = 0;
+    std::uint64_t size = 0;
+    std::string fullPath;
+    std::string directory; // held form: no trailing "/", root as ""
+    std::string fileName;
+    std::string title;     // fileName before its last "."
+    std::string extension; // after the last "." (files only), without the dot
+    platform::TimeValue lastWriteTime = 0;
+    std::string typeName; // filled by the list that shows the entry
+    int iconIndex = 0;
+
+    // caseMode: 0 as stored, 1 upper case, 2 lower case.
+    std::string GetDisplayName(int caseMode, bool withPath) const;
+    std::string GetDisplayTitle(int caseMode, bool withDirectory) const;
+    std::string GetSizeText(bool inBytes) const;
+    std::string GetTimeText() const;
+    std::string GetAttributeText() const;
+
+    // Key codes: 0 name, 1 size, 2 type, 3 time, 4 attributes, 50 full path, 99 none.
+    std::string GetSortKey(int keyCode, bool numeric) const;
+    static int CompareEntries(const CFileEntry &a, const CFileEntry &b, int keyCode, bool numeric,
+                              int direction);
+};

@@ -1,0 +1,35 @@
+#include "platform/Paths.h"
+
+namespace platform {
+
+std::string JoinPath(std::string_view dir, std::string_view name)
+{
+    std::string out;
+    out.reserve(dir.size() + 1 + name.size());
+    out.append(dir);
+    out.push_back('/');
+    out.append(name);
+    return out;
+}
+
+SplitResult SplitPath(std::string_view fullPath)
+{
+    const auto slash = fullPath.rfind('/');
+    if (slash == std::string_view::npos)
+        return {std::string(), std::string(fullPath)};
+    return {NormalizeDirectory(fullPath.substr(0, slash)), std::string(fullPath.substr(slash + 1))};
+}
+
+std::string NormalizeDirectory(std::string_view dir)
+{
+    while (!dir.empty() && dir.back() == '/')
+        dir.remove_suffix(1);
+    return std::string(dir);
+}
+
+std::string DisplayDirectory(std::string_view dir)
+{
+    return dir.empty() ? std::string("/") : std::string(dir);
+}
+
+} // namespace platform

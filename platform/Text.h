@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Character services on UTF-8 byte strings. One character is one valid UTF-8
+// sequence; a byte that is not part of a valid sequence counts as one
+// character by itself and is always kept unchanged.
+namespace platform {
+
+// Number of bytes of the character that starts at byte pos (1 for an invalid
+// byte; 0 when pos is at or past the end).
+std::size_t CharLength(std::string_view s, std::size_t pos);
+
+// Number of characters of s.
+std::size_t CountChars(std::string_view s);
+
+// Byte offset at which character number index begins; s.size() when index is
+// at or past the number of characters.
+std::size_t CharOffset(std::string_view s, std::size_t index);
+
+// Unicode simple case mapping of every letter; invalid bytes and characters
+// without a mapping are copied unchanged.
+std::string ToUpper(std::string_view s);
+std::string ToLower(std::string_view s);
+
+} // namespace platform
