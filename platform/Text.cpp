@@ -1,0 +1,145 @@
+#include "platform/Text.h"
+
+#include <QChar>
+
+namespace platform {
+
+namespace {
+
+// Length of the valid UTF-8 sequence at pos and its code point, or 0 when the
+// byte at pos does not begin one (overlong forms, surrogates and values above
+// U+10FFFF are not valid).
+std::size_t DecodeChar(std::string_view s, std::size_t pos, char32_t &codePoint)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[pos + i]); };
+    const std::size_t left = s.size() - pos;
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) {
+        codePoint = lead;
+        return 1;
+    }
+    std::size_t length;
+    char32_t value;
+    char32_t minimum;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        value = lead & 0x1F;
+        minimum = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        value = lead & 0x0F;
+        minimum = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        value = lead & 0x07;
+        minimum = 0x10000;
+    } else {
+        return 0;
+    }
+    if (left < length)
+        return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        const unsigned char next = byte(i);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        value = (value << 6) | (next & 0x3F);
+    }
+    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+        return 0;
+    codePoint = value;
+    return length;
+}
+
+void AppendUtf8(std::string &out, char32_t c)
+{
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+// Applies a one-code-point mapping to every valid character; ASCII takes a
+// fast path, invalid bytes are copied as they are.
+template <typename AsciiMap, typename UnicodeMap>
+std::string MapChars(std::string_view s, AsciiMap ascii, UnicodeMap unicode)
+{
+    std::string out;
+    out.reserve(s.size());
+    std::size_t pos = 0;
+    while (pos < s.size()) {
+        const unsigned char lead = static_cast<unsigned char>(s[pos]);
+        if (lead < 0x80) {
+            out.push_back(ascii(static_cast<char>(lead)));
+            ++pos;
+            continue;
+        }
+        char32_t c = 0;
+        const std::size_t length = DecodeChar(s, pos, c);
+        if (length == 0) {
+            out.push_back(s[pos]);
+            ++pos;
+            continue;
+        }
+        const char32_t mapped = unicode(c);
+        if (mapped == c)
+            out.append(s.substr(pos, length));
+        else
+            AppendUtf8(out, mapped);
+        pos += length;
+    }
+    return out;
+}
+
+} // namespace
+
+std::size_t CharLength(std::string_view s, std::size_t pos)
+{
+    if (pos >= s.size())
+        return 0;
+    char32_t ignored = 0;
+    const std::size_t length = DecodeChar(s, pos, ignored);
+    return length == 0 ? 1 : length;
+}
+
+std::size_t CountChars(std::string_view s)
+{
+    std::size_t count = 0;
+    for (std::size_t pos = 0; pos < s.size(); pos += CharLength(s, pos))
+        ++count;
+    return count;
+}
+
+std::size_t CharOffset(std::string_view s, std::size_t index)
+{
+    std::size_t pos = 0;
+    for (std::size_t i = 0; i < index && pos < s.size(); ++i)
+        pos += CharLength(s, pos);
+    return pos;
+}
+
+std::string ToUpper(std::string_view s)
+{
+    return MapChars(
+        s, [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; },
+        [](char32_t c) { return QChar::toUpper(c); });
+}
+
+std::string ToLower(std::string_view s)
+{
+    return MapChars(
+        s, [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; },
+        [](char32_t c) { return QChar::toLower(c); });
+}
+
+} // namespace platform
