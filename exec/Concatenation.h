@@ -1,0 +1,53 @@
+#pragma once
+
+#include "exec/ExecutionHost.h"
+#include "exec/ResultLog.h"
+#include "platform/TimeFormat.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+class CFileEntry;
+class CRenameSettings;
+
+namespace exec {
+
+// The separator text for one source: Sepa with its placeholders expanded
+// (%d %t current date and time, %f %F name and full path, %D %T last-write date
+// and time, %r %l %n line breaks, %% a percent sign; an unknown one expands to
+// nothing) followed by the line break of RetMode.
+std::string ExpandSeparator(const CRenameSettings &settings, const CFileEntry &entry,
+                            platform::TimeValue now);
+
+// Converts the bytes of one source block by block: line breaks to RetMode and
+// end-of-file characters (0x1A) by EofMode. A CR at the end of one block and an
+// LF at the start of the next still make one line break.
+class CChunkConverter {
+public:
+    CChunkConverter(int retMode, int eofMode) : m_retMode(retMode), m_eofMode(eofMode) {}
+
+    // Starts a new source file.
+    void Reset() { m_lastWasCr = false; }
+    // Appends the converted form of bytes to out.
+    void ConvertChunk(const char *bytes, std::size_t length, std::string &out);
+
+private:
+    int m_retMode;
+    int m_eofMode;
+    bool m_lastWasCr = false;
+};
+
+struct CConcatenationOutcome {
+    bool written = false;                   // the output is in place
+    std::vector<std::string> failedDeletes; // sources that could not be moved to the trash
+};
+
+// Writes all files of candidates in order into settings.OutputFile. The output
+// is assembled in a temporary file of its own directory and replaces the old
+// output only when complete, so the old output survives every failure.
+CConcatenationOutcome ConcatenateFiles(const std::vector<CFileEntry> &candidates,
+                                       const CRenameSettings &settings, CResultLog &log,
+                                       IExecutionHost &host);
+
+} // namespace exec

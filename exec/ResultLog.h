@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace exec {
+
+// One processed item of an execution.
+struct CResultRow {
+    std::string
+        itemPath; // rename: old path; numbered directories: the new directory; concatenation: the source
+    std::string resultPath; // rename: the new path; empty for the other kinds
+    int code = 0;           // 0 failed or not done, anything else done
+};
+
+enum class ResultKind {
+    Rename = 0,
+    NumberedDirectories = 2,
+    Concatenation = 3,
+};
+
+// The rows one execution (or one whole batch run) collects, and the texts the
+// result list shows for them.
+class CResultLog {
+public:
+    explicit CResultLog(ResultKind kind = ResultKind::Rename) : m_kind(kind) {}
+
+    ResultKind kind() const { return m_kind; }
+    void setKind(ResultKind kind) { m_kind = kind; }
+    const std::vector<CResultRow> &rows() const { return m_rows; }
+    std::vector<CResultRow> &rows() { return m_rows; }
+
+    void AddResult(const std::string &itemPath, const std::string &resultPath, int code);
+    void AddResult(const std::string &itemPath, int code);
+
+    // Column titles: "名前", "変更後の名前", "処理" for a rename, "名前", "処理" otherwise.
+    std::vector<std::string> ColumnTitles() const;
+
+    // The text of one cell. displayMode 0 shows only the part of a path after
+    // its last "/", 1 the whole path.
+    std::string CellText(const CResultRow &row, int column, int displayMode) const;
+
+    // "変名しました。" / "変名に失敗しました。" and the texts of the other kinds.
+    std::string StatusText(int code) const;
+
+private:
+    ResultKind m_kind;
+    std::vector<CResultRow> m_rows;
+};
+
+} // namespace exec

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "platform/TimeFormat.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Moving, copying and deleting files. Every step returns 0 for success or an
+// error code: kErrorTargetExists when the target is taken, otherwise the errno
+// value. Nothing ever deletes an existing target before the new file is in
+// place: replacing is an atomic rename over it.
+namespace platform {
+
+// The target exists; the only code that leads to a question.
+inline constexpr int kErrorTargetExists = 183;
+
+// Checks a single path component as a new name: refuses an empty name, "." and
+// "..", names made only of dots, names with "/" or a NUL byte (EINVAL) and names
+// longer than a file system allows (ENAMETOOLONG).
+int CheckFileName(std::string_view name);
+
+// Drops the trailing dots of the last component of path (so "img001." becomes
+// "img001") and checks what remains with CheckFileName.
+int PrepareTargetPath(std::string &path);
+
+// Device and inode of an existing entry (a symbolic link is not followed).
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool valid = false;
+    bool operator==(const FileIdentity &) const = default;
+};
+FileIdentity GetFileIdentity(const std::string &path);
+
+// True when something (even a dangling symbolic link) bears the name.
+bool PathExists(const std::string &path);
+bool IsDirectory(const std::string &path);
+
+// Two paths name the same file when they are equal byte for byte, or both
+// exist and are one file reached through two spellings (a case-insensitive
+// file system). Two hard links of one file are not the same name.
+bool IsSameFile(const std::string &a, const std::string &b);
+
+// Moves (or copies) source to target without touching times or attributes.
+// Without replace an existing target gives kErrorTargetExists and stays as it
+// is; with it the target is replaced atomically. A copy is written to a
+// temporary file beside the target and renamed into place. A file moved to
+// another file system is copied, then its source removed; a folder is not.
+int MoveOrCopy(const std::string &source, const std::string &target, bool copy, bool replace);
+
+// One transfer of a rename: MoveOrCopy, then the target gets time as its access
+// and modification time and exactly attributes. A failure after the file has
+// arrived is not reported: the transfer counts as done. When placed is given it
+// receives the identity of the file now at target.
+int TransferFile(const std::string &source, const std::string &target, TimeValue time,
+                 std::uint32_t attributes, bool copy, bool replace, FileIdentity *placed = nullptr);
+
+// Removes a file, read-only or not. 0 or the errno value.
+int DeleteFile(const std::string &path);
+
+// Creates directory and every missing parent. 0 when it exists afterwards.
+int EnsureDirectory(const std::string &directory);
+
+// A readable text for an error code.
+std::string ErrorMessage(int code);
+
+} // namespace platform

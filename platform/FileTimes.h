@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/TimeFormat.h"
+
+#include <string>
+
+namespace platform {
+
+// Sets the access and modification time of path (following a symbolic link)
+// to time, whole seconds. Linux keeps no settable creation time. 0 or errno.
+int SetFileTimes(const std::string &path, TimeValue time);
+
+} // namespace platform
