@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/HistoryList.h"
+
 #include <QComboBox>
 
 #include <string>
@@ -22,6 +24,9 @@ public:
     // after trimming blanks (used by the directory combo boxes).
     void SetDropEmpty(bool on) { m_dropEmpty = on; }
     bool DropEmpty() const { return m_dropEmpty; }
+    // How an earlier copy of an added text is found: without regard to case
+    // (the default), or as the same path (for the directory combo boxes).
+    void SetMatch(platform::HistoryMatch match) { m_match = match; }
     int MaxCount() const { return m_maxCount; }
 
     // Replaces the list with the history stored as `value` under `key`
@@ -53,6 +58,7 @@ private:
 
     int m_maxCount = kDefaultMaxCount;
     bool m_dropEmpty = false;
+    platform::HistoryMatch m_match = platform::HistoryMatch::IgnoreCase;
     // Bytes of the last text set by the program and how it was shown; the
     // edit text stands for these bytes as long as the user has not changed it.
     std::string m_setBytes;

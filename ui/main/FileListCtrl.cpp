@@ -1,0 +1,323 @@
+#include "ui/main/FileListCtrl.h"
+
+#include "ui/main/FileListDelegate.h"
+#include "ui/main/FileListModel.h"
+#include "ui/main/FileListReorderDrag.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QListView>
+#include <QStackedWidget>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kSmallIcon = 16;
+constexpr int kLargeIcon = 32;
+
+void SetUpCommonView(QAbstractItemView *view)
+{
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setIconSize(QSize(kSmallIcon, kSmallIcon));
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    view->setTextElideMode(Qt::ElideRight);
+}
+
+} // namespace
+
+CFileListCtrl::CFileListCtrl(QWidget *parent)
+    : QWidget(parent), m_model(std::make_unique<FileListModel>()), m_stack(new QStackedWidget(this)),
+      m_tree(new QTreeView), m_list(new QListView)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_stack);
+    setFocusProxy(m_tree);
+
+    SetUpCommonView(m_tree);
+    m_tree->setRootIsDecorated(false);
+    m_tree->setItemsExpandable(false);
+    m_tree->setUniformRowHeights(true);
+    m_tree->setAllColumnsShowFocus(true);
+    m_tree->setSortingEnabled(false);
+    m_tree->header()->setStretchLastSection(false);
+    m_tree->header()->setSectionsMovable(false);
+    m_tree->header()->setSectionsClickable(true);
+    m_tree->setItemDelegate(new FileListDelegate(m_tree));
+
+    SetUpCommonView(m_list);
+    m_list->setUniformItemSizes(true);
+    m_list->setResizeMode(QListView::Adjust);
+    m_list->setMovement(QListView::Static);
+    m_list->setLayoutMode(QListView::Batched);
+
+    m_tree->setModel(m_model.get());
+    m_list->setModel(m_model.get());
+    // One selection for all views, so that switching the view keeps it.
+    m_selection = m_tree->selectionModel();
+    QItemSelectionModel *listOwn = m_list->selectionModel();
+    m_list->setSelectionModel(m_selection);
+    delete listOwn;
+
+    m_stack->addWidget(m_tree);
+    m_stack->addWidget(m_list);
+
+    for (QAbstractItemView *view :
+         {static_cast<QAbstractItemView *>(m_tree), static_cast<QAbstractItemView *>(m_list)}) {
+        view->installEventFilter(this);
+        view->viewport()->installEventFilter(this);
+        connect(view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
+            if (index.isValid())
+                emit RowActivated(index.row());
+        });
+        connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint &pos) {
+            emit ContextMenuRequested(view->viewport()->mapToGlobal(pos));
+        });
+    }
+    connect(m_tree->header(), &QHeaderView::sectionClicked, this, &CFileListCtrl::ColumnClicked);
+    connect(m_selection, &QItemSelectionModel::selectionChanged, this, &CFileListCtrl::SelectionChanged);
+
+    m_drag = std::make_unique<FileListReorderDrag>(m_tree);
+    m_drag->finished = [this](int dropIndex) { finishDrag(dropIndex); };
+}
+
+CFileListCtrl::~CFileListCtrl()
+{
+    // The views go with the widget tree; detach them from the model first.
+    m_drag.reset();
+    delete m_stack;
+}
+
+void CFileListCtrl::SetSource(const IFileListSource *source)
+{
+    m_model->setSource(source);
+}
+
+void CFileListCtrl::SetColumns(const std::vector<FileListColumn> &columns)
+{
+    m_model->setColumns(columns);
+    for (size_t i = 0; i < columns.size(); ++i)
+        m_tree->header()->resizeSection(int(i), columns[i].width);
+}
+
+int CFileListCtrl::ColumnCount() const
+{
+    return m_model->columnCount();
+}
+
+void CFileListCtrl::Reset()
+{
+    m_model->reset();
+}
+
+void CFileListCtrl::UpdateRows(int first, int last)
+{
+    m_model->rowsChanged(first, last);
+}
+
+void CFileListCtrl::UpdateAll()
+{
+    m_model->rowsChanged(0, m_model->rowCount() - 1);
+}
+
+int CFileListCtrl::RowCount() const
+{
+    return m_model->rowCount();
+}
+
+void CFileListCtrl::SetFullRowSelect(bool on)
+{
+    m_fullRow = on;
+    static_cast<FileListDelegate *>(m_tree->itemDelegate())->setFullRow(on);
+    applyGridLines();
+}
+
+void CFileListCtrl::SetGridLines(bool on)
+{
+    m_gridWanted = on;
+    applyGridLines();
+}
+
+void CFileListCtrl::applyGridLines()
+{
+    static_cast<FileListDelegate *>(m_tree->itemDelegate())->setGridLines(m_gridWanted && m_fullRow);
+    m_tree->viewport()->update();
+}
+
+bool CFileListCtrl::GridLinesShown() const
+{
+    return static_cast<const FileListDelegate *>(m_tree->itemDelegate())->gridLines();
+}
+
+void CFileListCtrl::SetViewType(int type, bool headerButtons)
+{
+    const bool hadFocus = CurrentView()->hasFocus();
+    m_viewType = type == 0 ? ReportView : type == 1 ? ListView : type == 2 ? SmallIconView : LargeIconView;
+    m_tree->header()->setSectionsClickable(headerButtons);
+    if (m_viewType == ReportView) {
+        m_stack->setCurrentWidget(m_tree);
+    } else {
+        const bool large = m_viewType == LargeIconView;
+        m_list->setViewMode(large ? QListView::IconMode : QListView::ListMode);
+        m_list->setIconSize(large ? QSize(kLargeIcon, kLargeIcon) : QSize(kSmallIcon, kSmallIcon));
+        // The list view fills columns from top to bottom; the icon views
+        // fill lines from left to right.
+        m_list->setFlow(m_viewType == ListView ? QListView::TopToBottom : QListView::LeftToRight);
+        m_list->setWrapping(true);
+        m_list->setMovement(QListView::Static);
+        m_stack->setCurrentWidget(m_list);
+    }
+    setFocusProxy(CurrentView());
+    if (hadFocus)
+        CurrentView()->setFocus();
+    const int current = CurrentRow();
+    if (current >= 0)
+        EnsureVisible(current);
+}
+
+bool CFileListCtrl::HeaderButtons() const
+{
+    return m_tree->header()->sectionsClickable();
+}
+
+std::vector<int> CFileListCtrl::ColumnWidths() const
+{
+    std::vector<int> widths;
+    for (int i = 0; i < ColumnCount(); ++i)
+        widths.push_back(m_tree->header()->sectionSize(i));
+    return widths;
+}
+
+void CFileListCtrl::SetColumnWidths(const std::vector<int> &widths)
+{
+    const int count = std::min(int(widths.size()), ColumnCount());
+    for (int i = 0; i < count; ++i)
+        m_tree->header()->resizeSection(i, std::max(widths[size_t(i)], 0));
+}
+
+QAbstractItemView *CFileListCtrl::CurrentView() const
+{
+    return m_viewType == ReportView ? static_cast<QAbstractItemView *>(m_tree) : m_list;
+}
+
+std::vector<int> CFileListCtrl::SelectedRows() const
+{
+    std::vector<int> rows;
+    for (const QItemSelectionRange &range : m_selection->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(row);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+int CFileListCtrl::SelectedCount() const
+{
+    return int(SelectedRows().size());
+}
+
+bool CFileListCtrl::IsRowSelected(int row) const
+{
+    return m_selection->isSelected(m_model->index(row, 0));
+}
+
+void CFileListCtrl::SetSelectedRows(const std::vector<int> &rows)
+{
+    std::vector<int> sorted(rows);
+    std::sort(sorted.begin(), sorted.end());
+    const int count = RowCount();
+    const int lastColumn = std::max(ColumnCount() - 1, 0);
+    QItemSelection selection;
+    // Consecutive rows make one range, so that large selections stay cheap.
+    for (size_t i = 0; i < sorted.size();) {
+        size_t j = i;
+        while (j + 1 < sorted.size() && sorted[j + 1] <= sorted[j] + 1)
+            ++j;
+        const int first = std::max(sorted[i], 0), last = std::min(sorted[j], count - 1);
+        if (first <= last)
+            selection.select(m_model->index(first, 0), m_model->index(last, lastColumn));
+        i = j + 1;
+    }
+    m_selection->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+void CFileListCtrl::SelectRow(int row, bool selected)
+{
+    if (row < 0 || row >= RowCount())
+        return;
+    m_selection->select(m_model->index(row, 0),
+                        (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
+                            QItemSelectionModel::Rows);
+}
+
+void CFileListCtrl::SelectAll()
+{
+    if (RowCount() == 0)
+        return;
+    m_selection->select(
+        QItemSelection(m_model->index(0, 0), m_model->index(RowCount() - 1, std::max(ColumnCount() - 1, 0))),
+        QItemSelectionModel::ClearAndSelect);
+}
+
+void CFileListCtrl::ClearSelection()
+{
+    m_selection->clearSelection();
+}
+
+int CFileListCtrl::CurrentRow() const
+{
+    const QModelIndex current = m_selection->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void CFileListCtrl::SetCurrentRow(int row)
+{
+    if (row < 0 || row >= RowCount())
+        return;
+    m_selection->setCurrentIndex(m_model->index(row, 0), QItemSelectionModel::NoUpdate);
+}
+
+void CFileListCtrl::EnsureVisible(int row)
+{
+    if (row < 0 || row >= RowCount())
+        return;
+    CurrentView()->scrollTo(m_model->index(row, 0));
+}
+
+int CFileListCtrl::TopRow() const
+{
+    const QModelIndex top = CurrentView()->indexAt(QPoint(1, 1));
+    return top.isValid() ? top.row() : (RowCount() > 0 ? 0 : -1);
+}
+
+void CFileListCtrl::finishDrag(int dropIndex)
+{
+    m_dropIndex = dropIndex;
+    emit ReorderFinished(dropIndex);
+}
+
+bool CFileListCtrl::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_reorder && m_viewType == ReportView && watched == m_tree->viewport() &&
+        m_drag->handleViewportEvent(event))
+        return true;
+
+    const bool isView = watched == m_tree || watched == m_list;
+    if (isView && event->type() == QEvent::FocusIn)
+        emit FocusEntered();
+    if (isView && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (m_keyHandler && m_keyHandler(*key))
+            return true;
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && CurrentRow() >= 0) {
+            emit RowActivated(CurrentRow());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

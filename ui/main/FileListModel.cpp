@@ -1,0 +1,79 @@
+#include "ui/main/FileListModel.h"
+
+void FileListModel::setSource(const IFileListSource *source)
+{
+    beginResetModel();
+    m_source = source;
+    endResetModel();
+}
+
+void FileListModel::setColumns(const std::vector<FileListColumn> &columns)
+{
+    beginResetModel();
+    m_columns = columns;
+    endResetModel();
+}
+
+void FileListModel::reset()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+void FileListModel::rowsChanged(int first, int last)
+{
+    const int count = rowCount();
+    first = std::max(first, 0);
+    last = std::min(last, count - 1);
+    if (first > last || m_columns.empty())
+        return;
+    emit dataChanged(index(first, 0), index(last, int(m_columns.size()) - 1));
+}
+
+int FileListModel::rowCount(const QModelIndex &parent) const
+{
+    if (parent.isValid() || !m_source)
+        return 0;
+    return m_source->RowCount();
+}
+
+int FileListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
+
+QVariant FileListModel::data(const QModelIndex &index, int role) const
+{
+    if (!m_source || !index.isValid() || index.row() >= m_source->RowCount())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return m_source->CellText(index.row(), index.column());
+    case Qt::DecorationRole:
+        if (index.column() == 0)
+            return m_source->RowIcon(index.row());
+        return {};
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(m_columns[size_t(index.column())].alignment | Qt::AlignVCenter);
+    default:
+        return {};
+    }
+}
+
+QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= int(m_columns.size()))
+        return {};
+    if (role == Qt::DisplayRole)
+        return m_columns[size_t(section)].title;
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(m_columns[size_t(section)].alignment | Qt::AlignVCenter);
+    return {};
+}
+
+Qt::ItemFlags FileListModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
