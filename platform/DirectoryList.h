@@ -28,4 +28,16 @@ struct DirEntryInfo {
     std::uint32_t attributes = 0;
 };
 
+// Calls visit with every entry of directory (held form) whose name matches the
+// wildcard pattern (see platform/Wildcard.h; empty means every name). "." and
+// ".." are never reported. A symbolic link is described by its target, a
+// dangling one by itself. Attributes are read from the disk for every entry.
+// Returns 0, or the errno value when the directory cannot be opened or read.
+int ListDirectory(const std::string &directory, std::string_view pattern,
+                  const std::function<void(const DirEntryInfo &)> &visit);
+
+// Describes the single file or folder at fullPath as a listing would.
+// Returns 0 or the errno value.
+int ReadDirEntry(const std::string &fullPath, DirEntryInfo &info);
+
 } // namespace platform

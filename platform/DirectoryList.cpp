@@ -1,0 +1,107 @@
+#include "platform/DirectoryList.h"
+
+#include "platform/Attributes.h"
+#include "platform/Paths.h"
+#include "platform/Wildcard.h"
+
+#include <cerrno>
+#include <memory>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+void FillFromStatus(DirEntryInfo &info, const struct stat &st, std::uint32_t stored)
+{
+    info.isDirectory = S_ISDIR(st.st_mode);
+    info.size = info.isDirectory ? 0 : static_cast<std::uint64_t>(st.st_size);
+    info.lastWriteTime = static_cast<TimeValue>(st.st_mtim.tv_sec);
+    info.attributes = AttributesFromStatus(st, info.name, stored);
+}
+
+// An entry whose status cannot be read (no search permission on the
+// directory) is still listed, with what the directory itself tells.
+void FillFromDirectoryOnly(DirEntryInfo &info, unsigned char type)
+{
+    info.isDirectory = type == DT_DIR;
+    info.size = 0;
+    info.lastWriteTime = 0;
+    struct stat st {};
+    st.st_mode = static_cast<mode_t>((info.isDirectory ? S_IFDIR : S_IFREG) | S_IWUSR);
+    info.attributes = AttributesFromStatus(st, info.name, 0);
+}
+
+struct DirCloser {
+    void operator()(DIR *dir) const { closedir(dir); }
+};
+
+} // namespace
+
+int ListDirectory(const std::string &directory, std::string_view pattern,
+                  const std::function<void(const DirEntryInfo &)> &visit)
+{
+    const std::string held = NormalizeDirectory(directory);
+    const std::string openPath = IsRootDirectory(held) ? std::string("/") : held;
+    const int fd = open(openPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    std::unique_ptr<DIR, DirCloser> dir(fdopendir(fd));
+    if (!dir) {
+        const int error = errno;
+        close(fd);
+        return error;
+    }
+    const WildcardPattern match(pattern.empty() ? std::string_view("*") : pattern);
+    DirEntryInfo info;
+    info.directory = held;
+    std::string path = JoinPath(held, "");
+    const std::size_t prefixLength = path.size();
+
+    for (;;) {
+        errno = 0;
+        const dirent *item = readdir(dir.get());
+        if (!item)
+            return errno;
+        const std::string_view name(item->d_name);
+        if (name == "." || name == ".." || !match.Matches(name))
+            continue;
+        info.name = name;
+        struct stat st;
+        if (fstatat(fd, item->d_name, &st, 0) == 0) {
+            path.resize(prefixLength);
+            path += name;
+            FillFromStatus(info, st, ReadStoredAttributes(path));
+        } else if (errno == ENOENT && fstatat(fd, item->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+            FillFromStatus(info, st, 0); // a dangling symbolic link
+        } else if (errno == ENOENT) {
+            continue; // removed since the directory was read
+        } else {
+            FillFromDirectoryOnly(info, item->d_type);
+        }
+        visit(info);
+    }
+}
+
+int ReadDirEntry(const std::string &fullPath, DirEntryInfo &info)
+{
+    SplitResult parts = SplitPath(fullPath);
+    info.directory = std::move(parts.directory);
+    info.name = std::move(parts.name);
+    struct stat st;
+    if (stat(fullPath.c_str(), &st) == 0) {
+        FillFromStatus(info, st, ReadStoredAttributes(fullPath));
+        return 0;
+    }
+    if (errno == ENOENT && lstat(fullPath.c_str(), &st) == 0) {
+        FillFromStatus(info, st, 0);
+        return 0;
+    }
+    return errno;
+}
+
+} // namespace platform

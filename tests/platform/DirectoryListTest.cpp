@@ -1,0 +1,208 @@
+#include "platform/DirectoryList.h"
+
+#include "platform/Attributes.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <map>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+using namespace platform;
+using testing_support::TempDir;
+
+namespace {
+
+std::map<std::string, DirEntryInfo> List(const std::string &dir, std::string_view pattern,
+                                         int *error = nullptr)
+{
+    std::map<std::string, DirEntryInfo> found;
+    const int rc = ListDirectory(dir, pattern, [&](const DirEntryInfo &info) {
+        EXPECT_FALSE(found.count(info.name)) << "reported twice: " << info.name;
+        found[info.name] = info;
+    });
+    if (error)
+        *error = rc;
+    else
+        EXPECT_EQ(rc, 0);
+    return found;
+}
+
+void SetModificationTime(const std::string &path, TimeValue t)
+{
+    const timespec times[2] = {{t, 0}, {t, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
+}
+
+// Runs check in a child process that has given up root rights (permissions
+// mean nothing to root) and tells whether it returned true.
+template <typename Check> bool AsUnprivilegedUser(Check check)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(2);
+        _exit(check() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+} // namespace
+
+TEST(DirectoryList, ReportsEveryEntryWithItsFacts)
+{
+    TempDir dir;
+    dir.write("empty.txt");
+    SetModificationTime(dir.write("data.bin", std::string(1025, 'x')), 978944700);
+    dir.write(".hidden", "h");
+    dir.mkdir("folder");
+    SetModificationTime(dir.file("folder"), 1000000000);
+
+    const auto found = List(dir.path(), "");
+    ASSERT_EQ(found.size(), 4u);
+    EXPECT_FALSE(found.count(".") || found.count(".."));
+
+    const DirEntryInfo &data = found.at("data.bin");
+    EXPECT_EQ(data.directory, dir.path());
+    EXPECT_FALSE(data.isDirectory);
+    EXPECT_EQ(data.size, 1025u);
+    EXPECT_EQ(data.lastWriteTime, 978944700);
+    EXPECT_EQ(data.attributes, 0u);
+
+    EXPECT_EQ(found.at("empty.txt").size, 0u);
+    EXPECT_EQ(found.at(".hidden").attributes, kAttrHidden);
+
+    const DirEntryInfo &folder = found.at("folder");
+    EXPECT_TRUE(folder.isDirectory);
+    EXPECT_EQ(folder.size, 0u);
+    EXPECT_EQ(folder.lastWriteTime, 1000000000);
+    EXPECT_EQ(folder.attributes, kAttrDirectory);
+}
+
+TEST(DirectoryList, ReadsAttributesOfEachEntry)
+{
+    TempDir dir;
+    const std::string ro = dir.write("ro.txt");
+    const std::string tagged = dir.write("tagged.txt");
+    const std::string text = "0x24";
+    ASSERT_EQ(setxattr(tagged.c_str(), kStoredAttributesName, text.data(), text.size(), 0), 0);
+    ASSERT_EQ(chmod(ro.c_str(), 0444), 0);
+
+    const auto found = List(dir.path(), "*");
+    EXPECT_EQ(found.at("ro.txt").attributes, kAttrReadOnly);
+    EXPECT_EQ(found.at("tagged.txt").attributes, kAttrSystem | kAttrArchive);
+}
+
+TEST(DirectoryList, PatternSelectsNamesWithoutRegardToCase)
+{
+    TempDir dir;
+    dir.write("a.txt");
+    dir.write("B.TXT");
+    dir.write("c.doc");
+    dir.write("README");
+    dir.mkdir("d.txt");
+
+    auto found = List(dir.path(), "*.txt");
+    EXPECT_EQ(found.size(), 3u);
+    EXPECT_TRUE(found.count("a.txt") && found.count("B.TXT") && found.count("d.txt"));
+    EXPECT_EQ(List(dir.path(), "*.*").size(), 5u);
+    EXPECT_TRUE(List(dir.path(), "nothing*").empty());
+}
+
+TEST(DirectoryList, KeepsNameBytesAndNormalizesTheDirectory)
+{
+    TempDir dir;
+    const std::string odd = std::string("bad\xff\xfe name.txt");
+    dir.write(odd);
+    const auto found = List(dir.path() + "/", "");
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found.begin()->first, odd);
+    EXPECT_EQ(found.begin()->second.directory, dir.path());
+}
+
+TEST(DirectoryList, SymbolicLinksShowTheirTargetOrThemselvesWhenDangling)
+{
+    TempDir dir;
+    dir.mkdir("real");
+    dir.write("file", "12345");
+    ASSERT_EQ(symlink("real", dir.file("to-dir").c_str()), 0);
+    ASSERT_EQ(symlink("file", dir.file("to-file").c_str()), 0);
+    ASSERT_EQ(symlink("gone", dir.file("dangling").c_str()), 0);
+
+    const auto found = List(dir.path(), "");
+    EXPECT_TRUE(found.at("to-dir").isDirectory);
+    EXPECT_EQ(found.at("to-dir").attributes, kAttrDirectory);
+    EXPECT_FALSE(found.at("to-file").isDirectory);
+    EXPECT_EQ(found.at("to-file").size, 5u);
+    EXPECT_FALSE(found.at("dangling").isDirectory);
+    EXPECT_EQ(found.at("dangling").attributes, 0u);
+}
+
+TEST(DirectoryList, RootIsListedWithEmptyDirectory)
+{
+    bool sawAny = false;
+    EXPECT_EQ(ListDirectory("", "*",
+                            [&](const DirEntryInfo &info) {
+                                sawAny = true;
+                                EXPECT_EQ(info.directory, "");
+                            }),
+              0);
+    EXPECT_TRUE(sawAny);
+}
+
+TEST(DirectoryList, FailuresReturnErrno)
+{
+    TempDir dir;
+    int error = 0;
+    EXPECT_TRUE(List(dir.file("missing"), "", &error).empty());
+    EXPECT_EQ(error, ENOENT);
+    EXPECT_TRUE(List(dir.write("file"), "", &error).empty());
+    EXPECT_EQ(error, ENOTDIR);
+}
+
+TEST(DirectoryList, PermissionProblems)
+{
+    TempDir dir;
+    ASSERT_EQ(chmod(dir.path().c_str(), 0755), 0);
+    const std::string locked = dir.mkdir("locked");
+    dir.write("locked/inside");
+    ASSERT_EQ(chmod(locked.c_str(), 0), 0);
+    const std::string noSearch = dir.mkdir("nosearch");
+    dir.write("nosearch/inside.txt", "abc");
+    dir.mkdir("nosearch/sub");
+    ASSERT_EQ(chmod(noSearch.c_str(), 0444), 0);
+
+    const bool ok = AsUnprivilegedUser([&] {
+        // An unreadable directory is an error, not an empty listing.
+        bool sawLocked = false;
+        if (ListDirectory(locked, "", [&](const DirEntryInfo &) { sawLocked = true; }) != EACCES || sawLocked)
+            return false;
+        // Without search permission the entries cannot be examined, but they are still listed.
+        std::map<std::string, bool> isDir;
+        if (ListDirectory(noSearch, "",
+                          [&](const DirEntryInfo &info) { isDir[info.name] = info.isDirectory; }) != 0)
+            return false;
+        return isDir == std::map<std::string, bool>{{"inside.txt", false}, {"sub", true}};
+    });
+    EXPECT_TRUE(ok);
+}
+
+TEST(DirectoryList, ReadDirEntryDescribesOnePath)
+{
+    TempDir dir;
+    const std::string path = dir.write("one.txt", "1234");
+    DirEntryInfo info;
+    ASSERT_EQ(ReadDirEntry(path, info), 0);
+    EXPECT_EQ(info.directory, dir.path());
+    EXPECT_EQ(info.name, "one.txt");
+    EXPECT_EQ(info.size, 4u);
+    EXPECT_FALSE(info.isDirectory);
+    EXPECT_EQ(ReadDirEntry(dir.file("missing"), info), ENOENT);
+}
