@@ -4,6 +4,9 @@
 #include "ui/main/FileListModel.h"
 #include "ui/main/FileListReorderDrag.h"
 
+#include "platform/RegistryStore.h"
+#include "platform/StoreValues.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QListView>
@@ -198,6 +201,26 @@ void CFileListCtrl::SetColumnWidths(const std::vector<int> &widths)
     const int count = std::min(int(widths.size()), ColumnCount());
     for (int i = 0; i < count; ++i)
         m_tree->header()->resizeSection(i, std::max(widths[size_t(i)], 0));
+}
+
+void CFileListCtrl::LoadColumnWidths(const std::string &key, const std::string &value)
+{
+    if (m_viewType != ReportView)
+        return;
+    CRegistryStore store;
+    store.Open(key);
+    if (const auto widths = platform::QueryColumnWidths(store, value))
+        SetColumnWidths(*widths);
+}
+
+void CFileListCtrl::SaveColumnWidths(const std::string &key, const std::string &value) const
+{
+    if (m_viewType != ReportView)
+        return;
+    CRegistryStore store;
+    store.Open(key);
+    platform::WriteColumnWidths(store, value, ColumnWidths());
+    store.Close();
 }
 
 QAbstractItemView *CFileListCtrl::CurrentView() const
