@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CFileEntry;
@@ -108,6 +109,11 @@ public:
 
     // Character kinds.
     std::string ConvertCharKinds(const std::string &title, const std::string &extension) const;
+    enum CaseOperation : int { kCaseNone = 0, kCaseUpper = 1, kCaseLower = 2 };
+    // One character (its UTF-8 bytes, or one invalid byte) with the case
+    // operation applied and, when widthFlag is set, the width chosen by the
+    // Is/Conv settings of its kind.
+    std::string ConvertChar(std::string_view character, int caseOperation, bool widthFlag) const;
 
     // Placeholders.
     std::string ExpandFormat(const std::string &text, const CFileEntry &entry, int rowIndex) const;

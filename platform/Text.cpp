@@ -4,13 +4,11 @@
 
 namespace platform {
 
-namespace {
-
-// Length of the valid UTF-8 sequence at pos and its code point, or 0 when the
-// byte at pos does not begin one (overlong forms, surrogates and values above
-// U+10FFFF are not valid).
+// Overlong forms, surrogates and values above U+10FFFF are not valid.
 std::size_t DecodeChar(std::string_view s, std::size_t pos, char32_t &codePoint)
 {
+    if (pos >= s.size())
+        return 0;
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[pos + i]); };
     const std::size_t left = s.size() - pos;
     const unsigned char lead = byte(0);
@@ -50,7 +48,7 @@ std::size_t DecodeChar(std::string_view s, std::size_t pos, char32_t &codePoint)
     return length;
 }
 
-void AppendUtf8(std::string &out, char32_t c)
+void AppendChar(std::string &out, char32_t c)
 {
     if (c < 0x80) {
         out.push_back(static_cast<char>(c));
@@ -68,6 +66,8 @@ void AppendUtf8(std::string &out, char32_t c)
         out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
     }
 }
+
+namespace {
 
 // Applies a one-code-point mapping to every valid character; ASCII takes a
 // fast path, invalid bytes are copied as they are.
@@ -95,7 +95,7 @@ std::string MapChars(std::string_view s, AsciiMap ascii, UnicodeMap unicode)
         if (mapped == c)
             out.append(s.substr(pos, length));
         else
-            AppendUtf8(out, mapped);
+            AppendChar(out, mapped);
         pos += length;
     }
     return out;

@@ -13,6 +13,14 @@ namespace platform {
 // byte; 0 when pos is at or past the end).
 std::size_t CharLength(std::string_view s, std::size_t pos);
 
+// Code point and byte length of the valid UTF-8 sequence at pos; returns 0
+// (and leaves codePoint alone) when the byte at pos begins no valid sequence
+// or pos is at or past the end.
+std::size_t DecodeChar(std::string_view s, std::size_t pos, char32_t &codePoint);
+
+// Appends the UTF-8 form of a code point (at most U+10FFFF).
+void AppendChar(std::string &out, char32_t codePoint);
+
 // Number of characters of s.
 std::size_t CountChars(std::string_view s);
 

@@ -1,0 +1,58 @@
+#include "engine/RenameSettings.h"
+#include "model/FileEntry.h"
+#include "platform/DirectoryList.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+// The four unified bits with the setting that decides each: 0 clear, 1 set,
+// 2 leave unchanged.
+std::array<std::pair<std::uint32_t, int>, 4> UnifiedBits(const CRenameSettings &s)
+{
+    return {{{platform::kAttrReadOnly, s.AtrReadOnly},
+             {platform::kAttrHidden, s.AtrHidden},
+             {platform::kAttrSystem, s.AtrSystem},
+             {platform::kAttrArchive, s.AtrArchive}}};
+}
+
+} // namespace
+
+std::uint32_t CRenameSettings::GetNewAttributes(const CFileEntry &entry) const
+{
+    if (IsFileAttribChange == 0)
+        return entry.attributes;
+    std::uint32_t keep = 0;
+    std::uint32_t set = 0;
+    for (const auto &[bit, value] : UnifiedBits(*this)) {
+        if (value == 2)
+            keep |= bit;
+        else if (value == 1)
+            set |= bit;
+    }
+    return (entry.attributes & keep) | set;
+}
+
+std::uint32_t CRenameSettings::GetNewDirAttributes() const
+{
+    if (IsFileAttribChange == 0)
+        return 0;
+    std::uint32_t bits = 0;
+    for (const auto &[bit, value] : UnifiedBits(*this))
+        if (value != 0)
+            bits |= bit;
+    return bits;
+}
+
+std::string CRenameSettings::FormatAttributeText(std::uint32_t attributes)
+{
+    std::string text = "----";
+    const char letters[] = "RHSA";
+    const std::uint32_t bits[] = {platform::kAttrReadOnly, platform::kAttrHidden, platform::kAttrSystem,
+                                  platform::kAttrArchive};
+    for (std::size_t i = 0; i < 4; ++i)
+        if (attributes & bits[i])
+            text[i] = letters[i];
+    return text;
+}

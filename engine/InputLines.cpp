@@ -1,0 +1,34 @@
+#include "engine/RenameSettings.h"
+#include "platform/TextFile.h"
+
+#include <string_view>
+
+namespace {
+
+// A names list is a small text file; anything larger is not read at all.
+constexpr std::size_t kMaxNamesFileBytes = 64u << 20;
+
+} // namespace
+
+void CRenameSettings::LoadInputLines()
+{
+    InputLines.clear();
+    if (InputFile.empty())
+        return;
+    const auto text = platform::ReadTextFile(InputFile, kMaxNamesFileBytes);
+    if (!text)
+        return;
+    std::string_view rest = *text;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        std::string_view line = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        // A line that is a full path gives its last component.
+        const std::size_t slash = line.rfind('/');
+        if (slash != std::string_view::npos)
+            line.remove_prefix(slash + 1);
+        InputLines.emplace_back(line);
+    }
+}

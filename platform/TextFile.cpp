@@ -1,0 +1,109 @@
+#include "platform/TextFile.h"
+
+#include "platform/Text.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <iconv.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::optional<std::string> DecodeCp932(std::string_view bytes)
+{
+    const iconv_t converter = iconv_open("UTF-8", "CP932");
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        return std::nullopt;
+    // A one-byte kana becomes three bytes of UTF-8: the output needs at most
+    // three times the input.
+    std::string out(bytes.size() * 3, '\0');
+    char *in = const_cast<char *>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    char *outPos = out.data();
+    std::size_t outLeft = out.size();
+    const std::size_t result = iconv(converter, &in, &inLeft, &outPos, &outLeft);
+    iconv_close(converter);
+    if (result == static_cast<std::size_t>(-1))
+        return std::nullopt;
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor &) = delete;
+    FileDescriptor &operator=(const FileDescriptor &) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+} // namespace
+
+bool IsValidUtf8(std::string_view bytes)
+{
+    char32_t ignored = 0;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t length = DecodeChar(bytes, pos, ignored);
+        if (length == 0)
+            return false;
+        pos += length;
+    }
+    return true;
+}
+
+std::string DecodeText(std::string_view bytes)
+{
+    if (IsValidUtf8(bytes)) {
+        if (bytes.starts_with(kByteOrderMark))
+            bytes.remove_prefix(kByteOrderMark.size());
+        return std::string(bytes);
+    }
+    if (auto decoded = DecodeCp932(bytes))
+        return std::move(*decoded);
+    return std::string(bytes);
+}
+
+std::optional<std::string> ReadTextFile(const std::string &path, std::size_t maxBytes)
+{
+    // Non-blocking open: a named pipe must not stall the caller.
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (file.get() < 0)
+        return std::nullopt;
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<std::size_t>(info.st_size) > maxBytes)
+        return std::nullopt;
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(file.get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        // The file may grow while it is read; the limit holds all the same.
+        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes)
+            return std::nullopt;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    return DecodeText(bytes);
+}
+
+} // namespace platform

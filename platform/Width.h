@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Half-width and full-width forms of Japanese text: ASCII 0x21-0x7E and the
+// full-width forms U+FF01-U+FF5E, the space and the ideographic space U+3000,
+// half-width katakana and kana punctuation U+FF61-U+FF9F and their full-width
+// forms. Characters without a counterpart, and invalid bytes, stay as they are.
+namespace platform {
+
+// Every character in its half-width form; a voiced or semi-voiced full-width
+// katakana becomes two characters (ガ -> ｶﾞ).
+std::string ToHalfWidth(std::string_view s);
+
+// Every character in its full-width form, each by itself: the half-width
+// voiced mark is not combined with the kana before it (ｶﾞ -> カ゛).
+std::string ToFullWidth(std::string_view s);
+
+// The kind of a character as the width conversion groups it, decided on the
+// first character of s in its half-width form.
+enum class CharKind { Katakana, Digit, Latin, Other };
+CharKind ClassifyHalfWidth(std::string_view s);
+
+} // namespace platform

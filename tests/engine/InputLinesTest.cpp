@@ -1,0 +1,89 @@
+#include "EntryMaker.h"
+#include "engine/RenameSettings.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+Lines LoadFrom(const std::string &path)
+{
+    CRenameSettings s;
+    s.InputLines = {"stale"};
+    s.InputFile = path;
+    s.LoadInputLines();
+    return s.InputLines;
+}
+
+TEST(NamesFile, LinesWithEitherLineEnd)
+{
+    testing_support::TempDir dir;
+    EXPECT_EQ(LoadFrom(dir.write("lf", "a.txt\n\nc.txt\n")), (Lines{"a.txt", "", "c.txt"}));
+    EXPECT_EQ(LoadFrom(dir.write("crlf", "a.txt\r\nb.txt\r\n")), (Lines{"a.txt", "b.txt"}));
+    EXPECT_EQ(LoadFrom(dir.write("last", "a.txt\nno end")), (Lines{"a.txt", "no end"}));
+    EXPECT_EQ(LoadFrom(dir.write("cr", "a\rb\n")), (Lines{"a\rb"})); // a lone CR is text
+    EXPECT_EQ(LoadFrom(dir.write("empty", "")), Lines{});
+    EXPECT_EQ(LoadFrom(dir.write("blank", "\n")), Lines{""});
+}
+
+TEST(NamesFile, KeepsTheLastPathComponent)
+{
+    testing_support::TempDir dir;
+    EXPECT_EQ(LoadFrom(dir.write("paths", "/work/new.txt\nsub/写真.jpg\nend/\n")),
+              (Lines{"new.txt", "写真.jpg", ""}));
+}
+
+TEST(NamesFile, Utf8AndShiftJis)
+{
+    testing_support::TempDir dir;
+    EXPECT_EQ(LoadFrom(dir.write("utf8", "\xEF\xBB\xBFテスト.txt\nｶﾞ.txt\n")),
+              (Lines{"テスト.txt", "ｶﾞ.txt"}));
+    // テスト, ①, then the backslash-free path C:/a/ﾃ.txt with a one-byte kana.
+    EXPECT_EQ(LoadFrom(dir.write("sjis", "\x83\x65\x83\x58\x83\x67.txt\r\n\x87\x40\r\nC:/a/\xC3.txt")),
+              (Lines{"テスト.txt", "①", "ﾃ.txt"}));
+}
+
+TEST(NamesFile, UndecodableBytesAreKept)
+{
+    testing_support::TempDir dir;
+    const std::string binary("\x00\xFF\x80\n\xA0z", 6);
+    EXPECT_EQ(LoadFrom(dir.write("binary", binary)), (Lines{std::string("\x00\xFF\x80", 3), "\xA0z"}));
+}
+
+TEST(NamesFile, UnreadableSourcesGiveNoLines)
+{
+    testing_support::TempDir dir;
+    EXPECT_EQ(LoadFrom(""), Lines{});
+    EXPECT_EQ(LoadFrom(dir.file("missing")), Lines{});
+    EXPECT_EQ(LoadFrom(dir.mkdir("folder")), Lines{});
+    const std::string fifo = dir.file("pipe");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(LoadFrom(fifo), Lines{}); // returns at once instead of waiting for a writer
+    if (::geteuid() != 0) {
+        const std::string locked = dir.write("locked", "a\n");
+        ASSERT_EQ(::chmod(locked.c_str(), 0), 0);
+        EXPECT_EQ(LoadFrom(locked), Lines{});
+    }
+}
+
+TEST(NamesFile, RowsBeyondTheFileKeepTheirNames)
+{
+    testing_support::TempDir dir;
+    CRenameSettings s;
+    s.RenameMode = kModeFromFile;
+    s.InputFile = dir.write("names", "one\ntwo\nthree\n");
+    s.LoadInputLines();
+    const CFileEntry entry = MakeEntry(dir.path(), "old.txt");
+    EXPECT_EQ(s.ComputeNewName(entry, 2), "three");
+    EXPECT_EQ(s.ComputeNewName(entry, 3), "old.txt");
+    s.InputFile = dir.file("gone");
+    s.LoadInputLines();
+    EXPECT_EQ(s.ComputeNewName(entry, 0), "old.txt");
+}
+
+} // namespace
