@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic xdg-utils attr
   xvfb xauth xdotool imagemagick
+  rename mmv
 )
 
 missing=()

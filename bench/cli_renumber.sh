@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Renumbers 100,000 files of one directory in one run with kestrel-cli, with the
+# Perl rename and with mmv, and prints the wall-clock time of each.
+# Usage: bench/cli_renumber.sh BUILD_DIR [COUNT]
+set -euo pipefail
+build=${1:?build folder}
+count=${2:-100000}
+cli="$build/cli/kestrel-cli"
+[ -x "$cli" ] || { echo "kestrel-cli not built in $build" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
+
+# photo_000001.dat ... photo_NNNNNN.dat, all in one directory.
+make_files() {
+  rm -rf "$work/d"
+  mkdir "$work/d"
+  (cd "$work/d" && seq -f 'photo_%06g.dat' 1 "$count" | xargs touch)
+}
+
+# Checks that the run left exactly img000001.dat ... in place of the photos.
+check() {
+  local n
+  n=$(find "$work/d" -name 'img*.dat' | wc -l)
+  [ "$n" -eq "$count" ] && [ -e "$work/d/img000001.dat" ] && [ -e "$work/d/$(printf 'img%06d.dat' "$count")" ] ||
+    { echo "$1 did not renumber every file ($n of $count)" >&2; exit 1; }
+}
+
+timed() {
+  local name=$1; shift
+  make_files
+  local start end
+  start=$(date +%s.%N)
+  "$@" >/dev/null
+  end=$(date +%s.%N)
+  check "$name"
+  printf "%-12s %8.2f s\n" "$name" "$(awk -v a="$start" -v b="$end" "BEGIN { print b - a }")"
+}
+
+echo "renumbering $count files"
+# In name order, numbered from 1 with six digits.
+timed kestrel-cli "$cli" --execute --defaults --set RenumStr1=img --set NumberWidth=6 --dir "$work/d"
+# The same numbering with a counter, the names in the shell's (sorted) order.
+timed rename bash -c 'cd "$1" && find . -maxdepth 1 -name "photo_*" -printf "%f\0" | sort -z |
+  rename -0 '"'"'our $n; s/.*/sprintf("img%06d.dat", ++$n)/e'"'" _ "$work/d"
+# mmv cannot count; the same result taken from the number in the old name.
+timed mmv bash -c 'cd "$1" && mmv "photo_*.dat" "img#1.dat"' _ "$work/d"

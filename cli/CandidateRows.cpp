@@ -1,0 +1,202 @@
+#include "cli/CandidateRows.h"
+
+#include "cli/UsageError.h"
+#include "engine/RenameSettings.h"
+#include "model/EntrySort.h"
+#include "platform/DirectoryList.h"
+#include "platform/Paths.h"
+#include "platform/Wildcard.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <unistd.h>
+
+namespace cli {
+
+namespace {
+
+std::string Reason(int code)
+{
+    return std::strerror(code);
+}
+
+// Numbered directories take folders, concatenation files, the renaming modes
+// what ObjMode says.
+bool TakesFolders(const CRenameSettings &settings)
+{
+    if (settings.RenameMode == kModeNumberedDirs)
+        return true;
+    if (settings.RenameMode == kModeConcatenate)
+        return false;
+    return settings.ObjMode == 1;
+}
+
+std::vector<CFileEntry> ListCandidates(const Options &options, bool folders, const std::string &directory)
+{
+    std::vector<platform::WildcardPattern> patterns;
+    for (const std::string &pattern : platform::SplitPatternList(options.filter))
+        patterns.emplace_back(pattern);
+    std::vector<CFileEntry> entries;
+    int code = platform::ListDirectory(directory, "", [&](const platform::DirEntryInfo &info) {
+        if (info.isDirectory != folders)
+            return;
+        if (std::none_of(patterns.begin(), patterns.end(),
+                         [&](const platform::WildcardPattern &p) { return p.Matches(info.name); }))
+            return;
+        entries.emplace_back(info);
+    });
+    if (code != 0)
+        throw UsageError("ディレクトリを読めません: " + platform::DisplayDirectory(directory) + ": " +
+                         Reason(code));
+    std::vector<CFileEntry *> order;
+    order.reserve(entries.size());
+    for (CFileEntry &entry : entries)
+        order.push_back(&entry);
+    SortEntries(order, options.sortKey, options.numeric, options.reverse ? -1 : 1);
+    std::vector<CFileEntry> sorted;
+    sorted.reserve(entries.size());
+    for (CFileEntry *entry : order)
+        sorted.push_back(std::move(*entry));
+    return sorted;
+}
+
+} // namespace
+
+std::string WorkingDirectory()
+{
+    std::string buffer(4096, '\0');
+    while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE)
+            throw UsageError(std::string("作業ディレクトリを読めません: ") + Reason(errno));
+        buffer.resize(buffer.size() * 2);
+    }
+    buffer.resize(std::strlen(buffer.c_str()));
+    return platform::NormalizeDirectory(buffer);
+}
+
+std::string AbsolutePath(const std::string &path, const std::string &workingDirectory)
+{
+    std::string result = path.starts_with('/') ? std::string() : workingDirectory;
+    std::size_t pos = 0;
+    while (pos <= path.size()) {
+        std::size_t slash = path.find('/', pos);
+        if (slash == std::string::npos)
+            slash = path.size();
+        std::string_view part(path.data() + pos, slash - pos);
+        if (!part.empty() && part != ".")
+            result = platform::JoinPath(result, part);
+        pos = slash + 1;
+    }
+    return result;
+}
+
+CandidateRows::CandidateRows(const Options &options, const CRenameSettings &settings)
+    : m_options(options), m_folders(TakesFolders(settings))
+{
+    if (options.directory) {
+        std::string directory = AbsolutePath(*options.directory, WorkingDirectory());
+        m_listed = ListCandidates(options, m_folders, directory);
+        return;
+    }
+    m_workingDirectory = WorkingDirectory();
+    if (!options.pathsFrom)
+        return;
+    if (*options.pathsFrom == "-") {
+        m_pathsFile = stdin;
+    } else {
+        m_pathsFile = std::fopen(options.pathsFrom->c_str(), "rb");
+        if (!m_pathsFile)
+            throw UsageError("ファイルを読めません: " + *options.pathsFrom + ": " + Reason(errno));
+        m_closePathsFile = true;
+    }
+}
+
+CandidateRows::~CandidateRows()
+{
+    if (m_closePathsFile)
+        std::fclose(m_pathsFile);
+    std::free(m_lineBuffer);
+}
+
+bool CandidateRows::NextGivenPath(std::string &path)
+{
+    if (m_nextArgument < m_options.paths.size()) {
+        path = m_options.paths[m_nextArgument++];
+        return true;
+    }
+    int delimiter = m_options.nullSeparated ? '\0' : '\n';
+    while (m_pathsFile) {
+        ssize_t length = ::getdelim(&m_lineBuffer, &m_lineCapacity, delimiter, m_pathsFile);
+        if (length < 0)
+            return false;
+        if (length > 0 && m_lineBuffer[length - 1] == static_cast<char>(delimiter))
+            --length;
+        if (length == 0)
+            continue;
+        path.assign(m_lineBuffer, static_cast<std::size_t>(length));
+        return true;
+    }
+    return false;
+}
+
+bool CandidateRows::NextEntry(CFileEntry &entry)
+{
+    if (m_options.directory) {
+        if (m_nextListed >= m_listed.size())
+            return false;
+        entry = std::move(m_listed[m_nextListed++]);
+        return true;
+    }
+    std::string given;
+    while (NextGivenPath(given)) {
+        std::string path = AbsolutePath(given, m_workingDirectory);
+        if (platform::IsRootDirectory(path))
+            throw UsageError("ルートディレクトリは変名できません: " + given);
+        if (!m_seenPaths.insert(path).second) {
+            std::cerr << "kestrel-cli: 二度指定されたパスを飛ばします: " << given << '\n';
+            continue;
+        }
+        platform::DirEntryInfo info;
+        if (int code = platform::ReadDirEntry(path, info))
+            throw UsageError(given + ": " + Reason(code));
+        if (info.isDirectory != m_folders)
+            throw UsageError(given + ": " +
+                             (m_folders ? "フォルダではありません" : "ファイルではありません"));
+        entry = CFileEntry(info);
+        return true;
+    }
+    return false;
+}
+
+bool CandidateRows::Next(CFileEntry &row)
+{
+    const std::vector<int> &dummies = m_options.dummyRows;
+    bool dummyDue = m_nextDummy < dummies.size() && dummies[m_nextDummy] == m_rowIndex;
+    if (!dummyDue && !NextEntry(row)) {
+        // Placeholders beyond the last row go at the end, in their order.
+        if (m_nextDummy >= dummies.size())
+            return false;
+        dummyDue = true;
+    }
+    if (dummyDue) {
+        row = CFileEntry();
+        row.isDummy = true;
+        ++m_nextDummy;
+    }
+    ++m_rowIndex;
+    return true;
+}
+
+std::vector<CFileEntry> CandidateRows::TakeAll()
+{
+    std::vector<CFileEntry> rows;
+    CFileEntry row;
+    while (Next(row))
+        rows.push_back(std::move(row));
+    return rows;
+}
+
+} // namespace cli

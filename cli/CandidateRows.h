@@ -1,0 +1,66 @@
+#pragma once
+
+#include "cli/Options.h"
+#include "model/FileEntry.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+class CRenameSettings;
+
+namespace cli {
+
+// The rows of the candidate list, in order, placeholders included: the given
+// paths one by one as they are read (so a long list streams), or every
+// eligible entry of --dir in the chosen order. A path that cannot be read or
+// is not of the kind being renamed throws UsageError; a path given twice is
+// skipped with a notice, as the candidate list never holds a file twice.
+class CandidateRows {
+public:
+    // Throws UsageError when --dir or --paths-from cannot be read.
+    CandidateRows(const Options &options, const CRenameSettings &settings);
+    ~CandidateRows();
+    CandidateRows(const CandidateRows &) = delete;
+    CandidateRows &operator=(const CandidateRows &) = delete;
+
+    // The next row; false after the last one.
+    bool Next(CFileEntry &row);
+
+    // Every remaining row at once.
+    std::vector<CFileEntry> TakeAll();
+
+private:
+    bool NextGivenPath(std::string &path);
+    bool NextEntry(CFileEntry &entry);
+
+    const Options &m_options;
+    bool m_folders;
+    int m_rowIndex = 0;
+    std::size_t m_nextDummy = 0;
+
+    // Given paths.
+    std::size_t m_nextArgument = 0;
+    std::FILE *m_pathsFile = nullptr;
+    bool m_closePathsFile = false;
+    char *m_lineBuffer = nullptr;
+    std::size_t m_lineCapacity = 0;
+    std::string m_workingDirectory;
+    std::unordered_set<std::string> m_seenPaths;
+
+    // Listed directory, already ordered.
+    std::vector<CFileEntry> m_listed;
+    std::size_t m_nextListed = 0;
+};
+
+// The absolute form of a path given on the command line: relative to the
+// working directory, without "." components, repeated or trailing "/".
+// ".." is kept as it is, since it may cross a symbolic link.
+std::string AbsolutePath(const std::string &path, const std::string &workingDirectory);
+
+// The working directory in held form; throws UsageError when it cannot be read.
+std::string WorkingDirectory();
+
+} // namespace cli

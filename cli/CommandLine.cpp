@@ -1,0 +1,260 @@
+#include "cli/CommandLine.h"
+
+#include "cli/CandidateRows.h"
+#include "cli/CommandLineHost.h"
+#include "cli/ExitCodes.h"
+#include "cli/HelpText.h"
+#include "cli/Options.h"
+#include "cli/OutputWriter.h"
+#include "cli/Preview.h"
+#include "cli/UndoFile.h"
+#include "cli/UsageError.h"
+#include "engine/RenameSettings.h"
+#include "exec/Journal.h"
+#include "exec/RenameExecution.h"
+#include "exec/Undo.h"
+#include "platform/FileOps.h"
+#include "platform/Paths.h"
+#include "platform/RegistryStore.h"
+
+#include <algorithm>
+#include <iostream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace cli {
+
+namespace {
+
+constexpr const char *kRenameKey = "Rename";
+constexpr const char *kDefaultKey = "Default";
+
+bool IsRenameMode(const CRenameSettings &settings)
+{
+    return settings.RenameMode != kModeNumberedDirs && settings.RenameMode != kModeConcatenate;
+}
+
+// Paths in the settings are used from this working directory; stored as given
+// they would mean something else to the next run.
+void MakePathsAbsolute(CRenameSettings &settings, const std::string &workingDirectory)
+{
+    for (std::string *path : {&settings.FileCopyDirectory, &settings.OutputFile, &settings.InputFile})
+        if (!path->empty() && !path->starts_with('/'))
+            *path = AbsolutePath(*path, workingDirectory);
+}
+
+CRenameSettings BuildSettings(const Options &options, const std::string &workingDirectory)
+{
+    CRenameSettings settings;
+    if (options.source != SettingsSource::BuiltIn) {
+        CRegistryStore store;
+        settings.LoadSettings(store,
+                              options.source == SettingsSource::StoredDefault ? kDefaultKey : kRenameKey);
+    }
+    for (const SettingsAssignment &assignment : options.assignments)
+        assignment.ApplyTo(settings);
+    if (options.folders)
+        settings.ObjMode = 1;
+    MakePathsAbsolute(settings, workingDirectory);
+    if (settings.RenameMode == kModeFromFile)
+        settings.LoadInputLines();
+    return settings;
+}
+
+void SaveSettings(const CRenameSettings &settings)
+{
+    CRegistryStore store;
+    settings.SaveSettings(store, kRenameKey);
+}
+
+bool IsDirectory(const std::string &path)
+{
+    struct stat status {};
+    return ::stat(platform::DisplayDirectory(path).c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+// The directory new numbered directories go into: --dir, else the working directory.
+std::string ParentDirectory(const Options &options, const std::string &workingDirectory)
+{
+    return options.directory ? AbsolutePath(*options.directory, workingDirectory) : workingDirectory;
+}
+
+void CheckCandidatesFitMode(const Options &options, const CRenameSettings &settings)
+{
+    if (settings.RenameMode == kModeNumberedDirs && (!options.paths.empty() || options.pathsFrom))
+        throw UsageError("連番Dir作成にはパスを指定できません（作成先は --dir で指定します）");
+}
+
+int Preview(const Options &options, const CRenameSettings &settings, const std::string &workingDirectory)
+{
+    OutputWriter out(STDOUT_FILENO, options.nullSeparated);
+    int problems = 0;
+    if (settings.RenameMode == kModeNumberedDirs) {
+        std::string parent = ParentDirectory(options, workingDirectory);
+        if (!IsDirectory(parent))
+            throw UsageError("ディレクトリが存在しません: " + platform::DisplayDirectory(parent));
+        problems = WriteNumberedDirectoryPreview(settings, parent, out);
+    } else {
+        CandidateRows rows(options, settings);
+        problems = WritePreview(rows, settings, out);
+    }
+    out.Flush();
+    return problems == 0 ? kExitDone : kExitIncomplete;
+}
+
+// A move or copy into a folder that is not there is refused before anything
+// changes, unless --create-dirs allows making it.
+void CheckOutputDirectory(const Options &options, const CRenameSettings &settings)
+{
+    if (!IsRenameMode(settings) || settings.ObjMode != 0 || settings.FileCopyMode == 0)
+        return;
+    if (settings.FileCopyDirectory.empty())
+        throw UsageError("移動・複写先のディレクトリが指定されていません（--set FileCopyDirectory=…）");
+    if (!options.createDirectories && !IsDirectory(settings.FileCopyDirectory))
+        throw UsageError("移動・複写先のディレクトリが存在しません: " + settings.FileCopyDirectory +
+                         "（--create-dirs で作成します）");
+}
+
+int Execute(const Options &options, CRenameSettings &settings, const std::string &workingDirectory)
+{
+    bool interactive = ::isatty(STDIN_FILENO);
+    CommandLineHost host(EffectiveOverwritePolicy(options, interactive), options.createDirectories,
+                         interactive);
+    CheckOutputDirectory(options, settings);
+
+    exec::CExecutionRequest request;
+    request.currentDirectory = ParentDirectory(options, workingDirectory);
+    request.askConfirmation = false;
+    if (settings.RenameMode == kModeNumberedDirs) {
+        if (!IsDirectory(request.currentDirectory))
+            throw UsageError("ディレクトリが存在しません: " +
+                             platform::DisplayDirectory(request.currentDirectory));
+    } else {
+        request.candidates = CandidateRows(options, settings).TakeAll();
+    }
+
+    exec::CUndoList undo;
+    exec::CExecutionOutcome outcome = exec::ExecuteRename(request, settings, undo, host);
+    if (!outcome.performed)
+        return kExitIncomplete;
+
+    if (IsRenameMode(settings)) {
+        UndoFile undoFile;
+        if (!undo.available) {
+            undoFile.Remove(); // a rename of folders withdraws undo
+        } else if (int code = undoFile.Save(undo)) {
+            std::cerr << "kestrel-cli: 元に戻すための記録を保存できません: " << undoFile.path() << ": "
+                      << platform::ErrorMessage(code) << '\n';
+        }
+    }
+
+    OutputWriter out(STDOUT_FILENO, options.nullSeparated);
+    bool allDone = true;
+    for (const exec::CResultRow &row : outcome.log.rows()) {
+        std::string status = outcome.log.StatusText(row.code);
+        if (outcome.log.kind() == exec::ResultKind::Rename)
+            out.Row({row.itemPath, row.resultPath, status});
+        else
+            out.Row({row.itemPath, status});
+        allDone = allDone && row.code != 0;
+    }
+    out.Flush();
+    return allDone ? kExitDone : kExitIncomplete;
+}
+
+int Undo(const Options &options)
+{
+    UndoFile undoFile;
+    exec::CUndoList undo;
+    if (!undoFile.Load(undo)) {
+        std::cerr << "kestrel-cli: 元に戻せる変名がありません\n";
+        return kExitIncomplete;
+    }
+    bool interactive = ::isatty(STDIN_FILENO);
+    CommandLineHost host(OverwritePolicy::Never, false, interactive);
+    exec::CUndoReport report = exec::UndoRename(undo, host);
+    undoFile.Remove();
+
+    OutputWriter out(STDOUT_FILENO, options.nullSeparated);
+    for (const exec::CRenameRecord &record : undo.records) {
+        if (record.status == 0)
+            continue;
+        bool failed = std::any_of(report.failures.begin(), report.failures.end(), [&](const auto &failure) {
+            return failure.path == record.newPath || failure.path == record.tempPath;
+        });
+        out.Row({record.newPath, record.oldPath, failed ? "元に戻せませんでした。" : "元に戻しました。"});
+    }
+    out.Flush();
+    for (const exec::CUndoFailure &failure : report.failures)
+        std::cerr << "kestrel-cli: " << failure.path << ": " << platform::ErrorMessage(failure.code) << '\n';
+    return report.failures.empty() ? kExitDone : kExitIncomplete;
+}
+
+int Recover(const Options &options)
+{
+    std::vector<std::string> journals = exec::FindLeftoverJournals();
+    if (journals.empty()) {
+        std::cerr << "kestrel-cli: 中断された実行の記録はありません\n";
+        return kExitDone;
+    }
+    OutputWriter out(STDOUT_FILENO, options.nullSeparated);
+    bool allPlaced = true;
+    for (const std::string &journal : journals) {
+        exec::CRecoveryReport report = exec::RecoverJournal(journal, options.recoverTarget);
+        if (!report.readable) {
+            std::cerr << "kestrel-cli: 記録を読めません: " << journal << '\n';
+            allPlaced = false;
+            continue;
+        }
+        for (const exec::CRecoveryStep &step : report.steps) {
+            std::string status = step.code == 0 ? "移動しました。" : platform::ErrorMessage(step.code);
+            out.Row({step.from, step.to, status});
+        }
+        allPlaced = allPlaced && report.journalRemoved;
+    }
+    out.Flush();
+    return allPlaced ? kExitDone : kExitIncomplete;
+}
+
+int Run(const Options &options)
+{
+    switch (options.action) {
+    case Action::Help:
+        std::cout << HelpText();
+        return kExitDone;
+    case Action::Version:
+        std::cout << VersionText();
+        return kExitDone;
+    case Action::Undo:
+        return Undo(options);
+    case Action::Recover:
+        return Recover(options);
+    case Action::Preview:
+    case Action::Execute:
+        break;
+    }
+    std::string workingDirectory = WorkingDirectory();
+    CRenameSettings settings = BuildSettings(options, workingDirectory);
+    CheckCandidatesFitMode(options, settings);
+    int result = options.action == Action::Execute ? Execute(options, settings, workingDirectory)
+                                                   : Preview(options, settings, workingDirectory);
+    if (options.saveSettings)
+        SaveSettings(settings);
+    return result;
+}
+
+} // namespace
+
+int RunCommandLine(const std::vector<std::string> &arguments)
+{
+    try {
+        return Run(ParseOptions(arguments));
+    } catch (const UsageError &error) {
+        std::cout.flush();
+        std::cerr << "kestrel-cli: " << error.what() << '\n'
+                  << "kestrel-cli: 使い方は kestrel-cli --help で表示します\n";
+        return kExitUsage;
+    }
+}
+
+} // namespace cli

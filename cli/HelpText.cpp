@@ -1,0 +1,76 @@
+#include "cli/HelpText.h"
+
+#include "cli/SettingsAssignment.h"
+
+namespace cli {
+
+namespace {
+
+constexpr const char *kUsage = R"(使い方: kestrel-cli [オプション] [パス...]
+
+指定したファイル（--folders ならフォルダ）を、指定した順に変名します。
+既定ではプレビューだけを表示し、ディスクには何も書きません。
+
+対象:
+  パス...                 対象のファイルまたはフォルダ（指定した順が連番の順）
+  --paths-from ファイル   対象のパスをファイルから読む（1 行に 1 つ、-0 なら NUL 区切り、- で標準入力）
+  --folders               フォルダを対象にする
+  --dir ディレクトリ       ディレクトリ内の対象を全て追加する
+  --filter "パターン"     --dir で追加する名前のワイルドカード（; 区切り、例 "*.jpg;*.png"）
+  --sort 項目             --dir の並び順: name、size、type、time、attr（既定 name）
+  --numeric               名前の中の数字を数値として並べる
+  --reverse               逆順に並べる
+  --dummy-at 行           その行（0 から数える）にダミー行を挿入する（繰り返し可、行数以上なら末尾）
+
+設定:
+  --settings Rename|Default  保存されている設定から始める（既定 Rename: 前回の設定）
+  --defaults              組み込みの初期値から始める
+  --set 項目=値           設定項目を変更する（繰り返し可、項目名は下記）
+  --save-settings         結果の設定を Rename に保存する
+
+動作:
+  （指定なし）            プレビュー: 1 行に 元の名前<TAB>新しい名前
+                          連番Dir作成は作成するディレクトリ名、連結は 元の名前<TAB>出力ファイル
+  --execute               実行し、結果を 対象<TAB>結果<TAB>状態 の行で表示する
+  --overwrite=ask|never|all  既存ファイルを上書きするか（ask は標準入力が端末のときのみ、
+                          既定は端末なら ask、そうでなければ never）
+  --create-dirs           移動・複写先のディレクトリがなければ作成する
+  --undo                  kestrel-cli が最後に行った変名を元に戻す
+  --recover[=finish|rollback]  中断された実行を記録から完了する（finish、既定: 新しい名前が
+                          使えなければ元の名前）か、元に戻す（rollback）
+  -0, --null              区切りをタブと改行ではなく NUL にする
+  -h, --help              この説明を表示する
+  -V, --version           バージョンを表示する
+
+終了コード:
+  0  全て処理した（プレビューに問題がない）
+  1  処理できなかった項目がある（プレビューに使えない名前や重複がある）
+  2  コマンドラインや設定の誤り（何も読み書きしていない）
+
+日時の値は 2024-01-02T03:04:05 の形（ローカル時刻）で指定します。
+設定項目:
+)";
+
+} // namespace
+
+std::string HelpText()
+{
+    std::string text = kUsage;
+    std::size_t lineStart = text.size();
+    for (std::string_view name : SettingsFieldNames()) {
+        if (text.size() - lineStart + name.size() > 76) {
+            text.push_back('\n');
+            lineStart = text.size();
+        }
+        text.append("  ").append(name);
+    }
+    text.push_back('\n');
+    return text;
+}
+
+std::string VersionText()
+{
+    return "kestrel-cli " KESTREL_CLI_VERSION "\n";
+}
+
+} // namespace cli

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "cli/SettingsAssignment.h"
+#include "exec/Journal.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+enum class Action { Preview, Execute, Undo, Recover, Help, Version };
+
+// Where the settings start before --set is applied.
+enum class SettingsSource { Stored, StoredDefault, BuiltIn };
+
+enum class OverwritePolicy { Ask, Never, All };
+
+// Sort keys of --sort, as the file entry numbers them.
+enum SortKey : int { kSortName = 0, kSortSize = 1, kSortType = 2, kSortTime = 3, kSortAttributes = 4 };
+
+struct Options {
+    Action action = Action::Preview;
+
+    // Candidates: the given paths, a file naming more of them, or a directory.
+    std::vector<std::string> paths;
+    std::optional<std::string> pathsFrom; // "-" is standard input
+    std::optional<std::string> directory;
+    bool folders = false;
+    std::string filter;
+    int sortKey = kSortName;
+    bool numeric = false;
+    bool reverse = false;
+    std::vector<int> dummyRows; // row indexes of placeholders, ascending, no repeats
+
+    SettingsSource source = SettingsSource::Stored;
+    std::vector<SettingsAssignment> assignments;
+    bool saveSettings = false;
+
+    bool nullSeparated = false;
+    std::optional<OverwritePolicy> overwrite; // unset: ask on a terminal, never otherwise
+    bool createDirectories = false;
+    // --recover finishes an interrupted run; --recover=rollback takes it back.
+    exec::RecoveryTarget recoverTarget = exec::RecoveryTarget::NewName;
+};
+
+// Reads the command line (argv[0] excluded). Throws UsageError for an unknown
+// option, a missing or bad argument, or options that exclude each other.
+Options ParseOptions(const std::vector<std::string> &arguments);
+
+} // namespace cli

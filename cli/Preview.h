@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+class CRenameSettings;
+
+namespace cli {
+
+class CandidateRows;
+class OutputWriter;
+
+// Writes one row per candidate as the rows arrive: old name and new name, or
+// for concatenation the source and the output file. New names that a file
+// cannot take or that two rows share are reported on standard error.
+// Returns the number of such rows.
+int WritePreview(CandidateRows &rows, const CRenameSettings &settings, OutputWriter &out);
+
+// The names of the directories numbered-directory creation would make in
+// parentDirectory, one per row, checked the same way.
+int WriteNumberedDirectoryPreview(const CRenameSettings &settings, const std::string &parentDirectory,
+                                  OutputWriter &out);
+
+} // namespace cli

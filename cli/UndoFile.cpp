@@ -1,0 +1,132 @@
+#include "cli/UndoFile.h"
+
+#include "exec/Journal.h"
+#include "platform/FileOps.h"
+#include "platform/Paths.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sstream>
+#include <unistd.h>
+
+namespace cli {
+
+namespace {
+
+constexpr const char *kHeader = "KestrelCliUndo 1\n";
+
+void PutPath(std::string &out, const std::string &path)
+{
+    out += std::to_string(path.size());
+    out += ':';
+    out += path;
+    out += '\n';
+}
+
+bool GetPath(std::istream &in, std::string &path)
+{
+    std::size_t length = 0;
+    char colon = 0;
+    if (!(in >> length) || !in.get(colon) || colon != ':' || length > (1u << 20))
+        return false;
+    path.resize(length);
+    char newline = 0;
+    return in.read(path.data(), static_cast<std::streamsize>(length)) && in.get(newline) && newline == '\n';
+}
+
+std::string Serialise(const exec::CUndoList &undo)
+{
+    std::string out = kHeader;
+    const exec::CRenameSnapshot &s = undo.snapshot;
+    out += std::to_string(s.outputMode) + ' ' + std::to_string(s.isFileTimeChange) + ' ' +
+           std::to_string(s.isFileAttribChange) + ' ' + std::to_string(s.fileTime) + ' ' +
+           std::to_string(undo.records.size()) + '\n';
+    for (const exec::CRenameRecord &r : undo.records) {
+        out += std::to_string(r.status) + ' ' + std::to_string(r.time) + ' ' + std::to_string(r.attributes) +
+               ' ' + std::to_string(r.newAttributes) + ' ' + std::to_string(r.placedDevice) + ' ' +
+               std::to_string(r.placedInode) + '\n';
+        PutPath(out, r.oldPath);
+        PutPath(out, r.newPath);
+        PutPath(out, r.tempPath);
+    }
+    return out;
+}
+
+int WriteAll(int fd, const std::string &data)
+{
+    std::size_t done = 0;
+    while (done < data.size()) {
+        ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+} // namespace
+
+UndoFile::UndoFile() : m_path(platform::JoinPath(exec::JournalDirectory(), "cli-last-rename.undo")) {}
+
+int UndoFile::Save(const exec::CUndoList &undo) const
+{
+    if (int code = platform::EnsureDirectory(platform::SplitPath(m_path).directory))
+        return code;
+    std::string temporary = m_path + ".new";
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno;
+    int code = WriteAll(fd, Serialise(undo));
+    if (code == 0 && ::fsync(fd) != 0)
+        code = errno;
+    if (::close(fd) != 0 && code == 0)
+        code = errno;
+    if (code == 0 && std::rename(temporary.c_str(), m_path.c_str()) != 0)
+        code = errno;
+    if (code != 0)
+        ::unlink(temporary.c_str());
+    return code;
+}
+
+bool UndoFile::Load(exec::CUndoList &undo) const
+{
+    std::FILE *file = std::fopen(m_path.c_str(), "rb");
+    if (!file)
+        return false;
+    std::string data;
+    char buffer[65536];
+    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, file))
+        data.append(buffer, n);
+    std::fclose(file);
+    if (!data.starts_with(kHeader))
+        return false;
+
+    std::istringstream in(data.substr(std::char_traits<char>::length(kHeader)));
+    exec::CUndoList loaded;
+    std::size_t count = 0;
+    if (!(in >> loaded.snapshot.outputMode >> loaded.snapshot.isFileTimeChange >>
+          loaded.snapshot.isFileAttribChange >> loaded.snapshot.fileTime >> count))
+        return false;
+    for (std::size_t i = 0; i < count; ++i) {
+        exec::CRenameRecord r;
+        if (!(in >> r.status >> r.time >> r.attributes >> r.newAttributes >> r.placedDevice >> r.placedInode))
+            return false;
+        if (!GetPath(in, r.oldPath) || !GetPath(in, r.newPath) || !GetPath(in, r.tempPath))
+            return false;
+        r.usesTemp = !r.tempPath.empty();
+        loaded.records.push_back(std::move(r));
+    }
+    loaded.available = true;
+    undo = std::move(loaded);
+    return true;
+}
+
+void UndoFile::Remove() const
+{
+    ::unlink(m_path.c_str());
+}
+
+} // namespace cli

@@ -1,0 +1,208 @@
+#include "CliFixture.h"
+
+#include "exec/Journal.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace cli_test;
+using testing_support::Exists;
+using testing_support::ReadFile;
+using Lines = std::vector<std::string>;
+
+TEST_F(CliTest, SwapThroughTemporaryNamesAndUndoIt)
+{
+    dir.write("img001.jpg", "one");
+    dir.write("img002.jpg", "two");
+    // Given in reverse order, renumbering swaps the two names.
+    CliResult run = Run({"--execute", "--defaults", "--set", "RenumStr1=img", "img002.jpg", "img001.jpg"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadFile(dir.file("img001.jpg")), "two");
+    EXPECT_EQ(ReadFile(dir.file("img002.jpg")), "one");
+    EXPECT_EQ(Names(), (Lines{"img001.jpg", "img002.jpg"}));
+    EXPECT_EQ(SplitRecords(run.out, '\n'),
+              (Lines{dir.file("img002.jpg") + "\t" + dir.file("img001.jpg") + "\t変名しました。",
+                     dir.file("img001.jpg") + "\t" + dir.file("img002.jpg") + "\t変名しました。"}));
+
+    CliResult undo = Run({"--undo"});
+    EXPECT_EQ(undo.exitCode, 0) << undo.err;
+    EXPECT_EQ(ReadFile(dir.file("img001.jpg")), "one");
+    EXPECT_EQ(ReadFile(dir.file("img002.jpg")), "two");
+
+    // Undo reaches back one run only.
+    CliResult again = Run({"--undo"});
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_EQ(ReadFile(dir.file("img001.jpg")), "one");
+}
+
+TEST_F(CliTest, UndoKeepsEveryByteOfOddNames)
+{
+    const std::string odd = "a\nb\t\xff.txt";
+    dir.write(odd, "x");
+    CliResult run = Run({"--execute", "--defaults", "--set", "RenameMode=1", "--set", "OrgStr2=_\n", odd});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(Exists(dir.file("a\nb\t\xff_\n.txt")));
+    EXPECT_EQ(Run({"--undo"}).exitCode, 0);
+    EXPECT_EQ(Names(), (Lines{odd}));
+}
+
+TEST_F(CliTest, MoveIntoANewFolderNeedsCreateDirs)
+{
+    dir.write("a.txt", "A");
+    const std::vector<std::string> move = {
+        "--execute", "--defaults",     "--set", "RenameMode=1",
+        "--set",     "FileCopyMode=1", "--set", "FileCopyDirectory=out/new",
+        "a.txt"};
+    CliResult refused = Run(move);
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_NE(refused.err.find(dir.file("out/new")), std::string::npos);
+    EXPECT_EQ(Names(), (Lines{"a.txt"}));
+
+    std::vector<std::string> create = move;
+    create.push_back("--create-dirs");
+    CliResult moved = Run(create);
+    EXPECT_EQ(moved.exitCode, 0) << moved.err;
+    EXPECT_EQ(ReadFile(dir.file("out/new/a.txt")), "A");
+    EXPECT_FALSE(Exists(dir.file("a.txt")));
+
+    EXPECT_EQ(Run({"--undo"}).exitCode, 0);
+    EXPECT_EQ(ReadFile(dir.file("a.txt")), "A");
+    EXPECT_FALSE(Exists(dir.file("out/new/a.txt")));
+}
+
+TEST_F(CliTest, OverwriteIsRefusedUnlessAllowed)
+{
+    dir.write("a.txt", "A");
+    dir.write("b.txt", "B");
+    const std::vector<std::string> rename = {"--execute", "--defaults",      "--set", "RenameMode=6",
+                                             "--set",     "FormatStr=b.txt", "a.txt"};
+    // Standard input is no terminal, so nothing is overwritten by default.
+    CliResult never = Run(rename);
+    EXPECT_EQ(never.exitCode, 1);
+    EXPECT_EQ(ReadFile(dir.file("a.txt")), "A");
+    EXPECT_EQ(ReadFile(dir.file("b.txt")), "B");
+    EXPECT_NE(never.out.find("変名に失敗しました。"), std::string::npos);
+
+    std::vector<std::string> ask = rename;
+    ask.push_back("--overwrite=ask");
+    CliResult noTerminal = Run(ask);
+    EXPECT_EQ(noTerminal.exitCode, 2);
+    EXPECT_EQ(ReadFile(dir.file("a.txt")), "A");
+
+    std::vector<std::string> all = rename;
+    all.push_back("--overwrite=all");
+    CliResult replaced = Run(all);
+    EXPECT_EQ(replaced.exitCode, 0) << replaced.err;
+    EXPECT_FALSE(Exists(dir.file("a.txt")));
+    EXPECT_EQ(ReadFile(dir.file("b.txt")), "A");
+}
+
+TEST_F(CliTest, UsageErrorsLeaveTheDiskAndTheStoreUntouched)
+{
+    dir.write("a.txt", "A");
+    const std::vector<std::vector<std::string>> bad = {
+        {"--execute", "--set", "NoSuchField=1", "a.txt"},
+        {"--execute", "--set", "NumberWidth=abc", "a.txt"},
+        {"--execute", "--set", "FileTime=2024-13-01T00:00:00", "a.txt"},
+        {"--execute", "--save-settings", "--set", "NumberWidth=99", "a.txt"},
+        {"--execute", "--defaults", "--dir", "missing"},
+        {"--execute", "--defaults", "missing.txt"},
+        {"--execute", "--defaults", "--folders", "a.txt"},
+        {"--execute", "--frobnicate", "a.txt"},
+    };
+    for (const auto &arguments : bad) {
+        CliResult result = Run(arguments);
+        EXPECT_EQ(result.exitCode, 2) << arguments[2];
+        EXPECT_FALSE(result.err.empty());
+        EXPECT_EQ(Names(), (Lines{"a.txt"}));
+    }
+    // Nothing was read from or written to the settings store.
+    EXPECT_FALSE(Exists(userDirs.configHome() + "/Velmora/Kestrel.ini"));
+}
+
+TEST_F(CliTest, SavedSettingsAreTheStartingPointOfTheNextRun)
+{
+    dir.write("a.txt");
+    CliResult save =
+        Run({"--defaults", "--set", "RenumStr1=saved", "--set", "NumberWidth=2", "--save-settings", "a.txt"});
+    EXPECT_EQ(save.exitCode, 0) << save.err;
+    EXPECT_EQ(Run({"a.txt"}).out, "a.txt\tsaved01.txt\n");
+    EXPECT_EQ(Run({"--set", "NumberWidth=4", "a.txt"}).out, "a.txt\tsaved0001.txt\n");
+    EXPECT_EQ(Run({"--defaults", "a.txt"}).out, "a.txt\t001.txt\n");
+}
+
+TEST_F(CliTest, NumberedDirectoriesAreCreatedInTheGivenDirectory)
+{
+    const std::string parent = dir.mkdir("parent");
+    dir.mkdir("parent/d02");
+    CliResult run = Run({"--execute", "--defaults", "--set", "RenameMode=9", "--set", "NumDirStr=d", "--set",
+                         "NumDirWidth=2", "--set", "NumDirCount=3", "--dir", "parent"});
+    EXPECT_EQ(run.exitCode, 1) << "d02 exists already";
+    EXPECT_EQ(ListNames(parent), (Lines{"d01", "d02", "d03"}));
+    EXPECT_EQ(SplitRecords(run.out, '\n'),
+              (Lines{parent + "/d01\t作成しました。", parent + "/d02\t作成に失敗しました。",
+                     parent + "/d03\t作成しました。"}));
+}
+
+TEST_F(CliTest, ConcatenationWritesTheFilesInTheGivenOrder)
+{
+    dir.write("1.txt", "one\n");
+    dir.write("2.txt", "two\n");
+    CliResult run = Run({"--execute", "--defaults", "--set", "RenameMode=11", "--set", "OutputFile=all.txt",
+                         "2.txt", "1.txt"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadFile(dir.file("all.txt")), "two\none\n");
+}
+
+TEST_F(CliTest, RecoverFinishesOrRollsBackAnInterruptedRun)
+{
+    for (exec::RecoveryTarget target : {exec::RecoveryTarget::NewName, exec::RecoveryTarget::OldName}) {
+        dir.write("old.txt", "data");
+        const std::string temp = dir.file("KEST$0000000");
+        // A run that journals its records, moves the file to its temporary
+        // name and dies before the last pass.
+        pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            exec::CRenameRecord record;
+            record.usesTemp = true;
+            record.oldPath = dir.file("old.txt");
+            record.tempPath = temp;
+            record.newPath = dir.file("new.txt");
+            exec::CRunJournal journal;
+            if (journal.Write({record}) != 0 || ::rename(record.oldPath.c_str(), temp.c_str()) != 0)
+                ::_exit(1);
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_EQ(WEXITSTATUS(status), 0);
+        ASSERT_TRUE(Exists(temp));
+
+        bool finish = target == exec::RecoveryTarget::NewName;
+        CliResult recover = Run({finish ? "--recover" : "--recover=rollback"});
+        EXPECT_EQ(recover.exitCode, 0) << recover.err;
+        const std::string placed = dir.file(finish ? "new.txt" : "old.txt");
+        EXPECT_EQ(ReadFile(placed), "data");
+        EXPECT_EQ(recover.out, temp + "\t" + placed + "\t移動しました。\n");
+        EXPECT_TRUE(exec::FindLeftoverJournals().empty());
+        ::unlink(placed.c_str());
+    }
+    EXPECT_EQ(Run({"--recover"}).exitCode, 0); // nothing left to do
+}
+
+TEST_F(CliTest, HelpListsEveryOptionAndVersionNamesTheProgram)
+{
+    CliResult help = Run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char *option :
+         {"--folders",       "--dir",      "--filter",     "--sort",      "--numeric",
+          "--reverse",       "--dummy-at", "--settings",   "--defaults",  "--set",
+          "--save-settings", "--null",     "--execute",    "--overwrite", "--create-dirs",
+          "--undo",          "--recover",  "--paths-from", "--version",   "FileCopyDirectory",
+          "AtrArchive"})
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    CliResult version = Run({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out.rfind("kestrel-cli ", 0), 0u);
+}

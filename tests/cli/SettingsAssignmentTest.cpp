@@ -1,0 +1,132 @@
+#include "cli/SettingsAssignment.h"
+#include "cli/CandidateRows.h"
+#include "cli/Options.h"
+#include "cli/UsageError.h"
+#include "engine/RenameSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+
+using namespace cli;
+
+namespace {
+
+CRenameSettings Applied(const std::string &assignment)
+{
+    CRenameSettings settings;
+    SettingsAssignment::Parse(assignment).ApplyTo(settings);
+    return settings;
+}
+
+std::string RefusalOf(const std::string &assignment)
+{
+    try {
+        SettingsAssignment::Parse(assignment);
+    } catch (const UsageError &error) {
+        return error.what();
+    }
+    return {};
+}
+
+} // namespace
+
+TEST(SettingsAssignment, SetsFieldsByStoreNameWithoutRegardToCase)
+{
+    EXPECT_EQ(Applied("NumberWidth=4").NumberWidth, 4);
+    EXPECT_EQ(Applied("numberwidth=5").NumberWidth, 5);
+    EXPECT_EQ(Applied("RenumStr1=img").RenumStr1, "img");
+    // Everything after the first "=" is the value, bytes kept.
+    EXPECT_EQ(Applied("ReplaceStr2=a=b\t\xff").ReplaceStr2, "a=b\t\xff");
+    EXPECT_EQ(Applied("FileCopyDirectory=").FileCopyDirectory, "");
+    EXPECT_EQ(Applied("RenameMode=11").RenameMode, 11);
+    EXPECT_EQ(Applied("NumberStart=+7").NumberStart, 7);
+}
+
+TEST(SettingsAssignment, RefusesUnknownFieldsAndValuesOutsideTheRanges)
+{
+    EXPECT_NE(RefusalOf("NoSuchField=1").find("NoSuchField"), std::string::npos);
+    EXPECT_NE(RefusalOf("IsInBatch=1"), ""); // run-time only, not a stored field
+    EXPECT_NE(RefusalOf("NumberWidth"), "");
+    EXPECT_NE(RefusalOf("NumberWidth=abc").find("abc"), std::string::npos);
+    EXPECT_NE(RefusalOf("NumberWidth=0"), "");
+    EXPECT_NE(RefusalOf("NumberWidth=21"), "");
+    EXPECT_EQ(RefusalOf("NumberWidth=20"), "");
+    EXPECT_NE(RefusalOf("NumberWidth= 3"), "");
+    EXPECT_NE(RefusalOf("NumberWidth=3x"), "");
+    EXPECT_NE(RefusalOf("NumberStart=99999999999999999999"), "");
+    EXPECT_NE(RefusalOf("ReplaceNum=1"), "");
+    EXPECT_NE(RefusalOf("FileCopyMode=3"), "");
+    // Separator rows and the command row of the mode combo are no modes.
+    for (const char *mode :
+         {"RenameMode=8", "RenameMode=10", "RenameMode=12", "RenameMode=13", "RenameMode=-1"})
+        EXPECT_NE(RefusalOf(mode), "") << mode;
+}
+
+TEST(SettingsAssignment, TimeIsReadAsLocalTime)
+{
+    std::tm fields{};
+    fields.tm_year = 2024 - 1900;
+    fields.tm_mon = 0;
+    fields.tm_mday = 2;
+    fields.tm_hour = 3;
+    fields.tm_min = 4;
+    fields.tm_sec = 5;
+    fields.tm_isdst = -1;
+    EXPECT_EQ(Applied("FileTime=2024-01-02T03:04:05").FileTime, std::mktime(&fields));
+    EXPECT_EQ(Applied("FileTime=2024-01-02 03:04:05").FileTime, std::mktime(&fields));
+
+    platform::TimeValue t = 0;
+    EXPECT_FALSE(ParseLocalTime("2024-02-30T00:00:00", t));
+    EXPECT_FALSE(ParseLocalTime("2024-01-02T24:00:00", t));
+    EXPECT_FALSE(ParseLocalTime("2024-1-2T03:04:05", t));
+    EXPECT_FALSE(ParseLocalTime("2024-01-02T03:04:05Z", t));
+    EXPECT_FALSE(ParseLocalTime("2200-01-01T00:00:00", t)); // beyond the stored 32 bits
+    EXPECT_TRUE(ParseLocalTime("2024-02-29T23:59:59", t));
+}
+
+TEST(Options, ReadsValuesInEitherFormAndKeepsPathsInOrder)
+{
+    Options options = ParseOptions({"b.txt", "--set", "NumberWidth=4", "--set=RenumStr1=x", "--execute",
+                                    "--overwrite=all", "a.txt", "--", "--not-an-option", "-"});
+    EXPECT_EQ(options.action, Action::Execute);
+    EXPECT_EQ(options.assignments.size(), 2u);
+    ASSERT_TRUE(options.overwrite);
+    EXPECT_EQ(*options.overwrite, OverwritePolicy::All);
+    EXPECT_EQ(options.paths, (std::vector<std::string>{"b.txt", "a.txt", "--not-an-option", "-"}));
+
+    Options dummies = ParseOptions({"--dummy-at", "3", "--dummy-at=0", "--dummy-at", "3", "a"});
+    EXPECT_EQ(dummies.dummyRows, (std::vector<int>{0, 3}));
+}
+
+TEST(Options, RefusesConflictsAndMissingValues)
+{
+    const std::vector<std::vector<std::string>> bad = {
+        {"--bogus"},
+        {"--dir"},
+        {"--execute", "--undo"},
+        {"--undo", "a.txt"},
+        {"--dir", "d", "a.txt"},
+        {"--sort", "name"}, // ordering needs --dir
+        {"--dir", "d", "--sort", "colour"},
+        {"--settings", "Other"},
+        {"--settings", "Default", "--defaults"},
+        {"--overwrite=sometimes"},
+        {"--dummy-at", "-1"},
+        {"--execute=yes"},
+        {"--recover=later"},
+    };
+    for (const auto &arguments : bad)
+        EXPECT_THROW(ParseOptions(arguments), UsageError) << arguments.front();
+}
+
+TEST(AbsolutePath, ResolvesAgainstTheWorkingDirectoryKeepingBytes)
+{
+    EXPECT_EQ(AbsolutePath("a.txt", "/home/u"), "/home/u/a.txt");
+    EXPECT_EQ(AbsolutePath("./x//y/", "/home/u"), "/home/u/x/y");
+    EXPECT_EQ(AbsolutePath("/abs/./b", "/home/u"), "/abs/b");
+    EXPECT_EQ(AbsolutePath("../b", "/home/u"), "/home/u/../b");
+    EXPECT_EQ(AbsolutePath("a", ""), "/a"); // working directory is the root
+    EXPECT_EQ(AbsolutePath("/", "/home/u"), "");
+    EXPECT_EQ(AbsolutePath("n\nm\xfe", "/d"), "/d/n\nm\xfe");
+}
