@@ -1,0 +1,347 @@
+#include "platform/RegistryStore.h"
+
+#include "platform/StoreFileFormat.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString ToQString(const std::string &name)
+{
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
+QString LocalPath(const std::string &path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// True when the bytes survive the trip through QString unchanged, so they can
+// be stored as readable text; other bytes are stored as a byte array.
+bool SurvivesAsText(const QByteArray &bytes)
+{
+    return QString::fromUtf8(bytes).toUtf8() == bytes;
+}
+
+bool PathExists(const std::string &path)
+{
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+// Keeps a store file that cannot be used aside under a name that is not yet
+// taken, so that nothing of it is lost when the store is written again.
+void MoveAside(const std::string &path)
+{
+    std::string target = path + ".broken";
+    for (int n = 2; PathExists(target); ++n)
+        target = path + ".broken." + std::to_string(n);
+    std::rename(path.c_str(), target.c_str());
+}
+
+bool IsIntegerType(const QVariant &v)
+{
+    switch (v.metaType().id()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QVariant ToVariant(const platform::StoredValue &value)
+{
+    switch (value.kind) {
+    case platform::StoredValue::Kind::Integer:
+        return QVariant(qlonglong(value.number));
+    case platform::StoredValue::Kind::Text:
+        return QString::fromStdString(value.bytes);
+    case platform::StoredValue::Kind::Bytes:
+        return QByteArray::fromStdString(value.bytes);
+    }
+    return {};
+}
+
+platform::StoredValue FromVariant(const QVariant &v)
+{
+    platform::StoredValue value;
+    if (IsIntegerType(v)) {
+        value.number = v.toLongLong();
+    } else if (v.metaType().id() == QMetaType::QByteArray) {
+        value.kind = platform::StoredValue::Kind::Bytes;
+        value.bytes = v.toByteArray().toStdString();
+    } else {
+        value.kind = platform::StoredValue::Kind::Text;
+        value.bytes = v.toString().toStdString();
+    }
+    return value;
+}
+
+bool ReadStoreFile(QIODevice &device, QSettings::SettingsMap &map)
+{
+    const auto values = platform::ParseStoreFile(device.readAll().toStdString());
+    if (!values)
+        return false;
+    for (const auto &[key, value] : *values)
+        map.insert(QString::fromStdString(key), ToVariant(value));
+    return true;
+}
+
+// QSettings writes into a temporary file that replaces the store file only
+// when this returns true. The write is flushed and synced here so that a full
+// disk or any other write error is seen before the replacement: the toolkit
+// does not check the last flush of the temporary file itself.
+bool WriteStoreFile(QIODevice &device, const QSettings::SettingsMap &map)
+{
+    platform::StoredValues values;
+    for (auto it = map.constBegin(); it != map.constEnd(); ++it)
+        values[it.key().toStdString()] = FromVariant(it.value());
+    const std::string text = platform::FormatStoreFile(values);
+    if (device.write(text.data(), qint64(text.size())) != qint64(text.size()))
+        return false;
+    auto *file = qobject_cast<QFileDevice *>(&device);
+    return !file || (file->flush() && ::fsync(file->handle()) == 0);
+}
+
+QSettings::Format StoreFormat()
+{
+    static const QSettings::Format format = QSettings::registerFormat("ini", ReadStoreFile, WriteStoreFile);
+    return format;
+}
+
+std::unique_ptr<QSettings> OpenSettings(const std::string &path)
+{
+    return std::make_unique<QSettings>(LocalPath(path), StoreFormat());
+}
+
+} // namespace
+
+struct CRegistryStore::Impl {
+    std::unique_ptr<QSettings> settings;
+    // Lower-case value name -> spelling used in the file.
+    QHash<QString, QString> names;
+    bool dirty = false;
+
+    QVariant value(const std::string &name) const
+    {
+        const auto it = names.constFind(ToQString(name).toLower());
+        return it == names.constEnd() ? QVariant() : settings->value(*it);
+    }
+
+    void setValue(const std::string &name, const QVariant &v)
+    {
+        const QString given = ToQString(name);
+        auto it = names.find(given.toLower());
+        if (it == names.end())
+            it = names.insert(given.toLower(), given);
+        settings->setValue(*it, v);
+        dirty = true;
+    }
+};
+
+CRegistryStore::CRegistryStore() : m_impl(std::make_unique<Impl>()) {}
+
+CRegistryStore::~CRegistryStore()
+{
+    Close();
+}
+
+std::string CRegistryStore::FilePath()
+{
+    const char *config = std::getenv("XDG_CONFIG_HOME");
+    std::string base;
+    if (config && config[0] == '/') {
+        base = config;
+    } else {
+        const char *home = std::getenv("HOME");
+        base = std::string(home ? home : "") + "/.config";
+    }
+    return base + "/Velmora/Kestrel.ini";
+}
+
+bool CRegistryStore::Open(const std::string &subkey)
+{
+    Close();
+    const std::string path = FilePath();
+    auto settings = OpenSettings(path);
+    if (settings->status() == QSettings::FormatError) {
+        settings.reset();
+        MoveAside(path);
+        settings = OpenSettings(path);
+    }
+    // Never fall back on writing the file in place: a failed write must leave
+    // the old file whole.
+    settings->setAtomicSyncRequired(true);
+
+    QString group = ToQString(subkey);
+    const QStringList groups = settings->childGroups();
+    for (const QString &existing : groups) {
+        if (existing.compare(group, Qt::CaseInsensitive) == 0) {
+            group = existing;
+            m_existed = true;
+            break;
+        }
+    }
+    settings->beginGroup(group);
+    const QStringList keys = settings->childKeys();
+    for (const QString &key : keys)
+        m_impl->names.insert(key.toLower(), key);
+    m_impl->settings = std::move(settings);
+    return m_existed;
+}
+
+bool CRegistryStore::Close()
+{
+    bool written = true;
+    if (m_impl->settings && m_impl->dirty) {
+        QDir().mkpath(QFileInfo(m_impl->settings->fileName()).absolutePath());
+        m_impl->settings->sync();
+        written = m_impl->settings->status() == QSettings::NoError;
+    }
+    m_impl->settings.reset();
+    m_impl->names.clear();
+    m_impl->dirty = false;
+    m_existed = false;
+    return written;
+}
+
+std::optional<std::int32_t> CRegistryStore::QueryDword(const std::string &name) const
+{
+    if (!m_impl->settings || !m_existed)
+        return std::nullopt;
+    const QVariant v = m_impl->value(name);
+    if (v.metaType().id() != QMetaType::QString && !IsIntegerType(v))
+        return std::nullopt;
+    bool ok = false;
+    const qlonglong number = v.toString().trimmed().toLongLong(&ok, 10);
+    // Four bytes hold any signed or unsigned 32-bit number.
+    if (!ok || number < std::numeric_limits<std::int32_t>::min() ||
+        number > qlonglong(std::numeric_limits<std::uint32_t>::max()))
+        return std::nullopt;
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(number));
+}
+
+std::optional<std::string> CRegistryStore::QueryString(const std::string &name) const
+{
+    if (!m_impl->settings || !m_existed)
+        return std::nullopt;
+    const QVariant v = m_impl->value(name);
+    QByteArray bytes;
+    if (v.metaType().id() == QMetaType::QByteArray)
+        bytes = v.toByteArray();
+    else if (v.metaType().id() == QMetaType::QString || IsIntegerType(v))
+        bytes = v.toString().toUtf8();
+    else
+        return std::nullopt;
+    if (std::size_t(bytes.size()) + 1 > kMaxValueBytes)
+        return std::nullopt;
+    const qsizetype nul = bytes.indexOf('\0');
+    return bytes.left(nul < 0 ? bytes.size() : nul).toStdString();
+}
+
+std::optional<std::vector<unsigned char>> CRegistryStore::QueryBinary(const std::string &name,
+                                                                      std::size_t maxSize) const
+{
+    if (!m_impl->settings || !m_existed)
+        return std::nullopt;
+    const QVariant v = m_impl->value(name);
+    QByteArray bytes;
+    if (v.metaType().id() == QMetaType::QByteArray)
+        bytes = v.toByteArray();
+    else if (v.metaType().id() == QMetaType::QString)
+        bytes = v.toString().toUtf8();
+    else
+        return std::nullopt;
+    if (std::size_t(bytes.size()) > maxSize)
+        return std::nullopt;
+    return std::vector<unsigned char>(bytes.begin(), bytes.end());
+}
+
+std::int32_t CRegistryStore::ReadDword(const std::string &name, std::int32_t defaultValue)
+{
+    if (const auto stored = QueryDword(name))
+        return *stored;
+    WriteDword(name, defaultValue);
+    return defaultValue;
+}
+
+std::string CRegistryStore::ReadString(const std::string &name, const std::string &defaultValue)
+{
+    if (auto stored = QueryString(name))
+        return std::move(*stored);
+    WriteString(name, defaultValue);
+    return defaultValue.substr(0, defaultValue.find('\0'));
+}
+
+std::vector<unsigned char> CRegistryStore::ReadBinary(const std::string &name,
+                                                      const std::vector<unsigned char> &defaultValue,
+                                                      std::size_t maxSize)
+{
+    if (auto stored = QueryBinary(name, maxSize))
+        return std::move(*stored);
+    WriteBinary(name, defaultValue);
+    return defaultValue;
+}
+
+void CRegistryStore::WriteDword(const std::string &name, std::int32_t value)
+{
+    if (m_impl->settings)
+        m_impl->setValue(name, int(value));
+}
+
+void CRegistryStore::WriteString(const std::string &name, const std::string &text)
+{
+    if (!m_impl->settings)
+        return;
+    const QByteArray bytes = QByteArray::fromStdString(text.substr(0, text.find('\0')));
+    if (SurvivesAsText(bytes))
+        m_impl->setValue(name, QString::fromUtf8(bytes));
+    else
+        m_impl->setValue(name, bytes);
+}
+
+void CRegistryStore::WriteBinary(const std::string &name, const std::vector<unsigned char> &data)
+{
+    if (m_impl->settings)
+        m_impl->setValue(name,
+                         QByteArray(reinterpret_cast<const char *>(data.data()), qsizetype(data.size())));
+}
+
+std::int32_t CRegistryStore::ReadKeyDword(const std::string &subkey, const std::string &name,
+                                          std::int32_t defaultValue)
+{
+    CRegistryStore store;
+    store.Open(subkey);
+    const std::int32_t value = store.ReadDword(name, defaultValue);
+    store.Close();
+    return value;
+}
+
+void CRegistryStore::DeleteAll()
+{
+    const std::string path = FilePath();
+    {
+        // Through QSettings first, so that no cached copy of the tree lives on.
+        const auto settings = OpenSettings(path);
+        settings->clear();
+        settings->sync();
+    }
+    QFile::remove(LocalPath(path));
+    QDir().rmdir(QFileInfo(LocalPath(path)).absolutePath()); // only when empty
+}
