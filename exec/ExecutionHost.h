@@ -23,6 +23,7 @@ enum class OverwriteAnswer {
 };
 
 enum class MessageIcon {
+    None,        // a plain box
     Exclamation, // errors
     Stop,        // a file in use
     Information, // completion notices

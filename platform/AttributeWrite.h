@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include <sys/stat.h>
+
 // Writing the attribute bits of a file: read-only by permissions, hidden,
 // system and archive as stored flags in the extended attribute (a leading "."
 // of the name already means hidden and needs no flag). Where the file system
@@ -12,5 +14,8 @@ namespace platform {
 // Sets the attributes of path to exactly attributes (directory bit ignored).
 // 0 or the errno value of the permission change.
 int SetAttributes(const std::string &path, std::uint32_t attributes);
+
+// The same for a file whose status (following a symbolic link) is known.
+int SetAttributes(const std::string &path, std::uint32_t attributes, const struct stat &status);
 
 } // namespace platform

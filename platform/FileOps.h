@@ -14,6 +14,8 @@ namespace platform {
 
 // The target exists; the only code that leads to a question.
 inline constexpr int kErrorTargetExists = 183;
+// The file at a path is no longer the one an earlier step put there.
+inline constexpr int kErrorFileReplaced = 1001;
 
 // Checks a single path component as a new name: refuses an empty name, "." and
 // "..", names made only of dots, names with "/" or a NUL byte (EINVAL) and names
@@ -42,6 +44,10 @@ bool IsDirectory(const std::string &path);
 // file system). Two hard links of one file are not the same name.
 bool IsSameFile(const std::string &a, const std::string &b);
 
+// True when something other than source itself bears the name target: a move
+// there without replacing would fail.
+bool TargetTaken(const std::string &source, const std::string &target);
+
 // Moves (or copies) source to target without touching times or attributes.
 // Without replace an existing target gives kErrorTargetExists and stays as it
 // is; with it the target is replaced atomically. A copy is written to a
@@ -61,6 +67,12 @@ int DeleteFile(const std::string &path);
 
 // Creates directory and every missing parent. 0 when it exists afterwards.
 int EnsureDirectory(const std::string &directory);
+
+// Writes all of data to fd, continuing after partial writes. 0 or errno.
+int WriteAll(int fd, std::string_view data);
+
+// Flushes the entries of a directory (a file just created or renamed in it) to disk.
+int SyncDirectory(const std::string &directory);
 
 // A readable text for an error code.
 std::string ErrorMessage(int code);

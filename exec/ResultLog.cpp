@@ -1,0 +1,52 @@
+#include "exec/ResultLog.h"
+
+#include "platform/Paths.h"
+
+namespace exec {
+
+void CResultLog::AddResult(const std::string &itemPath, const std::string &resultPath, int code)
+{
+    m_rows.push_back({itemPath, resultPath, code});
+}
+
+void CResultLog::AddResult(const std::string &itemPath, int code)
+{
+    m_rows.push_back({itemPath, {}, code});
+}
+
+std::vector<std::string> CResultLog::ColumnTitles() const
+{
+    if (m_kind == ResultKind::Rename)
+        return {"名前", "変更後の名前", "処理"};
+    return {"名前", "処理"};
+}
+
+std::string CResultLog::StatusText(int code) const
+{
+    switch (m_kind) {
+    case ResultKind::NumberedDirectories:
+        return code ? "作成しました。" : "作成に失敗しました。";
+    case ResultKind::Concatenation:
+        return code ? "連結しました。" : "連結に失敗しました。";
+    case ResultKind::Rename:
+        break;
+    }
+    return code ? "変名しました。" : "変名に失敗しました。";
+}
+
+std::string CResultLog::CellText(const CResultRow &row, int column, int displayMode) const
+{
+    const auto shown = [displayMode](const std::string &path) {
+        return displayMode == 1 ? path : platform::SplitPath(path).name;
+    };
+    const int statusColumn = m_kind == ResultKind::Rename ? 2 : 1;
+    if (column == 0)
+        return shown(row.itemPath);
+    if (column == statusColumn)
+        return StatusText(row.code);
+    if (column == 1)
+        return shown(row.resultPath);
+    return {};
+}
+
+} // namespace exec

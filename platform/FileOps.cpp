@@ -1,0 +1,329 @@
+#include "platform/FileOps.h"
+
+#include "platform/AttributeWrite.h"
+#include "platform/FileTimes.h"
+#include "platform/Paths.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+bool OnlyDots(std::string_view name)
+{
+    return name.find_first_not_of('.') == std::string_view::npos;
+}
+
+bool HasNul(const std::string &path)
+{
+    return path.find('\0') != std::string::npos;
+}
+
+// Moves without replacing. Where the file system refuses the no-replace flag a
+// file is linked to its new name (which fails on an existing name) and then
+// unlinked from the old one; anything else is refused rather than risked.
+int MoveNoReplace(const std::string &source, const std::string &target)
+{
+    if (renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+        return 0;
+    const int error = errno;
+    if (error == EEXIST)
+        return kErrorTargetExists;
+    if (error != EINVAL && error != ENOSYS && error != EOPNOTSUPP)
+        return error;
+    struct stat st;
+    if (lstat(source.c_str(), &st) != 0)
+        return errno;
+    if (S_ISDIR(st.st_mode))
+        return error;
+    if (link(source.c_str(), target.c_str()) != 0)
+        return errno == EEXIST ? kErrorTargetExists : errno;
+    if (unlink(source.c_str()) != 0) {
+        const int unlinkError = errno;
+        unlink(target.c_str());
+        return unlinkError;
+    }
+    return 0;
+}
+
+int CopyByReading(int in, int out)
+{
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = read(in, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (n == 0)
+            return 0;
+        if (const int error = WriteAll(out, std::string_view(buffer, static_cast<std::size_t>(n))))
+            return error;
+    }
+}
+
+// Copies the contents of in to out: a reflink where the file system shares
+// blocks, else copy_file_range, else plain reads and writes.
+int CopyContents(int in, int out)
+{
+    if (ioctl(out, FICLONE, in) == 0)
+        return 0;
+    bool first = true;
+    for (;;) {
+        const ssize_t n = copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0);
+        if (n > 0) {
+            first = false;
+            continue;
+        }
+        if (n == 0)
+            return 0;
+        if (errno == EINTR)
+            continue;
+        if (first && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP))
+            return CopyByReading(in, out);
+        return errno;
+    }
+}
+
+// Writes a copy of source into a new temporary file beside target and renames
+// it into place, so target is never seen half written and an existing target
+// is only replaced when replace is set.
+int CopyFile(const std::string &source, const std::string &target, bool replace)
+{
+    const int in = open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return errno;
+    struct stat st;
+    if (fstat(in, &st) != 0 || S_ISDIR(st.st_mode)) {
+        const int error = S_ISDIR(st.st_mode) ? EISDIR : errno;
+        close(in);
+        return error;
+    }
+    std::string temp = SplitPath(target).directory + "/.kestrel-copy-XXXXXX";
+    const int out = mkostemp(temp.data(), O_CLOEXEC);
+    if (out < 0) {
+        const int error = errno;
+        close(in);
+        return error;
+    }
+    int error = CopyContents(in, out);
+    close(in);
+    if (!error && fchmod(out, st.st_mode & 07777) != 0)
+        error = errno;
+    // Only a file that replaces another must be on disk before the rename, or a
+    // crash could leave an empty file where the old one was.
+    if (!error && replace && PathExists(target) && fsync(out) != 0)
+        error = errno;
+    if (close(out) != 0 && !error)
+        error = errno;
+    if (!error) {
+        if (replace)
+            error = rename(temp.c_str(), target.c_str()) == 0 ? 0 : errno;
+        else
+            error = MoveNoReplace(temp, target);
+    }
+    if (error)
+        unlink(temp.c_str());
+    return error;
+}
+
+// Gives the file at path the time and attributes of a finished transfer.
+// Failures here are not reported: the file has arrived.
+void StampFile(const std::string &path, TimeValue time, std::uint32_t attributes, FileIdentity *placed)
+{
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0)
+        return;
+    if (placed)
+        *placed = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino), true};
+    if (S_ISLNK(st.st_mode) && stat(path.c_str(), &st) != 0)
+        return;
+    if (st.st_mtim.tv_sec != time || st.st_mtim.tv_nsec != 0 || st.st_atim.tv_sec != time ||
+        st.st_atim.tv_nsec != 0)
+        SetFileTimes(path, time);
+    SetAttributes(path, attributes, st);
+}
+
+} // namespace
+
+int CheckFileName(std::string_view name)
+{
+    if (name.empty() || OnlyDots(name))
+        return EINVAL;
+    if (name.find('/') != std::string_view::npos || name.find('\0') != std::string_view::npos)
+        return EINVAL;
+    if (name.size() > NAME_MAX)
+        return ENAMETOOLONG;
+    return 0;
+}
+
+int PrepareTargetPath(std::string &path)
+{
+    if (HasNul(path))
+        return EINVAL;
+    const std::size_t slash = path.rfind('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::string_view name = std::string_view(path).substr(nameStart);
+    if (name.empty() || OnlyDots(name))
+        return EINVAL;
+    path.erase(path.find_last_not_of('.') + 1);
+    return CheckFileName(std::string_view(path).substr(nameStart));
+}
+
+FileIdentity GetFileIdentity(const std::string &path)
+{
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0)
+        return {};
+    return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino), true};
+}
+
+bool PathExists(const std::string &path)
+{
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0;
+}
+
+bool IsDirectory(const std::string &path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool IsSameFile(const std::string &a, const std::string &b)
+{
+    if (a == b)
+        return true;
+    struct stat sa, sb;
+    if (lstat(a.c_str(), &sa) != 0 || lstat(b.c_str(), &sb) != 0)
+        return false;
+    if (sa.st_dev != sb.st_dev || sa.st_ino != sb.st_ino)
+        return false;
+    // Two names of one inode on a case-sensitive file system are hard links,
+    // i.e. two names the user can see; a folder cannot have those.
+    return S_ISDIR(sa.st_mode) || sa.st_nlink == 1;
+}
+
+bool TargetTaken(const std::string &source, const std::string &target)
+{
+    return source != target && PathExists(target) && !IsSameFile(source, target);
+}
+
+int MoveOrCopy(const std::string &source, const std::string &target, bool copy, bool replace)
+{
+    if (HasNul(source) || HasNul(target))
+        return EINVAL;
+    struct stat st;
+    if (lstat(source.c_str(), &st) != 0)
+        return errno;
+    const bool same = IsSameFile(source, target);
+    if (copy)
+        return CopyFile(source, target, replace || same);
+    if (same) {
+        // Nothing to do, or a change of letter case on a case-insensitive file system.
+        if (source == target)
+            return 0;
+        return rename(source.c_str(), target.c_str()) == 0 ? 0 : errno;
+    }
+    int error =
+        replace ? (rename(source.c_str(), target.c_str()) == 0 ? 0 : errno) : MoveNoReplace(source, target);
+    if (error != EXDEV || S_ISDIR(st.st_mode))
+        return error;
+    error = CopyFile(source, target, replace);
+    if (error)
+        return error;
+    if (unlink(source.c_str()) != 0) {
+        error = errno;
+        // Without replace nothing was at target before: take the copy back so
+        // the file stays in one place only.
+        if (!replace)
+            unlink(target.c_str());
+        return error;
+    }
+    return 0;
+}
+
+int TransferFile(const std::string &source, const std::string &target, TimeValue time,
+                 std::uint32_t attributes, bool copy, bool replace, FileIdentity *placed)
+{
+    if (const int error = MoveOrCopy(source, target, copy, replace))
+        return error;
+    StampFile(target, time, attributes, placed);
+    return 0;
+}
+
+int DeleteFile(const std::string &path)
+{
+    return unlink(path.c_str()) == 0 ? 0 : errno;
+}
+
+int EnsureDirectory(const std::string &directory)
+{
+    if (directory.empty())
+        return 0;
+    struct stat st;
+    if (stat(directory.c_str(), &st) == 0)
+        return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+    const std::string parent = SplitPath(directory).directory;
+    if (parent != directory)
+        if (const int error = EnsureDirectory(parent))
+            return error;
+    if (mkdir(directory.c_str(), 0777) != 0 && !(errno == EEXIST && IsDirectory(directory)))
+        return errno;
+    return 0;
+}
+
+int WriteAll(int fd, std::string_view data)
+{
+    while (!data.empty()) {
+        const ssize_t n = write(fd, data.data(), data.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        data.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return 0;
+}
+
+int SyncDirectory(const std::string &directory)
+{
+    const int fd = open(directory.empty() ? "/" : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const int error = fsync(fd) == 0 ? 0 : errno;
+    close(fd);
+    return error;
+}
+
+std::string ErrorMessage(int code)
+{
+    switch (code) {
+    case 0:
+        return "正常に終了しました。";
+    case kErrorTargetExists:
+        return "同じ名前のファイルが既に存在します。";
+    case kErrorFileReplaced:
+        return "ファイルが別のファイルに置き換えられています。";
+    case EINVAL:
+        return "ファイル名が正しくありません。";
+    case ENAMETOOLONG:
+        return "ファイル名が長すぎます。";
+    default:
+        return std::strerror(code);
+    }
+}
+
+} // namespace platform
