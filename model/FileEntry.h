@@ -14,7 +14,8 @@ public:
     CFileEntry();
     CFileEntry(const CFileEntry &) = default;
     CFileEntry &operator=(const CFileEntry &) = default;
-    // From one item of a directory listing; attributes are read afresh.
+    // From one item of a directory listing; the attributes are those the listing
+    // read from the disk for this entry (platform::ListDirectory, ReadDirEntry).
     explicit CFileEntry(const platform::DirEntryInfo &info);
 
     bool isFolder = false;

@@ -1,0 +1,124 @@
+#include "model/FileEntry.h"
+
+#include "model/NumericKey.h"
+#include "platform/Collation.h"
+#include "platform/Paths.h"
+#include "platform/Text.h"
+
+#include <cstdio>
+
+namespace {
+
+std::string ApplyCaseMode(std::string text, int caseMode)
+{
+    switch (caseMode) {
+    case 1:
+        return platform::ToUpper(text);
+    case 2:
+        return platform::ToLower(text);
+    default:
+        return text;
+    }
+}
+
+} // namespace
+
+CFileEntry::CFileEntry() : lastWriteTime(platform::CurrentTime()) {}
+
+CFileEntry::CFileEntry(const platform::DirEntryInfo &info)
+    : isFolder(info.isDirectory || (info.attributes & platform::kAttrDirectory) != 0),
+      attributes(info.attributes), size(info.size), fullPath(platform::JoinPath(info.directory, info.name)),
+      directory(info.directory), fileName(info.name), title(info.name), lastWriteTime(info.lastWriteTime)
+{
+    // A "." never occurs inside a multi-byte UTF-8 character, so a byte search finds the last dot.
+    const auto dot = fileName.rfind('.');
+    if (dot == std::string::npos)
+        return;
+    title = fileName.substr(0, dot);
+    if (!isFolder)
+        extension = fileName.substr(dot + 1);
+}
+
+std::string CFileEntry::GetDisplayName(int caseMode, bool withPath) const
+{
+    std::string text = ApplyCaseMode(withPath ? fullPath : fileName, caseMode);
+    if (isDummy)
+        text += "<DUMMY>";
+    return text;
+}
+
+std::string CFileEntry::GetDisplayTitle(int caseMode, bool withDirectory) const
+{
+    return ApplyCaseMode(withDirectory ? platform::JoinPath(directory, title) : title, caseMode);
+}
+
+std::string CFileEntry::GetSizeText(bool inBytes) const
+{
+    if (isFolder)
+        return {};
+    char text[32];
+    if (inBytes) {
+        std::snprintf(text, sizeof text, "%llu", static_cast<unsigned long long>(size));
+    } else {
+        // Rounded up without the overflow that size + 1023 would have near the top of the range.
+        const std::uint64_t kilobytes = size / 1024 + (size % 1024 != 0 ? 1 : 0);
+        std::snprintf(text, sizeof text, "%lluKB", static_cast<unsigned long long>(kilobytes));
+    }
+    return text;
+}
+
+std::string CFileEntry::GetTimeText() const
+{
+    return platform::FormatLocalTime(lastWriteTime, "%Y/%m/%d %H:%M:%S");
+}
+
+std::string CFileEntry::GetAttributeText() const
+{
+    std::string text = "----";
+    if (attributes & platform::kAttrReadOnly)
+        text[0] = 'R';
+    if (attributes & platform::kAttrHidden)
+        text[1] = 'H';
+    if (attributes & platform::kAttrSystem)
+        text[2] = 'S';
+    if (attributes & platform::kAttrArchive)
+        text[3] = 'A';
+    return text;
+}
+
+std::string CFileEntry::GetSortKey(int keyCode, bool numeric) const
+{
+    switch (keyCode) {
+    case 0:
+        if (!numeric)
+            return isFolder ? " " + fileName : fileName;
+        // A file key may now begin with up to ten blanks of a number field, so a
+        // single blank would no longer put folders first; one blank more than
+        // the field does.
+        return std::string(isFolder ? kNumberFieldWidth + 1 : 0, ' ') + RewriteDigitRuns(fileName);
+    case 1: {
+        // Twenty digits hold every 64-bit size, so large files order correctly.
+        char text[32];
+        std::snprintf(text, sizeof text, "%020llu", static_cast<unsigned long long>(size));
+        return text;
+    }
+    case 2:
+        return typeName;
+    case 3:
+        return GetTimeText();
+    case 4:
+        return GetAttributeText();
+    case 50:
+        return fullPath;
+    default:
+        return {};
+    }
+}
+
+int CFileEntry::CompareEntries(const CFileEntry &a, const CFileEntry &b, int keyCode, bool numeric,
+                               int direction)
+{
+    const int order =
+        platform::CompareCollated(a.GetSortKey(keyCode, numeric), b.GetSortKey(keyCode, numeric));
+    return direction < 0 ? -order : order;
+}

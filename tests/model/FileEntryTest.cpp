@@ -1,0 +1,181 @@
+#include "model/FileEntry.h"
+
+#include "platform/Attributes.h"
+#include "platform/DirectoryList.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <fcntl.h>
+#include <map>
+#include <string>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+
+using testing_support::TempDir;
+
+namespace {
+
+// Entries of a real directory, by name, as the selection list makes them.
+std::map<std::string, CFileEntry> ListEntries(const std::string &dir)
+{
+    std::map<std::string, CFileEntry> entries;
+    EXPECT_EQ(platform::ListDirectory(
+                  dir, "*.*",
+                  [&](const platform::DirEntryInfo &info) { entries.emplace(info.name, CFileEntry(info)); }),
+              0);
+    return entries;
+}
+
+CFileEntry MakeEntry(const std::string &directory, const std::string &name, bool folder = false,
+                     std::uint64_t size = 0)
+{
+    platform::DirEntryInfo info;
+    info.directory = directory;
+    info.name = name;
+    info.isDirectory = folder;
+    info.size = size;
+    info.attributes = folder ? std::uint32_t{platform::kAttrDirectory} : 0u;
+    return CFileEntry(info);
+}
+
+platform::TimeValue LocalTime(int year, int month, int day, int hour, int minute, int second)
+{
+    std::tm parts{};
+    parts.tm_year = year - 1900;
+    parts.tm_mon = month - 1;
+    parts.tm_mday = day;
+    parts.tm_hour = hour;
+    parts.tm_min = minute;
+    parts.tm_sec = second;
+    parts.tm_isdst = -1;
+    return std::mktime(&parts);
+}
+
+} // namespace
+
+TEST(FileEntry, NamesAreSplitAtTheLastDot)
+{
+    TempDir dir;
+    dir.write("README");
+    dir.write(".profile");
+    dir.write("archive.tar.gz");
+    dir.mkdir("notes.old");
+    const auto entries = ListEntries(dir.path());
+
+    const CFileEntry &readme = entries.at("README");
+    EXPECT_EQ(readme.title, "README");
+    EXPECT_EQ(readme.extension, "");
+    EXPECT_EQ(readme.fullPath, dir.path() + "/README");
+    EXPECT_EQ(readme.directory, dir.path());
+    EXPECT_FALSE(readme.isFolder);
+
+    const CFileEntry &profile = entries.at(".profile");
+    EXPECT_EQ(profile.title, "");
+    EXPECT_EQ(profile.extension, "profile");
+    EXPECT_EQ(profile.GetAttributeText(), "-H--");
+
+    EXPECT_EQ(entries.at("archive.tar.gz").title, "archive.tar");
+    EXPECT_EQ(entries.at("archive.tar.gz").extension, "gz");
+
+    const CFileEntry &notes = entries.at("notes.old");
+    EXPECT_TRUE(notes.isFolder);
+    EXPECT_EQ(notes.title, "notes");
+    EXPECT_EQ(notes.extension, "");
+}
+
+TEST(FileEntry, MultiByteAndInvalidNamesKeepEveryByte)
+{
+    const std::string odd = "写真\xff.\xfe";
+    const CFileEntry entry = MakeEntry("/data", odd);
+    EXPECT_EQ(entry.title, "写真\xff");
+    EXPECT_EQ(entry.extension, "\xfe");
+    EXPECT_EQ(entry.GetDisplayName(1, false), odd);
+}
+
+TEST(FileEntry, SizeTexts)
+{
+    TempDir dir;
+    dir.write("zero");
+    dir.write("k1", std::string(1024, 'x'));
+    dir.write("k2", std::string(1025, 'x'));
+    dir.mkdir("folder");
+    const auto entries = ListEntries(dir.path());
+    EXPECT_EQ(entries.at("zero").GetSizeText(false), "0KB");
+    EXPECT_EQ(entries.at("k1").GetSizeText(false), "1KB");
+    EXPECT_EQ(entries.at("k2").GetSizeText(false), "2KB");
+    EXPECT_EQ(entries.at("k2").GetSizeText(true), "1025");
+    EXPECT_EQ(entries.at("folder").GetSizeText(false), "");
+    EXPECT_EQ(entries.at("folder").GetSizeText(true), "");
+
+    const CFileEntry huge = MakeEntry("/d", "huge", false, 5'000'000'000ull);
+    EXPECT_EQ(huge.GetSizeText(true), "5000000000");
+    EXPECT_EQ(huge.GetSizeText(false), "4882813KB");
+    EXPECT_EQ(MakeEntry("/d", "max", false, UINT64_MAX).GetSizeText(false), "18014398509481984KB");
+}
+
+TEST(FileEntry, AttributeTextsFromTheDisk)
+{
+    TempDir dir;
+    const std::string ro = dir.write("ro.txt");
+    const std::string text = platform::FormatStoredAttributes(platform::kAttrArchive);
+    ASSERT_EQ(setxattr(ro.c_str(), platform::kStoredAttributesName, text.data(), text.size(), 0), 0);
+    ASSERT_EQ(chmod(ro.c_str(), 0444), 0);
+    dir.write("plain.txt");
+    const auto entries = ListEntries(dir.path());
+    EXPECT_EQ(entries.at("ro.txt").GetAttributeText(), "R--A");
+    EXPECT_EQ(entries.at("plain.txt").GetAttributeText(), "----");
+
+    CFileEntry all = entries.at("plain.txt");
+    all.attributes = 0x27;
+    EXPECT_EQ(all.GetAttributeText(), "RHSA");
+}
+
+TEST(FileEntry, TimeTextInLocalTime)
+{
+    TempDir dir;
+    const std::string path = dir.write("dated");
+    const platform::TimeValue when = LocalTime(2001, 1, 8, 9, 5, 0);
+    const timespec times[2] = {{when, 0}, {when, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    const CFileEntry entry = ListEntries(dir.path()).at("dated");
+    EXPECT_EQ(entry.lastWriteTime, when);
+    EXPECT_EQ(entry.GetTimeText(), "2001/01/08 09:05:00");
+    EXPECT_EQ(entry.GetSortKey(3, false), "2001/01/08 09:05:00");
+}
+
+TEST(FileEntry, DisplayNamesAndTitles)
+{
+    const CFileEntry entry = MakeEntry("/home/User", "Café.Txt");
+    EXPECT_EQ(entry.GetDisplayName(0, false), "Café.Txt");
+    EXPECT_EQ(entry.GetDisplayName(1, false), "CAFÉ.TXT");
+    EXPECT_EQ(entry.GetDisplayName(2, true), "/home/user/café.txt");
+    EXPECT_EQ(entry.GetDisplayTitle(0, false), "Café");
+    EXPECT_EQ(entry.GetDisplayTitle(1, true), "/HOME/USER/CAFÉ");
+
+    const CFileEntry atRoot = MakeEntry("", "etc", true);
+    EXPECT_EQ(atRoot.fullPath, "/etc");
+    EXPECT_EQ(atRoot.GetDisplayTitle(0, true), "/etc");
+    EXPECT_EQ(atRoot.GetDisplayName(0, true), "/etc");
+}
+
+TEST(FileEntry, PlaceholderShowsDummyAndCarriesItsCreationTime)
+{
+    const platform::TimeValue before = platform::CurrentTime();
+    CFileEntry dummy;
+    const platform::TimeValue after = platform::CurrentTime();
+    dummy.isDummy = true;
+    EXPECT_EQ(dummy.GetDisplayName(0, false), "<DUMMY>");
+    EXPECT_EQ(dummy.GetDisplayName(1, true), "<DUMMY>");
+    EXPECT_EQ(dummy.GetSizeText(false), "0KB");
+    EXPECT_EQ(dummy.GetAttributeText(), "----");
+    EXPECT_GE(dummy.lastWriteTime, before);
+    EXPECT_LE(dummy.lastWriteTime, after);
+    EXPECT_EQ(dummy.iconIndex, 0);
+    EXPECT_TRUE(dummy.fullPath.empty() && dummy.typeName.empty());
+
+    const CFileEntry copy(dummy);
+    EXPECT_TRUE(copy.isDummy);
+    EXPECT_EQ(copy.lastWriteTime, dummy.lastWriteTime);
+}

@@ -1,0 +1,152 @@
+#include "model/EntrySort.h"
+#include "model/FileEntry.h"
+#include "model/NumericKey.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+CFileEntry Entry(const std::string &name, bool folder = false, std::uint64_t size = 0)
+{
+    platform::DirEntryInfo info;
+    info.directory = "/d";
+    info.name = name;
+    info.isDirectory = folder;
+    info.size = size;
+    return CFileEntry(info);
+}
+
+int Compare(const CFileEntry &a, const CFileEntry &b, int key = 0, bool numeric = false, int direction = 1)
+{
+    const int r = CFileEntry::CompareEntries(a, b, key, numeric, direction);
+    return (r > 0) - (r < 0);
+}
+
+std::vector<std::string> Names(const std::vector<CFileEntry *> &entries)
+{
+    std::vector<std::string> names;
+    for (const CFileEntry *e : entries)
+        names.push_back(e->fileName);
+    return names;
+}
+
+} // namespace
+
+TEST(NumericKey, DigitRunsArePaddedToTen)
+{
+    EXPECT_EQ(RewriteDigitRuns("img7.jpg"), "img         7.jpg");
+    EXPECT_EQ(RewriteDigitRuns("track12"), "track        12");
+    EXPECT_EQ(RewriteDigitRuns("plain.txt"), "plain.txt");
+    EXPECT_EQ(RewriteDigitRuns("a007"), RewriteDigitRuns("a7"));
+    EXPECT_EQ(RewriteDigitRuns("0"), "         0");
+    EXPECT_EQ(RewriteDigitRuns("x000y"), "x         0y");
+    EXPECT_EQ(RewriteDigitRuns("1-2"), "         1-         2");
+    EXPECT_EQ(RewriteDigitRuns("９"), "９"); // full-width digits are not ASCII digits
+}
+
+TEST(NumericKey, LongRunsKeepTheirValueOrder)
+{
+    const auto less = [](const std::string &a, const std::string &b) {
+        return CFileEntry::CompareEntries(Entry(a), Entry(b), 0, true, 1) < 0;
+    };
+    EXPECT_TRUE(less("a2147483647", "a3000000000"));    // beyond a signed 32-bit number
+    EXPECT_TRUE(less("a9999999999", "a10000000000"));   // ten against eleven digits
+    EXPECT_TRUE(less("a99999999999", "a100000000000")); // eleven against twelve
+    EXPECT_TRUE(less("1700000000000.png", "1700000000001.png"));
+    EXPECT_TRUE(less("999.png", "1700000000000.png"));
+    EXPECT_EQ(RewriteDigitRuns("a000012345678901"), RewriteDigitRuns("a12345678901"));
+    const std::string huge(100, '7');
+    EXPECT_EQ(RewriteDigitRuns(huge), std::string(10, '9') + huge);
+}
+
+TEST(Ordering, NumericFlagOrdersNumbersByValue)
+{
+    EXPECT_LT(Compare(Entry("a2.txt"), Entry("a10.txt"), 0, true), 0);
+    EXPECT_GT(Compare(Entry("a2.txt"), Entry("a10.txt"), 0, false), 0);
+    EXPECT_EQ(Compare(Entry("a10"), Entry("a010"), 0, true), 0);
+    EXPECT_EQ(Entry("a10").GetSortKey(0, true), Entry("a010").GetSortKey(0, true));
+    EXPECT_EQ(Entry("track12").GetSortKey(0, true), "track        12");
+    EXPECT_EQ(Entry("plain").GetSortKey(0, true), "plain");
+}
+
+TEST(Ordering, NamesIgnoreCaseAndFoldersComeFirst)
+{
+    EXPECT_EQ(Compare(Entry("abc.txt"), Entry("ABC.TXT")), 0);
+    EXPECT_EQ(Entry("dir", true).GetSortKey(0, false), " dir");
+    EXPECT_LT(Compare(Entry("zzz", true), Entry("aaa")), 0);
+    EXPECT_GT(Compare(Entry("zzz", true), Entry("aaa"), 0, false, -1), 0);
+    // Folders stay first with the numeric flag, even before files named with digits.
+    EXPECT_LT(Compare(Entry("zzz", true), Entry("0"), 0, true), 0);
+    EXPECT_LT(Compare(Entry("2019", true), Entry("01 intro.mp3"), 0, true), 0);
+    EXPECT_LT(Compare(Entry("9", true), Entry("10", true), 0, true), 0);
+}
+
+TEST(Ordering, OtherKeys)
+{
+    // Sizes beyond 32 bits still order by value.
+    EXPECT_LT(Compare(Entry("a", false, 2'147'483'648ull), Entry("b", false, 4'294'967'297ull), 1), 0);
+    EXPECT_LT(Compare(Entry("a", false, 999), Entry("b", false, 1000), 1), 0);
+    EXPECT_EQ(Entry("a", false, 1025).GetSortKey(1, false), "00000000000000001025");
+    EXPECT_EQ(Compare(Entry("dir", true), Entry("empty"), 1), 0);
+
+    CFileEntry text = Entry("x"), image = Entry("y");
+    text.typeName = "テキスト";
+    image.typeName = "Image";
+    EXPECT_GT(Compare(text, image, 2), 0);
+    EXPECT_EQ(Entry("name").GetSortKey(50, false), "/d/name");
+
+    CFileEntry ro = Entry("r");
+    ro.attributes = platform::kAttrReadOnly;
+    EXPECT_EQ(ro.GetSortKey(4, false), "R---");
+    for (int none : {99, 5, -1})
+        EXPECT_EQ(Compare(Entry("a"), Entry("b", true, 7), none), 0) << none;
+}
+
+TEST(EntrySort, OrdersByPreparedKeys)
+{
+    std::vector<CFileEntry> store = {Entry("img10.jpg"), Entry("IMG2.jpg"),     Entry("photos", true),
+                                     Entry("img1.jpg"),  Entry("Albums", true), Entry("readme")};
+    std::vector<CFileEntry *> entries;
+    for (CFileEntry &e : store)
+        entries.push_back(&e);
+
+    SortEntries(entries, 0, true, 1);
+    EXPECT_EQ(Names(entries),
+              (std::vector<std::string>{"Albums", "photos", "img1.jpg", "IMG2.jpg", "img10.jpg", "readme"}));
+    SortEntries(entries, 0, true, -1);
+    EXPECT_EQ(Names(entries),
+              (std::vector<std::string>{"readme", "img10.jpg", "IMG2.jpg", "img1.jpg", "photos", "Albums"}));
+    SortEntries(entries, 0, false, 1);
+    EXPECT_EQ(Names(entries),
+              (std::vector<std::string>{"Albums", "photos", "img1.jpg", "img10.jpg", "IMG2.jpg", "readme"}));
+}
+
+TEST(EntrySort, EqualKeysKeepTheirOrderAndAgreeWithCompareEntries)
+{
+    std::vector<CFileEntry> store;
+    for (const char *name : {"b", "B", "a10", "a010", "a9", " ", "\xff", "\xfe", "z", "Z", "日本", "にほん"})
+        store.push_back(Entry(name, false, std::string(name).size()));
+    std::vector<CFileEntry *> entries;
+    for (CFileEntry &e : store)
+        entries.push_back(&e);
+
+    const std::vector<CFileEntry *> original = entries;
+    SortEntries(entries, 99, false, 1);
+    EXPECT_EQ(entries, original);
+
+    for (int key : {0, 1}) {
+        for (bool numeric : {false, true}) {
+            std::vector<CFileEntry *> expected = original;
+            std::stable_sort(expected.begin(), expected.end(), [&](const CFileEntry *a, const CFileEntry *b) {
+                return CFileEntry::CompareEntries(*a, *b, key, numeric, -1) < 0;
+            });
+            std::vector<CFileEntry *> sorted = original;
+            SortEntries(sorted, key, numeric, -1);
+            EXPECT_EQ(Names(sorted), Names(expected)) << "key " << key << " numeric " << numeric;
+        }
+    }
+}
