@@ -20,65 +20,86 @@ int CaseOperationOf(int caseSetting)
     }
 }
 
+// Whether the width settings ask for the full-width form of a character of
+// this kind; otherwise the character keeps the width it has.
+bool WantsFullWidth(const CRenameSettings &s, platform::CharKind kind, bool isFull)
+{
+    switch (kind) {
+    case platform::CharKind::Katakana:
+        return s.IsConvKana ? s.ConvKana != 0 : isFull;
+    case platform::CharKind::Digit:
+        return s.IsConvNum ? s.ConvNum != 0 : isFull;
+    case platform::CharKind::Latin:
+        return s.IsConvAlpha ? s.ConvAlpha != 0 : isFull;
+    case platform::CharKind::Other:
+        break;
+    }
+    return isFull;
+}
+
+// Appends one character converted as ConvertChar describes.
+void AppendConverted(const CRenameSettings &s, std::string &out, std::string_view character,
+                     int caseOperation, bool widthFlag)
+{
+    char32_t c = 0;
+    if (platform::DecodeChar(character, 0, c) == 0) {
+        out.append(character); // an invalid byte stays as it is
+        return;
+    }
+    const platform::HalfWidthForm half = platform::HalfWidthOf(c);
+    if (half.second != 0) {
+        // A voiced kana: it has no case, and its full-width form is itself,
+        // kept whole rather than rebuilt from its two half-width parts.
+        const bool full = !widthFlag || WantsFullWidth(s, platform::CharKind::Katakana, true);
+        if (full) {
+            platform::AppendChar(out, c);
+        } else {
+            platform::AppendChar(out, half.first);
+            platform::AppendChar(out, half.second);
+        }
+        return;
+    }
+    char32_t cased = half.first;
+    if (caseOperation == CRenameSettings::kCaseUpper)
+        cased = platform::UpperOf(cased);
+    else if (caseOperation == CRenameSettings::kCaseLower)
+        cased = platform::LowerOf(cased);
+    const bool isFull = half.first != c;
+    const bool full = widthFlag ? WantsFullWidth(s, platform::KindOfHalfWidth(cased), isFull) : isFull;
+    platform::AppendChar(out, full ? platform::FullWidthOf(cased) : cased);
+}
+
+// Appends every character of text converted; the first one with
+// firstOperation, the others with caseOperation.
+void AppendConvertedText(const CRenameSettings &s, std::string &out, std::string_view text,
+                         int firstOperation, int caseOperation, bool widthFlag)
+{
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = platform::CharLength(text, pos);
+        AppendConverted(s, out, text.substr(pos, length), pos == 0 ? firstOperation : caseOperation,
+                        widthFlag);
+        pos += length;
+    }
+}
+
 } // namespace
 
 std::string CRenameSettings::ConvertCharKinds(const std::string &title, const std::string &extension) const
 {
     const int titleOperation = IsCase ? CaseOperationOf(FileCase) : kCaseNone;
+    const int firstOperation = IsCase && FileCase == 3 ? kCaseUpper : titleOperation;
     const int extensionOperation = IsCase ? CaseOperationOf(ExtensionCase) : kCaseNone;
     std::string out;
     out.reserve(title.size() + 1 + extension.size());
-    for (std::size_t pos = 0; pos < title.size();) {
-        const std::size_t length = platform::CharLength(title, pos);
-        const bool capitalise = IsCase && FileCase == 3 && pos == 0;
-        out += ConvertChar(std::string_view(title).substr(pos, length),
-                           capitalise ? kCaseUpper : titleOperation, true);
-        pos += length;
-    }
+    AppendConvertedText(*this, out, title, firstOperation, titleOperation, true);
     out.push_back('.');
-    for (std::size_t pos = 0; pos < extension.size();) {
-        const std::size_t length = platform::CharLength(extension, pos);
-        out += ConvertChar(std::string_view(extension).substr(pos, length), extensionOperation, false);
-        pos += length;
-    }
+    AppendConvertedText(*this, out, extension, extensionOperation, extensionOperation, false);
     return out;
 }
 
 std::string CRenameSettings::ConvertChar(std::string_view character, int caseOperation, bool widthFlag) const
 {
-    const std::string half = platform::ToHalfWidth(character);
-    std::string cased = half;
-    if (caseOperation == kCaseUpper)
-        cased = platform::ToUpper(half);
-    else if (caseOperation == kCaseLower)
-        cased = platform::ToLower(half);
-
-    // By default a character keeps the width it has.
-    bool useFull = half != character;
-    if (widthFlag) {
-        switch (platform::ClassifyHalfWidth(cased)) {
-        case platform::CharKind::Katakana:
-            if (IsConvKana)
-                useFull = ConvKana != 0;
-            break;
-        case platform::CharKind::Digit:
-            if (IsConvNum)
-                useFull = ConvNum != 0;
-            break;
-        case platform::CharKind::Latin:
-            if (IsConvAlpha)
-                useFull = ConvAlpha != 0;
-            break;
-        case platform::CharKind::Other:
-            break;
-        }
-    }
-    if (!useFull)
-        return cased;
-    // A full-width character that the case operation left alone is its own
-    // full-width form; this keeps a voiced kana such as ガ one character
-    // instead of rebuilding it from ｶﾞ as カ゛.
-    if (cased == half && half != character)
-        return std::string(character);
-    return platform::ToFullWidth(cased);
+    std::string out;
+    AppendConvertedText(*this, out, character, caseOperation, caseOperation, widthFlag);
+    return out;
 }

@@ -112,7 +112,7 @@ public:
     enum CaseOperation : int { kCaseNone = 0, kCaseUpper = 1, kCaseLower = 2 };
     // One character (its UTF-8 bytes, or one invalid byte) with the case
     // operation applied and, when widthFlag is set, the width chosen by the
-    // Is/Conv settings of its kind.
+    // Is/Conv settings of its kind. Longer texts convert character by character.
     std::string ConvertChar(std::string_view character, int caseOperation, bool widthFlag) const;
 
     // Placeholders.

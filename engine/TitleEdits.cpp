@@ -63,9 +63,14 @@ std::string ReplaceOccurrences(std::string_view title, std::string_view pattern,
     // differ.
     const std::string key = ignoreCase ? platform::ToUpper(title) : std::string(title);
     const std::string needle = ignoreCase ? platform::ToUpper(pattern) : std::string(pattern);
-    const std::vector<std::size_t> keyStarts = CharStarts(key);
-    const std::vector<std::size_t> titleStarts = CharStarts(title);
+    // Character starts are only needed once something is found.
+    std::vector<std::size_t> keyStarts;
+    std::vector<std::size_t> titleStarts;
     const auto charIndexAt = [&](std::size_t offset) -> std::optional<std::size_t> {
+        if (keyStarts.empty()) {
+            keyStarts = CharStarts(key);
+            titleStarts = CharStarts(title);
+        }
         const auto it = std::lower_bound(keyStarts.begin(), keyStarts.end(), offset);
         if (it == keyStarts.end() || *it != offset)
             return std::nullopt;
@@ -90,6 +95,8 @@ std::string ReplaceOccurrences(std::string_view title, std::string_view pattern,
         copiedChars = *last;
         searchFrom = found + needle.size();
     }
+    if (titleStarts.empty())
+        return std::string(title);
     out.append(title.substr(titleStarts[copiedChars]));
     return out;
 }

@@ -69,10 +69,9 @@ void AppendChar(std::string &out, char32_t c)
 
 namespace {
 
-// Applies a one-code-point mapping to every valid character; ASCII takes a
-// fast path, invalid bytes are copied as they are.
-template <typename AsciiMap, typename UnicodeMap>
-std::string MapChars(std::string_view s, AsciiMap ascii, UnicodeMap unicode)
+// Applies a one-code-point mapping to every valid character; ASCII bytes skip
+// decoding, invalid bytes are copied as they are.
+template <typename Map> std::string MapChars(std::string_view s, Map map)
 {
     std::string out;
     out.reserve(s.size());
@@ -80,7 +79,7 @@ std::string MapChars(std::string_view s, AsciiMap ascii, UnicodeMap unicode)
     while (pos < s.size()) {
         const unsigned char lead = static_cast<unsigned char>(s[pos]);
         if (lead < 0x80) {
-            out.push_back(ascii(static_cast<char>(lead)));
+            out.push_back(static_cast<char>(map(lead)));
             ++pos;
             continue;
         }
@@ -91,7 +90,7 @@ std::string MapChars(std::string_view s, AsciiMap ascii, UnicodeMap unicode)
             ++pos;
             continue;
         }
-        const char32_t mapped = unicode(c);
+        const char32_t mapped = map(c);
         if (mapped == c)
             out.append(s.substr(pos, length));
         else
@@ -128,18 +127,28 @@ std::size_t CharOffset(std::string_view s, std::size_t index)
     return pos;
 }
 
+char32_t UpperOf(char32_t c)
+{
+    if (c < 0x80)
+        return (c >= U'a' && c <= U'z') ? c - U'a' + U'A' : c;
+    return QChar::toUpper(c);
+}
+
+char32_t LowerOf(char32_t c)
+{
+    if (c < 0x80)
+        return (c >= U'A' && c <= U'Z') ? c - U'A' + U'a' : c;
+    return QChar::toLower(c);
+}
+
 std::string ToUpper(std::string_view s)
 {
-    return MapChars(
-        s, [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; },
-        [](char32_t c) { return QChar::toUpper(c); });
+    return MapChars(s, UpperOf);
 }
 
 std::string ToLower(std::string_view s)
 {
-    return MapChars(
-        s, [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; },
-        [](char32_t c) { return QChar::toLower(c); });
+    return MapChars(s, LowerOf);
 }
 
 } // namespace platform

@@ -33,4 +33,8 @@ std::size_t CharOffset(std::string_view s, std::size_t index);
 std::string ToUpper(std::string_view s);
 std::string ToLower(std::string_view s);
 
+// The same mapping for one code point.
+char32_t UpperOf(char32_t c);
+char32_t LowerOf(char32_t c);
+
 } // namespace platform

@@ -25,12 +25,8 @@ constexpr std::array<char32_t, kHalfKanaLast - kHalfKanaFirst + 1> kFullKana = {
 
 // Half-width form of the full-width characters U+3000 to U+30FF: one or two
 // code points, or none when the character has no half-width form.
-struct HalfForm {
-    char32_t first = 0;
-    char32_t second = 0;
-};
 constexpr char32_t kFullBlockFirst = 0x3000;
-using HalfTable = std::array<HalfForm, 0x100>;
+using HalfTable = std::array<HalfWidthForm, 0x100>;
 
 constexpr HalfTable MakeHalfTable()
 {
@@ -59,29 +55,6 @@ constexpr HalfTable MakeHalfTable()
 
 constexpr HalfTable kHalfTable = MakeHalfTable();
 
-HalfForm HalfWidthOf(char32_t c)
-{
-    if (c >= 0xFF01 && c <= 0xFF5E)
-        return {c - kFullAsciiOffset, 0};
-    if (c >= kFullBlockFirst && c < kFullBlockFirst + kHalfTable.size()) {
-        const HalfForm form = kHalfTable[c - kFullBlockFirst];
-        if (form.first != 0)
-            return form;
-    }
-    return {c, 0};
-}
-
-char32_t FullWidthOf(char32_t c)
-{
-    if (c >= 0x21 && c <= 0x7E)
-        return c + kFullAsciiOffset;
-    if (c == U' ')
-        return kIdeographicSpace;
-    if (c >= kHalfKanaFirst && c <= kHalfKanaLast)
-        return kFullKana[c - kHalfKanaFirst];
-    return c;
-}
-
 // Rewrites every valid character through convert(c, out); invalid bytes are
 // copied unchanged.
 template <typename Convert> std::string MapEachChar(std::string_view s, Convert convert)
@@ -104,10 +77,33 @@ template <typename Convert> std::string MapEachChar(std::string_view s, Convert 
 
 } // namespace
 
+HalfWidthForm HalfWidthOf(char32_t c)
+{
+    if (c >= 0xFF01 && c <= 0xFF5E)
+        return {c - kFullAsciiOffset, 0};
+    if (c >= kFullBlockFirst && c < kFullBlockFirst + kHalfTable.size()) {
+        const HalfWidthForm form = kHalfTable[c - kFullBlockFirst];
+        if (form.first != 0)
+            return form;
+    }
+    return {c, 0};
+}
+
+char32_t FullWidthOf(char32_t c)
+{
+    if (c >= 0x21 && c <= 0x7E)
+        return c + kFullAsciiOffset;
+    if (c == U' ')
+        return kIdeographicSpace;
+    if (c >= kHalfKanaFirst && c <= kHalfKanaLast)
+        return kFullKana[c - kHalfKanaFirst];
+    return c;
+}
+
 std::string ToHalfWidth(std::string_view s)
 {
     return MapEachChar(s, [](char32_t c, std::string &out) {
-        const HalfForm form = HalfWidthOf(c);
+        const HalfWidthForm form = HalfWidthOf(c);
         AppendChar(out, form.first);
         if (form.second != 0)
             AppendChar(out, form.second);
@@ -124,7 +120,11 @@ CharKind ClassifyHalfWidth(std::string_view s)
     char32_t c = 0;
     if (DecodeChar(s, 0, c) == 0)
         return CharKind::Other;
-    const char32_t half = HalfWidthOf(c).first;
+    return KindOfHalfWidth(HalfWidthOf(c).first);
+}
+
+CharKind KindOfHalfWidth(char32_t half)
+{
     if (half >= kHalfKanaFirst && half <= kHalfKanaLast)
         return CharKind::Katakana;
     if (half >= U'0' && half <= U'9')

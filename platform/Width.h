@@ -22,4 +22,15 @@ std::string ToFullWidth(std::string_view s);
 enum class CharKind { Katakana, Digit, Latin, Other };
 CharKind ClassifyHalfWidth(std::string_view s);
 
+// The same mappings for one code point. A half-width form has a second code
+// point (the voiced or semi-voiced mark) only for voiced kana, else 0.
+struct HalfWidthForm {
+    char32_t first = 0;
+    char32_t second = 0;
+};
+HalfWidthForm HalfWidthOf(char32_t c);
+char32_t FullWidthOf(char32_t c);
+// Kind of a code point that is already in its half-width form.
+CharKind KindOfHalfWidth(char32_t half);
+
 } // namespace platform

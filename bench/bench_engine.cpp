@@ -1,0 +1,78 @@
+// New names for a million candidate entries in each rename mode that computes
+// names per entry.
+#include "engine/RenameSettings.h"
+#include "model/FileEntry.h"
+#include "platform/DirectoryList.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kEntryCount = 1'000'000;
+
+const std::vector<CFileEntry> &Entries()
+{
+    static const std::vector<CFileEntry> entries = [] {
+        std::vector<CFileEntry> list;
+        list.reserve(kEntryCount);
+        platform::DirEntryInfo info;
+        info.directory = "/home/user/写真/2024";
+        for (int i = 0; i < kEntryCount; ++i) {
+            info.name = (i % 3 == 0 ? "旅行ｶﾒﾗ_" : "IMG_") + std::to_string(i) + (i % 2 ? ".JPG" : ".jpeg");
+            info.lastWriteTime = 1700000000 + i * 61;
+            list.emplace_back(info);
+        }
+        return list;
+    }();
+    return entries;
+}
+
+CRenameSettings SettingsFor(int mode)
+{
+    CRenameSettings s;
+    s.RenameMode = mode;
+    s.RenumStr1 = "img_";
+    s.NumberWidth = 6;
+    s.OrgStr1 = "pre_";
+    s.OrgStr2 = "_post";
+    s.IsCase = 1;
+    s.FileCase = 3;
+    s.ExtensionCase = 2;
+    s.IsConvAlpha = s.IsConvNum = s.IsConvKana = 1;
+    s.ConvAlpha = 1;
+    s.ConvKana = 1;
+    s.ReplaceStr1 = "img";
+    s.ReplaceStr2 = "photo";
+    s.IsReplaceCase = 1;
+    s.ReplaceMode = 1;
+    s.ReplaceNum = 2;
+    s.ReplaceWidth = 3;
+    s.ReplaceStr = "X";
+    s.InsertMode = 3;
+    s.InsertNum = 2;
+    s.InsertStr = "_%n";
+    s.FormatStr = "%f_%n3:2:5_%Y%m%d";
+    return s;
+}
+
+void ComputeAllNames(benchmark::State &state)
+{
+    const auto &entries = Entries();
+    const CRenameSettings settings = SettingsFor(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        std::size_t bytes = 0;
+        for (int i = 0; i < kEntryCount; ++i)
+            bytes += settings.ComputeNewName(entries[static_cast<std::size_t>(i)], i).size();
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.SetItemsProcessed(state.iterations() * kEntryCount);
+}
+
+BENCHMARK(ComputeAllNames)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
