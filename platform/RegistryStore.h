@@ -10,7 +10,8 @@
 // The per-user settings store: a tree of keys under "Software\Velmora\Kestrel",
 // each key holding named integer, string and binary values. It is kept in the
 // INI file $XDG_CONFIG_HOME/Velmora/Kestrel.ini (~/.config/... by default),
-// one INI group per key. Key and value names compare without regard to case.
+// one INI group per key (written in the form of platform/StoreFileFormat.h).
+// Key and value names compare without regard to case.
 //
 // A store object is opened on one key, used for a run of reads or writes and
 // closed again; writes reach the file at Close (or destruction), where the

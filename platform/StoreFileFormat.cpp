@@ -78,6 +78,29 @@ void AppendQuoted(std::string &out, std::string_view text)
     out += '"';
 }
 
+void AppendValueLine(std::string &out, const std::string &name, const StoredValue &value)
+{
+    out += name;
+    out += '=';
+    switch (value.kind) {
+    case StoredValue::Kind::Integer:
+        out += std::to_string(value.number);
+        break;
+    case StoredValue::Kind::Text:
+        AppendQuoted(out, value.bytes);
+        break;
+    case StoredValue::Kind::Bytes:
+        out += kBytesOpen;
+        for (unsigned char c : value.bytes) {
+            out += kHexDigits[c >> 4];
+            out += kHexDigits[c & 0xF];
+        }
+        out += ')';
+        break;
+    }
+    out += '\n';
+}
+
 std::optional<std::string> ParseQuoted(std::string_view v)
 {
     if (v.size() < 2 || v.back() != '"')
@@ -220,38 +243,24 @@ std::optional<StoredValues> ParseStoreFile(std::string_view content)
 std::string FormatStoreFile(const StoredValues &values)
 {
     std::string out;
+    // Values outside any group come first: after a group header they would
+    // belong to that group.
+    for (const auto &[key, value] : values)
+        if (key.find('/') == std::string::npos)
+            AppendValueLine(out, key, value);
     std::string currentGroup;
-    bool first = true;
     for (const auto &[key, value] : values) {
         const std::size_t slash = key.rfind('/');
-        const std::string group = slash == std::string::npos ? std::string() : key.substr(0, slash);
-        if (first || group != currentGroup) {
-            if (!first)
+        if (slash == std::string::npos)
+            continue;
+        const std::string group = key.substr(0, slash);
+        if (group != currentGroup) {
+            if (!out.empty())
                 out += '\n';
-            if (!group.empty())
-                out += '[' + group + "]\n";
+            out += '[' + group + "]\n";
             currentGroup = group;
-            first = false;
         }
-        out += key.substr(slash == std::string::npos ? 0 : slash + 1);
-        out += '=';
-        switch (value.kind) {
-        case StoredValue::Kind::Integer:
-            out += std::to_string(value.number);
-            break;
-        case StoredValue::Kind::Text:
-            AppendQuoted(out, value.bytes);
-            break;
-        case StoredValue::Kind::Bytes:
-            out += kBytesOpen;
-            for (unsigned char c : value.bytes) {
-                out += kHexDigits[c >> 4];
-                out += kHexDigits[c & 0xF];
-            }
-            out += ')';
-            break;
-        }
-        out += '\n';
+        AppendValueLine(out, key.substr(slash + 1), value);
     }
     return out;
 }

@@ -1,0 +1,77 @@
+#include "platform/StoreFileFormat.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+using Kind = StoredValue::Kind;
+
+namespace {
+
+StoredValue Number(std::int64_t n)
+{
+    return {Kind::Integer, n, {}};
+}
+StoredValue Text(std::string s)
+{
+    return {Kind::Text, 0, std::move(s)};
+}
+StoredValue Bytes(std::string s)
+{
+    return {Kind::Bytes, 0, std::move(s)};
+}
+
+} // namespace
+
+TEST(RegistryStoreFileFormatTest, EveryKindRoundTrips)
+{
+    std::string everyByte;
+    for (int i = 0; i < 256; ++i)
+        everyByte += static_cast<char>(i);
+    const StoredValues values = {
+        {"Environment/IsAsk", Number(1)},
+        {"Environment/Low", Number(INT64_MIN)},
+        {"Environment/DefDirectory", Text(" /home/ユーザー;#=[x] \"q\" \\ \n\r\t\x01\x7f ")},
+        {"Environment/Empty", Text("")},
+        {"History/Sepa", Bytes(everyByte)},
+        {"History/None", Bytes("")},
+        {"Top", Number(-7)},
+    };
+    const std::string file = FormatStoreFile(values);
+    EXPECT_EQ(ParseStoreFile(file), values);
+    // Readable: groups in brackets, one value a line.
+    EXPECT_NE(file.find("[Environment]\nDefDirectory=\" /home/ユーザー"), std::string::npos);
+    EXPECT_NE(file.find("IsAsk=1\n"), std::string::npos);
+}
+
+TEST(RegistryStoreFileFormatTest, HandEditedFilesAreReadLeniently)
+{
+    const auto values =
+        ParseStoreFile("; comment\r\n# another\n\n  [Window]  \n IsSplit = 0 \r\nPath=/tmp/a b\n"
+                       "Size=12345678901234567890\nQuote=\"a\\\"b\"\n");
+    ASSERT_TRUE(values);
+    EXPECT_EQ(values->at("Window/IsSplit"), Number(0));
+    EXPECT_EQ(values->at("Window/Path"), Text("/tmp/a b"));
+    EXPECT_EQ(values->at("Window/Size"), Text("12345678901234567890"));
+    EXPECT_EQ(values->at("Window/Quote"), Text("a\"b"));
+}
+
+TEST(RegistryStoreFileFormatTest, MalformedFilesAreRefused)
+{
+    for (const char *content : {
+             "[Window]\nno equals sign\n",
+             "[Window\nA=1\n",
+             "[]\nA=1\n",
+             "[A/B]\nC=1\n",
+             "[W]\n=1\n",
+             "[W]\nA=\"open\n",
+             "[W]\nA=\"bad \\q escape\"\n",
+             "[W]\nA=\"bad \\x4g\"\n",
+             "[W]\nA=\"inner \" quote\"\n",
+             "[W]\nA=@Bytes(123)\n",
+             "[W]\nA=@Bytes(zz)\n",
+             "[W]\nA=/home/\xff\xfe\n",
+             "[W]\nA=\"\\xff\"\n",
+         })
+        EXPECT_FALSE(ParseStoreFile(content)) << content;
+    EXPECT_EQ(ParseStoreFile(""), StoredValues{});
+}
