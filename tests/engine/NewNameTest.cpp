@@ -93,61 +93,48 @@ TEST(OldNameMode, SurroundsTitle)
     EXPECT_EQ(s.ComputeNewName(MakeEntry("/in", "report.txt"), 0), "01_report_old.bak");
 }
 
-TEST(ReplaceMode, ReplacesEveryOccurrenceInTitle)
+std::string Replace(const std::string &pattern, const std::string &name, bool ignoreCase = false,
+                    const std::string &replacement = "X", int row = 0)
 {
     CRenameSettings s;
     s.RenameMode = kModeReplace;
-    s.ReplaceStr1 = "a";
-    s.ReplaceStr2 = "X";
-    EXPECT_EQ(s.ComputeNewName(MakeEntry("/in", "Banana.a"), 0), "BXnXnX.a");
-    s.ReplaceStr1 = "aa";
-    EXPECT_EQ(s.ComputeNewName(MakeEntry("/in", "aaa.txt"), 0), "Xa.txt"); // no overlap
-    s.ReplaceStr1 = "z";
-    EXPECT_EQ(s.ComputeNewName(MakeEntry("/in", "abc"), 0), "abc.");
-    s.ReplaceStr1 = "写";
-    s.ReplaceStr2 = "%n1";
-    EXPECT_EQ(s.ComputeNewName(MakeEntry("/in", "写真写.jpg"), 1), "2真2.jpg");
+    s.ReplaceStr1 = pattern;
+    s.ReplaceStr2 = replacement;
+    s.IsReplaceCase = ignoreCase;
+    return s.ComputeNewName(MakeEntry("/in", name), row);
+}
+
+TEST(ReplaceMode, ReplacesEveryOccurrenceInTitle)
+{
+    EXPECT_EQ(Replace("a", "Banana.a"), "BXnXnX.a");
+    EXPECT_EQ(Replace("aa", "aaa.txt"), "Xa.txt"); // no overlap
+    EXPECT_EQ(Replace("z", "abc"), "abc.");
+    EXPECT_EQ(Replace("写", "写真写.jpg", false, "%n1", 1), "2真2.jpg");
 }
 
 TEST(ReplaceMode, IgnoringCaseKeepsUnmatchedText)
 {
-    CRenameSettings s;
-    s.RenameMode = kModeReplace;
-    s.ReplaceStr2 = "X";
-    s.ReplaceStr1 = "_A";
-    EXPECT_EQ(s.ComputeNewName(MakeEntry("/in", "Data_a.txt"), 0), "Data_a.txt");
-    s.IsReplaceCase = 1;
-    EXPECT_EQ(s.ComputeNewName(MakeEntry("/in", "Data_a.txt"), 0), "DataX.txt");
-    s.ReplaceStr1 = "a";
-    EXPECT_EQ(s.ComputeNewName(MakeEntry("/in", "Banana.txt"), 0), "BXnXnX.txt");
-    EXPECT_EQ(s.ComputeNewName(MakeEntry("/in", "aBc.txt"), 0), "XBc.txt");
-    s.ReplaceStr1 = "É";
-    EXPECT_EQ(s.ComputeNewName(MakeEntry("/in", "été.txt"), 0), "XtX.txt");
+    EXPECT_EQ(Replace("_A", "Data_a.txt"), "Data_a.txt");
+    EXPECT_EQ(Replace("_A", "Data_a.txt", true), "DataX.txt");
+    EXPECT_EQ(Replace("a", "Banana.txt", true), "BXnXnX.txt");
+    EXPECT_EQ(Replace("a", "aBc.txt", true), "XBc.txt");
+    EXPECT_EQ(Replace("É", "été.txt", true), "XtX.txt");
     // Upper-casing the dotless i shortens it by a byte: the text after the
     // match must still be cut at the right character.
-    s.ReplaceStr1 = "i";
-    EXPECT_EQ(s.ComputeNewName(MakeEntry("/in", "\xC4\xB1x\xC4\xB1y.txt"), 0), "XxXy.txt");
+    EXPECT_EQ(Replace("i", "\xC4\xB1x\xC4\xB1y.txt", true), "XxXy.txt");
 }
 
 TEST(ReplaceMode, MatchesOnlyWholeCharacters)
 {
-    CRenameSettings s;
-    s.RenameMode = kModeReplace;
-    s.ReplaceStr2 = "X";
     // The lone byte 0x86 is the middle of 写 and must not match inside it.
-    s.ReplaceStr1 = "\x86";
-    EXPECT_EQ(s.ComputeNewName(MakeEntry("/in", "写\x86.txt"), 0), "写X.txt");
-    s.ReplaceStr1 = "\xE5";
-    EXPECT_EQ(s.ComputeNewName(MakeEntry("/in", "写.txt"), 0), "写.txt");
+    EXPECT_EQ(Replace("\x86", "写\x86.txt"), "写X.txt");
+    EXPECT_EQ(Replace("\xE5", "写.txt"), "写.txt");
 }
 
 TEST(ReplaceMode, EmptySearchKeepsFileName)
 {
-    CRenameSettings s;
-    s.RenameMode = kModeReplace;
-    s.ReplaceStr2 = "X";
-    EXPECT_EQ(s.ComputeNewName(MakeEntry("/in", "a.txt"), 0), "a.txt");
-    EXPECT_EQ(s.ComputeNewName(MakeEntry("/in", "README"), 0), "README");
+    EXPECT_EQ(Replace("", "a.txt"), "a.txt");
+    EXPECT_EQ(Replace("", "README"), "README");
 }
 
 std::string RangeReplace(int mode, int position, int width, const std::string &name)
