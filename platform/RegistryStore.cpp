@@ -144,6 +144,20 @@ struct CRegistryStore::Impl {
         return it == names.constEnd() ? QVariant() : settings->value(*it);
     }
 
+    // The bytes of a value of any kind (a number as its text); nothing when
+    // there is no such value.
+    std::optional<QByteArray> storedBytes(const std::string &name, bool keyExisted) const
+    {
+        if (!settings || !keyExisted)
+            return std::nullopt;
+        const QVariant v = value(name);
+        if (v.metaType().id() == QMetaType::QByteArray)
+            return v.toByteArray();
+        if (v.metaType().id() == QMetaType::QString || IsIntegerType(v))
+            return v.toString().toUtf8();
+        return std::nullopt;
+    }
+
     void setValue(const std::string &name, const QVariant &v)
     {
         const QString given = ToQString(name);
@@ -239,38 +253,20 @@ std::optional<std::int32_t> CRegistryStore::QueryDword(const std::string &name) 
 
 std::optional<std::string> CRegistryStore::QueryString(const std::string &name) const
 {
-    if (!m_impl->settings || !m_existed)
+    const auto bytes = m_impl->storedBytes(name, m_existed);
+    if (!bytes || std::size_t(bytes->size()) + 1 > kMaxValueBytes)
         return std::nullopt;
-    const QVariant v = m_impl->value(name);
-    QByteArray bytes;
-    if (v.metaType().id() == QMetaType::QByteArray)
-        bytes = v.toByteArray();
-    else if (v.metaType().id() == QMetaType::QString || IsIntegerType(v))
-        bytes = v.toString().toUtf8();
-    else
-        return std::nullopt;
-    if (std::size_t(bytes.size()) + 1 > kMaxValueBytes)
-        return std::nullopt;
-    const qsizetype nul = bytes.indexOf('\0');
-    return bytes.left(nul < 0 ? bytes.size() : nul).toStdString();
+    const qsizetype nul = bytes->indexOf('\0');
+    return bytes->left(nul < 0 ? bytes->size() : nul).toStdString();
 }
 
 std::optional<std::vector<unsigned char>> CRegistryStore::QueryBinary(const std::string &name,
                                                                       std::size_t maxSize) const
 {
-    if (!m_impl->settings || !m_existed)
+    const auto bytes = m_impl->storedBytes(name, m_existed);
+    if (!bytes || std::size_t(bytes->size()) > maxSize)
         return std::nullopt;
-    const QVariant v = m_impl->value(name);
-    QByteArray bytes;
-    if (v.metaType().id() == QMetaType::QByteArray)
-        bytes = v.toByteArray();
-    else if (v.metaType().id() == QMetaType::QString)
-        bytes = v.toString().toUtf8();
-    else
-        return std::nullopt;
-    if (std::size_t(bytes.size()) > maxSize)
-        return std::nullopt;
-    return std::vector<unsigned char>(bytes.begin(), bytes.end());
+    return std::vector<unsigned char>(bytes->begin(), bytes->end());
 }
 
 std::int32_t CRegistryStore::ReadDword(const std::string &name, std::int32_t defaultValue)

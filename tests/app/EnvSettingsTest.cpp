@@ -2,36 +2,26 @@
 
 #include "platform/DirectoryList.h"
 #include "platform/RegistryStore.h"
-#include "platform/StoreFileFormat.h"
-#include "support/TempDir.h"
+#include "support/StoreContents.h"
 
-#include <QString>
 #include <gtest/gtest.h>
 
 using testing_support::IsolatedUserDirs;
-using testing_support::ReadFile;
 
 namespace {
 
-// Values stored under Environment (in any letter case), by name.
-std::map<std::string, platform::StoredValue> StoredEnvironment()
+platform::StoredValues StoredEnvironment()
 {
-    std::map<std::string, platform::StoredValue> values;
-    const auto all = platform::ParseStoreFile(ReadFile(CRegistryStore::FilePath()));
-    if (all)
-        for (const auto &[key, value] : *all)
-            if (QString::fromStdString(key).startsWith("environment/", Qt::CaseInsensitive))
-                values[key.substr(12)] = value;
-    return values;
+    return testing_support::StoredValuesOfKey("Environment");
 }
 
-std::int64_t Number(const std::map<std::string, platform::StoredValue> &values, const std::string &name)
+std::int64_t Number(const platform::StoredValues &values, const std::string &name)
 {
     const auto it = values.find(name);
     return it == values.end() ? -999 : it->second.number;
 }
 
-std::string Text(const std::map<std::string, platform::StoredValue> &values, const std::string &name)
+std::string Text(const platform::StoredValues &values, const std::string &name)
 {
     const auto it = values.find(name);
     return it == values.end() ? "<missing>" : it->second.bytes;

@@ -1,13 +1,12 @@
 #include "engine/RenameSettings.h"
 
 #include "platform/RegistryStore.h"
-#include "platform/StoreFileFormat.h"
-#include "support/TempDir.h"
+#include "support/StoreContents.h"
 
 #include <gtest/gtest.h>
 
 using testing_support::IsolatedUserDirs;
-using testing_support::ReadFile;
+using testing_support::StoredValuesOfKey;
 
 namespace {
 
@@ -67,16 +66,6 @@ void ExpectSameSettings(const CRenameSettings &a, const CRenameSettings &b)
     EXPECT_EQ(a.FileTime, b.FileTime);
 }
 
-platform::StoredValues StoredValuesOf(const std::string &key)
-{
-    platform::StoredValues values;
-    const auto all = platform::ParseStoreFile(ReadFile(CRegistryStore::FilePath()));
-    for (const auto &[name, value] : all.value_or(platform::StoredValues{}))
-        if (name.starts_with(key + "/"))
-            values[name.substr(key.size() + 1)] = value;
-    return values;
-}
-
 } // namespace
 
 TEST(RenameSettingsStoreTest, FreshSetGivesTheLoadDefaultsAndStoresThemAll)
@@ -100,7 +89,7 @@ TEST(RenameSettingsStoreTest, FreshSetGivesTheLoadDefaultsAndStoresThemAll)
     EXPECT_GE(settings.FileTime, before);
     EXPECT_LE(settings.FileTime, platform::CurrentTime());
 
-    const auto stored = StoredValuesOf("Rename");
+    const auto stored = StoredValuesOfKey("Rename");
     EXPECT_EQ(stored.size(), 56u);
     ASSERT_EQ(stored.count("FileTime"), 1u);
     EXPECT_EQ(stored.at("FileTime").bytes.size(), 4u);
@@ -115,7 +104,7 @@ TEST(RenameSettingsStoreTest, EveryFieldRoundTripsThroughBothSets)
     CRegistryStore store;
     atExit.SaveSettings(store, "Rename");
     initial.SaveSettings(store, "Default");
-    EXPECT_EQ(StoredValuesOf("Default").size(), 56u);
+    EXPECT_EQ(StoredValuesOfKey("Default").size(), 56u);
 
     CRenameSettings loaded;
     loaded.IsInBatch = 1;
@@ -136,7 +125,7 @@ TEST(RenameSettingsStoreTest, FileTimeIsFourBytesLittleEndianToTheSecond)
     settings.FileTime = 0x87654321; // 2042-01-04, past the signed 32-bit range
     CRegistryStore store;
     settings.SaveSettings(store, "Rename");
-    EXPECT_EQ(StoredValuesOf("Rename").at("FileTime").bytes, "\x21\x43\x65\x87");
+    EXPECT_EQ(StoredValuesOfKey("Rename").at("FileTime").bytes, "\x21\x43\x65\x87");
 
     CRenameSettings loaded;
     loaded.LoadSettings(store, "Rename");
