@@ -137,6 +137,7 @@ struct CRegistryStore::Impl {
     // Lower-case value name -> spelling used in the file.
     QHash<QString, QString> names;
     bool dirty = false;
+    bool readOnly = false;
 
     QVariant value(const std::string &name) const
     {
@@ -160,6 +161,8 @@ struct CRegistryStore::Impl {
 
     void setValue(const std::string &name, const QVariant &v)
     {
+        if (readOnly)
+            return;
         const QString given = ToQString(name);
         auto it = names.find(given.toLower());
         if (it == names.end())
@@ -199,6 +202,9 @@ bool CRegistryStore::Open(const std::string &subkey)
         MoveAside(path);
         settings = OpenSettings(path);
     }
+    // A broken file that could not be moved aside is only read, never
+    // written over.
+    m_impl->readOnly = settings->status() == QSettings::FormatError;
     // Never fall back on writing the file in place: a failed write must leave
     // the old file whole.
     settings->setAtomicSyncRequired(true);
@@ -222,7 +228,7 @@ bool CRegistryStore::Open(const std::string &subkey)
 
 bool CRegistryStore::Close()
 {
-    bool written = true;
+    bool written = !m_impl->readOnly;
     if (m_impl->settings && m_impl->dirty) {
         QDir().mkpath(QFileInfo(m_impl->settings->fileName()).absolutePath());
         m_impl->settings->sync();
@@ -231,6 +237,7 @@ bool CRegistryStore::Close()
     m_impl->settings.reset();
     m_impl->names.clear();
     m_impl->dirty = false;
+    m_impl->readOnly = false;
     m_existed = false;
     return written;
 }
