@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+// Runs `action` on the next modal window that opens (a dialog's exec() or a
+// message box), from the event loop of that window, so a test can answer
+// questions that the code under test asks synchronously.
+inline void WhenModalOpens(std::function<void(QWidget *)> action)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, action = std::move(action)] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        action(modal);
+    });
+    timer->start();
+}
+
+// Clicks the button of `window` with the given object name or text.
+inline void ClickButton(QWidget *window, const QString &nameOrText)
+{
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (button->objectName() == nameOrText || button->text() == nameOrText) {
+            button->click();
+            return;
+        }
+    }
+    ADD_FAILURE() << "no button " << nameOrText.toStdString();
+}

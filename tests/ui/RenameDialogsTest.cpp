@@ -1,0 +1,316 @@
+// The dialogs of a rename run and the window's answers to the execution's
+// questions, answered from the test as a user would.
+#include "AnswerModal.h"
+#include "support/TempDir.h"
+
+#include "exec/ResultLog.h"
+#include "platform/RegistryStore.h"
+#include "platform/StoreValues.h"
+#include "ui/DialogUnits.h"
+#include "ui/dialogs/ListPosDlg.h"
+#include "ui/dialogs/OverwriteDlg.h"
+#include "ui/dialogs/ResultDlg.h"
+#include "ui/main/WindowExecutionHost.h"
+#include "ui/panels/ModalGuard.h"
+#include "ui/panels/SpinEdit.h"
+
+#include <QAbstractItemModel>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A stand-in for the main window with its interaction flag.
+class HostWindow : public QWidget, public CInteractionHost {
+public:
+    bool IsInteractive() const override { return interactive; }
+    void SetInteractive(bool on) override { interactive = on; }
+    bool interactive = true;
+};
+
+QString CellText(CResultDlg &dialog, int row, int column)
+{
+    QAbstractItemModel *model = dialog.findChild<QTreeView *>()->model();
+    return model->index(row, column).data().toString();
+}
+
+} // namespace
+
+TEST(OverwriteDlgTest, EachButtonAndEveryWayOfClosingGivesItsAnswer)
+{
+    const std::vector<std::pair<QString, int>> answers = {
+        {"yes", COverwriteDlg::Yes}, {"all", COverwriteDlg::All}, {"no", COverwriteDlg::No}};
+    for (const auto &[button, expected] : answers) {
+        COverwriteDlg dialog("/photos/img001.jpg", nullptr);
+        WhenModalOpens([name = button](QWidget *modal) { ClickButton(modal, name); });
+        EXPECT_EQ(dialog.exec(), expected) << button.toStdString();
+    }
+
+    COverwriteDlg escaped("/photos/img001.jpg", nullptr);
+    WhenModalOpens([](QWidget *modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+    EXPECT_EQ(escaped.exec(), COverwriteDlg::No);
+
+    COverwriteDlg closed("/photos/img001.jpg", nullptr);
+    WhenModalOpens([](QWidget *modal) { modal->close(); });
+    EXPECT_EQ(closed.exec(), COverwriteDlg::No);
+}
+
+TEST(OverwriteDlgTest, NamesTheTargetInTheQuestion)
+{
+    COverwriteDlg dialog("/photos/写真 1.jpg", nullptr);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ファイルの上書き確認"));
+    EXPECT_EQ(dialog.findChild<QLabel *>("message")->text(),
+              QStringLiteral("‘/photos/写真 1.jpg ’ は既に存在しています。\n\n上書きしますか？"));
+}
+
+TEST(ListPosDlgTest, OutOfRangeOrNonNumericInputKeepsTheDialogOpenAndRestoresThePreset)
+{
+    HostWindow window;
+    CListPosDlg dialog(5, 2, &window);
+    auto *edit = dialog.findChild<CSpinEdit *>("position");
+    EXPECT_EQ(edit->Text(), "2");
+    EXPECT_FALSE(window.interactive) << "the main window takes no drags while the dialog exists";
+
+    int attempts = 0;
+    WhenModalOpens([&](QWidget *) {
+        for (const char *wrong : {"6", "-1", "3x", ""}) {
+            edit->SetText(wrong);
+            dialog.accept();
+            ++attempts;
+            EXPECT_TRUE(dialog.isVisible()) << wrong;
+            EXPECT_EQ(edit->Text(), "2") << wrong;
+        }
+        edit->SetText("5");
+        dialog.accept();
+    });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_EQ(attempts, 4);
+    EXPECT_EQ(dialog.Position(), 5);
+}
+
+TEST(ListPosDlgTest, SpinArrowsStayWithinZeroAndTheRowCount)
+{
+    HostWindow window;
+    {
+        CListPosDlg dialog(3, 3, &window);
+        auto *edit = dialog.findChild<CSpinEdit *>("position");
+        edit->stepBy(1);
+        EXPECT_EQ(edit->Text(), "3");
+        edit->stepBy(-2);
+        EXPECT_EQ(edit->Text(), "1");
+        edit->stepBy(-5);
+        EXPECT_EQ(edit->Text(), "0");
+        WhenModalOpens([](QWidget *modal) { ClickButton(modal, QStringLiteral("中止")); });
+        EXPECT_EQ(dialog.exec(), QDialog::Rejected);
+    }
+    EXPECT_TRUE(window.interactive) << "the flag comes back when the dialog is gone";
+}
+
+class ResultDlgTest : public ::testing::Test {
+protected:
+    testing_support::IsolatedUserDirs userDirs;
+    HostWindow window;
+    exec::CResultLog log{exec::ResultKind::Rename};
+
+    void SetUp() override
+    {
+        log.AddResult("/photos/a.jpg", "/photos/img001.jpg", 1);
+        log.AddResult("/photos/b.jpg", "/photos/img002.jpg", 0);
+    }
+};
+
+TEST_F(ResultDlgTest, FirstOpeningShowsFileNamesInThreeColumnsAtTheDefaultSize)
+{
+    CResultDlg dialog(log, &window);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Kestrel（変名結果出力）"));
+    EXPECT_FALSE(window.interactive);
+    auto *list = dialog.findChild<QTreeView *>();
+    ASSERT_EQ(list->model()->columnCount(), 3);
+    EXPECT_EQ(list->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("変更後の名前"));
+    for (int column = 0; column < 3; ++column)
+        EXPECT_EQ(list->columnWidth(column), 150);
+    EXPECT_EQ(dialog.size(), DialogUnits(dialog.font()).toPixels(250, 180));
+    EXPECT_EQ(dialog.minimumSize(), dialog.size());
+    EXPECT_EQ(dialog.maximumSize(), QSize(800, 600));
+    EXPECT_FALSE(dialog.findChild<QCheckBox *>()->isChecked());
+
+    EXPECT_EQ(dialog.DisplayMode(), 0);
+    EXPECT_EQ(CellText(dialog, 0, 0), "a.jpg");
+    EXPECT_EQ(CellText(dialog, 0, 1), "img001.jpg");
+    EXPECT_EQ(CellText(dialog, 0, 2), QStringLiteral("変名しました。"));
+    EXPECT_EQ(CellText(dialog, 1, 2), QStringLiteral("変名に失敗しました。"));
+}
+
+TEST_F(ResultDlgTest, FullPathDisplayChangesTheTextsButNotTheRows)
+{
+    CResultDlg dialog(log, &window);
+    auto radios = dialog.findChildren<QRadioButton *>();
+    QRadioButton *fullPath = radios[0]->text() == QStringLiteral("フルパス名") ? radios[0] : radios[1];
+    QRadioButton *nameOnly = fullPath == radios[0] ? radios[1] : radios[0];
+    fullPath->click();
+    EXPECT_EQ(dialog.findChild<QTreeView *>()->model()->rowCount(), 2);
+    EXPECT_EQ(CellText(dialog, 1, 0), "/photos/b.jpg");
+    EXPECT_EQ(CellText(dialog, 1, 1), "/photos/img002.jpg");
+    nameOnly->click();
+    EXPECT_EQ(CellText(dialog, 1, 0), "b.jpg");
+}
+
+TEST_F(ResultDlgTest, ClosingStoresTheValuesAndARememberedSizeComesBack)
+{
+    {
+        CResultDlg dialog(log, &window);
+        dialog.findChild<QCheckBox *>()->setChecked(true);
+        dialog.findChildren<QRadioButton *>()[1]->click();
+        dialog.findChild<QTreeView *>()->setColumnWidth(1, 222);
+        dialog.resize(dialog.width() + 40, dialog.height() + 30);
+        WhenModalOpens([](QWidget *modal) { ClickButton(modal, QStringLiteral("確　認")); });
+        dialog.exec();
+    }
+    EXPECT_TRUE(window.interactive);
+
+    CRegistryStore store;
+    ASSERT_TRUE(store.Open("OutPut")) << "the key name compares without regard to case";
+    EXPECT_EQ(store.QueryDword("IsRememberSize"), 1);
+    EXPECT_EQ(store.QueryDword("DispMode"), 1);
+    const auto widths = platform::QueryColumnWidths(store, "ListColumn");
+    ASSERT_TRUE(widths);
+    EXPECT_EQ(*widths, (std::vector<int>{150, 222, 150}));
+    store.Close();
+
+    CResultDlg again(log, &window);
+    const QSize initial = DialogUnits(again.font()).toPixels(250, 180);
+    EXPECT_EQ(again.size(), QSize(initial.width() + 40, initial.height() + 30));
+    EXPECT_EQ(again.findChild<QTreeView *>()->columnWidth(1), 222);
+    EXPECT_EQ(again.DisplayMode(), 1);
+}
+
+TEST_F(ResultDlgTest, WithoutRememberSizeTheWidthsAreStoredButNotApplied)
+{
+    {
+        CResultDlg dialog(log, &window);
+        dialog.findChild<QTreeView *>()->setColumnWidth(0, 90);
+        dialog.resize(dialog.width() + 40, dialog.height());
+        WhenModalOpens([](QWidget *modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+        dialog.exec();
+    }
+    CResultDlg again(log, &window);
+    EXPECT_EQ(again.findChild<QTreeView *>()->columnWidth(0), 150);
+    EXPECT_EQ(again.size(), DialogUnits(again.font()).toPixels(250, 180));
+}
+
+TEST_F(ResultDlgTest, OtherKindsHaveTwoColumnsWithTheirOwnTexts)
+{
+    exec::CResultLog made(exec::ResultKind::NumberedDirectories);
+    made.AddResult("/photos/dir001", 1);
+    CResultDlg dialog(made, &window);
+    ASSERT_EQ(dialog.findChild<QTreeView *>()->model()->columnCount(), 2);
+    EXPECT_EQ(CellText(dialog, 0, 0), "dir001");
+    EXPECT_EQ(CellText(dialog, 0, 1), QStringLiteral("作成しました。"));
+
+    exec::CResultLog empty;
+    CResultDlg nothing(empty, &window);
+    EXPECT_EQ(nothing.findChild<QTreeView *>()->model()->rowCount(), 0);
+}
+
+class WindowExecutionHostTest : public ::testing::Test {
+protected:
+    HostWindow window;
+    QProgressBar *progress = new QProgressBar(&window);
+    QLabel *status = new QLabel(QStringLiteral("status"), &window);
+
+    void SetUp() override
+    {
+        progress->hide();
+        window.show();
+    }
+};
+
+TEST_F(WindowExecutionHostTest, QuestionsAreAnsweredByTheirButtonsWithTheWindowFlagCleared)
+{
+    CWindowExecutionHost host(&window, progress, status);
+    bool interactiveDuringQuestion = true;
+    WhenModalOpens([&](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        ASSERT_TRUE(box);
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Kestrel（実行）"));
+        EXPECT_EQ(box->icon(), QMessageBox::Question);
+        interactiveDuringQuestion = window.interactive;
+        box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_TRUE(host.Ask(exec::QuestionKind::ConfirmExecution, "Kestrel（実行）", "実行しますか？"));
+    EXPECT_FALSE(interactiveDuringQuestion);
+    EXPECT_TRUE(window.interactive);
+
+    WhenModalOpens(
+        [](QWidget *modal) { qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Cancel)->click(); });
+    EXPECT_FALSE(host.Ask(exec::QuestionKind::CreateDirectory, "Kestrel（実行）", "作成しますか？"));
+
+    WhenModalOpens(
+        [](QWidget *modal) { qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click(); });
+    EXPECT_TRUE(host.Ask(exec::QuestionKind::DeleteSources, "Kestrel", "削除しますか？"));
+}
+
+TEST_F(WindowExecutionHostTest, OverwriteAnswersReachTheExecution)
+{
+    CWindowExecutionHost host(&window, progress, status);
+    WhenModalOpens([](QWidget *modal) { ClickButton(modal, "all"); });
+    EXPECT_EQ(host.AskOverwrite("/photos/a.jpg"), exec::OverwriteAnswer::All);
+    WhenModalOpens([](QWidget *modal) { modal->close(); });
+    EXPECT_EQ(host.AskOverwrite("/photos/a.jpg"), exec::OverwriteAnswer::No);
+    WhenModalOpens([](QWidget *modal) { ClickButton(modal, "yes"); });
+    EXPECT_EQ(host.AskOverwrite("/photos/a.jpg"), exec::OverwriteAnswer::Yes);
+}
+
+TEST_F(WindowExecutionHostTest, ProgressReplacesTheStatusLineForTheRunOnly)
+{
+    {
+        CWindowExecutionHost host(&window, progress, status);
+        EXPECT_TRUE(status->isVisible()) << "nothing changes before the first report";
+        host.ReportProgress(3, 10);
+        EXPECT_TRUE(progress->isVisible());
+        EXPECT_FALSE(status->isVisible());
+        EXPECT_EQ(progress->maximum(), 10);
+        EXPECT_EQ(progress->value(), 3);
+    }
+    EXPECT_FALSE(progress->isVisible());
+    EXPECT_TRUE(status->isVisible());
+}
+
+TEST_F(WindowExecutionHostTest, TheWindowTakesNoInputAndCannotBeClosedDuringTheRun)
+{
+    auto *button = new QPushButton(QStringLiteral("実行"), &window);
+    button->show();
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+    {
+        CWindowExecutionHost host(&window, progress, status);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::keyClick(button, Qt::Key_Space);
+        EXPECT_FALSE(window.close());
+        EXPECT_TRUE(window.isVisible());
+    }
+    EXPECT_EQ(clicks, 0);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(clicks, 1) << "input works again after the run";
+}
+
+TEST_F(WindowExecutionHostTest, MessagesShowTheirIcon)
+{
+    CWindowExecutionHost host(&window, progress, status);
+    QMessageBox::Icon shown = QMessageBox::NoIcon;
+    WhenModalOpens([&](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        shown = box->icon();
+        box->button(QMessageBox::Ok)->click();
+    });
+    host.ShowMessage("Kestrel（実行）", "ディレクトリの作成に失敗しました!!", exec::MessageIcon::Exclamation);
+    EXPECT_EQ(shown, QMessageBox::Warning);
+}
