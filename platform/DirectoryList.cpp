@@ -16,6 +16,13 @@ namespace platform {
 
 namespace {
 
+// User extended attributes exist only on regular files and directories; asking
+// about anything else would cost a system call for nothing.
+bool MayHaveStoredFlags(const struct stat &st)
+{
+    return S_ISREG(st.st_mode) || S_ISDIR(st.st_mode);
+}
+
 void FillFromStatus(DirEntryInfo &info, const struct stat &st, std::uint32_t stored)
 {
     info.isDirectory = S_ISDIR(st.st_mode);
@@ -73,9 +80,13 @@ int ListDirectory(const std::string &directory, std::string_view pattern,
         info.name = name;
         struct stat st;
         if (fstatat(fd, item->d_name, &st, 0) == 0) {
-            path.resize(prefixLength);
-            path += name;
-            FillFromStatus(info, st, ReadStoredAttributes(path));
+            std::uint32_t stored = 0;
+            if (MayHaveStoredFlags(st)) {
+                path.resize(prefixLength);
+                path += name;
+                stored = ReadStoredAttributes(path);
+            }
+            FillFromStatus(info, st, stored);
         } else if (errno == ENOENT && fstatat(fd, item->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
             FillFromStatus(info, st, 0); // a dangling symbolic link
         } else if (errno == ENOENT) {
@@ -94,7 +105,7 @@ int ReadDirEntry(const std::string &fullPath, DirEntryInfo &info)
     info.name = std::move(parts.name);
     struct stat st;
     if (stat(fullPath.c_str(), &st) == 0) {
-        FillFromStatus(info, st, ReadStoredAttributes(fullPath));
+        FillFromStatus(info, st, MayHaveStoredFlags(st) ? ReadStoredAttributes(fullPath) : 0);
         return 0;
     }
     if (errno == ENOENT && lstat(fullPath.c_str(), &st) == 0) {
