@@ -63,4 +63,9 @@ inline constexpr const char *kCursorSplitter = ":/icons/cursor-splitter.svg";
 inline constexpr const char *kApplication = ":/icons/kestrel.svg";
 inline constexpr const char *kManual = ":/manual/index.html";
 
+// Makes the pictures available. The resources live in a static library, so
+// they are registered explicitly; every class that draws one of them calls
+// this, and calling it again does nothing.
+void EnsureResourcesLoaded();
+
 } // namespace icons

@@ -6,6 +6,7 @@
 
 #include "platform/RegistryStore.h"
 #include "platform/StoreValues.h"
+#include "ui/Icons.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -37,6 +38,7 @@ CFileListCtrl::CFileListCtrl(QWidget *parent)
     : QWidget(parent), m_model(std::make_unique<FileListModel>()), m_stack(new QStackedWidget(this)),
       m_tree(new QTreeView), m_list(new QListView)
 {
+    icons::EnsureResourcesLoaded();
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_stack);

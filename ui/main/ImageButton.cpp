@@ -1,5 +1,7 @@
 #include "ui/main/ImageButton.h"
 
+#include "ui/Icons.h"
+
 #include <QEnterEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -24,6 +26,7 @@ void DrawEdge(QPainter &painter, const QRect &rect, const QColor &topLeft, const
 
 CImageButton::CImageButton(QWidget *parent) : QAbstractButton(parent)
 {
+    icons::EnsureResourcesLoaded();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
 }
@@ -125,7 +128,7 @@ void CImageButton::paintEvent(QPaintEvent *)
 
     // Border: sunken while pressed, raised while the pointer is over it,
     // sunken while latched, none otherwise.
-    const QRect edge = face.adjusted(0, 0, -1, -1);
+    const QRect &edge = face;
     const QColor light = pal.color(QPalette::Light);
     const QColor shadow = pal.color(QPalette::Dark);
     if (pressed)
