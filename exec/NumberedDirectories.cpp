@@ -19,9 +19,11 @@ int CreateOne(const std::string &parent, const std::string &name, platform::Time
               std::uint32_t attributes, std::string &path)
 {
     path = platform::JoinPath(parent, name);
-    std::string checked = path;
-    if (const int error = platform::PrepareTargetPath(checked); error || checked != path)
-        return error ? error : EINVAL; // a name with trailing dots would make another directory
+    // A name with trailing dots would be created as another name.
+    if (const int error = platform::CheckFileName(name))
+        return error;
+    if (name.back() == '.')
+        return EINVAL;
     if (mkdir(path.c_str(), 0777) != 0)
         return errno;
     platform::SetFileTimes(path, stamp);

@@ -1,0 +1,159 @@
+#include "ExecTestSupport.h"
+#include "exec/RenameExecution.h"
+#include "platform/Attributes.h"
+#include "platform/FileTimes.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include <sys/xattr.h>
+
+using namespace exec;
+using exec_test::EntriesFor;
+using exec_test::NamesSettings;
+using exec_test::ScriptedHost;
+using exec_test::StatOf;
+using testing_support::Exists;
+using testing_support::ReadFile;
+using testing_support::TempDir;
+
+namespace {
+
+constexpr platform::TimeValue kOld = 1'100'000'000;
+constexpr platform::TimeValue kUnified = 1'600'000'000;
+
+class UnificationTest : public ::testing::Test {
+protected:
+    testing_support::IsolatedUserDirs userDirs;
+    TempDir dir;
+    ScriptedHost host;
+    CUndoList undo;
+    CResultLog log;
+
+    std::uint32_t AttributesOf(const std::string &path)
+    {
+        std::uint32_t bits = 0;
+        platform::ReadAttributes(path, bits);
+        return bits;
+    }
+    std::string FileWith(const std::string &name, const char *stored, bool readOnly)
+    {
+        const auto p = dir.write(name, name);
+        if (stored)
+            setxattr(p.c_str(), platform::kStoredAttributesName, stored, std::strlen(stored), 0);
+        platform::SetFileTimes(p, kOld);
+        if (readOnly)
+            chmod(p.c_str(), 0444);
+        return p;
+    }
+};
+
+TEST_F(UnificationTest, TimeOffKeepsTheLastWriteTimeForBothStamps)
+{
+    const auto a = FileWith("a", nullptr, false);
+    auto settingsB = NamesSettings({"b"});
+    ASSERT_TRUE(RenameFiles(EntriesFor({a}), settingsB, undo, log, host));
+    const auto st = StatOf(dir.file("b"));
+    EXPECT_EQ(st.st_mtime, kOld);
+    EXPECT_EQ(st.st_atime, kOld);
+    EXPECT_EQ(st.st_mtim.tv_nsec, 0);
+}
+
+TEST_F(UnificationTest, TimeOnStampsFilesButNotFolders)
+{
+    const auto a = FileWith("a", nullptr, false);
+    const auto folder = dir.mkdir("folder");
+    platform::SetFileTimes(folder, kOld);
+    auto settings = NamesSettings({"b"});
+    settings.IsFileTimeChange = 1;
+    settings.FileTime = kUnified;
+    ASSERT_TRUE(RenameFiles(EntriesFor({a}), settings, undo, log, host));
+    EXPECT_EQ(StatOf(dir.file("b")).st_mtime, kUnified);
+
+    settings.InputLines = {"renamed"};
+    RenameFolders(EntriesFor({folder}), settings, undo, log, host);
+    EXPECT_EQ(StatOf(dir.file("renamed")).st_mtime, kOld);
+    EXPECT_FALSE(undo.available);
+}
+
+TEST_F(UnificationTest, AttributeSettingsLeaveSetAndClearEachBit)
+{
+    // Stored: hidden+system+archive, read-only by permissions.
+    const auto keep = FileWith("keep", "0x26", true);
+    const auto clear = FileWith("clear", "0x26", true);
+    const auto set = FileWith("set", nullptr, false);
+    auto settings = NamesSettings({"keep2"});
+    settings.IsFileAttribChange = 1;
+
+    settings.AtrReadOnly = settings.AtrHidden = settings.AtrSystem = settings.AtrArchive = 2;
+    ASSERT_TRUE(RenameFiles(EntriesFor({keep}), settings, undo, log, host));
+    EXPECT_EQ(AttributesOf(dir.file("keep2")), 0x27u);
+
+    settings.InputLines = {"clear2"};
+    settings.AtrReadOnly = settings.AtrHidden = settings.AtrSystem = settings.AtrArchive = 0;
+    ASSERT_TRUE(RenameFiles(EntriesFor({clear}), settings, undo, log, host));
+    EXPECT_EQ(AttributesOf(dir.file("clear2")), 0u);
+    EXPECT_NE(StatOf(dir.file("clear2")).st_mode & S_IWUSR, 0u);
+
+    settings.InputLines = {"set2"};
+    settings.AtrReadOnly = settings.AtrSystem = 1;
+    settings.AtrHidden = 0;
+    settings.AtrArchive = 2;
+    ASSERT_TRUE(RenameFiles(EntriesFor({set}), settings, undo, log, host));
+    EXPECT_EQ(AttributesOf(dir.file("set2")), 0x5u);
+    EXPECT_EQ(StatOf(dir.file("set2")).st_mode & 0222, 0u);
+}
+
+TEST_F(UnificationTest, AttributesOffKeepTheEntryAttributes)
+{
+    const auto a = FileWith("a", "0x4", true);
+    auto settingsB = NamesSettings({"b"});
+    ASSERT_TRUE(RenameFiles(EntriesFor({a}), settingsB, undo, log, host));
+    EXPECT_EQ(AttributesOf(dir.file("b")), 0x5u);
+}
+
+TEST_F(UnificationTest, FolderSwapWithAttributes)
+{
+    const auto x = dir.mkdir("x"), y = dir.mkdir("y");
+    dir.write("x/inside", "X");
+    auto settings = NamesSettings({"y", "x"});
+    settings.IsFileAttribChange = 1;
+    settings.AtrReadOnly = 2;
+    settings.AtrHidden = 0;
+    settings.AtrSystem = 1;
+    settings.AtrArchive = 0;
+    settings.ObjMode = 1;
+    RenameFolders(EntriesFor({x, y}), settings, undo, log, host);
+    EXPECT_EQ(ReadFile(dir.file("y/inside")), "X");
+    EXPECT_TRUE(Exists(x));
+    EXPECT_EQ(AttributesOf(y), platform::kAttrDirectory | platform::kAttrSystem);
+    ASSERT_EQ(log.rows().size(), 2u);
+    EXPECT_EQ(log.rows()[0].code, 1);
+    EXPECT_EQ(log.rows()[1].code, 1);
+    EXPECT_TRUE(undo.records[0].usesTemp);
+}
+
+TEST_F(UnificationTest, FolderOntoAnExistingFolderIsAskedAndRefusalLogged)
+{
+    const auto x = dir.mkdir("x");
+    dir.mkdir("outside");
+    dir.write("outside/file", "O");
+    auto settings = NamesSettings({"outside"});
+    host.overwrites = {OverwriteAnswer::Yes};
+    RenameFolders(EntriesFor({x}), settings, undo, log, host);
+    // A folder with contents is never replaced.
+    EXPECT_EQ(ReadFile(dir.file("outside/file")), "O");
+    EXPECT_TRUE(Exists(x));
+    ASSERT_EQ(log.rows().size(), 1u);
+    EXPECT_EQ(log.rows()[0].code, 0);
+
+    host.overwrites = {OverwriteAnswer::No};
+    RenameFolders(EntriesFor({x}), settings, undo, log, host);
+    EXPECT_TRUE(Exists(x));
+    EXPECT_EQ(log.rows().size(), 2u);
+    EXPECT_EQ(log.rows()[1].code, 0);
+}
+
+} // namespace

@@ -1,0 +1,108 @@
+#include "exec/NumberedDirectories.h"
+#include "ExecTestSupport.h"
+#include "exec/RenameExecution.h"
+#include "platform/Attributes.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+using namespace exec;
+using exec_test::StatOf;
+using testing_support::Exists;
+using testing_support::TempDir;
+
+namespace {
+
+CRenameSettings NumDirs(const std::string &text, int width, int start, int step, int count)
+{
+    CRenameSettings s;
+    s.RenameMode = kModeNumberedDirs;
+    s.NumDirStr = text;
+    s.NumDirWidth = width;
+    s.NumDirStart = start;
+    s.NumDirStep = step;
+    s.NumDirCount = count;
+    return s;
+}
+
+TEST(NumberedDirectoriesTest, CreatesPaddedNamesStampedWithTheRunTime)
+{
+    TempDir dir;
+    CResultLog log(ResultKind::NumberedDirectories);
+    CreateNumberedDirectories(NumDirs("disc", 3, 1, 1, 3), dir.path(), 1'234'567'890, log);
+    ASSERT_EQ(log.rows().size(), 3u);
+    EXPECT_EQ(log.rows()[2].itemPath, dir.file("disc003"));
+    EXPECT_EQ(log.CellText(log.rows()[2], 1, 0), "作成しました。");
+    EXPECT_EQ(StatOf(dir.file("disc001")).st_mtime, 1'234'567'890);
+    EXPECT_TRUE(S_ISDIR(StatOf(dir.file("disc002")).st_mode));
+}
+
+TEST(NumberedDirectoriesTest, CountZeroStepZeroAndWideNumbers)
+{
+    TempDir dir;
+    CResultLog log(ResultKind::NumberedDirectories);
+    CreateNumberedDirectories(NumDirs("n", 3, 1, 1, 0), dir.path(), 0, log);
+    EXPECT_TRUE(log.rows().empty());
+
+    CreateNumberedDirectories(NumDirs("same", 2, 7, 0, 3), dir.path(), 0, log);
+    ASSERT_EQ(log.rows().size(), 3u);
+    EXPECT_EQ(log.rows()[0].code, 1);
+    EXPECT_EQ(log.rows()[1].code, 0);
+    EXPECT_EQ(log.rows()[2].itemPath, dir.file("same07"));
+
+    log.rows().clear();
+    CreateNumberedDirectories(NumDirs("w", 2, 99, 1, 2), dir.path(), 0, log);
+    EXPECT_TRUE(Exists(dir.file("w99")));
+    EXPECT_TRUE(Exists(dir.file("w100")));
+}
+
+TEST(NumberedDirectoriesTest, UnifiedTimeAndAttributesAndNoParentCreation)
+{
+    TempDir dir;
+    auto settings = NumDirs("d", 1, 1, 1, 1);
+    settings.IsFileTimeChange = 1;
+    settings.FileTime = 1'000'000'000;
+    settings.IsFileAttribChange = 1;
+    settings.AtrReadOnly = 0;
+    settings.AtrHidden = 1;
+    settings.AtrSystem = 2; // anything but 0 sets the bit on a new directory
+    settings.AtrArchive = 0;
+    CResultLog log(ResultKind::NumberedDirectories);
+    CreateNumberedDirectories(settings, dir.path(), 5, log);
+    EXPECT_EQ(StatOf(dir.file("d1")).st_mtime, 1'000'000'000);
+    std::uint32_t bits = 0;
+    ASSERT_EQ(platform::ReadAttributes(dir.file("d1"), bits), 0);
+    EXPECT_EQ(bits, platform::kAttrDirectory | platform::kAttrHidden | platform::kAttrSystem);
+
+    CreateNumberedDirectories(settings, dir.file("missing"), 5, log);
+    EXPECT_EQ(log.rows().back().code, 0);
+    EXPECT_FALSE(Exists(dir.file("missing")));
+
+    // A name with "/" would create somewhere else: refused.
+    CreateNumberedDirectories(NumDirs("../up", 1, 1, 1, 1), dir.path(), 5, log);
+    EXPECT_EQ(log.rows().back().code, 0);
+}
+
+TEST(NumberedDirectoriesTest, ExecuteDispatchKeepsUndoAndCandidates)
+{
+    TempDir dir;
+    exec_test::ScriptedHost host;
+    CUndoList undo;
+    undo.available = true;
+    auto settings = NumDirs("x", 2, 1, 1, 2);
+    CExecutionRequest request;
+    request.currentDirectory = dir.path();
+    request.candidates = {exec_test::Placeholder(), exec_test::Placeholder()};
+    const CExecutionOutcome outcome = ExecuteRename(request, settings, undo, host);
+    EXPECT_TRUE(outcome.performed);
+    EXPECT_FALSE(outcome.clearCandidates);
+    EXPECT_TRUE(undo.available);
+    EXPECT_EQ(outcome.log.kind(), ResultKind::NumberedDirectories);
+    ASSERT_EQ(host.asked.size(), 1u);
+    EXPECT_EQ(
+        host.asked[0].second,
+        "2個のファイルが選択されています。\n\n　■連番ディレクトリ作成\n　　作成数：2個\n\n実行しますか？");
+    EXPECT_TRUE(Exists(dir.file("x02")));
+}
+
+} // namespace
