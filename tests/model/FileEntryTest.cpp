@@ -1,12 +1,13 @@
 #include "model/FileEntry.h"
 
+#include "../engine/EntryMaker.h"
+
 #include "platform/Attributes.h"
 #include "platform/DirectoryList.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <fcntl.h>
 #include <map>
 #include <string>
@@ -26,31 +27,6 @@ std::map<std::string, CFileEntry> ListEntries(const std::string &dir)
                   [&](const platform::DirEntryInfo &info) { entries.emplace(info.name, CFileEntry(info)); }),
               0);
     return entries;
-}
-
-CFileEntry MakeEntry(const std::string &directory, const std::string &name, bool folder = false,
-                     std::uint64_t size = 0)
-{
-    platform::DirEntryInfo info;
-    info.directory = directory;
-    info.name = name;
-    info.isDirectory = folder;
-    info.size = size;
-    info.attributes = folder ? std::uint32_t{platform::kAttrDirectory} : 0u;
-    return CFileEntry(info);
-}
-
-platform::TimeValue LocalTime(int year, int month, int day, int hour, int minute, int second)
-{
-    std::tm parts{};
-    parts.tm_year = year - 1900;
-    parts.tm_mon = month - 1;
-    parts.tm_mday = day;
-    parts.tm_hour = hour;
-    parts.tm_min = minute;
-    parts.tm_sec = second;
-    parts.tm_isdst = -1;
-    return std::mktime(&parts);
 }
 
 } // namespace
@@ -109,10 +85,12 @@ TEST(FileEntry, SizeTexts)
     EXPECT_EQ(entries.at("folder").GetSizeText(false), "");
     EXPECT_EQ(entries.at("folder").GetSizeText(true), "");
 
-    const CFileEntry huge = MakeEntry("/d", "huge", false, 5'000'000'000ull);
+    CFileEntry huge = MakeEntry("/d", "huge");
+    huge.size = 5'000'000'000ull;
     EXPECT_EQ(huge.GetSizeText(true), "5000000000");
     EXPECT_EQ(huge.GetSizeText(false), "4882813KB");
-    EXPECT_EQ(MakeEntry("/d", "max", false, UINT64_MAX).GetSizeText(false), "18014398509481984KB");
+    huge.size = UINT64_MAX;
+    EXPECT_EQ(huge.GetSizeText(false), "18014398509481984KB");
 }
 
 TEST(FileEntry, AttributeTextsFromTheDisk)

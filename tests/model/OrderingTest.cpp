@@ -2,6 +2,8 @@
 #include "model/FileEntry.h"
 #include "model/NumericKey.h"
 
+#include "../engine/EntryMaker.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,12 +14,9 @@ namespace {
 
 CFileEntry Entry(const std::string &name, bool folder = false, std::uint64_t size = 0)
 {
-    platform::DirEntryInfo info;
-    info.directory = "/d";
-    info.name = name;
-    info.isDirectory = folder;
-    info.size = size;
-    return CFileEntry(info);
+    CFileEntry entry = MakeEntry("/d", name, folder);
+    entry.size = size;
+    return entry;
 }
 
 int Compare(const CFileEntry &a, const CFileEntry &b, int key = 0, bool numeric = false, int direction = 1)
