@@ -86,8 +86,10 @@ std::string AbsolutePath(const std::string &path, const std::string &workingDire
         if (slash == std::string::npos)
             slash = path.size();
         std::string_view part(path.data() + pos, slash - pos);
-        if (!part.empty() && part != ".")
-            result = platform::JoinPath(result, part);
+        if (!part.empty() && part != ".") {
+            result.push_back('/');
+            result.append(part);
+        }
         pos = slash + 1;
     }
     return result;
@@ -155,7 +157,7 @@ bool CandidateRows::NextEntry(CFileEntry &entry)
         std::string path = AbsolutePath(given, m_workingDirectory);
         if (platform::IsRootDirectory(path))
             throw UsageError("ルートディレクトリは変名できません: " + given);
-        if (!m_seenPaths.insert(path).second) {
+        if (!m_seenPaths.Insert(path)) {
             std::cerr << "kestrel-cli: 二度指定されたパスを飛ばします: " << given << '\n';
             continue;
         }

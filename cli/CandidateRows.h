@@ -1,12 +1,12 @@
 #pragma once
 
+#include "cli/CompactStringSet.h"
 #include "cli/Options.h"
 #include "model/FileEntry.h"
 
 #include <cstdio>
 #include <memory>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 class CRenameSettings;
@@ -48,7 +48,7 @@ private:
     char *m_lineBuffer = nullptr;
     std::size_t m_lineCapacity = 0;
     std::string m_workingDirectory;
-    std::unordered_set<std::string> m_seenPaths;
+    CompactStringSet m_seenPaths;
 
     // Listed directory, already ordered.
     std::vector<CFileEntry> m_listed;

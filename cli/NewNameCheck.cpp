@@ -44,7 +44,7 @@ bool TargetPathSet::Take(std::string_view targetPath)
 {
     std::size_t end = targetPath.find_last_not_of('.');
     std::string_view key = end == std::string_view::npos ? targetPath : targetPath.substr(0, end + 1);
-    return m_taken.emplace(key).second;
+    return m_taken.Insert(key);
 }
 
 } // namespace cli

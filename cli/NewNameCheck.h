@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
+#include "cli/CompactStringSet.h"
+
 #include <string_view>
-#include <unordered_set>
 
 namespace cli {
 
@@ -23,7 +23,7 @@ public:
     bool Take(std::string_view targetPath);
 
 private:
-    std::unordered_set<std::string> m_taken;
+    CompactStringSet m_taken;
 };
 
 } // namespace cli

@@ -1,0 +1,32 @@
+#include "cli/CompactStringSet.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using cli::CompactStringSet;
+using namespace std::string_literals;
+
+TEST(CompactStringSet, FindsEveryKeyAgainAcrossGrowth)
+{
+    CompactStringSet set;
+    for (int i = 0; i < 5000; ++i)
+        ASSERT_TRUE(set.Insert("/d/file" + std::to_string(i))) << i;
+    for (int i = 0; i < 5000; ++i)
+        ASSERT_FALSE(set.Insert("/d/file" + std::to_string(i))) << i;
+    EXPECT_TRUE(set.Insert("/d/file5000"));
+}
+
+TEST(CompactStringSet, ComparesWholeKeysByteForByte)
+{
+    CompactStringSet set;
+    EXPECT_TRUE(set.Insert("ab"));
+    EXPECT_TRUE(set.Insert("a"));   // a prefix of a key is another key
+    EXPECT_TRUE(set.Insert("abc")); // and so is a longer one
+    EXPECT_TRUE(set.Insert("AB"));
+    EXPECT_TRUE(set.Insert(""));
+    EXPECT_FALSE(set.Insert(""));
+    EXPECT_TRUE(set.Insert("a\0b"s));
+    EXPECT_TRUE(set.Insert("a\0c"s));
+    EXPECT_FALSE(set.Insert("a\0b"s));
+}
