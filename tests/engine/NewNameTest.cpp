@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <random>
 
 namespace {
 
@@ -215,6 +216,30 @@ TEST(AttributeUnification, SetsClearsAndKeepsBits)
     EXPECT_EQ(s.GetNewAttributes(entry), kAttrReadOnly | kAttrSystem);
     EXPECT_EQ(s.GetNewDirAttributes(), kAttrReadOnly | kAttrSystem);
     EXPECT_EQ(CRenameSettings::FormatAttributeText(kAttrReadOnly | kAttrSystem), "R-S-");
+}
+
+TEST(AnyBytes, EveryModeCopesAndKeepsUntouchedBytes)
+{
+    std::mt19937 random(7);
+    const auto randomText = [&](std::size_t maxLength) {
+        std::string text(random() % maxLength, '\0');
+        for (char &c : text)
+            c = static_cast<char>(random() % 4 ? random() % 256 : "%n:5.a"[random() % 6]);
+        return text;
+    };
+    CRenameSettings s;
+    for (int round = 0; round < 2000; ++round) {
+        const CFileEntry entry = MakeEntry("/in", randomText(24));
+        s.ReplaceStr1 = s.ReplaceStr2 = s.ReplaceStr = s.InsertStr = s.FormatStr = randomText(8);
+        s.ReplaceNum = s.ReplaceWidth = s.InsertNum = static_cast<int>(random());
+        s.IsReplaceCase = round % 2;
+        for (int mode = 0; mode <= 7; ++mode) {
+            s.RenameMode = mode;
+            s.ComputeNewName(entry, round);
+        }
+        s.RenameMode = kModeOldName;
+        ASSERT_EQ(s.ComputeNewName(entry, round), entry.title + "." + entry.extension);
+    }
 }
 
 TEST(EntriesFromDisk, NamesFollowTheListing)
