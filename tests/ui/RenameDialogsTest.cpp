@@ -3,7 +3,11 @@
 #include "AnswerModal.h"
 #include "support/TempDir.h"
 
+#include "engine/RenameSettings.h"
+#include "exec/RenameExecution.h"
 #include "exec/ResultLog.h"
+#include "model/FileEntry.h"
+#include "platform/DirectoryList.h"
 #include "platform/RegistryStore.h"
 #include "platform/StoreValues.h"
 #include "ui/DialogUnits.h"
@@ -35,6 +39,13 @@ public:
     void SetInteractive(bool on) override { interactive = on; }
     bool interactive = true;
 };
+
+CFileEntry EntryOf(const std::string &path)
+{
+    platform::DirEntryInfo info;
+    EXPECT_EQ(platform::ReadDirEntry(path, info), 0) << path;
+    return CFileEntry(info);
+}
 
 QString CellText(CResultDlg &dialog, int row, int column)
 {
@@ -313,4 +324,84 @@ TEST_F(WindowExecutionHostTest, MessagesShowTheirIcon)
     });
     host.ShowMessage("Kestrel（実行）", "ディレクトリの作成に失敗しました!!", exec::MessageIcon::Exclamation);
     EXPECT_EQ(shown, QMessageBox::Warning);
+}
+
+// A renumber run through the real execution: a.txt and b.txt become 1.txt and
+// 2.txt while 2.txt, not in the list, exists; the questions are answered in
+// the window's own dialogs.
+TEST_F(WindowExecutionHostTest, RenumberRunAsksInItsDialogsAndFollowsTheAnswers)
+{
+    for (const QString answer : {"no", "yes"}) {
+        testing_support::TempDir dir;
+        dir.write("a.txt", "A");
+        dir.write("b.txt", "B");
+        dir.write("2.txt", "existing");
+        CRenameSettings settings;
+        settings.RenameMode = kModeRenumber;
+        settings.NumberWidth = 1;
+        exec::CExecutionRequest request{
+            {EntryOf(dir.file("a.txt")), EntryOf(dir.file("b.txt"))}, dir.path(), true};
+        exec::CUndoList undo;
+
+        QString confirmation;
+        QString overwriteTarget;
+        WhenModalOpens([&, answer](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            ASSERT_TRUE(box);
+            confirmation = box->text();
+            WhenModalOpens([&, answer](QWidget *question) {
+                auto *dialog = qobject_cast<COverwriteDlg *>(question);
+                ASSERT_TRUE(dialog);
+                overwriteTarget = dialog->findChild<QLabel *>("message")->text();
+                ClickButton(dialog, answer);
+            });
+            box->button(QMessageBox::Ok)->click();
+        });
+        CWindowExecutionHost host(&window, progress, status);
+        const exec::CExecutionOutcome outcome = exec::ExecuteRename(request, settings, undo, host);
+
+        EXPECT_TRUE(outcome.performed);
+        EXPECT_TRUE(confirmation.startsWith(QStringLiteral("2個のファイルが選択されています。")));
+        EXPECT_TRUE(overwriteTarget.contains(QString::fromStdString(dir.file("2.txt"))));
+        EXPECT_EQ(testing_support::ReadFile(dir.file("1.txt")), "A");
+        ASSERT_EQ(outcome.log.rows().size(), 2u);
+        if (answer == "no") {
+            EXPECT_EQ(testing_support::ReadFile(dir.file("2.txt")), "existing");
+            EXPECT_EQ(testing_support::ReadFile(dir.file("b.txt")), "B") << "moved back under its old name";
+            EXPECT_EQ(outcome.log.rows()[1].code, 0);
+        } else {
+            EXPECT_EQ(testing_support::ReadFile(dir.file("2.txt")), "B");
+            EXPECT_FALSE(testing_support::Exists(dir.file("b.txt")));
+            EXPECT_NE(outcome.log.rows()[1].code, 0);
+        }
+        EXPECT_TRUE(window.interactive);
+    }
+}
+
+TEST_F(WindowExecutionHostTest, MovingIntoAMissingFolderAsksBeforeCreatingIt)
+{
+    for (const bool create : {false, true}) {
+        testing_support::TempDir dir;
+        dir.write("a.txt", "A");
+        CRenameSettings settings;
+        settings.RenameMode = kModeOldName;
+        settings.FileCopyMode = 1;
+        settings.FileCopyDirectory = dir.file("out/deeper");
+        exec::CExecutionRequest request{{EntryOf(dir.file("a.txt"))}, dir.path(), false};
+        exec::CUndoList undo;
+
+        QString question;
+        WhenModalOpens([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            question = box->text();
+            box->button(create ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+        });
+        CWindowExecutionHost host(&window, progress, status);
+        const exec::CExecutionOutcome outcome = exec::ExecuteRename(request, settings, undo, host);
+
+        EXPECT_TRUE(question.contains(QStringLiteral("が存在しません!!\n作成しますか？")));
+        EXPECT_EQ(outcome.performed, create);
+        EXPECT_EQ(testing_support::Exists(dir.file("out/deeper/a.txt")), create);
+        EXPECT_EQ(testing_support::Exists(dir.file("a.txt")), !create);
+    }
 }
