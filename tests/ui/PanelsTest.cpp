@@ -1,7 +1,7 @@
 // The mode panels as the main window sees them: what they show, what the
 // main window reads back, when they report changes, their histories and the
 // keys typed inside them.
-#include "AnswerModal.h"
+#include "ModalTesting.h"
 #include "support/TempDir.h"
 
 #include "engine/RenameSettings.h"
@@ -28,15 +28,6 @@
 #include <memory>
 
 namespace {
-
-// The main window as a panel sees it: a dialog (Return and Escape would
-// close it) that keeps an interaction flag.
-class HostDialog : public QDialog, public CInteractionHost {
-public:
-    bool IsInteractive() const override { return interactive; }
-    void SetInteractive(bool on) override { interactive = on; }
-    bool interactive = true;
-};
 
 void LoseFocus(QWidget *widget)
 {

@@ -1,6 +1,6 @@
 // The dialogs of a rename run and the window's answers to the execution's
 // questions, answered from the test as a user would.
-#include "AnswerModal.h"
+#include "ModalTesting.h"
 #include "support/TempDir.h"
 
 #include "engine/RenameSettings.h"
@@ -31,14 +31,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// A stand-in for the main window with its interaction flag.
-class HostWindow : public QWidget, public CInteractionHost {
-public:
-    bool IsInteractive() const override { return interactive; }
-    void SetInteractive(bool on) override { interactive = on; }
-    bool interactive = true;
-};
 
 CFileEntry EntryOf(const std::string &path)
 {
@@ -84,7 +76,7 @@ TEST(OverwriteDlgTest, NamesTheTargetInTheQuestion)
 
 TEST(ListPosDlgTest, OutOfRangeOrNonNumericInputKeepsTheDialogOpenAndRestoresThePreset)
 {
-    HostWindow window;
+    HostDialog window;
     CListPosDlg dialog(5, 2, &window);
     auto *edit = dialog.findChild<CSpinEdit *>("position");
     EXPECT_EQ(edit->Text(), "2");
@@ -109,7 +101,7 @@ TEST(ListPosDlgTest, OutOfRangeOrNonNumericInputKeepsTheDialogOpenAndRestoresThe
 
 TEST(ListPosDlgTest, SpinArrowsStayWithinZeroAndTheRowCount)
 {
-    HostWindow window;
+    HostDialog window;
     {
         CListPosDlg dialog(3, 3, &window);
         auto *edit = dialog.findChild<CSpinEdit *>("position");
@@ -128,7 +120,7 @@ TEST(ListPosDlgTest, SpinArrowsStayWithinZeroAndTheRowCount)
 class ResultDlgTest : public ::testing::Test {
 protected:
     testing_support::IsolatedUserDirs userDirs;
-    HostWindow window;
+    HostDialog window;
     exec::CResultLog log{exec::ResultKind::Rename};
 
     void SetUp() override
@@ -233,7 +225,7 @@ TEST_F(ResultDlgTest, OtherKindsHaveTwoColumnsWithTheirOwnTexts)
 
 class WindowExecutionHostTest : public ::testing::Test {
 protected:
-    HostWindow window;
+    HostDialog window;
     QProgressBar *progress = new QProgressBar(&window);
     QLabel *status = new QLabel(QStringLiteral("status"), &window);
 

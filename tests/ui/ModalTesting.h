@@ -1,7 +1,10 @@
 #pragma once
 
+#include "ui/panels/ModalGuard.h"
+
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QTimer>
 #include <QWidget>
 
@@ -38,3 +41,12 @@ inline void ClickButton(QWidget *window, const QString &nameOrText)
     }
     ADD_FAILURE() << "no button " << nameOrText.toStdString();
 }
+
+// A stand-in for the main window: a dialog (Return and Escape would close
+// it) that keeps the interaction flag cleared while modal windows are open.
+class HostDialog : public QDialog, public CInteractionHost {
+public:
+    bool IsInteractive() const override { return interactive; }
+    void SetInteractive(bool on) override { interactive = on; }
+    bool interactive = true;
+};
