@@ -61,6 +61,14 @@ CRenameSettings BuildSettings(const Options &options, const std::string &working
     return settings;
 }
 
+// Concatenated files are deleted without a terminal only when this command
+// line itself asks for it, not because a stored setting says so.
+bool AssignedOnCommandLine(const Options &options, std::string_view field)
+{
+    return std::any_of(options.assignments.begin(), options.assignments.end(),
+                       [&](const SettingsAssignment &assignment) { return assignment.FieldName() == field; });
+}
+
 void SaveSettings(const CRenameSettings &settings)
 {
     CRegistryStore store;
@@ -119,7 +127,7 @@ int Execute(const Options &options, CRenameSettings &settings, const std::string
 {
     bool interactive = ::isatty(STDIN_FILENO);
     CommandLineHost host(EffectiveOverwritePolicy(options, interactive), options.createDirectories,
-                         interactive);
+                         interactive, AssignedOnCommandLine(options, "IsDelete"));
     CheckOutputDirectory(options, settings);
 
     exec::CExecutionRequest request;
@@ -171,7 +179,7 @@ int Undo(const Options &options)
         return kExitIncomplete;
     }
     bool interactive = ::isatty(STDIN_FILENO);
-    CommandLineHost host(OverwritePolicy::Never, false, interactive);
+    CommandLineHost host(OverwritePolicy::Never, false, interactive, false);
     exec::CUndoReport report = exec::UndoRename(undo, host);
     undoFile.Remove();
 

@@ -30,8 +30,10 @@ OverwritePolicy EffectiveOverwritePolicy(const Options &options, bool interactiv
     return *options.overwrite;
 }
 
-CommandLineHost::CommandLineHost(OverwritePolicy overwrite, bool createDirectories, bool interactive)
-    : m_overwrite(overwrite), m_createDirectories(createDirectories), m_interactive(interactive)
+CommandLineHost::CommandLineHost(OverwritePolicy overwrite, bool createDirectories, bool interactive,
+                                 bool deleteSources)
+    : m_overwrite(overwrite), m_createDirectories(createDirectories), m_interactive(interactive),
+      m_deleteSources(deleteSources)
 {
 }
 
@@ -41,9 +43,8 @@ bool CommandLineHost::Ask(exec::QuestionKind kind, const std::string &, const st
     case exec::QuestionKind::CreateDirectory:
         return m_createDirectories;
     case exec::QuestionKind::DeleteSources:
-        // IsDelete asked for it; a terminal user still gets the last word.
         if (!m_interactive)
-            return true;
+            return m_deleteSources;
         return ReadAnswer(text + " [y/N]: ").starts_with('y');
     case exec::QuestionKind::ConfirmExecution:
     case exec::QuestionKind::ConfirmUndo:

@@ -9,8 +9,9 @@ namespace cli {
 // asks on the terminal only where the options leave the choice to the user.
 class CommandLineHost : public exec::IExecutionHost {
 public:
-    // interactive: standard input is a terminal.
-    CommandLineHost(OverwritePolicy overwrite, bool createDirectories, bool interactive);
+    // interactive: standard input is a terminal. deleteSources: the answer to
+    // deleting concatenated files when there is no terminal to ask.
+    CommandLineHost(OverwritePolicy overwrite, bool createDirectories, bool interactive, bool deleteSources);
 
     bool Ask(exec::QuestionKind kind, const std::string &caption, const std::string &text) override;
     exec::OverwriteAnswer AskOverwrite(const std::string &targetPath) override;
@@ -21,6 +22,7 @@ private:
     OverwritePolicy m_overwrite;
     bool m_createDirectories;
     bool m_interactive;
+    bool m_deleteSources;
 };
 
 // The overwrite policy in force: the one given, else ask on a terminal and

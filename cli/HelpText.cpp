@@ -1,5 +1,6 @@
 #include "cli/HelpText.h"
 
+#include "app/RenameApp.h"
 #include "cli/SettingsAssignment.h"
 
 namespace cli {
@@ -35,6 +36,8 @@ constexpr const char *kUsage = R"(使い方: kestrel-cli [オプション] [パ�
   --overwrite=ask|never|all  既存ファイルを上書きするか（ask は標準入力が端末のときのみ、
                           既定は端末なら ask、そうでなければ never）
   --create-dirs           移動・複写先のディレクトリがなければ作成する
+                          （連結の元ファイルは、端末がなければ --set IsDelete=1 を
+                          指定したときだけ削除する）
   --undo                  kestrel-cli が最後に行った変名を元に戻す
   --recover[=finish|rollback]  中断された実行を記録から完了する（finish、既定: 新しい名前が
                           使えなければ元の名前）か、元に戻す（rollback）
@@ -70,7 +73,7 @@ std::string HelpText()
 
 std::string VersionText()
 {
-    return "kestrel-cli " KESTREL_CLI_VERSION "\n";
+    return "kestrel-cli " + CRenameApp::FileVersion() + "\n";
 }
 
 } // namespace cli

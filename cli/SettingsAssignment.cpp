@@ -260,6 +260,11 @@ void SettingsAssignment::ApplyTo(CRenameSettings &settings) const
     }
 }
 
+std::string_view SettingsAssignment::FieldName() const
+{
+    return m_field->name;
+}
+
 std::vector<std::string_view> SettingsFieldNames()
 {
     std::vector<std::string_view> names;

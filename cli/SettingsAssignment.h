@@ -22,6 +22,8 @@ public:
     static SettingsAssignment Parse(std::string_view text);
 
     void ApplyTo(CRenameSettings &settings) const;
+    // The field's name as the store spells it.
+    std::string_view FieldName() const;
 
 private:
     SettingsAssignment(const SettingsField &field, std::string text, std::int64_t number);

@@ -144,14 +144,23 @@ TEST_F(CliTest, NumberedDirectoriesAreCreatedInTheGivenDirectory)
                      parent + "/d03\t作成しました。"}));
 }
 
-TEST_F(CliTest, ConcatenationWritesTheFilesInTheGivenOrder)
+TEST_F(CliTest, ConcatenationDeletesSourcesOnlyWhenThisCommandAsksForIt)
 {
     dir.write("1.txt", "one\n");
     dir.write("2.txt", "two\n");
-    CliResult run = Run({"--execute", "--defaults", "--set", "RenameMode=11", "--set", "OutputFile=all.txt",
-                         "2.txt", "1.txt"});
-    EXPECT_EQ(run.exitCode, 0) << run.err;
+    // A stored IsDelete alone does not delete anything without a terminal.
+    ASSERT_EQ(Run({"--defaults", "--set", "IsDelete=1", "--save-settings", "1.txt"}).exitCode, 0);
+    CliResult kept =
+        Run({"--execute", "--set", "RenameMode=11", "--set", "OutputFile=all.txt", "2.txt", "1.txt"});
+    EXPECT_EQ(kept.exitCode, 0) << kept.err;
     EXPECT_EQ(ReadFile(dir.file("all.txt")), "two\none\n");
+    EXPECT_EQ(Names(), (Lines{"1.txt", "2.txt", "all.txt"}));
+
+    CliResult deleted = Run({"--execute", "--set", "RenameMode=11", "--set", "OutputFile=both.txt", "--set",
+                             "IsDelete=1", "1.txt", "2.txt"});
+    EXPECT_EQ(deleted.exitCode, 0) << deleted.err;
+    EXPECT_EQ(ReadFile(dir.file("both.txt")), "one\ntwo\n");
+    EXPECT_EQ(Names(), (Lines{"all.txt", "both.txt"}));
 }
 
 TEST_F(CliTest, RecoverFinishesOrRollsBackAnInterruptedRun)
