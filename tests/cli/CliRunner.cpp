@@ -7,6 +7,7 @@
 #include <poll.h>
 #include <spawn.h>
 #include <stdexcept>
+#include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,12 +29,16 @@ struct Pipe {
     }
 };
 
-// Feeds input and drains both outputs together, so neither side blocks.
-void Exchange(int inFd, const std::string &input, int outFd, std::string &out, int errFd, std::string &err)
+// Feeds input and drains both outputs together, so neither side blocks. A
+// terminal's master side stays open until the program is done with it.
+void Exchange(int inFd, bool keepInputOpen, const std::string &input, int outFd, std::string &out, int errFd,
+              std::string &err)
 {
+    int terminalFd = keepInputOpen ? inFd : -1;
     std::size_t written = 0;
     if (input.empty()) {
-        ::close(inFd);
+        if (inFd != terminalFd)
+            ::close(inFd);
         inFd = -1;
     }
     while (outFd >= 0 || errFd >= 0) {
@@ -57,24 +62,32 @@ void Exchange(int inFd, const std::string &input, int outFd, std::string &out, i
             if (n > 0)
                 written += static_cast<std::size_t>(n);
             if (n <= 0 || written == input.size()) {
-                ::close(inFd);
+                if (inFd != terminalFd)
+                    ::close(inFd);
                 inFd = -1;
             }
         }
     }
-    if (inFd >= 0)
+    if (inFd >= 0 && inFd != terminalFd)
         ::close(inFd);
 }
 
 } // namespace
 
-CliResult RunCli(const std::vector<std::string> &arguments, const std::string &workingDirectory,
-                 const std::string &input)
+namespace {
+
+// terminalMaster and terminalPath: a pseudo-terminal for standard input, or -1
+// and empty for a pipe.
+CliResult Spawn(const std::vector<std::string> &arguments, const std::string &workingDirectory,
+                const std::string &input, int terminalMaster, const std::string &terminalPath)
 {
     Pipe in, out, err;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, in.read, STDIN_FILENO);
+    if (terminalPath.empty())
+        posix_spawn_file_actions_adddup2(&actions, in.read, STDIN_FILENO);
+    else
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, terminalPath.c_str(), O_RDWR | O_NOCTTY, 0);
     posix_spawn_file_actions_adddup2(&actions, out.write, STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, err.write, STDERR_FILENO);
     posix_spawn_file_actions_addchdir_np(&actions, workingDirectory.c_str());
@@ -96,11 +109,34 @@ CliResult RunCli(const std::vector<std::string> &arguments, const std::string &w
         throw std::runtime_error("posix_spawn failed");
 
     CliResult result;
-    Exchange(in.write, input, out.read, result.out, err.read, result.err);
+    bool onTerminal = terminalMaster >= 0;
+    if (onTerminal)
+        ::close(in.write);
+    Exchange(onTerminal ? terminalMaster : in.write, onTerminal, input, out.read, result.out, err.read,
+             result.err);
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return result;
+}
+
+} // namespace
+
+CliResult RunCli(const std::vector<std::string> &arguments, const std::string &workingDirectory,
+                 const std::string &input)
+{
+    return Spawn(arguments, workingDirectory, input, -1, {});
+}
+
+CliResult RunCliOnTerminal(const std::vector<std::string> &arguments, const std::string &workingDirectory,
+                           const std::string &input)
+{
+    int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)
+        throw std::runtime_error("no pseudo-terminal");
+    CliResult result = Spawn(arguments, workingDirectory, input, master, ::ptsname(master));
+    ::close(master);
     return result;
 }
 

@@ -17,6 +17,10 @@ struct CliResult {
 CliResult RunCli(const std::vector<std::string> &arguments, const std::string &workingDirectory,
                  const std::string &input = {});
 
+// The same with standard input on a pseudo-terminal, as when a person types the input.
+CliResult RunCliOnTerminal(const std::vector<std::string> &arguments, const std::string &workingDirectory,
+                           const std::string &input);
+
 // Names in a directory, sorted, "." and ".." left out.
 std::vector<std::string> ListNames(const std::string &directory);
 

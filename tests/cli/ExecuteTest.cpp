@@ -215,3 +215,20 @@ TEST_F(CliTest, HelpListsEveryOptionAndVersionNamesTheProgram)
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out.rfind("kestrel-cli ", 0), 0u);
 }
+
+TEST_F(CliTest, OnATerminalTheOverwriteQuestionIsAsked)
+{
+    dir.write("a.txt", "A");
+    dir.write("b.txt", "B");
+    const std::vector<std::string> rename = {"--execute", "--defaults",      "--set", "RenameMode=6",
+                                             "--set",     "FormatStr=b.txt", "a.txt"};
+    CliResult no = RunCliOnTerminal(rename, dir.path(), "n\n");
+    EXPECT_EQ(no.exitCode, 1) << no.err;
+    EXPECT_NE(no.err.find(dir.file("b.txt") + " ’ は既に存在しています。"), std::string::npos);
+    EXPECT_EQ(ReadFile(dir.file("b.txt")), "B");
+
+    CliResult yes = RunCliOnTerminal(rename, dir.path(), "y\n");
+    EXPECT_EQ(yes.exitCode, 0) << yes.err;
+    EXPECT_EQ(ReadFile(dir.file("b.txt")), "A");
+    EXPECT_FALSE(Exists(dir.file("a.txt")));
+}
