@@ -1,4 +1,5 @@
 // The free filter dialog and the extension picker.
+#include "ModalTesting.h"
 #include "app/EnvSettings.h"
 #include "platform/HistoryList.h"
 #include "platform/RegistryStore.h"
@@ -13,32 +14,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <set>
 
 using testing_support::IsolatedUserDirs;
 
 namespace {
-
-// Runs `action` on the next modal dialog once it is shown.
-void OnNextModal(std::function<void(QWidget *)> action)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, action = std::move(action)] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        action(modal);
-    });
-    timer->start();
-}
 
 std::vector<QString> ColumnTexts(const QTreeWidget *list, int column)
 {
@@ -199,6 +182,23 @@ TEST(FreeFilterDlgTest, OpensWithTheRecordAndItsHistory)
     EXPECT_FALSE(dialog.findChild<QCheckBox *>("noArchive")->isChecked());
 }
 
+TEST(FreeFilterDlgTest, MainWindowTakesNoDragsWhileItIsOpen)
+{
+    IsolatedUserDirs dirs;
+    HostDialog host;
+    bool interactiveWhileOpen = true;
+    WhenModalOpens([&](QWidget *modal) {
+        interactiveWhileOpen = host.interactive;
+        ClickButton(modal, QStringLiteral("cancelButton"));
+    });
+    {
+        CFreeFilterDlg dialog(SampleRecord(), &host);
+        dialog.exec();
+    }
+    EXPECT_FALSE(interactiveWhileOpen);
+    EXPECT_TRUE(host.interactive);
+}
+
 TEST(FreeFilterDlgTest, OkStoresTheFreeFilterAtOnceAndRecordsTheHistory)
 {
     IsolatedUserDirs dirs;
@@ -253,7 +253,7 @@ TEST(FreeFilterDlgTest, PickedExtensionsAreAppendedToThePattern)
 {
     IsolatedUserDirs dirs;
     CFreeFilterDlg dialog(SampleRecord());
-    OnNextModal([](QWidget *modal) {
+    WhenModalOpens([](QWidget *modal) {
         auto *picker = qobject_cast<CFileTypeDlg *>(modal);
         ASSERT_NE(picker, nullptr);
         EXPECT_TRUE(picker->MultiSelect());
@@ -268,7 +268,7 @@ TEST(FreeFilterDlgTest, PickedExtensionsAreAppendedToThePattern)
     EXPECT_EQ(dialog.PatternCombo()->CurrentText(), "*.txt;*.jpg;*.png");
 
     // Cancel in the picker leaves the pattern alone.
-    OnNextModal([](QWidget *modal) { modal->close(); });
+    WhenModalOpens([](QWidget *modal) { modal->close(); });
     dialog.findChild<QPushButton *>("browseExtensions")->click();
     EXPECT_EQ(dialog.PatternCombo()->CurrentText(), "*.txt;*.jpg;*.png");
 }
