@@ -149,16 +149,11 @@ TEST_F(PanelTest, RenumberPanelShowsTheRecordAndIsReadBackIntoIt)
     EXPECT_EQ(read.RenumStr2, "_x");
     EXPECT_EQ(read.RenumExtension, "jpeg");
     EXPECT_EQ(read.NumberStart, 0) << "an empty start reads as 0";
-}
 
-TEST_F(PanelTest, AStoredWidthOutsideTheListSelectsNothingAndReadsAsNoPadding)
-{
     settings.NumberWidth = 25;
-    CRenumPanel panel(&window);
     panel.SetFromSettings(settings);
-    CRenameSettings read;
     panel.ReadInto(read);
-    EXPECT_EQ(read.NumberWidth, 0);
+    EXPECT_EQ(read.NumberWidth, 0) << "a width outside the list selects nothing: no padding";
 }
 
 TEST_F(PanelTest, ExtensionCheckEnablesItsFieldAndButton)
@@ -219,20 +214,6 @@ TEST_F(PanelTest, ATypedTextComesBackAsTheNewestHistoryEntry)
     EXPECT_EQ(Combos(panel)[1]->Entries(), (std::vector<std::string>{""}))
         << "the panels keep an empty entry";
     EXPECT_EQ(platform::LoadHistory("History", "RenumStr1"), (std::vector<std::string>{"abc"}));
-}
-
-TEST_F(PanelTest, HistoriesKeepTwentyEntries)
-{
-    COrgNamePanel panel(&window);
-    panel.SetFromSettings(settings);
-    for (int i = 1; i <= 21; ++i) {
-        Combos(panel)[0]->SetCurrentText("text" + std::to_string(i));
-        panel.SaveHistories();
-    }
-    const auto stored = platform::LoadHistory("History", "OrgStr1");
-    ASSERT_EQ(stored.size(), 20u);
-    EXPECT_EQ(stored.front(), "text21");
-    EXPECT_EQ(stored.back(), "text2");
 }
 
 TEST_F(PanelTest, ReturnAndEscapeInsideAPanelDoNothing)

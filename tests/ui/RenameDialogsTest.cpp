@@ -30,6 +30,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 CFileEntry EntryOf(const std::string &path)
@@ -66,19 +68,11 @@ TEST(OverwriteDlgTest, EachButtonAndEveryWayOfClosingGivesItsAnswer)
     EXPECT_EQ(closed.exec(), COverwriteDlg::No);
 }
 
-TEST(OverwriteDlgTest, NamesTheTargetInTheQuestion)
-{
-    COverwriteDlg dialog("/photos/写真 1.jpg", nullptr);
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ファイルの上書き確認"));
-    EXPECT_EQ(dialog.findChild<QLabel *>("message")->text(),
-              QStringLiteral("‘/photos/写真 1.jpg ’ は既に存在しています。\n\n上書きしますか？"));
-}
-
 TEST(ListPosDlgTest, OutOfRangeOrNonNumericInputKeepsTheDialogOpenAndRestoresThePreset)
 {
     HostDialog window;
-    CListPosDlg dialog(5, 2, &window);
-    auto *edit = dialog.findChild<CSpinEdit *>("position");
+    auto dialog = std::make_unique<CListPosDlg>(5, 2, &window);
+    auto *edit = dialog->findChild<CSpinEdit *>("position");
     EXPECT_EQ(edit->Text(), "2");
     EXPECT_FALSE(window.interactive) << "the main window takes no drags while the dialog exists";
 
@@ -86,34 +80,18 @@ TEST(ListPosDlgTest, OutOfRangeOrNonNumericInputKeepsTheDialogOpenAndRestoresThe
     WhenModalOpens([&](QWidget *) {
         for (const char *wrong : {"6", "-1", "3x", ""}) {
             edit->SetText(wrong);
-            dialog.accept();
+            dialog->accept();
             ++attempts;
-            EXPECT_TRUE(dialog.isVisible()) << wrong;
+            EXPECT_TRUE(dialog->isVisible()) << wrong;
             EXPECT_EQ(edit->Text(), "2") << wrong;
         }
         edit->SetText("5");
-        dialog.accept();
+        dialog->accept();
     });
-    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_EQ(dialog->exec(), QDialog::Accepted);
     EXPECT_EQ(attempts, 4);
-    EXPECT_EQ(dialog.Position(), 5);
-}
-
-TEST(ListPosDlgTest, SpinArrowsStayWithinZeroAndTheRowCount)
-{
-    HostDialog window;
-    {
-        CListPosDlg dialog(3, 3, &window);
-        auto *edit = dialog.findChild<CSpinEdit *>("position");
-        edit->stepBy(1);
-        EXPECT_EQ(edit->Text(), "3");
-        edit->stepBy(-2);
-        EXPECT_EQ(edit->Text(), "1");
-        edit->stepBy(-5);
-        EXPECT_EQ(edit->Text(), "0");
-        WhenModalOpens([](QWidget *modal) { ClickButton(modal, QStringLiteral("中止")); });
-        EXPECT_EQ(dialog.exec(), QDialog::Rejected);
-    }
+    EXPECT_EQ(dialog->Position(), 5);
+    dialog.reset();
     EXPECT_TRUE(window.interactive) << "the flag comes back when the dialog is gone";
 }
 
@@ -209,20 +187,6 @@ TEST_F(ResultDlgTest, WithoutRememberSizeTheWidthsAreStoredButNotApplied)
     EXPECT_EQ(again.size(), DialogUnits(again.font()).toPixels(250, 180));
 }
 
-TEST_F(ResultDlgTest, OtherKindsHaveTwoColumnsWithTheirOwnTexts)
-{
-    exec::CResultLog made(exec::ResultKind::NumberedDirectories);
-    made.AddResult("/photos/dir001", 1);
-    CResultDlg dialog(made, &window);
-    ASSERT_EQ(dialog.findChild<QTreeView *>()->model()->columnCount(), 2);
-    EXPECT_EQ(CellText(dialog, 0, 0), "dir001");
-    EXPECT_EQ(CellText(dialog, 0, 1), QStringLiteral("作成しました。"));
-
-    exec::CResultLog empty;
-    CResultDlg nothing(empty, &window);
-    EXPECT_EQ(nothing.findChild<QTreeView *>()->model()->rowCount(), 0);
-}
-
 class WindowExecutionHostTest : public ::testing::Test {
 protected:
     HostDialog window;
@@ -235,42 +199,6 @@ protected:
         window.show();
     }
 };
-
-TEST_F(WindowExecutionHostTest, QuestionsAreAnsweredByTheirButtonsWithTheWindowFlagCleared)
-{
-    CWindowExecutionHost host(&window, progress, status);
-    bool interactiveDuringQuestion = true;
-    WhenModalOpens([&](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        ASSERT_TRUE(box);
-        EXPECT_EQ(box->windowTitle(), QStringLiteral("Kestrel（実行）"));
-        EXPECT_EQ(box->icon(), QMessageBox::Question);
-        interactiveDuringQuestion = window.interactive;
-        box->button(QMessageBox::Ok)->click();
-    });
-    EXPECT_TRUE(host.Ask(exec::QuestionKind::ConfirmExecution, "Kestrel（実行）", "実行しますか？"));
-    EXPECT_FALSE(interactiveDuringQuestion);
-    EXPECT_TRUE(window.interactive);
-
-    WhenModalOpens(
-        [](QWidget *modal) { qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Cancel)->click(); });
-    EXPECT_FALSE(host.Ask(exec::QuestionKind::CreateDirectory, "Kestrel（実行）", "作成しますか？"));
-
-    WhenModalOpens(
-        [](QWidget *modal) { qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click(); });
-    EXPECT_TRUE(host.Ask(exec::QuestionKind::DeleteSources, "Kestrel", "削除しますか？"));
-}
-
-TEST_F(WindowExecutionHostTest, OverwriteAnswersReachTheExecution)
-{
-    CWindowExecutionHost host(&window, progress, status);
-    WhenModalOpens([](QWidget *modal) { ClickButton(modal, "all"); });
-    EXPECT_EQ(host.AskOverwrite("/photos/a.jpg"), exec::OverwriteAnswer::All);
-    WhenModalOpens([](QWidget *modal) { modal->close(); });
-    EXPECT_EQ(host.AskOverwrite("/photos/a.jpg"), exec::OverwriteAnswer::No);
-    WhenModalOpens([](QWidget *modal) { ClickButton(modal, "yes"); });
-    EXPECT_EQ(host.AskOverwrite("/photos/a.jpg"), exec::OverwriteAnswer::Yes);
-}
 
 TEST_F(WindowExecutionHostTest, ProgressReplacesTheStatusLineForTheRunOnly)
 {
@@ -305,19 +233,6 @@ TEST_F(WindowExecutionHostTest, TheWindowTakesNoInputAndCannotBeClosedDuringTheR
     EXPECT_EQ(clicks, 1) << "input works again after the run";
 }
 
-TEST_F(WindowExecutionHostTest, MessagesShowTheirIcon)
-{
-    CWindowExecutionHost host(&window, progress, status);
-    QMessageBox::Icon shown = QMessageBox::NoIcon;
-    WhenModalOpens([&](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        shown = box->icon();
-        box->button(QMessageBox::Ok)->click();
-    });
-    host.ShowMessage("Kestrel（実行）", "ディレクトリの作成に失敗しました!!", exec::MessageIcon::Exclamation);
-    EXPECT_EQ(shown, QMessageBox::Warning);
-}
-
 // A renumber run through the real execution: a.txt and b.txt become 1.txt and
 // 2.txt while 2.txt, not in the list, exists; the questions are answered in
 // the window's own dialogs.
@@ -337,10 +252,13 @@ TEST_F(WindowExecutionHostTest, RenumberRunAsksInItsDialogsAndFollowsTheAnswers)
 
         QString confirmation;
         QString overwriteTarget;
+        bool interactiveDuringQuestion = true;
         WhenModalOpens([&, answer](QWidget *modal) {
             auto *box = qobject_cast<QMessageBox *>(modal);
             ASSERT_TRUE(box);
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("Kestrel（実行）"));
             confirmation = box->text();
+            interactiveDuringQuestion = window.interactive;
             WhenModalOpens([&, answer](QWidget *question) {
                 auto *dialog = qobject_cast<COverwriteDlg *>(question);
                 ASSERT_TRUE(dialog);
@@ -353,6 +271,7 @@ TEST_F(WindowExecutionHostTest, RenumberRunAsksInItsDialogsAndFollowsTheAnswers)
         const exec::CExecutionOutcome outcome = exec::ExecuteRename(request, settings, undo, host);
 
         EXPECT_TRUE(outcome.performed);
+        EXPECT_FALSE(interactiveDuringQuestion);
         EXPECT_TRUE(confirmation.startsWith(QStringLiteral("2個のファイルが選択されています。")));
         EXPECT_TRUE(overwriteTarget.contains(QString::fromStdString(dir.file("2.txt"))));
         EXPECT_EQ(testing_support::ReadFile(dir.file("1.txt")), "A");
