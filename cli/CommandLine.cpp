@@ -18,6 +18,7 @@
 #include "platform/RegistryStore.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <iostream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,6 +44,18 @@ void MakePathsAbsolute(CRenameSettings &settings, const std::string &workingDire
             *path = AbsolutePath(*path, workingDirectory);
 }
 
+// A names file that cannot be read would leave every name as it is without a
+// word; the command line says so instead.
+void LoadNamesFile(CRenameSettings &settings)
+{
+    if (settings.InputFile.empty())
+        throw UsageError("名前のファイルが指定されていません（--set InputFile=…）");
+    if (::access(settings.InputFile.c_str(), R_OK) != 0)
+        throw UsageError("名前のファイルを読めません: " + settings.InputFile + ": " +
+                         platform::ErrorMessage(errno));
+    settings.LoadInputLines();
+}
+
 CRenameSettings BuildSettings(const Options &options, const std::string &workingDirectory)
 {
     CRenameSettings settings;
@@ -57,7 +70,7 @@ CRenameSettings BuildSettings(const Options &options, const std::string &working
         settings.ObjMode = 1;
     MakePathsAbsolute(settings, workingDirectory);
     if (settings.RenameMode == kModeFromFile)
-        settings.LoadInputLines();
+        LoadNamesFile(settings);
     return settings;
 }
 
@@ -89,8 +102,11 @@ std::string ParentDirectory(const Options &options, const std::string &workingDi
 
 void CheckCandidatesFitMode(const Options &options, const CRenameSettings &settings)
 {
-    if (settings.RenameMode == kModeNumberedDirs && (!options.paths.empty() || options.pathsFrom))
+    bool hasPaths = !options.paths.empty() || options.pathsFrom;
+    if (settings.RenameMode == kModeNumberedDirs && hasPaths)
         throw UsageError("連番Dir作成にはパスを指定できません（作成先は --dir で指定します）");
+    if (settings.RenameMode != kModeNumberedDirs && !hasPaths && !options.directory)
+        throw UsageError("対象を指定してください（パス、--dir または --paths-from）");
 }
 
 int Preview(const Options &options, const CRenameSettings &settings, const std::string &workingDirectory)
@@ -139,6 +155,12 @@ int Execute(const Options &options, CRenameSettings &settings, const std::string
                              platform::DisplayDirectory(request.currentDirectory));
     } else {
         request.candidates = CandidateRows(options, settings).TakeAll();
+        // An empty run would still replace the undo of the last one.
+        if (std::all_of(request.candidates.begin(), request.candidates.end(),
+                        [](const CFileEntry &row) { return row.isDummy; })) {
+            std::cerr << "kestrel-cli: 対象がありません\n";
+            return kExitDone;
+        }
     }
 
     exec::CUndoList undo;

@@ -65,6 +65,10 @@ TEST_F(CliTest, MoveIntoANewFolderNeedsCreateDirs)
     EXPECT_EQ(ReadFile(dir.file("out/new/a.txt")), "A");
     EXPECT_FALSE(Exists(dir.file("a.txt")));
 
+    // A later run that finds nothing to do keeps the undo of this one.
+    dir.mkdir("empty");
+    EXPECT_EQ(Run({"--execute", "--defaults", "--dir", "empty"}).exitCode, 0);
+
     EXPECT_EQ(Run({"--undo"}).exitCode, 0);
     EXPECT_EQ(ReadFile(dir.file("a.txt")), "A");
     EXPECT_FALSE(Exists(dir.file("out/new/a.txt")));
@@ -109,10 +113,12 @@ TEST_F(CliTest, UsageErrorsLeaveTheDiskAndTheStoreUntouched)
         {"--execute", "--defaults", "missing.txt"},
         {"--execute", "--defaults", "--folders", "a.txt"},
         {"--execute", "--frobnicate", "a.txt"},
+        {"--execute", "--defaults"},
+        {"--execute", "--defaults", "--set", "RenameMode=7", "--set", "InputFile=missing.txt", "a.txt"},
     };
     for (const auto &arguments : bad) {
         CliResult result = Run(arguments);
-        EXPECT_EQ(result.exitCode, 2) << arguments[2];
+        EXPECT_EQ(result.exitCode, 2) << arguments.back();
         EXPECT_FALSE(result.err.empty());
         EXPECT_EQ(Names(), (Lines{"a.txt"}));
     }
