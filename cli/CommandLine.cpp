@@ -95,9 +95,13 @@ bool IsDirectory(const std::string &path)
 }
 
 // The directory new numbered directories go into: --dir, else the working directory.
-std::string ParentDirectory(const Options &options, const std::string &workingDirectory)
+std::string NumberedDirectoryParent(const Options &options, const std::string &workingDirectory)
 {
-    return options.directory ? AbsolutePath(*options.directory, workingDirectory) : workingDirectory;
+    std::string parent =
+        options.directory ? AbsolutePath(*options.directory, workingDirectory) : workingDirectory;
+    if (!IsDirectory(parent))
+        throw UsageError("ディレクトリが存在しません: " + platform::DisplayDirectory(parent));
+    return parent;
 }
 
 void CheckCandidatesFitMode(const Options &options, const CRenameSettings &settings)
@@ -114,10 +118,8 @@ int Preview(const Options &options, const CRenameSettings &settings, const std::
     OutputWriter out(STDOUT_FILENO, options.nullSeparated);
     int problems = 0;
     if (settings.RenameMode == kModeNumberedDirs) {
-        std::string parent = ParentDirectory(options, workingDirectory);
-        if (!IsDirectory(parent))
-            throw UsageError("ディレクトリが存在しません: " + platform::DisplayDirectory(parent));
-        problems = WriteNumberedDirectoryPreview(settings, parent, out);
+        problems =
+            WriteNumberedDirectoryPreview(settings, NumberedDirectoryParent(options, workingDirectory), out);
     } else {
         CandidateRows rows(options, settings);
         problems = WritePreview(rows, settings, out);
@@ -147,12 +149,10 @@ int Execute(const Options &options, CRenameSettings &settings, const std::string
     CheckOutputDirectory(options, settings);
 
     exec::CExecutionRequest request;
-    request.currentDirectory = ParentDirectory(options, workingDirectory);
+    request.currentDirectory = workingDirectory;
     request.askConfirmation = false;
     if (settings.RenameMode == kModeNumberedDirs) {
-        if (!IsDirectory(request.currentDirectory))
-            throw UsageError("ディレクトリが存在しません: " +
-                             platform::DisplayDirectory(request.currentDirectory));
+        request.currentDirectory = NumberedDirectoryParent(options, workingDirectory);
     } else {
         request.candidates = CandidateRows(options, settings).TakeAll();
         // An empty run would still replace the undo of the last one.
