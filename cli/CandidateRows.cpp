@@ -1,5 +1,6 @@
 #include "cli/CandidateRows.h"
 
+#include "cli/TypeNames.h"
 #include "cli/UsageError.h"
 #include "engine/RenameSettings.h"
 #include "model/EntrySort.h"
@@ -51,6 +52,8 @@ std::vector<CFileEntry> ListCandidates(const Options &options, bool folders, con
     if (code != 0)
         throw UsageError("ディレクトリを読めません: " + platform::DisplayDirectory(directory) + ": " +
                          Reason(code));
+    if (options.sortKey == kSortType)
+        FillTypeNames(entries);
     std::vector<CFileEntry *> order;
     order.reserve(entries.size());
     for (CFileEntry &entry : entries)

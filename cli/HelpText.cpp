@@ -16,7 +16,7 @@ constexpr const char *kUsage = R"(使い方: kestrel-cli [オプション] [パ�
   パス...                 対象のファイルまたはフォルダ（指定した順が連番の順）
   --paths-from ファイル   対象のパスをファイルから読む（1 行に 1 つ、-0 なら NUL 区切り、- で標準入力）
   --folders               フォルダを対象にする
-  --dir ディレクトリ       ディレクトリ内の対象を全て追加する
+  --dir ディレクトリ      ディレクトリ内の対象を全て追加する（連番Dir作成では作成先）
   --filter "パターン"     --dir で追加する名前のワイルドカード（; 区切り、例 "*.jpg;*.png"）
   --sort 項目             --dir の並び順: name、size、type、time、attr（既定 name）
   --numeric               名前の中の数字を数値として並べる
@@ -36,8 +36,6 @@ constexpr const char *kUsage = R"(使い方: kestrel-cli [オプション] [パ�
   --overwrite=ask|never|all  既存ファイルを上書きするか（ask は標準入力が端末のときのみ、
                           既定は端末なら ask、そうでなければ never）
   --create-dirs           移動・複写先のディレクトリがなければ作成する
-                          （連結の元ファイルは、端末がなければ --set IsDelete=1 を
-                          指定したときだけ削除する）
   --undo                  kestrel-cli が最後に行った変名を元に戻す
   --recover[=finish|rollback]  中断された実行を記録から完了する（finish、既定: 新しい名前が
                           使えなければ元の名前）か、元に戻す（rollback）
@@ -51,6 +49,7 @@ constexpr const char *kUsage = R"(使い方: kestrel-cli [オプション] [パ�
   2  コマンドラインや設定の誤り（何も読み書きしていない）
 
 日時の値は 2024-01-02T03:04:05 の形（ローカル時刻）で指定します。
+連結の元ファイルは、標準入力が端末でなければ --set IsDelete=1 を指定したときだけ削除します。
 設定項目:
 )";
 

@@ -1,5 +1,7 @@
 #include "CliFixture.h"
 
+#include "platform/Text.h"
+
 using namespace cli_test;
 using testing_support::Exists;
 
@@ -128,6 +130,21 @@ TEST_F(CliTest, DirectoryTakesEligibleEntriesFilteredAndOrdered)
         Run({"--defaults", "--folders", "--set", "RenameMode=1", "--set", "OrgStr1=_", "--dir", "photos"});
     EXPECT_EQ(SplitRecords(folders.out, '\n'), (Lines{"sub\t_sub.", "sub.jpg\t_sub."}));
     EXPECT_EQ(folders.exitCode, 1) << "both folders would be named _sub";
+}
+
+TEST_F(CliTest, SortingByTypeGroupsTheKindsOfFile)
+{
+    dir.mkdir("t");
+    for (const char *name : {"a.png", "b.txt", "c.PNG", "d.txt"})
+        dir.write(std::string("t/") + name);
+    CliResult result = Run({"--defaults", "--dir", "t", "--sort", "type"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    Lines rows = SplitRecords(result.out, '\n');
+    ASSERT_EQ(rows.size(), 4u);
+    auto extensionOf = [&](int i) { return platform::ToLower(rows[i].substr(2, 3)); };
+    EXPECT_EQ(extensionOf(0), extensionOf(1));
+    EXPECT_EQ(extensionOf(2), extensionOf(3));
+    EXPECT_NE(extensionOf(1), extensionOf(2));
 }
 
 TEST_F(CliTest, PlaceholdersPastTheEndAndPathsGivenTwice)
