@@ -42,6 +42,9 @@ public:
     void LoadHistories();
     void SaveHistories();
 
+    // The panel's size: 260 x 41 dialog units of its font.
+    QSize sizeHint() const override;
+
     // Whether a key event seen inside a panel is one of the main window's
     // Ctrl shortcuts.
     static bool IsMainWindowShortcut(int key, Qt::KeyboardModifiers modifiers);
@@ -74,9 +77,6 @@ protected:
         void SetChecked(bool on) const;
     };
     ExtensionField AddExtensionField(const std::string &valueName);
-
-    // The panel's size: 260 x 41 dialog units of its font.
-    QSize sizeHint() const override;
 
     // A history combo that stores its list as `valueName` under History and
     // reports every edit and selection as a change.
