@@ -1,0 +1,300 @@
+#include "support/TempDir.h"
+#include "ui/main/MainDlg.h"
+
+#include "platform/HistoryList.h"
+#include "platform/Paths.h"
+#include "platform/RegistryStore.h"
+#include "ui/main/FileListCtrl.h"
+#include "ui/main/HistoryComboBox.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+using testing_support::IsolatedUserDirs;
+using testing_support::ReadFile;
+using testing_support::TempDir;
+
+namespace {
+
+struct Question {
+    QString caption;
+    QString text;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir.mkdir("sub/inner");
+        dir.mkdir("zeta");
+        dir.write("a.txt", "a");
+        dir.write("b.txt", "bb");
+        file = dir.write("c.jpg", "ccc");
+    }
+
+    std::unique_ptr<CMainDlg> Open(const std::vector<std::string> &args)
+    {
+        auto window = std::make_unique<CMainDlg>(args);
+        window->SetQuestionFunction([this](QWidget *, QMessageBox::Icon, const QString &caption,
+                                           const QString &text, QMessageBox::StandardButtons) {
+            asked.push_back({caption, text});
+            return answer;
+        });
+        return window;
+    }
+
+    static int RowOf(CMainDlg &w, const std::string &name) { return w.SourceRows().FindName(name); }
+
+    static void Select(CMainDlg &w, const std::string &name)
+    {
+        w.SourceList()->SetSelectedRows({RowOf(w, name)});
+    }
+
+    IsolatedUserDirs user;
+    TempDir dir;
+    std::string file;
+    std::vector<Question> asked;
+    QMessageBox::StandardButton answer = QMessageBox::Yes;
+};
+
+TEST_F(MainWindowTest, FirstStartCreatesDefaultsAndListsTheGivenDirectory)
+{
+    auto w = Open({dir.path()});
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Kestrel"));
+    const std::string ini = ReadFile(CRegistryStore::FilePath());
+    EXPECT_NE(ini.find("[Environment]"), std::string::npos);
+    EXPECT_NE(ini.find("FilterMode"), std::string::npos);
+
+    EXPECT_EQ(w->ModeCombo()->count(), 14);
+    EXPECT_EQ(w->ModeCombo()->currentIndex(), 0);
+    EXPECT_TRUE(w->IsSplit());
+    EXPECT_EQ(w->CurrentDirectory(), dir.path());
+    EXPECT_EQ(w->DirectoryCombo()->CurrentText(), dir.path());
+    // "..", two folders, three files; folders first.
+    ASSERT_EQ(w->SourceRows().RowCount(), 6);
+    EXPECT_EQ(w->SourceRows().Entry(1).fileName, "sub");
+    EXPECT_EQ(w->SourceRows().Entry(5).fileName, "c.jpg");
+    EXPECT_EQ(w->SourceStatusText(), QStringLiteral(" 6個のオブジェクト（0個を選択)"));
+}
+
+TEST_F(MainWindowTest, HeaderClicksToggleOnlyTheSameColumn)
+{
+    auto w = Open({dir.path()});
+    EXPECT_EQ(w->SortColumn(), 0);
+    EXPECT_EQ(w->SortDirection(), 1);
+    w->SortSourceByColumn(0);
+    EXPECT_EQ(w->SortDirection(), -1);
+    EXPECT_EQ(w->SourceRows().Entry(0).fileName, "c.jpg");
+    w->SortSourceByColumn(1);
+    EXPECT_EQ(w->SortColumn(), 1);
+    EXPECT_EQ(w->SortDirection(), 1);
+    w->SortSourceByColumn(1);
+    EXPECT_EQ(w->SortDirection(), -1);
+    EXPECT_EQ(w->SourceRows().Entry(0).fileName, "c.jpg"); // the largest file
+}
+
+TEST_F(MainWindowTest, EnteringAFolderAndGoingBackReselectsIt)
+{
+    auto w = Open({dir.path()});
+    Select(*w, "sub");
+    w->EnterFolder();
+    EXPECT_EQ(w->CurrentDirectory(), dir.file("sub"));
+    EXPECT_NE(RowOf(*w, "inner"), -1);
+
+    w->GoToParent();
+    EXPECT_EQ(w->CurrentDirectory(), dir.path());
+    EXPECT_EQ(w->SourceList()->SelectedRows(), std::vector<int>{RowOf(*w, "sub")});
+    EXPECT_EQ(w->SourceList()->CurrentRow(), RowOf(*w, "sub"));
+}
+
+TEST_F(MainWindowTest, MissingDirectoryFallsBackToItsNearestAncestor)
+{
+    auto w = Open({dir.file("sub/gone/deeper")});
+    EXPECT_EQ(w->CurrentDirectory(), dir.file("sub"));
+    EXPECT_EQ(w->DirectoryCombo()->CurrentText(), dir.file("sub"));
+}
+
+TEST_F(MainWindowTest, KeysSelectByKindAndGoUp)
+{
+    auto w = Open({dir.file("sub")});
+    QWidget *view = w->SourceList()->CurrentView();
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(w->SourceList()->SelectedCount(), 0); // files only, and "sub" has none
+
+    QTest::keyClick(view, Qt::Key_Backspace);
+    EXPECT_EQ(w->CurrentDirectory(), dir.path());
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(w->SourceList()->SelectedCount(), 3);
+    w->SourceList()->SetSelectedRows({RowOf(*w, "a.txt"), RowOf(*w, "sub")});
+    QTest::keyClick(view, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(w->SourceList()->SelectedRows(), (std::vector<int>{RowOf(*w, "b.txt"), RowOf(*w, "c.jpg")}));
+
+    // Escape never closes the window.
+    w->show();
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_TRUE(w->isVisible());
+    w->hide();
+}
+
+TEST_F(MainWindowTest, FilterModeHidesFilesOfTheFreeFilter)
+{
+    auto w = Open({dir.path()});
+    w->SetFilterMode(CEnvSettings::kNoFilterIndex);
+    EXPECT_EQ(w->SourceRows().RowCount(), 6);
+    EXPECT_EQ(w->Env().FilterMode, CEnvSettings::kNoFilterIndex);
+}
+
+TEST_F(MainWindowTest, ModeChangeToConcatenationAnsweredNoDropsOnlyDummies)
+{
+    auto w = Open({dir.path(), file});
+    CFileEntry dummy;
+    dummy.isDummy = true;
+    w->CandidateRows().Append(dummy);
+    ASSERT_EQ(w->CandidateRows().RowCount(), 2);
+
+    answer = QMessageBox::No;
+    w->ChangeMode(kModeConcatenate);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].caption, QStringLiteral("変名モード変更"));
+    EXPECT_TRUE(asked[0].text.startsWith(QStringLiteral("【連結】モードに変更されました。")));
+    EXPECT_EQ(w->Settings().RenameMode, kModeConcatenate);
+    ASSERT_EQ(w->CandidateRows().RowCount(), 1);
+    EXPECT_EQ(w->CandidateRows().Entry(0).fullPath, file);
+    // Concatenation works on files: object kind and time stamps are off.
+    EXPECT_FALSE(w->Control(1401)->isEnabled());
+    EXPECT_FALSE(w->Control(1235)->isEnabled());
+}
+
+TEST_F(MainWindowTest, LeavingConcatenationAnsweredCancelKeepsTheMode)
+{
+    auto w = Open({dir.path(), file});
+    answer = QMessageBox::Cancel;
+    w->ChangeMode(kModeConcatenate); // Cancel here still changes the mode
+    EXPECT_EQ(w->Settings().RenameMode, kModeConcatenate);
+    w->ChangeMode(kModeReplace);
+    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_EQ(w->Settings().RenameMode, kModeConcatenate);
+    EXPECT_EQ(w->ModeCombo()->currentIndex(), kModeConcatenate);
+    EXPECT_EQ(w->CandidateRows().RowCount(), 1);
+
+    answer = QMessageBox::Yes;
+    w->ChangeMode(kModeReplace);
+    EXPECT_EQ(w->Settings().RenameMode, kModeReplace);
+    EXPECT_EQ(w->CandidateRows().RowCount(), 0);
+}
+
+TEST_F(MainWindowTest, LeavingNumberedDirectoriesClearsWithoutAsking)
+{
+    auto w = Open({dir.path(), file});
+    w->ChangeMode(kModeNumberedDirs);
+    EXPECT_TRUE(asked.empty());
+    EXPECT_EQ(w->CandidateRows().RowCount(), 1);
+    w->ChangeMode(kModeRenumber);
+    EXPECT_TRUE(asked.empty());
+    EXPECT_EQ(w->CandidateRows().RowCount(), 0);
+}
+
+TEST_F(MainWindowTest, SeparatorsAndStoreDefaultsKeepTheMode)
+{
+    auto w = Open({dir.path()});
+    w->ChangeMode(kModeInsert);
+    w->ModeCombo()->setCurrentIndex(8);
+    w->ChangeMode(8);
+    EXPECT_EQ(w->Settings().RenameMode, kModeInsert);
+    EXPECT_EQ(w->ModeCombo()->currentIndex(), kModeInsert);
+
+    w->ChangeMode(kModeStoreDefaults);
+    EXPECT_EQ(w->ModeCombo()->currentIndex(), kModeInsert);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].text, QStringLiteral("変名の初期値を変更しました。"));
+    EXPECT_EQ(CRegistryStore::ReadKeyDword("Default", "RenameMode", -1), kModeInsert);
+}
+
+TEST_F(MainWindowTest, ControlStatesFollowOutputObjectKindAndRoot)
+{
+    auto w = Open({"/"});
+    EXPECT_FALSE(w->Control(2003)->isEnabled()); // no parent of the root
+    EXPECT_FALSE(w->Control(1198)->isEnabled());
+    w->OutputCombo()->setCurrentIndex(1);
+    w->RefreshControlStates();
+    EXPECT_TRUE(w->Control(1198)->isEnabled());
+    EXPECT_TRUE(w->Control(2000)->isEnabled());
+
+    static_cast<QAbstractButton *>(w->Control(1402))->click();
+    EXPECT_EQ(w->Settings().ObjMode, 1);
+    EXPECT_FALSE(w->Control(1060)->isEnabled());
+    EXPECT_FALSE(w->Control(1198)->isEnabled());
+    EXPECT_FALSE(w->Control(1162)->isEnabled());
+    // Buttons whose commands come later never pretend to work.
+    for (int id : {1, 1048, 2001, 2014, 2016, 2005, 2008, 2013})
+        EXPECT_FALSE(w->Control(id)->isEnabled()) << id;
+}
+
+TEST_F(MainWindowTest, ObjectKindChangeWithCandidatesAsksAndNoKeepsThem)
+{
+    auto w = Open({dir.path(), file});
+    answer = QMessageBox::No;
+    static_cast<QAbstractButton *>(w->Control(1402))->click();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].caption, QStringLiteral("対象モード変更"));
+    EXPECT_EQ(w->Settings().ObjMode, 0);
+    EXPECT_TRUE(static_cast<QAbstractButton *>(w->Control(1401))->isChecked());
+    EXPECT_EQ(w->CandidateRows().RowCount(), 1);
+}
+
+TEST_F(MainWindowTest, ExitWritesWindowValuesAndHistories)
+{
+    {
+        auto w = Open({dir.path()});
+        Select(*w, "sub");
+        w->EnterFolder();
+        w->OutputCombo()->setCurrentIndex(2);
+        w->DestinationCombo()->SetCurrentText(dir.file("zeta"));
+        w->ToggleSplit();
+        w->Exit();
+    }
+    EXPECT_EQ(CRegistryStore::ReadKeyDword("Window", "IsSplit", -1), 0);
+    EXPECT_EQ(CRegistryStore::ReadKeyDword("Window", "SrcListWidth", -1), 240);
+    EXPECT_EQ(CRegistryStore::ReadKeyDword("Rename", "FileCopyMode", -1), 2);
+    const auto current = platform::LoadHistory("Environment", "CurrentDirectory");
+    ASSERT_GE(current.size(), 2u);
+    EXPECT_EQ(current[0], dir.file("sub"));
+    EXPECT_EQ(current[1], dir.path());
+    const auto copies = platform::LoadHistory("Environment", "CopyDirectory");
+    ASSERT_FALSE(copies.empty());
+    EXPECT_EQ(copies[0], dir.file("zeta"));
+
+    // The next start takes the last directory and the candidate-only state.
+    auto again = Open({});
+    EXPECT_FALSE(again->IsSplit());
+    EXPECT_EQ(again->DirectoryCombo()->CurrentText(), dir.file("sub"));
+    EXPECT_EQ(again->OutputCombo()->currentIndex(), 2);
+}
+
+TEST_F(MainWindowTest, SplitModeOverridesTheStoredState)
+{
+    {
+        CEnvSettings env;
+        env.Load();
+        env.SplitMode = 2;
+        env.Save("StartUp");
+    }
+    auto w = Open({dir.path()});
+    EXPECT_FALSE(w->IsSplit());
+    EXPECT_FALSE(w->SourceList()->isVisibleTo(w.get()));
+    // The listing waits until the left pane is shown.
+    EXPECT_EQ(w->SourceRows().RowCount(), 0);
+    w->ToggleSplit();
+    EXPECT_EQ(w->SourceRows().RowCount(), 6);
+}
+
+} // namespace

@@ -1,0 +1,161 @@
+#include "ui/main/SelectionList.h"
+#include "support/TempDir.h"
+
+#include "platform/DirectoryList.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <string>
+#include <vector>
+
+using testing_support::TempDir;
+
+namespace {
+
+std::vector<std::string> Names(const CSelectionList &list)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < list.RowCount(); ++i)
+        names.push_back(list.Entry(i).fileName);
+    return names;
+}
+
+// A directory with two folders (one hidden), files of two kinds and a hidden file.
+class SelectionListTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir.mkdir("photos");
+        dir.mkdir(".cache");
+        dir.write("a.txt", "1");
+        dir.write("b.jpg", "22");
+        dir.write("c.TXT", "333");
+        dir.write(".hidden.txt");
+    }
+
+    int Fill(const ListingFilter &filter)
+    {
+        const int error = list.Fill(dir.path(), filter, nullptr);
+        list.Sort(0, false, 1);
+        return error;
+    }
+
+    TempDir dir;
+    CSelectionList list;
+};
+
+TEST_F(SelectionListTest, EmptyPatternListsEveryEntryWithParentFirst)
+{
+    EXPECT_EQ(Fill({}), 0);
+    EXPECT_EQ(Names(list),
+              (std::vector<std::string>{"..", ".cache", "photos", ".hidden.txt", "a.txt", "b.jpg", "c.TXT"}));
+    EXPECT_TRUE(list.IsParentRow(0));
+    EXPECT_FALSE(list.IsParentRow(1));
+}
+
+TEST_F(SelectionListTest, PatternsSelectFilesOnlyAndIgnoreCase)
+{
+    Fill({"*.txt", false, 0});
+    // Folders are shown whatever the pattern.
+    EXPECT_EQ(Names(list),
+              (std::vector<std::string>{"..", ".cache", "photos", ".hidden.txt", "a.txt", "c.TXT"}));
+}
+
+TEST_F(SelectionListTest, FileMatchingTwoPatternsIsListedTwiceInPatternOrder)
+{
+    list.Fill(dir.path(), {"*.jpg;a.*;*.txt", false, 0}, nullptr);
+    // Unsorted: folders, then the matches of each pattern in turn.
+    const std::vector<std::string> names = Names(list);
+    ASSERT_EQ(names.size(), 3u + 1u + 1u + 3u);
+    EXPECT_EQ(names[3], "b.jpg");
+    EXPECT_EQ(names[4], "a.txt");
+    EXPECT_EQ(std::count(names.begin(), names.end(), "a.txt"), 2);
+}
+
+TEST_F(SelectionListTest, HideMaskHidesFilesButFoldersOnlyWhenAsked)
+{
+    Fill({"", false, platform::kAttrHidden});
+    EXPECT_EQ(Names(list), (std::vector<std::string>{"..", ".cache", "photos", "a.txt", "b.jpg", "c.TXT"}));
+
+    Fill({"", true, platform::kAttrHidden});
+    // ".." leads upwards and is never taken for a hidden folder.
+    EXPECT_EQ(Names(list), (std::vector<std::string>{"..", "photos", "a.txt", "b.jpg", "c.TXT"}));
+}
+
+TEST_F(SelectionListTest, ReadOnlyMaskUsesPermissions)
+{
+    chmod(dir.file("b.jpg").c_str(), 0444);
+    Fill({"", false, platform::kAttrReadOnly});
+    EXPECT_EQ(list.FindName("b.jpg"), -1);
+    EXPECT_NE(list.FindName("a.txt"), -1);
+}
+
+TEST_F(SelectionListTest, RootHasNoParentRow)
+{
+    list.Fill("", {"no-such-file-pattern", false, 0}, nullptr);
+    ASSERT_GT(list.RowCount(), 0);
+    EXPECT_EQ(list.FindName(".."), -1);
+}
+
+TEST_F(SelectionListTest, UnreadableDirectoryGivesErrorAndOnlyParent)
+{
+    const std::string gone = dir.file("missing");
+    EXPECT_NE(list.Fill(gone, {}, nullptr), 0);
+    EXPECT_EQ(Names(list), (std::vector<std::string>{".."}));
+}
+
+TEST_F(SelectionListTest, SortBySizeAndDirection)
+{
+    Fill({"*.txt;*.jpg", false, platform::kAttrHidden});
+    list.Sort(1, false, 1);
+    std::vector<std::string> names = Names(list);
+    // Folders have size 0 and sort with the smallest files.
+    EXPECT_EQ(std::vector<std::string>(names.end() - 3, names.end()),
+              (std::vector<std::string>{"a.txt", "b.jpg", "c.TXT"}));
+    list.Sort(0, false, -1);
+    names = Names(list);
+    EXPECT_EQ(names.front(), "c.TXT");
+    EXPECT_EQ(names.back(), "..");
+}
+
+TEST_F(SelectionListTest, SortByTypeFillsTypeNames)
+{
+    Fill({"*.txt;*.jpg", false, platform::kAttrHidden});
+    list.Sort(2, false, 1);
+    for (int i = 0; i < list.RowCount(); ++i)
+        EXPECT_FALSE(list.Entry(i).typeName.empty()) << list.Entry(i).fileName;
+    // Both text files carry the same type, whatever the case of the extension.
+    EXPECT_EQ(list.Entry(list.FindName("a.txt")).typeName, list.Entry(list.FindName("c.TXT")).typeName);
+}
+
+TEST_F(SelectionListTest, CellTextsFollowDisplayOptions)
+{
+    Fill({});
+    const int row = list.FindName("c.TXT");
+    list.SetDisplayOptions({2, true});
+    EXPECT_EQ(list.CellText(row, 0), QStringLiteral("c.txt"));
+    EXPECT_EQ(list.CellText(row, 1), QStringLiteral("3"));
+    list.SetDisplayOptions({1, false});
+    EXPECT_EQ(list.CellText(row, 0), QStringLiteral("C.TXT"));
+    EXPECT_EQ(list.CellText(row, 1), QStringLiteral("1KB"));
+    EXPECT_EQ(list.CellText(list.FindName("photos"), 1), QString());
+}
+
+TEST_F(SelectionListTest, RowsOfKindLeaveOutParent)
+{
+    Fill({});
+    std::vector<std::string> folders;
+    for (int row : list.RowsOfKind(1))
+        folders.push_back(list.Entry(row).fileName);
+    EXPECT_EQ(folders, (std::vector<std::string>{".cache", "photos"}));
+    EXPECT_EQ(list.RowsOfKind(0).size(), 4u);
+}
+
+TEST(ListStatusTextTest, CountsRowsAndSelection)
+{
+    EXPECT_EQ(ListStatusText(12, 3), QStringLiteral(" 12個のオブジェクト（3個を選択)"));
+}
+
+} // namespace
