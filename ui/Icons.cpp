@@ -16,4 +16,10 @@ void EnsureResourcesLoaded()
     (void)loaded;
 }
 
+namespace {
+// Whenever this file is part of the program (every control class refers to
+// it), the pictures are there from the start, before any window asks.
+const bool kLoadedAtStart = (EnsureResourcesLoaded(), true);
+} // namespace
+
 } // namespace icons

@@ -5,12 +5,15 @@
 #include "platform/StoreValues.h"
 #include "support/TempDir.h"
 #include "ui/DialogUnits.h"
+#include "ui/Icons.h"
 #include "ui/main/FileListCtrl.h"
 #include "ui/main/FileListReorderDrag.h"
 #include "ui/main/HistoryComboBox.h"
 #include "ui/main/ImageButton.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -18,6 +21,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QTreeView>
 #include <gtest/gtest.h>
@@ -42,16 +46,17 @@ TEST(DialogUnitsTest, ConvertsByQuarterCharWidthAndEighthLineHeight)
         EXPECT_EQ(du.toPixels(0, 0, x, 3).right() + 1, du.toPixels(x, 0, 7, 3).left()) << x;
 }
 
-TEST(DialogUnitsTest, FollowsTheFont)
+// ---------------------------------------------------------------- pictures
+
+TEST(ResourcesTest, EveryPictureIsAValidDrawingAndTheManualIsThere)
 {
-    QFont small = QApplication::font();
-    small.setPixelSize(10);
-    QFont large = small;
-    large.setPixelSize(24);
-    const DialogUnits a(small), b(large);
-    EXPECT_GT(b.toPixelsX(100), a.toPixelsX(100));
-    EXPECT_GT(b.toPixelsY(100), a.toPixelsY(100));
-    EXPECT_GT(a.baseWidth(), 0);
+    const QStringList names = QDir(QStringLiteral(":/icons")).entryList(QDir::Files);
+    ASSERT_GE(names.size(), 30);
+    for (const QString &name : names)
+        EXPECT_TRUE(QSvgRenderer(QStringLiteral(":/icons/") + name).isValid()) << name.toStdString();
+    for (const char *path : {icons::kApplication, icons::kFolder, icons::kFile, icons::kParentEntry,
+                             icons::kDummyEntry, icons::kExecute, icons::kCursorDrag, icons::kManual})
+        EXPECT_TRUE(QFile::exists(QString::fromLatin1(path))) << path;
 }
 
 // ---------------------------------------------------------------- picture button
