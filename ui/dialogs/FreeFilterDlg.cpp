@@ -1,6 +1,7 @@
 #include "ui/dialogs/FreeFilterDlg.h"
 
 #include "platform/HistoryList.h"
+#include "ui/DialogUnits.h"
 #include "ui/dialogs/ExtensionPattern.h"
 #include "ui/dialogs/FileTypeDlg.h"
 #include "ui/main/HistoryComboBox.h"
@@ -42,6 +43,9 @@ CFreeFilterDlg::CFreeFilterDlg(const FilterRecord &record, QWidget *parent)
     m_pattern->setObjectName(QStringLiteral("pattern"));
     m_browse->setObjectName(QStringLiteral("browseExtensions"));
     m_browse->setAutoDefault(false);
+    const DialogUnits units(font());
+    m_pattern->setMinimumWidth(units.toPixelsX(120));
+    m_browse->setFixedWidth(units.toPixelsX(16));
 
     auto *patternRow = new QHBoxLayout;
     patternRow->addWidget(new QLabel(QStringLiteral("パターン"), this));
