@@ -91,23 +91,28 @@ void BM_SortBySize(benchmark::State &state)
 BENCHMARK(BM_SortBySize)->Arg(kEntryCount)->Unit(benchmark::kMillisecond);
 
 // A directory of 100,000 empty files, made once and removed at exit.
-const std::string &LargeDirectory()
-{
-    static const std::string path = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kestrel-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
+struct LargeDirectoryFixture {
+    std::string path;
+    LargeDirectoryFixture()
+    {
+        path = (std::filesystem::temp_directory_path() / "kestrel-bench-XXXXXX").string();
+        if (!mkdtemp(path.data()))
             std::abort();
         for (int i = 0; i < kEntryCount; ++i) {
-            const std::string name = pattern + "/file" + std::to_string(i) + ".txt";
+            const std::string name = path + "/file" + std::to_string(i) + ".txt";
             const int fd = open(name.c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
             if (fd < 0)
                 std::abort();
             close(fd);
         }
-        std::atexit([] { std::filesystem::remove_all(LargeDirectory()); });
-        return pattern;
-    }();
-    return path;
+    }
+    ~LargeDirectoryFixture() { std::filesystem::remove_all(path); }
+};
+
+const std::string &LargeDirectory()
+{
+    static const LargeDirectoryFixture fixture;
+    return fixture.path;
 }
 
 void BM_ListDirectoryIntoEntries(benchmark::State &state)
