@@ -1,5 +1,7 @@
 #include "engine/RenameSettings.h"
+
 #include "model/FileEntry.h"
+#include "platform/Attributes.h"
 #include "platform/DirectoryList.h"
 
 #include <array>
@@ -47,12 +49,5 @@ std::uint32_t CRenameSettings::GetNewDirAttributes() const
 
 std::string CRenameSettings::FormatAttributeText(std::uint32_t attributes)
 {
-    std::string text = "----";
-    const char letters[] = "RHSA";
-    const std::uint32_t bits[] = {platform::kAttrReadOnly, platform::kAttrHidden, platform::kAttrSystem,
-                                  platform::kAttrArchive};
-    for (std::size_t i = 0; i < 4; ++i)
-        if (attributes & bits[i])
-            text[i] = letters[i];
-    return text;
+    return platform::FormatAttributeLetters(attributes);
 }

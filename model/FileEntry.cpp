@@ -1,6 +1,7 @@
 #include "model/FileEntry.h"
 
 #include "model/NumericKey.h"
+#include "platform/Attributes.h"
 #include "platform/Collation.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
@@ -72,19 +73,7 @@ std::string CFileEntry::GetTimeText() const
     return platform::FormatLocalTime(lastWriteTime, "%Y/%m/%d %H:%M:%S");
 }
 
-std::string CFileEntry::GetAttributeText() const
-{
-    std::string text = "----";
-    if (attributes & platform::kAttrReadOnly)
-        text[0] = 'R';
-    if (attributes & platform::kAttrHidden)
-        text[1] = 'H';
-    if (attributes & platform::kAttrSystem)
-        text[2] = 'S';
-    if (attributes & platform::kAttrArchive)
-        text[3] = 'A';
-    return text;
-}
+std::string CFileEntry::GetAttributeText() const { return platform::FormatAttributeLetters(attributes); }
 
 std::string CFileEntry::GetSortKey(int keyCode, bool numeric) const
 {

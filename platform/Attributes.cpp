@@ -1,6 +1,7 @@
 #include "platform/Attributes.h"
 
 #include <cstdio>
+#include <string>
 
 #include <sys/xattr.h>
 
@@ -64,6 +65,17 @@ int ReadAttributes(const std::string &path, std::uint32_t &attributes)
     if (error == 0)
         attributes = info.attributes;
     return error;
+}
+
+std::string FormatAttributeLetters(std::uint32_t bits)
+{
+    std::string text = "----";
+    const char letters[] = "RHSA";
+    const std::uint32_t masks[] = {kAttrReadOnly, kAttrHidden, kAttrSystem, kAttrArchive};
+    for (std::size_t i = 0; i < 4; ++i)
+        if (bits & masks[i])
+            text[i] = letters[i];
+    return text;
 }
 
 } // namespace platform

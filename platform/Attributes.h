@@ -40,4 +40,8 @@ std::uint32_t AttributesFromStatus(const struct stat &st, std::string_view name,
 // a dangling one is described by itself). Returns 0 or the errno value.
 int ReadAttributes(const std::string &path, std::uint32_t &attributes);
 
+// The four letters the lists show: "R", "H", "S", "A" for read-only, hidden,
+// system and archive, "-" where the bit is clear (for example "R--A").
+std::string FormatAttributeLetters(std::uint32_t bits);
+
 } // namespace platform

@@ -1,4 +1,4 @@
-#include "EntryMaker.h"
+#include "support/EntryMaker.h"
 #include "engine/RenameSettings.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "model/FileEntry.h"
 
-#include "../engine/EntryMaker.h"
+#include "support/EntryMaker.h"
 
 #include "platform/Attributes.h"
 #include "platform/DirectoryList.h"

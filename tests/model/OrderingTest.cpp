@@ -2,7 +2,7 @@
 #include "model/FileEntry.h"
 #include "model/NumericKey.h"
 
-#include "../engine/EntryMaker.h"
+#include "support/EntryMaker.h"
 
 #include <gtest/gtest.h>
 
