@@ -217,28 +217,25 @@ bool IsSameFile(const std::string &a, const std::string &b)
 
 bool TargetTaken(const std::string &source, const std::string &target)
 {
-    return source != target && PathExists(target) && !IsSameFile(source, target);
+    struct stat st;
+    return source != target && lstat(target.c_str(), &st) == 0 && !IsSameFile(source, target);
 }
 
 int MoveOrCopy(const std::string &source, const std::string &target, bool copy, bool replace)
 {
     if (HasNul(source) || HasNul(target))
         return EINVAL;
-    struct stat st;
-    if (lstat(source.c_str(), &st) != 0)
-        return errno;
-    const bool same = IsSameFile(source, target);
     if (copy)
-        return CopyFile(source, target, replace || same);
-    if (same) {
+        return CopyFile(source, target, replace || IsSameFile(source, target));
+    int error =
+        replace ? (rename(source.c_str(), target.c_str()) == 0 ? 0 : errno) : MoveNoReplace(source, target);
+    if (error == kErrorTargetExists && IsSameFile(source, target)) {
         // Nothing to do, or a change of letter case on a case-insensitive file system.
         if (source == target)
             return 0;
         return rename(source.c_str(), target.c_str()) == 0 ? 0 : errno;
     }
-    int error =
-        replace ? (rename(source.c_str(), target.c_str()) == 0 ? 0 : errno) : MoveNoReplace(source, target);
-    if (error != EXDEV || S_ISDIR(st.st_mode))
+    if (error != EXDEV || IsDirectory(source))
         return error;
     error = CopyFile(source, target, replace);
     if (error)
