@@ -14,8 +14,6 @@
 int main(int argc, char **argv)
 {
     QApplication qapp(argc, argv);
-    // The pictures and the manual live in the ui library's resources.
-    Q_INIT_RESOURCE(kestrel);
     QApplication::setApplicationName(QStringLiteral("kestrel"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
 

@@ -80,6 +80,9 @@ int AttributeFromCheck(Qt::CheckState state)
 CMainDlg::CMainDlg(const std::vector<std::string> &args, QWidget *parent)
     : QWidget(parent, Qt::Window), m_du(std::make_unique<DialogUnits>(font())), m_ask(ShowMessageBox)
 {
+    // The pictures and the manual are resources of the ui library, which a
+    // static link would otherwise leave out.
+    Q_INIT_RESOURCE(kestrel);
     setWindowTitle(QStringLiteral("Kestrel"));
     setWindowIcon(QIcon(QString::fromLatin1(icons::kApplication)));
     m_currentDirectory = ProcessDirectory();

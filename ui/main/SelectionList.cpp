@@ -38,6 +38,7 @@ int CSelectionList::Fill(const std::string &directory, const ListingFilter &filt
     // Folder pass; the files are only counted for the progress bar.
     if (!platform::IsRootDirectory(directory)) {
         platform::DirEntryInfo parent;
+        platform::ReadDirEntry(platform::JoinPath(directory, kParentName), parent);
         parent.directory = directory;
         parent.name = kParentName;
         parent.isDirectory = true;
