@@ -3,9 +3,12 @@
 #include "ui/DialogUnits.h"
 #include "ui/main/ControlStates.h"
 #include "ui/main/DirectoryResolve.h"
+#include "ui/main/ManualLocation.h"
 #include "ui/main/OpenEntry.h"
 
 #include "engine/RenameSettings.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -176,6 +179,21 @@ TEST(OpenEntryTest, FileUrlKeepsEveryByteOfTheName)
     EXPECT_EQ(url.scheme(), QStringLiteral("file"));
     const QByteArray encoded = url.toEncoded();
     EXPECT_EQ(QByteArray::fromPercentEncoding(encoded.mid(7)).toStdString(), path);
+}
+
+TEST(ManualLocationTest, BuiltInManualIsWrittenToTheCache)
+{
+    TempDir cache;
+    const QByteArray old = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(cache.path()));
+    const QString index = ManualIndexPath();
+    qputenv("XDG_CACHE_HOME", old);
+
+    ASSERT_TRUE(index.startsWith(QString::fromStdString(cache.path())));
+    QFile written(index), builtIn(QStringLiteral(":/manual/index.html"));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(builtIn.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), builtIn.readAll());
 }
 
 } // namespace
