@@ -4,8 +4,11 @@
 #include "platform/HistoryList.h"
 #include "platform/Paths.h"
 #include "platform/RegistryStore.h"
+#include "ui/DialogUnits.h"
 #include "ui/main/FileListCtrl.h"
 #include "ui/main/HistoryComboBox.h"
+#include "ui/main/MainLayout.h"
+#include "ui/main/SplitterBar.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -278,6 +281,36 @@ TEST_F(MainWindowTest, ExitWritesWindowValuesAndHistories)
     EXPECT_FALSE(again->IsSplit());
     EXPECT_EQ(again->DirectoryCombo()->CurrentText(), dir.file("sub"));
     EXPECT_EQ(again->OutputCombo()->currentIndex(), 2);
+}
+
+TEST_F(MainWindowTest, SplitterDragStopsAtBothLimitsAndRightClickCancels)
+{
+    auto w = Open({dir.path()});
+    w->resize(900, 600);
+    w->show();
+    auto *bar = static_cast<SplitterBar *>(w->Control(1109));
+    QWidget *leftPane = w->Control(1015);
+    const auto drag = [&](int toX) {
+        const int from = bar->mapToGlobal(bar->rect().center()).x();
+        emit bar->DragStarted(from);
+        emit bar->DragMoved(w->mapToGlobal(QPoint(toX, 0)).x());
+        emit bar->DragFinished(w->mapToGlobal(QPoint(toX, 0)).x());
+    };
+    const int grab = bar->mapTo(w.get(), bar->rect().center()).x() - (leftPane->geometry().right() + 1);
+
+    const DialogUnits du(w->font());
+    drag(-500);
+    EXPECT_EQ(leftPane->geometry().width(), MinimumLeftPaneWidth(du));
+    drag(5000);
+    EXPECT_EQ(leftPane->geometry().right() + 1, MaximumLeftPaneRight(du, w->width()));
+    EXPECT_EQ(w->SourceListWidth(), w->width() - du.toPixelsX(124));
+
+    const int before = w->SourceListWidth();
+    emit bar->DragStarted(bar->mapToGlobal(bar->rect().center()).x());
+    emit bar->DragMoved(w->mapToGlobal(QPoint(grab + 300, 0)).x());
+    emit bar->DragCancelled();
+    EXPECT_EQ(w->SourceListWidth(), before);
+    w->hide();
 }
 
 TEST_F(MainWindowTest, SplitModeOverridesTheStoredState)

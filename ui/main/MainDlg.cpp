@@ -310,20 +310,10 @@ void CMainDlg::ConnectControls()
     connect(m_sourceList, &CFileListCtrl::RowActivated, this, &CMainDlg::ActivateSourceRow);
     connect(m_sourceList, &CFileListCtrl::SelectionChanged, this, &CMainDlg::RefreshControlStates);
     connect(m_sourceList, &CFileListCtrl::ContextMenuRequested, this, &CMainDlg::ShowSourceMenu);
-    connect(m_sourceList, &CFileListCtrl::FocusEntered, this, [this] {
-        m_listFocus = 1;
-        m_listButtons[3]->SetImage(QString::fromLatin1(icons::kAdd), icons::kListButtonSize);
-        m_listButtons[3]->setToolTip(QStringLiteral("追加"));
-        RefreshControlStates();
-    });
+    connect(m_sourceList, &CFileListCtrl::FocusEntered, this, [this] { SetListFocus(1); });
     m_sourceList->SetKeyHandler([this](const QKeyEvent &key) { return HandleSourceKey(key); });
     connect(m_candidateList, &CFileListCtrl::SelectionChanged, this, &CMainDlg::RefreshControlStates);
-    connect(m_candidateList, &CFileListCtrl::FocusEntered, this, [this] {
-        m_listFocus = 2;
-        m_listButtons[3]->SetImage(QString::fromLatin1(icons::kRemove), icons::kListButtonSize);
-        m_listButtons[3]->setToolTip(QStringLiteral("取消"));
-        RefreshControlStates();
-    });
+    connect(m_candidateList, &CFileListCtrl::FocusEntered, this, [this] { SetListFocus(2); });
 
     for (SplitterBar *bar : {m_leftBar, m_rightBar}) {
         connect(bar, &SplitterBar::DragStarted, this, &CMainDlg::StartSplitterDrag);
@@ -331,6 +321,18 @@ void CMainDlg::ConnectControls()
         connect(bar, &SplitterBar::DragFinished, this, &CMainDlg::FinishSplitterDrag);
         connect(bar, &SplitterBar::DragCancelled, this, &CMainDlg::CancelSplitterDrag);
     }
+}
+
+void CMainDlg::SetListFocus(int list)
+{
+    // The add button of the selection list is the remove button of the
+    // candidate list.
+    m_listFocus = list;
+    const bool adding = list == 1;
+    m_listButtons[3]->SetImage(QString::fromLatin1(adding ? icons::kAdd : icons::kRemove),
+                               icons::kListButtonSize);
+    m_listButtons[3]->setToolTip(adding ? QStringLiteral("追加") : QStringLiteral("取消"));
+    RefreshControlStates();
 }
 
 void CMainDlg::LoadState()

@@ -117,6 +117,8 @@ private:
     void LoadState();
     void ApplyListOptions();
     void ProcessArguments(const std::vector<std::string> &args);
+    // 1: the selection list has the focus, 2: the candidate list.
+    void SetListFocus(int list);
 
     // Members and controls.
     void SaveControls();

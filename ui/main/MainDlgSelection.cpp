@@ -62,6 +62,15 @@ public:
     WaitCursor &operator=(const WaitCursor &) = delete;
 };
 
+QAction *AddCheckItem(QMenu *menu, const QString &text, int command, bool checked)
+{
+    QAction *action = menu->addAction(text);
+    action->setData(command);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    return action;
+}
+
 enum ListFormCommand { kViewBase = 1260, kSortBase = 1263, kNumericSort = 1268 };
 enum FilterCommand { kFilterBase = 3021, kFreeFilter = 3026 };
 
@@ -277,39 +286,24 @@ void CMainDlg::SetFilterMode(int mode)
 void CMainDlg::AddListFormItems(QMenu *menu)
 {
     const char *const views[] = {"詳細", "一覧", "小さなアイコン"};
-    for (int i = 0; i < 3; ++i) {
-        QAction *action = menu->addAction(QString::fromUtf8(views[i]));
-        action->setData(kViewBase + i);
-        action->setCheckable(true);
-        action->setChecked(m_env.SrcListType == i);
-    }
+    for (int i = 0; i < 3; ++i)
+        AddCheckItem(menu, QString::fromUtf8(views[i]), kViewBase + i, m_env.SrcListType == i);
     menu->addSeparator();
     const char *const sorts[] = {"名前", "サイズ", "ファイルの種類", "更新日時", "属性"};
-    for (int i = 0; i < 5; ++i) {
-        QAction *action = menu->addAction(QString::fromUtf8(sorts[i]));
-        action->setData(kSortBase + i);
-        action->setCheckable(true);
-        action->setChecked(m_env.SortMode == i);
-    }
+    for (int i = 0; i < 5; ++i)
+        AddCheckItem(menu, QString::fromUtf8(sorts[i]), kSortBase + i, m_env.SortMode == i);
     menu->addSeparator();
-    QAction *numeric = menu->addAction(QStringLiteral("数値比較"));
-    numeric->setData(static_cast<int>(kNumericSort));
-    numeric->setCheckable(true);
-    numeric->setChecked(m_env.IsSortNum != 0);
-    numeric->setEnabled(m_env.SortMode == 0);
+    AddCheckItem(menu, QStringLiteral("数値比較"), kNumericSort, m_env.IsSortNum != 0)
+        ->setEnabled(m_env.SortMode == 0);
 }
 
 void CMainDlg::AddFilterItems(QMenu *menu)
 {
     // The free filter comes first, then filters 1-5, then the no-filter entry.
     const int order[] = {5, 0, 1, 2, 3, 4, 6};
-    for (int index : order) {
-        QAction *action =
-            menu->addAction(QString::fromStdString(m_env.Filters[static_cast<std::size_t>(index)].Title));
-        action->setData(kFilterBase + index);
-        action->setCheckable(true);
-        action->setChecked(m_env.FilterMode == index);
-    }
+    for (int index : order)
+        AddCheckItem(menu, QString::fromStdString(m_env.Filters[static_cast<std::size_t>(index)].Title),
+                     kFilterBase + index, m_env.FilterMode == index);
 }
 
 void CMainDlg::ShowSourceMenu(const QPoint &globalPos)
