@@ -78,8 +78,15 @@ int AttributeFromCheck(Qt::CheckState state)
 } // namespace
 
 CMainDlg::CMainDlg(const std::vector<std::string> &args, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_du(std::make_unique<DialogUnits>(font())), m_ask(ShowMessageBox)
+    : QWidget(parent, Qt::Window), m_ask(ShowMessageBox)
 {
+    // A proportional Japanese Gothic, as the layout in dialog units expects:
+    // with a fixed-width one the Japanese captions outgrow their places.
+    QFont dialogFont = font();
+    dialogFont.setFamilies({QStringLiteral("IPAPGothic"), dialogFont.family()});
+    setFont(dialogFont);
+    m_du = std::make_unique<DialogUnits>(font());
+
     // The pictures and the manual are resources of the ui library, which a
     // static link would otherwise leave out.
     Q_INIT_RESOURCE(kestrel);
@@ -372,9 +379,6 @@ void CMainDlg::LoadState()
     m_objectKind = m_settings.ObjMode == 1 ? 1 : 0;
     m_outputIndex =
         m_settings.FileCopyMode >= 0 && m_settings.FileCopyMode <= 2 ? m_settings.FileCopyMode : 0;
-    m_destinationCombo->SetCurrentText(m_settings.FileCopyDirectory.empty()
-                                           ? m_destinationCombo->CurrentText()
-                                           : m_settings.FileCopyDirectory);
 }
 
 void CMainDlg::LoadControls()
