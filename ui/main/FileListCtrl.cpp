@@ -94,7 +94,13 @@ CFileListCtrl::CFileListCtrl(QWidget *parent)
 CFileListCtrl::~CFileListCtrl()
 {
     // The views go with the widget tree; detach them from the model first.
+    // Their last events must not reach this filter while they are half destroyed.
     m_drag.reset();
+    for (QAbstractItemView *view :
+         {static_cast<QAbstractItemView *>(m_tree), static_cast<QAbstractItemView *>(m_list)}) {
+        view->viewport()->removeEventFilter(this);
+        view->removeEventFilter(this);
+    }
     delete m_stack;
 }
 
