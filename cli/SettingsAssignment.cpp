@@ -2,11 +2,11 @@
 
 #include "cli/UsageError.h"
 #include "engine/RenameSettings.h"
+#include "platform/TimeFormat.h"
 
 #include <array>
 #include <charconv>
 #include <cstdio>
-#include <ctime>
 #include <limits>
 
 namespace cli {
@@ -186,25 +186,13 @@ bool ParseLocalTime(std::string_view text, platform::TimeValue &result)
           ReadNumber(text, pos, 2, hour) && Expect(text, pos, ":") && ReadNumber(text, pos, 2, minute) &&
           Expect(text, pos, ":") && ReadNumber(text, pos, 2, second) && pos == text.size()))
         return false;
-    std::tm fields{};
-    fields.tm_year = year - 1900;
-    fields.tm_mon = month - 1;
-    fields.tm_mday = day;
-    fields.tm_hour = hour;
-    fields.tm_min = minute;
-    fields.tm_sec = second;
-    fields.tm_isdst = -1;
-    std::tm normalised = fields;
-    std::time_t t = std::mktime(&normalised);
-    // mktime moves impossible dates (February 30, a skipped daylight-saving
-    // hour) to another day or hour; such a text names no time.
-    if (normalised.tm_year != fields.tm_year || normalised.tm_mon != fields.tm_mon ||
-        normalised.tm_mday != fields.tm_mday || normalised.tm_hour != fields.tm_hour ||
-        normalised.tm_min != fields.tm_min || normalised.tm_sec != fields.tm_sec)
+    platform::TimeValue t = 0;
+    if (!platform::MakeLocalTime(year, month, day, hour, minute, second, t))
         return false;
+    // The store keeps the time as an unsigned 32-bit count of seconds.
     if (t < 0 || static_cast<std::uint64_t>(t) > std::numeric_limits<std::uint32_t>::max())
         return false;
-    result = static_cast<platform::TimeValue>(t);
+    result = t;
     return true;
 }
 

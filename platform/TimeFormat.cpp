@@ -17,4 +17,25 @@ std::string FormatLocalTime(TimeValue t, const char *pattern)
     return std::string(buffer, n);
 }
 
+bool MakeLocalTime(int year, int month, int day, int hour, int minute, int second, TimeValue &result)
+{
+    std::tm fields{};
+    fields.tm_year = year - 1900;
+    fields.tm_mon = month - 1;
+    fields.tm_mday = day;
+    fields.tm_hour = hour;
+    fields.tm_min = minute;
+    fields.tm_sec = second;
+    fields.tm_isdst = -1;
+    std::tm normalised = fields;
+    const std::time_t t = std::mktime(&normalised);
+    // mktime moves impossible dates and skipped hours to another day or hour.
+    if (normalised.tm_year != fields.tm_year || normalised.tm_mon != fields.tm_mon ||
+        normalised.tm_mday != fields.tm_mday || normalised.tm_hour != fields.tm_hour ||
+        normalised.tm_min != fields.tm_min || normalised.tm_sec != fields.tm_sec)
+        return false;
+    result = static_cast<TimeValue>(t);
+    return true;
+}
+
 } // namespace platform

@@ -14,4 +14,8 @@ TimeValue CurrentTime();
 // A time that cannot be represented gives an empty text.
 std::string FormatLocalTime(TimeValue t, const char *pattern);
 
+// The time of a local date and time. Fails for a date or hour that does not
+// exist (February 30, an hour skipped by a daylight-saving change).
+bool MakeLocalTime(int year, int month, int day, int hour, int minute, int second, TimeValue &result);
+
 } // namespace platform

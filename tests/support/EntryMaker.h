@@ -2,8 +2,8 @@
 
 #include "model/FileEntry.h"
 #include "platform/DirectoryList.h"
+#include "platform/TimeFormat.h"
 
-#include <ctime>
 #include <string>
 
 // Entries as a directory listing would describe them, without touching disk.
@@ -22,13 +22,7 @@ inline CFileEntry MakeEntry(const std::string &directory, const std::string &nam
 // A local date and time as a time value.
 inline platform::TimeValue LocalTime(int year, int month, int day, int hour, int minute, int second)
 {
-    std::tm parts{};
-    parts.tm_year = year - 1900;
-    parts.tm_mon = month - 1;
-    parts.tm_mday = day;
-    parts.tm_hour = hour;
-    parts.tm_min = minute;
-    parts.tm_sec = second;
-    parts.tm_isdst = -1;
-    return static_cast<platform::TimeValue>(std::mktime(&parts));
+    platform::TimeValue t = 0;
+    platform::MakeLocalTime(year, month, day, hour, minute, second, t);
+    return t;
 }
