@@ -5,6 +5,7 @@
 #include "exec/TempNames.h"
 #include "model/FileEntry.h"
 #include "platform/AttributeWrite.h"
+#include "platform/Attributes.h"
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
 
@@ -35,6 +36,7 @@ private:
     {
         return m_options.snapshot.isFileAttribChange ? r.newAttributes : r.attributes;
     }
+    std::optional<std::uint32_t> KnownStoredFlags(const CRenameRecord &r) const;
     int Step(CRenameRecord &r, const std::string &from, bool fromTemp, bool replace);
     void Finish(CRenameRecord &r, const std::string &from, bool fromTemp);
     void PutBack(CRenameRecord &r);
@@ -86,6 +88,20 @@ void CRenameRun::Plan(const std::vector<CFileEntry> &candidates, const CRenameSe
     }
 }
 
+// The stored flags of the file that arrives at the new name, where they are
+// known without reading them: a copy is made without any; a renamed file keeps
+// those the listing read. With attribute unification the flags are read again,
+// so the unified value holds even if they changed since the listing.
+std::optional<std::uint32_t> CRenameRun::KnownStoredFlags(const CRenameRecord &r) const
+{
+    if (m_options.copy)
+        return 0;
+    if (m_options.snapshot.isFileAttribChange)
+        return std::nullopt;
+    const std::string_view oldPath = r.oldPath;
+    return platform::StoredFlagsOf(r.attributes, oldPath.substr(oldPath.rfind('/') + 1));
+}
+
 int CRenameRun::Step(CRenameRecord &r, const std::string &from, bool fromTemp, bool replace)
 {
     platform::FileIdentity placed;
@@ -100,7 +116,8 @@ int CRenameRun::Step(CRenameRecord &r, const std::string &from, bool fromTemp, b
         // A copy is made once, on the way to the temporary name or straight to
         // the new one; from a temporary name it moves on.
         const bool copy = m_options.copy && !fromTemp;
-        error = platform::TransferFile(from, r.newPath, TimeOf(r), AttributesOf(r), copy, replace, &placed);
+        error = platform::TransferFile(from, r.newPath, TimeOf(r), AttributesOf(r), copy, replace, &placed,
+                                       KnownStoredFlags(r));
     }
     if (!error) {
         r.placedDevice = placed.device;

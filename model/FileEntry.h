@@ -14,6 +14,9 @@ public:
     CFileEntry();
     CFileEntry(const CFileEntry &) = default;
     CFileEntry &operator=(const CFileEntry &) = default;
+    // Moves are declared so that growing a vector of entries moves them instead of copying.
+    CFileEntry(CFileEntry &&) noexcept = default;
+    CFileEntry &operator=(CFileEntry &&) noexcept = default;
     // From one item of a directory listing; the attributes are those the listing
     // read from the disk for this entry (platform::ListDirectory, ReadDirEntry).
     explicit CFileEntry(const platform::DirEntryInfo &info);

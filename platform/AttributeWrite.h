@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include <sys/stat.h>
@@ -16,6 +17,10 @@ namespace platform {
 int SetAttributes(const std::string &path, std::uint32_t attributes);
 
 // The same for a file whose status (following a symbolic link) is known.
-int SetAttributes(const std::string &path, std::uint32_t attributes, const struct stat &status);
+// currentStored, when given, is what the file's stored flags are known to be
+// (a file just renamed keeps those its listing read): they are not read again,
+// and not written when they are already the wanted ones.
+int SetAttributes(const std::string &path, std::uint32_t attributes, const struct stat &status,
+                  std::optional<std::uint32_t> currentStored = std::nullopt);
 
 } // namespace platform

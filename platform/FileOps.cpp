@@ -140,7 +140,8 @@ int CopyFile(const std::string &source, const std::string &target, bool replace)
 
 // Gives the file at path the time and attributes of a finished transfer.
 // Failures here are not reported: the file has arrived.
-void StampFile(const std::string &path, TimeValue time, std::uint32_t attributes, FileIdentity *placed)
+void StampFile(const std::string &path, TimeValue time, std::uint32_t attributes, FileIdentity *placed,
+               std::optional<std::uint32_t> currentStored)
 {
     struct stat st;
     if (lstat(path.c_str(), &st) != 0)
@@ -152,7 +153,41 @@ void StampFile(const std::string &path, TimeValue time, std::uint32_t attributes
     if (st.st_mtim.tv_sec != time || st.st_mtim.tv_nsec != 0 || st.st_atim.tv_sec != time ||
         st.st_atim.tv_nsec != 0)
         SetFileTimes(path, time);
-    SetAttributes(path, attributes, st);
+    SetAttributes(path, attributes, st, currentStored);
+}
+
+// MoveOrCopy that also tells whether the file at target is a new copy rather
+// than the source itself renamed.
+int Transfer(const std::string &source, const std::string &target, bool copy, bool replace, bool &copied)
+{
+    copied = copy;
+    if (HasNul(source) || HasNul(target))
+        return EINVAL;
+    if (copy)
+        return CopyFile(source, target, replace || IsSameFile(source, target));
+    int error =
+        replace ? (rename(source.c_str(), target.c_str()) == 0 ? 0 : errno) : MoveNoReplace(source, target);
+    if (error == kErrorTargetExists && IsSameFile(source, target)) {
+        // Nothing to do, or a change of letter case on a case-insensitive file system.
+        if (source == target)
+            return 0;
+        return rename(source.c_str(), target.c_str()) == 0 ? 0 : errno;
+    }
+    if (error != EXDEV || IsDirectory(source))
+        return error;
+    copied = true;
+    error = CopyFile(source, target, replace);
+    if (error)
+        return error;
+    if (unlink(source.c_str()) != 0) {
+        error = errno;
+        // Without replace nothing was at target before: take the copy back so
+        // the file stays in one place only.
+        if (!replace)
+            unlink(target.c_str());
+        return error;
+    }
+    return 0;
 }
 
 } // namespace
@@ -223,40 +258,19 @@ bool TargetTaken(const std::string &source, const std::string &target)
 
 int MoveOrCopy(const std::string &source, const std::string &target, bool copy, bool replace)
 {
-    if (HasNul(source) || HasNul(target))
-        return EINVAL;
-    if (copy)
-        return CopyFile(source, target, replace || IsSameFile(source, target));
-    int error =
-        replace ? (rename(source.c_str(), target.c_str()) == 0 ? 0 : errno) : MoveNoReplace(source, target);
-    if (error == kErrorTargetExists && IsSameFile(source, target)) {
-        // Nothing to do, or a change of letter case on a case-insensitive file system.
-        if (source == target)
-            return 0;
-        return rename(source.c_str(), target.c_str()) == 0 ? 0 : errno;
-    }
-    if (error != EXDEV || IsDirectory(source))
-        return error;
-    error = CopyFile(source, target, replace);
-    if (error)
-        return error;
-    if (unlink(source.c_str()) != 0) {
-        error = errno;
-        // Without replace nothing was at target before: take the copy back so
-        // the file stays in one place only.
-        if (!replace)
-            unlink(target.c_str());
-        return error;
-    }
-    return 0;
+    bool copied;
+    return Transfer(source, target, copy, replace, copied);
 }
 
 int TransferFile(const std::string &source, const std::string &target, TimeValue time,
-                 std::uint32_t attributes, bool copy, bool replace, FileIdentity *placed)
+                 std::uint32_t attributes, bool copy, bool replace, FileIdentity *placed,
+                 std::optional<std::uint32_t> sourceStored)
 {
-    if (const int error = MoveOrCopy(source, target, copy, replace))
+    bool copied;
+    if (const int error = Transfer(source, target, copy, replace, copied))
         return error;
-    StampFile(target, time, attributes, placed);
+    // A copy starts without stored flags; a renamed file keeps the source's.
+    StampFile(target, time, attributes, placed, copied ? std::optional<std::uint32_t>(0) : sourceStored);
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/TimeFormat.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -58,9 +59,11 @@ int MoveOrCopy(const std::string &source, const std::string &target, bool copy, 
 // One transfer of a rename: MoveOrCopy, then the target gets time as its access
 // and modification time and exactly attributes. A failure after the file has
 // arrived is not reported: the transfer counts as done. When placed is given it
-// receives the identity of the file now at target.
+// receives the identity of the file now at target. sourceStored, when given, is
+// what the source's stored flags are known to be, which spares reading them again.
 int TransferFile(const std::string &source, const std::string &target, TimeValue time,
-                 std::uint32_t attributes, bool copy, bool replace, FileIdentity *placed = nullptr);
+                 std::uint32_t attributes, bool copy, bool replace, FileIdentity *placed = nullptr,
+                 std::optional<std::uint32_t> sourceStored = std::nullopt);
 
 // Removes a file, read-only or not. 0 or the errno value.
 int DeleteFile(const std::string &path);

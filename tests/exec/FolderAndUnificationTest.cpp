@@ -114,6 +114,52 @@ TEST_F(UnificationTest, AttributesOffKeepTheEntryAttributes)
     EXPECT_EQ(AttributesOf(dir.file("b")), 0x5u);
 }
 
+// A renamed file keeps the stored flags it carries, so they are not written
+// again from the listing; a dot name, a copy and unification still get exactly
+// the attributes of the entry or the settings.
+TEST_F(UnificationTest, StoredFlagsAfterTheListing)
+{
+    // Flags changed after the listing are left as they are when nothing is to be unified.
+    const auto a = FileWith("a", "0x4", false);
+    const auto entries = EntriesFor({a});
+    setxattr(a.c_str(), platform::kStoredAttributesName, "0x20", 4, 0);
+    auto settings = NamesSettings({"b"});
+    ASSERT_TRUE(RenameFiles(entries, settings, undo, log, host));
+    EXPECT_EQ(AttributesOf(dir.file("b")), platform::kAttrArchive);
+
+    // With unification the unified value holds whatever happened since.
+    const auto c = FileWith("c", nullptr, false);
+    const auto unified = EntriesFor({c});
+    setxattr(c.c_str(), platform::kStoredAttributesName, "0x4", 3, 0);
+    settings.InputLines = {"d"};
+    settings.IsFileAttribChange = 1;
+    settings.AtrReadOnly = settings.AtrHidden = settings.AtrSystem = settings.AtrArchive = 2;
+    ASSERT_TRUE(RenameFiles(unified, settings, undo, log, host));
+    EXPECT_EQ(AttributesOf(dir.file("d")), 0u);
+
+    // A hidden dot file given a plain name stays hidden by a stored flag.
+    const auto dot = FileWith(".e", nullptr, false);
+    settings = NamesSettings({"e"});
+    ASSERT_TRUE(RenameFiles(EntriesFor({dot}), settings, undo, log, host));
+    EXPECT_EQ(AttributesOf(dir.file("e")), platform::kAttrHidden);
+}
+
+TEST_F(UnificationTest, CopyOverATakenNameGetsTheSourceFlags)
+{
+    // The copy goes through a temporary name and then replaces the file there.
+    const auto out = dir.mkdir("out");
+    dir.write("out/b", "old");
+    const auto a = FileWith("a", "0x24", false);
+    auto settings = NamesSettings({"b"});
+    settings.FileCopyMode = kOutputCopy;
+    settings.FileCopyDirectory = out;
+    host.overwrites = {OverwriteAnswer::Yes};
+    ASSERT_TRUE(RenameFiles(EntriesFor({a}), settings, undo, log, host));
+    ASSERT_TRUE(undo.records[0].usesTemp);
+    EXPECT_EQ(ReadFile(out + "/b"), "a");
+    EXPECT_EQ(AttributesOf(out + "/b"), platform::kAttrSystem | platform::kAttrArchive);
+}
+
 TEST_F(UnificationTest, FolderSwapWithAttributes)
 {
     const auto x = dir.mkdir("x"), y = dir.mkdir("y");

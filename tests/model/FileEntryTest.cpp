@@ -13,10 +13,16 @@
 #include <string>
 #include <sys/stat.h>
 #include <sys/xattr.h>
+#include <type_traits>
 
 using testing_support::TempDir;
 
 namespace {
+
+// Vectors of entries grow by moving them; copying every entry at every growth
+// step once cost more than reading the directory.
+static_assert(std::is_nothrow_move_constructible_v<CFileEntry>);
+static_assert(std::is_nothrow_move_assignable_v<CFileEntry>);
 
 // Entries of a real directory, by name, as the selection list makes them.
 std::map<std::string, CFileEntry> ListEntries(const std::string &dir)

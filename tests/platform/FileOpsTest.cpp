@@ -1,4 +1,5 @@
 #include "platform/FileOps.h"
+#include "platform/Attributes.h"
 #include "platform/DirectoryList.h"
 #include "support/TempDir.h"
 
@@ -8,6 +9,7 @@
 #include <filesystem>
 
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 using namespace platform;
@@ -111,6 +113,15 @@ TEST(TransferFileTest, MoveAcrossFileSystems)
     EXPECT_EQ(ReadFile(other + "/a"), "A");
     EXPECT_EQ(MoveOrCopy(folder, other + "/folder", false, false), EXDEV);
     EXPECT_TRUE(Exists(folder));
+
+    // The flags the source was known to carry do not travel with a copy.
+    const auto flagged = dir.write("flagged");
+    setxattr(flagged.c_str(), kStoredAttributesName, "0x20", 4, 0);
+    EXPECT_EQ(TransferFile(flagged, other + "/flagged", 9, kAttrArchive, false, false, nullptr, kAttrArchive),
+              0);
+    std::uint32_t attributes = 0;
+    EXPECT_EQ(ReadAttributes(other + "/flagged", attributes), 0);
+    EXPECT_EQ(attributes, kAttrArchive);
     std::filesystem::remove_all(other);
 }
 
