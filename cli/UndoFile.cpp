@@ -5,8 +5,10 @@
 #include "platform/Paths.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <fcntl.h>
+#include <iterator>
 #include <sstream>
 #include <unistd.h>
 
@@ -16,10 +18,18 @@ namespace {
 
 constexpr const char *kHeader = "KestrelCliUndo 1\n";
 
+// Appends value and then separator, without a temporary string per number.
+template <typename Number> void PutNumber(std::string &out, Number value, char separator)
+{
+    char text[24];
+    const auto result = std::to_chars(std::begin(text), std::end(text), value);
+    out.append(text, result.ptr);
+    out += separator;
+}
+
 void PutPath(std::string &out, const std::string &path)
 {
-    out += std::to_string(path.size());
-    out += ':';
+    PutNumber(out, path.size(), ':');
     out += path;
     out += '\n';
 }
@@ -43,9 +53,12 @@ std::string Serialise(const exec::CUndoList &undo)
            std::to_string(s.isFileAttribChange) + ' ' + std::to_string(s.fileTime) + ' ' +
            std::to_string(undo.records.size()) + '\n';
     for (const exec::CRenameRecord &r : undo.records) {
-        out += std::to_string(r.status) + ' ' + std::to_string(r.time) + ' ' + std::to_string(r.attributes) +
-               ' ' + std::to_string(r.newAttributes) + ' ' + std::to_string(r.placedDevice) + ' ' +
-               std::to_string(r.placedInode) + '\n';
+        PutNumber(out, r.status, ' ');
+        PutNumber(out, r.time, ' ');
+        PutNumber(out, r.attributes, ' ');
+        PutNumber(out, r.newAttributes, ' ');
+        PutNumber(out, r.placedDevice, ' ');
+        PutNumber(out, r.placedInode, '\n');
         PutPath(out, r.oldPath);
         PutPath(out, r.newPath);
         PutPath(out, r.tempPath);
