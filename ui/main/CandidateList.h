@@ -2,36 +2,84 @@
 
 #include "model/FileEntry.h"
 #include "ui/main/FileListCtrl.h"
+#include "ui/main/PreviewMarks.h"
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
+class CRenameSettings;
+
 // The rows of the candidate list: the entries the next run processes, in
-// processing order. Each row owns its own copy of an entry.
+// processing order, and the preview of what the run does with each of them.
+// Each row owns its own copy of an entry. The texts of a row are computed
+// from the settings when the row is drawn; nothing of them is kept.
 class CCandidateList : public IFileListSource {
 public:
     struct DisplayOptions {
         int fileCharMode = 0;
-        bool withPath = false; // names shown with their full path
+        bool withPath = false;    // names shown with their full path
+        bool sizeInBytes = false; // FileSizeType
     };
 
     void SetDisplayOptions(const DisplayOptions &options) { m_display = options; }
+    // The settings the preview is computed from (not owned).
+    void SetSettings(const CRenameSettings *settings) { m_settings = settings; }
 
     // Appends a copy unless an entry with the same full path is listed.
     bool Append(const CFileEntry &entry);
-    void Clear() { m_rows.clear(); }
+    bool Contains(const std::string &fullPath) const { return m_paths.count(fullPath) != 0; }
+    void Clear();
     // Removes the placeholder rows, keeping the order of the others.
     void RemoveDummies();
+    // rows: ascending row indexes.
+    void RemoveRows(const std::vector<int> &rows);
+    // Inserts a placeholder below each of rows; returns where rows are now.
+    std::vector<int> InsertDummiesAfter(const std::vector<int> &rows);
+
+    // The moves of the selected rows (ascending indexes). Each returns the
+    // indexes at which the moved selection stands afterwards.
+    std::vector<int> MoveToTop(const std::vector<int> &rows);
+    std::vector<int> MoveUp(const std::vector<int> &rows);
+    std::vector<int> MoveDown(const std::vector<int> &rows);
+    std::vector<int> MoveToEnd(const std::vector<int> &rows);
+    // Moves rows to the line before row `position` (0 .. row count) as it
+    // stood before the move.
+    std::vector<int> MoveTo(const std::vector<int> &rows, int position);
+
+    // Orders the rows by a sort key of CFileEntry (stable).
+    void Sort(int keyCode, bool numeric, int direction);
+    // The sort key of a candidate column: 99 for the new-name column, which
+    // cannot be ordered.
+    static int SortKeyOfColumn(int column, bool concatenation, bool withPath);
+
+    // Numbered-directory mode: exactly `count` folder placeholders.
+    void PlaceNumberedDirectories(int count);
+
+    // Recomputes the warning marks for the current settings (one pass).
+    void UpdateMarks(CExistingNames &existing);
+    PreviewMark Mark(int row) const;
 
     int RowCount() const override { return static_cast<int>(m_rows.size()); }
     QString CellText(int row, int column) const override;
     QIcon RowIcon(int row) const override;
+    bool RowMarked(int row) const override { return Mark(row) != PreviewMark::None; }
+    QString RowToolTip(int row) const override;
     const CFileEntry &Entry(int row) const { return m_rows[static_cast<std::size_t>(row)]; }
+    const std::vector<CFileEntry> &Entries() const { return m_rows; }
 
     // The columns shown for a rename mode.
     static std::vector<FileListColumn> Columns(int renameMode);
 
 private:
+    std::string PreviewText(int row, int column) const;
+    // Puts `moved` (in order) at `position` of the remaining rows.
+    std::vector<int> Reinsert(std::vector<CFileEntry> moved, int position);
+    std::vector<CFileEntry> Extract(const std::vector<int> &rows);
+
     std::vector<CFileEntry> m_rows;
+    std::unordered_set<std::string> m_paths; // full paths of the rows with a file behind them
+    std::vector<PreviewMark> m_marks;
+    const CRenameSettings *m_settings = nullptr;
     DisplayOptions m_display;
 };

@@ -25,6 +25,9 @@ public:
     virtual int RowCount() const = 0;
     virtual QString CellText(int row, int column) const = 0;
     virtual QIcon RowIcon(int row) const = 0;
+    // A row drawn in the warning colour, with a tooltip saying why.
+    virtual bool RowMarked(int /*row*/) const { return false; }
+    virtual QString RowToolTip(int /*row*/) const { return {}; }
 };
 
 // One column of the report view.

@@ -1,5 +1,7 @@
 #include "ui/main/FileListModel.h"
 
+#include <QColor>
+
 void FileListModel::setSource(const IFileListSource *source)
 {
     beginResetModel();
@@ -55,6 +57,18 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
         return {};
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(m_columns[size_t(index.column())].alignment | Qt::AlignVCenter);
+    case Qt::ForegroundRole:
+        if (m_source->RowMarked(index.row()))
+            return QColor(0xC0, 0x00, 0x00);
+        return {};
+    case Qt::BackgroundRole:
+        if (m_source->RowMarked(index.row()))
+            return QColor(0xFF, 0xE8, 0xE0);
+        return {};
+    case Qt::ToolTipRole: {
+        const QString tip = m_source->RowToolTip(index.row());
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
+    }
     default:
         return {};
     }

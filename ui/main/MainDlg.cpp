@@ -12,6 +12,7 @@
 #include "ui/main/ImageButton.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/SplitterBar.h"
+#include "ui/panels/ModePanel.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -93,6 +94,7 @@ CMainDlg::CMainDlg(const std::vector<std::string> &args, QWidget *parent)
     setWindowTitle(QStringLiteral("Kestrel"));
     setWindowIcon(QIcon(QString::fromLatin1(icons::kApplication)));
     m_currentDirectory = ProcessDirectory();
+    m_candidateRows.SetSettings(&m_settings);
 
     CreateControls();
     ConnectControls();
@@ -106,6 +108,7 @@ CMainDlg::CMainDlg(const std::vector<std::string> &args, QWidget *parent)
 
     LoadState();
     LoadControls();
+    CreatePanel();
     m_created = true;
     RefreshControlStates();
     StoreUnification();
@@ -125,6 +128,9 @@ CMainDlg::CMainDlg(const std::vector<std::string> &args, QWidget *parent)
 CMainDlg::~CMainDlg()
 {
     qApp->removeEventFilter(this);
+    // The lists outlive the rows they show (children go after members).
+    m_sourceList->SetSource(nullptr);
+    m_candidateList->SetSource(nullptr);
 }
 
 void CMainDlg::CreateControls()
@@ -261,8 +267,8 @@ void CMainDlg::CreateBottomRow()
     m_settingsButton = MakeButton(this, icons::kSettings, size, "環境設定");
     m_helpButton = MakeButton(this, icons::kHelp, size, "ヘルプ");
     m_aboutButton = MakeButton(this, icons::kAbout, size, "バージョン情報");
-    // The viewer, settings and about windows, execution, undo and candidate
-    // editing arrive with their own handlers; until then these stay disabled.
+    // The viewer, settings and about windows arrive with their own handlers;
+    // until then they stay disabled.
     for (QWidget *w : {static_cast<QWidget *>(m_viewerButton), static_cast<QWidget *>(m_settingsButton),
                        static_cast<QWidget *>(m_aboutButton)})
         w->setEnabled(false);
@@ -305,6 +311,23 @@ void CMainDlg::ConnectControls()
     connect(m_destinationBrowse, &QAbstractButton::clicked, this, &CMainDlg::BrowseDestination);
     connect(m_helpButton, &QAbstractButton::clicked, this, &CMainDlg::ShowHelp);
     connect(m_exitButton, &QAbstractButton::clicked, this, &CMainDlg::Exit);
+    connect(m_executeButton, &QAbstractButton::clicked, this, &CMainDlg::Execute);
+    connect(m_undoButton, &QAbstractButton::clicked, this, &CMainDlg::Undo);
+    const std::array<void (CMainDlg::*)(), 9> listCommands = {
+        &CMainDlg::InsertDummies, &CMainDlg::AddAll, &CMainDlg::ClearAll,       nullptr,
+        &CMainDlg::MoveToTop,     &CMainDlg::MoveUp, &CMainDlg::MoveToPosition, &CMainDlg::MoveDown,
+        &CMainDlg::MoveToEnd};
+    for (std::size_t i = 0; i < m_listButtons.size(); ++i)
+        if (listCommands[i])
+            connect(m_listButtons[i], &QAbstractButton::clicked, this, listCommands[i]);
+    // One button adds while the selection list has the focus and removes
+    // while the candidate list has it.
+    connect(m_listButtons[3], &QAbstractButton::clicked, this, [this] {
+        if (m_listFocus == 1)
+            AddSelected();
+        else
+            RemoveSelected();
+    });
 
     connect(m_directoryCombo, &QComboBox::activated, this, [this](int index) {
         m_directoryCombo->setCurrentIndex(index);
@@ -321,6 +344,9 @@ void CMainDlg::ConnectControls()
     m_sourceList->SetKeyHandler([this](const QKeyEvent &key) { return HandleSourceKey(key); });
     connect(m_candidateList, &CFileListCtrl::SelectionChanged, this, &CMainDlg::RefreshControlStates);
     connect(m_candidateList, &CFileListCtrl::FocusEntered, this, [this] { SetListFocus(2); });
+    connect(m_candidateList, &CFileListCtrl::ColumnClicked, this, &CMainDlg::SortCandidatesByColumn);
+    connect(m_candidateList, &CFileListCtrl::ReorderFinished, this, &CMainDlg::MoveSelectionTo);
+    m_candidateList->SetKeyHandler([this](const QKeyEvent &key) { return HandleCandidateKey(key); });
 
     for (SplitterBar *bar : {m_leftBar, m_rightBar}) {
         connect(bar, &SplitterBar::DragStarted, this, &CMainDlg::StartSplitterDrag);
@@ -417,7 +443,7 @@ void CMainDlg::ApplyListOptions()
     m_sourceList->SetViewType(m_env.SrcListType, true);
     m_candidateList->SetViewType(0, m_env.IsDestSort == 1);
     m_sourceRows.SetDisplayOptions({m_env.FileCharMode, m_env.FileSizeType == 1});
-    m_candidateRows.SetDisplayOptions({m_env.FileCharMode, m_env.RenamePath == 1});
+    m_candidateRows.SetDisplayOptions({m_env.FileCharMode, m_env.RenamePath == 1, m_env.FileSizeType == 1});
 }
 
 void CMainDlg::ProcessArguments(const std::vector<std::string> &args)
@@ -448,14 +474,8 @@ void CMainDlg::ProcessArguments(const std::vector<std::string> &args)
 QMessageBox::StandardButton CMainDlg::Ask(QMessageBox::Icon icon, const QString &caption, const QString &text,
                                           QMessageBox::StandardButtons buttons)
 {
-    m_interactive = false;
-    m_leftBar->SetInteractive(false);
-    m_rightBar->SetInteractive(false);
-    const QMessageBox::StandardButton answer = m_ask(this, icon, caption, text, buttons);
-    m_interactive = true;
-    m_leftBar->SetInteractive(true);
-    m_rightBar->SetInteractive(true);
-    return answer;
+    CModalGuard modal(this);
+    return m_ask(this, icon, caption, text, buttons);
 }
 
 void CMainDlg::RefreshControlStates()
@@ -482,7 +502,7 @@ void CMainDlg::RefreshControlStates()
     in.candidateSelected = m_candidateList->SelectedCount();
     in.firstCandidateSelected = in.candidateRows > 0 && m_candidateList->IsRowSelected(0);
     in.lastCandidateSelected = in.candidateRows > 0 && m_candidateList->IsRowSelected(in.candidateRows - 1);
-    in.undoAvailable = m_undoAvailable;
+    in.undoAvailable = m_undo.available;
     const ControlStates s = ComputeControlStates(in);
 
     m_filesRadio->setEnabled(s.objectKind);
@@ -499,10 +519,11 @@ void CMainDlg::RefreshControlStates()
     m_destinationCombo->setEnabled(s.destination);
     m_destinationBrowse->setEnabled(s.destination);
     m_undoButton->setEnabled(s.undo);
-    // Candidate editing and execution are not wired to handlers yet.
-    for (CImageButton *button : m_listButtons)
-        button->setEnabled(false);
-    m_executeButton->setEnabled(false);
+    const bool listStates[] = {s.insertDummy, s.addAll,         s.clearAll, s.addOrRemove, s.moveToTop,
+                               s.moveUp,      s.moveToPosition, s.moveDown, s.moveToEnd};
+    for (std::size_t i = 0; i < m_listButtons.size(); ++i)
+        m_listButtons[i]->setEnabled(listStates[i]);
+    m_executeButton->setEnabled(s.execute);
 
     m_sourceStatus->setText(SourceStatusText());
     m_candidateStatus->setText(CandidateStatusText());
@@ -542,8 +563,24 @@ void CMainDlg::PanelRefresh()
     SaveControls();
     m_settings.RenameMode = m_modeIndex;
     m_settings.ObjMode = m_objectKind;
-    m_candidateList->UpdateAll();
+    if (m_panel)
+        m_panel->ReadInto(m_settings);
+    if (m_settings.RenameMode == kModeFromFile)
+        m_settings.LoadInputLines();
+    if (m_settings.RenameMode == kModeNumberedDirs) {
+        const int before = m_candidateRows.RowCount();
+        m_candidateRows.PlaceNumberedDirectories(m_settings.NumDirCount);
+        if (m_candidateRows.RowCount() != before)
+            m_candidateList->Reset();
+    }
+    RedrawCandidates();
     RefreshControlStates();
+}
+
+void CMainDlg::RedrawCandidates()
+{
+    m_candidateRows.UpdateMarks(m_existingNames);
+    m_candidateList->UpdateAll();
 }
 
 void CMainDlg::RebuildCandidateColumns()
@@ -604,6 +641,8 @@ void CMainDlg::ChangeMode(int index)
     m_settings.RenameMode = index;
     m_modeIndex = index;
     RebuildCandidateColumns();
+    DestroyPanel();
+    CreatePanel();
     m_modeCombo->setCurrentIndex(m_settings.RenameMode);
     RefreshControlStates();
     PanelRefresh();
@@ -628,6 +667,10 @@ void CMainDlg::ChangeObjectKind(int kind)
     }
     m_objectKind = kind;
     m_settings.ObjMode = kind;
+    if (m_settings.RenameMode == kModeConcatenate) {
+        DestroyPanel();
+        CreatePanel();
+    }
     RefreshControlStates();
     PanelRefresh();
 }
@@ -666,6 +709,7 @@ void CMainDlg::SaveState()
     }
     m_sourceList->SaveColumnWidths("Window", "SrcListColumn");
     m_candidateList->SaveColumnWidths("Window", "DestColumnWidth");
+    DestroyPanel();
     m_settings.FileCopyMode = m_outputIndex;
     m_settings.FileCopyDirectory = m_destinationCombo->CurrentText();
     {

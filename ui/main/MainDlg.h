@@ -3,8 +3,11 @@
 #include "app/EnvSettings.h"
 #include "app/LaunchList.h"
 #include "engine/RenameSettings.h"
+#include "exec/RenameRecord.h"
 #include "ui/main/CandidateList.h"
+#include "ui/main/PreviewMarks.h"
 #include "ui/main/SelectionList.h"
+#include "ui/panels/ModalGuard.h"
 
 #include <QMessageBox>
 #include <QWidget>
@@ -18,6 +21,7 @@
 class CFileListCtrl;
 class CHistoryComboBox;
 class CImageButton;
+class CModePanel;
 class DialogUnits;
 class QButtonGroup;
 class QCheckBox;
@@ -35,7 +39,7 @@ class SplitterBar;
 // The program's one main window: the selection list of the current directory
 // on the left, the candidate list on the right, the mode combo and the
 // unification controls above them and the command buttons below.
-class CMainDlg : public QWidget {
+class CMainDlg : public QWidget, public CInteractionHost {
     Q_OBJECT
 public:
     // Asks the user; returns the button chosen. Tests replace it.
@@ -65,6 +69,30 @@ public:
     void SetSourceViewType(int type);
     void ChooseSortItem(int column);
     void ToggleNumericSort();
+
+    // Candidate list editing.
+    void AddSelected();
+    void RemoveSelected();
+    void AddAll();
+    void ClearAll();
+    void InsertDummies();
+    void MoveToTop();
+    void MoveUp();
+    void MoveToPosition();
+    void MoveDown();
+    void MoveToEnd();
+    // Moves the selected candidates to the line before row `position`.
+    void MoveSelectionTo(int position);
+    void SortCandidatesByColumn(int column);
+
+    // 実行 and アンドゥ.
+    void Execute();
+    void Undo();
+    bool UndoAvailable() const { return m_undo.available; }
+
+    // Modal windows of the window and its children clear this flag.
+    bool IsInteractive() const override { return m_interactive; }
+    void SetInteractive(bool on) override;
 
     // Mode combo: the index chosen by the user.
     void ChangeMode(int index);
@@ -96,6 +124,8 @@ public:
     QWidget *Control(int id) const;
     // The area in which the panel of the current mode is shown.
     QWidget *PanelHost() const { return m_panelHost; }
+    // The panel of the current mode, or null for a mode without one.
+    CModePanel *Panel() const { return m_panel; }
 
     // Runs the rules that enable the controls and refreshes the status lines.
     void RefreshControlStates();
@@ -128,6 +158,20 @@ private:
     QMessageBox::StandardButton Ask(QMessageBox::Icon icon, const QString &caption, const QString &text,
                                     QMessageBox::StandardButtons buttons);
     void RebuildCandidateColumns();
+    // Recomputes the warning marks and repaints every candidate row.
+    void RedrawCandidates();
+    // Shows the rows after an edit: the selection, the focus row, the
+    // candidate list focused.
+    void ShowCandidateSelection(const std::vector<int> &rows, int visibleRow);
+    bool IsEligible(int sourceRow) const;
+    void AppendSourceRows(const std::vector<int> &rows);
+    bool HandleCandidateKey(const QKeyEvent &key);
+    // The Ctrl shortcuts of the window (Qt::Key_D, Qt::Key_E, ...); true when
+    // the key is one of them.
+    bool HandleShortcut(int key);
+    void CreatePanel();
+    void DestroyPanel();
+    void FinishRun(bool refreshSelection);
     void SaveState();
 
     // Selection list helpers.
@@ -168,7 +212,10 @@ private:
     bool m_isSplit = true;
     int m_listFocus = 1;
     bool m_interactive = true;
-    bool m_undoAvailable = false;
+    exec::CUndoList m_undo;
+    CExistingNames m_existingNames;
+    int m_destSortColumn = 0;
+    int m_destSortDirection = 1;
     bool m_listingPending = true;
     bool m_sortedOnce = false;
     bool m_created = false;
@@ -187,6 +234,7 @@ private:
     QRadioButton *m_foldersRadio = nullptr;
     QButtonGroup *m_objectGroup = nullptr;
     QWidget *m_panelHost = nullptr;
+    CModePanel *m_panel = nullptr;
     QCheckBox *m_unifyTime = nullptr;
     QDateEdit *m_datePicker = nullptr;
     QTimeEdit *m_timePicker = nullptr;

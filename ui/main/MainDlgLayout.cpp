@@ -196,25 +196,10 @@ bool CMainDlg::eventFilter(QObject *watched, QEvent *event)
         return true;
     case Qt::Key_Escape:
         return true;
-    case Qt::Key_D:
-        if (!ctrl)
-            break;
-        m_candidateList->CurrentView()->setFocus();
-        return true;
-    case Qt::Key_M:
-        if (!ctrl)
-            break;
-        m_modeCombo->setFocus();
-        m_modeCombo->showPopup();
-        return true;
-    case Qt::Key_S:
-        if (!ctrl)
-            break;
-        if (m_isSplit)
-            m_sourceList->CurrentView()->setFocus();
-        return true;
     default:
         break;
     }
+    if (ctrl && HandleShortcut(key->key()))
+        return true;
     return QWidget::eventFilter(watched, event);
 }

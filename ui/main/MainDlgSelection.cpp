@@ -91,6 +91,8 @@ void CMainDlg::ListDirectory()
     m_listing = true;
     SaveControls();
     m_listingPending = false;
+    // The directory is read again: so are the names the preview checks.
+    m_existingNames.Invalidate();
     m_sourceRows.Clear();
     m_sourceList->Reset();
 

@@ -109,6 +109,13 @@ void CSelectionList::Sort(int column, bool numeric, int direction)
         m_rows[i].reset(order[i]);
 }
 
+CFileEntry CSelectionList::CopyWithType(int row) const
+{
+    CFileEntry copy = Entry(row);
+    copy.typeName = TypeNameOf(Entry(row));
+    return copy;
+}
+
 bool CSelectionList::IsParentRow(int row) const
 {
     const CFileEntry &e = Entry(row);

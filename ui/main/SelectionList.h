@@ -62,6 +62,8 @@ public:
 
     const CFileEntry &Entry(int row) const { return *m_rows[static_cast<std::size_t>(row)]; }
     bool IsParentRow(int row) const;
+    // A copy of the row's entry with its type name filled in, for another list.
+    CFileEntry CopyWithType(int row) const;
     // The first row whose name is `name` (byte for byte), or -1.
     int FindName(const std::string &name) const;
     // Rows that hold the given kind of entry (files when objMode is 0,

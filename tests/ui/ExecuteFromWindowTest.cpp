@@ -1,0 +1,308 @@
+#include "support/TempDir.h"
+#include "ui/main/MainDlg.h"
+
+#include "ModalTesting.h"
+#include "app/EnvSettings.h"
+#include "ui/dialogs/ListPosDlg.h"
+#include "ui/dialogs/ResultDlg.h"
+#include "ui/main/FileListCtrl.h"
+#include "ui/main/HistoryComboBox.h"
+#include "ui/panels/ModePanel.h"
+#include "ui/panels/NumberField.h"
+#include "ui/panels/SpinEdit.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QTest>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+using testing_support::Exists;
+using testing_support::IsolatedUserDirs;
+using testing_support::ReadFile;
+using testing_support::TempDir;
+
+namespace {
+
+// Presses the accepting button of a message box (OK or Yes) or the refusing one.
+void AnswerBox(QWidget *modal, bool accept)
+{
+    auto *box = qobject_cast<QMessageBox *>(modal);
+    ASSERT_NE(box, nullptr);
+    for (QAbstractButton *button : box->buttons()) {
+        const QMessageBox::ButtonRole role = box->buttonRole(button);
+        if ((role == QMessageBox::AcceptRole || role == QMessageBox::YesRole) == accept) {
+            button->click();
+            return;
+        }
+    }
+}
+
+class ExecuteFromWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char *name : {"a.jpg", "b.jpg", "c.jpg"})
+            dir.write(name, name);
+        dir.mkdir("folder");
+    }
+
+    // askFirst, showLog: IsAsk and IsDispLog of the environment.
+    std::unique_ptr<CMainDlg> Open(bool askFirst = false, bool showLog = false)
+    {
+        CEnvSettings env;
+        env.Load();
+        env.IsAsk = askFirst ? 1 : 0;
+        env.IsDispLog = showLog ? 1 : 0;
+        env.Save("All");
+        auto window = std::make_unique<CMainDlg>(std::vector<std::string>{dir.path()});
+        window->SetQuestionFunction([this](QWidget *, QMessageBox::Icon, const QString &caption,
+                                           const QString &text, QMessageBox::StandardButtons) {
+            asked.push_back(caption + QStringLiteral("|") + text);
+            return answer;
+        });
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        return window;
+    }
+
+    // The prefix field of the renumber panel, with the change delivered.
+    static void SetPrefix(CMainDlg &w, const std::string &prefix)
+    {
+        auto combos = w.Panel()->findChildren<CHistoryComboBox *>(Qt::FindDirectChildrenOnly);
+        ASSERT_FALSE(combos.empty());
+        combos[0]->SetCurrentText(prefix);
+        QApplication::processEvents();
+    }
+
+    static std::string NewName(CMainDlg &w, int row)
+    {
+        return w.CandidateRows().CellText(row, 1).toStdString();
+    }
+
+    static void AddFiles(CMainDlg &w, const std::vector<std::string> &names)
+    {
+        std::vector<int> rows;
+        for (const std::string &name : names)
+            rows.push_back(w.SourceRows().FindName(name));
+        w.SourceList()->SetSelectedRows(rows);
+        w.AddSelected();
+    }
+
+    IsolatedUserDirs user;
+    TempDir dir;
+    std::vector<QString> asked;
+    QMessageBox::StandardButton answer = QMessageBox::Yes;
+};
+
+TEST_F(ExecuteFromWindowTest, RenumberRunShowsItsLogAndUndoBringsTheNamesBack)
+{
+    auto w = Open(true, true);
+    ASSERT_NE(w->Panel(), nullptr) << "renumbering has its panel";
+    w->AddAll();
+    ASSERT_EQ(w->CandidateRows().RowCount(), 3) << "the folder is not a file";
+    EXPECT_FALSE(w->Control(2009)->isEnabled()) << "nothing selected, nothing to move";
+    EXPECT_TRUE(w->Control(1)->isEnabled());
+
+    SetPrefix(*w, "photo_");
+    EXPECT_EQ(NewName(*w, 0), "photo_001.jpg") << "a panel change reaches the preview";
+
+    QString confirmation;
+    std::vector<QString> logRows;
+    WhenModalOpens([&](QWidget *modal) {
+        confirmation = qobject_cast<QMessageBox *>(modal)->text();
+        WhenModalOpens([&](QWidget *log) {
+            auto *list = log->findChild<QTreeView *>();
+            for (int row = 0; row < list->model()->rowCount(); ++row)
+                logRows.push_back(list->model()->index(row, 0).data().toString() + QStringLiteral(">") +
+                                  list->model()->index(row, 1).data().toString());
+            qobject_cast<QDialog *>(log)->reject();
+        });
+        AnswerBox(modal, true);
+    });
+    w->Execute();
+    EXPECT_TRUE(confirmation.startsWith(QStringLiteral("3個のファイルが選択されています。")));
+    EXPECT_EQ(logRows.size(), 3u);
+    ASSERT_FALSE(logRows.empty());
+    EXPECT_TRUE(logRows[0].contains(QStringLiteral("a.jpg"))) << logRows[0].toStdString();
+    EXPECT_TRUE(logRows[0].contains(QStringLiteral("photo_001.jpg"))) << logRows[0].toStdString();
+    EXPECT_EQ(ReadFile(dir.file("photo_003.jpg")), "c.jpg");
+    EXPECT_FALSE(Exists(dir.file("a.jpg")));
+    EXPECT_EQ(w->CandidateRows().RowCount(), 0) << "the list is emptied after the run";
+    EXPECT_GE(w->SourceRows().FindName("photo_002.jpg"), 0) << "the directory is read again";
+    ASSERT_TRUE(w->Control(1048)->isEnabled());
+
+    WhenModalOpens([](QWidget *modal) { AnswerBox(modal, true); });
+    w->Undo();
+    EXPECT_EQ(ReadFile(dir.file("a.jpg")), "a.jpg");
+    EXPECT_FALSE(Exists(dir.file("photo_001.jpg")));
+    EXPECT_FALSE(w->Control(1048)->isEnabled()) << "undo reaches back one run";
+    EXPECT_GE(w->SourceRows().FindName("b.jpg"), 0);
+}
+
+TEST_F(ExecuteFromWindowTest, OverwriteQuestionAnsweredNoKeepsTheFileAndYesReplacesIt)
+{
+    dir.write("x001.jpg", "old");
+    auto w = Open();
+    AddFiles(*w, {"a.jpg"});
+    SetPrefix(*w, "x");
+    EXPECT_EQ(w->CandidateRows().Mark(0), PreviewMark::Existing) << "the preview warns first";
+
+    bool askedOverwrite = false;
+    WhenModalOpens([&](QWidget *modal) {
+        askedOverwrite = true;
+        ClickButton(modal, QStringLiteral("いいえ（&N）"));
+    });
+    w->Execute();
+    EXPECT_TRUE(askedOverwrite);
+    EXPECT_EQ(ReadFile(dir.file("a.jpg")), "a.jpg") << "いいえ puts the file back under its old name";
+    EXPECT_EQ(ReadFile(dir.file("x001.jpg")), "old");
+
+    AddFiles(*w, {"a.jpg"});
+    WhenModalOpens([](QWidget *modal) { ClickButton(modal, QStringLiteral("はい（&Y）")); });
+    w->Execute();
+    EXPECT_EQ(ReadFile(dir.file("x001.jpg")), "a.jpg");
+    EXPECT_FALSE(Exists(dir.file("a.jpg")));
+}
+
+TEST_F(ExecuteFromWindowTest, MovingNeedsADestinationAndCreatesAMissingOne)
+{
+    auto w = Open();
+    AddFiles(*w, {"a.jpg", "b.jpg"});
+    w->OutputCombo()->setCurrentIndex(1);
+    emit w->OutputCombo()->activated(1);
+    EXPECT_FALSE(w->Control(1)->isEnabled()) << "no destination yet";
+    w->Execute();
+    ASSERT_EQ(asked.size(), 1u) << "an empty destination is refused with a message";
+    EXPECT_TRUE(Exists(dir.file("a.jpg")));
+
+    const std::string target = dir.path() + "/new/deeper";
+    w->DestinationCombo()->SetCurrentText(target);
+    QApplication::processEvents();
+    QString question;
+    WhenModalOpens([&](QWidget *modal) {
+        question = qobject_cast<QMessageBox *>(modal)->text();
+        AnswerBox(modal, true);
+    });
+    w->Execute();
+    EXPECT_TRUE(question.contains(QStringLiteral("存在しません"))) << question.toStdString();
+    EXPECT_EQ(ReadFile(target + "/001.jpg"), "a.jpg");
+    EXPECT_EQ(ReadFile(target + "/002.jpg"), "b.jpg");
+    EXPECT_FALSE(Exists(dir.file("a.jpg")));
+}
+
+TEST_F(ExecuteFromWindowTest, IncrementAdvancesTheStartShownInThePanel)
+{
+    auto w = Open();
+    w->Panel()->findChildren<QCheckBox *>().back()->click(); // 開始値加算
+    QApplication::processEvents();
+    ASSERT_EQ(w->Settings().IsIncrement, 1);
+    w->AddAll();
+    w->InsertDummies(); // nothing selected: no placeholder
+    w->CandidateList()->SetSelectedRows({0});
+    w->InsertDummies();
+    ASSERT_EQ(w->CandidateRows().RowCount(), 4);
+    w->Execute();
+    EXPECT_EQ(ReadFile(dir.file("003.jpg")), "b.jpg") << "the placeholder took number 2";
+    EXPECT_EQ(w->Settings().NumberStart, 5) << "four rows, placeholder included";
+    EXPECT_EQ(w->Panel()->findChild<CNumberField *>()->Text(), QStringLiteral("5"));
+}
+
+TEST_F(ExecuteFromWindowTest, CandidateEditingFromTheWindow)
+{
+    auto w = Open();
+    AddFiles(*w, {"a.jpg", "b.jpg"});
+    AddFiles(*w, {"b.jpg", "c.jpg", "folder"});
+    ASSERT_EQ(w->CandidateRows().RowCount(), 3) << "no path twice, no folder among files";
+
+    // The position dialog: row 0 to the line below the last row.
+    w->CandidateList()->SetSelectedRows({0});
+    WhenModalOpens([](QWidget *modal) {
+        modal->findChild<CSpinEdit *>("position")->SetText("3");
+        qobject_cast<QDialog *>(modal)->accept();
+    });
+    w->MoveToPosition();
+    EXPECT_EQ(w->CandidateRows().Entry(2).fileName, "a.jpg");
+    EXPECT_TRUE(w->CandidateList()->IsRowSelected(2));
+
+    // A drag that drops on the first line.
+    emit w->CandidateList()->ReorderFinished(0);
+    EXPECT_EQ(w->CandidateRows().Entry(0).fileName, "a.jpg");
+    emit w->CandidateList()->ReorderFinished(-1);
+    EXPECT_EQ(w->CandidateRows().Entry(0).fileName, "a.jpg") << "a drag without a target changes nothing";
+
+    // Ctrl+R inverts the selection, the remove button takes the rows out.
+    w->activateWindow(); // the dialog took the activation with it
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    w->CandidateList()->CurrentView()->setFocus();
+    QTest::keyClick(w->CandidateList()->CurrentView(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(w->CandidateList()->SelectedRows(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(w->Control(2008)->toolTip(), QStringLiteral("取消")) << "the add button removes now";
+    static_cast<QAbstractButton *>(w->Control(2008))->click();
+    ASSERT_EQ(w->CandidateRows().RowCount(), 1);
+
+    // Header clicks: the new-name column cannot be ordered.
+    AddFiles(*w, {"c.jpg", "b.jpg"});
+    w->SortCandidatesByColumn(0);
+    EXPECT_EQ(w->CandidateRows().Entry(0).fileName, "c.jpg")
+        << "the first click on column 0 sorts descending";
+
+    // Another object kind clears the list after the question.
+    answer = QMessageBox::Yes;
+    w->ChangeObjectKind(1);
+    EXPECT_EQ(w->CandidateRows().RowCount(), 0);
+    ASSERT_EQ(asked.size(), 1u);
+    AddFiles(*w, {"folder", "a.jpg"});
+    EXPECT_EQ(w->CandidateRows().RowCount(), 1) << "folders only now";
+}
+
+TEST_F(ExecuteFromWindowTest, CtrlShortcutsTypedInThePanelActOnTheWindow)
+{
+    auto w = Open(true);
+    w->AddAll();
+    QWidget *field = w->Panel()->findChild<CNumberField *>();
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_D, Qt::ControlModifier);
+    QApplication::processEvents(); // the panel hands the key on from the event loop
+    EXPECT_TRUE(w->CandidateList()->isAncestorOf(QApplication::focusWidget()));
+
+    field->setFocus();
+    bool confirmationShown = false;
+    WhenModalOpens([&](QWidget *modal) {
+        confirmationShown = true;
+        AnswerBox(modal, false);
+    });
+    QTest::keyClick(field, Qt::Key_E, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_TRUE(confirmationShown);
+    EXPECT_TRUE(Exists(dir.file("a.jpg"))) << "cancelled";
+    EXPECT_EQ(w->CandidateRows().RowCount(), 3);
+}
+
+TEST_F(ExecuteFromWindowTest, ModesShowTheirPreviewAndNumberedDirectoriesFillTheList)
+{
+    auto w = Open();
+    w->AddAll();
+    w->ChangeMode(kModeOldName);
+    ASSERT_NE(w->Panel(), nullptr);
+    EXPECT_EQ(NewName(*w, 0), "a.jpg");
+    EXPECT_EQ(w->CandidateList()->ColumnCount(), 4);
+
+    w->ChangeMode(kModeNumberedDirs);
+    EXPECT_EQ(w->Panel(), nullptr) << "its panel comes later";
+    EXPECT_EQ(w->CandidateList()->ColumnCount(), 3);
+    EXPECT_EQ(w->CandidateRows().RowCount(), w->Settings().NumDirCount);
+    EXPECT_EQ(w->CandidateRows().CellText(0, 0).toStdString(), w->Settings().GetNumberedDirName(0));
+}
+
+} // namespace
