@@ -1,7 +1,10 @@
 // The selection list over a real directory of 100,000 empty files: filling the
-// rows, ordering them, and a whole listing by the main window.
+// rows, ordering them, and a whole listing by the main window; the candidate
+// list holding all of them: adding them, and typing in the panel meanwhile.
+#include "ui/main/HistoryComboBox.h"
 #include "ui/main/MainDlg.h"
 #include "ui/main/SelectionList.h"
+#include "ui/panels/ModePanel.h"
 
 #include <QApplication>
 
@@ -87,6 +90,40 @@ void WindowListing(benchmark::State &state)
     }
 }
 BENCHMARK(WindowListing)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// 全て追加: every file of the directory into the candidate list, the window
+// kept painted with its progress bar.
+void AddAllCandidates(benchmark::State &state)
+{
+    CMainDlg window({g_dir->path()});
+    window.show();
+    for (auto _ : state) {
+        window.ClearAll();
+        window.AddAll();
+        benchmark::DoNotOptimize(window.CandidateRows().RowCount());
+    }
+}
+BENCHMARK(AddAllCandidates)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// One keystroke in the renumber panel's prefix field with every file a
+// candidate: the change reaches the settings, the warning marks are computed
+// for all rows and the visible rows are painted again.
+void TypeInPanelWithAllCandidates(benchmark::State &state)
+{
+    CMainDlg window({g_dir->path()});
+    window.show();
+    window.AddAll();
+    QApplication::processEvents();
+    CHistoryComboBox *prefix = window.Panel()->findChild<CHistoryComboBox *>();
+    std::string text;
+    for (auto _ : state) {
+        text = text.size() < 8 ? text + "p" : std::string();
+        prefix->SetCurrentText(text);
+        QApplication::processEvents();
+    }
+    state.counters["rows"] = window.CandidateRows().RowCount();
+}
+BENCHMARK(TypeInPanelWithAllCandidates)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 } // namespace
 

@@ -6,7 +6,7 @@
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
 
-bool CExistingNames::Contains(const std::string &directory, const std::string &name)
+const std::unordered_set<std::string> &CExistingNames::NamesIn(const std::string &directory)
 {
     auto found = m_directories.find(directory);
     if (found == m_directories.end()) {
@@ -15,7 +15,7 @@ bool CExistingNames::Contains(const std::string &directory, const std::string &n
                                 [&names](const platform::DirEntryInfo &info) { names.insert(info.name); });
         found = m_directories.emplace(directory, std::move(names)).first;
     }
-    return found->second.count(name) != 0;
+    return found->second;
 }
 
 namespace {
@@ -51,10 +51,16 @@ std::vector<PreviewMark> ComputePreviewMarks(const std::vector<CFileEntry> &rows
     if (settings.RenameMode == kModeNumberedDirs || settings.RenameMode == kModeConcatenate)
         return marks;
 
-    // First row that targets each path, so that both rows of a collision
-    // are marked.
-    std::unordered_map<std::string, std::size_t> firstByPath;
-    firstByPath.reserve(rows.size());
+    // Per target directory: each new name with the first row that gets it,
+    // so that both rows of a collision are marked.
+    std::unordered_map<std::string, std::unordered_map<std::string, std::size_t>> given;
+    // The target directory depends only on the entry's directory: it is
+    // looked up again only when that changes from one row to the next.
+    const std::string *sourceDirectory = nullptr;
+    std::string directory;
+    std::unordered_map<std::string, std::size_t> *givenHere = nullptr;
+    const std::unordered_set<std::string> *existingHere = nullptr;
+
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const CFileEntry &entry = rows[i];
         if (entry.isDummy)
@@ -65,15 +71,25 @@ std::vector<PreviewMark> ComputePreviewMarks(const std::vector<CFileEntry> &rows
         if (marks[i] != PreviewMark::None)
             continue;
         name.erase(name.find_last_not_of('.') + 1);
-        const std::string directory = TargetDirectory(entry, row, settings);
-        const std::string path = platform::JoinPath(directory, name);
-        const auto [first, inserted] = firstByPath.emplace(path, i);
+        if (!sourceDirectory || *sourceDirectory != entry.directory) {
+            sourceDirectory = &entry.directory;
+            directory = TargetDirectory(entry, row, settings);
+            givenHere = &given[directory];
+            if (givenHere->empty())
+                givenHere->reserve(rows.size() - i);
+            existingHere = &existing.NamesIn(directory);
+        }
+        const auto [first, inserted] = givenHere->emplace(name, i);
         if (!inserted) {
             marks[i] = PreviewMark::Duplicate;
             marks[first->second] = PreviewMark::Duplicate;
             continue;
         }
-        if (path != entry.fullPath && candidatePaths.count(path) == 0 && existing.Contains(directory, name))
+        // A name on disk is in the way unless it is the entry's own or that
+        // of another listed entry, which moves away first.
+        if (existingHere->count(name) == 0 || (directory == entry.directory && name == entry.fileName))
+            continue;
+        if (candidatePaths.count(platform::JoinPath(directory, name)) == 0)
             marks[i] = PreviewMark::Existing;
     }
     return marks;

@@ -23,7 +23,7 @@ enum class PreviewMark : std::uint8_t {
 // window says the disk may have changed (rows added, a run, a refresh).
 class CExistingNames {
 public:
-    bool Contains(const std::string &directory, const std::string &name);
+    const std::unordered_set<std::string> &NamesIn(const std::string &directory);
     void Invalidate() { m_directories.clear(); }
 
 private:
