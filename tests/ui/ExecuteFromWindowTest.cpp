@@ -22,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -173,6 +174,27 @@ TEST_F(ExecuteFromWindowTest, OverwriteQuestionAnsweredNoKeepsTheFileAndYesRepla
     w->Execute();
     EXPECT_EQ(ReadFile(dir.file("x001.jpg")), "a.jpg");
     EXPECT_FALSE(Exists(dir.file("a.jpg")));
+}
+
+TEST_F(ExecuteFromWindowTest, KeysRunTheListCommandsAndUndoNamesWhatItLeftAlone)
+{
+    auto w = Open();
+    w->SourceList()->CurrentView()->setFocus();
+    QTest::keyClick(w->SourceList()->CurrentView(), Qt::Key_W, Qt::ControlModifier);
+    ASSERT_EQ(w->CandidateRows().RowCount(), 3) << "Ctrl+W adds all";
+    w->Execute();
+    ASSERT_TRUE(Exists(dir.file("001.jpg")));
+
+    // Someone else's file now bears a renamed name: undo must not move it.
+    std::remove(dir.file("001.jpg").c_str());
+    dir.write("001.jpg", "someone else's");
+    WhenModalOpens([](QWidget *modal) { AnswerBox(modal, true); });
+    QTest::keyClick(w->SourceList()->CurrentView(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(ReadFile(dir.file("b.jpg")), "b.jpg") << "the others come back";
+    EXPECT_EQ(ReadFile(dir.file("001.jpg")), "someone else's");
+    EXPECT_FALSE(Exists(dir.file("a.jpg")));
+    ASSERT_EQ(asked.size(), 1u) << "the failures are shown in one message";
+    EXPECT_TRUE(asked[0].contains(QString::fromStdString(dir.file("001.jpg")))) << asked[0].toStdString();
 }
 
 TEST_F(ExecuteFromWindowTest, MovingNeedsADestinationAndCreatesAMissingOne)

@@ -5,6 +5,7 @@
 #include "ui/dialogs/ListPosDlg.h"
 #include "ui/main/BusyWindow.h"
 #include "ui/main/FileListCtrl.h"
+#include "ui/main/WaitCursor.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -146,9 +147,8 @@ void CMainDlg::SortCandidatesByColumn(int column)
     const bool concatenation = m_settings.RenameMode == kModeConcatenate;
     const int key = CCandidateList::SortKeyOfColumn(column, concatenation, m_env.RenamePath == 1);
     {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        WaitCursor wait;
         m_candidateRows.Sort(key, m_env.IsSortNum == 1, m_destSortDirection);
-        QApplication::restoreOverrideCursor();
     }
     m_candidateList->Reset();
     RedrawCandidates();

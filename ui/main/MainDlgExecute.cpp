@@ -10,6 +10,7 @@
 #include "ui/main/HistoryComboBox.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/SplitterBar.h"
+#include "ui/main/WaitCursor.h"
 #include "ui/main/WindowExecutionHost.h"
 #include "ui/panels/ModePanel.h"
 #include "ui/panels/PanelFactory.h"
@@ -43,15 +44,6 @@ QString UndoFailureText(const std::vector<exec::CUndoFailure> &failures)
         text += QStringLiteral("\n\nほか %1 件").arg(failures.size() - kShown);
     return text;
 }
-
-// Shows the wait cursor for the object's lifetime.
-class WaitCursorScope {
-public:
-    WaitCursorScope() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursorScope() { QApplication::restoreOverrideCursor(); }
-    WaitCursorScope(const WaitCursorScope &) = delete;
-    WaitCursorScope &operator=(const WaitCursorScope &) = delete;
-};
 
 } // namespace
 
@@ -128,7 +120,7 @@ void CMainDlg::Execute()
         return;
     exec::CExecutionOutcome outcome;
     {
-        WaitCursorScope wait;
+        WaitCursor wait;
         if (m_panel)
             m_panel->SaveHistories();
         StoreUnification();

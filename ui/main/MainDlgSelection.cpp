@@ -8,6 +8,7 @@
 #include "ui/main/FileListCtrl.h"
 #include "ui/main/HistoryComboBox.h"
 #include "ui/main/OpenEntry.h"
+#include "ui/main/WaitCursor.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -52,14 +53,6 @@ private:
     QProgressBar *m_bar;
     QLabel *m_status;
     QElapsedTimer m_timer;
-};
-
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
 };
 
 QAction *AddCheckItem(QMenu *menu, const QString &text, int command, bool checked)
