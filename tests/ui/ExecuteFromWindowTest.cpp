@@ -186,8 +186,8 @@ TEST_F(ExecuteFromWindowTest, KeysRunTheListCommandsAndUndoNamesWhatItLeftAlone)
     ASSERT_TRUE(Exists(dir.file("001.jpg")));
 
     // Someone else's file now bears a renamed name: undo must not move it.
-    std::remove(dir.file("001.jpg").c_str());
-    dir.write("001.jpg", "someone else's");
+    // Made beside it first, so it cannot reuse the renamed file's inode.
+    std::rename(dir.write("other", "someone else's").c_str(), dir.file("001.jpg").c_str());
     WhenModalOpens([](QWidget *modal) { AnswerBox(modal, true); });
     QTest::keyClick(w->SourceList()->CurrentView(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(ReadFile(dir.file("b.jpg")), "b.jpg") << "the others come back";
@@ -286,6 +286,22 @@ TEST_F(ExecuteFromWindowTest, CandidateEditingFromTheWindow)
     ASSERT_EQ(asked.size(), 1u);
     AddFiles(*w, {"folder", "a.jpg"});
     EXPECT_EQ(w->CandidateRows().RowCount(), 1) << "folders only now";
+}
+
+TEST_F(ExecuteFromWindowTest, FoldersAreRenamedInPlaceAndCannotBeUndone)
+{
+    auto w = Open();
+    w->ChangeObjectKind(1);
+    EXPECT_TRUE(asked.empty()) << "an empty list changes kind without a question";
+    w->AddAll();
+    ASSERT_EQ(w->CandidateRows().RowCount(), 1);
+    SetPrefix(*w, "album");
+    EXPECT_EQ(NewName(*w, 0), "album001.")
+        << "the preview shows the computed name; the dot is dropped on disk";
+    w->Execute();
+    EXPECT_TRUE(Exists(dir.file("album001")));
+    EXPECT_FALSE(Exists(dir.file("folder")));
+    EXPECT_FALSE(w->Control(1048)->isEnabled());
 }
 
 TEST_F(ExecuteFromWindowTest, CtrlShortcutsTypedInThePanelActOnTheWindow)

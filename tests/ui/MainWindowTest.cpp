@@ -237,7 +237,8 @@ TEST_F(MainWindowTest, ControlStatesFollowOutputObjectKindAndRoot)
     EXPECT_FALSE(w->Control(1060)->isEnabled());
     EXPECT_FALSE(w->Control(1198)->isEnabled());
     EXPECT_FALSE(w->Control(1162)->isEnabled());
-    // Buttons whose commands come later never pretend to work.
+    // Nothing to run, undo or move yet; the settings, viewer and about
+    // windows come later.
     for (int id : {1, 1048, 2001, 2014, 2016, 2005, 2008, 2013})
         EXPECT_FALSE(w->Control(id)->isEnabled()) << id;
 }

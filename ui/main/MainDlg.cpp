@@ -665,6 +665,7 @@ void CMainDlg::ChangeObjectKind(int kind)
         m_candidateRows.Clear();
         m_candidateList->Reset();
     }
+    m_objectGroup->button(kind)->setChecked(true);
     m_objectKind = kind;
     m_settings.ObjMode = kind;
     if (m_settings.RenameMode == kModeConcatenate) {

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QPointer>
 #include <QProgressBar>
 
 namespace {
@@ -91,7 +92,7 @@ bool CMainDlg::HandleShortcut(int key)
         return true;
     case Qt::Key_E:
         if (m_executeButton->isEnabled()) {
-            QWidget *focus = QApplication::focusWidget();
+            const QPointer<QWidget> focus = QApplication::focusWidget();
             Execute();
             if (focus)
                 focus->setFocus();
