@@ -119,21 +119,21 @@ void CMainDlg::Execute()
 {
     if (m_candidateRows.RowCount() == 0)
         return;
+    if (m_panel)
+        m_panel->SaveHistories();
+    StoreUnification();
+    // Moving or copying needs a destination: an empty one would send the
+    // files to the root directory.
+    const bool renamesFiles = m_settings.RenameMode != kModeNumberedDirs &&
+                              m_settings.RenameMode != kModeConcatenate && m_settings.ObjMode != 1;
+    if (renamesFiles && m_settings.FileCopyMode != 0 && m_settings.FileCopyDirectory.empty()) {
+        Ask(QMessageBox::Warning, QStringLiteral("Kestrel（実行）"),
+            QStringLiteral("移動先・複写先のディレクトリを指定してください。"), QMessageBox::Ok);
+        return;
+    }
     exec::CExecutionOutcome outcome;
     {
         WaitCursor wait;
-        if (m_panel)
-            m_panel->SaveHistories();
-        StoreUnification();
-        // Moving or copying needs a destination: an empty one would send the
-        // files to the root directory.
-        const bool renamesFiles = m_settings.RenameMode != kModeNumberedDirs &&
-                                  m_settings.RenameMode != kModeConcatenate && m_settings.ObjMode != 1;
-        if (renamesFiles && m_settings.FileCopyMode != 0 && m_settings.FileCopyDirectory.empty()) {
-            Ask(QMessageBox::Warning, QStringLiteral("Kestrel（実行）"),
-                QStringLiteral("移動先・複写先のディレクトリを指定してください。"), QMessageBox::Ok);
-            return;
-        }
         exec::CExecutionRequest request;
         request.candidates = m_candidateRows.Entries();
         request.currentDirectory = m_currentDirectory;
