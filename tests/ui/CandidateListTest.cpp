@@ -216,6 +216,12 @@ TEST_F(PreviewTest, MarksNameTheRowsWhoseNewNameWillFail)
     for (int row = 0; row < 3; ++row)
         EXPECT_EQ(list.Mark(row), PreviewMark::Duplicate) << row;
     EXPECT_FALSE(list.RowToolTip(0).isEmpty());
+    CCandidateList apart;
+    apart.SetSettings(&settings);
+    apart.Append(MakeEntry(dir.path(), "a.txt"));
+    apart.Append(MakeEntry(dir.path() + "/sub", "a.txt"));
+    apart.UpdateMarks(existing);
+    EXPECT_EQ(apart.Mark(1), PreviewMark::None) << "the same name in another directory is no collision";
 
     // A name that a file outside the list has; a listed file's old name is
     // free by the time it is needed.

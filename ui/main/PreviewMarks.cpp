@@ -40,6 +40,53 @@ PreviewMark NameMark(const std::string &name)
     return PreviewMark::None;
 }
 
+// The new names of one pass with the first row that got each, to find the
+// rows that collide. Open addressing over one slot array: a lookup touches a
+// slot or two instead of a chain of separately allocated nodes, which matters
+// because the pass runs on every change of a panel.
+class GivenNames {
+public:
+    explicit GivenNames(std::size_t rows) : m_keys(rows)
+    {
+        std::size_t size = 16;
+        while (size < rows * 2)
+            size *= 2;
+        m_slots.resize(size);
+    }
+
+    // The row that first got `name` in target directory number `directory`;
+    // `row` itself when it is the first.
+    std::size_t Take(std::size_t directory, const std::string &name, std::size_t row)
+    {
+        const std::size_t hash = std::hash<std::string>{}(name) ^ (directory * 0x9E3779B97F4A7C15ull);
+        const std::size_t mask = m_slots.size() - 1;
+        for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+            Slot &slot = m_slots[at];
+            if (slot.row == kFree) {
+                slot = {hash, row};
+                m_keys[row] = {directory, name};
+                return row;
+            }
+            const Key &key = m_keys[slot.row];
+            if (slot.hash == hash && key.directory == directory && key.name == name)
+                return slot.row;
+        }
+    }
+
+private:
+    static constexpr std::size_t kFree = static_cast<std::size_t>(-1);
+    struct Slot {
+        std::size_t hash = 0;
+        std::size_t row = kFree;
+    };
+    struct Key {
+        std::size_t directory = 0;
+        std::string name;
+    };
+    std::vector<Slot> m_slots;
+    std::vector<Key> m_keys;
+};
+
 } // namespace
 
 std::vector<PreviewMark> ComputePreviewMarks(const std::vector<CFileEntry> &rows,
@@ -51,14 +98,13 @@ std::vector<PreviewMark> ComputePreviewMarks(const std::vector<CFileEntry> &rows
     if (settings.RenameMode == kModeNumberedDirs || settings.RenameMode == kModeConcatenate)
         return marks;
 
-    // Per target directory: each new name with the first row that gets it,
-    // so that both rows of a collision are marked.
-    std::unordered_map<std::string, std::unordered_map<std::string, std::size_t>> given;
+    GivenNames given(rows.size());
+    std::unordered_map<std::string, std::size_t> directoryNumbers;
     // The target directory depends only on the entry's directory: it is
     // looked up again only when that changes from one row to the next.
     const std::string *sourceDirectory = nullptr;
     std::string directory;
-    std::unordered_map<std::string, std::size_t> *givenHere = nullptr;
+    std::size_t directoryNumber = 0;
     const std::unordered_set<std::string> *existingHere = nullptr;
 
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -74,15 +120,13 @@ std::vector<PreviewMark> ComputePreviewMarks(const std::vector<CFileEntry> &rows
         if (!sourceDirectory || *sourceDirectory != entry.directory) {
             sourceDirectory = &entry.directory;
             directory = TargetDirectory(entry, row, settings);
-            givenHere = &given[directory];
-            if (givenHere->empty())
-                givenHere->reserve(rows.size() - i);
+            directoryNumber = directoryNumbers.emplace(directory, directoryNumbers.size()).first->second;
             existingHere = &existing.NamesIn(directory);
         }
-        const auto [first, inserted] = givenHere->emplace(name, i);
-        if (!inserted) {
+        const std::size_t first = given.Take(directoryNumber, name, i);
+        if (first != i) {
             marks[i] = PreviewMark::Duplicate;
-            marks[first->second] = PreviewMark::Duplicate;
+            marks[first] = PreviewMark::Duplicate;
             continue;
         }
         // A name on disk is in the way unless it is the entry's own or that
