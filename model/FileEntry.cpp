@@ -73,7 +73,10 @@ std::string CFileEntry::GetTimeText() const
     return platform::FormatLocalTime(lastWriteTime, "%Y/%m/%d %H:%M:%S");
 }
 
-std::string CFileEntry::GetAttributeText() const { return platform::FormatAttributeLetters(attributes); }
+std::string CFileEntry::GetAttributeText() const
+{
+    return platform::FormatAttributeLetters(attributes);
+}
 
 std::string CFileEntry::GetSortKey(int keyCode, bool numeric) const
 {

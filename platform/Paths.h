@@ -26,6 +26,9 @@ std::string NormalizeDirectory(std::string_view dir);
 std::string DisplayDirectory(std::string_view dir);
 
 // True for the held form of the root directory.
-inline bool IsRootDirectory(std::string_view dir) { return dir.empty(); }
+inline bool IsRootDirectory(std::string_view dir)
+{
+    return dir.empty();
+}
 
 } // namespace platform

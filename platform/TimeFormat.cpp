@@ -4,7 +4,10 @@
 
 namespace platform {
 
-TimeValue CurrentTime() { return static_cast<TimeValue>(std::time(nullptr)); }
+TimeValue CurrentTime()
+{
+    return static_cast<TimeValue>(std::time(nullptr));
+}
 
 std::string FormatLocalTime(TimeValue t, const char *pattern)
 {

@@ -1,5 +1,5 @@
-#include "support/EntryMaker.h"
 #include "engine/RenameSettings.h"
+#include "support/EntryMaker.h"
 
 #include <gtest/gtest.h>
 

@@ -22,12 +22,16 @@ TempDir::~TempDir()
 {
     std::error_code ec;
     // Read-only entries must not keep the folder alive.
-    for (auto it = fs::recursive_directory_iterator(m_path, ec); !ec && it != fs::recursive_directory_iterator(); it.increment(ec))
+    for (auto it = fs::recursive_directory_iterator(m_path, ec);
+         !ec && it != fs::recursive_directory_iterator(); it.increment(ec))
         fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
     fs::remove_all(m_path, ec);
 }
 
-std::string TempDir::file(const std::string &name) const { return m_path + "/" + name; }
+std::string TempDir::file(const std::string &name) const
+{
+    return m_path + "/" + name;
+}
 
 std::string TempDir::write(const std::string &name, const std::string &content) const
 {
