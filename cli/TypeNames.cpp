@@ -1,8 +1,7 @@
 #include "cli/TypeNames.h"
 
+#include "platform/FileTypes.h"
 #include "platform/Text.h"
-
-#include <QMimeDatabase>
 
 #include <unordered_map>
 
@@ -10,9 +9,7 @@ namespace cli {
 
 void FillTypeNames(std::vector<CFileEntry> &entries)
 {
-    QMimeDatabase db;
-    const std::string folderName =
-        db.mimeTypeForName(QStringLiteral("inode/directory")).comment().toStdString();
+    const std::string folderName = platform::MimeTypeDescription(platform::MimeTypeNameFor(true, {}));
     // Extensions differ only in case on many disks (JPG, jpg): one look-up.
     std::unordered_map<std::string, std::string> byExtension;
     for (CFileEntry &entry : entries) {
@@ -23,10 +20,8 @@ void FillTypeNames(std::vector<CFileEntry> &entries)
         std::string key = platform::ToLower(entry.extension);
         auto it = byExtension.find(key);
         if (it == byExtension.end()) {
-            QMimeType type = key.empty() ? db.mimeTypeForName(QStringLiteral("application/octet-stream"))
-                                         : db.mimeTypeForFile(QStringLiteral("x.") + QString::fromUtf8(key),
-                                                              QMimeDatabase::MatchExtension);
-            it = byExtension.emplace(key, type.comment().toStdString()).first;
+            std::string name = platform::MimeTypeDescription(platform::MimeTypeNameFor(false, key));
+            it = byExtension.emplace(std::move(key), std::move(name)).first;
         }
         entry.typeName = it->second;
     }

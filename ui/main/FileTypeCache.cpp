@@ -1,6 +1,8 @@
 #include "ui/main/FileTypeCache.h"
 
 #include "model/FileEntry.h"
+#include "platform/FileTypes.h"
+#include "platform/Text.h"
 #include "ui/Icons.h"
 
 #include <QMimeDatabase>
@@ -26,19 +28,20 @@ const FileTypeCache::TypeInfo &FileTypeCache::Lookup(const CFileEntry &entry)
     QMimeDatabase db;
     if (entry.isFolder) {
         if (!m_folderKnown) {
-            const QMimeType type = db.mimeTypeForName(QStringLiteral("inode/directory"));
+            const QMimeType type =
+                db.mimeTypeForName(QString::fromStdString(platform::MimeTypeNameFor(true, {})));
             m_folder = {type.comment().toStdString(), IconFor(type, icons::kFolder)};
             m_folderKnown = true;
         }
         return m_folder;
     }
     // Extensions differ only in case on many disks (JPG, jpg): one entry.
-    const QString key = QString::fromUtf8(entry.extension).toLower();
+    const std::string extension = platform::ToLower(entry.extension);
+    const QString key = QString::fromStdString(extension);
     auto it = m_byExtension.find(key);
     if (it == m_byExtension.end()) {
         const QMimeType type =
-            key.isEmpty() ? db.mimeTypeForName(QStringLiteral("application/octet-stream"))
-                          : db.mimeTypeForFile(QStringLiteral("x.") + key, QMimeDatabase::MatchExtension);
+            db.mimeTypeForName(QString::fromStdString(platform::MimeTypeNameFor(false, extension)));
         it = m_byExtension.insert(key, {type.comment().toStdString(), IconFor(type, icons::kFile)});
     }
     return *it;
