@@ -1,21 +1,25 @@
 #include "cli/NewNameCheck.h"
 
-#include <climits>
+#include "platform/FileOps.h"
 
 namespace cli {
 
 NameProblem CheckNewName(std::string_view name)
 {
-    if (name.empty())
+    switch (platform::ClassifyFileName(name)) {
+    case platform::FileNameProblem::None:
+        return NameProblem::None;
+    case platform::FileNameProblem::Empty:
         return NameProblem::Empty;
-    if (name.find_first_not_of('.') == std::string_view::npos)
+    case platform::FileNameProblem::OnlyDots:
         return NameProblem::OnlyDots;
-    if (name.find('/') != std::string_view::npos)
+    case platform::FileNameProblem::Separator:
         return NameProblem::Separator;
-    if (name.find('\0') != std::string_view::npos)
+    case platform::FileNameProblem::NulByte:
         return NameProblem::NulByte;
-    if (name.size() > NAME_MAX)
+    case platform::FileNameProblem::TooLong:
         return NameProblem::TooLong;
+    }
     return NameProblem::None;
 }
 

@@ -192,15 +192,31 @@ int Transfer(const std::string &source, const std::string &target, bool copy, bo
 
 } // namespace
 
+FileNameProblem ClassifyFileName(std::string_view name)
+{
+    if (name.empty())
+        return FileNameProblem::Empty;
+    if (OnlyDots(name))
+        return FileNameProblem::OnlyDots;
+    if (name.find('/') != std::string_view::npos)
+        return FileNameProblem::Separator;
+    if (name.find('\0') != std::string_view::npos)
+        return FileNameProblem::NulByte;
+    if (name.size() > NAME_MAX)
+        return FileNameProblem::TooLong;
+    return FileNameProblem::None;
+}
+
 int CheckFileName(std::string_view name)
 {
-    if (name.empty() || OnlyDots(name))
-        return EINVAL;
-    if (name.find('/') != std::string_view::npos || name.find('\0') != std::string_view::npos)
-        return EINVAL;
-    if (name.size() > NAME_MAX)
+    switch (ClassifyFileName(name)) {
+    case FileNameProblem::None:
+        return 0;
+    case FileNameProblem::TooLong:
         return ENAMETOOLONG;
-    return 0;
+    default:
+        return EINVAL;
+    }
 }
 
 int PrepareTargetPath(std::string &path)

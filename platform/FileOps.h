@@ -18,6 +18,10 @@ inline constexpr int kErrorTargetExists = 183;
 // The file at a path is no longer the one an earlier step put there.
 inline constexpr int kErrorFileReplaced = 1001;
 
+// Why a single path component cannot be a new name.
+enum class FileNameProblem { None, Empty, OnlyDots, Separator, NulByte, TooLong };
+FileNameProblem ClassifyFileName(std::string_view name);
+
 // Checks a single path component as a new name: refuses an empty name, "." and
 // "..", names made only of dots, names with "/" or a NUL byte (EINVAL) and names
 // longer than a file system allows (ENAMETOOLONG).
