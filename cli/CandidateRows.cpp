@@ -35,20 +35,31 @@ bool TakesFolders(const CRenameSettings &settings)
     return settings.ObjMode == 1;
 }
 
-std::vector<CFileEntry> ListCandidates(const Options &options, bool folders, const std::string &directory)
+// The stored flags cost a system call per file; they matter only to a run
+// that unifies attributes.
+platform::StoredFlags StoredFlagsFor(const CRenameSettings &settings)
+{
+    return settings.IsFileAttribChange ? platform::StoredFlags::Read : platform::StoredFlags::Skip;
+}
+
+std::vector<CFileEntry> ListCandidates(const Options &options, bool folders, const std::string &directory,
+                                       platform::StoredFlags flags)
 {
     std::vector<platform::WildcardPattern> patterns;
     for (const std::string &pattern : platform::SplitPatternList(options.filter))
         patterns.emplace_back(pattern);
     std::vector<CFileEntry> entries;
-    int code = platform::ListDirectory(directory, "", [&](const platform::DirEntryInfo &info) {
-        if (info.isDirectory != folders)
-            return;
-        if (std::none_of(patterns.begin(), patterns.end(),
-                         [&](const platform::WildcardPattern &p) { return p.Matches(info.name); }))
-            return;
-        entries.emplace_back(info);
-    });
+    int code = platform::ListDirectory(
+        directory, "",
+        [&](const platform::DirEntryInfo &info) {
+            if (info.isDirectory != folders)
+                return;
+            if (std::none_of(patterns.begin(), patterns.end(),
+                             [&](const platform::WildcardPattern &p) { return p.Matches(info.name); }))
+                return;
+            entries.emplace_back(info);
+        },
+        flags);
     if (code != 0)
         throw UsageError("ディレクトリを読めません: " + platform::DisplayDirectory(directory) + ": " +
                          Reason(code));
@@ -99,11 +110,11 @@ std::string AbsolutePath(const std::string &path, const std::string &workingDire
 }
 
 CandidateRows::CandidateRows(const Options &options, const CRenameSettings &settings)
-    : m_options(options), m_folders(TakesFolders(settings))
+    : m_options(options), m_folders(TakesFolders(settings)), m_storedFlags(StoredFlagsFor(settings))
 {
     if (options.directory) {
         std::string directory = AbsolutePath(*options.directory, WorkingDirectory());
-        m_listed = ListCandidates(options, m_folders, directory);
+        m_listed = ListCandidates(options, m_folders, directory, m_storedFlags);
         return;
     }
     m_workingDirectory = WorkingDirectory();
@@ -165,7 +176,7 @@ bool CandidateRows::NextEntry(CFileEntry &entry)
             continue;
         }
         platform::DirEntryInfo info;
-        if (int code = platform::ReadDirEntry(path, info))
+        if (int code = platform::ReadDirEntry(path, info, m_storedFlags))
             throw UsageError(given + ": " + Reason(code));
         if (info.isDirectory != m_folders)
             throw UsageError(given + ": " +

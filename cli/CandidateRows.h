@@ -38,6 +38,7 @@ private:
 
     const Options &m_options;
     bool m_folders;
+    platform::StoredFlags m_storedFlags;
     int m_rowIndex = 0;
     std::size_t m_nextDummy = 0;
 

@@ -22,6 +22,7 @@
 #include <iostream>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_set>
 
 namespace cli {
 
@@ -134,7 +135,7 @@ void CheckOutputDirectory(const Options &options, const CRenameSettings &setting
 {
     if (!IsRenameMode(settings) || settings.ObjMode != 0 || settings.FileCopyMode == 0)
         return;
-    if (settings.FileCopyDirectory.empty())
+    if (exec::LacksDestination(settings))
         throw UsageError("移動・複写先のディレクトリが指定されていません（--set FileCopyDirectory=…）");
     if (!options.createDirectories && !IsDirectory(settings.FileCopyDirectory))
         throw UsageError("移動・複写先のディレクトリが存在しません: " + settings.FileCopyDirectory +
@@ -179,9 +180,9 @@ int Execute(const Options &options, CRenameSettings &settings, const std::string
     }
 
     OutputWriter out(STDOUT_FILENO, options.nullSeparated);
-    bool allDone = true;
+    bool allDone = !outcome.failed;
     for (const exec::CResultRow &row : outcome.log.rows()) {
-        std::string status = outcome.log.StatusText(row.code);
+        std::string status = outcome.log.StatusText(row);
         if (outcome.log.kind() == exec::ResultKind::Rename)
             out.Row({row.itemPath, row.resultPath, status});
         else
@@ -200,23 +201,31 @@ int Undo(const Options &options)
         std::cerr << "kestrel-cli: 元に戻せる変名がありません\n";
         return kExitIncomplete;
     }
+    const std::vector<exec::CRenameRecord> records = undo.records;
     bool interactive = ::isatty(STDIN_FILENO);
     CommandLineHost host(OverwritePolicy::Never, false, interactive, false);
     exec::CUndoReport report = exec::UndoRename(undo, host);
-    undoFile.Remove();
+    // What could not be taken back stays recorded, so that it can be tried again.
+    if (undo.records.empty()) {
+        undoFile.Remove();
+    } else if (int code = undoFile.Save(undo)) {
+        std::cerr << "kestrel-cli: 元に戻すための記録を保存できません: " << undoFile.path() << ": "
+                  << platform::ErrorMessage(code) << '\n';
+    }
 
+    std::unordered_set<std::string> failed;
+    for (const exec::CRenameRecord &record : undo.records)
+        failed.insert(record.oldPath);
     OutputWriter out(STDOUT_FILENO, options.nullSeparated);
-    for (const exec::CRenameRecord &record : undo.records) {
-        if (record.status == 0)
+    for (const exec::CRenameRecord &record : records) {
+        if (!record.Done())
             continue;
-        bool failed = std::any_of(report.failures.begin(), report.failures.end(), [&](const auto &failure) {
-            return failure.path == record.newPath || failure.path == record.tempPath;
-        });
-        out.Row({record.newPath, record.oldPath, failed ? "元に戻せませんでした。" : "元に戻しました。"});
+        const bool back = failed.count(record.oldPath) == 0;
+        out.Row({record.newPath, record.oldPath, back ? "元に戻しました。" : "元に戻せませんでした。"});
     }
     out.Flush();
     for (const exec::CUndoFailure &failure : report.failures)
-        std::cerr << "kestrel-cli: " << failure.path << ": " << platform::ErrorMessage(failure.code) << '\n';
+        std::cerr << "kestrel-cli: " << failure.path << ": " << failure.ReasonText() << '\n';
     return report.failures.empty() ? kExitDone : kExitIncomplete;
 }
 

@@ -1,45 +1,24 @@
 #include "cli/Preview.h"
 
 #include "cli/CandidateRows.h"
-#include "cli/NewNameCheck.h"
 #include "cli/OutputWriter.h"
 #include "engine/RenameSettings.h"
+#include "exec/NumberedDirectories.h"
+#include "exec/RunPlan.h"
 #include "platform/Paths.h"
 
 #include <iostream>
+#include <unordered_set>
 
 namespace cli {
 
 namespace {
 
-void ReportRow(int rowIndex, const std::string &oldPath, const std::string &newName, NameProblem problem)
+void ReportRow(int rowIndex, const std::string &oldPath, std::string_view newName, exec::PlanProblem problem)
 {
     std::cerr << "kestrel-cli: " << rowIndex << " 行目 " << oldPath << " → 「" << newName
-              << "」: " << NameProblemText(problem) << '\n';
+              << "」: " << exec::ProblemText(problem) << '\n';
 }
-
-} // namespace
-
-int WriteNumberedDirectoryPreview(const CRenameSettings &settings, const std::string &parentDirectory,
-                                  OutputWriter &out)
-{
-    TargetPathSet targets;
-    int problems = 0;
-    for (int i = 0; i < settings.NumDirCount; ++i) {
-        std::string name = settings.GetNumberedDirName(i);
-        out.Row({name});
-        NameProblem problem = CheckNewName(name);
-        if (problem == NameProblem::None && !targets.Take(platform::JoinPath(parentDirectory, name)))
-            problem = NameProblem::TakenTwice;
-        if (problem != NameProblem::None) {
-            ReportRow(i, platform::DisplayDirectory(parentDirectory), name, problem);
-            ++problems;
-        }
-    }
-    return problems;
-}
-
-namespace {
 
 int PreviewConcatenation(CandidateRows &rows, const CRenameSettings &settings, OutputWriter &out)
 {
@@ -51,32 +30,56 @@ int PreviewConcatenation(CandidateRows &rows, const CRenameSettings &settings, O
 
 } // namespace
 
+int WriteNumberedDirectoryPreview(const CRenameSettings &settings, const std::string &parentDirectory,
+                                  OutputWriter &out)
+{
+    std::unordered_set<std::string> names;
+    int problems = 0;
+    for (int i = 0; i < settings.NumDirCount; ++i) {
+        std::string name = settings.GetNumberedDirName(i);
+        out.Row({name});
+        exec::PlanProblem problem = exec::NumberedDirectoryProblem(name);
+        if (problem == exec::PlanProblem::None && !names.insert(name).second)
+            problem = exec::PlanProblem::DuplicateName;
+        if (problem != exec::PlanProblem::None) {
+            ReportRow(i, platform::DisplayDirectory(parentDirectory), name, problem);
+            ++problems;
+        }
+    }
+    return problems;
+}
+
 int WritePreview(CandidateRows &rows, const CRenameSettings &settings, OutputWriter &out)
 {
     if (settings.RenameMode == kModeConcatenate)
         return PreviewConcatenation(rows, settings, out);
 
-    TargetPathSet targets;
-    int problems = 0;
+    // The same plan an execution makes, so the marks are the execution's.
+    exec::CRunPlan plan = exec::StartPlan(settings);
     CFileEntry entry;
-    for (int i = 0; rows.Next(entry); ++i) {
-        if (entry.isDummy) {
-            out.Row({entry.GetDisplayName(0, false), ""});
+    for (int row = 0; rows.Next(entry); ++row)
+        exec::AddPlanRow(plan, settings, entry, row);
+    exec::CDirectoryNames folders;
+    exec::CheckPlan(plan, folders);
+
+    CFileEntry placeholder;
+    placeholder.isDummy = true;
+    const std::string placeholderName = placeholder.GetDisplayName(0, false);
+    int problems = 0;
+    std::size_t next = 0;
+    for (int row = 0; row < plan.rowCount; ++row) {
+        if (next >= plan.records.size() || plan.records[next].row != row) {
+            out.Row({placeholderName, ""});
             continue;
         }
-        std::string newName = settings.ComputeNewName(entry, i);
-        out.Row({entry.fileName, newName});
-        NameProblem problem = CheckNewName(newName);
-        if (problem == NameProblem::None) {
-            std::string target = entry.isFolder ? platform::JoinPath(entry.directory, newName)
-                                                : settings.ComputeTargetPath(entry, i);
-            if (!targets.Take(target))
-                problem = NameProblem::TakenTwice;
-        }
-        if (problem != NameProblem::None) {
-            ReportRow(i, entry.fullPath, newName, problem);
+        const exec::CRenameRecord &r = plan.records[next];
+        const std::string_view newName = plan.NewName(next);
+        out.Row({std::string_view(r.oldPath).substr(r.oldPath.rfind('/') + 1), newName});
+        if (r.problem != exec::PlanProblem::None) {
+            ReportRow(row, r.oldPath, newName, r.problem);
             ++problems;
         }
+        ++next;
     }
     return problems;
 }

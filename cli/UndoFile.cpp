@@ -16,7 +16,9 @@ namespace cli {
 
 namespace {
 
-constexpr const char *kHeader = "KestrelCliUndo 1\n";
+constexpr const char *kHeader = "KestrelCliUndo 2\n";
+// The first format had no identity of the sources.
+constexpr const char *kHeaderVersion1 = "KestrelCliUndo 1\n";
 
 // Appends value and then separator, without a temporary string per number.
 template <typename Number> void PutNumber(std::string &out, Number value, char separator)
@@ -53,12 +55,14 @@ std::string Serialise(const exec::CUndoList &undo)
            std::to_string(s.isFileAttribChange) + ' ' + std::to_string(s.fileTime) + ' ' +
            std::to_string(undo.records.size()) + '\n';
     for (const exec::CRenameRecord &r : undo.records) {
-        PutNumber(out, r.status, ' ');
+        PutNumber(out, static_cast<int>(r.status), ' ');
         PutNumber(out, r.time, ' ');
         PutNumber(out, r.attributes, ' ');
         PutNumber(out, r.newAttributes, ' ');
         PutNumber(out, r.placedDevice, ' ');
-        PutNumber(out, r.placedInode, '\n');
+        PutNumber(out, r.placedInode, ' ');
+        PutNumber(out, r.sourceDevice, ' ');
+        PutNumber(out, r.sourceInode, '\n');
         PutPath(out, r.oldPath);
         PutPath(out, r.newPath);
         PutPath(out, r.tempPath);
@@ -114,7 +118,8 @@ bool UndoFile::Load(exec::CUndoList &undo) const
     while (std::size_t n = std::fread(buffer, 1, sizeof buffer, file))
         data.append(buffer, n);
     std::fclose(file);
-    if (!data.starts_with(kHeader))
+    const bool version1 = data.starts_with(kHeaderVersion1);
+    if (!version1 && !data.starts_with(kHeader))
         return false;
 
     std::istringstream in(data.substr(std::char_traits<char>::length(kHeader)));
@@ -125,8 +130,13 @@ bool UndoFile::Load(exec::CUndoList &undo) const
         return false;
     for (std::size_t i = 0; i < count; ++i) {
         exec::CRenameRecord r;
-        if (!(in >> r.status >> r.time >> r.attributes >> r.newAttributes >> r.placedDevice >> r.placedInode))
+        int status = 0;
+        if (!(in >> status >> r.time >> r.attributes >> r.newAttributes >> r.placedDevice >> r.placedInode) ||
+            status < 0 || status > 2)
             return false;
+        if (!version1 && !(in >> r.sourceDevice >> r.sourceInode))
+            return false;
+        r.status = static_cast<exec::RenameStatus>(status);
         if (!GetPath(in, r.oldPath) || !GetPath(in, r.newPath) || !GetPath(in, r.tempPath))
             return false;
         r.usesTemp = !r.tempPath.empty();

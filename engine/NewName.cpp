@@ -68,11 +68,14 @@ std::string CRenameSettings::ComputeNewName(const CFileEntry &entry, int rowInde
 
 std::string CRenameSettings::ComputeTargetPath(const CFileEntry &entry, int rowIndex) const
 {
+    return platform::JoinPath(ComputeTargetDirectory(entry), ComputeNewName(entry, rowIndex));
+}
+
+std::string CRenameSettings::ComputeTargetDirectory(const CFileEntry &entry) const
+{
     const bool toOutputDirectory = FileCopyMode > 0 && ObjMode != 1 && RenameMode != kModeNumberedDirs &&
                                    RenameMode != kModeConcatenate && IsInBatch == 0;
-    const std::string directory =
-        toOutputDirectory ? platform::NormalizeDirectory(FileCopyDirectory) : entry.directory;
-    return platform::JoinPath(directory, ComputeNewName(entry, rowIndex));
+    return toOutputDirectory ? platform::NormalizeDirectory(FileCopyDirectory) : entry.directory;
 }
 
 std::string CRenameSettings::GetNumberedDirName(int rowIndex) const

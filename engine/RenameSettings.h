@@ -101,6 +101,8 @@ public:
     // placeholder rows counted.
     std::string ComputeNewName(const CFileEntry &entry, int rowIndex) const;
     std::string ComputeTargetPath(const CFileEntry &entry, int rowIndex) const;
+    // The folder ComputeTargetPath puts the entry's new name in.
+    std::string ComputeTargetDirectory(const CFileEntry &entry) const;
     std::string GetNumberedDirName(int rowIndex) const;
     std::string GetPreviewTimeText(const CFileEntry &entry) const;
     std::uint32_t GetNewAttributes(const CFileEntry &entry) const;

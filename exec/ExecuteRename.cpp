@@ -51,6 +51,8 @@ CExecutionOutcome ExecuteRename(const CExecutionRequest &request, CRenameSetting
                                 IExecutionHost &host)
 {
     CExecutionOutcome outcome;
+    if (RefuseWithoutDestination(settings, host))
+        return outcome;
     if (request.askConfirmation &&
         !host.Ask(QuestionKind::ConfirmExecution, "Kestrel（実行）",
                   BuildConfirmationText(settings, static_cast<int>(request.candidates.size()))))
@@ -64,6 +66,7 @@ CExecutionOutcome ExecuteRename(const CExecutionRequest &request, CRenameSetting
         outcome.log.setKind(ResultKind::Concatenation);
         outcome.performed = true;
         outcome.clearCandidates = ConcatenateFiles(request.candidates, settings, outcome.log, host).written;
+        outcome.failed = !outcome.clearCandidates;
     } else if (settings.ObjMode == 1) {
         RenameFolders(request.candidates, settings, undo, outcome.log, host);
         outcome.performed = outcome.clearCandidates = true;

@@ -1,5 +1,6 @@
 #include "exec/Journal.h"
 
+#include "exec/TempNames.h"
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
 
@@ -8,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+
+#include <functional>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -18,7 +21,9 @@ namespace exec {
 
 namespace {
 
-const std::string kHeader = "KESTREL-JOURNAL 1\n";
+const std::string kHeader = "KESTREL-JOURNAL 2\n";
+// The first format: one line per record (old, temporary, new path) in row order.
+const std::string kHeaderVersion1 = "KESTREL-JOURNAL 1\n";
 const std::string kSuffix = ".journal";
 
 // Paths are bytes: the few that would break the line format are written as %XX.
@@ -80,29 +85,92 @@ bool ReadAll(int fd, std::string &text)
     }
 }
 
-bool ParseJournal(const std::string &text, std::vector<CJournalEntry> &entries)
+// Splits the lines after header into tab-separated fields.
+bool ParseLines(const std::string &text, std::size_t pos, std::size_t fieldCount,
+                const std::function<bool(const std::vector<std::string> &)> &take)
 {
-    if (text.compare(0, kHeader.size(), kHeader) != 0)
-        return false;
-    std::size_t pos = kHeader.size();
+    std::vector<std::string> fields(fieldCount);
     while (pos < text.size()) {
         const std::size_t end = text.find('\n', pos);
         if (end == std::string::npos)
             return false; // cut short while it was written: not a journal of a run that moved anything
-        const std::string_view line(text.data() + pos, end - pos);
-        const std::size_t tab1 = line.find('\t');
-        const std::size_t tab2 = tab1 == std::string_view::npos ? tab1 : line.find('\t', tab1 + 1);
-        if (tab2 == std::string_view::npos)
+        std::string_view line(text.data() + pos, end - pos);
+        for (std::size_t f = 0; f < fieldCount; ++f) {
+            const std::size_t tab = f + 1 < fieldCount ? line.find('\t') : line.size();
+            if (tab == std::string_view::npos || !Decode(line.substr(0, tab), fields[f]))
+                return false;
+            line.remove_prefix(std::min(line.size(), tab + 1));
+        }
+        if (!take(fields))
             return false;
-        CJournalEntry entry;
-        if (!Decode(line.substr(0, tab1), entry.oldPath) ||
-            !Decode(line.substr(tab1 + 1, tab2 - tab1 - 1), entry.tempPath) ||
-            !Decode(line.substr(tab2 + 1), entry.newPath))
-            return false;
-        entries.push_back(std::move(entry));
         pos = end + 1;
     }
     return true;
+}
+
+bool ParseJournal(const std::string &text, std::vector<CJournalEntry> &entries)
+{
+    if (text.compare(0, kHeader.size(), kHeader) == 0)
+        return ParseLines(text, kHeader.size(), 3, [&](const std::vector<std::string> &f) {
+            if (f[0].size() != 1 || (f[0][0] != CJournalEntry::Move && f[0][0] != CJournalEntry::Copy &&
+                                     f[0][0] != CJournalEntry::Replace))
+                return false;
+            entries.push_back({static_cast<CJournalEntry::Kind>(f[0][0]), f[1], f[2]});
+            return true;
+        });
+    if (text.compare(0, kHeaderVersion1.size(), kHeaderVersion1) != 0)
+        return false;
+    // The first format's runs moved every record with a temporary name there
+    // and every other one straight on, then the temporary names on.
+    std::vector<CJournalEntry> later;
+    const bool parsed = ParseLines(text, kHeaderVersion1.size(), 3, [&](const std::vector<std::string> &f) {
+        if (f[1].empty()) {
+            entries.push_back({CJournalEntry::Move, f[0], f[2]});
+        } else {
+            entries.push_back({CJournalEntry::Move, f[0], f[1]});
+            later.push_back({CJournalEntry::Move, f[1], f[2]});
+        }
+        return true;
+    });
+    entries.insert(entries.end(), later.begin(), later.end());
+    return parsed;
+}
+
+void AppendEntry(std::string &text, char kind, const std::string &from, const std::string &to)
+{
+    text += kind;
+    text += '\t';
+    Encode(from, text);
+    text += '\t';
+    Encode(to, text);
+    text += '\n';
+}
+
+// The steps a killed run may have left half done: in a move, the cycles
+// (they come after every chain); in a copy, the copies to temporary names and
+// their moves into place.
+std::string JournalText(const CRunPlan &plan)
+{
+    std::string text = kHeader;
+    bool inCycles = false;
+    for (const CPlanStep &step : plan.steps) {
+        const CRenameRecord &r = plan.records[step.record];
+        switch (step.kind) {
+        case StepKind::ToTemp:
+            inCycles = true;
+            AppendEntry(text, plan.copy ? CJournalEntry::Copy : CJournalEntry::Move, r.oldPath, r.tempPath);
+            break;
+        case StepKind::FromTemp:
+            AppendEntry(text, plan.copy ? CJournalEntry::Replace : CJournalEntry::Move, r.tempPath,
+                        r.newPath);
+            break;
+        case StepKind::Direct:
+            if (inCycles && !plan.copy)
+                AppendEntry(text, CJournalEntry::Move, r.oldPath, r.newPath);
+            break;
+        }
+    }
+    return text;
 }
 
 } // namespace
@@ -130,7 +198,7 @@ void CRunJournal::Remove()
     m_fd = -1;
 }
 
-int CRunJournal::Write(const std::vector<CRenameRecord> &records)
+int CRunJournal::Write(const CRunPlan &plan)
 {
     Remove();
     const std::string directory = JournalDirectory();
@@ -148,15 +216,7 @@ int CRunJournal::Write(const std::vector<CRenameRecord> &records)
     // The lock tells a recovery in another instance that this run is still going.
     flock(m_fd, LOCK_EX);
 
-    std::string text = kHeader;
-    for (const CRenameRecord &r : records) {
-        Encode(r.oldPath, text);
-        text += '\t';
-        Encode(r.tempPath, text);
-        text += '\t';
-        Encode(r.newPath, text);
-        text += '\n';
-    }
+    const std::string text = JournalText(plan);
     int error = platform::WriteAll(m_fd, text);
     if (!error && fsync(m_fd) != 0)
         error = errno;
@@ -217,23 +277,44 @@ CRecoveryReport RecoverJournal(const std::string &journalPath, RecoveryTarget ta
         return report;
     }
     report.readable = true;
-    bool allPlaced = true;
-    for (const CJournalEntry &e : entries) {
-        if (e.tempPath.empty() || !platform::PathExists(e.tempPath))
-            continue;
-        const bool toNew = target == RecoveryTarget::NewName;
-        CRecoveryStep step{e.tempPath, toNew ? e.newPath : e.oldPath, 0};
-        step.code = platform::MoveOrCopy(step.from, step.to, false, false);
-        if (step.code == platform::kErrorTargetExists) {
-            // The preferred name is taken (by another file of the run); the other one may be free.
-            const std::string other = toNew ? e.oldPath : e.newPath;
-            if (platform::MoveOrCopy(step.from, other, false, false) == 0) {
-                step.to = other;
-                step.code = 0;
+    const auto run = [&](const std::string &from, const std::string &to, bool copy, bool replace) {
+        CRecoveryStep step{from, to, platform::MoveOrCopy(from, to, copy, replace)};
+        report.steps.push_back(std::move(step));
+    };
+    if (target == RecoveryTarget::NewName) {
+        for (const CJournalEntry &e : entries) {
+            if (!platform::PathExists(e.from))
+                continue;
+            if (e.kind == CJournalEntry::Replace)
+                run(e.from, e.to, false, true);
+            else if (!platform::PathExists(e.to))
+                run(e.from, e.to, e.kind == CJournalEntry::Copy, false);
+        }
+    } else {
+        for (auto e = entries.rbegin(); e != entries.rend(); ++e) {
+            if (!platform::PathExists(e->to))
+                continue;
+            if (e->kind == CJournalEntry::Copy) {
+                report.steps.push_back({e->to, {}, platform::DeleteFile(e->to)});
+            } else if (e->kind == CJournalEntry::Move && !platform::PathExists(e->from)) {
+                run(e->to, e->from, false, false);
             }
         }
-        allPlaced = allPlaced && step.code == 0;
-        report.steps.push_back(std::move(step));
+    }
+    // A temporary name (the target of a copy or of the step that starts a
+    // cycle) still on disk means the journal is still needed.
+    std::vector<std::string> temporary;
+    for (const CJournalEntry &e : entries)
+        if (e.kind == CJournalEntry::Copy || TemporaryNameLike(e.to))
+            temporary.push_back(e.to);
+    bool allPlaced = true;
+    for (const std::string &path : temporary) {
+        if (!platform::PathExists(path))
+            continue;
+        allPlaced = false;
+        if (std::none_of(report.steps.begin(), report.steps.end(),
+                         [&](const CRecoveryStep &s) { return s.from == path && s.code != 0; }))
+            report.steps.push_back({path, {}, platform::kErrorTargetExists});
     }
     if (allPlaced)
         report.journalRemoved = unlink(journalPath.c_str()) == 0;

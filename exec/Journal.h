@@ -1,15 +1,16 @@
 #pragma once
 
-#include "exec/RenameRecord.h"
+#include "exec/RunPlan.h"
 
 #include <string>
 #include <vector>
 
 // The crash-safety journal of a rename. Before the first entry moves to a
-// temporary name, the old, temporary and new path of every record are written
-// to a file in $XDG_STATE_HOME/Kestrel/ and flushed to disk; the file is removed
-// when the run ends. A journal left behind by a killed run tells which files
-// still bear a temporary name and where they belong.
+// temporary name, the steps of the run that involve temporary names (the
+// cycles, in the order they are carried out) are written to a file in
+// $XDG_STATE_HOME/Kestrel/ and flushed to disk once; the file is removed when
+// the run ends. A journal left behind by a killed run tells how to finish the
+// steps or take them back.
 namespace exec {
 
 // $XDG_STATE_HOME/Kestrel (default ~/.local/state/Kestrel).
@@ -22,9 +23,9 @@ public:
     CRunJournal(const CRunJournal &) = delete;
     CRunJournal &operator=(const CRunJournal &) = delete;
 
-    // Writes and flushes the journal of records. 0 or an error code; a run must
-    // not move anything to a temporary name when this fails.
-    int Write(const std::vector<CRenameRecord> &records);
+    // Writes and flushes the journal of an ordered plan with its temporary
+    // names. 0 or an error code; a run must not change anything when this fails.
+    int Write(const CRunPlan &plan);
     // Deletes the journal (also done by the destructor).
     void Remove();
     const std::string &path() const { return m_path; }
@@ -37,25 +38,30 @@ private:
 // Journals in JournalDirectory() whose run is no longer going on.
 std::vector<std::string> FindLeftoverJournals();
 
-// One entry of a journal as read back.
+// One step of a journal as read back.
 struct CJournalEntry {
-    std::string oldPath;
-    std::string tempPath;
-    std::string newPath;
+    enum Kind : char {
+        Move = 'M',    // renamed from -> to, never replacing
+        Copy = 'C',    // copied from -> to (a temporary copy)
+        Replace = 'R', // renamed from -> to, replacing what was there
+    };
+    Kind kind = Move;
+    std::string from;
+    std::string to;
 };
 
 // Reads a journal; false when it cannot be read or is not a journal.
 bool ReadJournal(const std::string &journalPath, std::vector<CJournalEntry> &entries);
 
 enum class RecoveryTarget {
-    OldName, // back to the old name
-    NewName, // on to the new name when it is free, else back to the old one
+    OldName, // take the run back
+    NewName, // finish the run
 };
 
 struct CRecoveryStep {
     std::string from;
     std::string to; // where the file went, or where it should have gone
-    int code = 0;   // 0 done, else the error code (the file keeps its temporary name)
+    int code = 0;   // 0 done, else the error code (the file stays where it is)
 };
 
 struct CRecoveryReport {
@@ -64,9 +70,11 @@ struct CRecoveryReport {
     std::vector<CRecoveryStep> steps;
 };
 
-// Moves every file that still bears a temporary name of the journal to its old
-// name (or its new one, as preferred). Never replaces an existing file. The
-// journal is removed when nothing is left under a temporary name.
+// Finishes the steps of the journal in their order (NewName), or takes the
+// done ones back in reverse order (OldName). A step is done again only where
+// its file is still at its source and its target is free, so recovery can be
+// run again after it was interrupted itself. The journal is removed when no
+// temporary name of it is left on disk.
 CRecoveryReport RecoverJournal(const std::string &journalPath, RecoveryTarget target);
 
 } // namespace exec

@@ -12,6 +12,20 @@
 
 namespace exec {
 
+PlanProblem NumberedDirectoryProblem(const std::string &name)
+{
+    switch (platform::ClassifyFileName(name)) {
+    case platform::FileNameProblem::None:
+        return name.back() == '.' ? PlanProblem::InvalidName : PlanProblem::None;
+    case platform::FileNameProblem::Empty:
+        return PlanProblem::EmptyName;
+    case platform::FileNameProblem::TooLong:
+        return PlanProblem::NameTooLong;
+    default:
+        return PlanProblem::InvalidName;
+    }
+}
+
 namespace {
 
 // 0 or the error code of creating one directory.
@@ -19,11 +33,14 @@ int CreateOne(const std::string &parent, const std::string &name, platform::Time
               std::uint32_t attributes, std::string &path)
 {
     path = platform::JoinPath(parent, name);
-    // A name with trailing dots would be created as another name.
-    if (const int error = platform::CheckFileName(name))
-        return error;
-    if (name.back() == '.')
+    switch (NumberedDirectoryProblem(name)) {
+    case PlanProblem::None:
+        break;
+    case PlanProblem::NameTooLong:
+        return ENAMETOOLONG;
+    default:
         return EINVAL;
+    }
     if (mkdir(path.c_str(), 0777) != 0)
         return errno;
     platform::SetFileTimes(path, stamp);
@@ -41,7 +58,8 @@ void CreateNumberedDirectories(const CRenameSettings &settings, const std::strin
     for (int k = 0; k < settings.NumDirCount; ++k) {
         std::string path;
         const int error = CreateOne(parentDirectory, settings.GetNumberedDirName(k), stamp, attributes, path);
-        log.AddResult(path, error ? 0 : 1);
+        log.AddResult(path, error ? kResultFailed : kResultDone,
+                      error ? platform::ErrorMessage(error) : std::string());
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exec/PlanProblem.h"
 #include "exec/ResultLog.h"
 #include "platform/TimeFormat.h"
 
@@ -8,6 +9,10 @@
 class CRenameSettings;
 
 namespace exec {
+
+// Why name cannot be the name of a new numbered directory: the rules of a new
+// name, and no trailing dot (the directory would be created as another name).
+PlanProblem NumberedDirectoryProblem(const std::string &name);
 
 // Creates NumDirCount directories NumDirStr + number (zero-padded to
 // NumDirWidth) below parentDirectory, each stamped with the run's time and

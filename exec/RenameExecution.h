@@ -25,6 +25,7 @@ struct CExecutionRequest {
 struct CExecutionOutcome {
     bool performed = false;       // false when the confirmation or a directory question was refused
     bool clearCandidates = false; // the candidate list is emptied and the directory read again
+    bool failed = false;          // it went wrong as a whole (a concatenation that wrote nothing)
     CResultLog log;
 };
 
@@ -40,13 +41,41 @@ std::string BuildConfirmationText(const CRenameSettings &settings, int rowCount)
 
 // Renames, moves or copies the files of candidates (settings.FileCopyMode and
 // FileCopyDirectory choose where). Returns false, with nothing changed and the
-// undo list untouched, when a missing output directory was not created.
+// undo list untouched, when there is no destination, a missing output
+// directory was not created or the journal could not be written.
 bool RenameFiles(const std::vector<CFileEntry> &candidates, CRenameSettings &settings, CUndoList &undo,
                  CResultLog &log, IExecutionHost &host);
 
 // Renames the folders of candidates in place; undo is withdrawn.
 void RenameFolders(const std::vector<CFileEntry> &candidates, CRenameSettings &settings, CUndoList &undo,
                    CResultLog &log, IExecutionHost &host);
+
+struct CRunPlan;
+
+// Asks the overwrite question for every record whose new name belongs to an
+// entry outside the run (全て上書き answers the rest): yes lets it replace,
+// no keeps its old name.
+void AskOverwrites(CRunPlan &plan, IExecutionHost &host);
+
+// Runs a checked plan (CheckPlan): the questions, the order, the journal, the
+// steps, one log row per record. The undo list then holds the plan's records.
+// False, with nothing changed and the undo list untouched, when the journal
+// cannot be written.
+bool RunCheckedPlan(CRunPlan &plan, CUndoList &undo, CResultLog &log, IExecutionHost &host);
+
+// The part of a run after the questions: the stays settled, the order, the
+// journal, the steps. Fills stranded (see ExecutePlan). Returns 0, or the
+// error code of a journal that could not be written (a message says so), in
+// which case nothing has changed.
+int CarryOutPlan(CRunPlan &plan, IExecutionHost &host, const std::string &caption,
+                 std::vector<std::uint32_t> &stranded);
+
+// A rename of files that moves or copies without a destination folder is
+// refused with a message before anything is asked. True when refused.
+bool RefuseWithoutDestination(const CRenameSettings &settings, IExecutionHost &host);
+// Whether the settings are refused so, and the message that says it.
+bool LacksDestination(const CRenameSettings &settings);
+inline constexpr const char *kNoDestinationMessage = "移動先・複写先のディレクトリを指定してください。";
 
 // Makes sure directory exists, asking (under caption) before creating it with
 // its missing parents. False to stop.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exec/PlanProblem.h"
 #include "platform/TimeFormat.h"
 
 #include <cstdint>
@@ -8,10 +9,17 @@
 
 namespace exec {
 
-// One processed entry of a rename: the undo record and the source of its log row.
+enum class RenameStatus : std::uint8_t {
+    NotRenamed = 0, // kept its old name: refused, declined, blocked or failed
+    Renamed = 1,
+    Replaced = 2, // renamed, replacing an existing file of the new name
+};
+
+// One processed entry of a rename: a row of the run plan, then the undo record
+// and the source of its log row.
 struct CRenameRecord {
     bool usesTemp = false; // true exactly when tempPath is not empty
-    int status = 0;        // 0 not renamed, 1 renamed, 2 renamed replacing an existing file
+    RenameStatus status = RenameStatus::NotRenamed;
     std::string oldPath;
     std::string newPath;
     std::string tempPath;
@@ -19,10 +27,20 @@ struct CRenameRecord {
     std::uint32_t attributes = 0;    // the entry's attributes as read
     std::uint32_t newAttributes = 0; // the attributes after unification
 
-    // Identity of the file this run put at newPath, so that undo only ever
-    // moves or deletes that very file and never one that took its place since.
+    int row = 0;                             // row index in the candidate list
+    PlanProblem problem = PlanProblem::None; // why the entry keeps its old name
+    bool replaces = false;                   // the new name may be replaced (the user said so)
+    int error = 0;                           // errno value of a failed step
+
+    // Identity of the source as listed, and of the file this run put at
+    // newPath (the same for a rename, a new file for a copy), so that undo
+    // only ever moves or deletes that very file.
+    std::uint64_t sourceDevice = 0;
+    std::uint64_t sourceInode = 0;
     std::uint64_t placedDevice = 0;
     std::uint64_t placedInode = 0;
+
+    bool Done() const { return status != RenameStatus::NotRenamed; }
 };
 
 // Output modes of a rename of files.

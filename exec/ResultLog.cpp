@@ -4,14 +4,15 @@
 
 namespace exec {
 
-void CResultLog::AddResult(const std::string &itemPath, const std::string &resultPath, int code)
+void CResultLog::AddResult(const std::string &itemPath, const std::string &resultPath, int code,
+                           std::string reason)
 {
-    m_rows.push_back({itemPath, resultPath, code});
+    m_rows.push_back({itemPath, resultPath, code, std::move(reason)});
 }
 
-void CResultLog::AddResult(const std::string &itemPath, int code)
+void CResultLog::AddResult(const std::string &itemPath, int code, std::string reason)
 {
-    m_rows.push_back({itemPath, {}, code});
+    m_rows.push_back({itemPath, {}, code, std::move(reason)});
 }
 
 std::vector<std::string> CResultLog::ColumnTitles() const
@@ -34,6 +35,14 @@ std::string CResultLog::StatusText(int code) const
     return code ? "変名しました。" : "変名に失敗しました。";
 }
 
+std::string CResultLog::StatusText(const CResultRow &row) const
+{
+    std::string text = StatusText(row.code);
+    if (!row.reason.empty())
+        text += "（" + row.reason + "）";
+    return text;
+}
+
 std::string CResultLog::CellText(const CResultRow &row, int column, int displayMode) const
 {
     const auto shown = [displayMode](const std::string &path) {
@@ -43,7 +52,7 @@ std::string CResultLog::CellText(const CResultRow &row, int column, int displayM
     if (column == 0)
         return shown(row.itemPath);
     if (column == statusColumn)
-        return StatusText(row.code);
+        return StatusText(row);
     if (column == 1)
         return shown(row.resultPath);
     return {};

@@ -5,12 +5,20 @@
 
 namespace exec {
 
+// What became of one processed item.
+enum ResultCode : int {
+    kResultFailed = 0,   // failed or not done
+    kResultDone = 1,     // renamed, created or concatenated
+    kResultReplaced = 2, // renamed, replacing an existing file
+};
+
 // One processed item of an execution.
 struct CResultRow {
     std::string
         itemPath; // rename: old path; numbered directories: the new directory; concatenation: the source
-    std::string resultPath; // rename: the new path; empty for the other kinds
-    int code = 0;           // 0 failed or not done, anything else done
+    std::string resultPath; // rename: where the file is meant to be (or is, when stranded); empty otherwise
+    int code = kResultFailed;
+    std::string reason; // why an item failed, shown after the status text
 };
 
 enum class ResultKind {
@@ -30,8 +38,9 @@ public:
     const std::vector<CResultRow> &rows() const { return m_rows; }
     std::vector<CResultRow> &rows() { return m_rows; }
 
-    void AddResult(const std::string &itemPath, const std::string &resultPath, int code);
-    void AddResult(const std::string &itemPath, int code);
+    void AddResult(const std::string &itemPath, const std::string &resultPath, int code,
+                   std::string reason = {});
+    void AddResult(const std::string &itemPath, int code, std::string reason = {});
 
     // Column titles: "名前", "変更後の名前", "処理" for a rename, "名前", "処理" otherwise.
     std::vector<std::string> ColumnTitles() const;
@@ -42,6 +51,8 @@ public:
 
     // "変名しました。" / "変名に失敗しました。" and the texts of the other kinds.
     std::string StatusText(int code) const;
+    // The status text followed by the row's reason, if any.
+    std::string StatusText(const CResultRow &row) const;
 
 private:
     ResultKind m_kind;

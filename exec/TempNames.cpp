@@ -15,6 +15,13 @@ std::string TemporaryPath(const std::string &directory, long number)
     return platform::JoinPath(directory, name);
 }
 
+bool TemporaryNameLike(std::string_view path)
+{
+    const std::string_view name = path.substr(path.rfind('/') + 1);
+    return name.size() >= 12 && name.starts_with("KEST$") &&
+           name.find_first_not_of("0123456789", 5) == std::string_view::npos;
+}
+
 std::string CTempNameAllocator::Allocate(const std::string &directory, long rowIndex)
 {
     const auto last = m_lastNumber.find(directory);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -26,5 +27,8 @@ private:
 
 // directory + "/KEST$" + number with seven digits.
 std::string TemporaryPath(const std::string &directory, long number);
+
+// True when the last component of path has the form of a temporary name.
+bool TemporaryNameLike(std::string_view path);
 
 } // namespace exec

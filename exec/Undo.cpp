@@ -1,74 +1,107 @@
 #include "exec/Undo.h"
 
-#include "exec/TempNames.h"
+#include "exec/PlanExecution.h"
+#include "exec/RenameExecution.h"
+#include "exec/RunPlan.h"
 #include "platform/FileOps.h"
-#include "platform/Paths.h"
+
+#include <cerrno>
 
 namespace exec {
 
 namespace {
 
-// 0 when the file at record.newPath is still the one the rename put there.
-int CheckPlaced(const CRenameRecord &r)
+const char *const kCaption = "アンドゥ";
+
+bool SameIdentity(const platform::FileIdentity &now, std::uint64_t device, std::uint64_t inode)
+{
+    return now.device == device && now.inode == inode;
+}
+
+// Why the file at record.newPath cannot be taken back; None when it is still
+// the one the rename put there.
+PlanProblem CheckPlaced(const CRenameRecord &r, int &error)
 {
     const platform::FileIdentity now = platform::GetFileIdentity(r.newPath);
-    if (!now.valid)
-        return ENOENT;
+    if (!now.valid) {
+        error = ENOENT;
+        return PlanProblem::StepFailed;
+    }
     // Undo data from before identities were kept cannot be checked.
     if (r.placedInode == 0 && r.placedDevice == 0)
-        return 0;
-    return now.device == r.placedDevice && now.inode == r.placedInode ? 0 : platform::kErrorFileReplaced;
+        return PlanProblem::None;
+    return SameIdentity(now, r.placedDevice, r.placedInode) ? PlanProblem::None : PlanProblem::FileReplaced;
 }
 
-void UndoCopies(const std::vector<CRenameRecord> &records, CUndoReport &report)
+void UndoCopies(std::vector<CRenameRecord> &records, CUndoReport &report)
 {
-    for (const CRenameRecord &r : records) {
-        if (r.status == 0)
+    std::vector<CRenameRecord> kept;
+    for (auto r = records.rbegin(); r != records.rend(); ++r) {
+        if (!r->Done())
             continue;
-        int error = CheckPlaced(r);
-        if (!error)
-            error = platform::DeleteFile(r.newPath);
-        if (error)
-            report.failures.push_back({r.newPath, {}, error});
+        int error = 0;
+        PlanProblem problem = CheckPlaced(*r, error);
+        // The copy may be the last place the former content of its source
+        // lives (the source was replaced by another copy since).
+        if (problem == PlanProblem::None && r->sourceInode != 0 &&
+            !SameIdentity(platform::GetFileIdentity(r->oldPath), r->sourceDevice, r->sourceInode))
+            problem = PlanProblem::SourceChanged;
+        if (problem == PlanProblem::None && (error = platform::DeleteFile(r->newPath)) != 0)
+            problem = PlanProblem::StepFailed;
+        if (problem == PlanProblem::None)
+            continue;
+        report.failures.push_back({r->newPath, {}, problem, error});
+        kept.push_back(*r);
     }
+    records.assign(kept.rbegin(), kept.rend());
 }
 
-// Mirrors the passes of the rename: files that went through a temporary name
-// go back through one, so swapped and shifted names return without a clash.
-// Nothing is replaced: a name taken by another file meanwhile stops that file.
-void UndoMoves(const std::vector<CRenameRecord> &records, CUndoReport &report)
+// The undo of moves is a run of its own: every renamed file from its new name
+// to its old one, planned, ordered and carried out like a rename, never
+// replacing anything.
+void UndoMoves(CUndoList &undo, CUndoReport &report, IExecutionHost &host)
 {
-    CTempNameAllocator temps;
-    std::vector<std::string> parked(records.size());
+    std::vector<CRenameRecord> &records = undo.records;
+    CRunPlan plan;
+    plan.snapshot = undo.snapshot;
+    plan.ownTimes = true;
     for (std::size_t i = 0; i < records.size(); ++i) {
         const CRenameRecord &r = records[i];
-        if (r.status == 0)
+        if (!r.Done())
             continue;
-        const std::string target =
-            r.usesTemp ? temps.Allocate(platform::SplitPath(r.oldPath).directory, static_cast<long>(i))
-                       : r.oldPath;
-        int error = CheckPlaced(r);
-        if (!error && r.usesTemp)
-            error = platform::MoveOrCopy(r.newPath, target, false, false);
-        else if (!error)
-            error = platform::TransferFile(r.newPath, target, r.time, r.attributes, false, false);
-        if (error)
-            report.failures.push_back({r.newPath, r.oldPath, error});
-        else if (r.usesTemp)
-            parked[i] = target;
+        CRenameRecord back;
+        back.row = static_cast<int>(i);
+        back.oldPath = r.newPath;
+        back.newPath = r.oldPath;
+        back.time = r.time;
+        back.attributes = back.newAttributes = r.attributes;
+        back.sourceDevice = r.placedDevice;
+        back.sourceInode = r.placedInode;
+        back.problem = CheckPlaced(r, back.error);
+        plan.nameStart.push_back(static_cast<std::uint32_t>(back.newPath.rfind('/') + 1));
+        plan.records.push_back(std::move(back));
     }
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        if (parked[i].empty())
-            continue;
-        const CRenameRecord &r = records[i];
-        const int error = platform::TransferFile(parked[i], r.oldPath, r.time, r.attributes, false, false);
-        if (!error)
-            continue;
-        // Its old name is taken: rather than leave it under a temporary name,
-        // the file returns to where the rename had put it.
-        const bool back = platform::MoveOrCopy(parked[i], r.newPath, false, false) == 0;
-        report.failures.push_back({back ? r.newPath : parked[i], r.oldPath, error});
+    plan.rowCount = static_cast<int>(records.size());
+    CDirectoryNames folders;
+    CheckPlan(plan, folders);
+    std::vector<std::uint32_t> stranded;
+    if (const int error = CarryOutPlan(plan, host, kCaption, stranded)) {
+        for (const CRenameRecord &b : plan.records)
+            report.failures.push_back({b.oldPath, b.newPath, PlanProblem::StepFailed, error});
+        return;
     }
+    std::vector<char> atTemp(plan.records.size(), 0);
+    for (const std::uint32_t i : stranded)
+        atTemp[i] = 1;
+    std::vector<CRenameRecord> kept;
+    for (std::size_t i = 0; i < plan.records.size(); ++i) {
+        const CRenameRecord &b = plan.records[i];
+        if (b.Done())
+            continue;
+        report.failures.push_back({atTemp[i] ? b.tempPath : b.oldPath, b.newPath, b.problem, b.error});
+        kept.push_back(records[static_cast<std::size_t>(b.row)]);
+    }
+    records = std::move(kept);
 }
 
 } // namespace
@@ -76,13 +109,13 @@ void UndoMoves(const std::vector<CRenameRecord> &records, CUndoReport &report)
 CUndoReport UndoRename(CUndoList &undo, IExecutionHost &host)
 {
     CUndoReport report;
-    if (!host.Ask(QuestionKind::ConfirmUndo, "アンドゥ", "前回の変名を元に戻して良いですか？"))
+    if (!host.Ask(QuestionKind::ConfirmUndo, kCaption, "前回の変名を元に戻して良いですか？"))
         return report;
     report.performed = true;
     if (undo.snapshot.outputMode == kOutputCopy)
         UndoCopies(undo.records, report);
     else
-        UndoMoves(undo.records, report);
+        UndoMoves(undo, report, host);
     undo.available = false;
     return report;
 }

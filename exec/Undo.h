@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exec/ExecutionHost.h"
+#include "exec/PlanProblem.h"
 #include "exec/RenameRecord.h"
 
 #include <string>
@@ -12,7 +13,10 @@ namespace exec {
 struct CUndoFailure {
     std::string path;   // the file that stays where it is
     std::string target; // where undo wanted it to go (empty for a deletion)
-    int code = 0;       // error code; platform::ErrorMessage gives its text
+    PlanProblem problem = PlanProblem::None;
+    int error = 0; // errno value for PlanProblem::StepFailed
+
+    std::string ReasonText() const { return ProblemText(problem, error); }
 };
 
 struct CUndoReport {
@@ -21,9 +25,12 @@ struct CUndoReport {
 };
 
 // Reverts the last rename of files after asking "前回の変名を元に戻して良いですか？".
-// A file is only moved back or deleted when it is still the one the rename put
-// there, and never onto a name another file has taken meanwhile. undo.available
-// becomes false when the undo ran.
+// Files go back in an order in which none has to replace another (a swap or a
+// rotation through one temporary name), and only while each is still the file
+// the rename put there; a name taken by another file meanwhile is never
+// replaced. A copy is deleted only while its source is still the file it was
+// copied from. Afterwards undo.available is false and undo.records holds the
+// records whose step failed, so that they can be tried again.
 CUndoReport UndoRename(CUndoList &undo, IExecutionHost &host);
 
 } // namespace exec

@@ -28,8 +28,9 @@ CFileEntry::CFileEntry() : lastWriteTime(platform::CurrentTime()) {}
 
 CFileEntry::CFileEntry(const platform::DirEntryInfo &info)
     : isFolder(info.isDirectory || (info.attributes & platform::kAttrDirectory) != 0),
-      attributes(info.attributes), size(info.size), fullPath(platform::JoinPath(info.directory, info.name)),
-      directory(info.directory), fileName(info.name), title(info.name), lastWriteTime(info.lastWriteTime)
+      attributes(info.attributes), storedFlags(info.storedFlags), size(info.size), device(info.device),
+      inode(info.inode), fullPath(platform::JoinPath(info.directory, info.name)), directory(info.directory),
+      fileName(info.name), title(info.name), lastWriteTime(info.lastWriteTime)
 {
     // A "." never occurs inside a multi-byte UTF-8 character, so a byte search finds the last dot.
     const auto dot = fileName.rfind('.');

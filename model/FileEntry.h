@@ -24,7 +24,11 @@ public:
     bool isFolder = false;
     bool isDummy = false;
     std::uint32_t attributes = 0;
+    std::uint32_t storedFlags = 0; // the stored part of attributes, where the listing read it
     std::uint64_t size = 0;
+    // Identity of the file as listed (0 for a placeholder).
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
     std::string fullPath;
     std::string directory; // held form: no trailing "/", root as ""
     std::string fileName;

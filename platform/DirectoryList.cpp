@@ -26,6 +26,9 @@ bool MayHaveStoredFlags(const struct stat &st)
 void FillFromStatus(DirEntryInfo &info, const struct stat &st, std::uint32_t stored)
 {
     info.isDirectory = S_ISDIR(st.st_mode);
+    info.storedFlags = stored & kStoredAttributeMask;
+    info.device = static_cast<std::uint64_t>(st.st_dev);
+    info.inode = static_cast<std::uint64_t>(st.st_ino);
     info.size = info.isDirectory ? 0 : static_cast<std::uint64_t>(st.st_size);
     info.lastWriteTime = static_cast<TimeValue>(st.st_mtim.tv_sec);
     info.attributes = AttributesFromStatus(st, info.name, stored);
@@ -36,6 +39,8 @@ void FillFromStatus(DirEntryInfo &info, const struct stat &st, std::uint32_t sto
 void FillFromDirectoryOnly(DirEntryInfo &info, unsigned char type)
 {
     info.isDirectory = type == DT_DIR;
+    info.storedFlags = 0;
+    info.device = info.inode = 0;
     info.size = 0;
     info.lastWriteTime = 0;
     struct stat st {};
@@ -47,22 +52,48 @@ struct DirCloser {
     void operator()(DIR *dir) const { closedir(dir); }
 };
 
-} // namespace
-
-int ListDirectory(const std::string &directory, std::string_view pattern,
-                  const std::function<void(const DirEntryInfo &)> &visit)
+// Opens a held directory for reading its entries; errno is set on failure.
+std::unique_ptr<DIR, DirCloser> OpenDirectory(const std::string &held)
 {
-    const std::string held = NormalizeDirectory(directory);
     const std::string openPath = IsRootDirectory(held) ? std::string("/") : held;
     const int fd = open(openPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return errno;
+        return nullptr;
     std::unique_ptr<DIR, DirCloser> dir(fdopendir(fd));
     if (!dir) {
         const int error = errno;
         close(fd);
-        return error;
+        errno = error;
     }
+    return dir;
+}
+
+} // namespace
+
+int ListNames(const std::string &directory, const std::function<void(std::string_view)> &visit)
+{
+    const auto dir = OpenDirectory(NormalizeDirectory(directory));
+    if (!dir)
+        return errno;
+    for (;;) {
+        errno = 0;
+        const dirent *item = readdir(dir.get());
+        if (!item)
+            return errno;
+        const std::string_view name(item->d_name);
+        if (name != "." && name != "..")
+            visit(name);
+    }
+}
+
+int ListDirectory(const std::string &directory, std::string_view pattern,
+                  const std::function<void(const DirEntryInfo &)> &visit, StoredFlags flags)
+{
+    const std::string held = NormalizeDirectory(directory);
+    const auto dir = OpenDirectory(held);
+    if (!dir)
+        return errno;
+    const int fd = dirfd(dir.get());
     const WildcardPattern match(pattern.empty() ? std::string_view("*") : pattern);
     DirEntryInfo info;
     info.directory = held;
@@ -81,7 +112,7 @@ int ListDirectory(const std::string &directory, std::string_view pattern,
         struct stat st;
         if (fstatat(fd, item->d_name, &st, 0) == 0) {
             std::uint32_t stored = 0;
-            if (MayHaveStoredFlags(st)) {
+            if (flags == StoredFlags::Read && MayHaveStoredFlags(st)) {
                 path.resize(prefixLength);
                 path += name;
                 stored = ReadStoredAttributes(path);
@@ -98,14 +129,15 @@ int ListDirectory(const std::string &directory, std::string_view pattern,
     }
 }
 
-int ReadDirEntry(const std::string &fullPath, DirEntryInfo &info)
+int ReadDirEntry(const std::string &fullPath, DirEntryInfo &info, StoredFlags flags)
 {
     SplitResult parts = SplitPath(fullPath);
     info.directory = std::move(parts.directory);
     info.name = std::move(parts.name);
     struct stat st;
     if (stat(fullPath.c_str(), &st) == 0) {
-        FillFromStatus(info, st, MayHaveStoredFlags(st) ? ReadStoredAttributes(fullPath) : 0);
+        const bool read = flags == StoredFlags::Read && MayHaveStoredFlags(st);
+        FillFromStatus(info, st, read ? ReadStoredAttributes(fullPath) : 0);
         return 0;
     }
     if (errno == ENOENT && lstat(fullPath.c_str(), &st) == 0) {

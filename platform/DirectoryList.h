@@ -26,7 +26,16 @@ struct DirEntryInfo {
     std::uint64_t size = 0;
     TimeValue lastWriteTime = 0;
     std::uint32_t attributes = 0;
+    std::uint32_t storedFlags = 0; // the stored flags alone (see Attributes.h), 0 when not read
+    // Identity of the file (a symbolic link's target): a rename keeps it, so it
+    // tells later whether a path still holds this very file.
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
 };
+
+// Whether a listing reads the stored flags of every entry: one system call per
+// file, wanted only where the flags are shown, filtered on or unified.
+enum class StoredFlags { Read, Skip };
 
 // Calls visit with every entry of directory (held form) whose name matches the
 // wildcard pattern (see platform/Wildcard.h; empty means every name). "." and
@@ -34,10 +43,15 @@ struct DirEntryInfo {
 // dangling one by itself. Attributes are read from the disk for every entry.
 // Returns 0, or the errno value when the directory cannot be opened or read.
 int ListDirectory(const std::string &directory, std::string_view pattern,
-                  const std::function<void(const DirEntryInfo &)> &visit);
+                  const std::function<void(const DirEntryInfo &)> &visit,
+                  StoredFlags flags = StoredFlags::Read);
 
 // Describes the single file or folder at fullPath as a listing would.
 // Returns 0 or the errno value.
-int ReadDirEntry(const std::string &fullPath, DirEntryInfo &info);
+int ReadDirEntry(const std::string &fullPath, DirEntryInfo &info, StoredFlags flags = StoredFlags::Read);
+
+// Calls visit with the name of every entry of directory (held form) but "."
+// and "..", reading nothing but the directory itself. 0 or the errno value.
+int ListNames(const std::string &directory, const std::function<void(std::string_view)> &visit);
 
 } // namespace platform

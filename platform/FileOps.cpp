@@ -1,6 +1,7 @@
 #include "platform/FileOps.h"
 
 #include "platform/AttributeWrite.h"
+#include "platform/Attributes.h"
 #include "platform/FileTimes.h"
 #include "platform/Paths.h"
 
@@ -13,6 +14,7 @@
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace platform {
@@ -96,10 +98,21 @@ int CopyContents(int in, int out)
     }
 }
 
+// The stored flags travel with a copy, as the permissions do. A file system
+// without user extended attributes keeps none, and that is no failure.
+void CopyStoredFlags(int in, int out)
+{
+    char value[32];
+    const ssize_t n = fgetxattr(in, kStoredAttributesName, value, sizeof value);
+    if (n > 0)
+        fsetxattr(out, kStoredAttributesName, value, static_cast<std::size_t>(n), 0);
+}
+
 // Writes a copy of source into a new temporary file beside target and renames
 // it into place, so target is never seen half written and an existing target
-// is only replaced when replace is set.
-int CopyFile(const std::string &source, const std::string &target, bool replace)
+// is only replaced when replace is set. The copy keeps the source's
+// permissions, stored flags and times to the nanosecond.
+int CopyFile(const std::string &source, const std::string &target, bool replace, FileIdentity *copied)
 {
     const int in = open(source.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0)
@@ -118,9 +131,17 @@ int CopyFile(const std::string &source, const std::string &target, bool replace)
         return error;
     }
     int error = CopyContents(in, out);
+    if (!error)
+        CopyStoredFlags(in, out);
     close(in);
+    const struct timespec times[2] = {st.st_atim, st.st_mtim};
+    if (!error && futimens(out, times) != 0)
+        error = errno;
     if (!error && fchmod(out, st.st_mode & 07777) != 0)
         error = errno;
+    struct stat made;
+    if (!error && copied && fstat(out, &made) == 0)
+        *copied = {static_cast<std::uint64_t>(made.st_dev), static_cast<std::uint64_t>(made.st_ino), true};
     // Only a file that replaces another must be on disk before the rename, or a
     // crash could leave an empty file where the old one was.
     if (!error && replace && PathExists(target) && fsync(out) != 0)
@@ -138,33 +159,33 @@ int CopyFile(const std::string &source, const std::string &target, bool replace)
     return error;
 }
 
-// Gives the file at path the time and attributes of a finished transfer.
-// Failures here are not reported: the file has arrived.
-void StampFile(const std::string &path, TimeValue time, std::uint32_t attributes, FileIdentity *placed,
-               std::optional<std::uint32_t> currentStored)
+// A file moved to another file system: copied, then its source removed.
+int MoveAcrossFileSystems(const std::string &source, const std::string &target, bool replace,
+                          FileIdentity *copied)
 {
-    struct stat st;
-    if (lstat(path.c_str(), &st) != 0)
-        return;
-    if (placed)
-        *placed = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino), true};
-    if (S_ISLNK(st.st_mode) && stat(path.c_str(), &st) != 0)
-        return;
-    if (st.st_mtim.tv_sec != time || st.st_mtim.tv_nsec != 0 || st.st_atim.tv_sec != time ||
-        st.st_atim.tv_nsec != 0)
-        SetFileTimes(path, time);
-    SetAttributes(path, attributes, st, currentStored);
+    FileIdentity made;
+    if (const int error = CopyFile(source, target, replace, &made))
+        return error;
+    if (unlink(source.c_str()) != 0) {
+        const int error = errno;
+        // Without replace nothing was at target before: take the copy back so
+        // the file stays in one place only.
+        if (!replace)
+            unlink(target.c_str());
+        return error;
+    }
+    if (copied)
+        *copied = made;
+    return 0;
 }
 
-// MoveOrCopy that also tells whether the file at target is a new copy rather
-// than the source itself renamed.
-int Transfer(const std::string &source, const std::string &target, bool copy, bool replace, bool &copied)
+int Transfer(const std::string &source, const std::string &target, bool copy, bool replace,
+             FileIdentity *copied)
 {
-    copied = copy;
     if (HasNul(source) || HasNul(target))
         return EINVAL;
     if (copy)
-        return CopyFile(source, target, replace || IsSameFile(source, target));
+        return CopyFile(source, target, replace || IsSameFile(source, target), copied);
     int error =
         replace ? (rename(source.c_str(), target.c_str()) == 0 ? 0 : errno) : MoveNoReplace(source, target);
     if (error == kErrorTargetExists && IsSameFile(source, target)) {
@@ -175,19 +196,12 @@ int Transfer(const std::string &source, const std::string &target, bool copy, bo
     }
     if (error != EXDEV || IsDirectory(source))
         return error;
-    copied = true;
-    error = CopyFile(source, target, replace);
-    if (error)
-        return error;
-    if (unlink(source.c_str()) != 0) {
-        error = errno;
-        // Without replace nothing was at target before: take the copy back so
-        // the file stays in one place only.
-        if (!replace)
-            unlink(target.c_str());
-        return error;
-    }
-    return 0;
+    return MoveAcrossFileSystems(source, target, replace, copied);
+}
+
+const char *NameOf(const std::string &path)
+{
+    return path.c_str() + (path.rfind('/') + 1);
 }
 
 } // namespace
@@ -272,22 +286,44 @@ bool TargetTaken(const std::string &source, const std::string &target)
     return source != target && lstat(target.c_str(), &st) == 0 && !IsSameFile(source, target);
 }
 
-int MoveOrCopy(const std::string &source, const std::string &target, bool copy, bool replace)
+int MoveOrCopy(const std::string &source, const std::string &target, bool copy, bool replace,
+               FileIdentity *copied)
 {
-    bool copied;
     return Transfer(source, target, copy, replace, copied);
 }
 
-int TransferFile(const std::string &source, const std::string &target, TimeValue time,
-                 std::uint32_t attributes, bool copy, bool replace, FileIdentity *placed,
-                 std::optional<std::uint32_t> sourceStored)
+int MoveAt(int sourceDirectory, const std::string &source, int targetDirectory, const std::string &target,
+           bool replace, FileIdentity *copied)
 {
-    bool copied;
-    if (const int error = Transfer(source, target, copy, replace, copied))
-        return error;
-    // A copy starts without stored flags; a renamed file keeps the source's.
-    StampFile(target, time, attributes, placed, copied ? std::optional<std::uint32_t>(0) : sourceStored);
-    return 0;
+    if (HasNul(source) || HasNul(target))
+        return EINVAL;
+    const char *from = NameOf(source), *to = NameOf(target);
+    if (replace ? renameat(sourceDirectory, from, targetDirectory, to) == 0
+                : renameat2(sourceDirectory, from, targetDirectory, to, RENAME_NOREPLACE) == 0)
+        return 0;
+    // The rare ways (a taken name that may be the file itself, another file
+    // system, no no-replace rename) go by the full paths.
+    const int error = errno;
+    if (error == EEXIST || error == EXDEV || error == EINVAL || error == ENOSYS || error == EOPNOTSUPP)
+        return Transfer(source, target, false, replace, copied);
+    return error;
+}
+
+int OpenDirectoryHandle(const std::string &directory)
+{
+    return open(directory.empty() ? "/" : directory.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+}
+
+int StampFile(const std::string &path, const FileStamp &stamp)
+{
+    int error = 0;
+    if (stamp.time)
+        error = SetFileTimes(path, *stamp.time);
+    if (stamp.attributes) {
+        const int attributeError = SetAttributes(path, *stamp.attributes);
+        error = error ? error : attributeError;
+    }
+    return error;
 }
 
 int DeleteFile(const std::string &path)

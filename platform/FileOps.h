@@ -56,18 +56,33 @@ bool TargetTaken(const std::string &source, const std::string &target);
 // Moves (or copies) source to target without touching times or attributes.
 // Without replace an existing target gives kErrorTargetExists and stays as it
 // is; with it the target is replaced atomically. A copy is written to a
-// temporary file beside the target and renamed into place. A file moved to
-// another file system is copied, then its source removed; a folder is not.
-int MoveOrCopy(const std::string &source, const std::string &target, bool copy, bool replace);
+// temporary file beside the target and renamed into place; it keeps the
+// source's permissions, stored flags and times to the nanosecond. A file moved
+// to another file system is copied, then its source removed; a folder is not.
+// When copied is given it receives the identity of the new file where a copy
+// was made, and stays invalid where the file was renamed (keeping its identity).
+int MoveOrCopy(const std::string &source, const std::string &target, bool copy, bool replace,
+               FileIdentity *copied = nullptr);
 
-// One transfer of a rename: MoveOrCopy, then the target gets time as its access
-// and modification time and exactly attributes. A failure after the file has
-// arrived is not reported: the transfer counts as done. When placed is given it
-// receives the identity of the file now at target. sourceStored, when given, is
-// what the source's stored flags are known to be, which spares reading them again.
-int TransferFile(const std::string &source, const std::string &target, TimeValue time,
-                 std::uint32_t attributes, bool copy, bool replace, FileIdentity *placed = nullptr,
-                 std::optional<std::uint32_t> sourceStored = std::nullopt);
+// The same move by calls relative to open directories: sourceDirectory holds
+// source and targetDirectory target (descriptors of an open directory, as
+// from OpenDirectoryHandle). The full paths serve the rarer ways (a copy
+// across file systems, a file system without the no-replace rename).
+int MoveAt(int sourceDirectory, const std::string &source, int targetDirectory, const std::string &target,
+           bool replace, FileIdentity *copied = nullptr);
+
+// A descriptor of the directory for the calls relative to it, or -1 with errno set.
+int OpenDirectoryHandle(const std::string &directory);
+
+// What a finished transfer writes on the file at its new place. Without a
+// value nothing is written: a rename keeps times and attributes exactly.
+struct FileStamp {
+    std::optional<TimeValue> time;           // access and modification time, whole seconds
+    std::optional<std::uint32_t> attributes; // exactly these bits
+};
+
+// Writes stamp on the file at path. 0 or the errno value.
+int StampFile(const std::string &path, const FileStamp &stamp);
 
 // Removes a file, read-only or not. 0 or the errno value.
 int DeleteFile(const std::string &path);

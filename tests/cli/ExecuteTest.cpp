@@ -1,6 +1,9 @@
 #include "CliFixture.h"
 
 #include "exec/Journal.h"
+#include "platform/FileOps.h"
+
+#include <cerrno>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -146,7 +149,8 @@ TEST_F(CliTest, NumberedDirectoriesAreCreatedInTheGivenDirectory)
     EXPECT_EQ(run.exitCode, 1) << "d02 exists already";
     EXPECT_EQ(ListNames(parent), (Lines{"d01", "d02", "d03"}));
     EXPECT_EQ(SplitRecords(run.out, '\n'),
-              (Lines{parent + "/d01\t作成しました。", parent + "/d02\t作成に失敗しました。",
+              (Lines{parent + "/d01\t作成しました。",
+                     parent + "/d02\t作成に失敗しました。（" + platform::ErrorMessage(EEXIST) + "）",
                      parent + "/d03\t作成しました。"}));
 }
 
@@ -179,13 +183,15 @@ TEST_F(CliTest, RecoverFinishesOrRollsBackAnInterruptedRun)
         pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            exec::CRenameRecord record;
+            exec::CRunPlan plan;
+            exec::CRenameRecord &record = plan.records.emplace_back();
             record.usesTemp = true;
             record.oldPath = dir.file("old.txt");
             record.tempPath = temp;
             record.newPath = dir.file("new.txt");
+            plan.steps = {{0, exec::StepKind::ToTemp}, {0, exec::StepKind::FromTemp}};
             exec::CRunJournal journal;
-            if (journal.Write({record}) != 0 || ::rename(record.oldPath.c_str(), temp.c_str()) != 0)
+            if (journal.Write(plan) != 0 || ::rename(record.oldPath.c_str(), temp.c_str()) != 0)
                 ::_exit(1);
             ::_exit(0);
         }

@@ -8,6 +8,8 @@
 
 #include <cstring>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/xattr.h>
 
 using namespace exec;
@@ -50,15 +52,22 @@ protected:
     }
 };
 
-TEST_F(UnificationTest, TimeOffKeepsTheLastWriteTimeForBothStamps)
+TEST_F(UnificationTest, TimeOffKeepsBothTimesToTheNanosecond)
 {
-    const auto a = FileWith("a", nullptr, false);
-    auto settingsB = NamesSettings({"b"});
-    ASSERT_TRUE(RenameFiles(EntriesFor({a}), settingsB, undo, log, host));
-    const auto st = StatOf(dir.file("b"));
-    EXPECT_EQ(st.st_mtime, kOld);
-    EXPECT_EQ(st.st_atime, kOld);
-    EXPECT_EQ(st.st_mtim.tv_nsec, 0);
+    const auto a = FileWith("a", nullptr, false), c = FileWith("c", nullptr, false);
+    const struct timespec times[2] = {{kOld - 5, 111}, {kOld, 222'333}};
+    utimensat(AT_FDCWD, a.c_str(), times, 0);
+    utimensat(AT_FDCWD, c.c_str(), times, 0);
+    auto settings = NamesSettings({"b", "c"}); // c keeps its name
+    ASSERT_TRUE(RenameFiles(EntriesFor({a, c}), settings, undo, log, host));
+    for (const auto &path : {dir.file("b"), c}) {
+        const auto st = StatOf(path);
+        EXPECT_EQ(st.st_mtime, kOld) << path;
+        EXPECT_EQ(st.st_mtim.tv_nsec, 222'333) << path;
+        EXPECT_EQ(st.st_atime, kOld - 5) << path;
+        EXPECT_EQ(st.st_atim.tv_nsec, 111) << path;
+    }
+    EXPECT_EQ(undo.records[1].status, RenameStatus::Renamed) << "an unchanged name counts as renamed";
 }
 
 TEST_F(UnificationTest, TimeOnStampsFilesButNotFolders)
@@ -137,16 +146,27 @@ TEST_F(UnificationTest, StoredFlagsAfterTheListing)
     ASSERT_TRUE(RenameFiles(unified, settings, undo, log, host));
     EXPECT_EQ(AttributesOf(dir.file("d")), 0u);
 
-    // A hidden dot file given a plain name stays hidden by a stored flag.
-    const auto dot = FileWith(".e", nullptr, false);
+    // A dot file given a plain name is hidden no longer: the hidden state that
+    // came from the dot is not stored, neither without unification nor with
+    // the hidden setting left unchanged. Asked for, it is stored.
+    const auto dot = FileWith(".e", nullptr, false), dot2 = FileWith(".f", nullptr, false);
+    const auto dot3 = FileWith(".g", nullptr, false);
     settings = NamesSettings({"e"});
     ASSERT_TRUE(RenameFiles(EntriesFor({dot}), settings, undo, log, host));
-    EXPECT_EQ(AttributesOf(dir.file("e")), platform::kAttrHidden);
+    EXPECT_EQ(AttributesOf(dir.file("e")), 0u);
+    settings = NamesSettings({"f"});
+    settings.IsFileAttribChange = 1;
+    settings.AtrReadOnly = settings.AtrHidden = settings.AtrSystem = settings.AtrArchive = 2;
+    ASSERT_TRUE(RenameFiles(EntriesFor({dot2}), settings, undo, log, host));
+    EXPECT_EQ(AttributesOf(dir.file("f")), 0u);
+    settings.InputLines = {"g"};
+    settings.AtrHidden = 1;
+    ASSERT_TRUE(RenameFiles(EntriesFor({dot3}), settings, undo, log, host));
+    EXPECT_EQ(AttributesOf(dir.file("g")), platform::kAttrHidden);
 }
 
 TEST_F(UnificationTest, CopyOverATakenNameGetsTheSourceFlags)
 {
-    // The copy goes through a temporary name and then replaces the file there.
     const auto out = dir.mkdir("out");
     dir.write("out/b", "old");
     const auto a = FileWith("a", "0x24", false);
@@ -155,7 +175,7 @@ TEST_F(UnificationTest, CopyOverATakenNameGetsTheSourceFlags)
     settings.FileCopyDirectory = out;
     host.overwrites = {OverwriteAnswer::Yes};
     ASSERT_TRUE(RenameFiles(EntriesFor({a}), settings, undo, log, host));
-    ASSERT_TRUE(undo.records[0].usesTemp);
+    EXPECT_EQ(undo.records[0].status, RenameStatus::Replaced);
     EXPECT_EQ(ReadFile(out + "/b"), "a");
     EXPECT_EQ(AttributesOf(out + "/b"), platform::kAttrSystem | platform::kAttrArchive);
 }

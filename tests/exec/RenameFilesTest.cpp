@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include <unistd.h>
+
 #include <sys/xattr.h>
 
 using namespace exec;
@@ -45,34 +47,45 @@ protected:
     }
 };
 
-TEST_F(RenameFilesTest, SwapCycleAndShiftGoThroughTemporaryNamesWithoutQuestions)
+TEST_F(RenameFilesTest, SwapCycleAndShiftMoveEachFileOnceWithoutQuestions)
 {
     const auto a = dir.write("a", "A"), b = dir.write("b", "B"), c = dir.write("c", "C"),
                d = dir.write("d", "D");
+    // A swap is a cycle: one file steps aside to a temporary name.
     ASSERT_TRUE(Run({a, b}, NamesSettings({"b", "a"})));
     EXPECT_EQ(ReadFile(a), "B");
     EXPECT_EQ(ReadFile(b), "A");
     EXPECT_EQ(undo.records[0].tempPath, dir.file("KEST$0000000"));
-    EXPECT_EQ(undo.records[1].tempPath, dir.file("KEST$0000001"));
+    EXPECT_FALSE(undo.records[1].usesTemp);
+    EXPECT_EQ(host.lastMaximum, 3);
 
     // A cycle of three: a->b, b->c, c->a.
     ASSERT_TRUE(Run({a, b, c}, NamesSettings({"b", "c", "a"})));
     EXPECT_EQ(ReadFile(b), "B");
     EXPECT_EQ(ReadFile(c), "A");
     EXPECT_EQ(ReadFile(a), "C");
+    EXPECT_EQ(host.lastMaximum, 4);
 
-    // A shift onto a free name at the end: only the last one goes directly.
+    // A shift onto a free name at the end needs no temporary name at all.
     ASSERT_TRUE(Run({a, b, c, d}, NamesSettings({"b", "c", "d", "e"})));
     EXPECT_EQ(ReadFile(dir.file("e")), "D");
     EXPECT_EQ(ReadFile(d), "A");
     EXPECT_FALSE(Exists(a));
-    EXPECT_FALSE(undo.records[3].usesTemp);
+    for (const CRenameRecord &r : undo.records) {
+        EXPECT_FALSE(r.usesTemp);
+        EXPECT_EQ(r.status, RenameStatus::Renamed);
+    }
     EXPECT_TRUE(host.overwriteTargets.empty());
     EXPECT_EQ(Names(), (std::vector<std::string>{"b", "c", "d", "e"}));
-    for (const CRenameRecord &r : undo.records)
-        EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(host.lastPosition, 8);
-    EXPECT_EQ(host.lastMaximum, 8);
+    EXPECT_EQ(host.lastPosition, 4);
+    EXPECT_EQ(host.lastMaximum, 4);
+
+    // Shifted down: the first file goes first.
+    ASSERT_TRUE(Run({dir.file("b"), dir.file("c"), dir.file("d"), dir.file("e")},
+                    NamesSettings({"a", "b", "c", "d"})));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(ReadFile(a), "C");
+    EXPECT_EQ(ReadFile(d), "D");
 }
 
 TEST_F(RenameFilesTest, CaseOnlyRenameIsDirect)
@@ -90,20 +103,20 @@ TEST_F(RenameFilesTest, CollisionOutsideTheListWithEachAnswer)
     const auto x = dir.write("x", "X"), y = dir.write("y", "Y");
     dir.write("keep", "K");
 
-    // いいえ: the file is back under its old name, the row failed.
+    // いいえ: the file keeps its old name, the row failed and says why.
     host.overwrites = {OverwriteAnswer::No};
     ASSERT_TRUE(Run({a}, NamesSettings({"keep"})));
     EXPECT_EQ(ReadFile(a), "A");
     EXPECT_EQ(ReadFile(dir.file("keep")), "K");
-    EXPECT_EQ(undo.records[0].status, 0);
-    EXPECT_EQ(log.rows().back().code, 0);
-    EXPECT_EQ(log.StatusText(log.rows().back().code), "変名に失敗しました。");
+    EXPECT_EQ(undo.records[0].status, RenameStatus::NotRenamed);
+    EXPECT_EQ(log.rows().back().code, kResultFailed);
+    EXPECT_EQ(log.StatusText(log.rows().back()), "変名に失敗しました。（上書きしませんでした）");
 
-    // はい: replaced; status 2.
+    // はい: replaced.
     host.overwrites = {OverwriteAnswer::Yes};
     ASSERT_TRUE(Run({a}, NamesSettings({"keep"})));
     EXPECT_EQ(ReadFile(dir.file("keep")), "A");
-    EXPECT_EQ(undo.records[0].status, 2);
+    EXPECT_EQ(undo.records[0].status, RenameStatus::Replaced);
     EXPECT_EQ(host.overwriteTargets.back(), dir.file("keep"));
 
     // 全て上書き: asked once, both replaced.
@@ -113,40 +126,109 @@ TEST_F(RenameFilesTest, CollisionOutsideTheListWithEachAnswer)
     EXPECT_EQ(host.overwriteTargets.size(), 1u);
     EXPECT_EQ(ReadFile(x), "B");
     EXPECT_EQ(ReadFile(y), "C");
-    EXPECT_EQ(undo.records[1].status, 2);
+    EXPECT_EQ(undo.records[1].status, RenameStatus::Replaced);
     EXPECT_EQ(Names(), (std::vector<std::string>{"keep", "x", "y"}));
 }
 
-TEST_F(RenameFilesTest, RefusedPutBackNeverReplacesAFileThatTookTheOldName)
+// DSC_0001 … DSC_0005 renumbered from 3 while DSC_0006 and DSC_0007 exist
+// outside the list: the question comes before anything moves, and a refusal
+// keeps every file whose new name would have been freed by the refused ones.
+TEST_F(RenameFilesTest, DeclinedOverwriteKeepsTheChainBehindItBeforeAnythingMoves)
 {
-    // x takes a's name while a waits for "keep", which is refused.
-    const auto a = dir.write("a", "A"), x = dir.write("x", "X");
-    dir.write("keep", "K");
-    host.overwrites = {OverwriteAnswer::No};
-    ASSERT_TRUE(Run({x, a}, NamesSettings({"a", "keep"})));
-    EXPECT_EQ(ReadFile(a), "X");
-    EXPECT_EQ(ReadFile(dir.file("keep")), "K");
-    // a's file stays under its temporary name, and the row says so.
-    const CRenameRecord &r = undo.records[1];
-    EXPECT_EQ(ReadFile(r.tempPath), "A");
-    EXPECT_EQ(log.rows()[1].resultPath, r.tempPath);
-    EXPECT_EQ(log.rows()[1].code, 0);
+    std::vector<std::string> paths;
+    for (int i = 1; i <= 7; ++i) {
+        const std::string name = "DSC_000" + std::to_string(i) + ".JPG";
+        const std::string path = dir.write(name, name);
+        if (i <= 5)
+            paths.push_back(path);
+    }
+    CRenameSettings settings;
+    settings.RenumStr1 = "DSC_";
+    settings.NumberWidth = 4;
+    settings.NumberStart = 3;
+    host.overwrites = {OverwriteAnswer::No, OverwriteAnswer::No};
+    bool askedBeforeChanges = true;
+    host.onProgress = [&](int, int) {
+        askedBeforeChanges = askedBeforeChanges && host.overwriteTargets.size() == 2;
+    };
+    ASSERT_TRUE(Run(paths, settings));
+    EXPECT_TRUE(askedBeforeChanges);
+    EXPECT_EQ(host.overwriteTargets,
+              (std::vector<std::string>{dir.file("DSC_0006.JPG"), dir.file("DSC_0007.JPG")}));
+    for (int i = 1; i <= 7; ++i) {
+        const std::string name = "DSC_000" + std::to_string(i) + ".JPG";
+        EXPECT_EQ(ReadFile(dir.file(name)), name) << "every file keeps its name";
+    }
+    EXPECT_EQ(Names().size(), 7u) << "no temporary name is left";
+    ASSERT_EQ(log.rows().size(), 5u);
+    EXPECT_EQ(log.rows()[0].reason, "新しい名前のファイルが元の名前のまま残ります");
+    EXPECT_EQ(log.rows()[3].reason, "上書きしませんでした");
+
+    // Answered はい for both: every file moves once, the two outside ones are replaced.
+    host.overwrites = {OverwriteAnswer::Yes, OverwriteAnswer::Yes};
+    ASSERT_TRUE(Run(paths, settings));
+    EXPECT_EQ(ReadFile(dir.file("DSC_0003.JPG")), "DSC_0001.JPG");
+    EXPECT_EQ(ReadFile(dir.file("DSC_0007.JPG")), "DSC_0005.JPG");
+    EXPECT_EQ(Names().size(), 5u);
+    EXPECT_EQ(undo.records[3].status, RenameStatus::Replaced);
+    EXPECT_EQ(undo.records[0].status, RenameStatus::Renamed);
 }
 
-TEST_F(RenameFilesTest, TwoEntriesWithTheSameNewNameAskOnTheSecond)
+TEST_F(RenameFilesTest, TwoEntriesWithTheSameNewNameBothKeepTheirNames)
 {
     const auto a = dir.write("a", "A"), b = dir.write("b", "B");
-    host.overwrites = {OverwriteAnswer::No};
-    ASSERT_TRUE(Run({a, b}, NamesSettings({"same", "same"})));
-    EXPECT_EQ(ReadFile(dir.file("same")), "A");
+    ASSERT_TRUE(Run({a, b}, NamesSettings({"same", "same."})));
+    EXPECT_EQ(ReadFile(a), "A");
     EXPECT_EQ(ReadFile(b), "B");
-    EXPECT_EQ(host.overwriteTargets, std::vector<std::string>{dir.file("same")});
+    EXPECT_FALSE(Exists(dir.file("same")));
+    EXPECT_TRUE(host.overwriteTargets.empty());
+    EXPECT_EQ(log.rows()[1].reason, "他の行と同じ名前になります");
+}
 
-    host.overwrites = {OverwriteAnswer::Yes};
-    const auto c = dir.write("c", "C");
-    ASSERT_TRUE(Run({b, c}, NamesSettings({"two", "two"})));
-    EXPECT_EQ(ReadFile(dir.file("two")), "C");
-    EXPECT_EQ(undo.records[1].status, 2);
+TEST_F(RenameFilesTest, NameThatAppearsAfterPlanningIsNeverReplaced)
+{
+    const auto a = dir.write("a", "A"), b = dir.write("b", "B");
+    host.onProgress = [&](int position, int) {
+        if (position == 1)
+            dir.write("c", "intruder");
+    };
+    // b -> c goes first (its name is free when planned), then a -> b.
+    ASSERT_TRUE(Run({a, b}, NamesSettings({"b", "c"})));
+    EXPECT_EQ(ReadFile(dir.file("c")), "intruder");
+    EXPECT_EQ(ReadFile(a), "A");
+    EXPECT_EQ(ReadFile(b), "B");
+    EXPECT_EQ(log.rows()[1].reason, "同じ名前のファイルが実行中に作られました");
+    EXPECT_EQ(log.rows()[0].reason, "新しい名前のファイルが元の名前のまま残ります");
+}
+
+TEST_F(RenameFilesTest, FailedStepInACycleTakesTheCycleBack)
+{
+    const auto a = dir.write("a", "A"), b = dir.write("b", "B"), c = dir.write("c", "C");
+    // Steps: a to its temporary name, c -> a, b -> c, temporary -> b. b vanishes
+    // before its step: c returns from a, a's file from its temporary name.
+    host.onProgress = [&](int position, int) {
+        if (position == 3)
+            unlink(b.c_str());
+    };
+    ASSERT_TRUE(Run({a, b, c}, NamesSettings({"b", "c", "a"})));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"a", "c"}));
+    EXPECT_EQ(ReadFile(a), "A");
+    EXPECT_EQ(ReadFile(c), "C");
+    for (const CRenameRecord &r : undo.records)
+        EXPECT_EQ(r.status, RenameStatus::NotRenamed);
+    EXPECT_EQ(log.rows()[1].reason, platform::ErrorMessage(ENOENT));
+}
+
+TEST_F(RenameFilesTest, FailedStepInAChainKeepsTheFilesWaitingForItsName)
+{
+    const auto a = dir.write("a", "A"), b = dir.write("b", "B");
+    host.onProgress = [&](int position, int) {
+        if (position == 1)
+            unlink(b.c_str());
+    };
+    ASSERT_TRUE(Run({a, b}, NamesSettings({"b", "c"})));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"a"}));
+    EXPECT_EQ(log.rows()[0].reason, "新しい名前のファイルが元の名前のまま残ります");
 }
 
 TEST_F(RenameFilesTest, PlaceholdersUseUpRowIndexesButLeaveNoRecord)
@@ -157,7 +239,6 @@ TEST_F(RenameFilesTest, PlaceholdersUseUpRowIndexesButLeaveNoRecord)
     ASSERT_EQ(undo.records.size(), 2u);
     EXPECT_EQ(log.rows().size(), 2u);
     EXPECT_EQ(undo.records[0].tempPath, dir.file("KEST$0000001"));
-    EXPECT_EQ(undo.records[1].tempPath, dir.file("KEST$0000003"));
     EXPECT_EQ(ReadFile(a), "B");
 }
 
@@ -171,13 +252,13 @@ TEST_F(RenameFilesTest, LeftoverTemporaryNamesAreNeverTouched)
     EXPECT_EQ(ReadFile(dir.file("KEST$0000001")), "leftover1");
     EXPECT_EQ(ReadFile(a), "B");
     EXPECT_EQ(undo.records[0].tempPath, dir.file("KEST$0000002"));
-    EXPECT_EQ(undo.records[1].tempPath, dir.file("KEST$0000003"));
 
     // Nor is a name the run itself is about to give.
-    ASSERT_TRUE(Run({a, b}, NamesSettings({"b", "KEST$0000002"})));
+    const auto c = dir.write("c", "C");
+    ASSERT_TRUE(Run({a, b, c}, NamesSettings({"b", "a", "KEST$0000002"})));
     EXPECT_EQ(undo.records[0].tempPath, dir.file("KEST$0000003"));
     EXPECT_EQ(ReadFile(b), "B");
-    EXPECT_EQ(ReadFile(dir.file("KEST$0000002")), "A");
+    EXPECT_EQ(ReadFile(dir.file("KEST$0000002")), "C");
     EXPECT_EQ(ReadFile(dir.file("KEST$0000000")), "leftover0");
 }
 
@@ -192,11 +273,11 @@ TEST_F(RenameFilesTest, InvalidNamesAreRefusedAndTrailingDotsDropped)
     EXPECT_EQ(undo.records[3].newPath, dir.file("img001"));
     EXPECT_FALSE(Exists(dir.file("sub/a")));
     ASSERT_EQ(log.rows().size(), 5u);
-    EXPECT_EQ(log.rows()[0].code, 0);
-    EXPECT_EQ(log.rows()[1].code, 0);
-    EXPECT_EQ(log.rows()[2].code, 0);
-    EXPECT_EQ(log.rows()[3].code, 1);
-    EXPECT_EQ(log.rows()[4].code, 0);
+    EXPECT_EQ(log.rows()[0].reason, "この名前は使えません");
+    EXPECT_EQ(log.rows()[1].reason, "この名前は使えません");
+    EXPECT_EQ(log.rows()[2].reason, "新しい名前が空です");
+    EXPECT_EQ(log.rows()[3].code, kResultDone);
+    EXPECT_EQ(log.rows()[4].reason, "新しい名前が長すぎます");
     EXPECT_EQ(ReadFile(e), "E");
 }
 
@@ -206,7 +287,7 @@ TEST_F(RenameFilesTest, ReadOnlyFileIsRenamedAndStaysReadOnly)
     chmod(a.c_str(), 0444);
     ASSERT_TRUE(Run({a}, NamesSettings({"b"})));
     EXPECT_EQ(exec_test::StatOf(dir.file("b")).st_mode & 0777, 0444u);
-    EXPECT_EQ(undo.records[0].status, 1);
+    EXPECT_EQ(undo.records[0].status, RenameStatus::Renamed);
 }
 
 TEST_F(RenameFilesTest, CopyLeavesSourcesAndStampsTheCopies)
@@ -291,11 +372,31 @@ TEST_F(RenameFilesTest, JournalIsOnDiskBeforeTheFirstTemporaryMoveAndGoneAfterwa
             ASSERT_TRUE(ReadJournal(e.path().string(), seen));
     };
     ASSERT_TRUE(Run({a, b}, NamesSettings({"b", "a"})));
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0].oldPath, a);
-    EXPECT_EQ(seen[0].tempPath, dir.file("KEST$0000000"));
-    EXPECT_EQ(seen[0].newPath, b);
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0].from, a);
+    EXPECT_EQ(seen[0].to, dir.file("KEST$0000000"));
+    EXPECT_EQ(seen[1].from, b);
+    EXPECT_EQ(seen[1].to, a);
+    EXPECT_EQ(seen[2].to, b);
     EXPECT_TRUE(std::filesystem::is_empty(JournalDirectory()));
+}
+
+TEST_F(RenameFilesTest, JournalThatCannotBeWrittenKeepsTheLastUndo)
+{
+    const auto a = dir.write("a", "A"), b = dir.write("b", "B");
+    ASSERT_TRUE(Run({a}, NamesSettings({"a1"})));
+    ASSERT_TRUE(undo.available);
+    // The journal folder's place is taken by a file.
+    std::filesystem::remove_all(JournalDirectory());
+    dir.write("blocker");
+    std::filesystem::create_directories(std::filesystem::path(JournalDirectory()).parent_path());
+    std::filesystem::copy_file(dir.file("blocker"), JournalDirectory());
+    EXPECT_FALSE(Run({dir.file("a1"), b}, NamesSettings({"b", "a1"})));
+    EXPECT_TRUE(undo.available);
+    ASSERT_EQ(undo.records.size(), 1u);
+    EXPECT_EQ(undo.records[0].newPath, dir.file("a1"));
+    EXPECT_EQ(ReadFile(dir.file("a1")), "A");
+    EXPECT_EQ(host.messages.size(), 1u);
 }
 
 } // namespace

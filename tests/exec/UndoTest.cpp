@@ -9,6 +9,8 @@
 
 #include <cstdio>
 
+#include <unistd.h>
+
 using namespace exec;
 using exec_test::EntriesFor;
 using exec_test::NamesSettings;
@@ -88,14 +90,14 @@ TEST_F(UndoTest, RefusedOverwriteIsLeftAlone)
     dir.write("taken", "T");
     host.overwrites = {OverwriteAnswer::No};
     Rename({a, b}, NamesSettings({"taken", "b2"}));
-    ASSERT_EQ(undo.records[0].status, 0);
+    ASSERT_EQ(undo.records[0].status, RenameStatus::NotRenamed);
     EXPECT_TRUE(UndoRename(undo, host).failures.empty());
     EXPECT_EQ(ReadFile(a), "A");
     EXPECT_EQ(ReadFile(b), "B");
     EXPECT_EQ(ReadFile(dir.file("taken")), "T");
 }
 
-TEST_F(UndoTest, NeverDeletesOrReplacesAFileItDidNotPutThere)
+TEST_F(UndoTest, NeverDeletesOrReplacesAFileItDidNotPutThereAndKeepsWhatFailed)
 {
     const auto a = dir.write("a", "A"), b = dir.write("b", "B"), c = dir.write("c", "C");
     Rename({a, b, c}, NamesSettings({"a2", "b2", "c2"}));
@@ -112,26 +114,63 @@ TEST_F(UndoTest, NeverDeletesOrReplacesAFileItDidNotPutThere)
     EXPECT_EQ(ReadFile(c), "C");
     ASSERT_EQ(report.failures.size(), 2u);
     EXPECT_EQ(report.failures[0].path, dir.file("a2"));
-    EXPECT_EQ(report.failures[0].code, platform::kErrorTargetExists);
+    EXPECT_EQ(report.failures[0].problem, PlanProblem::ExistingTarget);
     EXPECT_EQ(report.failures[1].path, dir.file("b2"));
-    EXPECT_EQ(report.failures[1].code, platform::kErrorFileReplaced);
+    EXPECT_EQ(report.failures[1].problem, PlanProblem::FileReplaced);
+    // The failed records stay, so the undo can be tried again once a is free.
+    ASSERT_EQ(undo.records.size(), 2u);
+    unlink(a.c_str());
+    EXPECT_EQ(UndoRename(undo, host).failures.size(), 1u);
+    EXPECT_EQ(ReadFile(a), "A");
+    ASSERT_EQ(undo.records.size(), 1u);
+    EXPECT_EQ(undo.records[0].newPath, dir.file("b2"));
 }
 
-TEST_F(UndoTest, FileWhoseOldNameWasTakenIsReportedWhereItIs)
+TEST_F(UndoTest, ShiftAndRotationComeBackAndAChainBehindATakenNameStays)
 {
-    const auto a = dir.write("a", "A"), b = dir.write("b", "B");
-    Rename({a, b}, NamesSettings({"b", "c"}));
+    const auto a = dir.write("a", "A"), b = dir.write("b", "B"), c = dir.write("c", "C");
+    Rename({a, b, c}, NamesSettings({"b", "c", "a"}));
+    ASSERT_EQ(ReadFile(a), "C");
+    EXPECT_TRUE(UndoRename(undo, host).failures.empty());
+    EXPECT_EQ(ReadFile(a), "A");
+    EXPECT_EQ(ReadFile(b), "B");
+    EXPECT_EQ(ReadFile(c), "C");
+
+    Rename({a, b}, NamesSettings({"b", "d"}));
     dir.write("a", "intruder");
     const CUndoReport report = UndoRename(undo, host);
+    // a's file cannot go home, so b's file cannot have its name back either:
+    // both stay where the rename put them, none under a temporary name.
     EXPECT_EQ(ReadFile(a), "intruder");
-    EXPECT_EQ(ReadFile(b), "B");
-    EXPECT_FALSE(Exists(dir.file("c")));
-    // a's file cannot go home and its new name is b's again: it waits under a
-    // temporary name, and the report says which.
-    ASSERT_EQ(report.failures.size(), 1u);
-    EXPECT_EQ(ReadFile(report.failures[0].path), "A");
+    EXPECT_EQ(ReadFile(b), "A");
+    EXPECT_EQ(ReadFile(dir.file("d")), "B");
+    EXPECT_FALSE(Exists(dir.file("KEST$0000000")));
+    ASSERT_EQ(report.failures.size(), 2u);
     EXPECT_EQ(report.failures[0].target, a);
-    EXPECT_EQ(report.failures[0].code, platform::kErrorTargetExists);
+    EXPECT_EQ(report.failures[0].problem, PlanProblem::ExistingTarget);
+    EXPECT_EQ(report.failures[1].problem, PlanProblem::Blocked);
+}
+
+// Copies in the files' own folder: a -> b (b replaced), b -> c. Taking back
+// the copy of b would delete the last place b's former content lives.
+TEST_F(UndoTest, CopyWhoseSourceChangedIsKept)
+{
+    const auto a = dir.write("a", "A"), b = dir.write("b", "B");
+    auto settings = NamesSettings({"b", "c"});
+    settings.FileCopyMode = kOutputCopy;
+    settings.FileCopyDirectory = dir.path();
+    host.overwrites = {OverwriteAnswer::Yes};
+    Rename({a, b}, settings);
+    ASSERT_EQ(ReadFile(b), "A");
+    ASSERT_EQ(ReadFile(dir.file("c")), "B") << "b was copied before it was replaced";
+
+    const CUndoReport report = UndoRename(undo, host);
+    EXPECT_FALSE(Exists(b));
+    EXPECT_EQ(ReadFile(a), "A");
+    EXPECT_EQ(ReadFile(dir.file("c")), "B");
+    ASSERT_EQ(report.failures.size(), 1u);
+    EXPECT_EQ(report.failures[0].path, dir.file("c"));
+    EXPECT_EQ(report.failures[0].problem, PlanProblem::SourceChanged);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <filesystem>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -43,52 +44,107 @@ TEST(FileNameCheckTest, RefusesWhatCannotBeOneName)
     EXPECT_EQ(PrepareTargetPath(path), EINVAL);
 }
 
-TEST(TransferFileTest, MoveWithoutReplaceNeverTouchesAnExistingTarget)
+TEST(MoveOrCopyTest, MoveWithoutReplaceNeverTouchesAnExistingTargetAndKeepsTimes)
 {
     TempDir dir;
     const auto a = dir.write("a", "A"), b = dir.write("b", "B");
-    EXPECT_EQ(TransferFile(a, b, 1'000'000'000, 0, false, false), kErrorTargetExists);
-    EXPECT_EQ(ReadFile(a), "A");
+    const struct timespec times[2] = {{1'000'000'000, 123}, {1'100'000'000, 456'789}};
+    ASSERT_EQ(utimensat(AT_FDCWD, a.c_str(), times, 0), 0);
+    EXPECT_EQ(MoveOrCopy(a, b, false, false), kErrorTargetExists);
+    EXPECT_TRUE(Exists(a));
     EXPECT_EQ(ReadFile(b), "B");
 
-    // Replacing is one rename: the old target is gone only because the new one is there.
-    FileIdentity placed;
-    EXPECT_EQ(TransferFile(a, b, 1'000'000'000, 0, false, true, &placed), 0);
-    struct stat st; // before reading, which moves the access time
+    // Replacing is one rename: the old target is gone only because the new one
+    // is there. Nothing is written on the file: its times stay to the nanosecond.
+    const FileIdentity before = GetFileIdentity(a);
+    FileIdentity copied;
+    EXPECT_EQ(MoveOrCopy(a, b, false, true, &copied), 0);
+    EXPECT_FALSE(copied.valid) << "a rename keeps the file's identity";
+    EXPECT_EQ(GetFileIdentity(b), before);
+    struct stat st;
     ASSERT_EQ(stat(b.c_str(), &st), 0);
+    EXPECT_EQ(st.st_atim.tv_nsec, 123);
+    EXPECT_EQ(st.st_mtim.tv_sec, 1'100'000'000);
+    EXPECT_EQ(st.st_mtim.tv_nsec, 456'789);
     EXPECT_EQ(ReadFile(b), "A");
     EXPECT_FALSE(Exists(a));
-    EXPECT_EQ(placed, GetFileIdentity(b));
-    EXPECT_EQ(st.st_mtime, 1'000'000'000);
-    EXPECT_EQ(st.st_atime, 1'000'000'000);
 }
 
-TEST(TransferFileTest, CopyThroughATemporaryFile)
+TEST(MoveOrCopyTest, MoveAtGoesRelativeToOpenDirectoriesAndFallsBackForTheSameFile)
+{
+    TempDir dir;
+    const auto sub = dir.mkdir("sub");
+    const auto a = dir.write("a", "A"), b = dir.write("b", "B");
+    const int here = OpenDirectoryHandle(dir.path()), there = OpenDirectoryHandle(sub);
+    ASSERT_GE(here, 0);
+    ASSERT_GE(there, 0);
+    EXPECT_EQ(MoveAt(here, a, here, b, false), kErrorTargetExists);
+    EXPECT_EQ(MoveAt(here, a, there, sub + "/a2", false), 0);
+    EXPECT_EQ(ReadFile(sub + "/a2"), "A");
+    EXPECT_EQ(MoveAt(here, b, here, b, false), 0) << "a file onto its own name is nothing to do";
+    EXPECT_EQ(MoveAt(there, sub + "/a2", here, b, true), 0);
+    EXPECT_EQ(ReadFile(b), "A");
+    close(here);
+    close(there);
+}
+
+TEST(MoveOrCopyTest, CopyThroughATemporaryFileKeepsPermissionsFlagsAndTimes)
 {
     TempDir dir;
     const auto a = dir.write("a", std::string(100'000, 'q')), b = dir.write("b", "B");
     chmod(a.c_str(), 0640);
-    EXPECT_EQ(TransferFile(a, b, 5, 0, true, false), kErrorTargetExists);
+    setxattr(a.c_str(), kStoredAttributesName, "0x4", 3, 0);
+    const struct timespec times[2] = {{1'000'000'000, 5}, {1'000'000'001, 999}};
+    ASSERT_EQ(utimensat(AT_FDCWD, a.c_str(), times, 0), 0);
+    EXPECT_EQ(MoveOrCopy(a, b, true, false), kErrorTargetExists);
     EXPECT_EQ(ReadFile(b), "B");
-    EXPECT_EQ(TransferFile(a, b, 5, 0, true, true), 0);
-    EXPECT_EQ(ReadFile(b), std::string(100'000, 'q'));
-    EXPECT_EQ(TransferFile(a, dir.file("c"), 5, kAttrReadOnly, true, false), 0);
+    FileIdentity copied;
+    EXPECT_EQ(MoveOrCopy(a, b, true, true, &copied), 0);
+    EXPECT_EQ(copied, GetFileIdentity(b));
     struct stat st;
-    ASSERT_EQ(stat(dir.file("c").c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0440u);
+    ASSERT_EQ(stat(b.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(st.st_mtim.tv_sec, 1'000'000'001);
+    EXPECT_EQ(st.st_mtim.tv_nsec, 999);
+    struct stat source; // its access time moved when it was first read
+    ASSERT_EQ(stat(a.c_str(), &source), 0);
+    EXPECT_EQ(st.st_atim.tv_sec, source.st_atim.tv_sec);
+    EXPECT_EQ(st.st_atim.tv_nsec, source.st_atim.tv_nsec);
+    std::uint32_t attributes = 0;
+    ASSERT_EQ(ReadAttributes(b, attributes), 0);
+    EXPECT_EQ(attributes, kAttrSystem);
+    EXPECT_EQ(ReadFile(b), std::string(100'000, 'q'));
     EXPECT_EQ(ReadFile(a).size(), 100'000u);
     // No temporary copy is left behind.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
     // A folder is not copied.
     EXPECT_EQ(MoveOrCopy(dir.mkdir("f"), dir.file("g"), true, false), EISDIR);
 }
 
-TEST(TransferFileTest, SameFileAndHardLinks)
+TEST(MoveOrCopyTest, StampWritesOnlyWhatIsGiven)
+{
+    TempDir dir;
+    const auto a = dir.write("a");
+    const struct timespec times[2] = {{1'000'000'000, 5}, {1'000'000'000, 7}};
+    ASSERT_EQ(utimensat(AT_FDCWD, a.c_str(), times, 0), 0);
+    EXPECT_EQ(StampFile(a, {std::nullopt, kAttrReadOnly}), 0);
+    struct stat st;
+    ASSERT_EQ(stat(a.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mtim.tv_nsec, 7);
+    EXPECT_EQ(st.st_mode & 0222, 0u);
+    EXPECT_EQ(StampFile(a, {1'200'000'000, std::nullopt}), 0);
+    ASSERT_EQ(stat(a.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mtime, 1'200'000'000);
+    EXPECT_EQ(st.st_atime, 1'200'000'000);
+    EXPECT_EQ(st.st_mode & 0222, 0u);
+}
+
+TEST(MoveOrCopyTest, SameFileAndHardLinks)
 {
     TempDir dir;
     const auto a = dir.write("a", "A");
     EXPECT_TRUE(IsSameFile(a, a));
-    EXPECT_EQ(TransferFile(a, a, 7, 0, false, false), 0);
+    EXPECT_EQ(MoveOrCopy(a, a, false, false), 0);
     ASSERT_EQ(link(a.c_str(), dir.file("link").c_str()), 0);
     // Two visible names of one file are not one name.
     EXPECT_FALSE(IsSameFile(a, dir.file("link")));
@@ -97,7 +153,7 @@ TEST(TransferFileTest, SameFileAndHardLinks)
     EXPECT_FALSE(TargetTaken(a, dir.file("free")));
 }
 
-TEST(TransferFileTest, MoveAcrossFileSystems)
+TEST(MoveOrCopyTest, MoveAcrossFileSystems)
 {
     // /dev/shm is a memory file system, another one than the temporary folder.
     TempDir dir;
@@ -108,20 +164,21 @@ TEST(TransferFileTest, MoveAcrossFileSystems)
     ASSERT_NE(mkdtemp(other.data()), nullptr);
     const auto a = dir.write("a", "A");
     const auto folder = dir.mkdir("folder");
-    EXPECT_EQ(TransferFile(a, other + "/a", 9, 0, false, false), 0);
+    setxattr(a.c_str(), kStoredAttributesName, "0x20", 4, 0);
+    FileIdentity copied;
+    const int there = OpenDirectoryHandle(other), from = OpenDirectoryHandle(dir.path());
+    EXPECT_EQ(MoveAt(from, a, there, other + "/a", false, &copied), 0);
+    close(there);
+    close(from);
+    EXPECT_TRUE(copied.valid);
+    EXPECT_EQ(copied, GetFileIdentity(other + "/a"));
     EXPECT_FALSE(Exists(a));
     EXPECT_EQ(ReadFile(other + "/a"), "A");
+    std::uint32_t attributes = 0;
+    EXPECT_EQ(ReadAttributes(other + "/a", attributes), 0);
+    EXPECT_EQ(attributes, kAttrArchive) << "the stored flags travel with the file";
     EXPECT_EQ(MoveOrCopy(folder, other + "/folder", false, false), EXDEV);
     EXPECT_TRUE(Exists(folder));
-
-    // The flags the source was known to carry do not travel with a copy.
-    const auto flagged = dir.write("flagged");
-    setxattr(flagged.c_str(), kStoredAttributesName, "0x20", 4, 0);
-    EXPECT_EQ(TransferFile(flagged, other + "/flagged", 9, kAttrArchive, false, false, nullptr, kAttrArchive),
-              0);
-    std::uint32_t attributes = 0;
-    EXPECT_EQ(ReadAttributes(other + "/flagged", attributes), 0);
-    EXPECT_EQ(attributes, kAttrArchive);
     std::filesystem::remove_all(other);
 }
 

@@ -207,45 +207,46 @@ TEST_F(PreviewTest, MarksNameTheRowsWhoseNewNameWillFail)
     dir.write("outside.txt");
     for (const char *name : {"a.txt", "b.txt", "c.txt"})
         list.Append(MakeEntry(dir.path(), name));
-    CExistingNames existing;
+    exec::CDirectoryNames existing;
     settings.RenameMode = kModeFormat;
 
     // Every row the same name: all three collide.
     settings.FormatStr = "same";
     list.UpdateMarks(existing);
     for (int row = 0; row < 3; ++row)
-        EXPECT_EQ(list.Mark(row), PreviewMark::Duplicate) << row;
+        EXPECT_EQ(list.Mark(row), exec::PlanProblem::DuplicateName) << row;
     EXPECT_FALSE(list.RowToolTip(0).isEmpty());
     CCandidateList apart;
     apart.SetSettings(&settings);
     apart.Append(MakeEntry(dir.path(), "a.txt"));
+    dir.mkdir("sub");
     apart.Append(MakeEntry(dir.path() + "/sub", "a.txt"));
     apart.UpdateMarks(existing);
-    EXPECT_EQ(apart.Mark(1), PreviewMark::None) << "the same name in another directory is no collision";
+    EXPECT_EQ(apart.Mark(1), exec::PlanProblem::None) << "the same name in another directory is no collision";
 
     // A name that a file outside the list has; a listed file's old name is
     // free by the time it is needed.
     settings.RenameMode = kModeRenumber;
     settings.RenumStr1 = "x";
     list.UpdateMarks(existing);
-    EXPECT_EQ(list.Mark(0), PreviewMark::None);
+    EXPECT_EQ(list.Mark(0), exec::PlanProblem::None);
     settings.RenameMode = kModeOldName;
     list.UpdateMarks(existing);
-    EXPECT_EQ(list.Mark(0), PreviewMark::None) << "an unchanged name is not a collision";
+    EXPECT_EQ(list.Mark(0), exec::PlanProblem::None) << "an unchanged name is not a collision";
 
     settings.RenameMode = kModeFormat;
     settings.FormatStr = "outside.txt";
     list.RemoveRows({1, 2});
     list.UpdateMarks(existing);
-    EXPECT_EQ(list.Mark(0), PreviewMark::Existing);
+    EXPECT_EQ(list.Mark(0), exec::PlanProblem::ExistingTarget);
     EXPECT_EQ(list.CellText(0, 1), QStringLiteral("outside.txt")) << "the name shown stays the computed one";
 
     settings.FormatStr = "..";
     list.UpdateMarks(existing);
-    EXPECT_EQ(list.Mark(0), PreviewMark::Refused);
+    EXPECT_EQ(list.Mark(0), exec::PlanProblem::InvalidName);
     settings.FormatStr = "";
     list.UpdateMarks(existing);
-    EXPECT_EQ(list.Mark(0), PreviewMark::Empty);
+    EXPECT_EQ(list.Mark(0), exec::PlanProblem::EmptyName);
 }
 
 } // namespace

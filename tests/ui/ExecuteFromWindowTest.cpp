@@ -157,7 +157,7 @@ TEST_F(ExecuteFromWindowTest, OverwriteQuestionAnsweredNoKeepsTheFileAndYesRepla
     auto w = Open();
     AddFiles(*w, {"a.jpg"});
     SetPrefix(*w, "x");
-    EXPECT_EQ(w->CandidateRows().Mark(0), PreviewMark::Existing) << "the preview warns first";
+    EXPECT_EQ(w->CandidateRows().Mark(0), exec::PlanProblem::ExistingTarget) << "the preview warns first";
 
     bool askedOverwrite = false;
     WhenModalOpens([&](QWidget *modal) {

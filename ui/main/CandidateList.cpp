@@ -1,5 +1,7 @@
 #include "ui/main/CandidateList.h"
 
+#include "exec/RunPlan.h"
+
 #include "engine/RenameSettings.h"
 #include "model/EntrySort.h"
 #include "ui/Icons.h"
@@ -194,24 +196,29 @@ void CCandidateList::PlaceNumberedDirectories(int count)
         m_rows.push_back(Placeholder(true));
 }
 
-void CCandidateList::UpdateMarks(CExistingNames &existing)
+void CCandidateList::UpdateMarks(exec::CDirectoryNames &folders)
 {
-    if (!m_settings) {
-        m_marks.clear();
+    m_marks.clear();
+    // Numbered directories and concatenation rename nothing.
+    if (!m_settings || m_settings->RenameMode == kModeNumberedDirs ||
+        m_settings->RenameMode == kModeConcatenate)
         return;
-    }
-    m_marks = ComputePreviewMarks(m_rows, *m_settings, m_paths, existing);
+    const exec::CRunPlan plan = exec::PlanRows(exec::StartPlan(*m_settings), m_rows, *m_settings, folders);
+    m_marks.assign(m_rows.size(), exec::PlanProblem::None);
+    for (const exec::CRenameRecord &r : plan.records)
+        m_marks[static_cast<std::size_t>(r.row)] = r.problem;
 }
 
-PreviewMark CCandidateList::Mark(int row) const
+exec::PlanProblem CCandidateList::Mark(int row) const
 {
     const auto i = static_cast<std::size_t>(row);
-    return i < m_marks.size() ? m_marks[i] : PreviewMark::None;
+    return i < m_marks.size() ? m_marks[i] : exec::PlanProblem::None;
 }
 
 QString CCandidateList::RowToolTip(int row) const
 {
-    return FromBytes(PreviewMarkText(Mark(row)));
+    const exec::PlanProblem mark = Mark(row);
+    return mark == exec::PlanProblem::None ? QString() : FromBytes(exec::ProblemText(mark) + "。");
 }
 
 QString CCandidateList::CellText(int row, int column) const

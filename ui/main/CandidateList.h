@@ -1,8 +1,9 @@
 #pragma once
 
+#include "exec/DirectoryNames.h"
+#include "exec/PlanProblem.h"
 #include "model/FileEntry.h"
 #include "ui/main/FileListCtrl.h"
-#include "ui/main/PreviewMarks.h"
 
 #include <string>
 #include <unordered_set>
@@ -56,14 +57,15 @@ public:
     // Numbered-directory mode: exactly `count` folder placeholders.
     void PlaceNumberedDirectories(int count);
 
-    // Recomputes the warning marks for the current settings (one pass).
-    void UpdateMarks(CExistingNames &existing);
-    PreviewMark Mark(int row) const;
+    // Recomputes the warning marks for the current settings: the problems the
+    // run plan finds, the same the execution acts on.
+    void UpdateMarks(exec::CDirectoryNames &folders);
+    exec::PlanProblem Mark(int row) const;
 
     int RowCount() const override { return static_cast<int>(m_rows.size()); }
     QString CellText(int row, int column) const override;
     QIcon RowIcon(int row) const override;
-    bool RowMarked(int row) const override { return Mark(row) != PreviewMark::None; }
+    bool RowMarked(int row) const override { return Mark(row) != exec::PlanProblem::None; }
     QString RowToolTip(int row) const override;
     const CFileEntry &Entry(int row) const { return m_rows[static_cast<std::size_t>(row)]; }
     const std::vector<CFileEntry> &Entries() const { return m_rows; }
@@ -79,7 +81,7 @@ private:
 
     std::vector<CFileEntry> m_rows;
     std::unordered_set<std::string> m_paths; // full paths of the rows with a file behind them
-    std::vector<PreviewMark> m_marks;
+    std::vector<exec::PlanProblem> m_marks;
     const CRenameSettings *m_settings = nullptr;
     DisplayOptions m_display;
 };

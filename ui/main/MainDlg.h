@@ -3,9 +3,9 @@
 #include "app/EnvSettings.h"
 #include "app/LaunchList.h"
 #include "engine/RenameSettings.h"
+#include "exec/DirectoryNames.h"
 #include "exec/RenameRecord.h"
 #include "ui/main/CandidateList.h"
-#include "ui/main/PreviewMarks.h"
 #include "ui/main/SelectionList.h"
 #include "ui/panels/ModalGuard.h"
 
@@ -213,7 +213,7 @@ private:
     int m_listFocus = 1;
     bool m_interactive = true;
     exec::CUndoList m_undo;
-    CExistingNames m_existingNames;
+    exec::CDirectoryNames m_existingNames;
     int m_destSortColumn = 0;
     int m_destSortDirection = 1;
     bool m_listingPending = true;

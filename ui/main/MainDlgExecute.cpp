@@ -39,7 +39,7 @@ QString UndoFailureText(const std::vector<exec::CUndoFailure> &failures)
         text += QStringLiteral("\n") + FromBytes(f.path);
         if (!f.target.empty())
             text += QStringLiteral(" → ") + FromBytes(f.target);
-        text += QStringLiteral("：") + FromBytes(platform::ErrorMessage(f.code));
+        text += QStringLiteral("：") + FromBytes(f.ReasonText());
     }
     if (failures.size() > kShown)
         text += QStringLiteral("\n\nほか %1 件").arg(failures.size() - kShown);
@@ -122,15 +122,14 @@ void CMainDlg::Execute()
     if (m_panel)
         m_panel->SaveHistories();
     StoreUnification();
-    // Moving or copying needs a destination: an empty one would send the
-    // files to the root directory.
-    const bool renamesFiles = m_settings.RenameMode != kModeNumberedDirs &&
-                              m_settings.RenameMode != kModeConcatenate && m_settings.ObjMode != 1;
-    if (renamesFiles && m_settings.FileCopyMode != 0 && m_settings.FileCopyDirectory.empty()) {
+    // Asked here rather than by the run, so the message comes without the wait cursor.
+    if (exec::LacksDestination(m_settings)) {
         Ask(QMessageBox::Warning, QStringLiteral("Kestrel（実行）"),
-            QStringLiteral("移動先・複写先のディレクトリを指定してください。"), QMessageBox::Ok);
+            QString::fromUtf8(exec::kNoDestinationMessage), QMessageBox::Ok);
         return;
     }
+    const bool renamesFiles = m_settings.RenameMode != kModeNumberedDirs &&
+                              m_settings.RenameMode != kModeConcatenate && m_settings.ObjMode != 1;
     exec::CExecutionOutcome outcome;
     {
         WaitCursor wait;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace exec {
+
+// What planning knows of a folder that a run puts names into.
+struct CFolderState {
+    int error = 0; // 0, or why no name can be added (ENOENT, ENOTDIR, EACCES, ...)
+    std::unordered_set<std::string> names;
+};
+
+// The folders a plan looks into, each read once (names only) and kept until
+// Invalidate: a window keeps one between keystrokes and invalidates it when
+// the disk may have changed; a run makes a fresh one.
+class CDirectoryNames {
+public:
+    const CFolderState &Lookup(const std::string &directory);
+    void Invalidate() { m_folders.clear(); }
+
+private:
+    std::unordered_map<std::string, CFolderState> m_folders;
+};
+
+} // namespace exec

@@ -1,0 +1,298 @@
+#include "exec/PlanExecution.h"
+
+#include "exec/TempNames.h"
+#include "platform/FileOps.h"
+#include "platform/Paths.h"
+
+#include <cerrno>
+#include <unordered_map>
+
+#include <unistd.h>
+
+namespace exec {
+
+namespace {
+
+// Open directories for the calls relative to them, one per folder of the run.
+class CDirectoryHandles {
+public:
+    CDirectoryHandles() = default;
+    CDirectoryHandles(const CDirectoryHandles &) = delete;
+    CDirectoryHandles &operator=(const CDirectoryHandles &) = delete;
+    ~CDirectoryHandles()
+    {
+        for (const auto &[folder, fd] : m_handles)
+            if (fd >= 0)
+                close(fd);
+    }
+
+    // The handle of the folder holding path; AT_FDCWD-free: -1 makes the call
+    // fail with EBADF, which the caller reports like any failure.
+    int FolderOf(const std::string &path)
+    {
+        const std::string_view folder = std::string_view(path).substr(0, path.rfind('/'));
+        if (m_last >= 0 && folder == m_lastFolder)
+            return m_last;
+        std::string key(folder);
+        auto found = m_handles.find(key);
+        if (found == m_handles.end())
+            found = m_handles.emplace(key, platform::OpenDirectoryHandle(key)).first;
+        m_lastFolder = found->first;
+        m_last = found->second;
+        return m_last;
+    }
+
+private:
+    std::unordered_map<std::string, int> m_handles;
+    std::string m_lastFolder;
+    int m_last = -1;
+};
+
+class CPlanRunner {
+public:
+    CPlanRunner(CRunPlan &plan, IExecutionHost &host) : m_plan(plan), m_host(host)
+    {
+        const std::size_t n = plan.records.size();
+        m_waiter.assign(n, kNoRecord);
+        for (const CPlanStep &step : plan.steps)
+            if (plan.blocker[step.record] != kNoRecord)
+                m_waiter[plan.blocker[step.record]] = step.record;
+    }
+
+    std::vector<std::uint32_t> Run();
+
+private:
+    int Move(const std::string &from, const std::string &to, bool replace, platform::FileIdentity *copied)
+    {
+        return platform::MoveAt(m_handles.FolderOf(from), from, m_handles.FolderOf(to), to, replace, copied);
+    }
+    int Transfer(const std::string &from, const std::string &to, bool copy, bool replace,
+                 platform::FileIdentity *copied)
+    {
+        return copy ? platform::MoveOrCopy(from, to, true, replace, copied) : Move(from, to, replace, copied);
+    }
+
+    bool Skipped(std::uint32_t i) const { return m_plan.records[i].problem != PlanProblem::None; }
+    void Direct(std::uint32_t i);
+    void ToTemp(std::uint32_t i);
+    void FromTemp(std::uint32_t i);
+    void Arrived(CRenameRecord &r, const platform::FileIdentity &placed);
+    void Fail(std::uint32_t i, int error);
+    void BlockWaiters(std::uint32_t i);
+    void RevertCycle();
+
+    CRunPlan &m_plan;
+    IExecutionHost &m_host;
+    CDirectoryHandles m_handles;
+    std::vector<std::uint32_t> m_waiter;
+    // The cycle under way in a move: the record at its temporary name and the
+    // records that have followed it round so far.
+    std::uint32_t m_cycle = kNoRecord;
+    std::vector<std::uint32_t> m_cycleDone;
+    std::vector<std::uint32_t> m_stranded;
+};
+
+// A file arrived at its new name: its identity for undo (placed, where it is
+// not the source's own), and the times and attributes the run unifies (a
+// rename keeps them exactly otherwise).
+void CPlanRunner::Arrived(CRenameRecord &r, const platform::FileIdentity &placed)
+{
+    r.status = r.replaces ? RenameStatus::Replaced : RenameStatus::Renamed;
+    if (placed.valid) {
+        r.placedDevice = placed.device;
+        r.placedInode = placed.inode;
+    } else if (r.sourceInode != 0) {
+        r.placedDevice = r.sourceDevice;
+        r.placedInode = r.sourceInode;
+    } else {
+        const platform::FileIdentity now = platform::GetFileIdentity(r.newPath);
+        r.placedDevice = now.device;
+        r.placedInode = now.inode;
+    }
+    const CRenameSnapshot &s = m_plan.snapshot;
+    platform::FileStamp stamp;
+    if (s.isFileTimeChange && !m_plan.folders)
+        stamp.time = m_plan.ownTimes ? r.time : s.fileTime;
+    if (s.isFileAttribChange)
+        stamp.attributes = r.newAttributes;
+    if (stamp.time || stamp.attributes)
+        platform::StampFile(r.newPath, stamp);
+}
+
+void CPlanRunner::Fail(std::uint32_t i, int error)
+{
+    CRenameRecord &r = m_plan.records[i];
+    if (error == platform::kErrorTargetExists) {
+        r.problem = PlanProblem::NameTakenSincePlanning;
+    } else {
+        r.problem = PlanProblem::StepFailed;
+        r.error = error;
+    }
+}
+
+// The files waiting for the name a record keeps keep theirs.
+void CPlanRunner::BlockWaiters(std::uint32_t i)
+{
+    for (std::uint32_t j = m_waiter[i]; j != kNoRecord && j != m_cycle; j = m_waiter[j])
+        if (m_plan.records[j].problem == PlanProblem::None)
+            m_plan.records[j].problem = PlanProblem::Blocked;
+}
+
+void CPlanRunner::Direct(std::uint32_t i)
+{
+    CRenameRecord &r = m_plan.records[i];
+    platform::FileIdentity copied;
+    if (r.newPath == r.oldPath) {
+        Arrived(r, copied);
+        return;
+    }
+    const int error = Transfer(r.oldPath, r.newPath, m_plan.copy, r.replaces, &copied);
+    if (!error) {
+        Arrived(r, copied);
+        if (m_cycle != kNoRecord)
+            m_cycleDone.push_back(i);
+        return;
+    }
+    Fail(i, error);
+    if (m_cycle != kNoRecord)
+        RevertCycle();
+    else if (!m_plan.copy)
+        BlockWaiters(i);
+}
+
+void CPlanRunner::ToTemp(std::uint32_t i)
+{
+    CRenameRecord &r = m_plan.records[i];
+    platform::FileIdentity copied;
+    if (const int error = Transfer(r.oldPath, r.tempPath, m_plan.copy, false, &copied)) {
+        Fail(i, error);
+        if (!m_plan.copy)
+            BlockWaiters(i);
+        return;
+    }
+    if (copied.valid) {
+        // A copy keeps this identity on its way to the new name.
+        r.placedDevice = copied.device;
+        r.placedInode = copied.inode;
+    }
+    if (!m_plan.copy) {
+        m_cycle = i;
+        m_cycleDone.clear();
+    }
+}
+
+void CPlanRunner::FromTemp(std::uint32_t i)
+{
+    CRenameRecord &r = m_plan.records[i];
+    // A copy replaces another source of the run only once that one's copy is made.
+    const std::uint32_t blocker = m_plan.blocker[i];
+    if (m_plan.copy && blocker != kNoRecord && !m_plan.records[blocker].Done() &&
+        m_plan.records[blocker].problem != PlanProblem::None) {
+        r.problem = PlanProblem::Blocked;
+        platform::DeleteFile(r.tempPath);
+        return;
+    }
+    platform::FileIdentity copied;
+    if (r.placedInode != 0)
+        copied = {r.placedDevice, r.placedInode, true};
+    const int error = Move(r.tempPath, r.newPath, r.replaces || m_plan.copy, &copied);
+    if (!error) {
+        Arrived(r, copied);
+        m_cycle = kNoRecord;
+        return;
+    }
+    Fail(i, error);
+    if (m_plan.copy)
+        platform::DeleteFile(r.tempPath);
+    else
+        RevertCycle();
+}
+
+// A step of a cycle failed: the files that followed round go back to their old
+// names, newest first (each frees the name the one before needs), and the file
+// at the temporary name returns to its own. The rest of the cycle stays.
+void CPlanRunner::RevertCycle()
+{
+    const std::uint32_t first = m_cycle;
+    m_cycle = kNoRecord;
+    for (auto it = m_cycleDone.rbegin(); it != m_cycleDone.rend(); ++it) {
+        CRenameRecord &r = m_plan.records[*it];
+        if (Move(r.newPath, r.oldPath, false, nullptr) != 0)
+            continue; // it stays at its new name, which undo knows
+        r.status = RenameStatus::NotRenamed;
+        r.problem = PlanProblem::Blocked;
+    }
+    m_cycleDone.clear();
+    CRenameRecord &f = m_plan.records[first];
+    if (f.problem == PlanProblem::None)
+        f.problem = PlanProblem::Blocked;
+    if (Move(f.tempPath, f.oldPath, false, nullptr) != 0)
+        m_stranded.push_back(first);
+    for (std::uint32_t j = m_waiter[first]; j != kNoRecord && j != first; j = m_waiter[j])
+        if (m_plan.records[j].problem == PlanProblem::None && !m_plan.records[j].Done())
+            m_plan.records[j].problem = PlanProblem::Blocked;
+}
+
+std::vector<std::uint32_t> CPlanRunner::Run()
+{
+    const int maximum = static_cast<int>(m_plan.steps.size());
+    int position = 0;
+    for (const CPlanStep &step : m_plan.steps) {
+        m_host.ReportProgress(++position, maximum);
+        if (Skipped(step.record))
+            continue;
+        switch (step.kind) {
+        case StepKind::Direct:
+            Direct(step.record);
+            break;
+        case StepKind::ToTemp:
+            ToTemp(step.record);
+            break;
+        case StepKind::FromTemp:
+            FromTemp(step.record);
+            break;
+        }
+    }
+    return std::move(m_stranded);
+}
+
+} // namespace
+
+void AssignTemporaryNames(CRunPlan &plan)
+{
+    CTempNameAllocator temps;
+    bool reserved = false;
+    for (const CPlanStep &step : plan.steps) {
+        if (step.kind != StepKind::ToTemp)
+            continue;
+        if (!reserved) {
+            for (const CRenameRecord &r : plan.records)
+                temps.Reserve(r.newPath);
+            reserved = true;
+        }
+        CRenameRecord &r = plan.records[step.record];
+        const std::string &beside = plan.copy ? r.newPath : r.oldPath;
+        r.tempPath = temps.Allocate(platform::SplitPath(beside).directory, r.row);
+        r.usesTemp = true;
+    }
+}
+
+std::vector<std::uint32_t> ExecutePlan(CRunPlan &plan, IExecutionHost &host)
+{
+    return CPlanRunner(plan, host).Run();
+}
+
+void LogPlan(const CRunPlan &plan, const std::vector<std::uint32_t> &stranded, CResultLog &log)
+{
+    std::vector<char> atTemp(plan.records.size(), 0);
+    for (const std::uint32_t i : stranded)
+        atTemp[i] = 1;
+    for (std::size_t i = 0; i < plan.records.size(); ++i) {
+        const CRenameRecord &r = plan.records[i];
+        const int code = static_cast<int>(r.status);
+        log.AddResult(r.oldPath, atTemp[i] ? r.tempPath : r.newPath, code,
+                      r.Done() ? std::string() : ProblemText(r.problem, r.error));
+    }
+}
+
+} // namespace exec

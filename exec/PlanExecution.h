@@ -1,0 +1,27 @@
+#pragma once
+
+#include "exec/ExecutionHost.h"
+#include "exec/ResultLog.h"
+#include "exec/RunPlan.h"
+
+namespace exec {
+
+// Gives every record that steps aside (StepKind::ToTemp) a free temporary
+// name "KEST$" + seven digits: beside its old name for a move, beside its new
+// name for a copy. Never a name on disk or one the run gives.
+void AssignTemporaryNames(CRunPlan &plan);
+
+// Carries out the steps of an ordered plan. A record that reaches its new name
+// becomes Renamed (Replaced where it was allowed to replace); one that does not
+// gets the problem that says why, and the records that depend on it keep their
+// old names too: a failed step in a cycle moves the cycle's files back. A name
+// that appears on disk after planning is never replaced. Times and attributes
+// are written only where the run unifies them. Returns the records that are
+// left under their temporary name (their old name could not be freed again).
+std::vector<std::uint32_t> ExecutePlan(CRunPlan &plan, IExecutionHost &host);
+
+// One log row per record, in row order, with the reason of each that kept
+// its name. stranded: what ExecutePlan returned.
+void LogPlan(const CRunPlan &plan, const std::vector<std::uint32_t> &stranded, CResultLog &log);
+
+} // namespace exec

@@ -1,0 +1,44 @@
+#include "exec/PlanProblem.h"
+
+#include "platform/FileOps.h"
+
+namespace exec {
+
+std::string ProblemText(PlanProblem problem, int error)
+{
+    switch (problem) {
+    case PlanProblem::None:
+        return {};
+    case PlanProblem::NoDestination:
+        return "移動先・複写先のディレクトリが指定されていません";
+    case PlanProblem::EmptyName:
+        return "新しい名前が空です";
+    case PlanProblem::InvalidName:
+        return "この名前は使えません";
+    case PlanProblem::NameTooLong:
+        return "新しい名前が長すぎます";
+    case PlanProblem::TargetFolderMissing:
+        return "変名先のディレクトリがありません";
+    case PlanProblem::TargetFolderUnusable:
+        return "変名先のディレクトリに書き込めません";
+    case PlanProblem::DuplicateName:
+        return "他の行と同じ名前になります";
+    case PlanProblem::ExistingTarget:
+        return "同じ名前のファイルが既にあります";
+    case PlanProblem::OverwriteDeclined:
+        return "上書きしませんでした";
+    case PlanProblem::Blocked:
+        return "新しい名前のファイルが元の名前のまま残ります";
+    case PlanProblem::NameTakenSincePlanning:
+        return "同じ名前のファイルが実行中に作られました";
+    case PlanProblem::FileReplaced:
+        return "ファイルが別のファイルに置き換えられています";
+    case PlanProblem::SourceChanged:
+        return "複写元のファイルが変わっています";
+    case PlanProblem::StepFailed:
+        return platform::ErrorMessage(error);
+    }
+    return {};
+}
+
+} // namespace exec

@@ -1,0 +1,268 @@
+#include "exec/RunPlan.h"
+
+#include "engine/RenameSettings.h"
+#include "exec/PathIndex.h"
+#include "model/FileEntry.h"
+#include "platform/Attributes.h"
+#include "platform/FileOps.h"
+#include "platform/Paths.h"
+
+#include <algorithm>
+#include <cerrno>
+
+namespace exec {
+
+namespace {
+
+// The checks of a new name on its own. The file operations drop trailing dots
+// (so "img001." is created as "img001"): what remains is the name checked and used.
+PlanProblem PrepareName(std::string &name)
+{
+    if (name.empty())
+        return PlanProblem::EmptyName;
+    const std::size_t kept = name.find_last_not_of('.');
+    if (kept == std::string::npos)
+        return PlanProblem::InvalidName;
+    std::string trimmed = name.substr(0, kept + 1);
+    switch (platform::ClassifyFileName(trimmed)) {
+    case platform::FileNameProblem::None:
+        name = std::move(trimmed);
+        return PlanProblem::None;
+    case platform::FileNameProblem::TooLong:
+        return PlanProblem::NameTooLong;
+    default:
+        return PlanProblem::InvalidName;
+    }
+}
+
+// The attributes a run writes when it unifies them. A hidden state that only
+// came from a leading dot of the old name is not turned into a stored flag
+// when the hidden setting says "leave unchanged".
+std::uint32_t AttributesToWrite(const CRenameSettings &settings, const CFileEntry &entry)
+{
+    std::uint32_t bits = settings.GetNewAttributes(entry);
+    const bool hiddenByDot = !entry.fileName.empty() && entry.fileName.front() == '.' &&
+                             !(entry.storedFlags & platform::kAttrHidden);
+    if (hiddenByDot && settings.AtrHidden == 2)
+        bits &= ~static_cast<std::uint32_t>(platform::kAttrHidden);
+    return bits;
+}
+
+PlanProblem FolderProblem(int error)
+{
+    if (error == 0)
+        return PlanProblem::None;
+    return error == ENOENT ? PlanProblem::TargetFolderMissing : PlanProblem::TargetFolderUnusable;
+}
+
+enum class Fate : std::uint8_t { Unknown, Goes, Stays, OnPath };
+
+// Marks as Blocked every record whose new name is the old name of a record
+// that keeps its name, following the chains of such records. A question not
+// yet answered counts as going unless questionsStay.
+void MarkBlocked(CRunPlan &plan, bool questionsStay)
+{
+    const std::size_t n = plan.records.size();
+    std::vector<Fate> fate(n, Fate::Unknown);
+    for (std::size_t i = 0; i < n; ++i) {
+        const PlanProblem p = plan.records[i].problem;
+        if (p != PlanProblem::None && (questionsStay || !IsQuestion(p)))
+            fate[i] = Fate::Stays;
+    }
+    std::vector<std::uint32_t> path;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (fate[i] != Fate::Unknown)
+            continue;
+        path.clear();
+        std::uint32_t j = static_cast<std::uint32_t>(i);
+        while (j != kNoRecord && fate[j] == Fate::Unknown) {
+            fate[j] = Fate::OnPath;
+            path.push_back(j);
+            j = plan.blocker[j];
+        }
+        // The end of a chain or a cycle goes; a chain that meets a staying record stays.
+        const Fate result = j != kNoRecord && fate[j] == Fate::Stays ? Fate::Stays : Fate::Goes;
+        for (const std::uint32_t k : path) {
+            fate[k] = result;
+            if (result == Fate::Stays)
+                plan.records[k].problem = PlanProblem::Blocked;
+        }
+    }
+}
+
+bool Goes(const CRunPlan &plan, std::size_t i)
+{
+    return plan.records[i].problem == PlanProblem::None || IsQuestion(plan.records[i].problem);
+}
+
+} // namespace
+
+bool CRunPlan::AnyProblem() const
+{
+    return std::any_of(records.begin(), records.end(),
+                       [](const CRenameRecord &r) { return r.problem != PlanProblem::None; });
+}
+
+std::string_view TargetFolder(const CRunPlan &plan, std::size_t record)
+{
+    return std::string_view(plan.records[record].newPath).substr(0, plan.nameStart[record] - 1);
+}
+
+CRunPlan StartPlan(const CRenameSettings &settings, bool folders)
+{
+    CRunPlan plan;
+    plan.folders = folders || settings.ObjMode == 1;
+    const int outputMode = settings.IsInBatch || plan.folders ? kOutputInPlace : settings.FileCopyMode;
+    plan.copy = outputMode == kOutputCopy;
+    plan.noDestination = outputMode != kOutputInPlace && settings.FileCopyDirectory.empty();
+    plan.snapshot = {outputMode, settings.IsFileTimeChange != 0, settings.IsFileAttribChange != 0,
+                     settings.FileTime};
+    return plan;
+}
+
+void AddPlanRow(CRunPlan &plan, const CRenameSettings &settings, const CFileEntry &entry, int row)
+{
+    plan.rowCount = std::max(plan.rowCount, row + 1);
+    if (entry.isDummy)
+        return;
+    CRenameRecord r;
+    r.row = row;
+    r.oldPath = entry.fullPath;
+    r.time = entry.lastWriteTime;
+    r.attributes = entry.attributes;
+    r.newAttributes = AttributesToWrite(settings, entry);
+    r.sourceDevice = entry.device;
+    r.sourceInode = entry.inode;
+    std::string name = settings.ComputeNewName(entry, row);
+    const PlanProblem nameProblem = PrepareName(name);
+    r.problem = plan.noDestination ? PlanProblem::NoDestination : nameProblem;
+    const std::string folder = plan.folders ? entry.directory : settings.ComputeTargetDirectory(entry);
+    r.newPath = platform::JoinPath(folder, name);
+    plan.nameStart.push_back(static_cast<std::uint32_t>(r.newPath.size() - name.size()));
+    plan.records.push_back(std::move(r));
+}
+
+void CheckPlan(CRunPlan &plan, CDirectoryNames &folders)
+{
+    std::vector<CRenameRecord> &records = plan.records;
+    const std::size_t n = records.size();
+    const auto oldKey = [&](std::uint32_t i) -> std::string_view { return records[i].oldPath; };
+    const auto newKey = [&](std::uint32_t i) -> std::string_view { return records[i].newPath; };
+
+    // Target folders and two rows with one new path. Consecutive rows mostly
+    // share their folder, which is then looked up once.
+    CPathIndex given(n);
+    std::string_view lastFolder;
+    const CFolderState *state = nullptr;
+    for (std::uint32_t i = 0; i < n; ++i) {
+        CRenameRecord &r = records[i];
+        if (r.problem != PlanProblem::None)
+            continue;
+        const std::string_view folder = TargetFolder(plan, i);
+        if (!state || folder != lastFolder) {
+            state = &folders.Lookup(std::string(folder));
+            lastFolder = folder;
+        }
+        r.problem = FolderProblem(state->error);
+        if (r.problem != PlanProblem::None)
+            continue;
+        const std::uint32_t first = given.Insert(r.newPath, i, newKey);
+        if (first != i)
+            r.problem = records[first].problem = PlanProblem::DuplicateName;
+    }
+
+    // A new name that is the old name of another row waits for that row's
+    // file to leave (a copy's source never leaves: its file is replaced); any
+    // other name on disk belongs to an entry outside the run.
+    CPathIndex old(n);
+    for (std::uint32_t i = 0; i < n; ++i)
+        old.Insert(records[i].oldPath, i, oldKey);
+    plan.blocker.assign(n, kNoRecord);
+    for (std::uint32_t i = 0; i < n; ++i) {
+        CRenameRecord &r = records[i];
+        if (r.problem != PlanProblem::None || r.newPath == r.oldPath)
+            continue;
+        const std::uint32_t owner = old.Find(r.newPath, oldKey);
+        if (owner != CPathIndex::kNone) {
+            plan.blocker[i] = owner;
+            if (plan.copy)
+                r.problem = PlanProblem::ExistingTarget;
+            continue;
+        }
+        const std::string_view folder = TargetFolder(plan, i);
+        if (!state || folder != lastFolder) {
+            state = &folders.Lookup(std::string(folder));
+            lastFolder = folder;
+        }
+        if (state->names.count(std::string(plan.NewName(i))))
+            r.problem = PlanProblem::ExistingTarget;
+    }
+    MarkBlocked(plan, false);
+}
+
+CRunPlan PlanRows(CRunPlan start, const std::vector<CFileEntry> &rows, const CRenameSettings &settings,
+                  CDirectoryNames &folders)
+{
+    CRunPlan plan = std::move(start);
+    plan.records.reserve(rows.size());
+    plan.nameStart.reserve(rows.size());
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        AddPlanRow(plan, settings, rows[row], static_cast<int>(row));
+    CheckPlan(plan, folders);
+    return plan;
+}
+
+void SettleStays(CRunPlan &plan)
+{
+    MarkBlocked(plan, true);
+}
+
+void OrderPlan(CRunPlan &plan)
+{
+    const std::size_t n = plan.records.size();
+    plan.steps.clear();
+    plan.steps.reserve(n);
+    std::vector<std::uint32_t> waiter(n, kNoRecord);
+    for (std::uint32_t i = 0; i < n; ++i)
+        if (Goes(plan, i) && plan.blocker[i] != kNoRecord)
+            waiter[plan.blocker[i]] = i;
+
+    if (plan.copy) {
+        // Sources never leave: every copy onto another source's name is made
+        // beside it first, and put in place once all sources have been read.
+        for (std::uint32_t i = 0; i < n; ++i)
+            if (Goes(plan, i))
+                plan.steps.push_back({i, plan.blocker[i] == kNoRecord ? StepKind::Direct : StepKind::ToTemp});
+        for (std::uint32_t i = 0; i < n; ++i)
+            if (Goes(plan, i) && plan.blocker[i] != kNoRecord)
+                plan.steps.push_back({i, StepKind::FromTemp});
+        return;
+    }
+
+    // Chains from the file whose new name is free, back along the files that
+    // wait for the name each one leaves.
+    std::vector<char> placed(n, 0);
+    for (std::uint32_t i = 0; i < n; ++i) {
+        if (!Goes(plan, i) || plan.blocker[i] != kNoRecord)
+            continue;
+        for (std::uint32_t j = i; j != kNoRecord; j = waiter[j]) {
+            plan.steps.push_back({j, StepKind::Direct});
+            placed[j] = 1;
+        }
+    }
+    // What is left are cycles: one file steps aside to a temporary name, the
+    // others follow round, and it takes the last name freed.
+    for (std::uint32_t i = 0; i < n; ++i) {
+        if (!Goes(plan, i) || placed[i])
+            continue;
+        plan.steps.push_back({i, StepKind::ToTemp});
+        placed[i] = 1;
+        for (std::uint32_t j = waiter[i]; j != i; j = waiter[j]) {
+            plan.steps.push_back({j, StepKind::Direct});
+            placed[j] = 1;
+        }
+        plan.steps.push_back({i, StepKind::FromTemp});
+    }
+}
+
+} // namespace exec
