@@ -138,6 +138,8 @@ struct CRegistryStore::Impl {
     QHash<QString, QString> names;
     bool dirty = false;
     bool readOnly = false;
+    // The key's name can be written to the file.
+    bool storableKey = true;
 
     QVariant value(const std::string &name) const
     {
@@ -161,7 +163,7 @@ struct CRegistryStore::Impl {
 
     void setValue(const std::string &name, const QVariant &v)
     {
-        if (readOnly)
+        if (readOnly || !storableKey || !platform::IsStorableName(name))
             return;
         const QString given = ToQString(name);
         auto it = names.find(given.toLower());
@@ -205,6 +207,7 @@ bool CRegistryStore::Open(const std::string &subkey)
     // A broken file that could not be moved aside is only read, never
     // written over.
     m_impl->readOnly = settings->status() == QSettings::FormatError;
+    m_impl->storableKey = platform::IsStorableName(subkey);
     // Never fall back on writing the file in place: a failed write must leave
     // the old file whole.
     settings->setAtomicSyncRequired(true);
@@ -238,6 +241,7 @@ bool CRegistryStore::Close()
     m_impl->names.clear();
     m_impl->dirty = false;
     m_impl->readOnly = false;
+    m_impl->storableKey = true;
     m_existed = false;
     return written;
 }

@@ -24,8 +24,11 @@
 // the value is missing or too large, and the caller keeps its own state.
 //
 // Values keep their bytes: a string that is not valid UTF-8 is stored as a
-// byte array and comes back unchanged. A store file that cannot be parsed is
-// moved aside (Kestrel.ini.broken) before anything is written to it.
+// byte array and comes back unchanged. Key and value names are the program's
+// own plain names: a write under a name that the file cannot carry (see
+// platform::IsStorableName) is dropped, and such a value in the file is not
+// read. A store file that cannot be parsed is moved aside (Kestrel.ini.broken)
+// before anything is written to it.
 class CRegistryStore {
 public:
     // Largest string (terminator counted) or history value that is read back.

@@ -1,5 +1,6 @@
 #include "platform/RegistryStore.h"
 
+#include "platform/StoreFileFormat.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -307,4 +308,21 @@ TEST(RegistryStoreTest, TwoWritersBothKeepTheirValues)
         for (int i = 0; i < 30; ++i)
             EXPECT_EQ(store.QueryDword("Value" + std::to_string(i)), i) << key << i;
     }
+}
+
+TEST(RegistryStoreTest, OddValueNamesCostOnlyThemselves)
+{
+    IsolatedUserDirs dirs;
+    WriteStoreFile("[Rename]\nold/x=1\nRenumStr1=kept\n[Window]\nIsSplit=0\n");
+    CRegistryStore store;
+    ASSERT_TRUE(store.Open("Rename"));
+    store.WriteDword("new/y", 2);
+    store.WriteDword("NumberWidth", 3);
+    ASSERT_TRUE(store.Close());
+    // Read at the next start as a whole, nothing kept aside.
+    const auto values = platform::ParseStoreFile(ReadFile(CRegistryStore::FilePath()));
+    ASSERT_TRUE(values);
+    EXPECT_EQ(values->size(), 3u);
+    EXPECT_EQ(values->at("Rename/RenumStr1").bytes, "kept");
+    EXPECT_EQ(values->at("Window/IsSplit").number, 0);
 }
