@@ -93,9 +93,16 @@ platform::StoredValue FromVariant(const QVariant &v)
     return value;
 }
 
+// A file that is not read (too large) or not parsed is treated as broken.
 bool ReadStoreFile(QIODevice &device, QSettings::SettingsMap &map)
 {
-    const auto values = platform::ParseStoreFile(device.readAll().toStdString());
+    if (device.size() > qint64(platform::kMaxStoreFileBytes))
+        return false;
+    const QByteArray content = device.readAll(); // it may have grown meanwhile
+    if (std::size_t(content.size()) > platform::kMaxStoreFileBytes)
+        return false;
+    const auto values =
+        platform::ParseStoreFile(std::string_view(content.data(), std::size_t(content.size())));
     if (!values)
         return false;
     for (const auto &[key, value] : *values)
@@ -113,6 +120,9 @@ bool WriteStoreFile(QIODevice &device, const QSettings::SettingsMap &map)
     for (auto it = map.constBegin(); it != map.constEnd(); ++it)
         values[it.key().toStdString()] = FromVariant(it.value());
     const std::string text = platform::FormatStoreFile(values);
+    // Written, it would be kept aside as broken at the next start.
+    if (text.size() > platform::kMaxStoreFileBytes)
+        return false;
     if (device.write(text.data(), qint64(text.size())) != qint64(text.size()))
         return false;
     auto *file = qobject_cast<QFileDevice *>(&device);

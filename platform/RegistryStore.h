@@ -27,8 +27,9 @@
 // byte array and comes back unchanged. Key and value names are the program's
 // own plain names: a write under a name that the file cannot carry (see
 // platform::IsStorableName) is dropped, and such a value in the file is not
-// read. A store file that cannot be parsed is moved aside (Kestrel.ini.broken)
-// before anything is written to it.
+// read. A store file that cannot be parsed or is larger than
+// platform::kMaxStoreFileBytes is moved aside (Kestrel.ini.broken) before
+// anything is written to it.
 class CRegistryStore {
 public:
     // Largest string (terminator counted) or history value that is read back.

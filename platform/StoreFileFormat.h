@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -18,6 +19,10 @@
 // usable. A value whose name the file cannot carry (see IsStorableName) is
 // skipped with its line. Any other line makes the whole file unreadable.
 namespace platform {
+
+// A larger file is not read: it is no settings store of ours, and parsing it
+// would take seconds and gigabytes.
+inline constexpr std::size_t kMaxStoreFileBytes = std::size_t(16) << 20;
 
 // True for a group or value name that the file carries and reads back as it
 // is: valid UTF-8, not empty, without control characters, "=", "[", "]" or

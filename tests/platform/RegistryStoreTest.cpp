@@ -326,3 +326,13 @@ TEST(RegistryStoreTest, OddValueNamesCostOnlyThemselves)
     EXPECT_EQ(values->at("Rename/RenumStr1").bytes, "kept");
     EXPECT_EQ(values->at("Window/IsSplit").number, 0);
 }
+
+TEST(RegistryStoreTest, OversizedFileIsKeptAsideUnread)
+{
+    IsolatedUserDirs dirs;
+    std::string content = "[Environment]\nIsAsk=1\n";
+    content.resize(platform::kMaxStoreFileBytes + 1, '\n');
+    WriteStoreFile(content);
+    EXPECT_EQ(CRegistryStore::ReadKeyDword("Environment", "IsAsk", 0), 0);
+    EXPECT_EQ(std::filesystem::file_size(CRegistryStore::FilePath() + ".broken"), content.size());
+}
