@@ -67,6 +67,11 @@ public:
     // Writes pending changes to the file and closes the key. Returns false
     // when the file could not be written (the old file is then unchanged).
     bool Close();
+    // Why the last Close returned false, as an errno value (EISDIR when the
+    // store path is a folder, EACCES for a folder without write permission,
+    // ENOENT for a symbolic link that leads nowhere ...); 0 after a Close that
+    // wrote the file or had nothing to write.
+    int WriteError() const { return m_writeError; }
 
     // One-shot Open of subkey, ReadDword, Close.
     static std::int32_t ReadKeyDword(const std::string &subkey, const std::string &name,
@@ -82,4 +87,5 @@ private:
     struct Impl;
     std::unique_ptr<Impl> m_impl;
     bool m_existed = false;
+    int m_writeError = 0;
 };
