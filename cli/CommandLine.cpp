@@ -83,10 +83,16 @@ bool AssignedOnCommandLine(const Options &options, std::string_view field)
                        [&](const SettingsAssignment &assignment) { return assignment.FieldName() == field; });
 }
 
-void SaveSettings(const CRenameSettings &settings)
+// Says so on standard error when the store file cannot be written.
+bool SaveSettings(const CRenameSettings &settings)
 {
     CRegistryStore store;
     settings.SaveSettings(store, kRenameKey);
+    if (store.WriteError() == 0)
+        return true;
+    std::cerr << "kestrel-cli: 設定を保存できません: " << CRegistryStore::FilePath() << ": "
+              << platform::ErrorMessage(store.WriteError()) << '\n';
+    return false;
 }
 
 bool IsDirectory(const std::string &path)
@@ -277,8 +283,9 @@ int Run(const Options &options)
     CheckCandidatesFitMode(options, settings);
     int result = options.action == Action::Execute ? Execute(options, settings, workingDirectory)
                                                    : Preview(options, settings, workingDirectory);
-    if (options.saveSettings)
-        SaveSettings(settings);
+    // The run itself stands; only the exit code tells that the settings are lost.
+    if (options.saveSettings && !SaveSettings(settings) && result == kExitDone)
+        result = kExitIncomplete;
     return result;
 }
 

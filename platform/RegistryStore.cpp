@@ -11,8 +11,11 @@
 #include <QString>
 #include <QVariant>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -44,13 +47,56 @@ bool PathExists(const std::string &path)
 
 // Keeps a store file that cannot be used aside under a name that is not yet
 // taken, so that nothing of it is lost when the store is written again.
-void MoveAside(const std::string &path)
+// Returns 0 or the errno value of the failed move.
+int MoveAside(const std::string &path)
 {
     std::string target = path + ".broken";
     for (int n = 2; PathExists(target); ++n)
         target = path + ".broken." + std::to_string(n);
-    std::rename(path.c_str(), target.c_str());
+    return std::rename(path.c_str(), target.c_str()) == 0 ? 0 : errno;
 }
+
+// The toolkit tells only that the store file could not be replaced. This
+// finds out why from what the replacement needs: a path that is a writable
+// file (or a symbolic link to one) or nothing yet, and a folder that takes
+// new files (the temporary file, the lock file); a folder that is missing
+// must be creatable in the nearest one that exists.
+int WhyNotWritten(const std::string &path)
+{
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode))
+            return EISDIR;
+        if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+            return errno;
+    } else {
+        const int code = errno;
+        // Not there, or a symbolic link that leads nowhere.
+        if (code != ENOENT || ::lstat(path.c_str(), &st) == 0)
+            return code;
+    }
+    std::string folder = path;
+    while (folder.rfind('/') != std::string::npos) {
+        folder.resize(std::max<std::size_t>(folder.rfind('/'), 1));
+        const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            ::close(fd);
+            break;
+        }
+        if (errno == EOPNOTSUPP || errno == EISDIR) { // no unnamed files here
+            if (::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
+                return errno;
+            break;
+        }
+        if (errno != ENOENT || folder == "/")
+            return errno;
+    }
+    return EIO; // nothing to blame: a failure of the disk itself
+}
+
+// Why the write callback below failed. It runs within QSettings::sync(), on
+// the thread of the store object that asked for the write.
+thread_local int t_writeError = 0;
 
 bool IsIntegerType(const QVariant &v)
 {
@@ -93,9 +139,16 @@ platform::StoredValue FromVariant(const QVariant &v)
     return value;
 }
 
+// A file that is not read (too large) or not parsed is treated as broken.
 bool ReadStoreFile(QIODevice &device, QSettings::SettingsMap &map)
 {
-    const auto values = platform::ParseStoreFile(device.readAll().toStdString());
+    if (device.size() > qint64(platform::kMaxStoreFileBytes))
+        return false;
+    const QByteArray content = device.readAll(); // it may have grown meanwhile
+    if (std::size_t(content.size()) > platform::kMaxStoreFileBytes)
+        return false;
+    const auto values =
+        platform::ParseStoreFile(std::string_view(content.data(), std::size_t(content.size())));
     if (!values)
         return false;
     for (const auto &[key, value] : *values)
@@ -106,17 +159,26 @@ bool ReadStoreFile(QIODevice &device, QSettings::SettingsMap &map)
 // QSettings writes into a temporary file that replaces the store file only
 // when this returns true. The write is flushed and synced here so that a full
 // disk or any other write error is seen before the replacement: the toolkit
-// does not check the last flush of the temporary file itself.
+// does not check the last flush of the temporary file itself. A failure
+// leaves its errno value in t_writeError.
 bool WriteStoreFile(QIODevice &device, const QSettings::SettingsMap &map)
 {
     platform::StoredValues values;
     for (auto it = map.constBegin(); it != map.constEnd(); ++it)
         values[it.key().toStdString()] = FromVariant(it.value());
     const std::string text = platform::FormatStoreFile(values);
-    if (device.write(text.data(), qint64(text.size())) != qint64(text.size()))
+    // Written, it would be kept aside as broken at the next start.
+    if (text.size() > platform::kMaxStoreFileBytes) {
+        t_writeError = EFBIG;
         return false;
+    }
+    errno = 0;
     auto *file = qobject_cast<QFileDevice *>(&device);
-    return !file || (file->flush() && ::fsync(file->handle()) == 0);
+    if (device.write(text.data(), qint64(text.size())) == qint64(text.size()) &&
+        (!file || (file->flush() && ::fsync(file->handle()) == 0)))
+        return true;
+    t_writeError = errno != 0 ? errno : EIO;
+    return false;
 }
 
 QSettings::Format StoreFormat()
@@ -138,6 +200,10 @@ struct CRegistryStore::Impl {
     QHash<QString, QString> names;
     bool dirty = false;
     bool readOnly = false;
+    // Why a broken file could not be moved aside (readOnly).
+    int asideError = 0;
+    // The key's name can be written to the file.
+    bool storableKey = true;
 
     QVariant value(const std::string &name) const
     {
@@ -161,7 +227,7 @@ struct CRegistryStore::Impl {
 
     void setValue(const std::string &name, const QVariant &v)
     {
-        if (readOnly)
+        if (readOnly || !storableKey || !platform::IsStorableName(name))
             return;
         const QString given = ToQString(name);
         auto it = names.find(given.toLower());
@@ -199,12 +265,15 @@ bool CRegistryStore::Open(const std::string &subkey)
     auto settings = OpenSettings(path);
     if (settings->status() == QSettings::FormatError) {
         settings.reset();
-        MoveAside(path);
+        m_impl->asideError = MoveAside(path);
         settings = OpenSettings(path);
     }
     // A broken file that could not be moved aside is only read, never
     // written over.
     m_impl->readOnly = settings->status() == QSettings::FormatError;
+    if (m_impl->readOnly && m_impl->asideError == 0)
+        m_impl->asideError = EBADMSG; // broken again before it could be read
+    m_impl->storableKey = platform::IsStorableName(subkey);
     // Never fall back on writing the file in place: a failed write must leave
     // the old file whole.
     settings->setAtomicSyncRequired(true);
@@ -228,18 +297,24 @@ bool CRegistryStore::Open(const std::string &subkey)
 
 bool CRegistryStore::Close()
 {
-    bool written = !m_impl->readOnly;
+    m_writeError = m_impl->readOnly ? m_impl->asideError : 0;
     if (m_impl->settings && m_impl->dirty) {
-        QDir().mkpath(QFileInfo(m_impl->settings->fileName()).absolutePath());
+        const QString fileName = m_impl->settings->fileName();
+        QDir().mkpath(QFileInfo(fileName).absolutePath());
+        t_writeError = 0;
         m_impl->settings->sync();
-        written = m_impl->settings->status() == QSettings::NoError;
+        if (m_impl->settings->status() != QSettings::NoError)
+            m_writeError =
+                t_writeError != 0 ? t_writeError : WhyNotWritten(QFile::encodeName(fileName).toStdString());
     }
     m_impl->settings.reset();
     m_impl->names.clear();
     m_impl->dirty = false;
     m_impl->readOnly = false;
+    m_impl->asideError = 0;
+    m_impl->storableKey = true;
     m_existed = false;
-    return written;
+    return m_writeError == 0;
 }
 
 std::optional<std::int32_t> CRegistryStore::QueryDword(const std::string &name) const

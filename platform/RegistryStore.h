@@ -24,8 +24,12 @@
 // the value is missing or too large, and the caller keeps its own state.
 //
 // Values keep their bytes: a string that is not valid UTF-8 is stored as a
-// byte array and comes back unchanged. A store file that cannot be parsed is
-// moved aside (Kestrel.ini.broken) before anything is written to it.
+// byte array and comes back unchanged. Key and value names are the program's
+// own plain names: a write under a name that the file cannot carry (see
+// platform::IsStorableName) is dropped, and such a value in the file is not
+// read. A store file that cannot be parsed or is larger than
+// platform::kMaxStoreFileBytes is moved aside (Kestrel.ini.broken) before
+// anything is written to it.
 class CRegistryStore {
 public:
     // Largest string (terminator counted) or history value that is read back.
@@ -63,6 +67,11 @@ public:
     // Writes pending changes to the file and closes the key. Returns false
     // when the file could not be written (the old file is then unchanged).
     bool Close();
+    // Why the last Close returned false, as an errno value (EISDIR when the
+    // store path is a folder, EACCES for a folder without write permission,
+    // ENOENT for a symbolic link that leads nowhere ...); 0 after a Close that
+    // wrote the file or had nothing to write.
+    int WriteError() const { return m_writeError; }
 
     // One-shot Open of subkey, ReadDword, Close.
     static std::int32_t ReadKeyDword(const std::string &subkey, const std::string &name,
@@ -78,4 +87,5 @@ private:
     struct Impl;
     std::unique_ptr<Impl> m_impl;
     bool m_existed = false;
+    int m_writeError = 0;
 };

@@ -33,18 +33,6 @@ bool IsValidUtf8(std::string_view s)
     return true;
 }
 
-// Names are written as they are; a name that the line syntax cannot carry is
-// refused when read back, so the program only uses plain names.
-bool IsPlainName(std::string_view name)
-{
-    if (name.empty())
-        return false;
-    for (unsigned char c : name)
-        if (c < 0x20 || c == '=' || c == '[' || c == ']' || c == 0x7F)
-            return false;
-    return name.front() != ' ' && name.back() != ' ' && name.front() != ';' && name.front() != '#';
-}
-
 void AppendQuoted(std::string &out, std::string_view text)
 {
     out += '"';
@@ -204,6 +192,17 @@ std::string_view Trim(std::string_view s)
 
 } // namespace
 
+bool IsStorableName(std::string_view name)
+{
+    if (name.empty() || !IsValidUtf8(name))
+        return false;
+    // "/" would split the name into a group and a name when written back.
+    for (unsigned char c : name)
+        if (c < 0x20 || c == 0x7F || c == '=' || c == '[' || c == ']' || c == '/')
+            return false;
+    return name.front() != ' ' && name.back() != ' ' && name.front() != ';' && name.front() != '#';
+}
+
 std::optional<StoredValues> ParseStoreFile(std::string_view content)
 {
     StoredValues values;
@@ -221,7 +220,7 @@ std::optional<StoredValues> ParseStoreFile(std::string_view content)
             if (line.back() != ']')
                 return std::nullopt;
             const std::string_view name = line.substr(1, line.size() - 2);
-            if (!IsPlainName(name) || name.find('/') != std::string_view::npos || !IsValidUtf8(name))
+            if (!IsStorableName(name))
                 return std::nullopt;
             group = std::string(name) + '/';
             continue;
@@ -230,8 +229,13 @@ std::optional<StoredValues> ParseStoreFile(std::string_view content)
         if (equals == std::string_view::npos)
             return std::nullopt;
         const std::string_view name = Trim(line.substr(0, equals));
-        if (!IsPlainName(name) || !IsValidUtf8(name))
+        if (name.empty())
             return std::nullopt;
+        // Written back, such a name would make a line or a group header that
+        // does not read back (the whole file would be lost); only this value
+        // is dropped.
+        if (!IsStorableName(name))
+            continue;
         auto value = ParseValue(Trim(line.substr(equals + 1)));
         if (!value)
             return std::nullopt;
@@ -246,14 +250,18 @@ std::string FormatStoreFile(const StoredValues &values)
     // Values outside any group come first: after a group header they would
     // belong to that group.
     for (const auto &[key, value] : values)
-        if (key.find('/') == std::string::npos)
+        if (key.find('/') == std::string::npos && IsStorableName(key))
             AppendValueLine(out, key, value);
     std::string currentGroup;
     for (const auto &[key, value] : values) {
-        const std::size_t slash = key.rfind('/');
+        // A group name never holds "/": whatever follows the first one is the
+        // value name, and one with "/" of its own is not storable.
+        const std::size_t slash = key.find('/');
         if (slash == std::string::npos)
             continue;
         const std::string group = key.substr(0, slash);
+        if (!IsStorableName(group) || !IsStorableName(std::string_view(key).substr(slash + 1)))
+            continue;
         if (group != currentGroup) {
             if (!out.empty())
                 out += '\n';

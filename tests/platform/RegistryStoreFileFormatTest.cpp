@@ -75,3 +75,15 @@ TEST(RegistryStoreFileFormatTest, MalformedFilesAreRefused)
         EXPECT_FALSE(ParseStoreFile(content)) << content;
     EXPECT_EQ(ParseStoreFile(""), StoredValues{});
 }
+
+TEST(RegistryStoreFileFormatTest, NamesTheFileCannotCarryCostOnlyTheirOwnValue)
+{
+    const StoredValues kept = {{"W/A", Number(1)}};
+    EXPECT_EQ(ParseStoreFile("[W]\nA=1\nold/x=1\na[b]=2\nc]=@Bytes(zz)\nctl\x01=3\nbad\xff=4\n"), kept);
+    // The writer leaves such names out, so that its file always reads back.
+    StoredValues odd = kept;
+    for (const char *key :
+         {"W/old/x", "W/a[b", "W/x=y", "W/new\nline", "W/ lead", "W/;c", "W/", "Odd]/A", "/A"})
+        odd[key] = Number(9);
+    EXPECT_EQ(ParseStoreFile(FormatStoreFile(odd)), kept);
+}

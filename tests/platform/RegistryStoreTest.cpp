@@ -1,14 +1,17 @@
 #include "platform/RegistryStore.h"
 
+#include "platform/StoreFileFormat.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -275,7 +278,7 @@ TEST(RegistryStoreTest, FailedWriteLeavesTheOldFile)
         CRegistryStore store;
         store.Open("Rename");
         store.WriteString("RenumStr1", std::string(5000, 'n'));
-        return !store.Close(); // the failure is reported
+        return !store.Close() && store.WriteError() == EFBIG; // the failure is reported
     });
     EXPECT_EQ(code, 0);
     EXPECT_EQ(ReadFile(CRegistryStore::FilePath()), before);
@@ -307,4 +310,57 @@ TEST(RegistryStoreTest, TwoWritersBothKeepTheirValues)
         for (int i = 0; i < 30; ++i)
             EXPECT_EQ(store.QueryDword("Value" + std::to_string(i)), i) << key << i;
     }
+}
+
+TEST(RegistryStoreTest, FailedWritesSayWhy)
+{
+    auto writeError = [] {
+        CRegistryStore store;
+        store.Open("Rename");
+        store.WriteDword("NumberWidth", 3);
+        return store.Close() ? 0 : store.WriteError();
+    };
+    IsolatedUserDirs dirs;
+    const std::filesystem::path path = CRegistryStore::FilePath();
+    std::filesystem::create_directories(path);
+    EXPECT_EQ(writeError(), EISDIR);
+    std::filesystem::remove(path);
+    std::filesystem::create_symlink(dirs.root() + "/gone/Kestrel.ini", path);
+    EXPECT_EQ(writeError(), ENOENT);
+    std::filesystem::remove(path);
+    // Permissions mean nothing to root: this write is tried as nobody.
+    ASSERT_EQ(chmod(dirs.root().c_str(), 0755), 0);
+    ASSERT_EQ(chmod(path.parent_path().c_str(), 0555), 0);
+    EXPECT_EQ(RunInChild([&] {
+                  return (geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0)) &&
+                         writeError() == EACCES;
+              }),
+              0);
+}
+
+TEST(RegistryStoreTest, OddValueNamesCostOnlyThemselves)
+{
+    IsolatedUserDirs dirs;
+    WriteStoreFile("[Rename]\nold/x=1\nRenumStr1=kept\n[Window]\nIsSplit=0\n");
+    CRegistryStore store;
+    ASSERT_TRUE(store.Open("Rename"));
+    store.WriteDword("new/y", 2);
+    store.WriteDword("NumberWidth", 3);
+    ASSERT_TRUE(store.Close());
+    // Read at the next start as a whole, nothing kept aside.
+    const auto values = platform::ParseStoreFile(ReadFile(CRegistryStore::FilePath()));
+    ASSERT_TRUE(values);
+    EXPECT_EQ(values->size(), 3u);
+    EXPECT_EQ(values->at("Rename/RenumStr1").bytes, "kept");
+    EXPECT_EQ(values->at("Window/IsSplit").number, 0);
+}
+
+TEST(RegistryStoreTest, OversizedFileIsKeptAsideUnread)
+{
+    IsolatedUserDirs dirs;
+    std::string content = "[Environment]\nIsAsk=1\n";
+    content.resize(platform::kMaxStoreFileBytes + 1, '\n');
+    WriteStoreFile(content);
+    EXPECT_EQ(CRegistryStore::ReadKeyDword("Environment", "IsAsk", 0), 0);
+    EXPECT_EQ(std::filesystem::file_size(CRegistryStore::FilePath() + ".broken"), content.size());
 }

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,6 +32,7 @@ namespace {
 struct Question {
     QString caption;
     QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -47,9 +49,9 @@ protected:
     std::unique_ptr<CMainDlg> Open(const std::vector<std::string> &args)
     {
         auto window = std::make_unique<CMainDlg>(args);
-        window->SetQuestionFunction([this](QWidget *, QMessageBox::Icon, const QString &caption,
+        window->SetQuestionFunction([this](QWidget *, QMessageBox::Icon icon, const QString &caption,
                                            const QString &text, QMessageBox::StandardButtons) {
-            asked.push_back({caption, text});
+            asked.push_back({caption, text, icon});
             return answer;
         });
         return window;
@@ -282,6 +284,23 @@ TEST_F(MainWindowTest, ExitWritesWindowValuesAndHistories)
     EXPECT_FALSE(again->IsSplit());
     EXPECT_EQ(again->DirectoryCombo()->CurrentText(), dir.file("sub"));
     EXPECT_EQ(again->OutputCombo()->currentIndex(), 2);
+}
+
+TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreReported)
+{
+    const std::string store = CRegistryStore::FilePath();
+    std::filesystem::create_directories(store); // a folder where the store file belongs
+    auto w = Open({dir.path()});
+    w->ChangeMode(kModeStoreDefaults);
+    w->Exit();
+    ASSERT_EQ(asked.size(), 2u); // the initial values, then everything at the exit
+    for (const Question &q : asked) {
+        EXPECT_EQ(q.icon, QMessageBox::Warning);
+        EXPECT_EQ(q.caption, QStringLiteral("Kestrel"));
+        EXPECT_TRUE(q.text.startsWith(QStringLiteral("設定を保存できませんでした。\n") +
+                                      QString::fromStdString(store)))
+            << q.text.toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, SplitterDragStopsAtBothLimitsAndRightClickCancels)

@@ -1,5 +1,6 @@
 #include "ui/main/MainDlg.h"
 
+#include "platform/FileOps.h"
 #include "platform/Paths.h"
 #include "platform/RegistryStore.h"
 #include "platform/StoreValues.h"
@@ -55,6 +56,16 @@ QMessageBox::StandardButton ShowMessageBox(QWidget *parent, QMessageBox::Icon ic
 {
     QMessageBox box(icon, caption, text, buttons, parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+// The warning when the store file could not be written (code: an errno value).
+QString SettingsNotSavedText(int code)
+{
+    const std::string path = CRegistryStore::FilePath();
+    const std::string reason = platform::ErrorMessage(code);
+    return QStringLiteral("設定を保存できませんでした。\n%1\n%2")
+        .arg(QString::fromUtf8(path.data(), qsizetype(path.size())),
+             QString::fromUtf8(reason.data(), qsizetype(reason.size())));
 }
 
 std::string ProcessDirectory()
@@ -604,8 +615,12 @@ void CMainDlg::ChangeMode(int index)
         PanelRefresh();
         CRegistryStore store;
         m_settings.SaveSettings(store, "Default");
-        Ask(QMessageBox::Information, QStringLiteral("Kestrel"),
-            QStringLiteral("変名の初期値を変更しました。"), QMessageBox::Ok);
+        if (store.WriteError() != 0)
+            Ask(QMessageBox::Warning, QStringLiteral("Kestrel"), SettingsNotSavedText(store.WriteError()),
+                QMessageBox::Ok);
+        else
+            Ask(QMessageBox::Information, QStringLiteral("Kestrel"),
+                QStringLiteral("変名の初期値を変更しました。"), QMessageBox::Ok);
         return;
     }
     if (m_candidateRows.RowCount() > 0) {
@@ -699,6 +714,9 @@ void CMainDlg::closeEvent(QCloseEvent *event)
 void CMainDlg::SaveState()
 {
     SaveControls();
+    // Every value goes to the one store file: a single warning at the end
+    // covers them all, with the reason of the first failed write.
+    int writeError = 0;
     {
         CRegistryStore store;
         store.Open("Window");
@@ -707,6 +725,7 @@ void CMainDlg::SaveState()
         store.WriteDword("SrcListWidth", m_srcListWidth);
         store.WriteDword("IsSplit", m_isSplit ? 1 : 0);
         store.Close();
+        writeError = store.WriteError();
     }
     m_sourceList->SaveColumnWidths("Window", "SrcListColumn");
     m_candidateList->SaveColumnWidths("Window", "DestColumnWidth");
@@ -716,9 +735,14 @@ void CMainDlg::SaveState()
     {
         CRegistryStore store;
         m_settings.SaveSettings(store, "Rename");
+        if (writeError == 0)
+            writeError = store.WriteError();
     }
     m_directoryCombo->SaveHistory("Environment", "CurrentDirectory", CHistoryComboBox::kDefaultMaxCount);
     m_destinationCombo->SaveHistory("Environment", "CopyDirectory", CHistoryComboBox::kDefaultMaxCount);
+    if (writeError != 0)
+        Ask(QMessageBox::Warning, QStringLiteral("Kestrel"), SettingsNotSavedText(writeError),
+            QMessageBox::Ok);
 }
 
 void CMainDlg::ToggleSplit()
