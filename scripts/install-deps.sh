@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic xdg-utils attr
   xvfb xauth xdotool imagemagick
-  rename mmv
+  rename mmv time strace
 )
 
 missing=()
