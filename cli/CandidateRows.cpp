@@ -65,16 +65,8 @@ std::vector<CFileEntry> ListCandidates(const Options &options, bool folders, con
                          Reason(code));
     if (options.sortKey == kSortType)
         FillTypeNames(entries);
-    std::vector<CFileEntry *> order;
-    order.reserve(entries.size());
-    for (CFileEntry &entry : entries)
-        order.push_back(&entry);
-    SortEntries(order, options.sortKey, options.numeric, options.reverse ? -1 : 1);
-    std::vector<CFileEntry> sorted;
-    sorted.reserve(entries.size());
-    for (CFileEntry *entry : order)
-        sorted.push_back(std::move(*entry));
-    return sorted;
+    SortEntries(entries, options.sortKey, options.numeric, options.reverse ? -1 : 1);
+    return entries;
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "engine/RenameSettings.h"
 #include "exec/Journal.h"
 #include "exec/RenameExecution.h"
+#include "exec/RunPlan.h"
 #include "exec/Undo.h"
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
@@ -148,6 +149,38 @@ void CheckOutputDirectory(const Options &options, const CRenameSettings &setting
                          "（--create-dirs で作成します）");
 }
 
+// A rename streams the candidate rows into the run plan, so no list of the
+// entries is kept beside it. False when nothing was run: no candidates
+// (empty set, an empty run would still replace the undo of the last one) or
+// a refusal before the run.
+bool RunRename(const Options &options, CRenameSettings &settings, exec::IExecutionHost &host,
+               exec::CUndoList &undo, exec::CResultLog &log, int &exitCode)
+{
+    exec::CRunPlan plan = exec::StartPlan(settings);
+    {
+        CandidateRows rows(options, settings);
+        CFileEntry entry;
+        for (int row = 0; rows.Next(entry); ++row)
+            exec::AddPlanRow(plan, settings, std::move(entry), row);
+    }
+    if (plan.records.empty()) {
+        std::cerr << "kestrel-cli: 対象がありません\n";
+        exitCode = kExitDone;
+        return false;
+    }
+    exitCode = kExitIncomplete;
+    if (!exec::PrepareRename(settings, host) || !exec::RunRename(plan, settings, undo, log, host))
+        return false;
+    UndoFile undoFile;
+    if (!undo.available) {
+        undoFile.Remove(); // a rename of folders withdraws undo
+    } else if (int code = undoFile.Save(undo)) {
+        std::cerr << "kestrel-cli: 元に戻すための記録を保存できません: " << undoFile.path() << ": "
+                  << platform::ErrorMessage(code) << '\n';
+    }
+    return true;
+}
+
 int Execute(const Options &options, CRenameSettings &settings, const std::string &workingDirectory)
 {
     bool interactive = ::isatty(STDIN_FILENO);
@@ -155,34 +188,29 @@ int Execute(const Options &options, CRenameSettings &settings, const std::string
                          interactive, AssignedOnCommandLine(options, "IsDelete"));
     CheckOutputDirectory(options, settings);
 
-    exec::CExecutionRequest request;
-    request.currentDirectory = workingDirectory;
-    request.askConfirmation = false;
-    if (settings.RenameMode == kModeNumberedDirs) {
-        request.currentDirectory = NumberedDirectoryParent(options, workingDirectory);
-    } else {
-        request.candidates = CandidateRows(options, settings).TakeAll();
-        // An empty run would still replace the undo of the last one.
-        if (std::all_of(request.candidates.begin(), request.candidates.end(),
-                        [](const CFileEntry &row) { return row.isDummy; })) {
-            std::cerr << "kestrel-cli: 対象がありません\n";
-            return kExitDone;
-        }
-    }
-
-    exec::CUndoList undo;
-    exec::CExecutionOutcome outcome = exec::ExecuteRename(request, settings, undo, host);
-    if (!outcome.performed)
-        return kExitIncomplete;
-
+    exec::CExecutionOutcome outcome;
     if (IsRenameMode(settings)) {
-        UndoFile undoFile;
-        if (!undo.available) {
-            undoFile.Remove(); // a rename of folders withdraws undo
-        } else if (int code = undoFile.Save(undo)) {
-            std::cerr << "kestrel-cli: 元に戻すための記録を保存できません: " << undoFile.path() << ": "
-                      << platform::ErrorMessage(code) << '\n';
+        exec::CUndoList undo;
+        int exitCode = kExitDone;
+        if (!RunRename(options, settings, host, undo, outcome.log, exitCode))
+            return exitCode;
+    } else {
+        exec::CExecutionRequest request;
+        request.askConfirmation = false;
+        if (settings.RenameMode == kModeNumberedDirs) {
+            request.currentDirectory = NumberedDirectoryParent(options, workingDirectory);
+        } else {
+            request.candidates = CandidateRows(options, settings).TakeAll();
+            if (std::all_of(request.candidates.begin(), request.candidates.end(),
+                            [](const CFileEntry &row) { return row.isDummy; })) {
+                std::cerr << "kestrel-cli: 対象がありません\n";
+                return kExitDone;
+            }
         }
+        exec::CUndoList undo;
+        outcome = exec::ExecuteRename(request, settings, undo, host);
+        if (!outcome.performed)
+            return kExitIncomplete;
     }
 
     OutputWriter out(STDOUT_FILENO, options.nullSeparated);

@@ -14,13 +14,6 @@ namespace {
 
 const char *const kCaption = "Kestrel（実行）";
 
-// Renumbering with 加算 continues after the rows of this run next time.
-void AdvanceNumberStart(CRenameSettings &settings, std::size_t rowCount)
-{
-    if (settings.RenameMode == kModeRenumber && settings.IsIncrement)
-        settings.NumberStart += static_cast<int>(rowCount) * settings.NumberStep;
-}
-
 } // namespace
 
 void AskOverwrites(CRunPlan &plan, IExecutionHost &host)
@@ -89,33 +82,59 @@ bool RefuseWithoutDestination(const CRenameSettings &settings, IExecutionHost &h
     return true;
 }
 
-bool RenameFiles(const std::vector<CFileEntry> &candidates, CRenameSettings &settings, CUndoList &undo,
-                 CResultLog &log, IExecutionHost &host)
+bool PrepareRename(const CRenameSettings &settings, IExecutionHost &host)
 {
     if (RefuseWithoutDestination(settings, host))
         return false;
-    if (StartPlan(settings).snapshot.outputMode != kOutputInPlace &&
-        !EnsureOutputDirectory(platform::NormalizeDirectory(settings.FileCopyDirectory), kCaption, host))
-        return false;
+    if (settings.ObjMode == 1 || StartPlan(settings).snapshot.outputMode == kOutputInPlace)
+        return true;
+    return EnsureOutputDirectory(platform::NormalizeDirectory(settings.FileCopyDirectory), kCaption, host);
+}
 
+bool RunRename(CRunPlan &plan, CRenameSettings &settings, CUndoList &undo, CResultLog &log,
+               IExecutionHost &host)
+{
     CDirectoryNames folders;
-    CRunPlan plan = PlanRows(StartPlan(settings), candidates, settings, folders);
+    CheckPlan(plan, folders);
+    const int rowCount = plan.rowCount;
+    const bool folderRun = plan.folders;
     if (!RunCheckedPlan(plan, undo, log, host))
         return false;
-    if (!settings.IsInBatch)
-        AdvanceNumberStart(settings, candidates.size());
-    undo.available = true;
+    // Renumbering with 加算 continues after the rows of this run next time
+    // (a batch carries the numbering on itself).
+    if (settings.RenameMode == kModeRenumber && settings.IsIncrement && (folderRun || !settings.IsInBatch))
+        settings.NumberStart += rowCount * settings.NumberStep;
+    // Folders cannot be undone.
+    undo.available = !folderRun;
     return true;
+}
+
+namespace {
+
+CRunPlan AllRows(CRunPlan plan, const std::vector<CFileEntry> &candidates, const CRenameSettings &settings)
+{
+    plan.records.reserve(candidates.size());
+    for (std::size_t row = 0; row < candidates.size(); ++row)
+        AddPlanRow(plan, settings, candidates[row], static_cast<int>(row));
+    return plan;
+}
+
+} // namespace
+
+bool RenameFiles(const std::vector<CFileEntry> &candidates, CRenameSettings &settings, CUndoList &undo,
+                 CResultLog &log, IExecutionHost &host)
+{
+    if (!PrepareRename(settings, host))
+        return false;
+    CRunPlan plan = AllRows(StartPlan(settings), candidates, settings);
+    return RunRename(plan, settings, undo, log, host);
 }
 
 void RenameFolders(const std::vector<CFileEntry> &candidates, CRenameSettings &settings, CUndoList &undo,
                    CResultLog &log, IExecutionHost &host)
 {
-    CDirectoryNames folders;
-    CRunPlan plan = PlanRows(StartPlan(settings, true), candidates, settings, folders);
-    if (RunCheckedPlan(plan, undo, log, host))
-        AdvanceNumberStart(settings, candidates.size());
-    undo.available = false;
+    CRunPlan plan = AllRows(StartPlan(settings, true), candidates, settings);
+    RunRename(plan, settings, undo, log, host);
 }
 
 } // namespace exec

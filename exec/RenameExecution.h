@@ -12,6 +12,8 @@ class CRenameSettings;
 
 namespace exec {
 
+struct CRunPlan;
+
 // Everything a run takes from the main window besides the settings record.
 struct CExecutionRequest {
     // The candidate rows in displayed order, placeholders included.
@@ -39,6 +41,19 @@ CExecutionOutcome ExecuteRename(const CExecutionRequest &request, CRenameSetting
 // The text of the confirmation box (caption "Kestrel（実行）").
 std::string BuildConfirmationText(const CRenameSettings &settings, int rowCount);
 
+// What comes before a rename is planned: a move or copy without destination
+// is refused, a missing output folder created after asking. False to stop,
+// with nothing changed.
+bool PrepareRename(const CRenameSettings &settings, IExecutionHost &host);
+
+// Runs a plan whose rows have been added (AddPlanRow): the checks, the
+// questions, the steps, one log row per record, NumberStart advanced where
+// 加算 asks for it, and the undo list replaced (available after files, not
+// after folders). False, with nothing changed, when the journal cannot be
+// written.
+bool RunRename(CRunPlan &plan, CRenameSettings &settings, CUndoList &undo, CResultLog &log,
+               IExecutionHost &host);
+
 // Renames, moves or copies the files of candidates (settings.FileCopyMode and
 // FileCopyDirectory choose where). Returns false, with nothing changed and the
 // undo list untouched, when there is no destination, a missing output
@@ -49,8 +64,6 @@ bool RenameFiles(const std::vector<CFileEntry> &candidates, CRenameSettings &set
 // Renames the folders of candidates in place; undo is withdrawn.
 void RenameFolders(const std::vector<CFileEntry> &candidates, CRenameSettings &settings, CUndoList &undo,
                    CResultLog &log, IExecutionHost &host);
-
-struct CRunPlan;
 
 // Asks the overwrite question for every record whose new name belongs to an
 // entry outside the run (全て上書き answers the rest): yes lets it replace,

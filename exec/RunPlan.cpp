@@ -120,26 +120,45 @@ CRunPlan StartPlan(const CRenameSettings &settings, bool folders)
     return plan;
 }
 
-void AddPlanRow(CRunPlan &plan, const CRenameSettings &settings, const CFileEntry &entry, int row)
+namespace {
+
+void AddRecord(CRunPlan &plan, const CRenameSettings &settings, const CFileEntry &entry, int row,
+               std::string &&oldPath)
 {
-    plan.rowCount = std::max(plan.rowCount, row + 1);
-    if (entry.isDummy)
-        return;
+    // Everything that reads the entry comes before oldPath (which may be the
+    // entry's own path) moves.
+    std::string name = settings.ComputeNewName(entry, row);
+    const PlanProblem nameProblem = PrepareName(name);
+    const std::string folder = plan.folders ? entry.directory : settings.ComputeTargetDirectory(entry);
     CRenameRecord r;
     r.row = row;
-    r.oldPath = entry.fullPath;
     r.time = entry.lastWriteTime;
     r.attributes = entry.attributes;
     r.newAttributes = AttributesToWrite(settings, entry);
     r.sourceDevice = entry.device;
     r.sourceInode = entry.inode;
-    std::string name = settings.ComputeNewName(entry, row);
-    const PlanProblem nameProblem = PrepareName(name);
     r.problem = plan.noDestination ? PlanProblem::NoDestination : nameProblem;
-    const std::string folder = plan.folders ? entry.directory : settings.ComputeTargetDirectory(entry);
     r.newPath = platform::JoinPath(folder, name);
+    r.oldPath = std::move(oldPath);
     plan.nameStart.push_back(static_cast<std::uint32_t>(r.newPath.size() - name.size()));
     plan.records.push_back(std::move(r));
+}
+
+} // namespace
+
+void AddPlanRow(CRunPlan &plan, const CRenameSettings &settings, const CFileEntry &entry, int row)
+{
+    plan.rowCount = std::max(plan.rowCount, row + 1);
+    if (!entry.isDummy)
+        AddRecord(plan, settings, entry, row, std::string(entry.fullPath));
+}
+
+void AddPlanRow(CRunPlan &plan, const CRenameSettings &settings, CFileEntry &&entry, int row)
+{
+    plan.rowCount = std::max(plan.rowCount, row + 1);
+    // The new name is computed from the entry before its path moves out.
+    if (!entry.isDummy)
+        AddRecord(plan, settings, entry, row, std::move(entry.fullPath));
 }
 
 void CheckPlan(CRunPlan &plan, CDirectoryNames &folders)

@@ -61,6 +61,8 @@ CRunPlan StartPlan(const CRenameSettings &settings, bool folders = false);
 // Adds the record of one candidate row (nothing for a placeholder, which
 // still counts as a row) with the checks of its name alone.
 void AddPlanRow(CRunPlan &plan, const CRenameSettings &settings, const CFileEntry &entry, int row);
+// The same for an entry that is not needed afterwards: its path moves into the record.
+void AddPlanRow(CRunPlan &plan, const CRenameSettings &settings, CFileEntry &&entry, int row);
 
 // The checks that look at the disk and at the other rows: target folders,
 // two rows with one new name, names of entries outside the run. Then the
