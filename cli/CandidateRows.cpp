@@ -42,13 +42,16 @@ platform::StoredFlags StoredFlagsFor(const CRenameSettings &settings)
     return settings.IsFileAttribChange ? platform::StoredFlags::Read : platform::StoredFlags::Skip;
 }
 
-std::vector<CFileEntry> ListCandidates(const Options &options, bool folders, const std::string &directory,
-                                       platform::StoredFlags flags)
+// Each entry is allocated on its own, so that the rows free their memory one
+// by one as they are taken and a run's plan grows into it.
+std::vector<std::unique_ptr<CFileEntry>> ListCandidates(const Options &options, bool folders,
+                                                        const std::string &directory,
+                                                        platform::StoredFlags flags)
 {
     std::vector<platform::WildcardPattern> patterns;
     for (const std::string &pattern : platform::SplitPatternList(options.filter))
         patterns.emplace_back(pattern);
-    std::vector<CFileEntry> entries;
+    std::vector<std::unique_ptr<CFileEntry>> entries;
     int code = platform::ListDirectory(
         directory, "",
         [&](const platform::DirEntryInfo &info) {
@@ -57,15 +60,24 @@ std::vector<CFileEntry> ListCandidates(const Options &options, bool folders, con
             if (std::none_of(patterns.begin(), patterns.end(),
                              [&](const platform::WildcardPattern &p) { return p.Matches(info.name); }))
                 return;
-            entries.emplace_back(info);
+            entries.push_back(std::make_unique<CFileEntry>(info));
         },
         flags);
     if (code != 0)
         throw UsageError("ディレクトリを読めません: " + platform::DisplayDirectory(directory) + ": " +
                          Reason(code));
+    std::vector<CFileEntry *> order;
+    order.reserve(entries.size());
+    for (const auto &entry : entries)
+        order.push_back(entry.get());
     if (options.sortKey == kSortType)
-        FillTypeNames(entries);
-    SortEntries(entries, options.sortKey, options.numeric, options.reverse ? -1 : 1);
+        FillTypeNames(order);
+    SortEntries(order, options.sortKey, options.numeric, options.reverse ? -1 : 1);
+    // Every entry is held by order once while the owners are put in its order.
+    for (auto &entry : entries)
+        static_cast<void>(entry.release());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        entries[i].reset(order[i]);
     return entries;
 }
 
@@ -155,7 +167,8 @@ bool CandidateRows::NextEntry(CFileEntry &entry)
     if (m_options.directory) {
         if (m_nextListed >= m_listed.size())
             return false;
-        entry = std::move(m_listed[m_nextListed++]);
+        entry = std::move(*m_listed[m_nextListed]);
+        m_listed[m_nextListed++].reset();
         return true;
     }
     std::string given;

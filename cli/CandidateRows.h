@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/CompactStringSet.h"
 #include "cli/Options.h"
+#include "exec/CompactStringSet.h"
 #include "model/FileEntry.h"
 
 #include <cstdio>
@@ -29,6 +29,10 @@ public:
     // The next row; false after the last one.
     bool Next(CFileEntry &row);
 
+    // How many rows a listed directory gives (placeholders aside); 0 when the
+    // paths are read as they come.
+    std::size_t ListedCount() const { return m_listed.size(); }
+
     // Every remaining row at once.
     std::vector<CFileEntry> TakeAll();
 
@@ -49,10 +53,10 @@ private:
     char *m_lineBuffer = nullptr;
     std::size_t m_lineCapacity = 0;
     std::string m_workingDirectory;
-    CompactStringSet m_seenPaths;
+    exec::CompactStringSet m_seenPaths;
 
     // Listed directory, already ordered.
-    std::vector<CFileEntry> m_listed;
+    std::vector<std::unique_ptr<CFileEntry>> m_listed;
     std::size_t m_nextListed = 0;
 };
 

@@ -159,6 +159,8 @@ bool RunRename(const Options &options, CRenameSettings &settings, exec::IExecuti
     exec::CRunPlan plan = exec::StartPlan(settings);
     {
         CandidateRows rows(options, settings);
+        plan.records.reserve(rows.ListedCount());
+        plan.nameStart.reserve(rows.ListedCount());
         CFileEntry entry;
         for (int row = 0; rows.Next(entry); ++row)
             exec::AddPlanRow(plan, settings, std::move(entry), row);
@@ -188,11 +190,24 @@ int Execute(const Options &options, CRenameSettings &settings, const std::string
                          interactive, AssignedOnCommandLine(options, "IsDelete"));
     CheckOutputDirectory(options, settings);
 
-    exec::CExecutionOutcome outcome;
+    OutputWriter out(STDOUT_FILENO, options.nullSeparated);
+    bool allDone = true;
+    const auto writeRow = [&](const exec::CResultLog &log, const exec::CResultRow &row) {
+        const std::string status = log.StatusText(row);
+        if (log.kind() == exec::ResultKind::Rename)
+            out.Row({row.itemPath, row.resultPath, status});
+        else
+            out.Row({row.itemPath, status});
+        allDone = allDone && row.code != exec::kResultFailed;
+    };
+
     if (IsRenameMode(settings)) {
+        // The rows of a rename are written as the run reports them.
+        exec::CResultLog log(exec::ResultKind::Rename,
+                             [&](const exec::CResultRow &row) { writeRow(log, row); });
         exec::CUndoList undo;
         int exitCode = kExitDone;
-        if (!RunRename(options, settings, host, undo, outcome.log, exitCode))
+        if (!RunRename(options, settings, host, undo, log, exitCode))
             return exitCode;
     } else {
         exec::CExecutionRequest request;
@@ -208,20 +223,12 @@ int Execute(const Options &options, CRenameSettings &settings, const std::string
             }
         }
         exec::CUndoList undo;
-        outcome = exec::ExecuteRename(request, settings, undo, host);
+        const exec::CExecutionOutcome outcome = exec::ExecuteRename(request, settings, undo, host);
         if (!outcome.performed)
             return kExitIncomplete;
-    }
-
-    OutputWriter out(STDOUT_FILENO, options.nullSeparated);
-    bool allDone = !outcome.failed;
-    for (const exec::CResultRow &row : outcome.log.rows()) {
-        std::string status = outcome.log.StatusText(row);
-        if (outcome.log.kind() == exec::ResultKind::Rename)
-            out.Row({row.itemPath, row.resultPath, status});
-        else
-            out.Row({row.itemPath, status});
-        allDone = allDone && row.code != 0;
+        allDone = !outcome.failed;
+        for (const exec::CResultRow &row : outcome.log.rows())
+            writeRow(outcome.log, row);
     }
     out.Flush();
     return allDone ? kExitDone : kExitIncomplete;

@@ -47,8 +47,11 @@ bool GetPath(std::istream &in, std::string &path)
     return in.read(path.data(), static_cast<std::streamsize>(length)) && in.get(newline) && newline == '\n';
 }
 
-std::string Serialise(const exec::CUndoList &undo)
+// Writes the undo data to fd a block at a time, so a large run needs no
+// second copy of all its paths in memory. 0 or an error code.
+int WriteUndo(int fd, const exec::CUndoList &undo)
 {
+    constexpr std::size_t kBlock = 1 << 16;
     std::string out = kHeader;
     const exec::CRenameSnapshot &s = undo.snapshot;
     out += std::to_string(s.outputMode) + ' ' + std::to_string(s.isFileTimeChange) + ' ' +
@@ -66,22 +69,13 @@ std::string Serialise(const exec::CUndoList &undo)
         PutPath(out, r.oldPath);
         PutPath(out, r.newPath);
         PutPath(out, r.tempPath);
+        if (out.size() >= kBlock) {
+            if (const int code = platform::WriteAll(fd, out))
+                return code;
+            out.clear();
+        }
     }
-    return out;
-}
-
-int WriteAll(int fd, const std::string &data)
-{
-    std::size_t done = 0;
-    while (done < data.size()) {
-        ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        done += static_cast<std::size_t>(n);
-    }
-    return 0;
+    return platform::WriteAll(fd, out);
 }
 
 } // namespace
@@ -96,7 +90,7 @@ int UndoFile::Save(const exec::CUndoList &undo) const
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0)
         return errno;
-    int code = WriteAll(fd, Serialise(undo));
+    int code = WriteUndo(fd, undo);
     if (code == 0 && ::fsync(fd) != 0)
         code = errno;
     if (::close(fd) != 0 && code == 0)

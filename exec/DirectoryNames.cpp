@@ -15,7 +15,7 @@ const CFolderState &CDirectoryNames::Lookup(const std::string &directory)
         return found->second;
     CFolderState state;
     state.error =
-        platform::ListNames(directory, [&state](std::string_view name) { state.names.emplace(name); });
+        platform::ListNames(directory, [&state](std::string_view name) { state.names.Insert(name); });
     if (!state.error && access(directory.empty() ? "/" : directory.c_str(), W_OK | X_OK) != 0)
         state.error = errno;
     return m_folders.emplace(directory, std::move(state)).first->second;

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "exec/CompactStringSet.h"
+
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace exec {
 
 // What planning knows of a folder that a run puts names into.
 struct CFolderState {
-    int error = 0; // 0, or why no name can be added (ENOENT, ENOTDIR, EACCES, ...)
-    std::unordered_set<std::string> names;
+    int error = 0;          // 0, or why no name can be added (ENOENT, ENOTDIR, EACCES, ...)
+    CompactStringSet names; // back to back in one buffer: a folder of a million names stays small
 };
 
 // The folders a plan looks into, each read once (names only) and kept until

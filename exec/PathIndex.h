@@ -10,9 +10,9 @@ namespace exec {
 
 // Finds the item whose key is a given path among a fixed set of items, each
 // key being a view into text the caller keeps unchanged. One flat slot array
-// with open addressing: a lookup touches a slot or two, and a million paths
-// cost 16 bytes each at most twice over, where a node-based map would cost a
-// separate allocation per path.
+// with open addressing: a lookup touches a slot or two, and a path costs 8 to
+// 16 bytes of slots, where a node-based map would cost a separate allocation
+// per path.
 class CPathIndex {
 public:
     static constexpr std::uint32_t kNone = static_cast<std::uint32_t>(-1);
@@ -29,7 +29,7 @@ public:
     // that holds the key now (item itself when it was added).
     template <typename KeyOf> std::uint32_t Insert(std::string_view key, std::uint32_t item, KeyOf keyOf)
     {
-        const std::size_t hash = std::hash<std::string_view>{}(key);
+        const auto hash = static_cast<std::uint32_t>(std::hash<std::string_view>{}(key));
         for (std::size_t at = hash & Mask();; at = (at + 1) & Mask()) {
             Slot &slot = m_slots[at];
             if (slot.item == kNone) {
@@ -44,7 +44,7 @@ public:
     // The item whose key is key, or kNone.
     template <typename KeyOf> std::uint32_t Find(std::string_view key, KeyOf keyOf) const
     {
-        const std::size_t hash = std::hash<std::string_view>{}(key);
+        const auto hash = static_cast<std::uint32_t>(std::hash<std::string_view>{}(key));
         for (std::size_t at = hash & Mask();; at = (at + 1) & Mask()) {
             const Slot &slot = m_slots[at];
             if (slot.item == kNone)
@@ -56,7 +56,7 @@ public:
 
 private:
     struct Slot {
-        std::size_t hash = 0;
+        std::uint32_t hash = 0; // the low half of the key's hash
         std::uint32_t item = kNone;
     };
     std::size_t Mask() const { return m_slots.size() - 1; }

@@ -287,6 +287,7 @@ void LogPlan(const CRunPlan &plan, const std::vector<std::uint32_t> &stranded, C
     std::vector<char> atTemp(plan.records.size(), 0);
     for (const std::uint32_t i : stranded)
         atTemp[i] = 1;
+    log.rows().reserve(log.rows().size() + plan.records.size());
     for (std::size_t i = 0; i < plan.records.size(); ++i) {
         const CRenameRecord &r = plan.records[i];
         const int code = static_cast<int>(r.status);

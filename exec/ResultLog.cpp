@@ -7,12 +7,16 @@ namespace exec {
 void CResultLog::AddResult(const std::string &itemPath, const std::string &resultPath, int code,
                            std::string reason)
 {
-    m_rows.push_back({itemPath, resultPath, code, std::move(reason)});
+    CResultRow row{itemPath, resultPath, code, std::move(reason)};
+    if (m_sink)
+        m_sink(row);
+    else
+        m_rows.push_back(std::move(row));
 }
 
 void CResultLog::AddResult(const std::string &itemPath, int code, std::string reason)
 {
-    m_rows.push_back({itemPath, {}, code, std::move(reason)});
+    AddResult(itemPath, {}, code, std::move(reason));
 }
 
 std::vector<std::string> CResultLog::ColumnTitles() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,14 @@ enum class ResultKind {
 // result list shows for them.
 class CResultLog {
 public:
-    explicit CResultLog(ResultKind kind = ResultKind::Rename) : m_kind(kind) {}
+    // Receives each row as it is added, instead of the log keeping it: a front
+    // end that only prints the rows needs no copy of a large run's paths.
+    using RowSink = std::function<void(const CResultRow &)>;
+
+    explicit CResultLog(ResultKind kind = ResultKind::Rename, RowSink sink = {})
+        : m_kind(kind), m_sink(std::move(sink))
+    {
+    }
 
     ResultKind kind() const { return m_kind; }
     void setKind(ResultKind kind) { m_kind = kind; }
@@ -56,6 +64,7 @@ public:
 
 private:
     ResultKind m_kind;
+    RowSink m_sink;
     std::vector<CResultRow> m_rows;
 };
 

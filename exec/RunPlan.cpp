@@ -170,24 +170,29 @@ void CheckPlan(CRunPlan &plan, CDirectoryNames &folders)
 
     // Target folders and two rows with one new path. Consecutive rows mostly
     // share their folder, which is then looked up once.
-    CPathIndex given(n);
     std::string_view lastFolder;
     const CFolderState *state = nullptr;
-    for (std::uint32_t i = 0; i < n; ++i) {
-        CRenameRecord &r = records[i];
-        if (r.problem != PlanProblem::None)
-            continue;
+    const auto folderOf = [&](std::uint32_t i) -> const CFolderState & {
         const std::string_view folder = TargetFolder(plan, i);
         if (!state || folder != lastFolder) {
             state = &folders.Lookup(std::string(folder));
             lastFolder = folder;
         }
-        r.problem = FolderProblem(state->error);
-        if (r.problem != PlanProblem::None)
-            continue;
-        const std::uint32_t first = given.Insert(r.newPath, i, newKey);
-        if (first != i)
-            r.problem = records[first].problem = PlanProblem::DuplicateName;
+        return *state;
+    };
+    {
+        CPathIndex given(n);
+        for (std::uint32_t i = 0; i < n; ++i) {
+            CRenameRecord &r = records[i];
+            if (r.problem != PlanProblem::None)
+                continue;
+            r.problem = FolderProblem(folderOf(i).error);
+            if (r.problem != PlanProblem::None)
+                continue;
+            const std::uint32_t first = given.Insert(r.newPath, i, newKey);
+            if (first != i)
+                r.problem = records[first].problem = PlanProblem::DuplicateName;
+        }
     }
 
     // A new name that is the old name of another row waits for that row's
@@ -206,15 +211,9 @@ void CheckPlan(CRunPlan &plan, CDirectoryNames &folders)
             plan.blocker[i] = owner;
             if (plan.copy)
                 r.problem = PlanProblem::ExistingTarget;
-            continue;
-        }
-        const std::string_view folder = TargetFolder(plan, i);
-        if (!state || folder != lastFolder) {
-            state = &folders.Lookup(std::string(folder));
-            lastFolder = folder;
-        }
-        if (state->names.count(std::string(plan.NewName(i))))
+        } else if (folderOf(i).names.Contains(plan.NewName(i))) {
             r.problem = PlanProblem::ExistingTarget;
+        }
     }
     MarkBlocked(plan, false);
 }

@@ -25,32 +25,3 @@ void SortEntries(std::vector<CFileEntry *> &entries, int keyCode, bool numeric, 
         sorted.push_back(entries[index]);
     entries = std::move(sorted);
 }
-
-void SortEntries(std::vector<CFileEntry> &entries, int keyCode, bool numeric, int direction)
-{
-    std::vector<CFileEntry *> order;
-    order.reserve(entries.size());
-    for (CFileEntry &entry : entries)
-        order.push_back(&entry);
-    SortEntries(order, keyCode, numeric, direction);
-    // Position k takes the entry now at source[k]: follow each cycle of that
-    // permutation, holding one entry aside.
-    std::vector<std::size_t> source(entries.size());
-    for (std::size_t k = 0; k < order.size(); ++k)
-        source[k] = static_cast<std::size_t>(order[k] - entries.data());
-    order = {};
-    std::vector<bool> placed(entries.size());
-    for (std::size_t k = 0; k < entries.size(); ++k) {
-        if (placed[k] || source[k] == k)
-            continue;
-        CFileEntry held = std::move(entries[k]);
-        std::size_t j = k;
-        while (source[j] != k) {
-            entries[j] = std::move(entries[source[j]]);
-            placed[j] = true;
-            j = source[j];
-        }
-        entries[j] = std::move(held);
-        placed[j] = true;
-    }
-}

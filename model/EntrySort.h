@@ -8,7 +8,3 @@
 // and its collation key once per entry instead of at every comparison.
 // Entries whose keys compare equal keep their order.
 void SortEntries(std::vector<CFileEntry *> &entries, int keyCode, bool numeric, int direction);
-
-// The same order applied to the entries themselves, moved into place one by
-// one, so that no second array of entries is needed.
-void SortEntries(std::vector<CFileEntry> &entries, int keyCode, bool numeric, int direction);

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace cli {
+namespace exec {
 
 // A set of byte strings that keeps them back to back in one buffer, with an
 // open-addressing table of hashes beside it: no allocation per string, so
@@ -14,6 +14,7 @@ class CompactStringSet {
 public:
     // False when key was in the set already.
     bool Insert(std::string_view key);
+    bool Contains(std::string_view key) const;
 
 private:
     struct Slot {
@@ -23,6 +24,8 @@ private:
     };
 
     void Grow();
+    // The slot of key, or of the free place where it would go.
+    std::size_t SlotOf(std::string_view key, std::uint32_t hash) const;
     std::string_view KeyOf(const Slot &slot) const
     {
         return std::string_view(m_bytes).substr(slot.offset, slot.lengthPlusOne - 1);
@@ -33,4 +36,4 @@ private:
     std::size_t m_count = 0;
 };
 
-} // namespace cli
+} // namespace exec

@@ -1,10 +1,10 @@
-#include "cli/CompactStringSet.h"
+#include "exec/CompactStringSet.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-using cli::CompactStringSet;
+using exec::CompactStringSet;
 using namespace std::string_literals;
 
 TEST(CompactStringSet, FindsEveryKeyAgainAcrossGrowth)
@@ -14,7 +14,10 @@ TEST(CompactStringSet, FindsEveryKeyAgainAcrossGrowth)
         ASSERT_TRUE(set.Insert("/d/file" + std::to_string(i))) << i;
     for (int i = 0; i < 5000; ++i)
         ASSERT_FALSE(set.Insert("/d/file" + std::to_string(i))) << i;
+    EXPECT_TRUE(set.Contains("/d/file4999"));
+    EXPECT_FALSE(set.Contains("/d/file5000"));
     EXPECT_TRUE(set.Insert("/d/file5000"));
+    EXPECT_FALSE(CompactStringSet().Contains("")) << "an empty set holds nothing";
 }
 
 TEST(CompactStringSet, ComparesWholeKeysByteForByte)
