@@ -244,3 +244,61 @@ TEST_F(CliTest, OnATerminalTheOverwriteQuestionIsAsked)
     EXPECT_EQ(ReadFile(dir.file("b.txt")), "A");
     EXPECT_FALSE(Exists(dir.file("a.txt")));
 }
+
+// What the preview marks is what the execution refuses: a format that would
+// put a "/" into the name (turning report.txt into a hidden .report.txt) and
+// a name an entry outside the run has.
+TEST_F(CliTest, PreviewAndExecutionRefuseTheSameRows)
+{
+    dir.write("report.txt", "R");
+    dir.write("a.txt", "A");
+    dir.write("b.txt", "taken");
+    const std::vector<std::string> slash = {"--defaults", "--set",          "RenameMode=6",
+                                            "--set",      "FormatStr=/.%F", "report.txt"};
+    CliResult preview = Run(slash);
+    EXPECT_EQ(preview.exitCode, 1);
+    EXPECT_NE(preview.err.find("この名前は使えません"), std::string::npos) << preview.err;
+    std::vector<std::string> execute = slash;
+    execute.insert(execute.begin(), "--execute");
+    CliResult run = Run(execute);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(Names(), (Lines{"a.txt", "b.txt", "report.txt"}));
+    EXPECT_NE(run.out.find("変名に失敗しました。（この名前は使えません）"), std::string::npos) << run.out;
+
+    const std::vector<std::string> taken = {"--defaults", "--set",           "RenameMode=6",
+                                            "--set",      "FormatStr=b.txt", "a.txt"};
+    CliResult marked = Run(taken);
+    EXPECT_EQ(marked.exitCode, 1);
+    EXPECT_NE(marked.err.find("同じ名前のファイルが既にあります"), std::string::npos) << marked.err;
+    execute = taken;
+    execute.insert(execute.begin(), "--execute");
+    EXPECT_EQ(Run(execute).exitCode, 1) << "without a terminal an existing file is never replaced";
+    EXPECT_EQ(ReadFile(dir.file("b.txt")), "taken");
+}
+
+TEST_F(CliTest, ConcatenationThatWritesNothingFails)
+{
+    dir.write("a.txt", "A");
+    CliResult run = Run({"--execute", "--defaults", "--set", "RenameMode=11", "--set",
+                         "OutputFile=" + dir.file("missing/out.txt"), "a.txt"});
+    EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
+    EXPECT_FALSE(Exists(dir.file("missing")));
+}
+
+TEST_F(CliTest, UndoKeepsWhatCouldNotBeTakenBack)
+{
+    dir.write("a.txt", "A");
+    dir.write("b.txt", "B");
+    CliResult run = Run({"--execute", "--defaults", "--set", "RenumStr1=n", "a.txt", "b.txt"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    dir.write("a.txt", "someone else");
+    CliResult undo = Run({"--undo"});
+    EXPECT_EQ(undo.exitCode, 1);
+    EXPECT_EQ(ReadFile(dir.file("b.txt")), "B");
+    EXPECT_EQ(ReadFile(dir.file("n001.txt")), "A");
+    ::unlink(dir.file("a.txt").c_str());
+    CliResult retry = Run({"--undo"});
+    EXPECT_EQ(retry.exitCode, 0) << retry.err;
+    EXPECT_EQ(ReadFile(dir.file("a.txt")), "A");
+    EXPECT_EQ(Run({"--undo"}).exitCode, 1) << "nothing is left to take back";
+}
