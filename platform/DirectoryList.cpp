@@ -68,6 +68,21 @@ std::unique_ptr<DIR, DirCloser> OpenDirectory(const std::string &held)
     return dir;
 }
 
+// Calls visit with every item of dir but "." and "..". 0, or the errno value
+// when the directory cannot be read on.
+template <typename Visit> int ForEachItem(DIR *dir, Visit visit)
+{
+    for (;;) {
+        errno = 0;
+        const dirent *item = readdir(dir);
+        if (!item)
+            return errno;
+        const std::string_view name(item->d_name);
+        if (name != "." && name != "..")
+            visit(*item, name);
+    }
+}
+
 } // namespace
 
 int ListNames(const std::string &directory, const std::function<void(std::string_view)> &visit)
@@ -75,15 +90,7 @@ int ListNames(const std::string &directory, const std::function<void(std::string
     const auto dir = OpenDirectory(NormalizeDirectory(directory));
     if (!dir)
         return errno;
-    for (;;) {
-        errno = 0;
-        const dirent *item = readdir(dir.get());
-        if (!item)
-            return errno;
-        const std::string_view name(item->d_name);
-        if (name != "." && name != "..")
-            visit(name);
-    }
+    return ForEachItem(dir.get(), [&](const dirent &, std::string_view name) { visit(name); });
 }
 
 int ListDirectory(const std::string &directory, std::string_view pattern,
@@ -100,17 +107,12 @@ int ListDirectory(const std::string &directory, std::string_view pattern,
     std::string path = JoinPath(held, "");
     const std::size_t prefixLength = path.size();
 
-    for (;;) {
-        errno = 0;
-        const dirent *item = readdir(dir.get());
-        if (!item)
-            return errno;
-        const std::string_view name(item->d_name);
-        if (name == "." || name == ".." || !match.Matches(name))
-            continue;
+    return ForEachItem(dir.get(), [&](const dirent &item, std::string_view name) {
+        if (!match.Matches(name))
+            return;
         info.name = name;
         struct stat st;
-        if (fstatat(fd, item->d_name, &st, 0) == 0) {
+        if (fstatat(fd, item.d_name, &st, 0) == 0) {
             std::uint32_t stored = 0;
             if (flags == StoredFlags::Read && MayHaveStoredFlags(st)) {
                 path.resize(prefixLength);
@@ -118,15 +120,15 @@ int ListDirectory(const std::string &directory, std::string_view pattern,
                 stored = ReadStoredAttributes(path);
             }
             FillFromStatus(info, st, stored);
-        } else if (errno == ENOENT && fstatat(fd, item->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+        } else if (errno == ENOENT && fstatat(fd, item.d_name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
             FillFromStatus(info, st, 0); // a dangling symbolic link
         } else if (errno == ENOENT) {
-            continue; // removed since the directory was read
+            return; // removed since the directory was read
         } else {
-            FillFromDirectoryOnly(info, item->d_type);
+            FillFromDirectoryOnly(info, item.d_type);
         }
         visit(info);
-    }
+    });
 }
 
 int ReadDirEntry(const std::string &fullPath, DirEntryInfo &info, StoredFlags flags)

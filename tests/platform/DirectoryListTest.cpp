@@ -1,15 +1,18 @@
 #include "platform/DirectoryList.h"
 
+#include "platform/Attributes.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <map>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 using namespace platform;
@@ -157,4 +160,32 @@ TEST(DirectoryList, PermissionProblems)
         return isDir == std::map<std::string, bool>{{"inside.txt", false}, {"sub", true}};
     });
     EXPECT_TRUE(ok);
+}
+
+TEST(DirectoryList, IdentityAlwaysStoredFlagsOnlyWhenAskedAndNamesAlone)
+{
+    TempDir dir;
+    const std::string file = dir.write("flagged");
+    ASSERT_EQ(setxattr(file.c_str(), kStoredAttributesName, "0x4", 3, 0), 0);
+    dir.mkdir("sub");
+    struct stat st;
+    ASSERT_EQ(stat(file.c_str(), &st), 0);
+
+    for (const StoredFlags flags : {StoredFlags::Read, StoredFlags::Skip}) {
+        DirEntryInfo seen;
+        ASSERT_EQ(ListDirectory(
+                      dir.path(), "flagged", [&](const DirEntryInfo &info) { seen = info; }, flags),
+                  0);
+        EXPECT_EQ(seen.inode, static_cast<std::uint64_t>(st.st_ino));
+        EXPECT_EQ(seen.device, static_cast<std::uint64_t>(st.st_dev));
+        const std::uint32_t expected = flags == StoredFlags::Read ? kAttrSystem : 0u;
+        EXPECT_EQ(seen.storedFlags, expected);
+        EXPECT_EQ(seen.attributes & kAttrSystem, expected);
+    }
+
+    std::vector<std::string> names;
+    EXPECT_EQ(ListNames(dir.path(), [&](std::string_view name) { names.emplace_back(name); }), 0);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"flagged", "sub"}));
+    EXPECT_EQ(ListNames(dir.file("missing"), [](std::string_view) {}), ENOENT);
 }
