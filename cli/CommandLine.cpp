@@ -10,6 +10,7 @@
 #include "cli/UndoFile.h"
 #include "cli/UsageError.h"
 #include "engine/RenameSettings.h"
+#include "exec/DirectoryLocks.h"
 #include "exec/Journal.h"
 #include "exec/RenameExecution.h"
 #include "exec/RunPlan.h"
@@ -281,13 +282,19 @@ int Recover(const Options &options)
     bool allPlaced = true;
     for (const std::string &journal : journals) {
         exec::CRecoveryReport report = exec::RecoverJournal(journal, options.recoverTarget);
+        if (!report.busyFolder.empty()) {
+            std::cerr << "kestrel-cli: " << exec::BusyFolderMessage(report.busyFolder) << '\n';
+            allPlaced = false;
+            continue;
+        }
         if (!report.readable) {
             std::cerr << "kestrel-cli: 記録を読めません: " << journal << '\n';
             allPlaced = false;
             continue;
         }
         for (const exec::CRecoveryStep &step : report.steps) {
-            std::string status = step.code == 0 ? "移動しました。" : platform::ErrorMessage(step.code);
+            const char *done = step.to.empty() ? "削除しました。" : "移動しました。";
+            std::string status = step.code == 0 ? done : platform::ErrorMessage(step.code);
             out.Row({step.from, step.to, status});
         }
         allPlaced = allPlaced && report.journalRemoved;

@@ -1,4 +1,5 @@
 #include "engine/RenameSettings.h"
+#include "exec/DirectoryLocks.h"
 #include "exec/Journal.h"
 #include "exec/PlanExecution.h"
 #include "exec/RenameExecution.h"
@@ -7,12 +8,31 @@
 #include "platform/Paths.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
 
 namespace exec {
 
 namespace {
 
 const char *const kCaption = "Kestrel（実行）";
+
+// How long a run waits for a folder that another run is working in.
+constexpr std::chrono::milliseconds kLockWait{3000};
+
+// The folders the steps of a plan take files from and put them into.
+std::vector<std::string> StepFolders(const CRunPlan &plan)
+{
+    std::vector<std::string> folders;
+    for (const CPlanStep &step : plan.steps) {
+        const CRenameRecord &r = plan.records[step.record];
+        folders.push_back(platform::SplitPath(r.oldPath).directory);
+        folders.push_back(platform::SplitPath(r.newPath).directory);
+    }
+    std::sort(folders.begin(), folders.end());
+    folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
+    return folders;
+}
 
 } // namespace
 
@@ -39,17 +59,28 @@ int CarryOutPlan(CRunPlan &plan, IExecutionHost &host, const std::string &captio
     SettleStays(plan);
     OrderPlan(plan);
     AssignTemporaryNames(plan);
+    if (plan.steps.empty())
+        return 0;
+    CDirectoryLocks locks;
+    std::string busy;
+    if (const int error = locks.Take(StepFolders(plan), kLockWait, busy)) {
+        host.ShowMessage(caption,
+                         error == EWOULDBLOCK ? BusyFolderMessage(busy) : platform::ErrorMessage(error),
+                         MessageIcon::Exclamation);
+        return error;
+    }
     CRunJournal journal;
-    if (std::any_of(plan.records.begin(), plan.records.end(),
-                    [](const CRenameRecord &r) { return r.usesTemp; }))
-        if (const int error = journal.Write(plan)) {
-            host.ShowMessage(caption,
-                             "作業記録 [" + journal.path() + "] を書き込めませんでした。\n" +
-                                 platform::ErrorMessage(error),
-                             MessageIcon::Exclamation);
-            return error;
-        }
+    if (const int error = journal.Write(plan)) {
+        host.ShowMessage(caption,
+                         "作業記録 [" + journal.path() + "] を書き込めませんでした。\n" +
+                             platform::ErrorMessage(error),
+                         MessageIcon::Exclamation);
+        return error;
+    }
     stranded = ExecutePlan(plan, host);
+    // A file left under a temporary name needs the journal to find its way home.
+    if (!stranded.empty())
+        journal.Keep();
     return 0;
 }
 

@@ -1,11 +1,13 @@
 #include "exec/Journal.h"
 
+#include "exec/DirectoryLocks.h"
 #include "exec/TempNames.h"
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -70,6 +72,12 @@ bool Decode(std::string_view text, std::string &path)
     return true;
 }
 
+bool ParseNumber(const std::string &text, std::uint64_t &value)
+{
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    return result.ec == std::errc() && result.ptr == text.data() + text.size();
+}
+
 bool ReadAll(int fd, std::string &text)
 {
     char buffer[1 << 16];
@@ -111,11 +119,16 @@ bool ParseLines(const std::string &text, std::size_t pos, std::size_t fieldCount
 bool ParseJournal(const std::string &text, std::vector<CJournalEntry> &entries)
 {
     if (text.compare(0, kHeader.size(), kHeader) == 0)
-        return ParseLines(text, kHeader.size(), 3, [&](const std::vector<std::string> &f) {
-            if (f[0].size() != 1 || (f[0][0] != CJournalEntry::Move && f[0][0] != CJournalEntry::Copy &&
-                                     f[0][0] != CJournalEntry::Replace))
+        return ParseLines(text, kHeader.size(), 5, [&](const std::vector<std::string> &f) {
+            static const std::string kKinds = "MRCP";
+            CJournalEntry entry;
+            if (f[0].size() != 1 || kKinds.find(f[0][0]) == std::string::npos ||
+                !ParseNumber(f[3], entry.device) || !ParseNumber(f[4], entry.inode))
                 return false;
-            entries.push_back({static_cast<CJournalEntry::Kind>(f[0][0]), f[1], f[2]});
+            entry.kind = static_cast<CJournalEntry::Kind>(f[0][0]);
+            entry.from = f[1];
+            entry.to = f[2];
+            entries.push_back(std::move(entry));
             return true;
         });
     if (text.compare(0, kHeaderVersion1.size(), kHeaderVersion1) != 0)
@@ -136,37 +149,52 @@ bool ParseJournal(const std::string &text, std::vector<CJournalEntry> &entries)
     return parsed;
 }
 
-void AppendEntry(std::string &text, char kind, const std::string &from, const std::string &to)
+void AppendEntry(std::string &text, char kind, const std::string &from, const std::string &to,
+                 std::uint64_t device = 0, std::uint64_t inode = 0)
 {
     text += kind;
     text += '\t';
     Encode(from, text);
     text += '\t';
     Encode(to, text);
+    text += '\t';
+    text += std::to_string(device);
+    text += '\t';
+    text += std::to_string(inode);
     text += '\n';
 }
 
-// The steps a killed run may have left half done: in a move, the cycles
-// (they come after every chain); in a copy, the copies to temporary names and
-// their moves into place.
+// Every step of an ordered plan, in its order. A copy onto a free name and
+// the copy to a temporary name can be taken back by deleting the copy; a copy
+// that replaced a file cannot, and is only finished.
 std::string JournalText(const CRunPlan &plan)
 {
     std::string text = kHeader;
-    bool inCycles = false;
     for (const CPlanStep &step : plan.steps) {
         const CRenameRecord &r = plan.records[step.record];
+        const std::uint64_t device = r.sourceDevice, inode = r.sourceInode;
         switch (step.kind) {
         case StepKind::ToTemp:
-            inCycles = true;
-            AppendEntry(text, plan.copy ? CJournalEntry::Copy : CJournalEntry::Move, r.oldPath, r.tempPath);
+            if (plan.copy)
+                AppendEntry(text, CJournalEntry::Copy, r.oldPath, r.tempPath);
+            else
+                AppendEntry(text, CJournalEntry::Move, r.oldPath, r.tempPath, device, inode);
             break;
         case StepKind::FromTemp:
-            AppendEntry(text, plan.copy ? CJournalEntry::Replace : CJournalEntry::Move, r.tempPath,
-                        r.newPath);
+            if (plan.copy)
+                AppendEntry(text, CJournalEntry::PutCopy, r.tempPath, r.newPath);
+            else
+                AppendEntry(text, r.replaces ? CJournalEntry::Replace : CJournalEntry::Move, r.tempPath,
+                            r.newPath, device, inode);
             break;
         case StepKind::Direct:
-            if (inCycles && !plan.copy)
-                AppendEntry(text, CJournalEntry::Move, r.oldPath, r.newPath);
+            if (r.newPath == r.oldPath)
+                break;
+            if (!plan.copy)
+                AppendEntry(text, r.replaces ? CJournalEntry::Replace : CJournalEntry::Move, r.oldPath,
+                            r.newPath, device, inode);
+            else if (!r.replaces)
+                AppendEntry(text, CJournalEntry::Copy, r.oldPath, r.newPath);
             break;
         }
     }
@@ -187,6 +215,14 @@ std::string JournalDirectory()
 CRunJournal::~CRunJournal()
 {
     Remove();
+}
+
+void CRunJournal::Keep()
+{
+    if (m_fd < 0)
+        return;
+    close(m_fd); // releases the lock: a recovery may take it now
+    m_fd = -1;
 }
 
 void CRunJournal::Remove()
@@ -264,6 +300,61 @@ bool ReadJournal(const std::string &journalPath, std::vector<CJournalEntry> &ent
     return read && ParseJournal(text, entries);
 }
 
+namespace {
+
+// True when the file at path is the step's file: the same identity where the
+// journal knows it, else anything at all.
+bool HoldsFile(const std::string &path, const CJournalEntry &e)
+{
+    const platform::FileIdentity now = platform::GetFileIdentity(path);
+    if (!now.valid)
+        return false;
+    return e.inode == 0 || (now.device == e.device && now.inode == e.inode);
+}
+
+void FinishStep(const CJournalEntry &e, CRecoveryReport &report)
+{
+    const auto run = [&](bool copy, bool replace) {
+        report.steps.push_back({e.from, e.to, platform::MoveOrCopy(e.from, e.to, copy, replace)});
+    };
+    if (!HoldsFile(e.from, e))
+        return;
+    switch (e.kind) {
+    case CJournalEntry::Move:
+    case CJournalEntry::Copy:
+        if (!platform::PathExists(e.to))
+            run(e.kind == CJournalEntry::Copy, false);
+        break;
+    case CJournalEntry::Replace:
+    case CJournalEntry::PutCopy:
+        run(false, true);
+        break;
+    }
+}
+
+void TakeBackStep(const CJournalEntry &e, CRecoveryReport &report)
+{
+    switch (e.kind) {
+    case CJournalEntry::Move:
+    case CJournalEntry::Replace:
+        if (HoldsFile(e.to, e) && !platform::PathExists(e.from))
+            report.steps.push_back({e.to, e.from, platform::MoveOrCopy(e.to, e.from, false, false)});
+        break;
+    case CJournalEntry::Copy:
+        // The source stayed where it was: the copy just goes.
+        if (platform::PathExists(e.to) && platform::PathExists(e.from))
+            report.steps.push_back({e.to, {}, platform::DeleteFile(e.to)});
+        break;
+    case CJournalEntry::PutCopy:
+        // A replaced file cannot come back; a copy still waiting goes.
+        if (platform::PathExists(e.from))
+            report.steps.push_back({e.from, {}, platform::DeleteFile(e.from)});
+        break;
+    }
+}
+
+} // namespace
+
 CRecoveryReport RecoverJournal(const std::string &journalPath, RecoveryTarget target)
 {
     CRecoveryReport report;
@@ -277,44 +368,38 @@ CRecoveryReport RecoverJournal(const std::string &journalPath, RecoveryTarget ta
         return report;
     }
     report.readable = true;
-    const auto run = [&](const std::string &from, const std::string &to, bool copy, bool replace) {
-        CRecoveryStep step{from, to, platform::MoveOrCopy(from, to, copy, replace)};
-        report.steps.push_back(std::move(step));
-    };
+    // Like a run, a recovery works alone in its folders.
+    std::vector<std::string> folders;
+    for (const CJournalEntry &e : entries) {
+        folders.push_back(platform::SplitPath(e.from).directory);
+        folders.push_back(platform::SplitPath(e.to).directory);
+    }
+    CDirectoryLocks locks;
+    std::string busy;
+    if (locks.Take(std::move(folders), std::chrono::seconds(3), busy) != 0) {
+        report.busyFolder = busy;
+        close(fd);
+        return report;
+    }
     if (target == RecoveryTarget::NewName) {
-        for (const CJournalEntry &e : entries) {
-            if (!platform::PathExists(e.from))
-                continue;
-            if (e.kind == CJournalEntry::Replace)
-                run(e.from, e.to, false, true);
-            else if (!platform::PathExists(e.to))
-                run(e.from, e.to, e.kind == CJournalEntry::Copy, false);
-        }
+        for (const CJournalEntry &e : entries)
+            FinishStep(e, report);
     } else {
-        for (auto e = entries.rbegin(); e != entries.rend(); ++e) {
-            if (!platform::PathExists(e->to))
-                continue;
-            if (e->kind == CJournalEntry::Copy) {
-                report.steps.push_back({e->to, {}, platform::DeleteFile(e->to)});
-            } else if (e->kind == CJournalEntry::Move && !platform::PathExists(e->from)) {
-                run(e->to, e->from, false, false);
-            }
-        }
+        for (auto e = entries.rbegin(); e != entries.rend(); ++e)
+            TakeBackStep(*e, report);
     }
     // A temporary name (the target of a copy or of the step that starts a
     // cycle) still on disk means the journal is still needed.
-    std::vector<std::string> temporary;
-    for (const CJournalEntry &e : entries)
-        if (e.kind == CJournalEntry::Copy || TemporaryNameLike(e.to))
-            temporary.push_back(e.to);
     bool allPlaced = true;
-    for (const std::string &path : temporary) {
-        if (!platform::PathExists(path))
+    for (const CJournalEntry &e : entries) {
+        const std::string &temporary = e.kind == CJournalEntry::PutCopy ? e.from : e.to;
+        if ((e.kind != CJournalEntry::PutCopy && !TemporaryNameLike(temporary)) ||
+            !platform::PathExists(temporary))
             continue;
         allPlaced = false;
         if (std::none_of(report.steps.begin(), report.steps.end(),
-                         [&](const CRecoveryStep &s) { return s.from == path && s.code != 0; }))
-            report.steps.push_back({path, {}, platform::kErrorTargetExists});
+                         [&](const CRecoveryStep &s) { return s.from == temporary && s.code != 0; }))
+            report.steps.push_back({temporary, {}, platform::kErrorTargetExists});
     }
     if (allPlaced)
         report.journalRemoved = unlink(journalPath.c_str()) == 0;

@@ -2,15 +2,16 @@
 
 #include "exec/RunPlan.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
-// The crash-safety journal of a rename. Before the first entry moves to a
-// temporary name, the steps of the run that involve temporary names (the
-// cycles, in the order they are carried out) are written to a file in
+// The crash-safety journal of a rename (or of an undo). Before anything on
+// disk changes, every step of the run is written, in the order it is carried
+// out, with the identity of the file it moves, to a file in
 // $XDG_STATE_HOME/Kestrel/ and flushed to disk once; the file is removed when
-// the run ends. A journal left behind by a killed run tells how to finish the
-// steps or take them back.
+// the run ends with every file under its old or its new name. A journal left
+// behind by a killed run tells how to finish the steps or take them back.
 namespace exec {
 
 // $XDG_STATE_HOME/Kestrel (default ~/.local/state/Kestrel).
@@ -28,6 +29,8 @@ public:
     int Write(const CRunPlan &plan);
     // Deletes the journal (also done by the destructor).
     void Remove();
+    // Leaves the journal on disk for a recovery, its run being over.
+    void Keep();
     const std::string &path() const { return m_path; }
 
 private:
@@ -42,12 +45,16 @@ std::vector<std::string> FindLeftoverJournals();
 struct CJournalEntry {
     enum Kind : char {
         Move = 'M',    // renamed from -> to, never replacing
-        Copy = 'C',    // copied from -> to (a temporary copy)
         Replace = 'R', // renamed from -> to, replacing what was there
+        Copy = 'C',    // copied from -> to, where nothing was
+        PutCopy = 'P', // a copy renamed from its temporary name to -> replacing what was there
     };
     Kind kind = Move;
     std::string from;
     std::string to;
+    // The file the step moves (0 when not known): a recovery moves only it.
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
 };
 
 // Reads a journal; false when it cannot be read or is not a journal.
@@ -67,6 +74,7 @@ struct CRecoveryStep {
 struct CRecoveryReport {
     bool readable = false;
     bool journalRemoved = false; // every file was placed, the journal is gone
+    std::string busyFolder;      // nothing was done: another run works in this folder
     std::vector<CRecoveryStep> steps;
 };
 

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <unordered_map>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace exec {
@@ -73,6 +75,7 @@ private:
     }
 
     bool Skipped(std::uint32_t i) const { return m_plan.records[i].problem != PlanProblem::None; }
+    int CheckSource(const CRenameRecord &r);
     void Direct(std::uint32_t i);
     void ToTemp(std::uint32_t i);
     void FromTemp(std::uint32_t i);
@@ -119,10 +122,27 @@ void CPlanRunner::Arrived(CRenameRecord &r, const platform::FileIdentity &placed
         platform::StampFile(r.newPath, stamp);
 }
 
+// 0 when the file at the old path is still the one that was listed: a listing
+// made stale by another run (or by anyone) moves nothing twice.
+int CPlanRunner::CheckSource(const CRenameRecord &r)
+{
+    if (r.sourceInode == 0)
+        return 0;
+    struct stat st;
+    const char *name = r.oldPath.c_str() + r.oldPath.rfind('/') + 1;
+    if (fstatat(m_handles.FolderOf(r.oldPath), name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno;
+    const bool same = static_cast<std::uint64_t>(st.st_dev) == r.sourceDevice &&
+                      static_cast<std::uint64_t>(st.st_ino) == r.sourceInode;
+    return same ? 0 : platform::kErrorFileReplaced;
+}
+
 void CPlanRunner::Fail(std::uint32_t i, int error)
 {
     CRenameRecord &r = m_plan.records[i];
-    if (error == platform::kErrorTargetExists) {
+    if (error == platform::kErrorFileReplaced) {
+        r.problem = PlanProblem::FileReplaced;
+    } else if (error == platform::kErrorTargetExists) {
         r.problem = PlanProblem::NameTakenSincePlanning;
     } else {
         r.problem = PlanProblem::StepFailed;
@@ -130,10 +150,11 @@ void CPlanRunner::Fail(std::uint32_t i, int error)
     }
 }
 
-// The files waiting for the name a record keeps keep theirs.
+// The files waiting for the name a record keeps keep theirs (all the way
+// round, when the record starts a cycle).
 void CPlanRunner::BlockWaiters(std::uint32_t i)
 {
-    for (std::uint32_t j = m_waiter[i]; j != kNoRecord && j != m_cycle; j = m_waiter[j])
+    for (std::uint32_t j = m_waiter[i]; j != kNoRecord && j != i && j != m_cycle; j = m_waiter[j])
         if (m_plan.records[j].problem == PlanProblem::None)
             m_plan.records[j].problem = PlanProblem::Blocked;
 }
@@ -146,7 +167,9 @@ void CPlanRunner::Direct(std::uint32_t i)
         Arrived(r, copied);
         return;
     }
-    const int error = Transfer(r.oldPath, r.newPath, m_plan.copy, r.replaces, &copied);
+    int error = CheckSource(r);
+    if (!error)
+        error = Transfer(r.oldPath, r.newPath, m_plan.copy, r.replaces, &copied);
     if (!error) {
         Arrived(r, copied);
         if (m_cycle != kNoRecord)
@@ -164,7 +187,10 @@ void CPlanRunner::ToTemp(std::uint32_t i)
 {
     CRenameRecord &r = m_plan.records[i];
     platform::FileIdentity copied;
-    if (const int error = Transfer(r.oldPath, r.tempPath, m_plan.copy, false, &copied)) {
+    int error = CheckSource(r);
+    if (!error)
+        error = Transfer(r.oldPath, r.tempPath, m_plan.copy, false, &copied);
+    if (error) {
         Fail(i, error);
         if (!m_plan.copy)
             BlockWaiters(i);

@@ -23,12 +23,14 @@ bool MayHaveStoredFlags(const struct stat &st)
     return S_ISREG(st.st_mode) || S_ISDIR(st.st_mode);
 }
 
-void FillFromStatus(DirEntryInfo &info, const struct stat &st, std::uint32_t stored)
+// own: the status of the entry itself, not of a link's target: a rename moves
+// the link, so that is the identity that follows the entry.
+void FillFromStatus(DirEntryInfo &info, const struct stat &st, std::uint32_t stored, const struct stat &own)
 {
     info.isDirectory = S_ISDIR(st.st_mode);
     info.storedFlags = stored & kStoredAttributeMask;
-    info.device = static_cast<std::uint64_t>(st.st_dev);
-    info.inode = static_cast<std::uint64_t>(st.st_ino);
+    info.device = static_cast<std::uint64_t>(own.st_dev);
+    info.inode = static_cast<std::uint64_t>(own.st_ino);
     info.size = info.isDirectory ? 0 : static_cast<std::uint64_t>(st.st_size);
     info.lastWriteTime = static_cast<TimeValue>(st.st_mtim.tv_sec);
     info.attributes = AttributesFromStatus(st, info.name, stored);
@@ -111,7 +113,7 @@ int ListDirectory(const std::string &directory, std::string_view pattern,
         if (!match.Matches(name))
             return;
         info.name = name;
-        struct stat st;
+        struct stat st, own;
         if (fstatat(fd, item.d_name, &st, 0) == 0) {
             std::uint32_t stored = 0;
             if (flags == StoredFlags::Read && MayHaveStoredFlags(st)) {
@@ -119,9 +121,13 @@ int ListDirectory(const std::string &directory, std::string_view pattern,
                 path += name;
                 stored = ReadStoredAttributes(path);
             }
-            FillFromStatus(info, st, stored);
+            // Only a link (or an entry of unknown type) needs its own status read.
+            const bool plain = item.d_type != DT_LNK && item.d_type != DT_UNKNOWN;
+            if (plain || fstatat(fd, item.d_name, &own, AT_SYMLINK_NOFOLLOW) != 0)
+                own = st;
+            FillFromStatus(info, st, stored, own);
         } else if (errno == ENOENT && fstatat(fd, item.d_name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
-            FillFromStatus(info, st, 0); // a dangling symbolic link
+            FillFromStatus(info, st, 0, st); // a dangling symbolic link
         } else if (errno == ENOENT) {
             return; // removed since the directory was read
         } else {
@@ -136,17 +142,20 @@ int ReadDirEntry(const std::string &fullPath, DirEntryInfo &info, StoredFlags fl
     SplitResult parts = SplitPath(fullPath);
     info.directory = std::move(parts.directory);
     info.name = std::move(parts.name);
-    struct stat st;
-    if (stat(fullPath.c_str(), &st) == 0) {
-        const bool read = flags == StoredFlags::Read && MayHaveStoredFlags(st);
-        FillFromStatus(info, st, read ? ReadStoredAttributes(fullPath) : 0);
+    struct stat own, st;
+    if (lstat(fullPath.c_str(), &own) != 0)
+        return errno;
+    if (!S_ISLNK(own.st_mode))
+        st = own;
+    else if (stat(fullPath.c_str(), &st) != 0) {
+        if (errno != ENOENT)
+            return errno;
+        FillFromStatus(info, own, 0, own); // a dangling symbolic link
         return 0;
     }
-    if (errno == ENOENT && lstat(fullPath.c_str(), &st) == 0) {
-        FillFromStatus(info, st, 0);
-        return 0;
-    }
-    return errno;
+    const bool read = flags == StoredFlags::Read && MayHaveStoredFlags(st);
+    FillFromStatus(info, st, read ? ReadStoredAttributes(fullPath) : 0, own);
+    return 0;
 }
 
 } // namespace platform

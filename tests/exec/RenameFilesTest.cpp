@@ -1,4 +1,5 @@
 #include "ExecTestSupport.h"
+#include "exec/DirectoryLocks.h"
 #include "exec/Journal.h"
 #include "exec/RenameExecution.h"
 #include "platform/Attributes.h"
@@ -11,6 +12,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <sys/xattr.h>
@@ -397,6 +400,31 @@ TEST_F(RenameFilesTest, JournalThatCannotBeWrittenKeepsTheLastUndo)
     EXPECT_EQ(undo.records[0].newPath, dir.file("a1"));
     EXPECT_EQ(ReadFile(dir.file("a1")), "A");
     EXPECT_EQ(host.messages.size(), 1u);
+}
+
+} // namespace
+
+namespace {
+
+TEST(RenameLockTest, ARunWaitsForAFolderAnotherRunHoldsAndThenRefuses)
+{
+    testing_support::IsolatedUserDirs userDirs;
+    TempDir dir;
+    const auto a = dir.write("a", "A");
+    // Another run holds the folder (a lock of its own open folder).
+    const int other = open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(flock(other, LOCK_EX), 0);
+    ScriptedHost host;
+    CUndoList undo;
+    CResultLog log;
+    auto settings = NamesSettings({"b"});
+    EXPECT_FALSE(RenameFiles(EntriesFor({a}), settings, undo, log, host));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0], BusyFolderMessage(dir.path()));
+    EXPECT_EQ(ReadFile(a), "A");
+    close(other);
+    EXPECT_TRUE(RenameFiles(EntriesFor({a}), settings, undo, log, host));
+    EXPECT_EQ(ReadFile(dir.file("b")), "A");
 }
 
 } // namespace

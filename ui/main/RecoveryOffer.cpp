@@ -1,5 +1,6 @@
 #include "ui/main/RecoveryOffer.h"
 
+#include "exec/DirectoryLocks.h"
 #include "exec/Journal.h"
 
 #include <QMessageBox>
@@ -21,6 +22,11 @@ void OfferJournalRecovery(QWidget *parent)
         const exec::CRecoveryReport report =
             exec::RecoverJournal(journal, answer == QMessageBox::Yes ? exec::RecoveryTarget::OldName
                                                                      : exec::RecoveryTarget::NewName);
+        if (!report.busyFolder.empty()) {
+            QMessageBox::warning(parent, QStringLiteral("Kestrel（復旧）"),
+                                 QString::fromStdString(exec::BusyFolderMessage(report.busyFolder)));
+            continue;
+        }
         QStringList failed;
         for (const exec::CRecoveryStep &step : report.steps) {
             if (step.code != 0)

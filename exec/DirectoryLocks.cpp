@@ -1,0 +1,62 @@
+#include "exec/DirectoryLocks.h"
+
+#include "exec/TextFill.h"
+#include "platform/Paths.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace exec {
+
+CDirectoryLocks::~CDirectoryLocks()
+{
+    Release();
+}
+
+void CDirectoryLocks::Release()
+{
+    for (const int fd : m_fds)
+        close(fd);
+    m_fds.clear();
+}
+
+int CDirectoryLocks::Take(std::vector<std::string> folders, std::chrono::milliseconds wait,
+                          std::string &busyFolder)
+{
+    std::sort(folders.begin(), folders.end());
+    folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    for (const std::string &folder : folders) {
+        const int fd = open(folder.empty() ? "/" : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) {
+            const int error = errno;
+            Release();
+            return error;
+        }
+        m_fds.push_back(fd);
+        while (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK && errno != EINTR)
+                break; // a file system without locks: go on unlocked
+            if (std::chrono::steady_clock::now() >= deadline) {
+                busyFolder = folder;
+                Release();
+                return EWOULDBLOCK;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+    return 0;
+}
+
+std::string BusyFolderMessage(const std::string &folder)
+{
+    return FillText("ディレクトリ［%s］は別の実行が使用中です。\n終わってからやり直してください。",
+                    {platform::DisplayDirectory(folder)});
+}
+
+} // namespace exec

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace exec {
+
+// An exclusive lock on every folder a run, an undo or a recovery changes, held
+// while it lasts, so that two of them (two windows, a window and the command
+// line) never work on one folder at once and none moves a file from a listing
+// the other has made stale. The lock is the folder's own (flock on the open
+// folder): it ends with the process, whatever way that ends.
+class CDirectoryLocks {
+public:
+    CDirectoryLocks() = default;
+    ~CDirectoryLocks();
+    CDirectoryLocks(const CDirectoryLocks &) = delete;
+    CDirectoryLocks &operator=(const CDirectoryLocks &) = delete;
+
+    // Locks the folders (in one order, so two runs never wait on each other
+    // crosswise), waiting up to wait for one that another run holds. 0, or
+    // EWOULDBLOCK with busyFolder set when a folder stayed locked, or the
+    // errno value of a folder that cannot be opened (nothing stays locked).
+    int Take(std::vector<std::string> folders, std::chrono::milliseconds wait, std::string &busyFolder);
+
+private:
+    void Release();
+    std::vector<int> m_fds;
+};
+
+// The message for a folder that another run holds.
+std::string BusyFolderMessage(const std::string &folder);
+
+} // namespace exec
