@@ -27,6 +27,7 @@ const std::string kHeader = "KESTREL-JOURNAL 2\n";
 // The first format: one line per record (old, temporary, new path) in row order.
 const std::string kHeaderVersion1 = "KESTREL-JOURNAL 1\n";
 const std::string kSuffix = ".journal";
+const std::string kWritingSuffix = ".new";
 
 // Paths are bytes: the few that would break the line format are written as %XX.
 void Encode(const std::string &path, std::string &out)
@@ -245,22 +246,31 @@ int CRunJournal::Write(const CRunPlan &plan)
     char name[80];
     std::snprintf(name, sizeof name, "run-%ld-%lld%09ld%s", static_cast<long>(getpid()),
                   static_cast<long long>(now.tv_sec), now.tv_nsec, kSuffix.c_str());
-    m_path = platform::JoinPath(directory, name);
-    m_fd = open(m_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (m_fd < 0)
+    // Written under another name and renamed once complete, so a journal is
+    // never seen cut short: a run killed while writing it had changed nothing.
+    const std::string path = platform::JoinPath(directory, name);
+    const std::string writing = path + kWritingSuffix;
+    const int fd = open(writing.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
         return errno;
     // The lock tells a recovery in another instance that this run is still going.
-    flock(m_fd, LOCK_EX);
-
-    const std::string text = JournalText(plan);
-    int error = platform::WriteAll(m_fd, text);
-    if (!error && fsync(m_fd) != 0)
+    flock(fd, LOCK_EX);
+    int error = platform::WriteAll(fd, JournalText(plan));
+    if (!error && fsync(fd) != 0)
+        error = errno;
+    if (!error && rename(writing.c_str(), path.c_str()) != 0)
         error = errno;
     if (!error)
         error = platform::SyncDirectory(directory);
-    if (error)
-        Remove();
-    return error;
+    if (error) {
+        unlink(writing.c_str());
+        unlink(path.c_str());
+        close(fd);
+        return error;
+    }
+    m_path = path;
+    m_fd = fd;
+    return 0;
 }
 
 std::vector<std::string> FindLeftoverJournals()
@@ -270,17 +280,23 @@ std::vector<std::string> FindLeftoverJournals()
     DIR *dir = opendir(directory.c_str());
     if (!dir)
         return journals;
+    const std::string unfinished = kSuffix + kWritingSuffix;
     while (const dirent *item = readdir(dir)) {
         const std::string name = item->d_name;
-        if (name.size() <= kSuffix.size() ||
-            name.compare(name.size() - kSuffix.size(), kSuffix.size(), kSuffix))
+        const bool journal = name.ends_with(kSuffix) && name.size() > kSuffix.size();
+        if (!journal && !name.ends_with(unfinished))
             continue;
         const std::string path = platform::JoinPath(directory, name);
         const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
         if (fd < 0)
             continue;
-        if (flock(fd, LOCK_EX | LOCK_NB) == 0)
-            journals.push_back(path);
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            // One not finished belongs to a run killed before it changed anything.
+            if (journal)
+                journals.push_back(path);
+            else
+                unlink(path.c_str());
+        }
         close(fd);
     }
     closedir(dir);

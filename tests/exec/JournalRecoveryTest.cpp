@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -134,6 +136,21 @@ TEST_F(JournalRecoveryTest, RunningJournalIsNotOfferedAndPathsKeepEveryByte)
     ASSERT_TRUE(ReadJournal(FindLeftoverJournals().at(0), entries));
     EXPECT_EQ(entries[0].from, a);
     EXPECT_EQ(entries[1].to, a);
+}
+
+} // namespace
+
+namespace {
+
+TEST(JournalFilesTest, AJournalCutShortWhileWrittenIsNeverOfferedAndGoes)
+{
+    testing_support::IsolatedUserDirs userDirs;
+    ASSERT_EQ(platform::EnsureDirectory(JournalDirectory()), 0);
+    const std::string unfinished = JournalDirectory() + "/run-1-2.journal.new";
+    testing_support::TempDir scratch;
+    std::filesystem::copy_file(scratch.write("half", "KESTREL-JOURNAL 2\nM\t/a"), unfinished);
+    EXPECT_TRUE(FindLeftoverJournals().empty());
+    EXPECT_FALSE(testing_support::Exists(unfinished));
 }
 
 } // namespace
