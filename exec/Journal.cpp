@@ -392,7 +392,7 @@ CRecoveryReport RecoverJournal(const std::string &journalPath, RecoveryTarget ta
     }
     CDirectoryLocks locks;
     std::string busy;
-    if (locks.Take(std::move(folders), std::chrono::seconds(3), busy) != 0) {
+    if (locks.Take(folders, std::chrono::seconds(3), busy) != 0) {
         report.busyFolder = busy;
         close(fd);
         return report;
@@ -404,6 +404,15 @@ CRecoveryReport RecoverJournal(const std::string &journalPath, RecoveryTarget ta
         for (auto e = entries.rbegin(); e != entries.rend(); ++e)
             TakeBackStep(*e, report);
     }
+    // A copy cut short by the end of the run is of no use to anyone; the
+    // folders are locked, so no copy is under way in them.
+    std::vector<std::string> targets;
+    for (const CJournalEntry &e : entries)
+        targets.push_back(platform::SplitPath(e.to).directory);
+    std::sort(targets.begin(), targets.end());
+    targets.erase(std::unique(targets.begin(), targets.end()), targets.end());
+    for (const std::string &folder : targets)
+        platform::RemovePartialCopies(folder);
     // A temporary name (the target of a copy or of the step that starts a
     // cycle) still on disk means the journal is still needed.
     bool allPlaced = true;

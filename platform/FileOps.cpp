@@ -2,6 +2,7 @@
 
 #include "platform/AttributeWrite.h"
 #include "platform/Attributes.h"
+#include "platform/DirectoryList.h"
 #include "platform/FileTimes.h"
 #include "platform/Paths.h"
 
@@ -9,6 +10,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -25,6 +27,8 @@ bool OnlyDots(std::string_view name)
 {
     return name.find_first_not_of('.') == std::string_view::npos;
 }
+
+constexpr std::string_view kPartialCopyPrefix = ".kestrel-copy-";
 
 bool HasNul(const std::string &path)
 {
@@ -123,7 +127,7 @@ int CopyFile(const std::string &source, const std::string &target, bool replace,
         close(in);
         return error;
     }
-    std::string temp = SplitPath(target).directory + "/.kestrel-copy-XXXXXX";
+    std::string temp = JoinPath(SplitPath(target).directory, kPartialCopyPrefix) + "XXXXXX";
     const int out = mkostemp(temp.data(), O_CLOEXEC);
     if (out < 0) {
         const int error = errno;
@@ -324,6 +328,19 @@ int StampFile(const std::string &path, const FileStamp &stamp)
         error = error ? error : attributeError;
     }
     return error;
+}
+
+int RemovePartialCopies(const std::string &directory)
+{
+    std::vector<std::string> partial;
+    ListNames(directory, [&](std::string_view name) {
+        if (name.size() == kPartialCopyPrefix.size() + 6 && name.starts_with(kPartialCopyPrefix))
+            partial.emplace_back(name);
+    });
+    int removed = 0;
+    for (const std::string &name : partial)
+        removed += DeleteFile(JoinPath(directory, name)) == 0;
+    return removed;
 }
 
 int DeleteFile(const std::string &path)

@@ -84,6 +84,11 @@ struct FileStamp {
 // Writes stamp on the file at path. 0 or the errno value.
 int StampFile(const std::string &path, const FileStamp &stamp);
 
+// Removes the partial copies (".kestrel-copy-" and six characters) that a
+// process ended in the middle of a copy left in directory. Only for a folder
+// no copy is under way in. The number removed.
+int RemovePartialCopies(const std::string &directory);
+
 // Removes a file, read-only or not. 0 or the errno value.
 int DeleteFile(const std::string &path);
 

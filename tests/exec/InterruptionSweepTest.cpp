@@ -4,6 +4,7 @@
 #include "ExecTestSupport.h"
 #include "exec/Journal.h"
 #include "exec/RenameExecution.h"
+#include "exec/Undo.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -29,8 +30,16 @@ struct Scenario {
     std::vector<std::string> newNames; // row by row
 };
 
+std::vector<std::string> Numbered(int from, int count)
+{
+    std::vector<std::string> names;
+    for (int i = from; i < from + count; ++i)
+        names.push_back("f" + std::to_string(100 + i));
+    return names;
+}
+
 const Scenario kScenarios[] = {
-    {"shift", {"f1", "f2", "f3", "f4", "f5"}, {"f2", "f3", "f4", "f5", "f6"}},
+    {"shift", Numbered(1, 12), Numbered(2, 12)},
     {"swap", {"a", "b"}, {"b", "a"}},
     {"cycle", {"a", "b", "c"}, {"b", "c", "a"}},
     {"two cycles and a chain", {"a", "b", "c", "d", "e"}, {"b", "a", "d", "e", "c"}},
@@ -119,6 +128,50 @@ TEST_F(InterruptionSweepTest, EveryKillPointIsFinishedOrTakenBack)
         }
     }
     EXPECT_GE(points, 30);
+}
+
+// An undo is a run of its own: killed at any step, it is finished (the old
+// names back) or taken back (the new names stay).
+TEST_F(InterruptionSweepTest, EveryKillPointOfAnUndoIsFinishedOrTakenBack)
+{
+    for (const Scenario &s : {kScenarios[0], kScenarios[2]}) {
+        for (int step = 1;; ++step) {
+            bool stepExisted = false;
+            for (const RecoveryTarget target : {RecoveryTarget::NewName, RecoveryTarget::OldName}) {
+                TempDir dir;
+                ScriptedHost host;
+                CUndoList undo;
+                CResultLog log;
+                auto settings = NamesSettings(s.newNames);
+                ASSERT_TRUE(RenameFiles(EntriesFor(Paths(dir, s)), settings, undo, log, host));
+                const pid_t child = fork();
+                ASSERT_GE(child, 0);
+                if (child == 0) {
+                    host.onProgress = [step](int position, int) {
+                        if (position == step)
+                            _exit(0);
+                    };
+                    UndoRename(undo, host);
+                    _exit(1);
+                }
+                int status = 0;
+                waitpid(child, &status, 0);
+                ASSERT_TRUE(WIFEXITED(status));
+                if (WEXITSTATUS(status) != 0)
+                    break; // the undo has fewer steps
+                stepExisted = true;
+                const auto journals = FindLeftoverJournals();
+                ASSERT_EQ(journals.size(), 1u) << s.title << " step " << step;
+                EXPECT_TRUE(RecoverJournal(journals[0], target).journalRemoved);
+                const bool finish = target == RecoveryTarget::NewName;
+                EXPECT_EQ(Placement(dir), Expected(s, !finish))
+                    << s.title << ", undo killed before step " << step
+                    << (finish ? ", finished" : ", taken back");
+            }
+            if (!stepExisted)
+                break;
+        }
+    }
 }
 
 // A file that vanishes (or is replaced) before its step: the run carries on

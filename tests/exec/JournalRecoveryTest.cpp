@@ -93,6 +93,20 @@ TEST_F(JournalRecoveryTest, CycleKilledHalfWayIsTakenBackOrFinished)
     EXPECT_FALSE(Exists(temp));
 }
 
+TEST_F(JournalRecoveryTest, RecoveryRemovesCopiesCutShortInTheRunsFolders)
+{
+    const auto a = dir.write("a", "A"), b = dir.write("b", "B");
+    RunKilledAt({a, b}, {"b", "a"}, 2);
+    const auto partial = dir.write(".kestrel-copy-Xy12Z9", "half a copy");
+    const auto other = dir.write(".kestrel-copy-notmine", "kept");
+    const auto journals = FindLeftoverJournals();
+    ASSERT_EQ(journals.size(), 1u);
+    EXPECT_TRUE(RecoverJournal(journals[0], RecoveryTarget::OldName).journalRemoved);
+    EXPECT_FALSE(Exists(partial));
+    EXPECT_TRUE(Exists(other));
+    EXPECT_EQ(ReadFile(a), "A");
+}
+
 TEST_F(JournalRecoveryTest, TemporaryNameThatCannotBePlacedKeepsTheJournal)
 {
     const auto a = dir.write("a", "A"), b = dir.write("b", "B");
