@@ -165,13 +165,20 @@ void AppendEntry(std::string &text, char kind, const std::string &from, const st
     text += '\n';
 }
 
-// Every step of an ordered plan, in its order. A copy onto a free name and
-// the copy to a temporary name can be taken back by deleting the copy; a copy
-// that replaced a file cannot, and is only finished.
-std::string JournalText(const CRunPlan &plan)
+// Writes every step of an ordered plan, in its order, a block at a time (a
+// large run needs no second copy of its paths in memory). A copy onto a free
+// name and the copy to a temporary name can be taken back by deleting the
+// copy; a copy that replaced a file cannot, and is only finished.
+int WriteSteps(int fd, const CRunPlan &plan)
 {
+    constexpr std::size_t kBlock = 1 << 16;
     std::string text = kHeader;
     for (const CPlanStep &step : plan.steps) {
+        if (text.size() >= kBlock) {
+            if (const int error = platform::WriteAll(fd, text))
+                return error;
+            text.clear();
+        }
         const CRenameRecord &r = plan.records[step.record];
         const std::uint64_t device = r.sourceDevice, inode = r.sourceInode;
         switch (step.kind) {
@@ -199,7 +206,7 @@ std::string JournalText(const CRunPlan &plan)
             break;
         }
     }
-    return text;
+    return platform::WriteAll(fd, text);
 }
 
 } // namespace
@@ -255,7 +262,7 @@ int CRunJournal::Write(const CRunPlan &plan)
         return errno;
     // The lock tells a recovery in another instance that this run is still going.
     flock(fd, LOCK_EX);
-    int error = platform::WriteAll(fd, JournalText(plan));
+    int error = WriteSteps(fd, plan);
     if (!error && fsync(fd) != 0)
         error = errno;
     if (!error && rename(writing.c_str(), path.c_str()) != 0)

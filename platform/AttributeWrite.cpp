@@ -13,10 +13,9 @@ namespace {
 
 // Writes or removes the stored flags. Changing a user extended attribute needs
 // write permission, so a read-only file is made writable for the moment.
-void WriteStoredFlags(const std::string &path, std::uint32_t flags, mode_t mode,
-                      std::optional<std::uint32_t> current)
+void WriteStoredFlags(const std::string &path, std::uint32_t flags, mode_t mode)
 {
-    if ((current ? *current : ReadStoredAttributes(path)) == flags)
+    if (ReadStoredAttributes(path) == flags)
         return;
     const bool lend = !(mode & S_IWUSR) && chmod(path.c_str(), mode | S_IWUSR) == 0;
     if (flags != 0) {
@@ -35,22 +34,16 @@ void WriteStoredFlags(const std::string &path, std::uint32_t flags, mode_t mode,
 
 int SetAttributes(const std::string &path, std::uint32_t attributes)
 {
-    struct stat st;
-    if (stat(path.c_str(), &st) != 0)
+    struct stat status;
+    if (stat(path.c_str(), &status) != 0)
         return errno;
-    return SetAttributes(path, attributes, st);
-}
-
-int SetAttributes(const std::string &path, std::uint32_t attributes, const struct stat &status,
-                  std::optional<std::uint32_t> currentStored)
-{
     const mode_t mode = status.st_mode & 07777;
     std::uint32_t flags = attributes & kStoredAttributeMask;
     // A leading "." already makes the file hidden.
     const std::string name = SplitPath(path).name;
     if (!name.empty() && name.front() == '.')
         flags &= ~static_cast<std::uint32_t>(kAttrHidden);
-    WriteStoredFlags(path, flags, mode, currentStored);
+    WriteStoredFlags(path, flags, mode);
 
     const mode_t wanted = (attributes & kAttrReadOnly) ? (mode & ~mode_t(0222)) : (mode | S_IWUSR);
     if (wanted != mode && chmod(path.c_str(), wanted) != 0)

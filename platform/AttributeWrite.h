@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include <sys/stat.h>
@@ -15,12 +14,5 @@ namespace platform {
 // Sets the attributes of path to exactly attributes (directory bit ignored).
 // 0 or the errno value of the permission change.
 int SetAttributes(const std::string &path, std::uint32_t attributes);
-
-// The same for a file whose status (following a symbolic link) is known.
-// currentStored, when given, is what the file's stored flags are known to be
-// (a file just renamed keeps those its listing read): they are not read again,
-// and not written when they are already the wanted ones.
-int SetAttributes(const std::string &path, std::uint32_t attributes, const struct stat &status,
-                  std::optional<std::uint32_t> currentStored = std::nullopt);
 
 } // namespace platform

@@ -58,13 +58,6 @@ std::uint32_t AttributesFromStatus(const struct stat &st, std::string_view name,
     return bits;
 }
 
-std::optional<std::uint32_t> StoredFlagsOf(std::uint32_t attributes, std::string_view name)
-{
-    if (!name.empty() && name.front() == '.')
-        return std::nullopt;
-    return attributes & kStoredAttributeMask;
-}
-
 int ReadAttributes(const std::string &path, std::uint32_t &attributes)
 {
     DirEntryInfo info;

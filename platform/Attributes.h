@@ -36,11 +36,6 @@ std::uint32_t ReadStoredAttributes(const std::string &path);
 // component) is name and whose stored flags are stored.
 std::uint32_t AttributesFromStatus(const struct stat &st, std::string_view name, std::uint32_t stored);
 
-// The stored flags of a file whose attribute bits, as read, are attributes and
-// whose name is name. Nothing when the bits cannot tell: a leading "." makes
-// the file hidden whether or not the flag is stored.
-std::optional<std::uint32_t> StoredFlagsOf(std::uint32_t attributes, std::string_view name);
-
 // Reads the attribute bits of the file at path (a symbolic link is followed;
 // a dangling one is described by itself). Returns 0 or the errno value.
 int ReadAttributes(const std::string &path, std::uint32_t &attributes);

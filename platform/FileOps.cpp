@@ -225,31 +225,6 @@ FileNameProblem ClassifyFileName(std::string_view name)
     return FileNameProblem::None;
 }
 
-int CheckFileName(std::string_view name)
-{
-    switch (ClassifyFileName(name)) {
-    case FileNameProblem::None:
-        return 0;
-    case FileNameProblem::TooLong:
-        return ENAMETOOLONG;
-    default:
-        return EINVAL;
-    }
-}
-
-int PrepareTargetPath(std::string &path)
-{
-    if (HasNul(path))
-        return EINVAL;
-    const std::size_t slash = path.rfind('/');
-    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    const std::string_view name = std::string_view(path).substr(nameStart);
-    if (name.empty() || OnlyDots(name))
-        return EINVAL;
-    path.erase(path.find_last_not_of('.') + 1);
-    return CheckFileName(std::string_view(path).substr(nameStart));
-}
-
 FileIdentity GetFileIdentity(const std::string &path)
 {
     struct stat st;
@@ -282,12 +257,6 @@ bool IsSameFile(const std::string &a, const std::string &b)
     // Two names of one inode on a case-sensitive file system are hard links,
     // i.e. two names the user can see; a folder cannot have those.
     return S_ISDIR(sa.st_mode) || sa.st_nlink == 1;
-}
-
-bool TargetTaken(const std::string &source, const std::string &target)
-{
-    struct stat st;
-    return source != target && lstat(target.c_str(), &st) == 0 && !IsSameFile(source, target);
 }
 
 int MoveOrCopy(const std::string &source, const std::string &target, bool copy, bool replace,

@@ -22,15 +22,6 @@ inline constexpr int kErrorFileReplaced = 1001;
 enum class FileNameProblem { None, Empty, OnlyDots, Separator, NulByte, TooLong };
 FileNameProblem ClassifyFileName(std::string_view name);
 
-// Checks a single path component as a new name: refuses an empty name, "." and
-// "..", names made only of dots, names with "/" or a NUL byte (EINVAL) and names
-// longer than a file system allows (ENAMETOOLONG).
-int CheckFileName(std::string_view name);
-
-// Drops the trailing dots of the last component of path (so "img001." becomes
-// "img001") and checks what remains with CheckFileName.
-int PrepareTargetPath(std::string &path);
-
 // Device and inode of an existing entry (a symbolic link is not followed).
 struct FileIdentity {
     std::uint64_t device = 0;
@@ -48,10 +39,6 @@ bool IsDirectory(const std::string &path);
 // exist and are one file reached through two spellings (a case-insensitive
 // file system). Two hard links of one file are not the same name.
 bool IsSameFile(const std::string &a, const std::string &b);
-
-// True when something other than source itself bears the name target: a move
-// there without replacing would fail.
-bool TargetTaken(const std::string &source, const std::string &target);
 
 // Moves (or copies) source to target without touching times or attributes.
 // Without replace an existing target gives kErrorTargetExists and stays as it
