@@ -52,47 +52,6 @@ protected:
     }
 };
 
-// A cycle a -> b, b -> c, c -> a runs as: a to its temporary name, c -> a,
-// b -> c, the temporary name -> b. Killed after c -> a, it can be taken back
-// or finished, whatever the order of its steps was.
-TEST_F(JournalRecoveryTest, CycleKilledHalfWayIsTakenBackOrFinished)
-{
-    const auto a = dir.write("a", "A"), b = dir.write("b", "B"), c = dir.write("c", "C");
-    const auto temp = dir.file("KEST$0000000");
-    RunKilledAt({a, b, c}, {"b", "c", "a"}, 3);
-    EXPECT_EQ(ReadFile(temp), "A");
-    EXPECT_EQ(ReadFile(a), "C");
-    EXPECT_FALSE(Exists(c));
-
-    auto journals = FindLeftoverJournals();
-    ASSERT_EQ(journals.size(), 1u);
-    std::vector<CJournalEntry> entries;
-    ASSERT_TRUE(ReadJournal(journals[0], entries));
-    ASSERT_EQ(entries.size(), 4u);
-    EXPECT_EQ(entries[0].to, temp);
-    EXPECT_EQ(entries[1].from, c);
-    EXPECT_EQ(entries[3].from, temp);
-
-    CRecoveryReport report = RecoverJournal(journals[0], RecoveryTarget::OldName);
-    EXPECT_TRUE(report.readable);
-    EXPECT_TRUE(report.journalRemoved);
-    EXPECT_EQ(ReadFile(a), "A");
-    EXPECT_EQ(ReadFile(b), "B");
-    EXPECT_EQ(ReadFile(c), "C");
-    EXPECT_FALSE(Exists(temp));
-    EXPECT_TRUE(FindLeftoverJournals().empty());
-
-    RunKilledAt({a, b, c}, {"b", "c", "a"}, 3);
-    journals = FindLeftoverJournals();
-    ASSERT_EQ(journals.size(), 1u);
-    report = RecoverJournal(journals[0], RecoveryTarget::NewName);
-    EXPECT_TRUE(report.journalRemoved);
-    EXPECT_EQ(ReadFile(a), "C");
-    EXPECT_EQ(ReadFile(b), "A");
-    EXPECT_EQ(ReadFile(c), "B");
-    EXPECT_FALSE(Exists(temp));
-}
-
 TEST_F(JournalRecoveryTest, RecoveryRemovesCopiesCutShortInTheRunsFolders)
 {
     const auto a = dir.write("a", "A"), b = dir.write("b", "B");

@@ -222,18 +222,6 @@ TEST_F(RenameFilesTest, FailedStepInACycleTakesTheCycleBack)
     EXPECT_EQ(log.rows()[1].reason, platform::ErrorMessage(ENOENT));
 }
 
-TEST_F(RenameFilesTest, FailedStepInAChainKeepsTheFilesWaitingForItsName)
-{
-    const auto a = dir.write("a", "A"), b = dir.write("b", "B");
-    host.onProgress = [&](int position, int) {
-        if (position == 1)
-            unlink(b.c_str());
-    };
-    ASSERT_TRUE(Run({a, b}, NamesSettings({"b", "c"})));
-    EXPECT_EQ(Names(), (std::vector<std::string>{"a"}));
-    EXPECT_EQ(log.rows()[0].reason, "新しい名前のファイルが元の名前のまま残ります");
-}
-
 TEST_F(RenameFilesTest, PlaceholdersUseUpRowIndexesButLeaveNoRecord)
 {
     const auto a = dir.write("a", "A"), b = dir.write("b", "B");
