@@ -34,8 +34,9 @@ std::vector<std::string> StepFolders(const CRunPlan &plan)
     return folders;
 }
 
-} // namespace
-
+// Asks the overwrite question for every record whose new name belongs to an
+// entry outside the run (全て上書き answers the rest): yes lets it replace,
+// no keeps its old name.
 void AskOverwrites(CRunPlan &plan, IExecutionHost &host)
 {
     bool overwriteAll = false;
@@ -52,6 +53,26 @@ void AskOverwrites(CRunPlan &plan, IExecutionHost &host)
         }
     }
 }
+
+// Runs a checked plan: the questions, the order, the journal, the steps, one
+// log row per record; the undo list then holds the plan's records. False,
+// with nothing changed and the undo list untouched, when the journal cannot
+// be written.
+bool RunCheckedPlan(CRunPlan &plan, CUndoList &undo, CResultLog &log, IExecutionHost &host)
+{
+    AskOverwrites(plan, host);
+    std::vector<std::uint32_t> stranded;
+    // The undo of the last run stays until this one has begun.
+    if (CarryOutPlan(plan, host, kCaption, stranded) != 0)
+        return false;
+    LogPlan(plan, stranded, log);
+    undo.records = std::move(plan.records);
+    undo.snapshot = plan.snapshot;
+    undo.available = false;
+    return true;
+}
+
+} // namespace
 
 int CarryOutPlan(CRunPlan &plan, IExecutionHost &host, const std::string &caption,
                  std::vector<std::uint32_t> &stranded)
@@ -82,20 +103,6 @@ int CarryOutPlan(CRunPlan &plan, IExecutionHost &host, const std::string &captio
     if (!stranded.empty())
         journal.Keep();
     return 0;
-}
-
-bool RunCheckedPlan(CRunPlan &plan, CUndoList &undo, CResultLog &log, IExecutionHost &host)
-{
-    AskOverwrites(plan, host);
-    std::vector<std::uint32_t> stranded;
-    // The undo of the last run stays until this one has begun.
-    if (CarryOutPlan(plan, host, kCaption, stranded) != 0)
-        return false;
-    LogPlan(plan, stranded, log);
-    undo.records = std::move(plan.records);
-    undo.snapshot = plan.snapshot;
-    undo.available = false;
-    return true;
 }
 
 bool LacksDestination(const CRenameSettings &settings)

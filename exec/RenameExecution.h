@@ -65,17 +65,6 @@ bool RenameFiles(const std::vector<CFileEntry> &candidates, CRenameSettings &set
 void RenameFolders(const std::vector<CFileEntry> &candidates, CRenameSettings &settings, CUndoList &undo,
                    CResultLog &log, IExecutionHost &host);
 
-// Asks the overwrite question for every record whose new name belongs to an
-// entry outside the run (全て上書き answers the rest): yes lets it replace,
-// no keeps its old name.
-void AskOverwrites(CRunPlan &plan, IExecutionHost &host);
-
-// Runs a checked plan (CheckPlan): the questions, the order, the journal, the
-// steps, one log row per record. The undo list then holds the plan's records.
-// False, with nothing changed and the undo list untouched, when the journal
-// cannot be written.
-bool RunCheckedPlan(CRunPlan &plan, CUndoList &undo, CResultLog &log, IExecutionHost &host);
-
 // The part of a run after the questions: the stays settled, the order, the
 // journal, the steps. Fills stranded (see ExecutePlan). Returns 0, or the
 // error code of a journal that could not be written (a message says so), in
