@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <iostream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -158,6 +159,20 @@ bool RunRename(const Options &options, CRenameSettings &settings, exec::IExecuti
                exec::CUndoList &undo, exec::CResultLog &log, int &exitCode)
 {
     exec::CRunPlan plan = exec::StartPlan(settings);
+    // A listed folder is locked before it is read, so the listing cannot go
+    // stale before the run: its files need no check of their identity.
+    exec::CDirectoryLocks listing;
+    if (options.directory) {
+        std::string busy;
+        const int error = listing.Take({AbsolutePath(*options.directory, WorkingDirectory())},
+                                       std::chrono::seconds(3), busy);
+        if (error == EWOULDBLOCK) {
+            std::cerr << "kestrel-cli: " << exec::BusyFolderMessage(busy) << '\n';
+            exitCode = kExitIncomplete;
+            return false;
+        }
+        plan.listedUnderLock = error == 0;
+    }
     {
         CandidateRows rows(options, settings);
         plan.records.reserve(rows.ListedCount());

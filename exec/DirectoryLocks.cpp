@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <map>
 #include <thread>
 
 #include <fcntl.h>
@@ -13,6 +14,21 @@
 
 namespace exec {
 
+namespace {
+
+// The folders this process holds: the open folder and how many hold it.
+struct CHeldFolder {
+    int fd = -1;
+    int holders = 0;
+};
+std::map<std::string, CHeldFolder> &HeldFolders()
+{
+    static std::map<std::string, CHeldFolder> held;
+    return held;
+}
+
+} // namespace
+
 CDirectoryLocks::~CDirectoryLocks()
 {
     Release();
@@ -20,9 +36,15 @@ CDirectoryLocks::~CDirectoryLocks()
 
 void CDirectoryLocks::Release()
 {
-    for (const int fd : m_fds)
-        close(fd);
-    m_fds.clear();
+    auto &held = HeldFolders();
+    for (const std::string &folder : m_held) {
+        const auto it = held.find(folder);
+        if (it != held.end() && --it->second.holders == 0) {
+            close(it->second.fd);
+            held.erase(it);
+        }
+    }
+    m_held.clear();
 }
 
 int CDirectoryLocks::Take(std::vector<std::string> folders, std::chrono::milliseconds wait,
@@ -31,14 +53,21 @@ int CDirectoryLocks::Take(std::vector<std::string> folders, std::chrono::millise
     std::sort(folders.begin(), folders.end());
     folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
     const auto deadline = std::chrono::steady_clock::now() + wait;
+    auto &held = HeldFolders();
     for (const std::string &folder : folders) {
+        if (const auto it = held.find(folder); it != held.end()) {
+            ++it->second.holders;
+            m_held.push_back(folder);
+            continue;
+        }
         const int fd = open(folder.empty() ? "/" : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0) {
             const int error = errno;
             Release();
             return error;
         }
-        m_fds.push_back(fd);
+        held[folder] = {fd, 1};
+        m_held.push_back(folder);
         while (flock(fd, LOCK_EX | LOCK_NB) != 0) {
             if (errno != EWOULDBLOCK && errno != EINTR)
                 break; // a file system without locks: go on unlocked

@@ -10,7 +10,9 @@ namespace exec {
 // while it lasts, so that two of them (two windows, a window and the command
 // line) never work on one folder at once and none moves a file from a listing
 // the other has made stale. The lock is the folder's own (flock on the open
-// folder): it ends with the process, whatever way that ends.
+// folder): it ends with the process, whatever way that ends. Within one
+// process the locks nest: a folder already held is taken again at once (the
+// command line holds its folder from before its listing to the end of the run).
 class CDirectoryLocks {
 public:
     CDirectoryLocks() = default;
@@ -26,7 +28,7 @@ public:
 
 private:
     void Release();
-    std::vector<int> m_fds;
+    std::vector<std::string> m_held;
 };
 
 // The message for a folder that another run holds.

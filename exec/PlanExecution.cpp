@@ -126,7 +126,7 @@ void CPlanRunner::Arrived(CRenameRecord &r, const platform::FileIdentity &placed
 // made stale by another run (or by anyone) moves nothing twice.
 int CPlanRunner::CheckSource(const CRenameRecord &r)
 {
-    if (r.sourceInode == 0)
+    if (r.sourceInode == 0 || m_plan.listedUnderLock)
         return 0;
     struct stat st;
     const char *name = r.oldPath.c_str() + r.oldPath.rfind('/') + 1;

@@ -37,6 +37,9 @@ struct CRunPlan {
     bool copy = false;          // files are copied, the sources stay
     bool noDestination = false; // a move or copy whose destination is not given
     bool ownTimes = false;      // undo: unified times go back to each record's own time
+    // The sources were listed while this process held their folders' locks:
+    // no other run can have moved them since, so they need no check.
+    bool listedUnderLock = false;
     CRenameSnapshot snapshot;
     int rowCount = 0;                     // candidate rows, placeholders included
     std::vector<CRenameRecord> records;   // one per row with an entry, in row order

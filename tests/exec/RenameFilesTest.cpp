@@ -416,3 +416,33 @@ TEST(RenameLockTest, ARunWaitsForAFolderAnotherRunHoldsAndThenRefuses)
 }
 
 } // namespace
+
+namespace {
+
+TEST(RenameLockTest, LocksNestWithinOneProcess)
+{
+    testing_support::IsolatedUserDirs userDirs;
+    TempDir dir;
+    const auto a = dir.write("a", "A");
+    std::string busy;
+    {
+        CDirectoryLocks listing;
+        ASSERT_EQ(listing.Take({dir.path()}, std::chrono::milliseconds(0), busy), 0);
+        // Another process (here another open of the folder) is kept out...
+        const int other = open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
+        EXPECT_NE(flock(other, LOCK_EX | LOCK_NB), 0);
+        // ...while a run of this process goes on at once.
+        ScriptedHost host;
+        CUndoList undo;
+        CResultLog log;
+        auto settings = NamesSettings({"b"});
+        EXPECT_TRUE(RenameFiles(EntriesFor({a}), settings, undo, log, host));
+        EXPECT_NE(flock(other, LOCK_EX | LOCK_NB), 0) << "the outer lock is still held";
+        close(other);
+    }
+    const int after = open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
+    EXPECT_EQ(flock(after, LOCK_EX | LOCK_NB), 0);
+    close(after);
+}
+
+} // namespace
