@@ -53,6 +53,8 @@ CFileListCtrl::CFileListCtrl(QWidget *parent)
     m_tree->header()->setStretchLastSection(false);
     m_tree->header()->setSectionsMovable(false);
     m_tree->header()->setSectionsClickable(true);
+    m_tree->header()->setSortIndicator(m_sortColumn, m_sortOrder);
+    m_tree->header()->setSortIndicatorShown(true);
     m_tree->setItemDelegate(new FileListDelegate(m_tree));
 
     SetUpCommonView(m_list);
@@ -60,6 +62,7 @@ CFileListCtrl::CFileListCtrl(QWidget *parent)
     m_list->setResizeMode(QListView::Adjust);
     m_list->setMovement(QListView::Static);
     m_list->setLayoutMode(QListView::Batched);
+    m_list->setItemDelegate(new FileListDelegate(m_list));
 
     m_tree->setModel(m_model.get());
     m_list->setModel(m_model.get());
@@ -84,7 +87,11 @@ CFileListCtrl::CFileListCtrl(QWidget *parent)
             emit ContextMenuRequested(view->viewport()->mapToGlobal(pos));
         });
     }
-    connect(m_tree->header(), &QHeaderView::sectionClicked, this, &CFileListCtrl::ColumnClicked);
+    connect(m_tree->header(), &QHeaderView::sectionClicked, this, [this](int column) {
+        // A click flips the header's own indicator; the owner's stays until it sorts.
+        m_tree->header()->setSortIndicator(m_sortColumn, m_sortOrder);
+        emit ColumnClicked(column);
+    });
     connect(m_selection, &QItemSelectionModel::selectionChanged, this, &CFileListCtrl::SelectionChanged);
 
     m_drag = std::make_unique<FileListReorderDrag>(m_tree);
@@ -112,8 +119,12 @@ void CFileListCtrl::SetSource(const IFileListSource *source)
 void CFileListCtrl::SetColumns(const std::vector<FileListColumn> &columns)
 {
     m_model->setColumns(columns);
-    for (size_t i = 0; i < columns.size(); ++i)
-        m_tree->header()->resizeSection(int(i), columns[i].width);
+    for (size_t i = 0; i < columns.size(); ++i) {
+        int width = columns[i].width;
+        if (!columns[i].fitText.isEmpty())
+            width = std::max(width, FileListDelegate::fittingWidth(m_tree, columns[i].fitText));
+        m_tree->header()->resizeSection(int(i), width);
+    }
 }
 
 int CFileListCtrl::ColumnCount() const
@@ -124,6 +135,22 @@ int CFileListCtrl::ColumnCount() const
 void CFileListCtrl::Reset()
 {
     m_model->reset();
+}
+
+void CFileListCtrl::InsertRows(int first, int count, const std::function<void()> &insert)
+{
+    m_model->insertSourceRows(first, count, insert);
+}
+
+void CFileListCtrl::RemoveRows(const std::vector<int> &rows,
+                               const std::function<void(int first, int last)> &removeRange)
+{
+    m_model->removeSourceRows(rows, removeRange);
+}
+
+void CFileListCtrl::ReorderRows(const std::function<std::vector<int>()> &reorder)
+{
+    m_model->reorderSourceRows(reorder);
 }
 
 void CFileListCtrl::UpdateRows(int first, int last)
@@ -194,6 +221,13 @@ void CFileListCtrl::SetViewType(int type, bool headerButtons)
 bool CFileListCtrl::HeaderButtons() const
 {
     return m_tree->header()->sectionsClickable();
+}
+
+void CFileListCtrl::SetSortIndicator(int column, bool ascending)
+{
+    m_sortColumn = column;
+    m_sortOrder = ascending ? Qt::AscendingOrder : Qt::DescendingOrder;
+    m_tree->header()->setSortIndicator(m_sortColumn, m_sortOrder);
 }
 
 std::vector<int> CFileListCtrl::ColumnWidths() const

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QAbstractItemView;
@@ -30,11 +31,21 @@ public:
     virtual QString RowToolTip(int /*row*/) const { return {}; }
 };
 
-// One column of the report view.
+// One column of the report view. Listed as {title, width, alignment} or
+// with a fourth item, the fit text.
 struct FileListColumn {
+    FileListColumn(QString title = {}, int width = 100, Qt::Alignment alignment = Qt::AlignLeft,
+                   QString fitText = {})
+        : title(std::move(title)), width(width), alignment(alignment), fitText(std::move(fitText))
+    {
+    }
+
     QString title;
-    int width = 100; // pixels
-    Qt::Alignment alignment = Qt::AlignLeft;
+    int width; // pixels
+    Qt::Alignment alignment;
+    // A text the column is made wide enough for, whatever `width` says
+    // (stored widths loaded afterwards still win).
+    QString fitText;
 };
 
 class FileListModel;
@@ -62,6 +73,18 @@ public:
     // The source changed its rows: everything is read again and the
     // selection is cleared.
     void Reset();
+    // The changes below keep the selection and the current row on the rows
+    // they were on.
+    // The source inserts `count` rows before row `first`; `insert` changes the
+    // source (called between the model's begin and end of the insertion).
+    void InsertRows(int first, int count, const std::function<void()> &insert);
+    // Removes the given rows (ascending): `removeRange(first, last)` is called
+    // once per run of consecutive rows, the last run first.
+    void RemoveRows(const std::vector<int> &rows,
+                    const std::function<void(int first, int last)> &removeRange);
+    // The source reorders its rows: `reorder` changes the source and returns,
+    // for each old row, its new row.
+    void ReorderRows(const std::function<std::vector<int>()> &reorder);
     // The texts of some rows changed (rows stay where they are): repaint.
     void UpdateRows(int first, int last);
     void UpdateAll();
@@ -78,6 +101,10 @@ public:
     void SetViewType(int type, bool headerButtons);
     ViewType CurrentViewType() const { return m_viewType; }
     bool HeaderButtons() const;
+    // The header shows which column sorts and in which direction; column -1
+    // shows none. Only the owner sorts: clicking a header changes nothing
+    // but emits ColumnClicked.
+    void SetSortIndicator(int column, bool ascending);
 
     // Column widths in pixels, in column order.
     std::vector<int> ColumnWidths() const;
@@ -146,4 +173,6 @@ private:
     bool m_gridWanted = false;
     bool m_reorder = false;
     int m_dropIndex = -1;
+    int m_sortColumn = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };

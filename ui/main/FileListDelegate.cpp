@@ -1,6 +1,21 @@
 #include "ui/main/FileListDelegate.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
+
+namespace {
+
+// The space the style leaves on each side of a cell's text.
+int TextMargin(const QWidget *widget)
+{
+    const QStyle *style = widget ? widget->style() : QApplication::style();
+    return style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+}
+
+} // namespace
 
 void FileListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                              const QModelIndex &index) const
@@ -17,4 +32,39 @@ void FileListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
         painter->drawLine(r.bottomLeft(), r.bottomRight());
         painter->restore();
     }
+}
+
+bool FileListDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
+                                 const QStyleOptionViewItem &option, const QModelIndex &index)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const QString tip = index.isValid() ? cellToolTip(option, index) : QString();
+    if (tip.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+        return false;
+    }
+    QToolTip::showText(event->globalPos(), tip, view, option.rect);
+    return true;
+}
+
+QString FileListDelegate::cellToolTip(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QStyleOptionViewItem cell(option);
+    initStyleOption(&cell, index);
+    const QWidget *widget = cell.widget;
+    const QStyle *style = widget ? widget->style() : QApplication::style();
+    const QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, widget);
+    const bool cut =
+        cell.fontMetrics.horizontalAdvance(cell.text) > textRect.width() - 2 * TextMargin(widget);
+    const QString warning = index.data(Qt::ToolTipRole).toString();
+    if (!cut)
+        return warning;
+    return warning.isEmpty() ? cell.text : cell.text + QLatin1Char('\n') + warning;
+}
+
+int FileListDelegate::fittingWidth(const QWidget *view, const QString &text)
+{
+    return view->fontMetrics().horizontalAdvance(text) + 2 * TextMargin(view);
 }

@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+#include <algorithm>
+
 void FileListModel::setSource(const IFileListSource *source)
 {
     beginResetModel();
@@ -30,6 +32,51 @@ void FileListModel::rowsChanged(int first, int last)
     if (first > last || m_columns.empty())
         return;
     emit dataChanged(index(first, 0), index(last, int(m_columns.size()) - 1));
+}
+
+void FileListModel::insertSourceRows(int first, int count, const std::function<void()> &insert)
+{
+    if (count <= 0)
+        return;
+    beginInsertRows({}, first, first + count - 1);
+    insert();
+    endInsertRows();
+}
+
+void FileListModel::removeSourceRows(const std::vector<int> &rows,
+                                     const std::function<void(int first, int last)> &removeRange)
+{
+    // From the end, so that the rows of the ranges still to come keep their numbers.
+    std::size_t end = rows.size();
+    while (end > 0) {
+        std::size_t begin = end - 1;
+        while (begin > 0 && rows[begin - 1] + 1 == rows[begin])
+            --begin;
+        beginRemoveRows({}, rows[begin], rows[end - 1]);
+        removeRange(rows[begin], rows[end - 1]);
+        endRemoveRows();
+        end = begin;
+    }
+}
+
+void FileListModel::reorderSourceRows(const std::function<std::vector<int>()> &reorder)
+{
+    // The hint lets the selection keep one index per selected row rather than
+    // one per cell.
+    const QList<QPersistentModelIndex> noParents;
+    emit layoutAboutToBeChanged(noParents, QAbstractItemModel::VerticalSortHint);
+    const std::vector<int> newRowOf = reorder();
+    // Only the indexes someone holds are moved: a few for a small selection,
+    // whatever the number of rows.
+    const QModelIndexList from = persistentIndexList();
+    QModelIndexList to;
+    to.reserve(from.size());
+    for (const QModelIndex &index : from) {
+        const auto row = static_cast<std::size_t>(index.row());
+        to.append(row < newRowOf.size() ? this->index(newRowOf[row], index.column()) : QModelIndex());
+    }
+    changePersistentIndexList(from, to);
+    emit layoutChanged(noParents, QAbstractItemModel::VerticalSortHint);
 }
 
 int FileListModel::rowCount(const QModelIndex &parent) const

@@ -4,10 +4,12 @@
 
 #include <QAbstractTableModel>
 
+#include <functional>
 #include <vector>
 
 // The item model of a CFileListCtrl: it holds no rows of its own but asks the
-// row source for each cell as the views draw it.
+// row source for each cell as the views draw it. Changes of the source's rows
+// go through it so that the views and the selection follow them.
 class FileListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -18,6 +20,11 @@ public:
     const std::vector<FileListColumn> &columns() const { return m_columns; }
     void reset();
     void rowsChanged(int first, int last);
+    // See CFileListCtrl::InsertRows, RemoveRows and ReorderRows.
+    void insertSourceRows(int first, int count, const std::function<void()> &insert);
+    void removeSourceRows(const std::vector<int> &rows,
+                          const std::function<void(int first, int last)> &removeRange);
+    void reorderSourceRows(const std::function<std::vector<int>()> &reorder);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
