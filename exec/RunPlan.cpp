@@ -55,6 +55,12 @@ PlanProblem FolderProblem(int error)
     return error == ENOENT ? PlanProblem::TargetFolderMissing : PlanProblem::TargetFolderUnusable;
 }
 
+// True every few thousand rows once `stop` is set.
+bool Stopped(const std::atomic<bool> *stop, std::size_t row)
+{
+    return stop && row % 4096 == 0 && stop->load(std::memory_order_relaxed);
+}
+
 enum class Fate : std::uint8_t { Unknown, Goes, Stays, OnPath };
 
 // Marks as Blocked every record whose new name is the old name of a record
@@ -161,7 +167,7 @@ void AddPlanRow(CRunPlan &plan, const CRenameSettings &settings, CFileEntry &&en
         AddRecord(plan, settings, entry, row, std::move(entry.fullPath));
 }
 
-void CheckPlan(CRunPlan &plan, CDirectoryNames &folders)
+void CheckPlan(CRunPlan &plan, CDirectoryNames &folders, const std::atomic<bool> *stop)
 {
     std::vector<CRenameRecord> &records = plan.records;
     const std::size_t n = records.size();
@@ -183,6 +189,8 @@ void CheckPlan(CRunPlan &plan, CDirectoryNames &folders)
     {
         CPathIndex given(n);
         for (std::uint32_t i = 0; i < n; ++i) {
+            if (Stopped(stop, i))
+                return;
             CRenameRecord &r = records[i];
             if (r.problem != PlanProblem::None)
                 continue;
@@ -199,10 +207,15 @@ void CheckPlan(CRunPlan &plan, CDirectoryNames &folders)
     // file to leave (a copy's source never leaves: its file is replaced); any
     // other name on disk belongs to an entry outside the run.
     CPathIndex old(n);
-    for (std::uint32_t i = 0; i < n; ++i)
+    for (std::uint32_t i = 0; i < n; ++i) {
+        if (Stopped(stop, i))
+            return;
         old.Insert(records[i].oldPath, i, oldKey);
+    }
     plan.blocker.assign(n, kNoRecord);
     for (std::uint32_t i = 0; i < n; ++i) {
+        if (Stopped(stop, i))
+            return;
         CRenameRecord &r = records[i];
         if (r.problem != PlanProblem::None || r.newPath == r.oldPath)
             continue;
@@ -219,14 +232,17 @@ void CheckPlan(CRunPlan &plan, CDirectoryNames &folders)
 }
 
 CRunPlan PlanRows(CRunPlan start, const std::vector<CFileEntry> &rows, const CRenameSettings &settings,
-                  CDirectoryNames &folders)
+                  CDirectoryNames &folders, const std::atomic<bool> *stop)
 {
     CRunPlan plan = std::move(start);
     plan.records.reserve(rows.size());
     plan.nameStart.reserve(rows.size());
-    for (std::size_t row = 0; row < rows.size(); ++row)
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        if (Stopped(stop, row))
+            return plan;
         AddPlanRow(plan, settings, rows[row], static_cast<int>(row));
-    CheckPlan(plan, folders);
+    }
+    CheckPlan(plan, folders, stop);
     return plan;
 }
 

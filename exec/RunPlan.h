@@ -3,6 +3,7 @@
 #include "exec/DirectoryNames.h"
 #include "exec/RenameRecord.h"
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -70,11 +71,14 @@ void AddPlanRow(CRunPlan &plan, const CRenameSettings &settings, CFileEntry &&en
 // The checks that look at the disk and at the other rows: target folders,
 // two rows with one new name, names of entries outside the run. Then the
 // rows whose new name belongs to a file that keeps its name are marked too.
-void CheckPlan(CRunPlan &plan, CDirectoryNames &folders);
+// When `stop` is set (it is looked at every few thousand rows) the checks end
+// early and leave a plan that is good for nothing.
+void CheckPlan(CRunPlan &plan, CDirectoryNames &folders, const std::atomic<bool> *stop = nullptr);
 
-// The whole plan of candidate rows as CheckPlan leaves it, begun as start.
+// The whole plan of candidate rows as CheckPlan leaves it, begun as start;
+// `stop` as for CheckPlan.
 CRunPlan PlanRows(CRunPlan start, const std::vector<CFileEntry> &rows, const CRenameSettings &settings,
-                  CDirectoryNames &folders);
+                  CDirectoryNames &folders, const std::atomic<bool> *stop = nullptr);
 
 // After the questions: a record whose question was answered "no" (or whose
 // answer is not asked at all) keeps its name, and so does every record whose

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include <sys/stat.h>
 
 using namespace exec;
@@ -95,6 +97,16 @@ TEST_F(RunPlanTest, SameNewNameTwiceMarksEveryRowOfIt)
     EXPECT_EQ(Problems(plan), (std::vector<PlanProblem>{PlanProblem::DuplicateName, PlanProblem::None,
                                                         PlanProblem::DuplicateName, PlanProblem::None}))
         << "the same name in another folder is no collision";
+}
+
+TEST_F(RunPlanTest, ASetStopFlagEndsPlanningBeforeTheRows)
+{
+    const auto a = dir.write("a"), b = dir.write("b");
+    const auto settings = NamesSettings({"x", "y"});
+    std::atomic<bool> stop{true};
+    EXPECT_TRUE(PlanRows(StartPlan(settings), EntriesFor({a, b}), settings, folders, &stop).records.empty());
+    stop = false;
+    EXPECT_EQ(PlanRows(StartPlan(settings), EntriesFor({a, b}), settings, folders, &stop).records.size(), 2u);
 }
 
 TEST_F(RunPlanTest, ExistingNamesOutsideTheRunAndTheRowsBehindThem)
