@@ -1,0 +1,104 @@
+// The warning marks computed on a worker thread: what arrives, and what never does.
+#include "ui/main/CandidateMarks.h"
+
+#include "exec/ExecTestSupport.h"
+#include "support/EntryMaker.h"
+#include "support/TempDir.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+using exec::PlanProblem;
+using exec_test::EntriesFor;
+using exec_test::NamesSettings;
+using testing_support::TempDir;
+
+namespace {
+
+using Marks = std::vector<PlanProblem>;
+
+class CandidateMarksTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QObject::connect(marks.get(), &CCandidateMarks::MarksReady,
+                         [this](Marks m) { arrived.push_back(m); });
+    }
+    // The marks of the next computation to deliver.
+    Marks next()
+    {
+        const std::size_t before = arrived.size();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return arrived.size() > before; }, 20000));
+        return arrived.size() > before ? arrived.back() : Marks{};
+    }
+    // Many rows in a folder that does not exist.
+    static std::vector<CFileEntry> ManyRows(int count)
+    {
+        std::vector<CFileEntry> rows;
+        for (int i = 0; i < count; ++i)
+            rows.push_back(MakeEntry("/nonexistent-folder", "f" + std::to_string(i)));
+        return rows;
+    }
+
+    TempDir dir;
+    std::unique_ptr<CCandidateMarks> marks = std::make_unique<CCandidateMarks>();
+    std::vector<Marks> arrived;
+};
+
+TEST_F(CandidateMarksTest, MarksOfTheRowsArriveAsTheirPlanGivesThem)
+{
+    const auto rows = EntriesFor({dir.write("a"), dir.write("b"), dir.write("c")});
+    const auto settings = NamesSettings({"same", "same", "c2"});
+    marks->Start(rows, settings);
+    const Marks expected{PlanProblem::DuplicateName, PlanProblem::DuplicateName, PlanProblem::None};
+    EXPECT_EQ(next(), expected);
+    exec::CDirectoryNames folders;
+    EXPECT_EQ(PlanCandidateMarks(rows, settings, folders), expected);
+
+    CRenameSettings numbered = settings;
+    numbered.RenameMode = kModeNumberedDirs;
+    marks->Start(rows, numbered);
+    EXPECT_EQ(next(), Marks{}) << "numbered folders rename no row";
+}
+
+TEST_F(CandidateMarksTest, FolderNamesAreReadAgainOnlyAfterInvalidation)
+{
+    const auto rows = EntriesFor({dir.write("a")});
+    const auto settings = NamesSettings({"x"});
+    marks->Start(rows, settings);
+    EXPECT_EQ(next(), Marks{PlanProblem::None});
+    dir.write("x");
+    marks->Start(rows, settings);
+    EXPECT_EQ(next(), Marks{PlanProblem::None});
+    marks->InvalidateFolders();
+    marks->Start(rows, settings);
+    EXPECT_EQ(next(), Marks{PlanProblem::ExistingTarget});
+}
+
+TEST_F(CandidateMarksTest, OnlyTheLastStartDelivers)
+{
+    const auto many = ManyRows(100000);
+    const auto few = EntriesFor({dir.write("a"), dir.write("b")});
+    marks->Start(many, NamesSettings({}));
+    marks->Start(few, NamesSettings({"same", "same"}));
+    EXPECT_EQ(next(), (Marks{PlanProblem::DuplicateName, PlanProblem::DuplicateName}));
+    QTest::qWait(50);
+    EXPECT_EQ(arrived.size(), 1u);
+}
+
+TEST_F(CandidateMarksTest, CancelledOrDestroyedComputationsNeverDeliver)
+{
+    const auto many = ManyRows(200000);
+    marks->Start(many, NamesSettings({}));
+    marks->Cancel();
+    marks->Start(many, NamesSettings({}));
+    marks.reset();
+    QTest::qWait(50);
+    EXPECT_TRUE(arrived.empty());
+}
+
+} // namespace
