@@ -5,23 +5,27 @@
 #include <algorithm>
 #include <numeric>
 
-void SortEntries(std::vector<CFileEntry *> &entries, int keyCode, bool numeric, int direction)
+std::vector<std::size_t> CollatedOrder(std::vector<std::string> keys, int direction)
 {
-    std::vector<std::string> texts;
-    texts.reserve(entries.size());
-    for (const CFileEntry *entry : entries)
-        texts.push_back(entry->GetSortKey(keyCode, numeric));
-    const platform::CollationKeys keys(std::move(texts));
-
-    std::vector<std::size_t> order(entries.size());
+    const platform::CollationKeys collation(std::move(keys));
+    std::vector<std::size_t> order(collation.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     const int sign = direction < 0 ? -1 : 1;
     std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return keys.Compare(a, b) * sign < 0; });
+                     [&](std::size_t a, std::size_t b) { return collation.Compare(a, b) * sign < 0; });
+    return order;
+}
+
+void SortEntries(std::vector<CFileEntry *> &entries, int keyCode, bool numeric, int direction)
+{
+    std::vector<std::string> keys;
+    keys.reserve(entries.size());
+    for (const CFileEntry *entry : entries)
+        keys.push_back(entry->GetSortKey(keyCode, numeric));
 
     std::vector<CFileEntry *> sorted;
     sorted.reserve(entries.size());
-    for (const std::size_t index : order)
+    for (const std::size_t index : CollatedOrder(std::move(keys), direction))
         sorted.push_back(entries[index]);
     entries = std::move(sorted);
 }

@@ -70,8 +70,9 @@ std::unique_ptr<DIR, DirCloser> OpenDirectory(const std::string &held)
     return dir;
 }
 
-// Calls visit with every item of dir but "." and "..". 0, or the errno value
-// when the directory cannot be read on.
+// Calls visit with every item of dir but "." and ".." until it returns false.
+// 0, ECANCELED when visit stopped it, or the errno value when the directory
+// cannot be read on.
 template <typename Visit> int ForEachItem(DIR *dir, Visit visit)
 {
     for (;;) {
@@ -80,8 +81,8 @@ template <typename Visit> int ForEachItem(DIR *dir, Visit visit)
         if (!item)
             return errno;
         const std::string_view name(item->d_name);
-        if (name != "." && name != "..")
-            visit(*item, name);
+        if (name != "." && name != ".." && !visit(*item, name))
+            return ECANCELED;
     }
 }
 
@@ -92,11 +93,26 @@ int ListNames(const std::string &directory, const std::function<void(std::string
     const auto dir = OpenDirectory(NormalizeDirectory(directory));
     if (!dir)
         return errno;
-    return ForEachItem(dir.get(), [&](const dirent &, std::string_view name) { visit(name); });
+    return ForEachItem(dir.get(), [&](const dirent &, std::string_view name) {
+        visit(name);
+        return true;
+    });
 }
 
 int ListDirectory(const std::string &directory, std::string_view pattern,
                   const std::function<void(const DirEntryInfo &)> &visit, StoredFlags flags)
+{
+    return ListDirectoryWhile(
+        directory, pattern,
+        [&visit](const DirEntryInfo &info) {
+            visit(info);
+            return true;
+        },
+        flags);
+}
+
+int ListDirectoryWhile(const std::string &directory, std::string_view pattern,
+                       const std::function<bool(const DirEntryInfo &)> &visit, StoredFlags flags)
 {
     const std::string held = NormalizeDirectory(directory);
     const auto dir = OpenDirectory(held);
@@ -111,7 +127,7 @@ int ListDirectory(const std::string &directory, std::string_view pattern,
 
     return ForEachItem(dir.get(), [&](const dirent &item, std::string_view name) {
         if (!match.Matches(name))
-            return;
+            return true;
         info.name = name;
         struct stat st, own;
         if (fstatat(fd, item.d_name, &st, 0) == 0) {
@@ -129,11 +145,11 @@ int ListDirectory(const std::string &directory, std::string_view pattern,
         } else if (errno == ENOENT && fstatat(fd, item.d_name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
             FillFromStatus(info, st, 0, st); // a dangling symbolic link
         } else if (errno == ENOENT) {
-            return; // removed since the directory was read
+            return true; // removed since the directory was read
         } else {
             FillFromDirectoryOnly(info, item.d_type);
         }
-        visit(info);
+        return visit(info);
     });
 }
 

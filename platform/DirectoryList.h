@@ -46,6 +46,12 @@ int ListDirectory(const std::string &directory, std::string_view pattern,
                   const std::function<void(const DirEntryInfo &)> &visit,
                   StoredFlags flags = StoredFlags::Read);
 
+// ListDirectory for a reader that may stop early: visit returns false to stop,
+// and the listing then returns ECANCELED.
+int ListDirectoryWhile(const std::string &directory, std::string_view pattern,
+                       const std::function<bool(const DirEntryInfo &)> &visit,
+                       StoredFlags flags = StoredFlags::Read);
+
 // Describes the single file or folder at fullPath as a listing would.
 // Returns 0 or the errno value.
 int ReadDirEntry(const std::string &fullPath, DirEntryInfo &info, StoredFlags flags = StoredFlags::Read);

@@ -153,6 +153,51 @@ TEST_F(SelectionListTest, RowsOfKindLeaveOutParent)
     EXPECT_EQ(list.RowsOfKind(0).size(), 4u);
 }
 
+TEST_F(SelectionListTest, SortReturnsTheNewRowOfEveryOldRow)
+{
+    Fill({});
+    const std::vector<std::string> before = Names(list);
+    const std::vector<int> newRowOf = list.Sort(0, false, -1);
+    ASSERT_EQ(newRowOf.size(), before.size());
+    for (std::size_t old = 0; old < before.size(); ++old)
+        EXPECT_EQ(list.Name(newRowOf[old]), before[old]);
+    EXPECT_EQ(list.Name(0), "c.TXT");
+}
+
+TEST_F(SelectionListTest, EntryIsWholeAndCheapAccessorsAgreeWithIt)
+{
+    Fill({});
+    const int row = list.FindName("c.TXT");
+    const CFileEntry entry = list.Entry(row);
+    EXPECT_EQ(entry.directory, dir.path());
+    EXPECT_EQ(entry.fullPath, dir.file("c.TXT"));
+    EXPECT_EQ(entry.title, "c");
+    EXPECT_EQ(entry.extension, "TXT");
+    EXPECT_EQ(entry.size, 3u);
+    EXPECT_FALSE(entry.typeName.empty());
+    EXPECT_NE(entry.inode, 0u);
+    EXPECT_EQ(list.FullPath(row), entry.fullPath);
+    EXPECT_EQ(list.Directory(), dir.path());
+
+    const int folder = list.FindName("photos");
+    EXPECT_TRUE(list.IsFolder(folder));
+    EXPECT_TRUE(list.Entry(folder).extension.empty());
+    EXPECT_EQ(list.Entry(0).fullPath, dir.file(".."));
+}
+
+TEST(SelectionListBytesTest, NamesThatAreNotUtf8KeepEveryByte)
+{
+    TempDir dir;
+    const std::string name = "bad\xff\xfe name.txt";
+    dir.write(name);
+    CSelectionList list;
+    list.Fill(dir.path(), {}, nullptr);
+    const int row = list.FindName(name);
+    ASSERT_NE(row, -1);
+    EXPECT_EQ(list.Entry(row).fullPath, dir.file(name));
+    EXPECT_EQ(list.Entry(row).fileName, name);
+}
+
 TEST(ListStatusTextTest, CountsRowsAndSelection)
 {
     EXPECT_EQ(ListStatusText(12, 3), QStringLiteral(" 12個のオブジェクト（3個を選択)"));

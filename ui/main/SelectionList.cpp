@@ -1,12 +1,10 @@
 #include "ui/main/SelectionList.h"
 
 #include "model/EntrySort.h"
-#include "platform/DirectoryList.h"
 #include "platform/Paths.h"
-#include "platform/Wildcard.h"
 #include "ui/Icons.h"
 
-#include <algorithm>
+#include <iterator>
 
 CSelectionList::CSelectionList() = default;
 CSelectionList::~CSelectionList() = default;
@@ -25,108 +23,92 @@ std::vector<FileListColumn> CSelectionList::Columns()
 void CSelectionList::Clear()
 {
     m_rows.clear();
+    m_directory.clear();
 }
 
 int CSelectionList::Fill(const std::string &directory, const ListingFilter &filter,
                          IListingProgress *progress)
 {
-    m_rows.clear();
-    std::vector<platform::DirEntryInfo> items;
-    const int error = platform::ListDirectory(
-        directory, {}, [&items](const platform::DirEntryInfo &item) { items.push_back(item); });
-
-    // Folder pass; the files are only counted for the progress bar.
-    if (!platform::IsRootDirectory(directory)) {
-        platform::DirEntryInfo parent;
-        platform::ReadDirEntry(platform::JoinPath(directory, kParentName), parent);
-        parent.directory = directory;
-        parent.name = kParentName;
-        parent.isDirectory = true;
-        auto entry = std::make_unique<CFileEntry>(parent);
-        // ".." leads back up; its leading dot does not make it a hidden entry.
-        entry->attributes &= ~platform::kAttrHidden;
-        m_rows.push_back(std::move(entry));
-    }
-    int fileCount = 1;
-    for (const platform::DirEntryInfo &item : items) {
-        if (!item.isDirectory) {
-            ++fileCount;
-            continue;
-        }
-        if (filter.hideFolders && (item.attributes & filter.hideMask) != 0)
-            continue;
-        m_rows.push_back(std::make_unique<CFileEntry>(item));
-    }
-
-    // File pass, pattern by pattern in the order given.
+    Clear();
+    m_directory = platform::NormalizeDirectory(directory);
+    std::vector<ListedEntry> read;
+    std::vector<ListingGroup> groups;
     if (progress)
-        progress->Begin(fileCount);
-    int position = 0;
-    for (const std::string &text : platform::SplitPatternList(filter.patterns)) {
-        const platform::WildcardPattern pattern(text);
-        for (const platform::DirEntryInfo &item : items) {
-            if (item.isDirectory || !pattern.Matches(item.name))
-                continue;
-            ++position;
-            if ((item.attributes & filter.hideMask) == 0)
-                m_rows.push_back(std::make_unique<CFileEntry>(item));
-            if (progress)
-                progress->Advance(position);
-        }
-        position = fileCount;
+        progress->Begin(0);
+    const int error = ReadFilteredListing(m_directory, filter, [&](ListedEntry &&row, ListingGroup group) {
+        read.push_back(std::move(row));
+        groups.push_back(group);
         if (progress)
-            progress->Advance(position);
-    }
+            progress->Advance(static_cast<int>(read.size()));
+        return true;
+    });
+    m_rows.reserve(read.size());
+    for (const std::size_t index : ListingOrder(groups))
+        m_rows.push_back(std::move(read[index]));
     if (progress)
         progress->End();
     return error;
 }
 
-const std::string &CSelectionList::TypeNameOf(const CFileEntry &entry) const
+void CSelectionList::AppendRows(const std::string &directory, std::vector<ListedEntry> &&rows)
 {
-    if (entry.typeName.empty())
-        const_cast<CFileEntry &>(entry).typeName = m_types.TypeName(entry);
-    return entry.typeName;
+    if (m_rows.empty())
+        m_directory = directory;
+    m_rows.insert(m_rows.end(), std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
 }
 
-void CSelectionList::Sort(int column, bool numeric, int direction)
+void CSelectionList::MoveRows(const std::vector<int> &newRowOf)
 {
-    if (column == 2) {
-        // The type is the one key that is not known before a row is drawn.
-        for (const auto &row : m_rows)
-            TypeNameOf(*row);
-    }
-    std::vector<CFileEntry *> order;
-    order.reserve(m_rows.size());
-    for (const auto &row : m_rows)
-        order.push_back(row.get());
-    SortEntries(order, column, numeric, direction);
-
-    // The rows change hands from the old order to the new one.
-    for (auto &row : m_rows)
-        row.release();
-    for (std::size_t i = 0; i < order.size(); ++i)
-        m_rows[i].reset(order[i]);
+    std::vector<ListedEntry> moved(m_rows.size());
+    for (std::size_t row = 0; row < m_rows.size(); ++row)
+        moved[static_cast<std::size_t>(newRowOf[row])] = std::move(m_rows[row]);
+    m_rows = std::move(moved);
 }
 
-CFileEntry CSelectionList::CopyWithType(int row) const
+const std::string &CSelectionList::TypeName(int row) const
 {
-    CFileEntry copy = Entry(row);
-    copy.typeName = TypeNameOf(Entry(row));
-    return copy;
+    return m_types.Name(Row(row).TypeKey());
+}
+
+std::vector<int> CSelectionList::Sort(int column, bool numeric, int direction)
+{
+    static const std::string kNoType;
+    ListedSortKey key(column, numeric);
+    std::vector<std::string> keys;
+    keys.reserve(m_rows.size());
+    for (int row = 0; row < RowCount(); ++row)
+        keys.push_back(key(Row(row), column == 2 ? TypeName(row) : kNoType));
+
+    const std::vector<std::size_t> order = CollatedOrder(std::move(keys), direction);
+    std::vector<int> newRowOf(order.size());
+    for (std::size_t position = 0; position < order.size(); ++position)
+        newRowOf[order[position]] = static_cast<int>(position);
+    MoveRows(newRowOf);
+    return newRowOf;
+}
+
+CFileEntry CSelectionList::Entry(int row) const
+{
+    CFileEntry entry = Row(row).ToEntry(m_directory);
+    entry.typeName = TypeName(row);
+    return entry;
 }
 
 bool CSelectionList::IsParentRow(int row) const
 {
-    const CFileEntry &e = Entry(row);
-    return e.isFolder && e.fileName == kParentName;
+    return Row(row).isFolder && Row(row).name == kParentName;
+}
+
+std::string CSelectionList::FullPath(int row) const
+{
+    return platform::JoinPath(m_directory, Row(row).name);
 }
 
 int CSelectionList::FindName(const std::string &name) const
 {
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        if (m_rows[i]->fileName == name)
-            return static_cast<int>(i);
+    for (int row = 0; row < RowCount(); ++row) {
+        if (Row(row).name == name)
+            return row;
     }
     return -1;
 }
@@ -135,7 +117,7 @@ std::vector<int> CSelectionList::RowsOfKind(int objMode) const
 {
     std::vector<int> rows;
     for (int i = 0; i < RowCount(); ++i) {
-        if (Entry(i).isFolder == (objMode == 1) && !IsParentRow(i))
+        if (Row(i).isFolder == (objMode == 1) && !IsParentRow(i))
             rows.push_back(i);
     }
     return rows;
@@ -143,14 +125,14 @@ std::vector<int> CSelectionList::RowsOfKind(int objMode) const
 
 QString CSelectionList::CellText(int row, int column) const
 {
-    const CFileEntry &e = Entry(row);
+    const CFileEntry e = Row(row).ToEntry(m_directory);
     switch (column) {
     case 0:
         return QString::fromStdString(e.GetDisplayName(m_display.fileCharMode, false));
     case 1:
         return QString::fromStdString(e.GetSizeText(m_display.sizeInBytes));
     case 2:
-        return QString::fromStdString(TypeNameOf(e));
+        return QString::fromStdString(TypeName(row));
     case 3:
         return QString::fromStdString(e.GetTimeText());
     case 4:
@@ -164,7 +146,7 @@ QIcon CSelectionList::RowIcon(int row) const
 {
     if (IsParentRow(row))
         return QIcon(QString::fromLatin1(icons::kParentEntry));
-    return m_types.Icon(Entry(row));
+    return m_types.Icon(Row(row).TypeKey());
 }
 
 QString ListStatusText(int rows, int selected)

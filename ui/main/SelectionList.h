@@ -1,21 +1,13 @@
 #pragma once
 
 #include "model/FileEntry.h"
+#include "model/ListedEntry.h"
 #include "ui/main/FileListCtrl.h"
-#include "ui/main/FileTypeCache.h"
+#include "ui/main/FilteredListing.h"
+#include "ui/main/ListedTypes.h"
 
-#include <cstdint>
-#include <functional>
-#include <memory>
 #include <string>
 #include <vector>
-
-// Which entries of a directory the selection list shows.
-struct ListingFilter {
-    std::string patterns;       // ";"-separated wildcard patterns; empty lists every file
-    bool hideFolders = false;   // the hide mask applies to folders too
-    std::uint32_t hideMask = 0; // entries sharing a bit with it are not listed
-};
 
 // Told how far a listing has come, so the window can show a progress bar and
 // keep itself painted.
@@ -28,8 +20,10 @@ public:
 };
 
 // The rows of the selection list: the entries of the current directory that
-// the filter lets through, in the chosen order. Cell texts and pictures are
-// made only for the rows the list draws.
+// the filter lets through, in the chosen order. Each row keeps only what the
+// columns and the sort read, the directory is kept once; cell texts, pictures
+// and full entries are made only for the rows asked for. Interface thread only
+// (see CDirectoryLister for filling it from a worker thread).
 class CSelectionList : public IFileListSource {
 public:
     static constexpr const char *kParentName = "..";
@@ -45,39 +39,53 @@ public:
 
     void SetDisplayOptions(const DisplayOptions &options) { m_display = options; }
 
-    // Replaces every row by the entries of `directory` (held form). Folders
-    // come first (".." unless at the root), then for each pattern the files
-    // matching it; a file matching two patterns is listed twice. Returns 0 or
-    // the errno value of a directory that could not be read (then only ".."
-    // is listed).
+    // Replaces every row by the entries of `directory` (held form), read
+    // here: the rows of ReadFilteredListing in their listing order. Returns 0
+    // or the errno value of a directory that could not be read (then only
+    // ".." is listed). The progress maximum is 0: the count is not known
+    // before the end.
     int Fill(const std::string &directory, const ListingFilter &filter, IListingProgress *progress);
     void Clear();
+    // Adds rows of a listing of `directory` at the end; the list is empty or
+    // holds rows of the same directory.
+    void AppendRows(const std::string &directory, std::vector<ListedEntry> &&rows);
+    // Moves every row to newRowOf[row], a permutation of the rows.
+    void MoveRows(const std::vector<int> &newRowOf);
 
-    // Orders the rows by the sort key of `column` (0 name … 4 attributes).
-    void Sort(int column, bool numeric, int direction);
+    // Orders the rows by the sort key of `column` (0 name … 4 attributes);
+    // rows of equal keys keep their order. Returns the new row of each old row.
+    std::vector<int> Sort(int column, bool numeric, int direction);
 
     int RowCount() const override { return static_cast<int>(m_rows.size()); }
     QString CellText(int row, int column) const override;
     QIcon RowIcon(int row) const override;
 
-    const CFileEntry &Entry(int row) const { return *m_rows[static_cast<std::size_t>(row)]; }
+    // The full entry of a row, type name included, for another list.
+    CFileEntry Entry(int row) const;
+    // The window's candidate list still asks for this name.
+    CFileEntry CopyWithType(int row) const { return Entry(row); }
+    const std::string &Name(int row) const { return Row(row).name; }
+    bool IsFolder(int row) const { return Row(row).isFolder; }
     bool IsParentRow(int row) const;
-    // A copy of the row's entry with its type name filled in, for another list.
-    CFileEntry CopyWithType(int row) const;
+    std::string FullPath(int row) const;
     // The first row whose name is `name` (byte for byte), or -1.
     int FindName(const std::string &name) const;
     // Rows that hold the given kind of entry (files when objMode is 0,
     // folders when 1), ".." never included.
     std::vector<int> RowsOfKind(int objMode) const;
+    // The listed directory, held form.
+    const std::string &Directory() const { return m_directory; }
 
     static std::vector<FileListColumn> Columns();
 
 private:
-    const std::string &TypeNameOf(const CFileEntry &entry) const;
+    const ListedEntry &Row(int row) const { return m_rows[static_cast<std::size_t>(row)]; }
+    const std::string &TypeName(int row) const;
 
-    std::vector<std::unique_ptr<CFileEntry>> m_rows;
+    std::string m_directory;
+    std::vector<ListedEntry> m_rows;
     DisplayOptions m_display;
-    mutable FileTypeCache m_types;
+    mutable ListedTypes m_types;
 };
 
 // " %u個のオブジェクト（%u個を選択)" for a list.

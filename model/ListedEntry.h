@@ -1,0 +1,44 @@
+#pragma once
+
+#include "model/FileEntry.h"
+#include "platform/DirectoryList.h"
+
+#include <cstdint>
+#include <string>
+
+// One row of a directory listing as a list keeps it: only what the columns
+// and the sort need. The directory is kept once by the list; the full entry
+// is made when a row is handed on.
+struct ListedEntry {
+    std::string name;
+    std::uint64_t size = 0;
+    platform::TimeValue lastWriteTime = 0;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::uint32_t attributes = 0;
+    std::uint32_t storedFlags = 0;
+    bool isFolder = false;
+
+    static ListedEntry FromInfo(const platform::DirEntryInfo &info);
+    // The entry of this row in `directory` (held form), as CFileEntry(info)
+    // makes it from the listing.
+    CFileEntry ToEntry(const std::string &directory) const;
+    // What the type name of the row depends on: "/" for a folder (a name
+    // never holds one), else the extension in lower case.
+    std::string TypeKey() const;
+};
+
+// The sort key of a row as CFileEntry::GetSortKey gives it for the row's
+// entry. Keeps one scratch entry, so one object per thread.
+class ListedSortKey {
+public:
+    ListedSortKey(int keyCode, bool numeric) : m_keyCode(keyCode), m_numeric(numeric) {}
+
+    // typeName is read by the type key only.
+    std::string operator()(const ListedEntry &row, const std::string &typeName);
+
+private:
+    int m_keyCode;
+    bool m_numeric;
+    CFileEntry m_scratch;
+};
