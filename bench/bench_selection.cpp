@@ -1,9 +1,15 @@
 // The selection list over a real directory of 100,000 empty files: filling the
 // rows, ordering them, and a whole listing by the main window; the candidate
 // list holding all of them: adding them, and typing in the panel meanwhile.
+#include "ui/main/CandidatePane.h"
+#include "ui/main/CommandBar.h"
 #include "ui/main/HistoryComboBox.h"
+#include "ui/main/ImageButton.h"
 #include "ui/main/MainDlg.h"
+#include "ui/main/ModeArea.h"
+#include "ui/main/PaneSplitter.h"
 #include "ui/main/SelectionList.h"
+#include "ui/main/SelectionPane.h"
 #include "ui/panels/ModePanel.h"
 
 #include <QApplication>
@@ -85,8 +91,8 @@ void WindowListing(benchmark::State &state)
 {
     CMainDlg window({g_dir->path()});
     for (auto _ : state) {
-        window.Refresh();
-        benchmark::DoNotOptimize(window.SourceRows().RowCount());
+        window.Selection().Refresh();
+        benchmark::DoNotOptimize(window.Selection().Rows().RowCount());
     }
 }
 BENCHMARK(WindowListing)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -98,9 +104,9 @@ void AddAllCandidates(benchmark::State &state)
     CMainDlg window({g_dir->path()});
     window.show();
     for (auto _ : state) {
-        window.ClearAll();
+        window.Candidates().ClearAll();
         window.AddAll();
-        benchmark::DoNotOptimize(window.CandidateRows().RowCount());
+        benchmark::DoNotOptimize(window.Candidates().Rows().RowCount());
     }
 }
 BENCHMARK(AddAllCandidates)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -114,14 +120,14 @@ void TypeInPanelWithAllCandidates(benchmark::State &state)
     window.show();
     window.AddAll();
     QApplication::processEvents();
-    CHistoryComboBox *prefix = window.Panel()->findChild<CHistoryComboBox *>();
+    CHistoryComboBox *prefix = window.Modes().Panel()->findChild<CHistoryComboBox *>();
     std::string text;
     for (auto _ : state) {
         text = text.size() < 8 ? text + "p" : std::string();
         prefix->SetCurrentText(text);
         QApplication::processEvents();
     }
-    state.counters["rows"] = window.CandidateRows().RowCount();
+    state.counters["rows"] = window.Candidates().Rows().RowCount();
 }
 BENCHMARK(TypeInPanelWithAllCandidates)->Unit(benchmark::kMillisecond)->Iterations(10);
 

@@ -1,4 +1,5 @@
 #include "ui/main/CandidateList.h"
+#include "ui/main/CandidateMarks.h"
 
 #include "engine/RenameSettings.h"
 #include "support/EntryMaker.h"
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -33,6 +35,16 @@ std::string Order(const CCandidateList &list)
 
 using Rows = std::vector<int>;
 
+// Where the given old rows stand after an edit that returned `newRowOfOld`.
+Rows Moved(const Rows &newRowOfOld, const Rows &rows)
+{
+    Rows moved;
+    for (int row : rows)
+        moved.push_back(newRowOfOld[static_cast<std::size_t>(row)]);
+    std::sort(moved.begin(), moved.end());
+    return moved;
+}
+
 TEST(CandidateMovesTest, ButtonMovesKeepTheSelectionOnTheMovedEntries)
 {
     struct Case {
@@ -56,9 +68,9 @@ TEST(CandidateMovesTest, ButtonMovesKeepTheSelectionOnTheMovedEntries)
     };
     for (const Case &c : cases) {
         CCandidateList list = Letters("abcde");
-        const Rows selection = (list.*c.move)(c.selected);
+        const Rows newRowOfOld = (list.*c.move)(c.selected);
         EXPECT_EQ(Order(list), c.order) << c.name;
-        EXPECT_EQ(selection, c.selection) << c.name;
+        EXPECT_EQ(Moved(newRowOfOld, c.selected), c.selection) << c.name;
     }
 }
 
@@ -66,23 +78,23 @@ TEST(CandidateMovesTest, MoveToAPositionCountsTheRowsTakenFromAboveIt)
 {
     CCandidateList list = Letters("abcde");
     // Rows 0 and 1 to position 3: both lie above it, so they land at 1 and 2.
-    EXPECT_EQ(list.MoveTo({0, 1}, 3), (Rows{1, 2}));
+    EXPECT_EQ(Moved(list.MoveTo({0, 1}, 3), {0, 1}), (Rows{1, 2}));
     EXPECT_EQ(Order(list), "cabde");
 
     // The line below the last row is the end of the list.
     list = Letters("abcde");
-    EXPECT_EQ(list.MoveTo({1, 2}, 5), (Rows{3, 4}));
+    EXPECT_EQ(Moved(list.MoveTo({1, 2}, 5), {1, 2}), (Rows{3, 4}));
     EXPECT_EQ(Order(list), "adebc");
 
     list = Letters("abcde");
-    EXPECT_EQ(list.MoveTo({3}, 0), (Rows{0}));
+    EXPECT_EQ(Moved(list.MoveTo({3}, 0), {3}), (Rows{0}));
     EXPECT_EQ(Order(list), "dabce");
 }
 
 TEST(CandidateEditTest, PlaceholdersGoBelowEachSelectedRowUnselected)
 {
     CCandidateList list = Letters("abc");
-    EXPECT_EQ(list.InsertDummiesAfter({0, 2}), (Rows{0, 3}));
+    EXPECT_EQ(Moved(list.InsertDummiesAfter({0, 2}), {0, 2}), (Rows{0, 3}));
     EXPECT_EQ(Order(list), "a_bc_") << "a placeholder after the last row becomes the last row";
     list.RemoveRows({1, 4});
     EXPECT_EQ(Order(list), "abc");
@@ -212,7 +224,7 @@ TEST_F(PreviewTest, MarksNameTheRowsWhoseNewNameWillFail)
 
     // Every row the same name: all three collide.
     settings.FormatStr = "same";
-    list.UpdateMarks(existing);
+    list.SetMarks(PlanCandidateMarks(list.Entries(), settings, existing));
     for (int row = 0; row < 3; ++row)
         EXPECT_EQ(list.Mark(row), exec::PlanProblem::DuplicateName) << row;
     EXPECT_FALSE(list.RowToolTip(0).isEmpty());
@@ -221,31 +233,31 @@ TEST_F(PreviewTest, MarksNameTheRowsWhoseNewNameWillFail)
     apart.Append(MakeEntry(dir.path(), "a.txt"));
     dir.mkdir("sub");
     apart.Append(MakeEntry(dir.path() + "/sub", "a.txt"));
-    apart.UpdateMarks(existing);
+    apart.SetMarks(PlanCandidateMarks(apart.Entries(), settings, existing));
     EXPECT_EQ(apart.Mark(1), exec::PlanProblem::None) << "the same name in another directory is no collision";
 
     // A name that a file outside the list has; a listed file's old name is
     // free by the time it is needed.
     settings.RenameMode = kModeRenumber;
     settings.RenumStr1 = "x";
-    list.UpdateMarks(existing);
+    list.SetMarks(PlanCandidateMarks(list.Entries(), settings, existing));
     EXPECT_EQ(list.Mark(0), exec::PlanProblem::None);
     settings.RenameMode = kModeOldName;
-    list.UpdateMarks(existing);
+    list.SetMarks(PlanCandidateMarks(list.Entries(), settings, existing));
     EXPECT_EQ(list.Mark(0), exec::PlanProblem::None) << "an unchanged name is not a collision";
 
     settings.RenameMode = kModeFormat;
     settings.FormatStr = "outside.txt";
     list.RemoveRows({1, 2});
-    list.UpdateMarks(existing);
+    list.SetMarks(PlanCandidateMarks(list.Entries(), settings, existing));
     EXPECT_EQ(list.Mark(0), exec::PlanProblem::ExistingTarget);
     EXPECT_EQ(list.CellText(0, 1), QStringLiteral("outside.txt")) << "the name shown stays the computed one";
 
     settings.FormatStr = "..";
-    list.UpdateMarks(existing);
+    list.SetMarks(PlanCandidateMarks(list.Entries(), settings, existing));
     EXPECT_EQ(list.Mark(0), exec::PlanProblem::InvalidName);
     settings.FormatStr = "";
-    list.UpdateMarks(existing);
+    list.SetMarks(PlanCandidateMarks(list.Entries(), settings, existing));
     EXPECT_EQ(list.Mark(0), exec::PlanProblem::EmptyName);
 }
 

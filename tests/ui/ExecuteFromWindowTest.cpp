@@ -1,5 +1,11 @@
 #include "support/TempDir.h"
+#include "ui/main/CandidatePane.h"
+#include "ui/main/CommandBar.h"
+#include "ui/main/ImageButton.h"
 #include "ui/main/MainDlg.h"
+#include "ui/main/ModeArea.h"
+#include "ui/main/PaneSplitter.h"
+#include "ui/main/SelectionPane.h"
 
 #include "ModalTesting.h"
 #include "app/EnvSettings.h"
@@ -17,6 +23,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QTest>
 #include <QTreeView>
 
@@ -66,6 +73,7 @@ protected:
         env.IsDispLog = showLog ? 1 : 0;
         env.Save("All");
         auto window = std::make_unique<CMainDlg>(std::vector<std::string>{dir.path()});
+        window->Selection().WaitForListing();
         window->SetQuestionFunction([this](QWidget *, QMessageBox::Icon, const QString &caption,
                                            const QString &text, QMessageBox::StandardButtons) {
             asked.push_back(caption + QStringLiteral("|") + text);
@@ -80,7 +88,7 @@ protected:
     // The prefix field of the renumber panel, with the change delivered.
     static void SetPrefix(CMainDlg &w, const std::string &prefix)
     {
-        auto combos = w.Panel()->findChildren<CHistoryComboBox *>(Qt::FindDirectChildrenOnly);
+        auto combos = w.Modes().Panel()->findChildren<CHistoryComboBox *>(Qt::FindDirectChildrenOnly);
         ASSERT_FALSE(combos.empty());
         combos[0]->SetCurrentText(prefix);
         QApplication::processEvents();
@@ -88,15 +96,15 @@ protected:
 
     static std::string NewName(CMainDlg &w, int row)
     {
-        return w.CandidateRows().CellText(row, 1).toStdString();
+        return w.Candidates().Rows().CellText(row, 1).toStdString();
     }
 
     static void AddFiles(CMainDlg &w, const std::vector<std::string> &names)
     {
         std::vector<int> rows;
         for (const std::string &name : names)
-            rows.push_back(w.SourceRows().FindName(name));
-        w.SourceList()->SetSelectedRows(rows);
+            rows.push_back(w.Selection().Rows().FindName(name));
+        w.Selection().List()->SetSelectedRows(rows);
         w.AddSelected();
     }
 
@@ -109,11 +117,11 @@ protected:
 TEST_F(ExecuteFromWindowTest, RenumberRunShowsItsLogAndUndoBringsTheNamesBack)
 {
     auto w = Open(true, true);
-    ASSERT_NE(w->Panel(), nullptr) << "renumbering has its panel";
+    ASSERT_NE(w->Modes().Panel(), nullptr) << "renumbering has its panel";
     w->AddAll();
-    ASSERT_EQ(w->CandidateRows().RowCount(), 3) << "the folder is not a file";
-    EXPECT_FALSE(w->Control(2009)->isEnabled()) << "nothing selected, nothing to move";
-    EXPECT_TRUE(w->Control(1)->isEnabled());
+    ASSERT_EQ(w->Candidates().Rows().RowCount(), 3) << "the folder is not a file";
+    EXPECT_FALSE(w->Candidates().ListButton(4)->isEnabled()) << "nothing selected, nothing to move";
+    EXPECT_TRUE(w->Commands().ExecuteButton()->isEnabled());
 
     SetPrefix(*w, "photo_");
     EXPECT_EQ(NewName(*w, 0), "photo_001.jpg") << "a panel change reaches the preview";
@@ -132,6 +140,7 @@ TEST_F(ExecuteFromWindowTest, RenumberRunShowsItsLogAndUndoBringsTheNamesBack)
         AnswerBox(modal, true);
     });
     w->Execute();
+    w->Selection().WaitForListing();
     EXPECT_TRUE(confirmation.startsWith(QStringLiteral("3個のファイルが選択されています。")));
     EXPECT_EQ(logRows.size(), 3u);
     ASSERT_FALSE(logRows.empty());
@@ -139,16 +148,17 @@ TEST_F(ExecuteFromWindowTest, RenumberRunShowsItsLogAndUndoBringsTheNamesBack)
     EXPECT_TRUE(logRows[0].contains(QStringLiteral("photo_001.jpg"))) << logRows[0].toStdString();
     EXPECT_EQ(ReadFile(dir.file("photo_003.jpg")), "c.jpg");
     EXPECT_FALSE(Exists(dir.file("a.jpg")));
-    EXPECT_EQ(w->CandidateRows().RowCount(), 0) << "the list is emptied after the run";
-    EXPECT_GE(w->SourceRows().FindName("photo_002.jpg"), 0) << "the directory is read again";
-    ASSERT_TRUE(w->Control(1048)->isEnabled());
+    EXPECT_EQ(w->Candidates().Rows().RowCount(), 0) << "the list is emptied after the run";
+    EXPECT_GE(w->Selection().Rows().FindName("photo_002.jpg"), 0) << "the directory is read again";
+    ASSERT_TRUE(w->Commands().UndoButton()->isEnabled());
 
     WhenModalOpens([](QWidget *modal) { AnswerBox(modal, true); });
     w->Undo();
+    w->Selection().WaitForListing();
     EXPECT_EQ(ReadFile(dir.file("a.jpg")), "a.jpg");
     EXPECT_FALSE(Exists(dir.file("photo_001.jpg")));
-    EXPECT_FALSE(w->Control(1048)->isEnabled()) << "undo reaches back one run";
-    EXPECT_GE(w->SourceRows().FindName("b.jpg"), 0);
+    EXPECT_FALSE(w->Commands().UndoButton()->isEnabled()) << "undo reaches back one run";
+    EXPECT_GE(w->Selection().Rows().FindName("b.jpg"), 0);
 }
 
 TEST_F(ExecuteFromWindowTest, OverwriteQuestionAnsweredNoKeepsTheFileAndYesReplacesIt)
@@ -157,7 +167,9 @@ TEST_F(ExecuteFromWindowTest, OverwriteQuestionAnsweredNoKeepsTheFileAndYesRepla
     auto w = Open();
     AddFiles(*w, {"a.jpg"});
     SetPrefix(*w, "x");
-    EXPECT_EQ(w->CandidateRows().Mark(0), exec::PlanProblem::ExistingTarget) << "the preview warns first";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w->Candidates().MarksCurrent(); }))
+        << "the marks follow the change";
+    EXPECT_EQ(w->Candidates().Rows().Mark(0), exec::PlanProblem::ExistingTarget) << "the preview warns first";
 
     bool askedOverwrite = false;
     WhenModalOpens([&](QWidget *modal) {
@@ -165,6 +177,7 @@ TEST_F(ExecuteFromWindowTest, OverwriteQuestionAnsweredNoKeepsTheFileAndYesRepla
         ClickButton(modal, QStringLiteral("いいえ（&N）"));
     });
     w->Execute();
+    w->Selection().WaitForListing();
     EXPECT_TRUE(askedOverwrite);
     EXPECT_EQ(ReadFile(dir.file("a.jpg")), "a.jpg") << "いいえ puts the file back under its old name";
     EXPECT_EQ(ReadFile(dir.file("x001.jpg")), "old");
@@ -172,6 +185,7 @@ TEST_F(ExecuteFromWindowTest, OverwriteQuestionAnsweredNoKeepsTheFileAndYesRepla
     AddFiles(*w, {"a.jpg"});
     WhenModalOpens([](QWidget *modal) { ClickButton(modal, QStringLiteral("はい（&Y）")); });
     w->Execute();
+    w->Selection().WaitForListing();
     EXPECT_EQ(ReadFile(dir.file("x001.jpg")), "a.jpg");
     EXPECT_FALSE(Exists(dir.file("a.jpg")));
 }
@@ -179,17 +193,18 @@ TEST_F(ExecuteFromWindowTest, OverwriteQuestionAnsweredNoKeepsTheFileAndYesRepla
 TEST_F(ExecuteFromWindowTest, KeysRunTheListCommandsAndUndoNamesWhatItLeftAlone)
 {
     auto w = Open();
-    w->SourceList()->CurrentView()->setFocus();
-    QTest::keyClick(w->SourceList()->CurrentView(), Qt::Key_W, Qt::ControlModifier);
-    ASSERT_EQ(w->CandidateRows().RowCount(), 3) << "Ctrl+W adds all";
+    w->Selection().List()->CurrentView()->setFocus();
+    QTest::keyClick(w->Selection().List()->CurrentView(), Qt::Key_W, Qt::ControlModifier);
+    ASSERT_EQ(w->Candidates().Rows().RowCount(), 3) << "Ctrl+W adds all";
     w->Execute();
+    w->Selection().WaitForListing();
     ASSERT_TRUE(Exists(dir.file("001.jpg")));
 
     // Someone else's file now bears a renamed name: undo must not move it.
     // Made beside it first, so it cannot reuse the renamed file's inode.
     std::rename(dir.write("other", "someone else's").c_str(), dir.file("001.jpg").c_str());
     WhenModalOpens([](QWidget *modal) { AnswerBox(modal, true); });
-    QTest::keyClick(w->SourceList()->CurrentView(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(w->Selection().List()->CurrentView(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(ReadFile(dir.file("b.jpg")), "b.jpg") << "the others come back";
     EXPECT_EQ(ReadFile(dir.file("001.jpg")), "someone else's");
     EXPECT_FALSE(Exists(dir.file("a.jpg")));
@@ -201,15 +216,16 @@ TEST_F(ExecuteFromWindowTest, MovingNeedsADestinationAndCreatesAMissingOne)
 {
     auto w = Open();
     AddFiles(*w, {"a.jpg", "b.jpg"});
-    w->OutputCombo()->setCurrentIndex(1);
-    emit w->OutputCombo()->activated(1);
-    EXPECT_FALSE(w->Control(1)->isEnabled()) << "no destination yet";
+    w->Candidates().OutputCombo()->setCurrentIndex(1);
+    emit w->Candidates().OutputCombo()->activated(1);
+    EXPECT_FALSE(w->Commands().ExecuteButton()->isEnabled()) << "no destination yet";
     w->Execute();
+    w->Selection().WaitForListing();
     ASSERT_EQ(asked.size(), 1u) << "an empty destination is refused with a message";
     EXPECT_TRUE(Exists(dir.file("a.jpg")));
 
     const std::string target = dir.path() + "/new/deeper";
-    w->DestinationCombo()->SetCurrentText(target);
+    w->Candidates().DestinationCombo()->SetCurrentText(target);
     QApplication::processEvents();
     QString question;
     WhenModalOpens([&](QWidget *modal) {
@@ -217,6 +233,7 @@ TEST_F(ExecuteFromWindowTest, MovingNeedsADestinationAndCreatesAMissingOne)
         AnswerBox(modal, true);
     });
     w->Execute();
+    w->Selection().WaitForListing();
     EXPECT_TRUE(question.contains(QStringLiteral("存在しません"))) << question.toStdString();
     EXPECT_EQ(ReadFile(target + "/001.jpg"), "a.jpg");
     EXPECT_EQ(ReadFile(target + "/002.jpg"), "b.jpg");
@@ -226,18 +243,19 @@ TEST_F(ExecuteFromWindowTest, MovingNeedsADestinationAndCreatesAMissingOne)
 TEST_F(ExecuteFromWindowTest, IncrementAdvancesTheStartShownInThePanel)
 {
     auto w = Open();
-    w->Panel()->findChildren<QCheckBox *>().back()->click(); // 開始値加算
+    w->Modes().Panel()->findChildren<QCheckBox *>().back()->click(); // 開始値加算
     QApplication::processEvents();
     ASSERT_EQ(w->Settings().IsIncrement, 1);
     w->AddAll();
-    w->InsertDummies(); // nothing selected: no placeholder
-    w->CandidateList()->SetSelectedRows({0});
-    w->InsertDummies();
-    ASSERT_EQ(w->CandidateRows().RowCount(), 4);
+    w->Candidates().InsertDummies(); // nothing selected: no placeholder
+    w->Candidates().List()->SetSelectedRows({0});
+    w->Candidates().InsertDummies();
+    ASSERT_EQ(w->Candidates().Rows().RowCount(), 4);
     w->Execute();
+    w->Selection().WaitForListing();
     EXPECT_EQ(ReadFile(dir.file("003.jpg")), "b.jpg") << "the placeholder took number 2";
     EXPECT_EQ(w->Settings().NumberStart, 5) << "four rows, placeholder included";
-    EXPECT_EQ(w->Panel()->findChild<CNumberField *>()->Text(), QStringLiteral("5"));
+    EXPECT_EQ(w->Modes().Panel()->findChild<CNumberField *>()->Text(), QStringLiteral("5"));
 }
 
 TEST_F(ExecuteFromWindowTest, CandidateEditingFromTheWindow)
@@ -245,47 +263,48 @@ TEST_F(ExecuteFromWindowTest, CandidateEditingFromTheWindow)
     auto w = Open();
     AddFiles(*w, {"a.jpg", "b.jpg"});
     AddFiles(*w, {"b.jpg", "c.jpg", "folder"});
-    ASSERT_EQ(w->CandidateRows().RowCount(), 3) << "no path twice, no folder among files";
+    ASSERT_EQ(w->Candidates().Rows().RowCount(), 3) << "no path twice, no folder among files";
 
     // The position dialog: row 0 to the line below the last row.
-    w->CandidateList()->SetSelectedRows({0});
+    w->Candidates().List()->SetSelectedRows({0});
     WhenModalOpens([](QWidget *modal) {
         modal->findChild<CSpinEdit *>("position")->SetText("3");
         qobject_cast<QDialog *>(modal)->accept();
     });
-    w->MoveToPosition();
-    EXPECT_EQ(w->CandidateRows().Entry(2).fileName, "a.jpg");
-    EXPECT_TRUE(w->CandidateList()->IsRowSelected(2));
+    w->Candidates().MoveToPosition();
+    EXPECT_EQ(w->Candidates().Rows().Entry(2).fileName, "a.jpg");
+    EXPECT_TRUE(w->Candidates().List()->IsRowSelected(2));
 
     // A drag that drops on the first line.
-    emit w->CandidateList()->ReorderFinished(0);
-    EXPECT_EQ(w->CandidateRows().Entry(0).fileName, "a.jpg");
-    emit w->CandidateList()->ReorderFinished(-1);
-    EXPECT_EQ(w->CandidateRows().Entry(0).fileName, "a.jpg") << "a drag without a target changes nothing";
+    emit w->Candidates().List()->ReorderFinished(0);
+    EXPECT_EQ(w->Candidates().Rows().Entry(0).fileName, "a.jpg");
+    emit w->Candidates().List()->ReorderFinished(-1);
+    EXPECT_EQ(w->Candidates().Rows().Entry(0).fileName, "a.jpg") << "a drag without a target changes nothing";
 
     // Ctrl+R inverts the selection, the remove button takes the rows out.
     w->activateWindow(); // the dialog took the activation with it
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    w->CandidateList()->CurrentView()->setFocus();
-    QTest::keyClick(w->CandidateList()->CurrentView(), Qt::Key_R, Qt::ControlModifier);
-    EXPECT_EQ(w->CandidateList()->SelectedRows(), (std::vector<int>{1, 2}));
-    EXPECT_EQ(w->Control(2008)->toolTip(), QStringLiteral("取消")) << "the add button removes now";
-    static_cast<QAbstractButton *>(w->Control(2008))->click();
-    ASSERT_EQ(w->CandidateRows().RowCount(), 1);
+    w->Candidates().List()->CurrentView()->setFocus();
+    QTest::keyClick(w->Candidates().List()->CurrentView(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(w->Candidates().List()->SelectedRows(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(w->Candidates().ListButton(3)->toolTip(), QStringLiteral("取消"))
+        << "the add button removes now";
+    static_cast<QAbstractButton *>(w->Candidates().ListButton(3))->click();
+    ASSERT_EQ(w->Candidates().Rows().RowCount(), 1);
 
     // Header clicks: the new-name column cannot be ordered.
     AddFiles(*w, {"c.jpg", "b.jpg"});
-    w->SortCandidatesByColumn(0);
-    EXPECT_EQ(w->CandidateRows().Entry(0).fileName, "c.jpg")
+    w->Candidates().SortByColumn(0);
+    EXPECT_EQ(w->Candidates().Rows().Entry(0).fileName, "c.jpg")
         << "the first click on column 0 sorts descending";
 
     // Another object kind clears the list after the question.
     answer = QMessageBox::Yes;
     w->ChangeObjectKind(1);
-    EXPECT_EQ(w->CandidateRows().RowCount(), 0);
+    EXPECT_EQ(w->Candidates().Rows().RowCount(), 0);
     ASSERT_EQ(asked.size(), 1u);
     AddFiles(*w, {"folder", "a.jpg"});
-    EXPECT_EQ(w->CandidateRows().RowCount(), 1) << "folders only now";
+    EXPECT_EQ(w->Candidates().Rows().RowCount(), 1) << "folders only now";
 }
 
 TEST_F(ExecuteFromWindowTest, FoldersAreRenamedInPlaceAndCannotBeUndone)
@@ -294,25 +313,26 @@ TEST_F(ExecuteFromWindowTest, FoldersAreRenamedInPlaceAndCannotBeUndone)
     w->ChangeObjectKind(1);
     EXPECT_TRUE(asked.empty()) << "an empty list changes kind without a question";
     w->AddAll();
-    ASSERT_EQ(w->CandidateRows().RowCount(), 1);
+    ASSERT_EQ(w->Candidates().Rows().RowCount(), 1);
     SetPrefix(*w, "album");
     EXPECT_EQ(NewName(*w, 0), "album001.")
         << "the preview shows the computed name; the dot is dropped on disk";
     w->Execute();
+    w->Selection().WaitForListing();
     EXPECT_TRUE(Exists(dir.file("album001")));
     EXPECT_FALSE(Exists(dir.file("folder")));
-    EXPECT_FALSE(w->Control(1048)->isEnabled());
+    EXPECT_FALSE(w->Commands().UndoButton()->isEnabled());
 }
 
 TEST_F(ExecuteFromWindowTest, CtrlShortcutsTypedInThePanelActOnTheWindow)
 {
     auto w = Open(true);
     w->AddAll();
-    QWidget *field = w->Panel()->findChild<CNumberField *>();
+    QWidget *field = w->Modes().Panel()->findChild<CNumberField *>();
     field->setFocus();
     QTest::keyClick(field, Qt::Key_D, Qt::ControlModifier);
     QApplication::processEvents(); // the panel hands the key on from the event loop
-    EXPECT_TRUE(w->CandidateList()->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_TRUE(w->Candidates().List()->isAncestorOf(QApplication::focusWidget()));
 
     field->setFocus();
     bool confirmationShown = false;
@@ -324,7 +344,7 @@ TEST_F(ExecuteFromWindowTest, CtrlShortcutsTypedInThePanelActOnTheWindow)
     QApplication::processEvents();
     EXPECT_TRUE(confirmationShown);
     EXPECT_TRUE(Exists(dir.file("a.jpg"))) << "cancelled";
-    EXPECT_EQ(w->CandidateRows().RowCount(), 3);
+    EXPECT_EQ(w->Candidates().Rows().RowCount(), 3);
 }
 
 TEST_F(ExecuteFromWindowTest, ModesShowTheirPreviewAndNumberedDirectoriesFillTheList)
@@ -332,15 +352,15 @@ TEST_F(ExecuteFromWindowTest, ModesShowTheirPreviewAndNumberedDirectoriesFillThe
     auto w = Open();
     w->AddAll();
     w->ChangeMode(kModeOldName);
-    ASSERT_NE(w->Panel(), nullptr);
+    ASSERT_NE(w->Modes().Panel(), nullptr);
     EXPECT_EQ(NewName(*w, 0), "a.jpg");
-    EXPECT_EQ(w->CandidateList()->ColumnCount(), 4);
+    EXPECT_EQ(w->Candidates().List()->ColumnCount(), 4);
 
     w->ChangeMode(kModeNumberedDirs);
-    EXPECT_EQ(w->Panel(), nullptr) << "its panel comes later";
-    EXPECT_EQ(w->CandidateList()->ColumnCount(), 3);
-    EXPECT_EQ(w->CandidateRows().RowCount(), w->Settings().NumDirCount);
-    EXPECT_EQ(w->CandidateRows().CellText(0, 0).toStdString(), w->Settings().GetNumberedDirName(0));
+    EXPECT_EQ(w->Modes().Panel(), nullptr) << "its panel comes later";
+    EXPECT_EQ(w->Candidates().List()->ColumnCount(), 3);
+    EXPECT_EQ(w->Candidates().Rows().RowCount(), w->Settings().NumDirCount);
+    EXPECT_EQ(w->Candidates().Rows().CellText(0, 0).toStdString(), w->Settings().GetNumberedDirName(0));
 }
 
 } // namespace

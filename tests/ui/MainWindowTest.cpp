@@ -1,5 +1,11 @@
 #include "support/TempDir.h"
+#include "ui/main/CandidatePane.h"
+#include "ui/main/CommandBar.h"
+#include "ui/main/ImageButton.h"
 #include "ui/main/MainDlg.h"
+#include "ui/main/ModeArea.h"
+#include "ui/main/PaneSplitter.h"
+#include "ui/main/SelectionPane.h"
 
 #include "platform/HistoryList.h"
 #include "platform/Paths.h"
@@ -12,8 +18,10 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QRadioButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -49,6 +57,7 @@ protected:
     std::unique_ptr<CMainDlg> Open(const std::vector<std::string> &args)
     {
         auto window = std::make_unique<CMainDlg>(args);
+        window->Selection().WaitForListing();
         window->SetQuestionFunction([this](QWidget *, QMessageBox::Icon icon, const QString &caption,
                                            const QString &text, QMessageBox::StandardButtons) {
             asked.push_back({caption, text, icon});
@@ -57,11 +66,11 @@ protected:
         return window;
     }
 
-    static int RowOf(CMainDlg &w, const std::string &name) { return w.SourceRows().FindName(name); }
+    static int RowOf(CMainDlg &w, const std::string &name) { return w.Selection().Rows().FindName(name); }
 
     static void Select(CMainDlg &w, const std::string &name)
     {
-        w.SourceList()->SetSelectedRows({RowOf(w, name)});
+        w.Selection().List()->SetSelectedRows({RowOf(w, name)});
     }
 
     IsolatedUserDirs user;
@@ -79,69 +88,74 @@ TEST_F(MainWindowTest, FirstStartCreatesDefaultsAndListsTheGivenDirectory)
     EXPECT_NE(ini.find("[Environment]"), std::string::npos);
     EXPECT_NE(ini.find("FilterMode"), std::string::npos);
 
-    EXPECT_EQ(w->ModeCombo()->count(), 14);
-    EXPECT_EQ(w->ModeCombo()->currentIndex(), 0);
+    EXPECT_EQ(w->Modes().ModeCombo()->count(), 14);
+    EXPECT_EQ(w->Modes().ModeCombo()->currentIndex(), 0);
     EXPECT_TRUE(w->IsSplit());
     EXPECT_EQ(w->CurrentDirectory(), dir.path());
-    EXPECT_EQ(w->DirectoryCombo()->CurrentText(), dir.path());
+    EXPECT_EQ(w->Selection().DirectoryCombo()->CurrentText(), dir.path());
     // "..", two folders, three files; folders first.
-    ASSERT_EQ(w->SourceRows().RowCount(), 6);
-    EXPECT_EQ(w->SourceRows().Entry(1).fileName, "sub");
-    EXPECT_EQ(w->SourceRows().Entry(5).fileName, "c.jpg");
-    EXPECT_EQ(w->SourceStatusText(), QStringLiteral(" 6個のオブジェクト（0個を選択)"));
+    ASSERT_EQ(w->Selection().Rows().RowCount(), 6);
+    EXPECT_EQ(w->Selection().Rows().Entry(1).fileName, "sub");
+    EXPECT_EQ(w->Selection().Rows().Entry(5).fileName, "c.jpg");
+    EXPECT_EQ(w->Selection().StatusText(), QStringLiteral(" 6個のオブジェクト（0個を選択)　フィルタ 1"))
+        << "the active filter is named";
 }
 
 TEST_F(MainWindowTest, HeaderClicksToggleOnlyTheSameColumn)
 {
     auto w = Open({dir.path()});
-    EXPECT_EQ(w->SortColumn(), 0);
-    EXPECT_EQ(w->SortDirection(), 1);
-    w->SortSourceByColumn(0);
-    EXPECT_EQ(w->SortDirection(), -1);
-    EXPECT_EQ(w->SourceRows().Entry(0).fileName, "c.jpg");
-    w->SortSourceByColumn(1);
-    EXPECT_EQ(w->SortColumn(), 1);
-    EXPECT_EQ(w->SortDirection(), 1);
-    w->SortSourceByColumn(1);
-    EXPECT_EQ(w->SortDirection(), -1);
-    EXPECT_EQ(w->SourceRows().Entry(0).fileName, "c.jpg"); // the largest file
+    EXPECT_EQ(w->Selection().SortColumn(), 0);
+    EXPECT_EQ(w->Selection().SortDirection(), 1);
+    w->Selection().SortByColumn(0);
+    EXPECT_EQ(w->Selection().SortDirection(), -1);
+    EXPECT_EQ(w->Selection().Rows().Entry(0).fileName, "c.jpg");
+    w->Selection().SortByColumn(1);
+    EXPECT_EQ(w->Selection().SortColumn(), 1);
+    EXPECT_EQ(w->Selection().SortDirection(), 1);
+    w->Selection().SortByColumn(1);
+    EXPECT_EQ(w->Selection().SortDirection(), -1);
+    EXPECT_EQ(w->Selection().Rows().Entry(0).fileName, "c.jpg"); // the largest file
 }
 
 TEST_F(MainWindowTest, EnteringAFolderAndGoingBackReselectsIt)
 {
     auto w = Open({dir.path()});
     Select(*w, "sub");
-    w->EnterFolder();
+    w->Selection().EnterFolder();
+    w->Selection().WaitForListing();
     EXPECT_EQ(w->CurrentDirectory(), dir.file("sub"));
     EXPECT_NE(RowOf(*w, "inner"), -1);
 
-    w->GoToParent();
+    w->Selection().GoToParent();
+    w->Selection().WaitForListing();
     EXPECT_EQ(w->CurrentDirectory(), dir.path());
-    EXPECT_EQ(w->SourceList()->SelectedRows(), std::vector<int>{RowOf(*w, "sub")});
-    EXPECT_EQ(w->SourceList()->CurrentRow(), RowOf(*w, "sub"));
+    EXPECT_EQ(w->Selection().List()->SelectedRows(), std::vector<int>{RowOf(*w, "sub")});
+    EXPECT_EQ(w->Selection().List()->CurrentRow(), RowOf(*w, "sub"));
 }
 
 TEST_F(MainWindowTest, MissingDirectoryFallsBackToItsNearestAncestor)
 {
     auto w = Open({dir.file("sub/gone/deeper")});
     EXPECT_EQ(w->CurrentDirectory(), dir.file("sub"));
-    EXPECT_EQ(w->DirectoryCombo()->CurrentText(), dir.file("sub"));
+    EXPECT_EQ(w->Selection().DirectoryCombo()->CurrentText(), dir.file("sub"));
 }
 
 TEST_F(MainWindowTest, KeysSelectByKindAndGoUp)
 {
     auto w = Open({dir.file("sub")});
-    QWidget *view = w->SourceList()->CurrentView();
+    QWidget *view = w->Selection().List()->CurrentView();
     QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(w->SourceList()->SelectedCount(), 0); // files only, and "sub" has none
+    EXPECT_EQ(w->Selection().List()->SelectedCount(), 0); // files only, and "sub" has none
 
     QTest::keyClick(view, Qt::Key_Backspace);
+    w->Selection().WaitForListing();
     EXPECT_EQ(w->CurrentDirectory(), dir.path());
     QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(w->SourceList()->SelectedCount(), 3);
-    w->SourceList()->SetSelectedRows({RowOf(*w, "a.txt"), RowOf(*w, "sub")});
+    EXPECT_EQ(w->Selection().List()->SelectedCount(), 3);
+    w->Selection().List()->SetSelectedRows({RowOf(*w, "a.txt"), RowOf(*w, "sub")});
     QTest::keyClick(view, Qt::Key_R, Qt::ControlModifier);
-    EXPECT_EQ(w->SourceList()->SelectedRows(), (std::vector<int>{RowOf(*w, "b.txt"), RowOf(*w, "c.jpg")}));
+    EXPECT_EQ(w->Selection().List()->SelectedRows(),
+              (std::vector<int>{RowOf(*w, "b.txt"), RowOf(*w, "c.jpg")}));
 
     // Escape never closes the window.
     w->show();
@@ -153,8 +167,9 @@ TEST_F(MainWindowTest, KeysSelectByKindAndGoUp)
 TEST_F(MainWindowTest, FilterModeHidesFilesOfTheFreeFilter)
 {
     auto w = Open({dir.path()});
-    w->SetFilterMode(CEnvSettings::kNoFilterIndex);
-    EXPECT_EQ(w->SourceRows().RowCount(), 6);
+    w->Selection().SetFilterMode(CEnvSettings::kNoFilterIndex);
+    w->Selection().WaitForListing();
+    EXPECT_EQ(w->Selection().Rows().RowCount(), 6);
     EXPECT_EQ(w->Env().FilterMode, CEnvSettings::kNoFilterIndex);
 }
 
@@ -163,8 +178,8 @@ TEST_F(MainWindowTest, ModeChangeToConcatenationAnsweredNoDropsOnlyDummies)
     auto w = Open({dir.path(), file});
     CFileEntry dummy;
     dummy.isDummy = true;
-    w->CandidateRows().Append(dummy);
-    ASSERT_EQ(w->CandidateRows().RowCount(), 2);
+    w->Candidates().Rows().Append(dummy);
+    ASSERT_EQ(w->Candidates().Rows().RowCount(), 2);
 
     answer = QMessageBox::No;
     w->ChangeMode(kModeConcatenate);
@@ -172,11 +187,11 @@ TEST_F(MainWindowTest, ModeChangeToConcatenationAnsweredNoDropsOnlyDummies)
     EXPECT_EQ(asked[0].caption, QStringLiteral("変名モード変更"));
     EXPECT_TRUE(asked[0].text.startsWith(QStringLiteral("【連結】モードに変更されました。")));
     EXPECT_EQ(w->Settings().RenameMode, kModeConcatenate);
-    ASSERT_EQ(w->CandidateRows().RowCount(), 1);
-    EXPECT_EQ(w->CandidateRows().Entry(0).fullPath, file);
+    ASSERT_EQ(w->Candidates().Rows().RowCount(), 1);
+    EXPECT_EQ(w->Candidates().Rows().Entry(0).fullPath, file);
     // Concatenation works on files: object kind and time stamps are off.
-    EXPECT_FALSE(w->Control(1401)->isEnabled());
-    EXPECT_FALSE(w->Control(1235)->isEnabled());
+    EXPECT_FALSE(w->Modes().FilesRadio()->isEnabled());
+    EXPECT_FALSE(w->Modes().UnifyAttrCheck()->isEnabled());
 }
 
 TEST_F(MainWindowTest, LeavingConcatenationAnsweredCancelKeepsTheMode)
@@ -188,13 +203,13 @@ TEST_F(MainWindowTest, LeavingConcatenationAnsweredCancelKeepsTheMode)
     w->ChangeMode(kModeReplace);
     EXPECT_EQ(asked.size(), 2u);
     EXPECT_EQ(w->Settings().RenameMode, kModeConcatenate);
-    EXPECT_EQ(w->ModeCombo()->currentIndex(), kModeConcatenate);
-    EXPECT_EQ(w->CandidateRows().RowCount(), 1);
+    EXPECT_EQ(w->Modes().ModeCombo()->currentIndex(), kModeConcatenate);
+    EXPECT_EQ(w->Candidates().Rows().RowCount(), 1);
 
     answer = QMessageBox::Yes;
     w->ChangeMode(kModeReplace);
     EXPECT_EQ(w->Settings().RenameMode, kModeReplace);
-    EXPECT_EQ(w->CandidateRows().RowCount(), 0);
+    EXPECT_EQ(w->Candidates().Rows().RowCount(), 0);
 }
 
 TEST_F(MainWindowTest, LeavingNumberedDirectoriesClearsWithoutAsking)
@@ -202,23 +217,23 @@ TEST_F(MainWindowTest, LeavingNumberedDirectoriesClearsWithoutAsking)
     auto w = Open({dir.path(), file});
     w->ChangeMode(kModeNumberedDirs);
     EXPECT_TRUE(asked.empty());
-    EXPECT_EQ(w->CandidateRows().RowCount(), 1);
+    EXPECT_EQ(w->Candidates().Rows().RowCount(), 1);
     w->ChangeMode(kModeRenumber);
     EXPECT_TRUE(asked.empty());
-    EXPECT_EQ(w->CandidateRows().RowCount(), 0);
+    EXPECT_EQ(w->Candidates().Rows().RowCount(), 0);
 }
 
 TEST_F(MainWindowTest, SeparatorsAndStoreDefaultsKeepTheMode)
 {
     auto w = Open({dir.path()});
     w->ChangeMode(kModeInsert);
-    w->ModeCombo()->setCurrentIndex(8);
+    w->Modes().ModeCombo()->setCurrentIndex(8);
     w->ChangeMode(8);
     EXPECT_EQ(w->Settings().RenameMode, kModeInsert);
-    EXPECT_EQ(w->ModeCombo()->currentIndex(), kModeInsert);
+    EXPECT_EQ(w->Modes().ModeCombo()->currentIndex(), kModeInsert);
 
     w->ChangeMode(kModeStoreDefaults);
-    EXPECT_EQ(w->ModeCombo()->currentIndex(), kModeInsert);
+    EXPECT_EQ(w->Modes().ModeCombo()->currentIndex(), kModeInsert);
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].text, QStringLiteral("変名の初期値を変更しました。"));
     EXPECT_EQ(CRegistryStore::ReadKeyDword("Default", "RenameMode", -1), kModeInsert);
@@ -227,34 +242,38 @@ TEST_F(MainWindowTest, SeparatorsAndStoreDefaultsKeepTheMode)
 TEST_F(MainWindowTest, ControlStatesFollowOutputObjectKindAndRoot)
 {
     auto w = Open({"/"});
-    EXPECT_FALSE(w->Control(2003)->isEnabled()); // no parent of the root
-    EXPECT_FALSE(w->Control(1198)->isEnabled());
-    w->OutputCombo()->setCurrentIndex(1);
+    EXPECT_FALSE(w->Selection().ParentButton()->isEnabled()); // no parent of the root
+    EXPECT_FALSE(w->Candidates().DestinationCombo()->isEnabled());
+    w->Candidates().OutputCombo()->setCurrentIndex(1);
     w->RefreshControlStates();
-    EXPECT_TRUE(w->Control(1198)->isEnabled());
-    EXPECT_TRUE(w->Control(2000)->isEnabled());
+    EXPECT_TRUE(w->Candidates().DestinationCombo()->isEnabled());
+    EXPECT_TRUE(w->Candidates().DestinationBrowse()->isEnabled());
 
-    static_cast<QAbstractButton *>(w->Control(1402))->click();
+    static_cast<QAbstractButton *>(w->Modes().FoldersRadio())->click();
     EXPECT_EQ(w->Settings().ObjMode, 1);
-    EXPECT_FALSE(w->Control(1060)->isEnabled());
-    EXPECT_FALSE(w->Control(1198)->isEnabled());
-    EXPECT_FALSE(w->Control(1162)->isEnabled());
+    EXPECT_FALSE(w->Candidates().OutputCombo()->isEnabled());
+    EXPECT_FALSE(w->Candidates().DestinationCombo()->isEnabled());
+    EXPECT_FALSE(w->Modes().UnifyTimeCheck()->isEnabled());
     // Nothing to run, undo or move yet; the settings, viewer and about
     // windows come later.
-    for (int id : {1, 1048, 2001, 2014, 2016, 2005, 2008, 2013})
-        EXPECT_FALSE(w->Control(id)->isEnabled()) << id;
+    const CCommandBar &commands = w->Commands();
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             commands.ExecuteButton(), commands.UndoButton(), commands.SettingsButton(),
+             commands.ViewerButton(), commands.AboutButton(), w->Candidates().ListButton(0),
+             w->Candidates().ListButton(3), w->Candidates().ListButton(8)})
+        EXPECT_FALSE(control->isEnabled()) << control->toolTip().toStdString();
 }
 
 TEST_F(MainWindowTest, ObjectKindChangeWithCandidatesAsksAndNoKeepsThem)
 {
     auto w = Open({dir.path(), file});
     answer = QMessageBox::No;
-    static_cast<QAbstractButton *>(w->Control(1402))->click();
+    static_cast<QAbstractButton *>(w->Modes().FoldersRadio())->click();
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].caption, QStringLiteral("対象モード変更"));
     EXPECT_EQ(w->Settings().ObjMode, 0);
-    EXPECT_TRUE(static_cast<QAbstractButton *>(w->Control(1401))->isChecked());
-    EXPECT_EQ(w->CandidateRows().RowCount(), 1);
+    EXPECT_TRUE(static_cast<QAbstractButton *>(w->Modes().FilesRadio())->isChecked());
+    EXPECT_EQ(w->Candidates().Rows().RowCount(), 1);
 }
 
 TEST_F(MainWindowTest, ExitWritesWindowValuesAndHistories)
@@ -262,10 +281,12 @@ TEST_F(MainWindowTest, ExitWritesWindowValuesAndHistories)
     {
         auto w = Open({dir.path()});
         Select(*w, "sub");
-        w->EnterFolder();
-        w->OutputCombo()->setCurrentIndex(2);
-        w->DestinationCombo()->SetCurrentText(dir.file("zeta"));
+        w->Selection().EnterFolder();
+        w->Selection().WaitForListing();
+        w->Candidates().OutputCombo()->setCurrentIndex(2);
+        w->Candidates().DestinationCombo()->SetCurrentText(dir.file("zeta"));
         w->ToggleSplit();
+        w->Selection().WaitForListing();
         w->Exit();
     }
     EXPECT_EQ(CRegistryStore::ReadKeyDword("Window", "IsSplit", -1), 0);
@@ -282,8 +303,8 @@ TEST_F(MainWindowTest, ExitWritesWindowValuesAndHistories)
     // The next start takes the last directory and the candidate-only state.
     auto again = Open({});
     EXPECT_FALSE(again->IsSplit());
-    EXPECT_EQ(again->DirectoryCombo()->CurrentText(), dir.file("sub"));
-    EXPECT_EQ(again->OutputCombo()->currentIndex(), 2);
+    EXPECT_EQ(again->Selection().DirectoryCombo()->CurrentText(), dir.file("sub"));
+    EXPECT_EQ(again->Candidates().OutputCombo()->currentIndex(), 2);
 }
 
 TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreReported)
@@ -308,8 +329,8 @@ TEST_F(MainWindowTest, SplitterDragStopsAtBothLimitsAndRightClickCancels)
     auto w = Open({dir.path()});
     w->resize(900, 600);
     w->show();
-    auto *bar = static_cast<SplitterBar *>(w->Control(1109));
-    QWidget *leftPane = w->Control(1015);
+    auto *bar = static_cast<SplitterBar *>(w->Splitter().LeftBar());
+    QWidget *leftPane = w->Selection().DirectoryCombo();
     const auto drag = [&](int toX) {
         const int from = bar->mapToGlobal(bar->rect().center()).x();
         emit bar->DragStarted(from);
@@ -343,11 +364,12 @@ TEST_F(MainWindowTest, SplitModeOverridesTheStoredState)
     }
     auto w = Open({dir.path()});
     EXPECT_FALSE(w->IsSplit());
-    EXPECT_FALSE(w->SourceList()->isVisibleTo(w.get()));
+    EXPECT_FALSE(w->Selection().List()->isVisibleTo(w.get()));
     // The listing waits until the left pane is shown.
-    EXPECT_EQ(w->SourceRows().RowCount(), 0);
+    EXPECT_EQ(w->Selection().Rows().RowCount(), 0);
     w->ToggleSplit();
-    EXPECT_EQ(w->SourceRows().RowCount(), 6);
+    w->Selection().WaitForListing();
+    EXPECT_EQ(w->Selection().Rows().RowCount(), 6);
 }
 
 } // namespace

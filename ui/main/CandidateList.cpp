@@ -1,12 +1,11 @@
 #include "ui/main/CandidateList.h"
 
-#include "exec/RunPlan.h"
-
 #include "engine/RenameSettings.h"
 #include "model/EntrySort.h"
 #include "ui/Icons.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -33,13 +32,35 @@ std::vector<int> Sequence(int first, std::size_t count)
 
 } // namespace
 
-bool CCandidateList::Append(const CFileEntry &entry)
+bool CCandidateList::Append(CFileEntry entry)
 {
     const bool hasFile = !entry.isDummy && !entry.fullPath.empty();
     if (hasFile && !m_paths.insert(entry.fullPath).second)
         return false;
-    m_rows.push_back(entry);
+    m_rows.push_back(std::move(entry));
     return true;
+}
+
+void CCandidateList::DropListed(std::vector<CFileEntry> &entries) const
+{
+    // Decided first and removed afterwards: the views point into the entries.
+    std::unordered_set<std::string_view> seen;
+    std::vector<bool> drop(entries.size(), false);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const CFileEntry &entry = entries[i];
+        if (!entry.isDummy && !entry.fullPath.empty())
+            drop[i] = Contains(entry.fullPath) || !seen.insert(entry.fullPath).second;
+    }
+    seen.clear();
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (drop[i])
+            continue;
+        if (kept != i)
+            entries[kept] = std::move(entries[i]);
+        ++kept;
+    }
+    entries.resize(kept);
 }
 
 void CCandidateList::Clear()
@@ -52,128 +73,179 @@ void CCandidateList::Clear()
 void CCandidateList::RemoveDummies()
 {
     std::erase_if(m_rows, [](const CFileEntry &row) { return row.isDummy; });
+    m_marks.clear();
 }
 
-std::vector<CFileEntry> CCandidateList::Extract(const std::vector<int> &rows)
+namespace {
+
+// The moves work on the order of the rows: order[i] is the old row that
+// comes i-th afterwards.
+std::vector<int> Identity(std::size_t count)
 {
-    std::vector<CFileEntry> taken;
-    taken.reserve(rows.size());
-    std::vector<bool> selected(m_rows.size(), false);
+    return Sequence(0, count);
+}
+
+// Takes the selected rows (ascending) out of `order`, keeping both parts in order.
+std::vector<int> Extract(std::vector<int> &order, const std::vector<int> &rows)
+{
+    std::vector<bool> selected(order.size(), false);
     for (int row : rows)
         selected[static_cast<std::size_t>(row)] = true;
-    std::vector<CFileEntry> kept;
-    kept.reserve(m_rows.size() - rows.size());
-    for (std::size_t i = 0; i < m_rows.size(); ++i)
-        (selected[i] ? taken : kept).push_back(std::move(m_rows[i]));
-    m_rows = std::move(kept);
+    std::vector<int> taken, kept;
+    taken.reserve(rows.size());
+    kept.reserve(order.size() - rows.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        (selected[i] ? taken : kept).push_back(order[i]);
+    order = std::move(kept);
     return taken;
 }
 
-std::vector<int> CCandidateList::Reinsert(std::vector<CFileEntry> moved, int position)
+void Reinsert(std::vector<int> &order, const std::vector<int> &moved, int position)
 {
-    position = std::clamp(position, 0, RowCount());
-    const std::size_t count = moved.size();
-    m_rows.insert(m_rows.begin() + position, std::make_move_iterator(moved.begin()),
-                  std::make_move_iterator(moved.end()));
-    return Sequence(position, count);
+    position = std::clamp(position, 0, static_cast<int>(order.size()));
+    order.insert(order.begin() + position, moved.begin(), moved.end());
+}
+
+} // namespace
+
+std::vector<int> CCandidateList::ApplyOrder(const std::vector<int> &order)
+{
+    std::vector<CFileEntry> rows;
+    rows.reserve(order.size());
+    std::vector<int> newRowOfOld(order.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const auto old = static_cast<std::size_t>(order[i]);
+        rows.push_back(std::move(m_rows[old]));
+        newRowOfOld[old] = static_cast<int>(i);
+    }
+    m_rows = std::move(rows);
+    // Marks belong to rows: they move with them until the next computation.
+    if (m_marks.size() == order.size()) {
+        std::vector<exec::PlanProblem> marks(order.size());
+        for (std::size_t i = 0; i < order.size(); ++i)
+            marks[i] = m_marks[static_cast<std::size_t>(order[i])];
+        m_marks = std::move(marks);
+    }
+    return newRowOfOld;
+}
+
+void CCandidateList::RemoveRange(int first, int last)
+{
+    const auto begin = m_rows.begin() + first;
+    const auto end = m_rows.begin() + last + 1;
+    for (auto it = begin; it != end; ++it)
+        m_paths.erase(it->fullPath);
+    m_rows.erase(begin, end);
+    if (static_cast<std::size_t>(last) < m_marks.size())
+        m_marks.erase(m_marks.begin() + first, m_marks.begin() + last + 1);
 }
 
 void CCandidateList::RemoveRows(const std::vector<int> &rows)
 {
-    for (const CFileEntry &entry : Extract(rows))
-        m_paths.erase(entry.fullPath);
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it)
+        RemoveRange(*it, *it);
+}
+
+void CCandidateList::AppendDummies(int count)
+{
+    for (int i = 0; i < count; ++i)
+        m_rows.push_back(Placeholder(false));
+}
+
+std::vector<int> CCandidateList::PlaceDummiesAfter(const std::vector<int> &rows)
+{
+    // The last rows.size() rows are the placeholders, one for each selected row.
+    const int placeholders = static_cast<int>(rows.size());
+    const int others = RowCount() - placeholders;
+    std::vector<int> order;
+    order.reserve(m_rows.size());
+    std::size_t next = 0;
+    for (int row = 0; row < others; ++row) {
+        order.push_back(row);
+        if (next < rows.size() && rows[next] == row)
+            order.push_back(others + static_cast<int>(next++));
+    }
+    return ApplyOrder(order);
 }
 
 std::vector<int> CCandidateList::InsertDummiesAfter(const std::vector<int> &rows)
 {
-    std::vector<int> shifted;
-    shifted.reserve(rows.size());
-    int inserted = 0;
-    for (int row : rows) {
-        const int now = row + inserted;
-        m_rows.insert(m_rows.begin() + now + 1, Placeholder(false));
-        shifted.push_back(now);
-        ++inserted;
-    }
-    return shifted;
+    AppendDummies(static_cast<int>(rows.size()));
+    return PlaceDummiesAfter(rows);
 }
 
 std::vector<int> CCandidateList::MoveToTop(const std::vector<int> &rows)
 {
-    return Reinsert(Extract(rows), 0);
+    std::vector<int> order = Identity(m_rows.size());
+    const std::vector<int> moved = Extract(order, rows);
+    Reinsert(order, moved, 0);
+    return ApplyOrder(order);
 }
 
 std::vector<int> CCandidateList::MoveUp(const std::vector<int> &rows)
 {
     // A row moves above its upper neighbour unless that is a selected row
     // which could not move itself (the top of a block at row 0).
+    std::vector<int> order = Identity(m_rows.size());
     std::vector<bool> stuck(m_rows.size(), false);
-    std::vector<int> result;
     for (int row : rows) {
         const auto i = static_cast<std::size_t>(row);
-        if (i == 0 || stuck[i - 1]) {
+        if (i == 0 || stuck[i - 1])
             stuck[i] = true;
-            result.push_back(row);
-            continue;
-        }
-        std::swap(m_rows[i - 1], m_rows[i]);
-        result.push_back(row - 1);
+        else
+            std::swap(order[i - 1], order[i]);
     }
-    return result;
+    return ApplyOrder(order);
 }
 
 std::vector<int> CCandidateList::MoveDown(const std::vector<int> &rows)
 {
+    std::vector<int> order = Identity(m_rows.size());
     std::vector<bool> stuck(m_rows.size(), false);
-    std::vector<int> result;
     for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
         const auto i = static_cast<std::size_t>(*it);
-        if (i + 1 >= m_rows.size() || stuck[i + 1]) {
+        if (i + 1 >= m_rows.size() || stuck[i + 1])
             stuck[i] = true;
-            result.push_back(*it);
-            continue;
-        }
-        std::swap(m_rows[i], m_rows[i + 1]);
-        result.push_back(*it + 1);
+        else
+            std::swap(order[i], order[i + 1]);
     }
-    std::reverse(result.begin(), result.end());
-    return result;
+    return ApplyOrder(order);
 }
 
 std::vector<int> CCandidateList::MoveToEnd(const std::vector<int> &rows)
 {
     // A selected last row stays where it is and ends up before the others.
-    const int last = RowCount() - 1;
     std::vector<int> moving = rows;
-    const bool lastSelected = !moving.empty() && moving.back() == last;
-    if (lastSelected)
+    if (!moving.empty() && moving.back() == RowCount() - 1)
         moving.pop_back();
-    std::vector<int> result = Reinsert(Extract(moving), RowCount());
-    if (lastSelected)
-        result.insert(result.begin(), RowCount() - 1 - static_cast<int>(moving.size()));
-    return result;
+    std::vector<int> order = Identity(m_rows.size());
+    const std::vector<int> moved = Extract(order, moving);
+    Reinsert(order, moved, static_cast<int>(order.size()));
+    return ApplyOrder(order);
 }
 
 std::vector<int> CCandidateList::MoveTo(const std::vector<int> &rows, int position)
 {
     const auto above =
         std::count_if(rows.begin(), rows.end(), [position](int row) { return row < position; });
-    std::vector<CFileEntry> moved = Extract(rows);
-    return Reinsert(std::move(moved), position - static_cast<int>(above));
+    std::vector<int> order = Identity(m_rows.size());
+    const std::vector<int> moved = Extract(order, rows);
+    Reinsert(order, moved, position - static_cast<int>(above));
+    return ApplyOrder(order);
 }
 
-void CCandidateList::Sort(int keyCode, bool numeric, int direction)
+std::vector<int> CCandidateList::Sort(int keyCode, bool numeric, int direction)
 {
-    std::vector<CFileEntry *> order;
-    order.reserve(m_rows.size());
-    for (CFileEntry &entry : m_rows)
-        order.push_back(&entry);
-    SortEntries(order, keyCode, numeric, direction);
-    std::vector<CFileEntry> sorted;
+    std::vector<CFileEntry *> sorted;
     sorted.reserve(m_rows.size());
-    for (CFileEntry *entry : order)
-        sorted.push_back(std::move(*entry));
-    m_rows = std::move(sorted);
+    for (CFileEntry &entry : m_rows)
+        sorted.push_back(&entry);
+    SortEntries(sorted, keyCode, numeric, direction);
+    std::vector<int> order;
+    order.reserve(sorted.size());
+    for (CFileEntry *entry : sorted)
+        order.push_back(static_cast<int>(entry - m_rows.data()));
+    return ApplyOrder(order);
 }
 
 int CCandidateList::SortKeyOfColumn(int column, bool concatenation, bool withPath)
@@ -194,19 +266,6 @@ void CCandidateList::PlaceNumberedDirectories(int count)
     }
     while (RowCount() < count)
         m_rows.push_back(Placeholder(true));
-}
-
-void CCandidateList::UpdateMarks(exec::CDirectoryNames &folders)
-{
-    m_marks.clear();
-    // Numbered directories and concatenation rename nothing.
-    if (!m_settings || m_settings->RenameMode == kModeNumberedDirs ||
-        m_settings->RenameMode == kModeConcatenate)
-        return;
-    const exec::CRunPlan plan = exec::PlanRows(exec::StartPlan(*m_settings), m_rows, *m_settings, folders);
-    m_marks.assign(m_rows.size(), exec::PlanProblem::None);
-    for (const exec::CRenameRecord &r : plan.records)
-        m_marks[static_cast<std::size_t>(r.row)] = r.problem;
 }
 
 exec::PlanProblem CCandidateList::Mark(int row) const

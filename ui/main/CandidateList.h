@@ -1,6 +1,5 @@
 #pragma once
 
-#include "exec/DirectoryNames.h"
 #include "exec/PlanProblem.h"
 #include "model/FileEntry.h"
 #include "ui/main/FileListCtrl.h"
@@ -27,19 +26,28 @@ public:
     // The settings the preview is computed from (not owned).
     void SetSettings(const CRenameSettings *settings) { m_settings = settings; }
 
-    // Appends a copy unless an entry with the same full path is listed.
-    bool Append(const CFileEntry &entry);
+    // Appends the entry unless an entry with the same full path is listed.
+    bool Append(CFileEntry entry);
     bool Contains(const std::string &fullPath) const { return m_paths.count(fullPath) != 0; }
+    // Drops the entries that Append would refuse: listed already, or earlier in `entries`.
+    void DropListed(std::vector<CFileEntry> &entries) const;
     void Clear();
     // Removes the placeholder rows, keeping the order of the others.
     void RemoveDummies();
-    // rows: ascending row indexes.
+    // Removes rows first..last; rows: ascending row indexes.
+    void RemoveRange(int first, int last);
     void RemoveRows(const std::vector<int> &rows);
-    // Inserts a placeholder below each of rows; returns where rows are now.
-    std::vector<int> InsertDummiesAfter(const std::vector<int> &rows);
 
-    // The moves of the selected rows (ascending indexes). Each returns the
-    // indexes at which the moved selection stands afterwards.
+    // The edits below reorder the rows; each returns, for each old row, its
+    // new row, so a list can keep its selection on the same entries.
+    //
+    // Placeholders below each of rows (ascending): AppendDummies(rows.size())
+    // puts them at the end, PlaceDummiesAfter(rows) moves them into place.
+    // InsertDummiesAfter does both.
+    void AppendDummies(int count);
+    std::vector<int> PlaceDummiesAfter(const std::vector<int> &rows);
+    std::vector<int> InsertDummiesAfter(const std::vector<int> &rows);
+    // The moves of the selected rows (ascending indexes).
     std::vector<int> MoveToTop(const std::vector<int> &rows);
     std::vector<int> MoveUp(const std::vector<int> &rows);
     std::vector<int> MoveDown(const std::vector<int> &rows);
@@ -49,7 +57,7 @@ public:
     std::vector<int> MoveTo(const std::vector<int> &rows, int position);
 
     // Orders the rows by a sort key of CFileEntry (stable).
-    void Sort(int keyCode, bool numeric, int direction);
+    std::vector<int> Sort(int keyCode, bool numeric, int direction);
     // The sort key of a candidate column: 99 for the new-name column, which
     // cannot be ordered.
     static int SortKeyOfColumn(int column, bool concatenation, bool withPath);
@@ -57,9 +65,9 @@ public:
     // Numbered-directory mode: exactly `count` folder placeholders.
     void PlaceNumberedDirectories(int count);
 
-    // Recomputes the warning marks for the current settings: the problems the
-    // run plan finds, the same the execution acts on.
-    void UpdateMarks(exec::CDirectoryNames &folders);
+    // The warning marks of the rows, one per row (computed elsewhere from the
+    // run plan); rows without one show none.
+    void SetMarks(std::vector<exec::PlanProblem> marks) { m_marks = std::move(marks); }
     exec::PlanProblem Mark(int row) const;
 
     int RowCount() const override { return static_cast<int>(m_rows.size()); }
@@ -75,9 +83,8 @@ public:
 
 private:
     std::string PreviewText(int row, int column) const;
-    // Puts `moved` (in order) at `position` of the remaining rows.
-    std::vector<int> Reinsert(std::vector<CFileEntry> moved, int position);
-    std::vector<CFileEntry> Extract(const std::vector<int> &rows);
+    // Puts old row order[i] at row i; returns the new row of each old row.
+    std::vector<int> ApplyOrder(const std::vector<int> &order);
 
     std::vector<CFileEntry> m_rows;
     std::unordered_set<std::string> m_paths; // full paths of the rows with a file behind them

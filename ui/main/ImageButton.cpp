@@ -145,3 +145,11 @@ void CImageButton::paintEvent(QPaintEvent *)
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
     }
 }
+
+CImageButton *MakeImageButton(QWidget *parent, const char *image, QSize size, const char *tip)
+{
+    auto *button = new CImageButton(parent);
+    button->SetImage(QString::fromLatin1(image), size);
+    button->setToolTip(QString::fromUtf8(tip));
+    return button;
+}

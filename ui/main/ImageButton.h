@@ -46,3 +46,6 @@ private:
     bool m_hot = false;
     bool m_latched = false;
 };
+
+// A picture button on `parent` with a picture from the resources and a tooltip.
+CImageButton *MakeImageButton(QWidget *parent, const char *image, QSize size, const char *tip);

@@ -1,23 +1,20 @@
-// The mode panel of the main window, 実行 and アンドゥ, and the Ctrl
-// shortcuts that reach them.
+// 実行 and アンドゥ of the main window, and the Ctrl shortcuts that reach them.
 #include "ui/main/MainDlg.h"
 
 #include "exec/RenameExecution.h"
 #include "exec/Undo.h"
 #include "platform/FileOps.h"
 #include "ui/dialogs/ResultDlg.h"
-#include "ui/main/FileListCtrl.h"
-#include "ui/main/HistoryComboBox.h"
+#include "ui/main/CandidatePane.h"
+#include "ui/main/CommandBar.h"
 #include "ui/main/ImageButton.h"
-#include "ui/main/SplitterBar.h"
+#include "ui/main/ModeArea.h"
+#include "ui/main/PaneSplitter.h"
+#include "ui/main/SelectionPane.h"
 #include "ui/main/WaitCursor.h"
 #include "ui/main/WindowExecutionHost.h"
-#include "ui/panels/ModePanel.h"
-#include "ui/panels/PanelFactory.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QComboBox>
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
@@ -51,47 +48,24 @@ QString UndoFailureText(const std::vector<exec::CUndoFailure> &failures)
 void CMainDlg::SetInteractive(bool on)
 {
     m_interactive = on;
-    m_leftBar->SetInteractive(on);
-    m_rightBar->SetInteractive(on);
-}
-
-void CMainDlg::CreatePanel()
-{
-    m_panel = CreateModePanel(m_settings.RenameMode, m_panelHost);
-    if (!m_panel)
-        return;
-    m_panel->setGeometry(QRect(QPoint(0, 0), m_panel->sizeHint()));
-    connect(m_panel, &CModePanel::PanelChanged, this, &CMainDlg::PanelRefresh);
-    connect(m_panel, &CModePanel::ShortcutKey, this, &CMainDlg::HandleShortcut);
-    m_panel->SetFromSettings(m_settings);
-    m_panel->show();
-}
-
-void CMainDlg::DestroyPanel()
-{
-    if (!m_panel)
-        return;
-    m_panel->SaveHistories();
-    delete m_panel;
-    m_panel = nullptr;
+    m_splitter->SetInteractive(on);
 }
 
 bool CMainDlg::HandleShortcut(int key)
 {
     switch (key) {
     case Qt::Key_D:
-        m_candidateList->CurrentView()->setFocus();
+        m_candidates->FocusList();
         return true;
     case Qt::Key_M:
-        m_modeCombo->setFocus();
-        m_modeCombo->showPopup();
+        m_modes->PopUpModes();
         return true;
     case Qt::Key_S:
         if (m_isSplit)
-            m_sourceList->CurrentView()->setFocus();
+            m_selection->FocusList();
         return true;
     case Qt::Key_E:
-        if (m_executeButton->isEnabled()) {
+        if (m_commands->ExecuteButton()->isEnabled()) {
             const QPointer<QWidget> focus = QApplication::focusWidget();
             Execute();
             if (focus)
@@ -99,15 +73,15 @@ bool CMainDlg::HandleShortcut(int key)
         }
         return true;
     case Qt::Key_Z:
-        if (m_undoButton->isEnabled())
+        if (m_commands->UndoButton()->isEnabled())
             Undo();
         return true;
     case Qt::Key_Q:
-        if (m_listButtons[3]->isEnabled() && m_listFocus == 1)
+        if (m_candidates->ListButton(3)->isEnabled() && m_listFocus == 1)
             AddSelected();
         return true;
     case Qt::Key_W:
-        if (m_listButtons[1]->isEnabled())
+        if (m_candidates->ListButton(1)->isEnabled())
             AddAll();
         return true;
     default:
@@ -117,11 +91,10 @@ bool CMainDlg::HandleShortcut(int key)
 
 void CMainDlg::Execute()
 {
-    if (m_candidateRows.RowCount() == 0)
+    if (m_candidates->Rows().RowCount() == 0)
         return;
-    if (m_panel)
-        m_panel->SaveHistories();
-    StoreUnification();
+    m_modes->SavePanelHistories();
+    StoreOutput();
     // Asked here rather than by the run, so the message comes without the wait cursor.
     if (exec::LacksDestination(m_settings)) {
         Ask(QMessageBox::Warning, QStringLiteral("Kestrel（実行）"),
@@ -134,21 +107,21 @@ void CMainDlg::Execute()
     {
         WaitCursor wait;
         exec::CExecutionRequest request;
-        request.candidates = m_candidateRows.Entries();
-        request.currentDirectory = m_currentDirectory;
+        request.candidates = m_candidates->Rows().Entries();
+        request.currentDirectory = CurrentDirectory();
         request.askConfirmation = m_env.IsAsk != 0;
         {
-            CWindowExecutionHost host(this, m_candidateProgress, m_candidateStatus);
+            CWindowExecutionHost host(this, m_candidates->Progress(), m_candidates->Status());
             outcome = exec::ExecuteRename(request, m_settings, m_undo, host);
         }
         if (!outcome.performed)
             return;
-        m_directoryCombo->AddCurrentText(CHistoryComboBox::kDefaultMaxCount);
+        m_selection->AddDirectoryToHistory();
         if (renamesFiles)
-            m_destinationCombo->AddCurrentText(CHistoryComboBox::kDefaultMaxCount);
+            m_candidates->AddDestinationToHistory();
         // 開始値加算 raised the start: the panel shows the new value.
-        if (m_panel && m_settings.RenameMode == kModeRenumber && m_settings.IsIncrement)
-            m_panel->SetFromSettings(m_settings);
+        if (m_settings.RenameMode == kModeRenumber && m_settings.IsIncrement)
+            m_modes->ShowPanelValues();
         FinishRun(outcome.clearCandidates);
     }
     if (m_env.IsDispLog != 0) {
@@ -161,13 +134,13 @@ void CMainDlg::Undo()
 {
     exec::CUndoReport report;
     {
-        CWindowExecutionHost host(this, m_candidateProgress, m_candidateStatus);
+        CWindowExecutionHost host(this, m_candidates->Progress(), m_candidates->Status());
         report = exec::UndoRename(m_undo, host);
     }
     if (!report.performed)
         return;
     FinishRun(true);
-    m_sourceList->CurrentView()->setFocus();
+    m_selection->FocusList();
     if (!report.failures.empty())
         Ask(QMessageBox::Warning, QStringLiteral("アンドゥ"), UndoFailureText(report.failures),
             QMessageBox::Ok);
@@ -176,13 +149,9 @@ void CMainDlg::Undo()
 void CMainDlg::FinishRun(bool refreshSelection)
 {
     if (refreshSelection) {
-        m_candidateRows.Clear();
-        m_candidateList->Reset();
-        if (m_isSplit)
-            ListDirectory();
-        else
-            m_listingPending = true;
+        m_candidates->Clear();
+        m_selection->RequestListing();
     }
-    m_existingNames.Invalidate();
+    m_candidates->InvalidateFolders();
     PanelRefresh();
 }

@@ -1,0 +1,438 @@
+#include "ui/main/CandidatePane.h"
+
+#include "app/EnvSettings.h"
+#include "engine/RenameSettings.h"
+#include "ui/Icons.h"
+#include "ui/dialogs/ListPosDlg.h"
+#include "ui/main/ControlStates.h"
+#include "ui/main/FileListCtrl.h"
+#include "ui/main/HistoryComboBox.h"
+#include "ui/main/ImageButton.h"
+#include "ui/main/MainLayout.h"
+#include "ui/main/SelectionList.h"
+#include "ui/main/WaitCursor.h"
+#include "ui/panels/ModalGuard.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+
+namespace {
+
+enum ListButton { kInsertDummy, kAddAll, kClearAll, kAddOrRemove, kToTop, kUp, kToPosition, kDown, kToEnd };
+
+} // namespace
+
+CCandidatePane::CCandidatePane(QWidget *window, const CRenameSettings &settings, const CEnvSettings &env)
+    : QObject(window), m_settings(settings), m_env(env)
+{
+    m_rows.SetSettings(&m_settings);
+    CreateControls(window);
+    Connect();
+}
+
+CCandidatePane::~CCandidatePane()
+{
+    // The list outlives the rows it shows (children go after members).
+    m_list->SetSource(nullptr);
+}
+
+void CCandidatePane::CreateControls(QWidget *window)
+{
+    struct ButtonDef {
+        const char *image;
+        const char *tip;
+    };
+    const ButtonDef buttons[] = {
+        {icons::kInsertDummy, "ダミー挿入"}, {icons::kAddAll, "全て追加"},
+        {icons::kRemoveAll, "全て取消"},     {icons::kAdd, "追加"},
+        {icons::kMoveTop, "先頭へ"},         {icons::kMoveUp, "上へ"},
+        {icons::kMoveTo, "指定位置へ"},      {icons::kMoveDown, "下へ"},
+        {icons::kMoveBottom, "末尾へ"},
+    };
+    for (std::size_t i = 0; i < m_buttons.size(); ++i)
+        m_buttons[i] = MakeImageButton(window, buttons[i].image, icons::kListButtonSize, buttons[i].tip);
+
+    m_caption = new QLabel(QStringLiteral("候補リスト"), window);
+    m_outputCombo = new QComboBox(window);
+    m_outputCombo->addItems({QStringLiteral("通常"), QStringLiteral("移動"), QStringLiteral("複写")});
+    m_destinationCombo = new CHistoryComboBox(window);
+    m_destinationCombo->SetDropEmpty(true);
+    m_destinationCombo->SetMatch(platform::HistoryMatch::SamePath);
+    m_destinationBrowse =
+        MakeImageButton(window, icons::kBrowseFolder, icons::kDirectoryButtonSize, "ディレクトリ参照");
+    m_list = new CFileListCtrl(window);
+    m_list->SetSource(&m_rows);
+    m_list->SetReorder(true);
+    m_status = new QLabel(window);
+    m_progress = new QProgressBar(window);
+    m_progress->setTextVisible(false);
+    m_progress->hide();
+}
+
+void CCandidatePane::Connect()
+{
+    connect(m_outputCombo, &QComboBox::activated, this, &CCandidatePane::OutputChanged);
+    connect(m_destinationCombo, &QComboBox::editTextChanged, this, &CCandidatePane::OutputChanged);
+    connect(m_destinationBrowse, &QAbstractButton::clicked, this, &CCandidatePane::BrowseDestination);
+
+    const std::array<void (CCandidatePane::*)(), 9> commands = {
+        &CCandidatePane::InsertDummies,  nullptr,
+        &CCandidatePane::ClearAll,       nullptr,
+        &CCandidatePane::MoveToTop,      &CCandidatePane::MoveUp,
+        &CCandidatePane::MoveToPosition, &CCandidatePane::MoveDown,
+        &CCandidatePane::MoveToEnd};
+    for (std::size_t i = 0; i < m_buttons.size(); ++i)
+        if (commands[i])
+            connect(m_buttons[i], &QAbstractButton::clicked, this, commands[i]);
+    connect(m_buttons[kAddAll], &QAbstractButton::clicked, this, &CCandidatePane::AddAllClicked);
+    connect(m_buttons[kAddOrRemove], &QAbstractButton::clicked, this, [this] {
+        if (m_adding)
+            emit AddClicked();
+        else
+            RemoveSelected();
+    });
+
+    connect(m_list, &CFileListCtrl::SelectionChanged, this, &CCandidatePane::Changed);
+    connect(m_list, &CFileListCtrl::FocusEntered, this, &CCandidatePane::FocusEntered);
+    connect(m_list, &CFileListCtrl::ColumnClicked, this, &CCandidatePane::SortByColumn);
+    connect(m_list, &CFileListCtrl::ReorderFinished, this, &CCandidatePane::MoveSelectionTo);
+    m_list->SetKeyHandler([this](const QKeyEvent &key) { return HandleKey(key); });
+    connect(&m_marks, &CCandidateMarks::MarksReady, this, [this](std::vector<exec::PlanProblem> marks) {
+        m_rows.SetMarks(std::move(marks));
+        m_marksCurrent = true;
+        m_list->UpdateAll();
+    });
+}
+
+bool CCandidatePane::Accepts(bool folder) const
+{
+    if (m_settings.RenameMode == kModeNumberedDirs)
+        return folder;
+    if (m_settings.RenameMode == kModeConcatenate)
+        return !folder;
+    return folder == (m_settings.ObjMode == 1);
+}
+
+void CCandidatePane::Append(std::vector<CFileEntry> entries)
+{
+    BeginChange();
+    m_rows.DropListed(entries);
+    if (entries.empty())
+        return;
+    m_list->InsertRows(m_rows.RowCount(), static_cast<int>(entries.size()), [&] {
+        for (CFileEntry &entry : entries)
+            m_rows.Append(std::move(entry));
+    });
+}
+
+void CCandidatePane::RemoveSelected()
+{
+    BeginChange();
+    m_list->RemoveRows(m_list->SelectedRows(),
+                       [this](int first, int last) { m_rows.RemoveRange(first, last); });
+    RefreshPreview();
+    FocusList();
+    emit Changed();
+}
+
+void CCandidatePane::Clear()
+{
+    BeginChange();
+    m_rows.Clear();
+    m_list->Reset();
+    emit Changed();
+}
+
+void CCandidatePane::ClearAll()
+{
+    Clear();
+    FocusList();
+}
+
+void CCandidatePane::RemoveDummies()
+{
+    BeginChange();
+    m_rows.RemoveDummies();
+    m_list->Reset();
+    emit Changed();
+}
+
+void CCandidatePane::ShowAllRows()
+{
+    m_list->Reset();
+}
+
+void CCandidatePane::Reorder(const std::function<std::vector<int>()> &edit)
+{
+    BeginChange();
+    m_list->ReorderRows(edit);
+}
+
+void CCandidatePane::FinishEdit(int row)
+{
+    if (row >= 0 && row < m_rows.RowCount())
+        m_list->EnsureVisible(row);
+    RefreshPreview();
+    FocusList();
+    emit Changed();
+}
+
+void CCandidatePane::InsertDummies()
+{
+    BeginChange();
+    const std::vector<int> selected = m_list->SelectedRows();
+    m_list->InsertRows(m_rows.RowCount(), static_cast<int>(selected.size()),
+                       [&] { m_rows.AppendDummies(static_cast<int>(selected.size())); });
+    Reorder([&] { return m_rows.PlaceDummiesAfter(selected); });
+    FinishEdit(-1);
+}
+
+void CCandidatePane::MoveToTop()
+{
+    const std::vector<int> selected = m_list->SelectedRows();
+    Reorder([&] { return m_rows.MoveToTop(selected); });
+    FinishEdit(0);
+}
+
+void CCandidatePane::MoveUp()
+{
+    const std::vector<int> selected = m_list->SelectedRows();
+    Reorder([&] { return m_rows.MoveUp(selected); });
+    const std::vector<int> now = m_list->SelectedRows();
+    FinishEdit(now.empty() ? -1 : now.front());
+}
+
+void CCandidatePane::MoveDown()
+{
+    const std::vector<int> selected = m_list->SelectedRows();
+    Reorder([&] { return m_rows.MoveDown(selected); });
+    const std::vector<int> now = m_list->SelectedRows();
+    FinishEdit(now.empty() ? -1 : now.back());
+}
+
+void CCandidatePane::MoveToEnd()
+{
+    const std::vector<int> selected = m_list->SelectedRows();
+    Reorder([&] { return m_rows.MoveToEnd(selected); });
+    FinishEdit(m_rows.RowCount() - 1);
+}
+
+void CCandidatePane::MoveSelectionTo(int position)
+{
+    const std::vector<int> selected = m_list->SelectedRows();
+    if (selected.empty() || position < 0 || position > m_rows.RowCount())
+        return;
+    Reorder([&] { return m_rows.MoveTo(selected, position); });
+    const std::vector<int> now = m_list->SelectedRows();
+    FinishEdit(now.empty() ? -1 : now.front());
+}
+
+void CCandidatePane::MoveToPosition()
+{
+    const std::vector<int> selected = m_list->SelectedRows();
+    if (selected.empty())
+        return;
+    CListPosDlg dialog(m_rows.RowCount(), selected.front() + 1, m_list->window());
+    if (dialog.exec() == QDialog::Accepted)
+        MoveSelectionTo(dialog.Position());
+}
+
+void CCandidatePane::SortByColumn(int column)
+{
+    const bool concatenation = m_settings.RenameMode == kModeConcatenate;
+    const int key = CCandidateList::SortKeyOfColumn(column, concatenation, m_env.RenamePath == 1);
+    // The new names cannot be ordered.
+    if (key == 99) {
+        QApplication::beep();
+        return;
+    }
+    m_sortDirection = column == m_sortColumn && m_sortDirection == 1 ? -1 : 1;
+    m_sortColumn = column;
+    {
+        WaitCursor wait;
+        Reorder([&] { return m_rows.Sort(key, m_env.IsSortNum == 1, m_sortDirection); });
+    }
+    m_list->SetSortIndicator(column, m_sortDirection == 1);
+    RefreshPreview();
+    emit Changed();
+}
+
+bool CCandidatePane::HandleKey(const QKeyEvent &key)
+{
+    if (!key.modifiers().testFlag(Qt::ControlModifier))
+        return false;
+    if (key.key() == Qt::Key_A) {
+        m_list->SelectAll();
+    } else if (key.key() == Qt::Key_R) {
+        std::vector<int> inverted;
+        for (int row = 0; row < m_rows.RowCount(); ++row)
+            if (!m_list->IsRowSelected(row))
+                inverted.push_back(row);
+        m_list->SetSelectedRows(inverted);
+    } else {
+        return false;
+    }
+    emit Changed();
+    return true;
+}
+
+void CCandidatePane::FocusList()
+{
+    m_list->CurrentView()->setFocus();
+}
+
+void CCandidatePane::RebuildColumns(int renameMode)
+{
+    std::vector<FileListColumn> columns = CCandidateList::Columns(renameMode);
+    m_list->SetColumns(columns);
+    m_list->LoadColumnWidths("Window", "DestColumnWidth");
+    m_list->SetSortIndicator(-1, true);
+}
+
+void CCandidatePane::ApplyDisplayOptions()
+{
+    m_list->SetFullRowSelect(m_env.SelectMode == 1);
+    m_list->SetGridLines(m_env.IsGrid == 1);
+    m_list->SetViewType(0, m_env.IsDestSort == 1);
+    m_rows.SetDisplayOptions({m_env.FileCharMode, m_env.RenamePath == 1, m_env.FileSizeType == 1});
+}
+
+void CCandidatePane::PlaceNumberedDirectories(int count)
+{
+    BeginChange();
+    const int before = m_rows.RowCount();
+    m_rows.PlaceNumberedDirectories(count);
+    if (m_rows.RowCount() != before)
+        m_list->Reset();
+}
+
+void CCandidatePane::RefreshPreview()
+{
+    m_list->UpdateAll();
+    m_marksCurrent = false;
+    m_marks.Start(m_rows.Entries(), m_settings);
+}
+
+void CCandidatePane::BeginChange()
+{
+    m_marks.Cancel();
+}
+
+void CCandidatePane::InvalidateFolders()
+{
+    m_marks.InvalidateFolders();
+}
+
+void CCandidatePane::SetAdding(bool adding)
+{
+    m_adding = adding;
+    CImageButton *button = m_buttons[kAddOrRemove];
+    button->SetImage(QString::fromLatin1(adding ? icons::kAdd : icons::kRemove), icons::kListButtonSize);
+    button->setToolTip(adding ? QStringLiteral("追加") : QStringLiteral("取消"));
+}
+
+void CCandidatePane::ApplyStates(const ControlStates &s)
+{
+    m_outputCombo->setEnabled(s.output);
+    m_destinationCombo->setEnabled(s.destination);
+    m_destinationBrowse->setEnabled(s.destination);
+    const bool states[] = {s.insertDummy, s.addAll,         s.clearAll, s.addOrRemove, s.moveToTop,
+                           s.moveUp,      s.moveToPosition, s.moveDown, s.moveToEnd};
+    for (std::size_t i = 0; i < m_buttons.size(); ++i)
+        m_buttons[i]->setEnabled(states[i]);
+}
+
+void CCandidatePane::Place(const MainLayout &l)
+{
+    for (std::size_t i = 0; i < m_buttons.size(); ++i)
+        m_buttons[i]->setGeometry(l.listButtons[i]);
+    m_caption->setGeometry(l.candidateCaption);
+    m_outputCombo->setGeometry(l.output);
+    m_destinationCombo->setGeometry(l.destination);
+    m_destinationBrowse->setGeometry(l.destinationBrowse);
+    m_list->setGeometry(l.candidateList);
+    m_status->setGeometry(l.candidateStatus);
+    m_progress->setGeometry(l.candidateStatus);
+}
+
+QRect CCandidatePane::Frame() const
+{
+    return QRect(m_outputCombo->geometry().topLeft(), m_status->geometry().bottomRight());
+}
+
+QString CCandidatePane::StatusText() const
+{
+    return ListStatusText(m_rows.RowCount(), m_list->SelectedCount());
+}
+
+void CCandidatePane::ShowStatus()
+{
+    m_status->setText(StatusText());
+}
+
+int CCandidatePane::OutputIndex() const
+{
+    return m_outputCombo->currentIndex();
+}
+
+void CCandidatePane::SetOutputIndex(int index)
+{
+    m_outputCombo->setCurrentIndex(index >= 0 && index <= 2 ? index : 0);
+}
+
+std::string CCandidatePane::Destination() const
+{
+    return m_destinationCombo->CurrentText();
+}
+
+void CCandidatePane::AddDestinationToHistory()
+{
+    m_destinationCombo->AddCurrentText(CHistoryComboBox::kDefaultMaxCount);
+}
+
+void CCandidatePane::BrowseDestination()
+{
+    AddDestinationToHistory();
+    QString chosen;
+    {
+        CModalGuard modal(m_list);
+        chosen = QFileDialog::getExistingDirectory(m_list->window(), QStringLiteral("ディレクトリ参照"),
+                                                   QString::fromStdString(Destination()));
+    }
+    if (!chosen.isEmpty()) {
+        m_destinationCombo->SetCurrentText(QFile::encodeName(chosen).toStdString());
+        AddDestinationToHistory();
+    }
+    emit OutputChanged();
+    m_destinationCombo->setFocus();
+}
+
+void CCandidatePane::DestinationFocusLost()
+{
+    std::string text = Destination();
+    if (text.size() > 1 && text.back() == '/') {
+        text.pop_back();
+        m_destinationCombo->SetCurrentText(text);
+    }
+}
+
+void CCandidatePane::LoadHistory()
+{
+    m_destinationCombo->LoadHistory("Environment", "CopyDirectory");
+}
+
+void CCandidatePane::SaveHistory()
+{
+    m_destinationCombo->SaveHistory("Environment", "CopyDirectory", CHistoryComboBox::kDefaultMaxCount);
+}
+
+void CCandidatePane::SaveColumnWidths() const
+{
+    m_list->SaveColumnWidths("Window", "DestColumnWidth");
+}

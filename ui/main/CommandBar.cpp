@@ -1,0 +1,43 @@
+#include "ui/main/CommandBar.h"
+
+#include "ui/Icons.h"
+#include "ui/main/ImageButton.h"
+#include "ui/main/MainLayout.h"
+
+CCommandBar::CCommandBar(QWidget *window) : QObject(window)
+{
+    const QSize size = icons::kBottomButtonSize;
+    m_viewer = MakeImageButton(window, icons::kViewer, size, "簡易テキストビュア");
+    m_undo = MakeImageButton(window, icons::kUndo, size, "アンドゥ");
+    m_execute = MakeImageButton(window, icons::kExecute, size, "実行");
+    m_exit = MakeImageButton(window, icons::kExit, size, "終了");
+    m_settings = MakeImageButton(window, icons::kSettings, size, "環境設定");
+    m_help = MakeImageButton(window, icons::kHelp, size, "ヘルプ");
+    m_about = MakeImageButton(window, icons::kAbout, size, "バージョン情報");
+    // The viewer, settings and about windows arrive with their own handlers;
+    // until then they stay disabled.
+    for (CImageButton *button : {m_viewer, m_settings, m_about})
+        button->setEnabled(false);
+
+    connect(m_execute, &QAbstractButton::clicked, this, &CCommandBar::ExecuteClicked);
+    connect(m_undo, &QAbstractButton::clicked, this, &CCommandBar::UndoClicked);
+    connect(m_exit, &QAbstractButton::clicked, this, &CCommandBar::ExitClicked);
+    connect(m_help, &QAbstractButton::clicked, this, &CCommandBar::HelpClicked);
+}
+
+void CCommandBar::Place(const MainLayout &layout)
+{
+    m_viewer->setGeometry(layout.viewer);
+    m_undo->setGeometry(layout.undo);
+    m_execute->setGeometry(layout.execute);
+    m_exit->setGeometry(layout.exit);
+    m_settings->setGeometry(layout.settings);
+    m_help->setGeometry(layout.help);
+    m_about->setGeometry(layout.about);
+}
+
+void CCommandBar::SetStates(bool undo, bool execute)
+{
+    m_undo->setEnabled(undo);
+    m_execute->setEnabled(execute);
+}

@@ -1,0 +1,221 @@
+#include "ui/main/ModeArea.h"
+
+#include "engine/RenameSettings.h"
+#include "ui/DialogUnits.h"
+#include "ui/main/ControlStates.h"
+#include "ui/panels/ModePanel.h"
+#include "ui/panels/PanelFactory.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimeEdit>
+
+namespace {
+
+const char *const kModeNames[] = {"連番",         "元名",  "文字種",       "文字置換",     "範囲置換",
+                                  "挿入",         "書式",  "ファイルから", "------------", "連番Dir作成",
+                                  "------------", "※連結", "------------", "■初期値に"};
+constexpr int kModeCount = 14;
+
+Qt::CheckState CheckFromAttribute(int value)
+{
+    return value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
+}
+
+int AttributeFromCheck(Qt::CheckState state)
+{
+    return state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
+}
+
+} // namespace
+
+bool IsSeparatorMode(int mode)
+{
+    return mode == 8 || mode == 10 || mode == 12;
+}
+
+CModeArea::CModeArea(QWidget *window, const DialogUnits &du, CRenameSettings &settings)
+    : QObject(window), m_settings(settings)
+{
+    CreateModeControls(window, du);
+    CreateUnificationControls(window, du);
+    Connect();
+}
+
+CModeArea::~CModeArea() = default;
+
+void CModeArea::CreateModeControls(QWidget *window, const DialogUnits &du)
+{
+    m_modeCombo = new QComboBox(window);
+    for (const char *name : kModeNames)
+        m_modeCombo->addItem(QString::fromUtf8(name));
+    m_modeCombo->setMaxVisibleItems(kModeCount);
+    m_modeCombo->setGeometry(du.toPixels(4, 4, 46, 12));
+
+    m_filesRadio = new QRadioButton(QStringLiteral("ファイル"), window);
+    m_foldersRadio = new QRadioButton(QStringLiteral("フォルダ"), window);
+    m_filesRadio->setGeometry(du.toPixels(8, 21, 40, 10));
+    m_foldersRadio->setGeometry(du.toPixels(8, 31, 40, 10));
+    m_objectGroup = new QButtonGroup(this);
+    m_objectGroup->addButton(m_filesRadio, 0);
+    m_objectGroup->addButton(m_foldersRadio, 1);
+
+    m_panelHost = new QWidget(window);
+    m_panelHost->setGeometry(du.toPixels(56, 2, 260, 42));
+}
+
+void CModeArea::CreateUnificationControls(QWidget *window, const DialogUnits &du)
+{
+    m_unifyTime = new QCheckBox(QStringLiteral("タイムスタンプ統一"), window);
+    m_unifyTime->setGeometry(du.toPixels(10, 50, 72, 10));
+    m_datePicker = new QDateEdit(window);
+    m_datePicker->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
+    m_datePicker->setGeometry(du.toPixels(90, 49, 54, 12));
+    m_datePicker->setDateRange(QDate(1980, 1, 1), QDate(2037, 12, 31));
+    m_timePicker = new QTimeEdit(window);
+    m_timePicker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    m_timePicker->setGeometry(du.toPixels(144, 49, 42, 12));
+    m_nowButton = new QPushButton(QStringLiteral("現在日時"), window);
+    m_nowButton->setGeometry(du.toPixels(187, 49, 34, 12));
+    m_nowButton->setToolTip(QStringLiteral("現在時刻"));
+    m_midnightButton = new QPushButton(QStringLiteral("00:00:00"), window);
+    m_midnightButton->setGeometry(du.toPixels(221, 49, 34, 12));
+    m_midnightButton->setToolTip(QStringLiteral("00:00:00"));
+
+    m_unifyAttr = new QCheckBox(QStringLiteral("属性統一"), window);
+    m_unifyAttr->setGeometry(du.toPixels(10, 63, 44, 10));
+    const char *const labels[] = {"読み取り専用", "隠しファイル", "システム", "アーカイブ"};
+    const char *const tips[] = {"読みとり専用", "隠しファイル", "システムファイル", "アーカイブ"};
+    const int x[] = {90, 150, 210, 260};
+    const int w[] = {56, 56, 46, 46};
+    for (std::size_t i = 0; i < m_attrChecks.size(); ++i) {
+        m_attrChecks[i] = new QCheckBox(QString::fromUtf8(labels[i]), window);
+        m_attrChecks[i]->setTristate(true);
+        m_attrChecks[i]->setToolTip(QString::fromUtf8(tips[i]));
+        m_attrChecks[i]->setGeometry(du.toPixels(x[i], 63, w[i], 10));
+    }
+}
+
+void CModeArea::Connect()
+{
+    connect(m_modeCombo, &QComboBox::activated, this, &CModeArea::ModeChosen);
+    connect(m_objectGroup, &QButtonGroup::idClicked, this, &CModeArea::ObjectKindChosen);
+    connect(m_nowButton, &QPushButton::clicked, this, [this] {
+        const QDateTime now = QDateTime::currentDateTime();
+        m_datePicker->setDate(now.date());
+        m_timePicker->setTime(now.time());
+    });
+    connect(m_midnightButton, &QPushButton::clicked, this, [this] { m_timePicker->setTime(QTime(0, 0, 0)); });
+    for (QCheckBox *check : {m_unifyTime, m_unifyAttr})
+        connect(check, &QCheckBox::clicked, this, &CModeArea::StoreUnification);
+    for (QCheckBox *check : m_attrChecks)
+        connect(check, &QCheckBox::clicked, this, &CModeArea::StoreUnification);
+    connect(m_datePicker, &QDateEdit::dateChanged, this, &CModeArea::StoreUnification);
+    connect(m_timePicker, &QTimeEdit::timeChanged, this, &CModeArea::StoreUnification);
+}
+
+void CModeArea::Load()
+{
+    ShowModeAndKind();
+    m_unifyTime->setChecked(m_settings.IsFileTimeChange != 0);
+    m_unifyAttr->setChecked(m_settings.IsFileAttribChange != 0);
+    const QDateTime time = QDateTime::fromSecsSinceEpoch(m_settings.FileTime);
+    {
+        const QSignalBlocker blockDate(m_datePicker), blockTime(m_timePicker);
+        m_datePicker->setDate(time.date());
+        m_timePicker->setTime(time.time());
+    }
+    const int attrs[] = {m_settings.AtrReadOnly, m_settings.AtrHidden, m_settings.AtrSystem,
+                         m_settings.AtrArchive};
+    for (std::size_t i = 0; i < m_attrChecks.size(); ++i)
+        m_attrChecks[i]->setCheckState(CheckFromAttribute(attrs[i]));
+}
+
+void CModeArea::ShowModeAndKind()
+{
+    m_modeCombo->setCurrentIndex(m_settings.RenameMode);
+    m_objectGroup->button(m_settings.ObjMode == 1 ? 1 : 0)->setChecked(true);
+}
+
+void CModeArea::StoreUnification()
+{
+    m_settings.IsFileTimeChange = m_unifyTime->isChecked() ? 1 : 0;
+    m_settings.IsFileAttribChange = m_unifyAttr->isChecked() ? 1 : 0;
+    m_settings.FileTime = QDateTime(m_datePicker->date(), m_timePicker->time()).toSecsSinceEpoch();
+    int *attrs[] = {&m_settings.AtrReadOnly, &m_settings.AtrHidden, &m_settings.AtrSystem,
+                    &m_settings.AtrArchive};
+    for (std::size_t i = 0; i < m_attrChecks.size(); ++i)
+        *attrs[i] = AttributeFromCheck(m_attrChecks[i]->checkState());
+    emit UnificationChanged();
+}
+
+void CModeArea::ReadPanel()
+{
+    if (m_panel)
+        m_panel->ReadInto(m_settings);
+}
+
+void CModeArea::ShowPanelValues()
+{
+    if (m_panel)
+        m_panel->SetFromSettings(m_settings);
+}
+
+void CModeArea::CreatePanel()
+{
+    m_panel = CreateModePanel(m_settings.RenameMode, m_panelHost);
+    if (!m_panel)
+        return;
+    m_panel->setGeometry(QRect(QPoint(0, 0), m_panel->sizeHint()));
+    connect(m_panel, &CModePanel::PanelChanged, this, &CModeArea::PanelChanged);
+    connect(m_panel, &CModePanel::ShortcutKey, this, &CModeArea::ShortcutKey);
+    m_panel->SetFromSettings(m_settings);
+    m_panel->show();
+}
+
+void CModeArea::DestroyPanel()
+{
+    if (!m_panel)
+        return;
+    m_panel->SaveHistories();
+    delete m_panel;
+    m_panel = nullptr;
+}
+
+void CModeArea::SavePanelHistories()
+{
+    if (m_panel)
+        m_panel->SaveHistories();
+}
+
+bool CModeArea::UnifyTimeChecked() const
+{
+    return m_unifyTime->isChecked();
+}
+
+bool CModeArea::UnifyAttrChecked() const
+{
+    return m_unifyAttr->isChecked();
+}
+
+void CModeArea::ApplyStates(const ControlStates &states)
+{
+    m_filesRadio->setEnabled(states.objectKind);
+    m_foldersRadio->setEnabled(states.objectKind);
+    m_unifyTime->setEnabled(states.unifyTime);
+    for (QWidget *w : std::initializer_list<QWidget *>{m_datePicker, m_timePicker, m_nowButton, m_midnightButton})
+        w->setEnabled(states.timePickers);
+    m_unifyAttr->setEnabled(states.unifyAttr);
+    for (QCheckBox *check : m_attrChecks)
+        check->setEnabled(states.attrChecks);
+}
+
+void CModeArea::PopUpModes()
+{
+    m_modeCombo->setFocus();
+    m_modeCombo->showPopup();
+}

@@ -1,0 +1,567 @@
+#include "ui/main/SelectionPane.h"
+
+#include "app/EnvSettings.h"
+#include "app/LaunchList.h"
+#include "engine/RenameSettings.h"
+#include "platform/Paths.h"
+#include "ui/Icons.h"
+#include "ui/dialogs/FreeFilterDlg.h"
+#include "ui/main/ControlStates.h"
+#include "ui/main/DirectoryResolve.h"
+#include "ui/main/FileListCtrl.h"
+#include "ui/main/HistoryComboBox.h"
+#include "ui/main/ImageButton.h"
+#include "ui/main/MainLayout.h"
+#include "ui/main/OpenEntry.h"
+#include "ui/main/WaitCursor.h"
+#include "ui/panels/ModalGuard.h"
+
+#include <QAbstractItemView>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+
+#include <unistd.h>
+
+#include <utility>
+
+namespace {
+
+QAction *AddCheckItem(QMenu *menu, const QString &text, int command, bool checked)
+{
+    QAction *action = menu->addAction(text);
+    action->setData(command);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    return action;
+}
+
+enum ListFormCommand { kViewBase = 1260, kSortBase = 1263, kNumericSort = 1268 };
+enum FilterCommand { kFilterBase = 3021, kFreeFilter = 3026 };
+
+std::string ProcessDirectory()
+{
+    std::string dir(4096, '\0');
+    if (!getcwd(dir.data(), dir.size()))
+        return {};
+    dir.resize(std::char_traits<char>::length(dir.c_str()));
+    return platform::NormalizeDirectory(dir);
+}
+
+} // namespace
+
+CSelectionPane::CSelectionPane(QWidget *window, CEnvSettings &env, const CRenameSettings &settings,
+                               const CLaunchList &launchers)
+    : QObject(window), m_env(env), m_settings(settings), m_launchers(launchers),
+      m_currentDirectory(ProcessDirectory())
+{
+    CreateControls(window);
+    Connect();
+}
+
+CSelectionPane::~CSelectionPane()
+{
+    m_lister.Cancel();
+    // The list outlives the rows it shows (children go after members).
+    m_list->SetSource(nullptr);
+}
+
+void CSelectionPane::CreateControls(QWidget *window)
+{
+    m_caption = new QLabel(QStringLiteral("選択リスト"), window);
+    m_browseButton =
+        MakeImageButton(window, icons::kBrowseFolder, icons::kDirectoryButtonSize, "ディレクトリ参照");
+    m_parentButton =
+        MakeImageButton(window, icons::kParentFolder, icons::kDirectoryButtonSize, "親ディレクトリへ");
+    m_refreshButton = MakeImageButton(window, icons::kRefresh, icons::kDirectoryButtonSize, "更新");
+    m_directoryCombo = new CHistoryComboBox(window);
+    m_directoryCombo->SetDropEmpty(true);
+    m_directoryCombo->SetMatch(platform::HistoryMatch::SamePath);
+    m_list = new CFileListCtrl(window);
+    m_list->SetSource(&m_rows);
+    m_list->SetColumns(CSelectionList::Columns());
+    m_status = new QLabel(window);
+    m_progress = new QProgressBar(window);
+    m_progress->setTextVisible(false);
+    m_progress->hide();
+}
+
+void CSelectionPane::Connect()
+{
+    connect(m_browseButton, &QAbstractButton::clicked, this, &CSelectionPane::BrowseDirectory);
+    connect(m_parentButton, &QAbstractButton::clicked, this, &CSelectionPane::GoToParent);
+    connect(m_refreshButton, &QAbstractButton::clicked, this, &CSelectionPane::Refresh);
+    connect(m_directoryCombo, &QComboBox::activated, this, [this](int index) {
+        m_directoryCombo->setCurrentIndex(index);
+        FocusList();
+    });
+    connect(m_list, &CFileListCtrl::ColumnClicked, this, &CSelectionPane::SortByColumn);
+    connect(m_list, &CFileListCtrl::RowActivated, this, &CSelectionPane::ActivateRow);
+    connect(m_list, &CFileListCtrl::SelectionChanged, this, &CSelectionPane::Changed);
+    connect(m_list, &CFileListCtrl::ContextMenuRequested, this, &CSelectionPane::ShowMenu);
+    connect(m_list, &CFileListCtrl::FocusEntered, this, &CSelectionPane::FocusEntered);
+    m_list->SetKeyHandler([this](const QKeyEvent &key) { return HandleKey(key); });
+
+    connect(&m_lister, &CDirectoryLister::RowsReady, this, [this] {
+        m_list->InsertRows(m_rows.RowCount(), m_lister.PendingCount(), [this] { m_lister.MoveInto(m_rows); });
+        ShowStatus();
+    });
+    connect(&m_lister, &CDirectoryLister::Progress, this, [this](int done, int total) {
+        m_progress->setRange(0, total);
+        m_progress->setValue(done);
+    });
+    connect(&m_lister, &CDirectoryLister::OrderReady, this,
+            [this] { m_list->ReorderRows([this] { return m_lister.ApplyOrder(m_rows); }); });
+    connect(&m_lister, &CDirectoryLister::Finished, this, [this] { FinishListing(); });
+}
+
+std::vector<int> CSelectionPane::SelectedRows() const
+{
+    return m_list->SelectedRows();
+}
+
+ListingFilter CSelectionPane::ActiveFilter() const
+{
+    const int mode = std::clamp(m_env.FilterMode, 0, static_cast<int>(CEnvSettings::kFilterCount) - 1);
+    const FilterRecord &record = m_env.Filters[static_cast<std::size_t>(mode)];
+    return {record.Filter, record.IsHideDir != 0, record.HideMask()};
+}
+
+void CSelectionPane::SetShown(bool shown)
+{
+    m_shown = shown;
+    for (QWidget *w : std::initializer_list<QWidget *>{m_caption, m_browseButton, m_parentButton,
+                                                       m_refreshButton, m_directoryCombo, m_list, m_status})
+        w->setVisible(shown);
+    if (shown && m_listingPending)
+        ListDirectory();
+}
+
+void CSelectionPane::SetDirectoryText(const std::string &directory)
+{
+    m_directoryCombo->SetCurrentText(directory);
+}
+
+void CSelectionPane::RequestListing()
+{
+    if (m_shown)
+        ListDirectory();
+    else
+        m_listingPending = true;
+}
+
+void CSelectionPane::ListDirectory()
+{
+    m_lister.Cancel();
+    m_afterListing = nullptr;
+    m_listingPending = false;
+    m_rows.Clear();
+    m_list->Reset();
+
+    if (const auto entered = EnterDirectory(m_directoryCombo->CurrentText(), m_currentDirectory))
+        m_currentDirectory = *entered;
+    m_directoryCombo->SetCurrentText(platform::DisplayDirectory(m_currentDirectory));
+    if (!m_sortedOnce) {
+        m_sortDirection = m_env.IsSortDown ? -1 : 1;
+        m_sortColumn = std::clamp(m_env.SortMode, 0, 4);
+        m_sortedOnce = true;
+    }
+    m_listedSort = {m_sortColumn, m_sortDirection, m_env.IsSortNum != 0};
+    m_list->SetSortIndicator(m_sortColumn, m_sortDirection == 1);
+    // The progress takes the place of the status line until the rows are all in.
+    m_progress->setRange(0, 0);
+    m_progress->show();
+    m_status->hide();
+    m_lister.Start(m_currentDirectory, ActiveFilter(), m_sortColumn, m_env.IsSortNum != 0, m_sortDirection);
+    AddDirectoryToHistory();
+    emit Changed();
+}
+
+void CSelectionPane::FinishListing()
+{
+    m_progress->hide();
+    m_status->show();
+    // A sort asked for while the rows came in.
+    if (m_listedSort != SortState{m_sortColumn, m_sortDirection, m_env.IsSortNum != 0})
+        SortRows();
+    if (const auto after = std::exchange(m_afterListing, nullptr))
+        after();
+    emit Listed();
+    emit Changed();
+}
+
+bool CSelectionPane::IsListing() const
+{
+    return m_lister.IsRunning();
+}
+
+void CSelectionPane::CancelListing()
+{
+    if (!IsListing())
+        return;
+    m_lister.Cancel();
+    m_afterListing = nullptr;
+    m_progress->hide();
+    m_status->show();
+    emit Changed();
+}
+
+void CSelectionPane::WaitForListing()
+{
+    QEventLoop loop;
+    connect(this, &CSelectionPane::Listed, &loop, &QEventLoop::quit);
+    if (IsListing())
+        loop.exec();
+}
+
+void CSelectionPane::AfterListing(std::function<void()> action)
+{
+    if (IsListing())
+        m_afterListing = std::move(action);
+    else
+        action();
+}
+
+void CSelectionPane::SortRows()
+{
+    m_list->SetSortIndicator(m_sortColumn, m_sortDirection == 1);
+    // While rows come in, the listing's own order is applied first.
+    if (IsListing())
+        return;
+    WaitCursor wait;
+    m_list->ReorderRows([this] { return m_rows.Sort(m_sortColumn, m_env.IsSortNum != 0, m_sortDirection); });
+    m_listedSort = {m_sortColumn, m_sortDirection, m_env.IsSortNum != 0};
+    emit Changed();
+}
+
+void CSelectionPane::FocusList()
+{
+    m_list->CurrentView()->setFocus();
+}
+
+void CSelectionPane::FocusRow(int row)
+{
+    if (row < 0 && m_rows.RowCount() > 0) {
+        m_list->SetCurrentRow(0);
+    } else if (row >= 0 && row < m_rows.RowCount()) {
+        m_list->SetSelectedRows({row});
+        m_list->SetCurrentRow(row);
+        m_list->EnsureVisible(row);
+    }
+    FocusList();
+}
+
+void CSelectionPane::EnterFolder()
+{
+    const std::vector<int> rows = SelectedRows();
+    if (rows.size() != 1 || !m_rows.IsFolder(rows.front()))
+        return;
+    const std::string name = m_rows.Name(rows.front());
+    m_directoryCombo->SetCurrentText(
+        platform::DisplayDirectory(platform::JoinPath(m_currentDirectory, name)));
+    ListDirectory();
+    AfterListing([this] { FocusRow(-1); });
+    FocusList();
+}
+
+void CSelectionPane::GoToParent()
+{
+    if (platform::IsRootDirectory(m_currentDirectory))
+        return;
+    const std::string left = LastComponent(m_currentDirectory);
+    m_directoryCombo->SetCurrentText(platform::JoinPath(m_currentDirectory, ".."));
+    ListDirectory();
+    AfterListing([this, left] {
+        if (const int row = m_rows.FindName(left); row >= 0)
+            FocusRow(row);
+    });
+    FocusList();
+}
+
+void CSelectionPane::Refresh()
+{
+    ListDirectory();
+    FocusList();
+}
+
+void CSelectionPane::BrowseDirectory()
+{
+    AddDirectoryToHistory();
+    QString chosen;
+    {
+        CModalGuard modal(m_list);
+        chosen = QFileDialog::getExistingDirectory(
+            m_list->window(), QStringLiteral("ディレクトリ参照"),
+            QString::fromStdString(platform::DisplayDirectory(m_currentDirectory)));
+    }
+    if (!chosen.isEmpty()) {
+        m_directoryCombo->SetCurrentText(QFile::encodeName(chosen).toStdString());
+        AddDirectoryToHistory();
+        ListDirectory();
+        AfterListing([this] { FocusRow(-1); });
+    }
+    FocusList();
+}
+
+void CSelectionPane::DirectoryFocusLost()
+{
+    if (AbsoluteDirectory(m_directoryCombo->CurrentText(), m_currentDirectory) != m_currentDirectory)
+        ListDirectory();
+}
+
+void CSelectionPane::ActivateRow(int row)
+{
+    if (row < 0 || row >= m_rows.RowCount())
+        return;
+    if (m_rows.IsParentRow(row))
+        GoToParent();
+    else if (m_rows.IsFolder(row))
+        EnterFolder();
+    else
+        OpenEntries({row});
+}
+
+void CSelectionPane::ActivateSelection()
+{
+    const std::vector<int> rows = SelectedRows();
+    if (rows.size() == 1)
+        ActivateRow(rows.front());
+    else
+        OpenEntries(rows);
+    emit Changed();
+}
+
+void CSelectionPane::OpenEntries(const std::vector<int> &rows)
+{
+    for (int row : rows)
+        OpenEntry(m_rows.FullPath(row));
+}
+
+void CSelectionPane::SortByColumn(int column)
+{
+    m_sortDirection = column == m_sortColumn ? -m_sortDirection : 1;
+    m_sortColumn = column;
+    SortRows();
+}
+
+void CSelectionPane::ChooseSortItem(int column)
+{
+    m_env.SortMode = column;
+    m_sortDirection = column == m_sortColumn && m_sortDirection == 1 ? -1 : 1;
+    m_sortColumn = column;
+    SortRows();
+}
+
+void CSelectionPane::ToggleNumericSort()
+{
+    m_env.IsSortNum = m_env.IsSortNum ? 0 : 1;
+    m_env.SortMode = 0;
+    m_sortColumn = 0;
+    m_sortDirection = 1;
+    SortRows();
+}
+
+void CSelectionPane::SetViewType(int type)
+{
+    m_env.SrcListType = type;
+    ApplyDisplayOptions();
+}
+
+void CSelectionPane::SetFilterMode(int mode)
+{
+    m_env.FilterMode = mode;
+    ListDirectory();
+}
+
+void CSelectionPane::SelectAllOfKind()
+{
+    m_list->SetSelectedRows(m_rows.RowsOfKind(m_settings.ObjMode == 1 ? 1 : 0));
+}
+
+void CSelectionPane::InvertSelectionOfKind()
+{
+    std::vector<int> rows;
+    for (int row : m_rows.RowsOfKind(m_settings.ObjMode == 1 ? 1 : 0)) {
+        if (!m_list->IsRowSelected(row))
+            rows.push_back(row);
+    }
+    m_list->SetSelectedRows(rows);
+}
+
+bool CSelectionPane::HandleKey(const QKeyEvent &key)
+{
+    if (!m_shown)
+        return false;
+    const bool ctrl = key.modifiers().testFlag(Qt::ControlModifier);
+    if (key.key() == Qt::Key_Backspace && !ctrl)
+        GoToParent();
+    else if (key.key() == Qt::Key_F5)
+        Refresh();
+    else if (ctrl && key.key() == Qt::Key_A)
+        SelectAllOfKind();
+    else if (ctrl && key.key() == Qt::Key_R)
+        InvertSelectionOfKind();
+    else
+        return false;
+    emit Changed();
+    return true;
+}
+
+void CSelectionPane::AddListFormItems(QMenu *menu)
+{
+    const char *const views[] = {"詳細", "一覧", "小さなアイコン"};
+    for (int i = 0; i < 3; ++i)
+        AddCheckItem(menu, QString::fromUtf8(views[i]), kViewBase + i, m_env.SrcListType == i);
+    menu->addSeparator();
+    const char *const sorts[] = {"名前", "サイズ", "ファイルの種類", "更新日時", "属性"};
+    for (int i = 0; i < 5; ++i)
+        AddCheckItem(menu, QString::fromUtf8(sorts[i]), kSortBase + i, m_env.SortMode == i);
+    menu->addSeparator();
+    AddCheckItem(menu, QStringLiteral("数値比較"), kNumericSort, m_env.IsSortNum != 0)
+        ->setEnabled(m_env.SortMode == 0);
+}
+
+void CSelectionPane::AddFilterItems(QMenu *menu)
+{
+    // The free filter comes first, then filters 1-5, then the no-filter entry.
+    const int order[] = {5, 0, 1, 2, 3, 4, 6};
+    for (int index : order)
+        AddCheckItem(menu, QString::fromStdString(m_env.Filters[static_cast<std::size_t>(index)].Title),
+                     kFilterBase + index, m_env.FilterMode == index);
+}
+
+void CSelectionPane::ChooseFilter(int mode)
+{
+    if (mode == CEnvSettings::kFreeFilterIndex) {
+        CFreeFilterDlg dialog(m_env.Filters[CEnvSettings::kFreeFilterIndex], m_list->window());
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        m_env.Filters[CEnvSettings::kFreeFilterIndex] = dialog.Record();
+    }
+    SetFilterMode(mode);
+}
+
+void CSelectionPane::ShowMenu(const QPoint &globalPos)
+{
+    emit Changed();
+    QMenu menu(m_list);
+    AddListFormItems(menu.addMenu(QStringLiteral("リスト形式")));
+    AddFilterItems(menu.addMenu(QStringLiteral("フィルタ")));
+
+    const std::vector<int> selected = SelectedRows();
+    const bool entriesChosen =
+        !selected.empty() && !(selected.size() == 1 && m_rows.IsParentRow(selected.front()));
+    // Copy, move, delete, make directory, launching, export and batch
+    // processing arrive with their dialogs.
+    for (const char *text : {"複写", "移動", "削除", "ディレクトリ作成"})
+        menu.addAction(QString::fromUtf8(text))->setEnabled(false);
+    QAction *open = menu.addAction(QStringLiteral("開く"));
+    open->setEnabled(entriesChosen);
+    for (const CLaunchList::Entry &launcher : m_launchers.Entries) {
+        if (!launcher.Title.empty())
+            menu.addAction(QString::fromStdString(launcher.Title))->setEnabled(false);
+    }
+    menu.addAction(QStringLiteral("ファイルリストのエクスポート"))->setEnabled(false);
+    menu.addAction(QStringLiteral("バッチ処理"))->setEnabled(false);
+
+    QAction *chosen = menu.exec(globalPos);
+    if (!chosen)
+        return;
+    if (chosen == open) {
+        OpenEntries(selected);
+        return;
+    }
+    int command = chosen->data().toInt();
+    if (command >= kFilterBase && command <= kFilterBase + 6) {
+        ChooseFilter(command - kFilterBase);
+        return;
+    }
+    // List form choices show the list form menu again at the same point.
+    while (command >= kViewBase && command <= kNumericSort) {
+        if (command < kSortBase)
+            SetViewType(command - kViewBase);
+        else if (command < kNumericSort)
+            ChooseSortItem(command - kSortBase);
+        else
+            ToggleNumericSort();
+        QMenu again(m_list);
+        AddListFormItems(&again);
+        QAction *next = again.exec(globalPos);
+        command = next ? next->data().toInt() : 0;
+    }
+}
+
+void CSelectionPane::ApplyDisplayOptions()
+{
+    m_list->SetFullRowSelect(m_env.SelectMode == 1);
+    m_list->SetGridLines(m_env.IsGrid == 1);
+    m_list->SetViewType(m_env.SrcListType, true);
+    m_rows.SetDisplayOptions({m_env.FileCharMode, m_env.FileSizeType == 1});
+}
+
+void CSelectionPane::ApplyStates(const ControlStates &states)
+{
+    m_parentButton->setEnabled(states.parentDirectory);
+}
+
+void CSelectionPane::Place(const MainLayout &l)
+{
+    m_caption->setGeometry(l.sourceCaption);
+    m_browseButton->setGeometry(l.browse);
+    m_parentButton->setGeometry(l.parent);
+    m_refreshButton->setGeometry(l.refresh);
+    m_directoryCombo->setGeometry(l.directory);
+    m_list->setGeometry(l.sourceList);
+    m_status->setGeometry(l.sourceStatus);
+    m_progress->setGeometry(l.sourceStatus);
+}
+
+QRect CSelectionPane::Frame() const
+{
+    return QRect(m_directoryCombo->geometry().topLeft(), m_status->geometry().bottomRight());
+}
+
+int CSelectionPane::DirectoryRight() const
+{
+    return m_directoryCombo->geometry().right() + 1;
+}
+
+QString CSelectionPane::StatusText() const
+{
+    QString text = ListStatusText(m_rows.RowCount(), m_list->SelectedCount());
+    const int mode = m_env.FilterMode;
+    if (mode >= 0 && mode < CEnvSettings::kNoFilterIndex)
+        text += QStringLiteral("　") +
+                QString::fromStdString(m_env.Filters[static_cast<std::size_t>(mode)].Title);
+    return text;
+}
+
+void CSelectionPane::ShowStatus()
+{
+    const QString text = StatusText();
+    m_status->setText(text);
+    m_status->setToolTip(text);
+}
+
+void CSelectionPane::LoadState()
+{
+    m_list->LoadColumnWidths("Window", "SrcListColumn");
+    m_directoryCombo->LoadHistory("Environment", "CurrentDirectory");
+    if (m_env.DirectoryMode == 1)
+        m_directoryCombo->SetCurrentText(m_env.DefDirectory);
+}
+
+void CSelectionPane::SaveState()
+{
+    m_list->SaveColumnWidths("Window", "SrcListColumn");
+    m_directoryCombo->SaveHistory("Environment", "CurrentDirectory", CHistoryComboBox::kDefaultMaxCount);
+}
+
+void CSelectionPane::AddDirectoryToHistory()
+{
+    m_directoryCombo->AddCurrentText(CHistoryComboBox::kDefaultMaxCount);
+}

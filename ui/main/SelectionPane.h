@@ -1,0 +1,159 @@
+#pragma once
+
+#include "ui/main/DirectoryLister.h"
+#include "ui/main/SelectionList.h"
+
+#include <QObject>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CEnvSettings;
+class CFileListCtrl;
+class CHistoryComboBox;
+class CImageButton;
+class CLaunchList;
+class CRenameSettings;
+class QKeyEvent;
+class QLabel;
+class QMenu;
+class QPoint;
+class QProgressBar;
+class QWidget;
+struct ControlStates;
+struct MainLayout;
+
+// The left pane of the main window: the directory combo with its buttons, the
+// selection list of the current directory, its status line and its context
+// menu (list form, sort, filters, opening entries). It lists, navigates,
+// sorts and filters; what happens to chosen entries is up to the window.
+class CSelectionPane : public QObject {
+    Q_OBJECT
+public:
+    // `env` holds the list options, sort and filters the pane uses and
+    // changes; `settings` says which kind of entry the candidates are.
+    CSelectionPane(QWidget *window, CEnvSettings &env, const CRenameSettings &settings,
+                   const CLaunchList &launchers);
+    ~CSelectionPane() override;
+
+    CSelectionList &Rows() { return m_rows; }
+    const CSelectionList &Rows() const { return m_rows; }
+    CFileListCtrl *List() const { return m_list; }
+    const std::string &CurrentDirectory() const { return m_currentDirectory; }
+    std::vector<int> SelectedRows() const;
+
+    // The pane is shown or hidden with the left half of the window; a
+    // listing asked for while it is hidden waits until it is shown.
+    void SetShown(bool shown);
+    bool IsShown() const { return m_shown; }
+    // Shows a directory in the combo (from the command line or the settings).
+    void SetDirectoryText(const std::string &directory);
+    // Lists the directory of the combo now, or when the pane is next shown.
+    void RequestListing();
+    // Lists on a worker thread: the rows come in while the window paints and
+    // takes input; Listed() says when all are there and sorted.
+    void ListDirectory();
+    bool IsListing() const;
+    // Stops a listing (Escape); the rows listed so far stay.
+    void CancelListing();
+    // Waits, with the events of the window handled, until the running listing is done.
+    void WaitForListing();
+    void Refresh();
+    void EnterFolder();
+    void GoToParent();
+    void BrowseDirectory();
+    // Double click or Enter on a row: into a folder, up for "..", open a file.
+    void ActivateRow(int row);
+    // Enter in the list: the one selected row activated, or every selected entry opened.
+    void ActivateSelection();
+
+    void SortByColumn(int column);
+    int SortColumn() const { return m_sortColumn; }
+    int SortDirection() const { return m_sortDirection; }
+    void ChooseSortItem(int column);
+    void ToggleNumericSort();
+    void SetViewType(int type);
+    void SetFilterMode(int mode);
+    // A filter of the menu: the free filter asks for its record first.
+    void ChooseFilter(int mode);
+    void SelectAllOfKind();
+    void InvertSelectionOfKind();
+    void ShowMenu(const QPoint &globalPos);
+    bool HandleKey(const QKeyEvent &key);
+    void DirectoryFocusLost();
+    void FocusList();
+
+    void ApplyDisplayOptions();
+    void ApplyStates(const ControlStates &states);
+    void Place(const MainLayout &layout);
+    // The rectangle the pane covers, for the splitter's drag frame.
+    QRect Frame() const;
+    int DirectoryRight() const;
+    // Row count and selection, and the filter when one is active.
+    QString StatusText() const;
+    void ShowStatus();
+
+    void LoadState();
+    void SaveState();
+    void AddDirectoryToHistory();
+
+    CHistoryComboBox *DirectoryCombo() const { return m_directoryCombo; }
+    CImageButton *BrowseButton() const { return m_browseButton; }
+    CImageButton *ParentButton() const { return m_parentButton; }
+    CImageButton *RefreshButton() const { return m_refreshButton; }
+    QLabel *Status() const { return m_status; }
+    QProgressBar *Progress() const { return m_progress; }
+
+signals:
+    // Rows or the selection changed: the window's control states follow.
+    void Changed();
+    void FocusEntered();
+    // A listing finished: the rows are those of CurrentDirectory().
+    void Listed();
+
+private:
+    void CreateControls(QWidget *window);
+    void Connect();
+    ListingFilter ActiveFilter() const;
+    void FinishListing();
+    // Runs `action` when the running listing is done, or now when none runs.
+    void AfterListing(std::function<void()> action);
+    // Orders the rows by the current sort; the selection stays on its rows.
+    void SortRows();
+    // Selects and shows `row` (the current row only at the top when -1).
+    void FocusRow(int row);
+    void OpenEntries(const std::vector<int> &rows);
+    void AddListFormItems(QMenu *menu);
+    void AddFilterItems(QMenu *menu);
+
+    CEnvSettings &m_env;
+    const CRenameSettings &m_settings;
+    const CLaunchList &m_launchers;
+    CSelectionList m_rows;
+    CDirectoryLister m_lister;
+    std::function<void()> m_afterListing;
+    // The order the rows of the last listing were put in.
+    struct SortState {
+        int column = 0;
+        int direction = 1;
+        bool numeric = false;
+        bool operator==(const SortState &) const = default;
+    };
+    SortState m_listedSort;
+    std::string m_currentDirectory;
+    bool m_shown = true;
+    bool m_listingPending = true;
+    bool m_sortedOnce = false;
+    int m_sortColumn = 0;
+    int m_sortDirection = 1;
+
+    QLabel *m_caption = nullptr;
+    CImageButton *m_browseButton = nullptr;
+    CImageButton *m_parentButton = nullptr;
+    CImageButton *m_refreshButton = nullptr;
+    CHistoryComboBox *m_directoryCombo = nullptr;
+    CFileListCtrl *m_list = nullptr;
+    QLabel *m_status = nullptr;
+    QProgressBar *m_progress = nullptr;
+};

@@ -1,0 +1,65 @@
+#include "ui/main/WindowStore.h"
+
+#include "engine/RenameSettings.h"
+#include "platform/FileOps.h"
+#include "platform/RegistryStore.h"
+#include "platform/StoreValues.h"
+
+namespace {
+
+int SaveSettingsAs(const CRenameSettings &settings, const char *key)
+{
+    CRegistryStore store;
+    settings.SaveSettings(store, key);
+    return store.WriteError();
+}
+
+} // namespace
+
+CWindowStore::WindowValues CWindowStore::LoadWindow() const
+{
+    WindowValues values;
+    CRegistryStore store;
+    store.Open("Window");
+    values.placement = platform::QueryWindowPlacement(store);
+    values.sourceListWidth = store.ReadDword("SrcListWidth", 240);
+    values.isSplit = store.ReadDword("IsSplit", 1) != 0;
+    store.Close();
+    return values;
+}
+
+int CWindowStore::SaveWindow(const std::vector<unsigned char> &placement, int sourceListWidth, bool isSplit) const
+{
+    CRegistryStore store;
+    store.Open("Window");
+    platform::WriteWindowPlacement(store, placement);
+    store.WriteDword("SrcListWidth", sourceListWidth);
+    store.WriteDword("IsSplit", isSplit ? 1 : 0);
+    store.Close();
+    return store.WriteError();
+}
+
+void CWindowStore::LoadSettings(CRenameSettings &settings, bool defaults) const
+{
+    CRegistryStore store;
+    settings.LoadSettings(store, defaults ? "Default" : "Rename");
+}
+
+int CWindowStore::SaveSettings(const CRenameSettings &settings) const
+{
+    return SaveSettingsAs(settings, "Rename");
+}
+
+int CWindowStore::SaveDefaults(const CRenameSettings &settings) const
+{
+    return SaveSettingsAs(settings, "Default");
+}
+
+QString CWindowStore::NotSavedText(int code)
+{
+    const std::string path = CRegistryStore::FilePath();
+    const std::string reason = platform::ErrorMessage(code);
+    return QStringLiteral("設定を保存できませんでした。\n%1\n%2")
+        .arg(QString::fromUtf8(path.data(), qsizetype(path.size())),
+             QString::fromUtf8(reason.data(), qsizetype(reason.size())));
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+class CRenameSettings;
+
+// The main window's own values in the settings store: its placement, the
+// width of the left pane, whether the window is split, and the rename
+// settings. Every access of the window to the store for these goes through
+// here; a failed write is reported as an errno value.
+class CWindowStore {
+public:
+    struct WindowValues {
+        std::optional<std::vector<unsigned char>> placement;
+        int sourceListWidth = 240;
+        bool isSplit = true;
+    };
+
+    WindowValues LoadWindow() const;
+    // Returns 0 or the errno value of a failed write.
+    int SaveWindow(const std::vector<unsigned char> &placement, int sourceListWidth, bool isSplit) const;
+
+    // The rename settings of the last session, or the stored defaults.
+    void LoadSettings(CRenameSettings &settings, bool defaults) const;
+    int SaveSettings(const CRenameSettings &settings) const;
+    int SaveDefaults(const CRenameSettings &settings) const;
+
+    // The warning shown when the store file could not be written.
+    static QString NotSavedText(int code);
+};
