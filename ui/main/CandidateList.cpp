@@ -344,18 +344,18 @@ QIcon CCandidateList::RowIcon(int row) const
 
 std::vector<FileListColumn> CCandidateList::Columns(int renameMode)
 {
-    const FileListColumn name{QStringLiteral("名前"), 100, Qt::AlignLeft};
+    const FileListColumn name{QStringLiteral("名前"), 100, Qt::AlignLeft, ShortNameFitText()};
     if (renameMode == kModeNumberedDirs)
         return {name,
-                {QStringLiteral("更新日時"), 120, Qt::AlignLeft},
+                {QStringLiteral("更新日時"), 120, Qt::AlignLeft, DateTimeFitText()},
                 {QStringLiteral("属性"), 40, Qt::AlignLeft}};
     if (renameMode == kModeConcatenate)
         return {name,
                 {QStringLiteral("サイズ"), 100, Qt::AlignRight},
                 {QStringLiteral("ファイルの種類"), 120, Qt::AlignLeft},
-                {QStringLiteral("更新日時"), 40, Qt::AlignLeft}};
+                {QStringLiteral("更新日時"), 40, Qt::AlignLeft, DateTimeFitText()}};
     return {name,
-            {QStringLiteral("変更後の名前"), 100, Qt::AlignLeft},
-            {QStringLiteral("更新日時"), 120, Qt::AlignLeft},
+            {QStringLiteral("変更後の名前"), 100, Qt::AlignLeft, ShortNameFitText()},
+            {QStringLiteral("更新日時"), 120, Qt::AlignLeft, DateTimeFitText()},
             {QStringLiteral("属性"), 40, Qt::AlignLeft}};
 }

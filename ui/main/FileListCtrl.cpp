@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QListView>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -121,8 +122,18 @@ void CFileListCtrl::SetColumns(const std::vector<FileListColumn> &columns)
     m_model->setColumns(columns);
     for (size_t i = 0; i < columns.size(); ++i) {
         int width = columns[i].width;
-        if (!columns[i].fitText.isEmpty())
-            width = std::max(width, FileListDelegate::fittingWidth(m_tree, columns[i].fitText));
+        if (!columns[i].fitText.isEmpty()) {
+            // The first column shows the row's picture before its text.
+            const QSize icon = m_tree->iconSize();
+            const int iconWidth =
+                icon.isValid() ? icon.width()
+                               : m_tree->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, m_tree);
+            const int picture = i == 0 ? iconWidth + FileListDelegate::fittingWidth(m_tree, {}) : 0;
+            // A character to spare: the painted text may come out a little wider than measured.
+            const int spare = m_tree->fontMetrics().averageCharWidth();
+            width =
+                std::max(width, picture + FileListDelegate::fittingWidth(m_tree, columns[i].fitText) + spare);
+        }
         m_tree->header()->resizeSection(int(i), width);
     }
 }

@@ -48,6 +48,18 @@ struct FileListColumn {
     QString fitText;
 };
 
+// What a name column should show whole at least: a camera's file name.
+inline QString ShortNameFitText()
+{
+    return QStringLiteral("DSC_0000.JPG");
+}
+
+// What a column of dates and times must fit: every date has as many digits.
+inline QString DateTimeFitText()
+{
+    return QStringLiteral("0000/00/00 00:00:00");
+}
+
 class FileListModel;
 class FileListReorderDrag;
 

@@ -12,10 +12,10 @@ CSelectionList::~CSelectionList() = default;
 std::vector<FileListColumn> CSelectionList::Columns()
 {
     return {
-        {QStringLiteral("名前"), 100, Qt::AlignLeft},
+        {QStringLiteral("名前"), 100, Qt::AlignLeft, ShortNameFitText()},
         {QStringLiteral("サイズ"), 50, Qt::AlignRight},
         {QStringLiteral("ファイルの種類"), 60, Qt::AlignLeft},
-        {QStringLiteral("更新日時"), 120, Qt::AlignLeft},
+        {QStringLiteral("更新日時"), 120, Qt::AlignLeft, DateTimeFitText()},
         {QStringLiteral("属性"), 40, Qt::AlignLeft},
     };
 }
