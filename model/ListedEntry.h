@@ -29,7 +29,8 @@ struct ListedEntry {
 };
 
 // The sort key of a row as CFileEntry::GetSortKey gives it for the row's
-// entry. Keeps one scratch entry, so one object per thread.
+// entry, for the keys of the list's columns (0 to 4) and 99. Keeps one
+// scratch entry, so one object per thread.
 class ListedSortKey {
 public:
     ListedSortKey(int keyCode, bool numeric) : m_keyCode(keyCode), m_numeric(numeric) {}

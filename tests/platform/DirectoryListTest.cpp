@@ -122,6 +122,17 @@ TEST(DirectoryList, SymbolicLinksShowTheirTargetOrThemselvesWhenDangling)
     EXPECT_EQ(found.at("dangling").attributes, 0u);
 }
 
+TEST(DirectoryList, ReaderCanStopTheListing)
+{
+    TempDir dir;
+    for (const char *name : {"a", "b", "c"})
+        dir.write(name);
+    int visits = 0;
+    EXPECT_EQ(ListDirectoryWhile(dir.path(), "", [&](const DirEntryInfo &) { return ++visits < 2; }),
+              ECANCELED);
+    EXPECT_EQ(visits, 2);
+}
+
 TEST(DirectoryList, FailuresReturnErrnoAndRootIsListed)
 {
     TempDir dir;

@@ -4,8 +4,6 @@
 #include "platform/Paths.h"
 #include "ui/Icons.h"
 
-#include <iterator>
-
 CSelectionList::CSelectionList() = default;
 CSelectionList::~CSelectionList() = default;
 
@@ -22,7 +20,8 @@ std::vector<FileListColumn> CSelectionList::Columns()
 
 void CSelectionList::Clear()
 {
-    m_rows.clear();
+    m_storage.clear();
+    m_index.clear();
     m_directory.clear();
 }
 
@@ -31,20 +30,18 @@ int CSelectionList::Fill(const std::string &directory, const ListingFilter &filt
 {
     Clear();
     m_directory = platform::NormalizeDirectory(directory);
-    std::vector<ListedEntry> read;
     std::vector<ListingGroup> groups;
     if (progress)
         progress->Begin(0);
     const int error = ReadFilteredListing(m_directory, filter, [&](ListedEntry &&row, ListingGroup group) {
-        read.push_back(std::move(row));
+        m_storage.push_back(std::move(row));
         groups.push_back(group);
         if (progress)
-            progress->Advance(static_cast<int>(read.size()));
+            progress->Advance(static_cast<int>(groups.size()));
         return true;
     });
-    m_rows.reserve(read.size());
-    for (const std::size_t index : ListingOrder(groups))
-        m_rows.push_back(std::move(read[index]));
+    const std::vector<std::size_t> order = ListingOrder(groups);
+    m_index.assign(order.begin(), order.end());
     if (progress)
         progress->End();
     return error;
@@ -52,17 +49,20 @@ int CSelectionList::Fill(const std::string &directory, const ListingFilter &filt
 
 void CSelectionList::AppendRows(const std::string &directory, std::vector<ListedEntry> &&rows)
 {
-    if (m_rows.empty())
+    if (m_index.empty())
         m_directory = directory;
-    m_rows.insert(m_rows.end(), std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+    for (ListedEntry &row : rows) {
+        m_index.push_back(static_cast<int>(m_storage.size()));
+        m_storage.push_back(std::move(row));
+    }
 }
 
 void CSelectionList::MoveRows(const std::vector<int> &newRowOf)
 {
-    std::vector<ListedEntry> moved(m_rows.size());
-    for (std::size_t row = 0; row < m_rows.size(); ++row)
-        moved[static_cast<std::size_t>(newRowOf[row])] = std::move(m_rows[row]);
-    m_rows = std::move(moved);
+    std::vector<int> index(m_index.size());
+    for (std::size_t row = 0; row < m_index.size(); ++row)
+        index[static_cast<std::size_t>(newRowOf[row])] = m_index[row];
+    m_index = std::move(index);
 }
 
 const std::string &CSelectionList::TypeName(int row) const
@@ -75,7 +75,7 @@ std::vector<int> CSelectionList::Sort(int column, bool numeric, int direction)
     static const std::string kNoType;
     ListedSortKey key(column, numeric);
     std::vector<std::string> keys;
-    keys.reserve(m_rows.size());
+    keys.reserve(m_index.size());
     for (int row = 0; row < RowCount(); ++row)
         keys.push_back(key(Row(row), column == 2 ? TypeName(row) : kNoType));
 

@@ -6,6 +6,7 @@
 #include "ui/main/FilteredListing.h"
 #include "ui/main/ListedTypes.h"
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -56,7 +57,7 @@ public:
     // rows of equal keys keep their order. Returns the new row of each old row.
     std::vector<int> Sort(int column, bool numeric, int direction);
 
-    int RowCount() const override { return static_cast<int>(m_rows.size()); }
+    int RowCount() const override { return static_cast<int>(m_index.size()); }
     QString CellText(int row, int column) const override;
     QIcon RowIcon(int row) const override;
 
@@ -79,11 +80,17 @@ public:
     static std::vector<FileListColumn> Columns();
 
 private:
-    const ListedEntry &Row(int row) const { return m_rows[static_cast<std::size_t>(row)]; }
+    const ListedEntry &Row(int row) const
+    {
+        return m_storage[static_cast<std::size_t>(m_index[static_cast<std::size_t>(row)])];
+    }
     const std::string &TypeName(int row) const;
 
     std::string m_directory;
-    std::vector<ListedEntry> m_rows;
+    // The rows stay where they arrived (a deque never moves them as it
+    // grows); the order is an index, so sorting a million rows moves ints.
+    std::deque<ListedEntry> m_storage;
+    std::vector<int> m_index; // storage position of each row
     DisplayOptions m_display;
     mutable ListedTypes m_types;
 };

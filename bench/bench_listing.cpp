@@ -1,0 +1,198 @@
+// The selection list over a real directory of 1,000,000 empty files, read by
+// the background lister as the window uses it: how soon the first rows show,
+// how long the interface thread is kept busy at a stretch, how long the whole
+// listing takes, and how much memory a row costs.
+#include "ui/main/DirectoryLister.h"
+#include "ui/main/SelectionList.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <fcntl.h>
+#include <malloc.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kFileCount = 1000000;
+
+// Half the names fit in a string's own buffer, half need one of their own;
+// every thousandth entry is a folder.
+class BenchDirectory {
+public:
+    BenchDirectory()
+    {
+        char pattern[] = "/tmp/kestrel-bench-listing-XXXXXX";
+        m_root = mkdtemp(pattern);
+        const char *const extensions[] = {"jpg", "JPG", "png", "txt", "mp4"};
+        for (int i = 0; i < kFileCount; ++i) {
+            char name[96];
+            if (i % 2 == 0)
+                std::snprintf(name, sizeof name, "%s/IMG_%d.%s", m_root.c_str(), i, extensions[i % 5]);
+            else
+                std::snprintf(name, sizeof name, "%s/holiday photo %07d.%s", m_root.c_str(), i,
+                              extensions[i % 5]);
+            if (i % 1000 == 0) {
+                std::filesystem::create_directory(name);
+                continue;
+            }
+            const int fd = open(name, O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+            if (fd >= 0)
+                close(fd);
+        }
+    }
+    ~BenchDirectory()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(m_root, ec);
+    }
+    const std::string &path() const { return m_root; }
+
+private:
+    std::string m_root;
+};
+
+BenchDirectory *g_dir = nullptr;
+
+// One listing driven by the event loop as the window drives it, with a timer
+// ticking every millisecond to find the longest stretch the loop was busy.
+struct ListingFigures {
+    double firstRowsMs = 0;
+    double longestGapMs = 0;
+    double finishedMs = 0;
+    double longestMoveMs = 0; // MoveInto of one batch
+    double applyOrderMs = 0;
+    int rows = 0;
+};
+
+ListingFigures ListOnce(CSelectionList &rows)
+{
+    CDirectoryLister lister;
+    ListingFigures figures;
+    QElapsedTimer clock;
+    QElapsedTimer sinceTick;
+    bool finished = false;
+
+    QObject::connect(&lister, &CDirectoryLister::RowsReady, [&] {
+        if (figures.firstRowsMs == 0)
+            figures.firstRowsMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        QElapsedTimer move;
+        move.start();
+        lister.MoveInto(rows);
+        figures.longestMoveMs =
+            std::max(figures.longestMoveMs, static_cast<double>(move.nsecsElapsed()) / 1e6);
+    });
+    QObject::connect(&lister, &CDirectoryLister::OrderReady, [&] {
+        QElapsedTimer apply;
+        apply.start();
+        lister.ApplyOrder(rows);
+        figures.applyOrderMs = static_cast<double>(apply.nsecsElapsed()) / 1e6;
+    });
+    QObject::connect(&lister, &CDirectoryLister::Finished, [&] {
+        figures.finishedMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        finished = true;
+    });
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    ticker.setInterval(1);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        figures.longestGapMs =
+            std::max(figures.longestGapMs, static_cast<double>(sinceTick.nsecsElapsed()) / 1e6);
+        sinceTick.restart();
+    });
+
+    rows.Clear();
+    clock.start();
+    sinceTick.start();
+    lister.Start(g_dir->path(), {}, 0, true, 1);
+    ticker.start();
+    while (!finished)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    // The last stretch: the order applied and Finished handled.
+    figures.longestGapMs =
+        std::max(figures.longestGapMs, static_cast<double>(sinceTick.nsecsElapsed()) / 1e6);
+    figures.rows = rows.RowCount();
+    return figures;
+}
+
+// Start to the first rows, the longest busy stretch of the event loop, and
+// Start to Finished (rows sorted by name, numeric).
+void BackgroundListing(benchmark::State &state)
+{
+    ListingFigures worst;
+    for (auto _ : state) {
+        CSelectionList rows;
+        const ListingFigures figures = ListOnce(rows);
+        worst.firstRowsMs = std::max(worst.firstRowsMs, figures.firstRowsMs);
+        worst.longestGapMs = std::max(worst.longestGapMs, figures.longestGapMs);
+        worst.finishedMs = std::max(worst.finishedMs, figures.finishedMs);
+        worst.longestMoveMs = std::max(worst.longestMoveMs, figures.longestMoveMs);
+        worst.applyOrderMs = std::max(worst.applyOrderMs, figures.applyOrderMs);
+        worst.rows = figures.rows;
+    }
+    state.counters["first_rows_ms"] = worst.firstRowsMs;
+    state.counters["longest_gap_ms"] = worst.longestGapMs;
+    state.counters["finished_ms"] = worst.finishedMs;
+    state.counters["longest_move_ms"] = worst.longestMoveMs;
+    state.counters["apply_order_ms"] = worst.applyOrderMs;
+    state.counters["rows"] = worst.rows;
+}
+BENCHMARK(BackgroundListing)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Bytes in use on the heap, the blocks malloc maps on their own included.
+std::size_t HeapInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+std::size_t NameBytes(const CSelectionList &rows)
+{
+    std::size_t bytes = 0;
+    for (int i = 0; i < rows.RowCount(); ++i)
+        bytes += rows.Name(i).size();
+    return bytes;
+}
+
+// Memory the list holds per row beyond the bytes of the row's name: after a
+// synchronous Fill (range 0) and after a background listing (range 1).
+void BytesPerRow(benchmark::State &state)
+{
+    for (auto _ : state) {
+        CSelectionList rows;
+        const std::size_t before = HeapInUse();
+        if (state.range(0) == 0)
+            rows.Fill(g_dir->path(), {}, nullptr);
+        else
+            ListOnce(rows);
+        const std::size_t after = HeapInUse();
+        const double perRow =
+            (static_cast<double>(after - before) - static_cast<double>(NameBytes(rows))) / rows.RowCount();
+        state.counters["bytes_per_row"] = perRow;
+        state.counters["rows"] = rows.RowCount();
+    }
+}
+BENCHMARK(BytesPerRow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    BenchDirectory dir;
+    g_dir = &dir;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
