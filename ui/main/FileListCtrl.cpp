@@ -166,12 +166,16 @@ void CFileListCtrl::ReorderRows(const std::function<std::vector<int>()> &reorder
 
 void CFileListCtrl::UpdateRows(int first, int last)
 {
-    m_model->rowsChanged(first, last);
+    // The texts are read from the source whenever a row is drawn and every
+    // row has the same size, so a repaint is all a change needs. (Telling the
+    // views of a change of many rows would cost them a pass over each row.)
+    if (first <= last && last >= 0 && first < RowCount())
+        CurrentView()->viewport()->update();
 }
 
 void CFileListCtrl::UpdateAll()
 {
-    m_model->rowsChanged(0, m_model->rowCount() - 1);
+    UpdateRows(0, RowCount() - 1);
 }
 
 int CFileListCtrl::RowCount() const

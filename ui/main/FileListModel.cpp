@@ -24,16 +24,6 @@ void FileListModel::reset()
     endResetModel();
 }
 
-void FileListModel::rowsChanged(int first, int last)
-{
-    const int count = rowCount();
-    first = std::max(first, 0);
-    last = std::min(last, count - 1);
-    if (first > last || m_columns.empty())
-        return;
-    emit dataChanged(index(first, 0), index(last, int(m_columns.size()) - 1));
-}
-
 void FileListModel::insertSourceRows(int first, int count, const std::function<void()> &insert)
 {
     if (count <= 0)

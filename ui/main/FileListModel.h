@@ -19,7 +19,6 @@ public:
     void setColumns(const std::vector<FileListColumn> &columns);
     const std::vector<FileListColumn> &columns() const { return m_columns; }
     void reset();
-    void rowsChanged(int first, int last);
     // See CFileListCtrl::InsertRows, RemoveRows and ReorderRows.
     void insertSourceRows(int first, int count, const std::function<void()> &insert);
     void removeSourceRows(const std::vector<int> &rows,
