@@ -2,9 +2,17 @@
 // the background lister as the window uses it: how soon the first rows show,
 // how long the interface thread is kept busy at a stretch, how long the whole
 // listing takes, and how much memory a row costs.
+#include "ui/main/CandidatePane.h"
 #include "ui/main/DirectoryLister.h"
+#include "ui/main/FileListCtrl.h"
+#include "ui/main/HistoryComboBox.h"
+#include "ui/main/MainDlg.h"
+#include "ui/main/ModeArea.h"
 #include "ui/main/SelectionList.h"
+#include "ui/main/SelectionPane.h"
+#include "ui/panels/ModePanel.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -15,7 +23,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include <fcntl.h>
 #include <malloc.h>
@@ -23,7 +33,12 @@
 
 namespace {
 
-constexpr int kFileCount = 1000000;
+// KESTREL_BENCH_FILES gives another count, for a quick look with a profiler.
+int FileCount()
+{
+    const char *count = std::getenv("KESTREL_BENCH_FILES");
+    return count ? std::atoi(count) : 1000000;
+}
 
 // Half the names fit in a string's own buffer, half need one of their own;
 // every thousandth entry is a folder.
@@ -34,7 +49,8 @@ public:
         char pattern[] = "/tmp/kestrel-bench-listing-XXXXXX";
         m_root = mkdtemp(pattern);
         const char *const extensions[] = {"jpg", "JPG", "png", "txt", "mp4"};
-        for (int i = 0; i < kFileCount; ++i) {
+        const int count = FileCount();
+        for (int i = 0; i < count; ++i) {
             char name[96];
             if (i % 2 == 0)
                 std::snprintf(name, sizeof name, "%s/IMG_%d.%s", m_root.c_str(), i, extensions[i % 5]);
@@ -49,11 +65,16 @@ public:
             if (fd >= 0)
                 close(fd);
         }
+        // Settings of the benchmark's own, not the user's.
+        setenv("XDG_CONFIG_HOME", (m_root + "-config").c_str(), 1);
+        setenv("XDG_STATE_HOME", (m_root + "-state").c_str(), 1);
     }
     ~BenchDirectory()
     {
         std::error_code ec;
         std::filesystem::remove_all(m_root, ec);
+        std::filesystem::remove_all(m_root + "-config", ec);
+        std::filesystem::remove_all(m_root + "-state", ec);
     }
     const std::string &path() const { return m_root; }
 
@@ -182,6 +203,124 @@ void BytesPerRow(benchmark::State &state)
     }
 }
 BENCHMARK(BytesPerRow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The longest stretch the event loop of the interface thread was busy while
+// `done` was false, found with a timer ticking every millisecond.
+class LoopGaps {
+public:
+    LoopGaps()
+    {
+        m_ticker.setTimerType(Qt::PreciseTimer);
+        m_ticker.setInterval(1);
+        QObject::connect(&m_ticker, &QTimer::timeout, [this] {
+            m_longestMs = std::max(m_longestMs, static_cast<double>(m_sinceTick.nsecsElapsed()) / 1e6);
+            m_sinceTick.restart();
+        });
+        m_sinceTick.start();
+        m_ticker.start();
+    }
+    double LongestMs() const { return m_longestMs; }
+
+private:
+    QTimer m_ticker;
+    QElapsedTimer m_sinceTick;
+    double m_longestMs = 0;
+};
+
+double Milliseconds(const QElapsedTimer &clock)
+{
+    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+}
+
+// The main window shown at 1000 × 700 over the folder, its first listing done.
+std::unique_ptr<CMainDlg> OpenWindow()
+{
+    auto window = std::make_unique<CMainDlg>(std::vector<std::string>{g_dir->path()});
+    window->resize(1000, 700);
+    window->show();
+    window->Selection().WaitForListing();
+    return window;
+}
+
+// A refresh of the window's selection list: until the list control shows its
+// first rows, and until all are in and sorted; the window painting throughout.
+void WindowListing(benchmark::State &state)
+{
+    const auto window = OpenWindow();
+    CSelectionPane &pane = window->Selection();
+    double firstRows = 0, longestGap = 0, finished = 0;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        pane.Refresh();
+        LoopGaps gaps;
+        double first = 0;
+        while (pane.IsListing()) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            if (first == 0 && pane.List()->RowCount() > 1)
+                first = Milliseconds(clock);
+        }
+        firstRows = std::max(firstRows, first);
+        finished = std::max(finished, Milliseconds(clock));
+        longestGap = std::max(longestGap, gaps.LongestMs());
+    }
+    state.counters["first_rows_ms"] = firstRows;
+    state.counters["longest_gap_ms"] = longestGap;
+    state.counters["finished_ms"] = finished;
+    state.counters["rows"] = pane.Rows().RowCount();
+}
+BENCHMARK(WindowListing)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// 全て追加 of every file into the candidate list.
+void WindowAddAll(benchmark::State &state)
+{
+    const auto window = OpenWindow();
+    for (auto _ : state) {
+        state.PauseTiming();
+        window->Candidates().Clear();
+        state.ResumeTiming();
+        window->AddAll();
+    }
+    state.counters["rows"] = window->Candidates().Rows().RowCount();
+}
+BENCHMARK(WindowAddAll)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// One keystroke in the renumber panel's prefix field with every file a
+// candidate: until the visible rows are painted with the new names, and
+// until the marks of all rows follow, with the longest busy stretch of the
+// event loop meanwhile.
+void WindowKeystroke(benchmark::State &state)
+{
+    const auto window = OpenWindow();
+    window->AddAll();
+    CCandidatePane &candidates = window->Candidates();
+    while (!candidates.MarksCurrent())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    CHistoryComboBox *prefix = window->Modes().Panel()->findChildren<CHistoryComboBox *>().front();
+    QWidget *viewport = candidates.List()->CurrentView()->viewport();
+    std::string text;
+    double painted = 0, marked = 0, longestGap = 0;
+    for (auto _ : state) {
+        text = text.size() < 8 ? text + "p" : std::string();
+        QElapsedTimer clock;
+        clock.start();
+        prefix->SetCurrentText(text);
+        // The panel reports its change from the event loop; the rows follow at once.
+        QCoreApplication::processEvents();
+        viewport->repaint();
+        painted = std::max(painted, Milliseconds(clock));
+        LoopGaps gaps;
+        while (!candidates.MarksCurrent())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        marked = std::max(marked, Milliseconds(clock));
+        longestGap = std::max(longestGap, gaps.LongestMs());
+    }
+    state.counters["painted_ms"] = painted;
+    state.counters["marks_ms"] = marked;
+    state.counters["longest_gap_ms"] = longestGap;
+    state.counters["rows"] = candidates.Rows().RowCount();
+}
+BENCHMARK(WindowKeystroke)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 

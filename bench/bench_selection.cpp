@@ -85,13 +85,14 @@ void SortRows(benchmark::State &state)
 // 0 name (numeric), 1 size, 2 type (type names found per extension first).
 BENCHMARK(SortRows)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// Everything the window does for a listing: directory, filter, rows, first
-// sort, progress bar kept painted.
+// Everything the window does for a listing: directory, filter, rows read on a
+// worker thread and handed over in batches, first sort.
 void WindowListing(benchmark::State &state)
 {
     CMainDlg window({g_dir->path()});
     for (auto _ : state) {
         window.Selection().Refresh();
+        window.Selection().WaitForListing();
         benchmark::DoNotOptimize(window.Selection().Rows().RowCount());
     }
 }
@@ -103,6 +104,7 @@ void AddAllCandidates(benchmark::State &state)
 {
     CMainDlg window({g_dir->path()});
     window.show();
+    window.Selection().WaitForListing();
     for (auto _ : state) {
         window.Candidates().ClearAll();
         window.AddAll();
@@ -118,6 +120,7 @@ void TypeInPanelWithAllCandidates(benchmark::State &state)
 {
     CMainDlg window({g_dir->path()});
     window.show();
+    window.Selection().WaitForListing();
     window.AddAll();
     QApplication::processEvents();
     CHistoryComboBox *prefix = window.Modes().Panel()->findChild<CHistoryComboBox *>();

@@ -41,6 +41,12 @@ bool CCandidateList::Append(CFileEntry entry)
     return true;
 }
 
+void CCandidateList::Reserve(std::size_t count)
+{
+    m_rows.reserve(count);
+    m_paths.reserve(count);
+}
+
 void CCandidateList::DropListed(std::vector<CFileEntry> &entries) const
 {
     // Decided first and removed afterwards: the views point into the entries.

@@ -28,6 +28,8 @@ public:
 
     // Appends the entry unless an entry with the same full path is listed.
     bool Append(CFileEntry entry);
+    // Room for `count` rows in all, before many are appended.
+    void Reserve(std::size_t count);
     bool Contains(const std::string &fullPath) const { return m_paths.count(fullPath) != 0; }
     // Drops the entries that Append would refuse: listed already, or earlier in `entries`.
     void DropListed(std::vector<CFileEntry> &entries) const;

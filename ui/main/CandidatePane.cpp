@@ -131,6 +131,12 @@ void CCandidatePane::Append(std::vector<CFileEntry> entries)
     });
 }
 
+void CCandidatePane::Reserve(int count)
+{
+    BeginChange();
+    m_rows.Reserve(static_cast<std::size_t>(m_rows.RowCount() + count));
+}
+
 void CCandidatePane::RemoveSelected()
 {
     BeginChange();

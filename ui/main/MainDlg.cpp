@@ -285,6 +285,7 @@ void CMainDlg::AddAll()
     {
         // The window stays painted and takes no input while the rows go in.
         CBusyWindow busy(this, m_candidates->Progress(), m_candidates->Status());
+        m_candidates->Reserve(count);
         std::vector<int> chunk;
         for (int first = 0; first < count; first += kAddChunk) {
             const int end = std::min(count, first + kAddChunk);

@@ -63,8 +63,7 @@ public:
 
     // The full entry of a row, type name included, for another list.
     CFileEntry Entry(int row) const;
-    // The window's candidate list still asks for this name.
-    CFileEntry CopyWithType(int row) const { return Entry(row); }
+    // Parts of a row read without building an entry.
     const std::string &Name(int row) const { return Row(row).name; }
     bool IsFolder(int row) const { return Row(row).isFolder; }
     bool IsParentRow(int row) const;
