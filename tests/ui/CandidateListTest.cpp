@@ -117,6 +117,15 @@ TEST(CandidateEditTest, AFilePathIsListedOnceUntilItsRowIsRemoved)
     EXPECT_TRUE(list.Append(MakeEntry("/d", "a.txt"))) << "a removed row frees its path";
     list.Clear();
     EXPECT_TRUE(list.Append(MakeEntry("/e", "a.txt")));
+
+    // Many at once: the listed path and the repeated one are dropped.
+    std::vector<CFileEntry> batch{MakeEntry("/e", "a.txt"), MakeEntry("/e", "b.txt"),
+                                  MakeEntry("/e", "b.txt")};
+    list.Admit(batch);
+    ASSERT_EQ(batch.size(), 1u);
+    list.AppendAdmitted(std::move(batch));
+    EXPECT_EQ(Order(list), "ab");
+    EXPECT_FALSE(list.Append(MakeEntry("/e", "b.txt")));
 }
 
 TEST(CandidateEditTest, SortKeysOfTheColumnsFollowModeAndPathDisplay)

@@ -5,7 +5,6 @@
 #include "ui/Icons.h"
 
 #include <algorithm>
-#include <string_view>
 
 namespace {
 
@@ -43,30 +42,33 @@ bool CCandidateList::Append(CFileEntry entry)
 
 void CCandidateList::Reserve(std::size_t count)
 {
-    m_rows.reserve(count);
-    m_paths.reserve(count);
+    // Grown at least twofold, so that many small appends stay cheap.
+    if (count > m_rows.capacity())
+        m_rows.reserve(std::max(count, 2 * m_rows.capacity()));
+    if (static_cast<float>(count) > static_cast<float>(m_paths.bucket_count()) * m_paths.max_load_factor())
+        m_paths.reserve(std::max(count, 2 * m_paths.size()));
 }
 
-void CCandidateList::DropListed(std::vector<CFileEntry> &entries) const
+void CCandidateList::Admit(std::vector<CFileEntry> &entries)
 {
-    // Decided first and removed afterwards: the views point into the entries.
-    std::unordered_set<std::string_view> seen;
-    std::vector<bool> drop(entries.size(), false);
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const CFileEntry &entry = entries[i];
-        if (!entry.isDummy && !entry.fullPath.empty())
-            drop[i] = Contains(entry.fullPath) || !seen.insert(entry.fullPath).second;
-    }
-    seen.clear();
+    Reserve(m_rows.size() + entries.size());
     std::size_t kept = 0;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (drop[i])
+        CFileEntry &entry = entries[i];
+        const bool hasFile = !entry.isDummy && !entry.fullPath.empty();
+        if (hasFile && !m_paths.insert(entry.fullPath).second)
             continue;
         if (kept != i)
-            entries[kept] = std::move(entries[i]);
+            entries[kept] = std::move(entry);
         ++kept;
     }
     entries.resize(kept);
+}
+
+void CCandidateList::AppendAdmitted(std::vector<CFileEntry> &&entries)
+{
+    m_rows.insert(m_rows.end(), std::make_move_iterator(entries.begin()),
+                  std::make_move_iterator(entries.end()));
 }
 
 void CCandidateList::Clear()

@@ -28,11 +28,13 @@ public:
 
     // Appends the entry unless an entry with the same full path is listed.
     bool Append(CFileEntry entry);
-    // Room for `count` rows in all, before many are appended.
-    void Reserve(std::size_t count);
     bool Contains(const std::string &fullPath) const { return m_paths.count(fullPath) != 0; }
-    // Drops the entries that Append would refuse: listed already, or earlier in `entries`.
-    void DropListed(std::vector<CFileEntry> &entries) const;
+    // Many entries at once, in two steps so a list can be told how many rows
+    // come before they do: Admit drops the entries that Append would refuse
+    // (listed already, or earlier in `entries`) and takes the paths of the
+    // others as listed; AppendAdmitted then appends exactly those.
+    void Admit(std::vector<CFileEntry> &entries);
+    void AppendAdmitted(std::vector<CFileEntry> &&entries);
     void Clear();
     // Removes the placeholder rows, keeping the order of the others.
     void RemoveDummies();
@@ -84,6 +86,8 @@ public:
     static std::vector<FileListColumn> Columns(int renameMode);
 
 private:
+    // Room for `count` rows in all, before many are appended.
+    void Reserve(std::size_t count);
     std::string PreviewText(int row, int column) const;
     // Puts old row order[i] at row i; returns the new row of each old row.
     std::vector<int> ApplyOrder(const std::vector<int> &order);

@@ -122,19 +122,11 @@ bool CCandidatePane::Accepts(bool folder) const
 void CCandidatePane::Append(std::vector<CFileEntry> entries)
 {
     BeginChange();
-    m_rows.DropListed(entries);
+    m_rows.Admit(entries);
     if (entries.empty())
         return;
-    m_list->InsertRows(m_rows.RowCount(), static_cast<int>(entries.size()), [&] {
-        for (CFileEntry &entry : entries)
-            m_rows.Append(std::move(entry));
-    });
-}
-
-void CCandidatePane::Reserve(int count)
-{
-    BeginChange();
-    m_rows.Reserve(static_cast<std::size_t>(m_rows.RowCount() + count));
+    m_list->InsertRows(m_rows.RowCount(), static_cast<int>(entries.size()),
+                       [&] { m_rows.AppendAdmitted(std::move(entries)); });
 }
 
 void CCandidatePane::RemoveSelected()

@@ -43,8 +43,6 @@ public:
     bool Accepts(bool folder) const;
     // Appends the entries not listed yet, and shows them.
     void Append(std::vector<CFileEntry> entries);
-    // Room for `count` more rows, before many are appended in parts.
-    void Reserve(int count);
     void RemoveSelected();
     // Every row removed; ClearAll also focuses the list (the 全て取消 button).
     void Clear();

@@ -38,8 +38,8 @@ QMessageBox::StandardButton ShowMessageBox(QWidget *parent, QMessageBox::Icon ic
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-// Rows handed from the selection list to the candidate list at a time while
-// the window stays painted.
+// Rows of the selection list made into candidate entries between two
+// repaints of the window.
 constexpr int kAddChunk = 8192;
 
 } // namespace
@@ -260,20 +260,21 @@ void CMainDlg::PanelRefresh()
     RefreshControlStates();
 }
 
-void CMainDlg::AddSourceRows(const std::vector<int> &rows)
+void CMainDlg::CollectSourceRows(int first, int end, std::vector<CFileEntry> &entries) const
 {
     const CSelectionList &source = m_selection->Rows();
-    std::vector<CFileEntry> entries;
-    for (int row : rows) {
+    for (int row = first; row < end; ++row) {
         if (!source.IsParentRow(row) && m_candidates->Accepts(source.IsFolder(row)))
             entries.push_back(source.Entry(row));
     }
-    m_candidates->Append(std::move(entries));
 }
 
 void CMainDlg::AddSelected()
 {
-    AddSourceRows(m_selection->SelectedRows());
+    std::vector<CFileEntry> entries;
+    for (int row : m_selection->SelectedRows())
+        CollectSourceRows(row, row + 1, entries);
+    m_candidates->Append(std::move(entries));
     m_candidates->RefreshPreview();
     RefreshControlStates();
     m_selection->FocusList();
@@ -282,20 +283,19 @@ void CMainDlg::AddSelected()
 void CMainDlg::AddAll()
 {
     const int count = m_selection->Rows().RowCount();
+    std::vector<CFileEntry> entries;
     {
-        // The window stays painted and takes no input while the rows go in.
+        // The window stays painted and takes no input while the entries are
+        // made; they join the list in one insertion, which the list lays out once.
         CBusyWindow busy(this, m_candidates->Progress(), m_candidates->Status());
-        m_candidates->Reserve(count);
-        std::vector<int> chunk;
+        entries.reserve(static_cast<std::size_t>(count));
         for (int first = 0; first < count; first += kAddChunk) {
             const int end = std::min(count, first + kAddChunk);
-            chunk.clear();
-            for (int row = first; row < end; ++row)
-                chunk.push_back(row);
-            AddSourceRows(chunk);
+            CollectSourceRows(first, end, entries);
             busy.SetProgress(end, count);
             busy.Pump();
         }
+        m_candidates->Append(std::move(entries));
     }
     m_candidates->RefreshPreview();
     RefreshControlStates();

@@ -97,7 +97,8 @@ private:
     void ProcessArguments(const std::vector<std::string> &args);
     // 1: the selection list has the focus, 2: the candidate list.
     void SetListFocus(int list);
-    void AddSourceRows(const std::vector<int> &rows);
+    // Entries of the selection rows first..end-1 that may become candidates.
+    void CollectSourceRows(int first, int end, std::vector<CFileEntry> &entries) const;
 
     // The settings from the controls, and the preview computed again.
     void PanelRefresh();
