@@ -144,7 +144,7 @@ void CheckOutputDirectory(const Options &options, const CRenameSettings &setting
 {
     if (!IsRenameMode(settings) || settings.ObjMode != 0 || settings.FileCopyMode == 0)
         return;
-    if (exec::LacksDestination(settings))
+    if (exec::MissingDestinationMessage(settings))
         throw UsageError("移動・複写先のディレクトリが指定されていません（--set FileCopyDirectory=…）");
     if (!options.createDirectories && !IsDirectory(settings.FileCopyDirectory))
         throw UsageError("移動・複写先のディレクトリが存在しません: " + settings.FileCopyDirectory +

@@ -57,6 +57,7 @@ CExecutionOutcome ExecuteRename(const CExecutionRequest &request, CRenameSetting
         !host.Ask(QuestionKind::ConfirmExecution, "Kestrel（実行）",
                   BuildConfirmationText(settings, static_cast<int>(request.candidates.size()))))
         return outcome;
+    outcome.confirmed = true;
 
     if (settings.RenameMode == kModeNumberedDirs) {
         outcome.log.setKind(ResultKind::NumberedDirectories);

@@ -105,18 +105,20 @@ int CarryOutPlan(CRunPlan &plan, IExecutionHost &host, const std::string &captio
     return 0;
 }
 
-bool LacksDestination(const CRenameSettings &settings)
+const char *MissingDestinationMessage(const CRenameSettings &settings)
 {
-    const bool renamesFiles = settings.RenameMode != kModeNumberedDirs &&
-                              settings.RenameMode != kModeConcatenate && settings.ObjMode != 1;
-    return renamesFiles && StartPlan(settings).noDestination;
+    if (settings.RenameMode == kModeConcatenate)
+        return settings.OutputFile.empty() ? kNoOutputFileMessage : nullptr;
+    const bool renamesFiles = settings.RenameMode != kModeNumberedDirs && settings.ObjMode != 1;
+    return renamesFiles && StartPlan(settings).noDestination ? kNoDestinationMessage : nullptr;
 }
 
 bool RefuseWithoutDestination(const CRenameSettings &settings, IExecutionHost &host)
 {
-    if (!LacksDestination(settings))
+    const char *missing = MissingDestinationMessage(settings);
+    if (!missing)
         return false;
-    host.ShowMessage(kCaption, kNoDestinationMessage, MessageIcon::Exclamation);
+    host.ShowMessage(kCaption, missing, MessageIcon::Exclamation);
     return true;
 }
 

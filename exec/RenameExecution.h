@@ -25,6 +25,7 @@ struct CExecutionRequest {
 };
 
 struct CExecutionOutcome {
+    bool confirmed = false;       // past the confirmation: the result log is shown even if the run stopped
     bool performed = false;       // false when the confirmation or a directory question was refused
     bool clearCandidates = false; // the candidate list is emptied and the directory read again
     bool failed = false;          // it went wrong as a whole (a concatenation that wrote nothing)
@@ -72,12 +73,14 @@ void RenameFolders(const std::vector<CFileEntry> &candidates, CRenameSettings &s
 int CarryOutPlan(CRunPlan &plan, IExecutionHost &host, const std::string &caption,
                  std::vector<std::uint32_t> &stranded);
 
-// A rename of files that moves or copies without a destination folder is
-// refused with a message before anything is asked. True when refused.
+// A run with nowhere to put its result is refused with a message before
+// anything is asked: a rename of files that moves or copies without a
+// destination folder, a concatenation without an output file. True when refused.
 bool RefuseWithoutDestination(const CRenameSettings &settings, IExecutionHost &host);
-// Whether the settings are refused so, and the message that says it.
-bool LacksDestination(const CRenameSettings &settings);
+// The message that refuses the settings so, or null when they have a destination.
+const char *MissingDestinationMessage(const CRenameSettings &settings);
 inline constexpr const char *kNoDestinationMessage = "移動先・複写先のディレクトリを指定してください。";
+inline constexpr const char *kNoOutputFileMessage = "出力ファイルを指定してください。";
 
 // Makes sure directory exists, asking (under caption) before creating it with
 // its missing parents. False to stop.

@@ -193,3 +193,19 @@ TEST_F(ConcatenationTest, AppendFromAFolderReportsTheOpenFailure)
 }
 
 } // namespace
+
+TEST_F(ConcatenationTest, WithoutAnOutputFileNothingIsAskedOrWritten)
+{
+    const auto a = dir.write("a", "A");
+    settings.OutputFile.clear();
+    CExecutionRequest request;
+    request.candidates = EntriesFor({a});
+    request.askConfirmation = true;
+    CUndoList undo;
+    const CExecutionOutcome outcome = ExecuteRename(request, settings, undo, host);
+    EXPECT_FALSE(outcome.confirmed);
+    EXPECT_FALSE(outcome.performed);
+    EXPECT_TRUE(host.asked.empty()) << "refused before the confirmation";
+    EXPECT_EQ(host.messages, std::vector<std::string>{kNoOutputFileMessage});
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}

@@ -9,6 +9,7 @@
 
 #include "ModalTesting.h"
 #include "app/EnvSettings.h"
+#include "exec/RenameExecution.h"
 #include "ui/dialogs/ListPosDlg.h"
 #include "ui/dialogs/ResultDlg.h"
 #include "ui/main/FileListCtrl.h"
@@ -28,6 +29,8 @@
 #include <QTreeView>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include <cstdio>
 #include <memory>
@@ -361,6 +364,40 @@ TEST_F(ExecuteFromWindowTest, ModesShowTheirPreviewAndNumberedDirectoriesFillThe
     EXPECT_EQ(w->Candidates().List()->ColumnCount(), 3);
     EXPECT_EQ(w->Candidates().Rows().RowCount(), w->Settings().NumDirCount);
     EXPECT_EQ(w->Candidates().Rows().CellText(0, 0).toStdString(), w->Settings().GetNumberedDirName(0));
+}
+
+TEST_F(ExecuteFromWindowTest, NumberedDirectoriesKeepTheirRowsAndShowInTheSelectionList)
+{
+    auto w = Open(false, true);
+    w->ChangeMode(kModeNumberedDirs);
+    const std::string first = w->Settings().GetNumberedDirName(0);
+    ASSERT_FALSE(first.empty());
+    const int rows = w->Candidates().Rows().RowCount();
+    bool logShown = false;
+    WhenModalOpens([&](QWidget *modal) {
+        logShown = qobject_cast<CResultDlg *>(modal) != nullptr;
+        ClickButton(modal, QStringLiteral("確　認"));
+    });
+    w->Execute();
+    w->Selection().WaitForListing();
+    EXPECT_TRUE(logShown);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file(first)));
+    EXPECT_GE(w->Selection().Rows().FindName(first), 0) << "the selection list is read again";
+    EXPECT_EQ(w->Candidates().Rows().RowCount(), rows) << "the placeholders stay";
+}
+
+TEST_F(ExecuteFromWindowTest, ConcatenationWithoutAnOutputFileSaysSoAndWritesNothing)
+{
+    auto w = Open(true);
+    w->ChangeMode(kModeConcatenate);
+    AddFiles(*w, {"a.jpg", "b.jpg"});
+    ASSERT_EQ(w->Candidates().Rows().RowCount(), 2);
+    ASSERT_TRUE(w->Settings().OutputFile.empty());
+    w->Execute();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_TRUE(asked[0].endsWith(QString::fromUtf8(exec::kNoOutputFileMessage))) << asked[0].toStdString();
+    EXPECT_EQ(ReadFile(dir.file("a.jpg")), "a.jpg");
+    EXPECT_EQ(w->Candidates().Rows().RowCount(), 2);
 }
 
 } // namespace

@@ -112,7 +112,8 @@ private:
     // The Ctrl shortcuts of the window (Qt::Key_D, Qt::Key_E, ...); true when
     // the key is one of them.
     bool HandleShortcut(int key);
-    void FinishRun(bool refreshSelection);
+    // After a run: the candidates emptied, the directory read again.
+    void FinishRun(bool clearCandidates, bool listAgain);
     void SaveState();
     void LayOut();
 

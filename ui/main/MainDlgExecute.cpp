@@ -94,15 +94,18 @@ void CMainDlg::Execute()
     if (m_candidates->Rows().RowCount() == 0)
         return;
     m_modes->SavePanelHistories();
+    // The panel's values are taken and the preview computed again (a names
+    // file is read again) before the run.
     StoreOutput();
     // Asked here rather than by the run, so the message comes without the wait cursor.
-    if (exec::LacksDestination(m_settings)) {
-        Ask(QMessageBox::Warning, QStringLiteral("Kestrel（実行）"),
-            QString::fromUtf8(exec::kNoDestinationMessage), QMessageBox::Ok);
+    if (const char *missing = exec::MissingDestinationMessage(m_settings)) {
+        Ask(QMessageBox::Warning, QStringLiteral("Kestrel（実行）"), QString::fromUtf8(missing),
+            QMessageBox::Ok);
         return;
     }
-    const bool renamesFiles = m_settings.RenameMode != kModeNumberedDirs &&
-                              m_settings.RenameMode != kModeConcatenate && m_settings.ObjMode != 1;
+    const int mode = m_settings.RenameMode;
+    const bool renamesFiles =
+        mode != kModeNumberedDirs && mode != kModeConcatenate && m_settings.ObjMode != 1;
     exec::CExecutionOutcome outcome;
     {
         WaitCursor wait;
@@ -114,17 +117,19 @@ void CMainDlg::Execute()
             CWindowExecutionHost host(this, m_candidates->Progress(), m_candidates->Status());
             outcome = exec::ExecuteRename(request, m_settings, m_undo, host);
         }
-        if (!outcome.performed)
-            return;
-        m_selection->AddDirectoryToHistory();
-        if (renamesFiles)
-            m_candidates->AddDestinationToHistory();
-        // 開始値加算 raised the start: the panel shows the new value.
-        if (m_settings.RenameMode == kModeRenumber && m_settings.IsIncrement)
-            m_modes->ShowPanelValues();
-        FinishRun(outcome.clearCandidates);
+        if (outcome.performed) {
+            m_selection->AddDirectoryToHistory();
+            if (renamesFiles)
+                m_candidates->AddDestinationToHistory();
+            // 開始値加算 raised the start: the panel shows the new value.
+            if (mode == kModeRenumber && m_settings.IsIncrement)
+                m_modes->ShowPanelValues();
+            // New folders show in the selection list; their placeholders stay.
+            FinishRun(outcome.clearCandidates, outcome.clearCandidates || mode == kModeNumberedDirs);
+        }
     }
-    if (m_env.IsDispLog != 0) {
+    // The log is shown for every run past its confirmation, one that stopped too.
+    if (outcome.confirmed && m_env.IsDispLog != 0) {
         CResultDlg log(outcome.log, this);
         log.exec();
     }
@@ -139,19 +144,19 @@ void CMainDlg::Undo()
     }
     if (!report.performed)
         return;
-    FinishRun(true);
+    FinishRun(true, true);
     m_selection->FocusList();
     if (!report.failures.empty())
         Ask(QMessageBox::Warning, QStringLiteral("アンドゥ"), UndoFailureText(report.failures),
             QMessageBox::Ok);
 }
 
-void CMainDlg::FinishRun(bool refreshSelection)
+void CMainDlg::FinishRun(bool clearCandidates, bool listAgain)
 {
-    if (refreshSelection) {
+    if (clearCandidates)
         m_candidates->Clear();
+    if (listAgain)
         m_selection->RequestListing();
-    }
     m_candidates->InvalidateFolders();
     PanelRefresh();
 }
