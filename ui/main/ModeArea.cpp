@@ -207,7 +207,8 @@ void CModeArea::ApplyStates(const ControlStates &states)
     m_filesRadio->setEnabled(states.objectKind);
     m_foldersRadio->setEnabled(states.objectKind);
     m_unifyTime->setEnabled(states.unifyTime);
-    for (QWidget *w : std::initializer_list<QWidget *>{m_datePicker, m_timePicker, m_nowButton, m_midnightButton})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{m_datePicker, m_timePicker, m_nowButton, m_midnightButton})
         w->setEnabled(states.timePickers);
     m_unifyAttr->setEnabled(states.unifyAttr);
     for (QCheckBox *check : m_attrChecks)

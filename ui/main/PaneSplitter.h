@@ -16,7 +16,8 @@ struct MainLayout;
 class CPaneSplitter : public QObject {
     Q_OBJECT
 public:
-    CPaneSplitter(QWidget *window, const DialogUnits &du, const CSelectionPane &left, const CCandidatePane &right);
+    CPaneSplitter(QWidget *window, const DialogUnits &du, const CSelectionPane &left,
+                  const CCandidatePane &right);
 
     void Place(const MainLayout &layout);
     void SetShown(bool shown);

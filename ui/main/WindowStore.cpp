@@ -28,7 +28,8 @@ CWindowStore::WindowValues CWindowStore::LoadWindow() const
     return values;
 }
 
-int CWindowStore::SaveWindow(const std::vector<unsigned char> &placement, int sourceListWidth, bool isSplit) const
+int CWindowStore::SaveWindow(const std::vector<unsigned char> &placement, int sourceListWidth,
+                             bool isSplit) const
 {
     CRegistryStore store;
     store.Open("Window");
