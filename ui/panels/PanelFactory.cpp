@@ -1,6 +1,10 @@
 #include "ui/panels/PanelFactory.h"
 
 #include "engine/RenameSettings.h"
+#include "ui/panels/ConcatPanel.h"
+#include "ui/panels/FormatPanel.h"
+#include "ui/panels/FromFilePanel.h"
+#include "ui/panels/NumDirPanel.h"
 #include "ui/panels/OrgNamePanel.h"
 #include "ui/panels/RenumPanel.h"
 
@@ -11,6 +15,14 @@ CModePanel *CreateModePanel(int renameMode, QWidget *parent)
         return new CRenumPanel(parent);
     case kModeOldName:
         return new COrgNamePanel(parent);
+    case kModeFormat:
+        return new CFormatPanel(parent);
+    case kModeFromFile:
+        return new CFromFilePanel(parent);
+    case kModeNumberedDirs:
+        return new CNumDirPanel(parent);
+    case kModeConcatenate:
+        return new CConcatPanel(parent);
     default:
         return nullptr;
     }

@@ -1,9 +1,11 @@
 #include "ui/panels/RenumPanel.h"
 
 #include "ui/main/HistoryComboBox.h"
+#include "ui/panels/CountList.h"
 #include "ui/panels/NumberField.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -13,16 +15,6 @@ namespace {
 
 constexpr int kStartLower = 0;
 constexpr int kStartUpper = 999999;
-constexpr int kListChoices = 20;
-
-// The drop-down lists " 1" to "20" of the width and the step.
-QComboBox *MakeCountList(QWidget *parent)
-{
-    auto *combo = new QComboBox(parent);
-    for (int i = 1; i <= kListChoices; ++i)
-        combo->addItem(QStringLiteral("%1").arg(i, 2));
-    return combo;
-}
 
 } // namespace
 

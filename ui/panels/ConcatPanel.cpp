@@ -1,0 +1,112 @@
+#include "ui/panels/ConcatPanel.h"
+
+#include "ui/Icons.h"
+#include "ui/dialogs/SepCharsDlg.h"
+#include "ui/main/HistoryComboBox.h"
+#include "ui/main/ImageButton.h"
+#include "ui/panels/TextFileBrowse.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+QComboBox *MakeChoiceList(QWidget *parent, const QStringList &choices)
+{
+    auto *combo = new QComboBox(parent);
+    combo->addItems(choices);
+    return combo;
+}
+
+} // namespace
+
+CConcatPanel::CConcatPanel(QWidget *parent) : CModePanel(parent)
+{
+    m_outputFile = AddHistoryCombo("OutputFile");
+    m_browseButton = MakeImageButton(this, icons::kBrowseFolder, icons::kDirectoryButtonSize, "");
+    m_separatorMode = MakeChoiceList(
+        this, {QStringLiteral("な　　し"), QStringLiteral("先　　頭"), QStringLiteral("ファイル毎")});
+    m_separator = AddHistoryCombo("Sepa");
+    m_separatorCharsButton = MakeImageButton(this, icons::kHelp, icons::kDirectoryButtonSize, "");
+    m_separatorChars = new CSepCharsDlg(this);
+    m_appendCheck = new QCheckBox(QStringLiteral("追加出力"), this);
+    m_deleteCheck = new QCheckBox(QStringLiteral("選択ファイルを削除"), this);
+    m_lineEnds = MakeChoiceList(this, {QStringLiteral("改行不変"), QStringLiteral("CR (0DH)に"),
+                                       QStringLiteral("LF (0AH)に"), QStringLiteral("CR+LFに")});
+    m_eofMarks = MakeChoiceList(
+        this, {QStringLiteral("EOF不変"), QStringLiteral("EOF末尾"), QStringLiteral("EOF削除")});
+
+    auto *output = new QHBoxLayout;
+    output->addWidget(new QLabel(QStringLiteral("出力先"), this));
+    output->addWidget(m_outputFile, 1);
+    output->addWidget(m_browseButton);
+    output->addWidget(m_appendCheck);
+    output->addWidget(m_deleteCheck);
+
+    auto *separator = new QHBoxLayout;
+    separator->addWidget(new QLabel(QStringLiteral("区切り"), this));
+    separator->addWidget(m_separatorMode);
+    separator->addWidget(m_separator, 1);
+    separator->addWidget(m_separatorCharsButton);
+    separator->addWidget(m_lineEnds);
+    separator->addWidget(m_eofMarks);
+
+    auto *rows = new QVBoxLayout(this);
+    rows->setContentsMargins(4, 2, 4, 2);
+    rows->addLayout(output);
+    rows->addLayout(separator);
+
+    connect(m_browseButton, &CImageButton::clicked, this, &CConcatPanel::browse);
+    connect(m_separatorMode, &QComboBox::activated, this, [this] {
+        enableSeparator();
+        PostChanged();
+    });
+    connect(m_separatorCharsButton, &CImageButton::clicked, this,
+            [this] { m_separatorChars->ShowBelow(m_separator); });
+    connect(m_separatorChars, &CPlaceholderListDlg::PlaceholderChosen, this,
+            [this](const std::string &placeholder) {
+                m_separator->SetCurrentText(m_separator->CurrentText() + placeholder);
+                PostChanged();
+            });
+    connect(m_appendCheck, &QCheckBox::clicked, this, &CConcatPanel::PostChanged);
+    connect(m_deleteCheck, &QCheckBox::clicked, this, &CConcatPanel::PostChanged);
+    connect(m_lineEnds, &QComboBox::activated, this, &CConcatPanel::PostChanged);
+    connect(m_eofMarks, &QComboBox::activated, this, &CConcatPanel::PostChanged);
+}
+
+void CConcatPanel::ShowSettings(const CRenameSettings &settings)
+{
+    m_separatorMode->setCurrentIndex(settings.SepaMode);
+    m_appendCheck->setChecked(settings.IsAppend != 0);
+    m_deleteCheck->setChecked(settings.IsDelete != 0);
+    m_lineEnds->setCurrentIndex(settings.RetMode);
+    m_eofMarks->setCurrentIndex(settings.EofMode);
+    enableSeparator();
+}
+
+void CConcatPanel::ReadInto(CRenameSettings &settings) const
+{
+    settings.OutputFile = m_outputFile->CurrentText();
+    settings.SepaMode = m_separatorMode->currentIndex();
+    settings.Sepa = m_separator->CurrentText();
+    settings.IsAppend = m_appendCheck->isChecked() ? 1 : 0;
+    settings.IsDelete = m_deleteCheck->isChecked() ? 1 : 0;
+    settings.RetMode = m_lineEnds->currentIndex();
+    settings.EofMode = m_eofMarks->currentIndex();
+}
+
+void CConcatPanel::enableSeparator()
+{
+    const bool written = m_separatorMode->currentIndex() != 0;
+    m_separator->setEnabled(written);
+    m_separatorCharsButton->setEnabled(written);
+}
+
+void CConcatPanel::browse()
+{
+    BrowseTextFile(m_outputFile, QStringLiteral("出力ファイル選択"), TextFileUse::Write);
+    PostChanged();
+}

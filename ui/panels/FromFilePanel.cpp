@@ -1,0 +1,47 @@
+#include "ui/panels/FromFilePanel.h"
+
+#include "ui/Icons.h"
+#include "ui/main/HistoryComboBox.h"
+#include "ui/main/ImageButton.h"
+#include "ui/panels/TextFileBrowse.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+CFromFilePanel::CFromFilePanel(QWidget *parent) : CModePanel(parent)
+{
+    m_inputFile = AddHistoryCombo("InputFile");
+    // An empty path is not worth remembering.
+    m_inputFile->SetDropEmpty(true);
+    m_browseButton = MakeImageButton(this, icons::kBrowseFolder, icons::kDirectoryButtonSize, "");
+
+    auto *file = new QHBoxLayout;
+    file->addWidget(new QLabel(QStringLiteral("入力ファイル"), this));
+    file->addWidget(m_inputFile, 1);
+    file->addWidget(m_browseButton);
+
+    auto *rows = new QVBoxLayout(this);
+    rows->setContentsMargins(4, 2, 4, 2);
+    rows->addLayout(file);
+    rows->addStretch(1);
+
+    connect(m_browseButton, &CImageButton::clicked, this, &CFromFilePanel::browse);
+}
+
+void CFromFilePanel::ShowSettings(const CRenameSettings &)
+{
+    // The path is a history text: the field shows the newest entry.
+}
+
+void CFromFilePanel::ReadInto(CRenameSettings &settings) const
+{
+    settings.InputFile = m_inputFile->CurrentText();
+}
+
+void CFromFilePanel::browse()
+{
+    BrowseTextFile(m_inputFile, QStringLiteral("入力ファイル選択"), TextFileUse::Read);
+    // Also after Cancel: the main window reads the file again.
+    PostChanged();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ui/panels/ModePanel.h"
+
+class CImageButton;
+
+// The names-from-file panel: the path of the text file whose lines are the
+// new names, typed or chosen with a file dialog.
+class CFromFilePanel : public CModePanel {
+    Q_OBJECT
+public:
+    explicit CFromFilePanel(QWidget *parent);
+
+    void ReadInto(CRenameSettings &settings) const override;
+
+protected:
+    void ShowSettings(const CRenameSettings &settings) override;
+
+private:
+    void browse();
+
+    CHistoryComboBox *m_inputFile;
+    CImageButton *m_browseButton;
+};

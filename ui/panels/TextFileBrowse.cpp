@@ -1,0 +1,45 @@
+#include "ui/panels/TextFileBrowse.h"
+
+#include "ui/main/HistoryComboBox.h"
+#include "ui/panels/ModalGuard.h"
+
+#include <QFile>
+#include <QFileDialog>
+
+#include <string>
+
+namespace {
+
+// The folder part of a typed path: up to its last "/" (the root for a name
+// right below it), nothing when the text has no "/".
+QString FolderOf(const std::string &path)
+{
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return {};
+    if (slash == 0)
+        return QStringLiteral("/");
+    return QFile::decodeName(QByteArray(path.data(), qsizetype(slash)));
+}
+
+} // namespace
+
+bool BrowseTextFile(CHistoryComboBox *combo, const QString &title, TextFileUse use)
+{
+    CModalGuard guard(combo);
+    combo->AddCurrentText(CHistoryComboBox::kDefaultMaxCount);
+
+    QFileDialog dialog(combo->window(), title, FolderOf(combo->CurrentText()));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(use == TextFileUse::Read ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // Linux names are case-sensitive: a text file may end in .txt or .TXT.
+    dialog.setNameFilters(
+        {QStringLiteral("テキストファイル (*.txt *.TXT)"), QStringLiteral("全てのファイル (*)")});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+
+    const QByteArray chosen = QFile::encodeName(dialog.selectedFiles().constFirst());
+    combo->SetCurrentText(chosen.toStdString());
+    combo->AddCurrentText(CHistoryComboBox::kDefaultMaxCount);
+    return true;
+}
