@@ -5,7 +5,7 @@
 namespace {
 
 // The case operation of a case setting: 0 none, 1 upper, 2 lower, 3 lower
-// (capitalised: the first character of the title is made upper by the caller).
+// (capitalised: the first character of the part is made upper, see PartCaseOf).
 // Settings outside 0..3 change nothing.
 int CaseOperationOf(int caseSetting)
 {
@@ -18,6 +18,21 @@ int CaseOperationOf(int caseSetting)
     default:
         return CRenameSettings::kCaseNone;
     }
+}
+
+// The case operations of the title or the extension: one for its first
+// character, one for the others.
+struct PartCase {
+    int first;
+    int rest;
+};
+
+PartCase PartCaseOf(bool isCase, int caseSetting)
+{
+    if (!isCase)
+        return {CRenameSettings::kCaseNone, CRenameSettings::kCaseNone};
+    const int rest = CaseOperationOf(caseSetting);
+    return {caseSetting == 3 ? CRenameSettings::kCaseUpper : rest, rest};
 }
 
 // Whether the width settings ask for the full-width form of a character of
@@ -86,14 +101,13 @@ void AppendConvertedText(const CRenameSettings &s, std::string &out, std::string
 
 std::string CRenameSettings::ConvertCharKinds(const std::string &title, const std::string &extension) const
 {
-    const int titleOperation = IsCase ? CaseOperationOf(FileCase) : kCaseNone;
-    const int firstOperation = IsCase && FileCase == 3 ? kCaseUpper : titleOperation;
-    const int extensionOperation = IsCase ? CaseOperationOf(ExtensionCase) : kCaseNone;
+    const PartCase titleCase = PartCaseOf(IsCase != 0, FileCase);
+    const PartCase extensionCase = PartCaseOf(IsCase != 0, ExtensionCase);
     std::string out;
     out.reserve(title.size() + 1 + extension.size());
-    AppendConvertedText(*this, out, title, firstOperation, titleOperation, true);
+    AppendConvertedText(*this, out, title, titleCase.first, titleCase.rest, true);
     out.push_back('.');
-    AppendConvertedText(*this, out, extension, extensionOperation, extensionOperation, false);
+    AppendConvertedText(*this, out, extension, extensionCase.first, extensionCase.rest, false);
     return out;
 }
 

@@ -32,13 +32,16 @@ CFileEntry::CFileEntry(const platform::DirEntryInfo &info)
       inode(info.inode), fullPath(platform::JoinPath(info.directory, info.name)), directory(info.directory),
       fileName(info.name), title(info.name), lastWriteTime(info.lastWriteTime)
 {
+    // A folder has no extension: its title is its whole name, so that a new
+    // name built from title and extension keeps every part of it.
+    if (isFolder)
+        return;
     // A "." never occurs inside a multi-byte UTF-8 character, so a byte search finds the last dot.
     const auto dot = fileName.rfind('.');
     if (dot == std::string::npos)
         return;
     title = fileName.substr(0, dot);
-    if (!isFolder)
-        extension = fileName.substr(dot + 1);
+    extension = fileName.substr(dot + 1);
 }
 
 std::string CFileEntry::GetDisplayName(int caseMode, bool withPath) const

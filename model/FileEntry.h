@@ -32,7 +32,7 @@ public:
     std::string fullPath;
     std::string directory; // held form: no trailing "/", root as ""
     std::string fileName;
-    std::string title;     // fileName before its last "."
+    std::string title;     // a file's name before its last "."; a folder's whole name
     std::string extension; // after the last "." (files only), without the dot
     platform::TimeValue lastWriteTime = 0;
     std::string typeName; // filled by the list that shows the entry

@@ -26,6 +26,18 @@ TEST(CharKindCase, TitleAndExtension)
     EXPECT_EQ(Convert(s, "AbC.TXT"), "AbC.txt");
 }
 
+TEST(CharKindCase, CapitalisedExtension)
+{
+    CRenameSettings s;
+    s.IsCase = 1;
+    s.ExtensionCase = 3;
+    EXPECT_EQ(Convert(s, "a.TXT"), "a.Txt");
+    EXPECT_EQ(Convert(s, "a.ｊＰＧ"), "a.Ｊｐｇ"); // full-width letters keep their width
+    EXPECT_EQ(Convert(s, "README"), "README.");
+    s.IsCase = 0;
+    EXPECT_EQ(Convert(s, "a.tXT"), "a.tXT") << "case left alone while the case box is off";
+}
+
 TEST(CharKindWidth, DigitsAndLettersOfTheTitleOnly)
 {
     CRenameSettings s;

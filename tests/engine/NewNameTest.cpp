@@ -40,7 +40,7 @@ TEST(RenumberMode, NumbersRowsBetweenFixedTexts)
     s.RenumExtension = "%e.bak";
     EXPECT_EQ(s.ComputeNewName(kPhoto, 0), "img100_a.jpg.bak");
     s.IsRenumExtensionChange = 0;
-    EXPECT_EQ(s.ComputeNewName(MakeEntry("/in", "folder.d", true), 0), "img100_folder.");
+    EXPECT_EQ(s.ComputeNewName(MakeEntry("/in", "folder.d", true), 0), "img100_folder.d.");
 }
 
 TEST(RenumberMode, OutOfRangeNumbersStaySane)
@@ -156,6 +156,39 @@ TEST(InsertMode, InsertsByCharacterPosition)
     EXPECT_EQ(Insert(7, 2, "abc.txt"), "");
 }
 
+// The trailing "." of these names is dropped when the name reaches the disk.
+TEST(FolderNames, KeepTheirWholeNameAsTitle)
+{
+    const CFileEntry folder = MakeEntry("/in", "photos.2020", true);
+    CRenameSettings s;
+    s.RenameMode = kModeOldName;
+    s.OrgStr1 = "x_";
+    EXPECT_EQ(s.ComputeNewName(folder, 0), "x_photos.2020.");
+    EXPECT_EQ(s.ComputeNewName(MakeEntry("/in", "photos.2020"), 0), "x_photos.2020")
+        << "a file is still split at its last dot";
+
+    s.RenameMode = kModeRenumber;
+    s.RenumStr2 = "_%f";
+    EXPECT_EQ(s.ComputeNewName(folder, 0), "001_photos.2020.");
+    s.RenameMode = kModeCharKind;
+    s.IsCase = 1;
+    s.FileCase = 1;
+    EXPECT_EQ(s.ComputeNewName(folder, 0), "PHOTOS.2020.");
+    s.RenameMode = kModeReplace;
+    s.ReplaceStr1 = "photos";
+    s.ReplaceStr2 = "pics";
+    EXPECT_EQ(s.ComputeNewName(folder, 0), "pics.2020.");
+    s.RenameMode = kModeRangeReplace;
+    s.ReplaceMode = 2;
+    s.ReplaceWidth = 1;
+    s.ReplaceStr = "1";
+    EXPECT_EQ(s.ComputeNewName(folder, 0), "photos.2021.");
+    s.RenameMode = kModeInsert;
+    s.InsertMode = 2;
+    s.InsertStr = "_a";
+    EXPECT_EQ(s.ComputeNewName(folder, 0), "photos.2020_a.");
+}
+
 TEST(OtherModes, GiveNoName)
 {
     CRenameSettings s;
@@ -255,7 +288,7 @@ TEST(EntriesFromDisk, NamesFollowTheListing)
     ASSERT_EQ(platform::ReadDirEntry(dir.file("写真.JPG"), info), 0);
     EXPECT_EQ(s.ComputeNewName(CFileEntry(info), 0), base + "_写真_JPG");
     ASSERT_EQ(platform::ReadDirEntry(dir.file("sub.dir"), info), 0);
-    EXPECT_EQ(s.ComputeNewName(CFileEntry(info), 0), base + "_sub_"); // folders have no extension
+    EXPECT_EQ(s.ComputeNewName(CFileEntry(info), 0), base + "_sub.dir_"); // folders have no extension
 }
 
 } // namespace

@@ -37,7 +37,7 @@ std::map<std::string, CFileEntry> ListEntries(const std::string &dir)
 
 } // namespace
 
-TEST(FileEntry, NamesAreSplitAtTheLastDot)
+TEST(FileEntry, FileNamesAreSplitAtTheLastDot)
 {
     TempDir dir;
     dir.write("README");
@@ -63,7 +63,7 @@ TEST(FileEntry, NamesAreSplitAtTheLastDot)
 
     const CFileEntry &notes = entries.at("notes.old");
     EXPECT_TRUE(notes.isFolder);
-    EXPECT_EQ(notes.title, "notes");
+    EXPECT_EQ(notes.title, "notes.old") << "a folder is not split";
     EXPECT_EQ(notes.extension, "");
 }
 

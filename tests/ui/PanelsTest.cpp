@@ -8,11 +8,15 @@
 #include "platform/HistoryList.h"
 #include "ui/dialogs/FileTypeDlg.h"
 #include "ui/main/HistoryComboBox.h"
+#include "ui/panels/CharKindPanel.h"
+#include "ui/panels/InsertPanel.h"
 #include "ui/panels/ModalGuard.h"
 #include "ui/panels/NumberField.h"
 #include "ui/panels/OrgNamePanel.h"
 #include "ui/panels/PanelFactory.h"
+#include "ui/panels/RangeReplacePanel.h"
 #include "ui/panels/RenumPanel.h"
+#include "ui/panels/ReplacePanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -110,13 +114,21 @@ protected:
     CRenameSettings settings;
 };
 
-TEST_F(PanelTest, FactoryMakesThePanelsOfRenumberAndOldNameOnly)
+TEST_F(PanelTest, FactoryMakesThePanelOfEachModeThatHasOne)
 {
     std::unique_ptr<CModePanel> renumber(CreateModePanel(kModeRenumber, &window));
     std::unique_ptr<CModePanel> oldName(CreateModePanel(kModeOldName, &window));
     EXPECT_TRUE(dynamic_cast<CRenumPanel *>(renumber.get()));
     EXPECT_TRUE(dynamic_cast<COrgNamePanel *>(oldName.get()));
-    EXPECT_EQ(CreateModePanel(kModeCharKind, &window), nullptr);
+    std::unique_ptr<CModePanel> charKind(CreateModePanel(kModeCharKind, &window));
+    std::unique_ptr<CModePanel> replace(CreateModePanel(kModeReplace, &window));
+    std::unique_ptr<CModePanel> rangeReplace(CreateModePanel(kModeRangeReplace, &window));
+    std::unique_ptr<CModePanel> insert(CreateModePanel(kModeInsert, &window));
+    EXPECT_TRUE(dynamic_cast<CCharKindPanel *>(charKind.get()));
+    EXPECT_TRUE(dynamic_cast<CReplacePanel *>(replace.get()));
+    EXPECT_TRUE(dynamic_cast<CRangeReplacePanel *>(rangeReplace.get()));
+    EXPECT_TRUE(dynamic_cast<CInsertPanel *>(insert.get()));
+    EXPECT_EQ(CreateModePanel(8, &window), nullptr) << "a separator row of the mode combo";
     EXPECT_EQ(CreateModePanel(kModeStoreDefaults, &window), nullptr);
 }
 

@@ -8,15 +8,20 @@
 // is normalised to its integer value (007 becomes 7, 12abc becomes 12); a
 // spin step puts the focus into the field and adds the step to the value.
 // Every change of the text, by the user or the program, is reported by
-// Edited() once the text is within the limits.
+// Edited() once the text is within the limits. While the field is empty the
+// main window reads a fixed value, which a field may choose (SetEmptyValue).
 class CNumberField : public CSpinEdit {
     Q_OBJECT
 public:
     CNumberField(int lower, int upper, const QString &defaultText, QWidget *parent = nullptr);
 
-    // The value the main window reads: the integer value of the text, 0 when
-    // the text is empty.
-    int Value() const { return LeadingValue(); }
+    // The value the main window reads: the integer value of the text, or the
+    // empty value (0 unless set) while the text is empty.
+    int Value() const { return Text().isEmpty() ? m_emptyValue : LeadingValue(); }
+    void SetEmptyValue(int value) { m_emptyValue = value; }
+
+    // Wide enough for the limits' texts.
+    QSize sizeHint() const override;
 
 signals:
     void Edited();
@@ -31,5 +36,6 @@ private:
     int m_lower;
     int m_upper;
     QString m_defaultText;
+    int m_emptyValue = 0;
     bool m_adjusting = false;
 };

@@ -1,0 +1,145 @@
+#include "ui/panels/CharKindPanel.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+
+#include <initializer_list>
+
+namespace {
+
+QComboBox *MakeCaseList(const QStringList &items, QWidget *parent)
+{
+    auto *combo = new QComboBox(parent);
+    combo->addItems(items);
+    return combo;
+}
+
+} // namespace
+
+CCharKindPanel::CCharKindPanel(QWidget *parent)
+    : CModePanel(parent), m_caseCheck(new QCheckBox(QStringLiteral("大／小文字"), this)),
+      m_fileLabel(new QLabel(QStringLiteral("ファイル"), this)),
+      m_fileCase(MakeCaseList({QStringLiteral("不　　　　変"), QStringLiteral("ＫＥＳＴＲＥＬ"),
+                               QStringLiteral("ｋｅｓｔｒｅｌ"), QStringLiteral("Ｋｅｓｔｒｅｌ")},
+                              this)),
+      m_extensionLabel(new QLabel(QStringLiteral("拡張子"), this)),
+      m_extensionCase(MakeCaseList({QStringLiteral("不変"), QStringLiteral("ＥＸＥ"),
+                                    QStringLiteral("ｅｘｅ"), QStringLiteral("Ｅｘｅ")},
+                                   this)),
+      m_digits(AddWidthChoice(QStringLiteral("数字"))),
+      m_letters(AddWidthChoice(QStringLiteral("アルファベット"))),
+      m_katakana(AddWidthChoice(QStringLiteral("カタカナ")))
+{
+    auto *caseGrid = new QGridLayout;
+    caseGrid->addWidget(m_caseCheck, 0, 0, 1, 2);
+    caseGrid->addWidget(m_fileLabel, 1, 0);
+    caseGrid->addWidget(m_fileCase, 1, 1);
+    caseGrid->addWidget(m_extensionLabel, 2, 0);
+    caseGrid->addWidget(m_extensionCase, 2, 1);
+
+    auto *widthGrid = new QGridLayout;
+    int row = 0;
+    for (const WidthChoice *choice : {&m_digits, &m_letters, &m_katakana}) {
+        // An unlabelled frame around the radio pair.
+        auto *frame = new QGroupBox(this);
+        auto *pair = new QHBoxLayout(frame);
+        pair->setContentsMargins(4, 0, 4, 0);
+        pair->addWidget(choice->half);
+        pair->addWidget(choice->full);
+        widthGrid->addWidget(choice->check, row, 0);
+        widthGrid->addWidget(frame, row, 1);
+        ++row;
+    }
+    widthGrid->setVerticalSpacing(0);
+
+    auto *columns = new QHBoxLayout(this);
+    columns->setContentsMargins(4, 2, 4, 2);
+    columns->addLayout(caseGrid);
+    columns->addSpacing(8);
+    columns->addLayout(widthGrid);
+    columns->addStretch(1);
+
+    connect(m_caseCheck, &QCheckBox::clicked, this, [this] {
+        RefreshEnabled();
+        PostChanged();
+    });
+    connect(m_fileCase, &QComboBox::activated, this, &CCharKindPanel::PostChanged);
+    connect(m_extensionCase, &QComboBox::activated, this, &CCharKindPanel::PostChanged);
+    RefreshEnabled();
+}
+
+CCharKindPanel::WidthChoice CCharKindPanel::AddWidthChoice(const QString &caption)
+{
+    WidthChoice choice{new QCheckBox(caption, this), new QRadioButton(QStringLiteral("半角"), this),
+                       new QRadioButton(QStringLiteral("全角"), this), new QButtonGroup(this)};
+    choice.pair->addButton(choice.half, 0);
+    choice.pair->addButton(choice.full, 1);
+    const auto clicked = [this] {
+        RefreshEnabled();
+        PostChanged();
+    };
+    connect(choice.check, &QCheckBox::clicked, this, clicked);
+    connect(choice.pair, &QButtonGroup::buttonClicked, this, clicked);
+    return choice;
+}
+
+void CCharKindPanel::WidthChoice::Show(int isConv, int conv) const
+{
+    check->setChecked(isConv != 0);
+    if (QAbstractButton *button = pair->button(conv)) {
+        button->setChecked(true);
+        return;
+    }
+    // A stored value outside the pair checks neither button.
+    pair->setExclusive(false);
+    half->setChecked(false);
+    full->setChecked(false);
+    pair->setExclusive(true);
+}
+
+void CCharKindPanel::WidthChoice::RefreshEnabled() const
+{
+    half->setEnabled(check->isChecked());
+    full->setEnabled(check->isChecked());
+}
+
+void CCharKindPanel::RefreshEnabled()
+{
+    const bool caseOn = m_caseCheck->isChecked();
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{m_fileLabel, m_fileCase, m_extensionLabel, m_extensionCase})
+        control->setEnabled(caseOn);
+    m_digits.RefreshEnabled();
+    m_letters.RefreshEnabled();
+    m_katakana.RefreshEnabled();
+}
+
+void CCharKindPanel::ShowSettings(const CRenameSettings &settings)
+{
+    m_caseCheck->setChecked(settings.IsCase != 0);
+    m_fileCase->setCurrentIndex(settings.FileCase);
+    m_extensionCase->setCurrentIndex(settings.ExtensionCase);
+    m_digits.Show(settings.IsConvNum, settings.ConvNum);
+    m_letters.Show(settings.IsConvAlpha, settings.ConvAlpha);
+    m_katakana.Show(settings.IsConvKana, settings.ConvKana);
+    RefreshEnabled();
+}
+
+void CCharKindPanel::ReadInto(CRenameSettings &settings) const
+{
+    settings.IsCase = m_caseCheck->isChecked() ? 1 : 0;
+    settings.FileCase = m_fileCase->currentIndex();
+    settings.ExtensionCase = m_extensionCase->currentIndex();
+    settings.IsConvNum = m_digits.check->isChecked() ? 1 : 0;
+    settings.ConvNum = m_digits.pair->checkedId();
+    settings.IsConvAlpha = m_letters.check->isChecked() ? 1 : 0;
+    settings.ConvAlpha = m_letters.pair->checkedId();
+    settings.IsConvKana = m_katakana.check->isChecked() ? 1 : 0;
+    settings.ConvKana = m_katakana.pair->checkedId();
+}

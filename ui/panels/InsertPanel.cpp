@@ -1,0 +1,40 @@
+#include "ui/panels/InsertPanel.h"
+
+#include "ui/main/HistoryComboBox.h"
+#include "ui/panels/NumberField.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+CInsertPanel::CInsertPanel(QWidget *parent)
+    : CModePanel(parent), m_where(MakePositionKind(this,
+                                                   {QStringLiteral("前に"), QStringLiteral("前から"),
+                                                    QStringLiteral("後ろに"), QStringLiteral("後ろから")},
+                                                   QStringLiteral("字目に"))),
+      m_text(AddHistoryCombo("InsertStr"))
+{
+    auto *line = new QHBoxLayout(this);
+    line->setContentsMargins(4, 2, 4, 2);
+    line->addWidget(m_where.kind);
+    line->addWidget(m_where.position);
+    line->addWidget(m_where.caption);
+    line->addWidget(m_text, 1);
+    line->addWidget(new QLabel(QStringLiteral("を挿入"), this));
+
+    connect(m_where.kind, &QComboBox::activated, this, &CInsertPanel::PostChanged);
+    connect(m_where.position, &CNumberField::Edited, this, &CInsertPanel::PostChanged);
+}
+
+void CInsertPanel::ShowSettings(const CRenameSettings &settings)
+{
+    m_where.kind->setCurrentIndex(settings.InsertMode);
+    m_where.position->SetText(QString::number(settings.InsertNum));
+    m_where.RefreshEnabled();
+}
+
+void CInsertPanel::ReadInto(CRenameSettings &settings) const
+{
+    settings.InsertMode = m_where.kind->currentIndex();
+    settings.InsertNum = m_where.position->Value();
+    settings.InsertStr = m_text->CurrentText();
+}

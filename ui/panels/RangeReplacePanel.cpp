@@ -1,0 +1,54 @@
+#include "ui/panels/RangeReplacePanel.h"
+
+#include "ui/main/HistoryComboBox.h"
+#include "ui/panels/NumberField.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace {
+
+constexpr int kCountLower = 1;
+constexpr int kCountUpper = 99;
+
+} // namespace
+
+CRangeReplacePanel::CRangeReplacePanel(QWidget *parent)
+    : CModePanel(parent), m_where(MakePositionKind(this,
+                                                   {QStringLiteral("前から"), QStringLiteral("前"),
+                                                    QStringLiteral("後ろから"), QStringLiteral("後ろ")},
+                                                   QStringLiteral("字目から"))),
+      m_count(new CNumberField(kCountLower, kCountUpper, QString::number(kCountLower), this)),
+      m_replacement(AddHistoryCombo("ReplaceStr"))
+{
+    auto *line = new QHBoxLayout(this);
+    line->setContentsMargins(4, 2, 4, 2);
+    line->addWidget(m_where.kind);
+    line->addWidget(m_where.position);
+    line->addWidget(m_where.caption);
+    line->addWidget(m_count);
+    line->addWidget(new QLabel(QStringLiteral("字を"), this));
+    line->addWidget(m_replacement, 1);
+    line->addWidget(new QLabel(QStringLiteral("に置換"), this));
+
+    connect(m_where.kind, &QComboBox::activated, this, &CRangeReplacePanel::PostChanged);
+    connect(m_where.position, &CNumberField::Edited, this, &CRangeReplacePanel::PostChanged);
+    connect(m_count, &CNumberField::Edited, this, &CRangeReplacePanel::PostChanged);
+}
+
+void CRangeReplacePanel::ShowSettings(const CRenameSettings &settings)
+{
+    m_where.kind->setCurrentIndex(settings.ReplaceMode);
+    m_where.position->SetText(QString::number(settings.ReplaceNum));
+    m_count->SetText(QString::number(settings.ReplaceWidth));
+    m_where.RefreshEnabled();
+}
+
+void CRangeReplacePanel::ReadInto(CRenameSettings &settings) const
+{
+    settings.ReplaceMode = m_where.kind->currentIndex();
+    settings.ReplaceNum = m_where.position->Value();
+    // An empty count reads as 0: nothing is replaced and the text is inserted.
+    settings.ReplaceWidth = m_count->Value();
+    settings.ReplaceStr = m_replacement->CurrentText();
+}
