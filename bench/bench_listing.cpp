@@ -2,6 +2,7 @@
 // the background lister as the window uses it: how soon the first rows show,
 // how long the interface thread is kept busy at a stretch, how long the whole
 // listing takes, and how much memory a row costs.
+#include "BenchDirectory.h"
 #include "ui/main/CandidatePane.h"
 #include "ui/main/DirectoryLister.h"
 #include "ui/main/FileListCtrl.h"
@@ -27,9 +28,7 @@
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
 #include <malloc.h>
-#include <unistd.h>
 
 namespace {
 
@@ -39,48 +38,6 @@ int FileCount()
     const char *count = std::getenv("KESTREL_BENCH_FILES");
     return count ? std::atoi(count) : 1000000;
 }
-
-// Half the names fit in a string's own buffer, half need one of their own;
-// every thousandth entry is a folder.
-class BenchDirectory {
-public:
-    BenchDirectory()
-    {
-        char pattern[] = "/tmp/kestrel-bench-listing-XXXXXX";
-        m_root = mkdtemp(pattern);
-        const char *const extensions[] = {"jpg", "JPG", "png", "txt", "mp4"};
-        const int count = FileCount();
-        for (int i = 0; i < count; ++i) {
-            char name[96];
-            if (i % 2 == 0)
-                std::snprintf(name, sizeof name, "%s/IMG_%d.%s", m_root.c_str(), i, extensions[i % 5]);
-            else
-                std::snprintf(name, sizeof name, "%s/holiday photo %07d.%s", m_root.c_str(), i,
-                              extensions[i % 5]);
-            if (i % 1000 == 0) {
-                std::filesystem::create_directory(name);
-                continue;
-            }
-            const int fd = open(name, O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-            if (fd >= 0)
-                close(fd);
-        }
-        // Settings of the benchmark's own, not the user's.
-        setenv("XDG_CONFIG_HOME", (m_root + "-config").c_str(), 1);
-        setenv("XDG_STATE_HOME", (m_root + "-state").c_str(), 1);
-    }
-    ~BenchDirectory()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(m_root, ec);
-        std::filesystem::remove_all(m_root + "-config", ec);
-        std::filesystem::remove_all(m_root + "-state", ec);
-    }
-    const std::string &path() const { return m_root; }
-
-private:
-    std::string m_root;
-};
 
 BenchDirectory *g_dir = nullptr;
 
@@ -328,7 +285,13 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    BenchDirectory dir;
+    // Half the names fit in a string's own buffer, half need one of their own;
+    // every thousandth entry is a folder.
+    BenchDirectory dir("listing", FileCount(), 1000, [](int i) {
+        char name[64];
+        std::snprintf(name, sizeof name, i % 2 == 0 ? "IMG_%d." : "holiday photo %07d.", i);
+        return name + BenchDirectory::Extension(i);
+    });
     g_dir = &dir;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,13 +1,11 @@
 // The selection list over a real directory of 100,000 empty files: filling the
 // rows, ordering them, and a whole listing by the main window; the candidate
 // list holding all of them: adding them, and typing in the panel meanwhile.
+#include "BenchDirectory.h"
 #include "ui/main/CandidatePane.h"
-#include "ui/main/CommandBar.h"
 #include "ui/main/HistoryComboBox.h"
-#include "ui/main/ImageButton.h"
 #include "ui/main/MainDlg.h"
 #include "ui/main/ModeArea.h"
-#include "ui/main/PaneSplitter.h"
 #include "ui/main/SelectionList.h"
 #include "ui/main/SelectionPane.h"
 #include "ui/panels/ModePanel.h"
@@ -19,45 +17,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 namespace {
 
 constexpr int kFileCount = 100000;
-
-// Files named like a camera's and a few kinds of extension, every hundredth a folder.
-class BenchDirectory {
-public:
-    BenchDirectory()
-    {
-        char pattern[] = "/tmp/kestrel-bench-selection-XXXXXX";
-        m_root = mkdtemp(pattern);
-        const char *const extensions[] = {"jpg", "JPG", "png", "txt", "mp4"};
-        for (int i = 0; i < kFileCount; ++i) {
-            char name[64];
-            std::snprintf(name, sizeof name, "IMG_%d.%s", i, extensions[i % 5]);
-            if (i % 100 == 0)
-                std::filesystem::create_directory(m_root + "/dir_" + std::to_string(i));
-            else
-                std::ofstream(m_root + "/" + name);
-        }
-        // Settings of the benchmark's own, not the user's.
-        setenv("XDG_CONFIG_HOME", (m_root + "-config").c_str(), 1);
-        setenv("XDG_STATE_HOME", (m_root + "-state").c_str(), 1);
-    }
-    ~BenchDirectory()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(m_root, ec);
-        std::filesystem::remove_all(m_root + "-config", ec);
-        std::filesystem::remove_all(m_root + "-state", ec);
-    }
-    const std::string &path() const { return m_root; }
-
-private:
-    std::string m_root;
-};
 
 BenchDirectory *g_dir = nullptr;
 
@@ -140,7 +104,11 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    BenchDirectory dir;
+    // Files named like a camera's, every hundredth entry a folder.
+    BenchDirectory dir("selection", kFileCount, 100, [](int i) {
+        return i % 100 == 0 ? "dir_" + std::to_string(i)
+                            : "IMG_" + std::to_string(i) + "." + BenchDirectory::Extension(i);
+    });
     g_dir = &dir;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
