@@ -446,3 +446,20 @@ TEST(RenameLockTest, LocksNestWithinOneProcess)
 }
 
 } // namespace
+
+TEST_F(RenameFilesTest, ARunStoppedAfterItsConfirmationStillCountsAsConfirmed)
+{
+    const auto a = dir.write("a", "A");
+    auto settings = NamesSettings({"a2"});
+    settings.FileCopyMode = kOutputMove;
+    settings.FileCopyDirectory = dir.file("missing");
+    CExecutionRequest request;
+    request.candidates = EntriesFor({a});
+    request.askConfirmation = true;
+    host.answers = {true, false}; // run it; do not create the folder
+
+    const CExecutionOutcome outcome = ExecuteRename(request, settings, undo, host);
+    EXPECT_TRUE(outcome.confirmed) << "the window shows the log of such a run";
+    EXPECT_FALSE(outcome.performed);
+    EXPECT_TRUE(Exists(a));
+}
