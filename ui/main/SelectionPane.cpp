@@ -11,6 +11,7 @@
 #include "ui/main/FileListCtrl.h"
 #include "ui/main/HistoryComboBox.h"
 #include "ui/main/ImageButton.h"
+#include "ui/main/LaunchCommand.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/OpenEntry.h"
 #include "ui/main/WaitCursor.h"
@@ -42,6 +43,8 @@ QAction *AddCheckItem(QMenu *menu, const QString &text, int command, bool checke
 
 enum ListFormCommand { kViewBase = 1260, kSortBase = 1263, kNumericSort = 1268 };
 enum FilterCommand { kFilterBase = 3021, kFreeFilter = 3026 };
+// Launch command k is menu command kLaunchBase + k.
+constexpr int kLaunchBase = 1096;
 
 std::string ProcessDirectory()
 {
@@ -445,6 +448,28 @@ void CSelectionPane::ChooseFilter(int mode)
     SetFilterMode(mode);
 }
 
+void CSelectionPane::AddLaunchItems(QMenu *menu, bool enabled)
+{
+    // An entry without a title has no item; the others keep their own command.
+    for (std::size_t k = 0; k < CLaunchList::kEntryCount; ++k) {
+        const std::string &title = m_launchers.Entries[k].Title;
+        if (title.empty())
+            continue;
+        QAction *action = menu->addAction(QString::fromStdString(title));
+        action->setData(kLaunchBase + static_cast<int>(k));
+        action->setEnabled(enabled);
+    }
+}
+
+void CSelectionPane::LaunchOnEntries(std::size_t launcher, const std::vector<int> &rows)
+{
+    std::vector<std::string> paths;
+    for (int row : rows)
+        paths.push_back(m_rows.FullPath(row));
+    CModalGuard modal(m_list);
+    RunLaunchCommand(m_list->window(), m_launchers.Entries[launcher].Command, paths);
+}
+
 void CSelectionPane::ShowMenu(const QPoint &globalPos)
 {
     emit Changed();
@@ -455,16 +480,13 @@ void CSelectionPane::ShowMenu(const QPoint &globalPos)
     const std::vector<int> selected = SelectedRows();
     const bool entriesChosen =
         !selected.empty() && !(selected.size() == 1 && m_rows.IsParentRow(selected.front()));
-    // Copy, move, delete, make directory, launching, export and batch
+    // Copy, move, delete, make directory, export and batch
     // processing arrive with their dialogs.
     for (const char *text : {"複写", "移動", "削除", "ディレクトリ作成"})
         menu.addAction(QString::fromUtf8(text))->setEnabled(false);
     QAction *open = menu.addAction(QStringLiteral("開く"));
     open->setEnabled(entriesChosen);
-    for (const CLaunchList::Entry &launcher : m_launchers.Entries) {
-        if (!launcher.Title.empty())
-            menu.addAction(QString::fromStdString(launcher.Title))->setEnabled(false);
-    }
+    AddLaunchItems(&menu, entriesChosen);
     menu.addAction(QStringLiteral("ファイルリストのエクスポート"))->setEnabled(false);
     menu.addAction(QStringLiteral("バッチ処理"))->setEnabled(false);
 
@@ -476,6 +498,10 @@ void CSelectionPane::ShowMenu(const QPoint &globalPos)
         return;
     }
     int command = chosen->data().toInt();
+    if (command >= kLaunchBase && command < kLaunchBase + static_cast<int>(CLaunchList::kEntryCount)) {
+        LaunchOnEntries(static_cast<std::size_t>(command - kLaunchBase), selected);
+        return;
+    }
     if (command >= kFilterBase && command <= kFilterBase + 6) {
         ChooseFilter(command - kFilterBase);
         return;

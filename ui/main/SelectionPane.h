@@ -126,6 +126,10 @@ private:
     void OpenEntries(const std::vector<int> &rows);
     void AddListFormItems(QMenu *menu);
     void AddFilterItems(QMenu *menu);
+    // One item per launch command with a title, in order.
+    void AddLaunchItems(QMenu *menu, bool enabled);
+    // Starts launch command `launcher` once for every one of `rows`.
+    void LaunchOnEntries(std::size_t launcher, const std::vector<int> &rows);
 
     CEnvSettings &m_env;
     const CRenameSettings &m_settings;
