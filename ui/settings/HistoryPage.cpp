@@ -1,0 +1,5 @@
+#include "ui/settings/HistoryPage.h"
+
+CHistoryPage::CHistoryPage(QWidget *parent) : CSettingsPage(parent) {}
+
+void CHistoryPage::Store() {}

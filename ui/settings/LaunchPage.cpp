@@ -1,0 +1,5 @@
+#include "ui/settings/LaunchPage.h"
+
+CLaunchPage::CLaunchPage(CLaunchList &, QWidget *parent) : CSettingsPage(parent) {}
+
+void CLaunchPage::Store() {}
