@@ -425,6 +425,11 @@ void CCandidatePane::LoadHistory()
     m_destinationCombo->LoadHistory("Environment", "CopyDirectory");
 }
 
+void CCandidatePane::ReloadHistory()
+{
+    m_destinationCombo->ReloadHistory("Environment", "CopyDirectory");
+}
+
 void CCandidatePane::SaveHistory()
 {
     m_destinationCombo->SaveHistory("Environment", "CopyDirectory", CHistoryComboBox::kDefaultMaxCount);

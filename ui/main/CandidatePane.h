@@ -91,6 +91,8 @@ public:
     void DestinationFocusLost();
     void LoadHistory();
     void SaveHistory();
+    // The destination history read again with the destination text kept.
+    void ReloadHistory();
     void SaveColumnWidths() const;
 
     bool HandleKey(const QKeyEvent &key);

@@ -29,6 +29,7 @@ signals:
     void UndoClicked();
     void ExitClicked();
     void HelpClicked();
+    void SettingsClicked();
 
 private:
     CImageButton *m_viewer;

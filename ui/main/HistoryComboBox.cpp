@@ -32,6 +32,13 @@ void CHistoryComboBox::LoadHistory(const std::string &key, const std::string &va
     SetEntries(platform::LoadHistory(key, value));
 }
 
+void CHistoryComboBox::ReloadHistory(const std::string &key, const std::string &value)
+{
+    const std::string text = CurrentText();
+    LoadHistory(key, value);
+    SetCurrentText(text);
+}
+
 void CHistoryComboBox::AddCurrentText(int max)
 {
     m_maxCount = max;

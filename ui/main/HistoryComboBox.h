@@ -32,6 +32,8 @@ public:
     // Replaces the list with the history stored as `value` under `key`
     // (left empty when the key or value is missing) and selects entry 0.
     void LoadHistory(const std::string &key, const std::string &value);
+    // LoadHistory with the edit text kept (the stored lists were edited).
+    void ReloadHistory(const std::string &key, const std::string &value);
     // Puts the edit text at the top of the list by the history rules (the
     // first equal entry removed, the empty entry dropped when DropEmpty, at
     // most `max` entries kept) and selects entry 0.

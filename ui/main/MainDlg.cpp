@@ -133,6 +133,7 @@ void CMainDlg::ConnectParts()
     connect(m_commands, &CCommandBar::UndoClicked, this, &CMainDlg::Undo);
     connect(m_commands, &CCommandBar::ExitClicked, this, &CMainDlg::Exit);
     connect(m_commands, &CCommandBar::HelpClicked, this, &CMainDlg::ShowHelp);
+    connect(m_commands, &CCommandBar::SettingsClicked, this, &CMainDlg::OpenSettings);
 }
 
 const std::string &CMainDlg::CurrentDirectory() const

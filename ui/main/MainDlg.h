@@ -21,6 +21,7 @@ class CImageButton;
 class CModeArea;
 class CPaneSplitter;
 class CSelectionPane;
+class CSettingsDlg;
 class DialogUnits;
 
 // The program's one main window, composed of its parts: the mode area at the
@@ -64,6 +65,8 @@ public:
     void ChangeObjectKind(int kind);
     void ToggleSplit();
     void ShowHelp();
+    // 環境設定: the settings dialog, and the window following what it changed.
+    void OpenSettings();
     // The exit sequence: saves everything and closes the window.
     void Exit();
 
@@ -94,6 +97,7 @@ private:
     void ConnectParts();
     void LoadState();
     void ApplyListOptions();
+    void ApplySettings(const CSettingsDlg &dialog, bool accepted);
     void ProcessArguments(const std::vector<std::string> &args);
     // 1: the selection list has the focus, 2: the candidate list.
     void SetListFocus(int list);

@@ -529,6 +529,13 @@ void CSelectionPane::ApplyDisplayOptions()
     m_rows.SetDisplayOptions({m_env.FileCharMode, m_env.FileSizeType == 1});
 }
 
+void CSelectionPane::ApplySortOptions()
+{
+    m_sortDirection = m_env.IsSortDown ? -1 : 1;
+    m_sortColumn = std::clamp(m_env.SortMode, 0, 4);
+    SortRows();
+}
+
 void CSelectionPane::ApplyStates(const ControlStates &states)
 {
     m_parentButton->setEnabled(states.parentDirectory);
@@ -584,7 +591,17 @@ void CSelectionPane::LoadState()
 void CSelectionPane::SaveState()
 {
     m_list->SaveColumnWidths("Window", "SrcListColumn");
+    SaveHistory();
+}
+
+void CSelectionPane::SaveHistory()
+{
     m_directoryCombo->SaveHistory("Environment", "CurrentDirectory", CHistoryComboBox::kDefaultMaxCount);
+}
+
+void CSelectionPane::ReloadHistory()
+{
+    m_directoryCombo->ReloadHistory("Environment", "CurrentDirectory");
 }
 
 void CSelectionPane::AddDirectoryToHistory()

@@ -85,6 +85,8 @@ public:
     void FocusList();
 
     void ApplyDisplayOptions();
+    // Sort column and direction taken from the settings, the rows sorted again.
+    void ApplySortOptions();
     void ApplyStates(const ControlStates &states);
     void Place(const MainLayout &layout);
     // The rectangle the pane covers, for the splitter's drag frame.
@@ -96,6 +98,10 @@ public:
 
     void LoadState();
     void SaveState();
+    // The directory history written to the store, and read back from it with
+    // the directory text kept.
+    void SaveHistory();
+    void ReloadHistory();
     void AddDirectoryToHistory();
 
     CHistoryComboBox *DirectoryCombo() const { return m_directoryCombo; }

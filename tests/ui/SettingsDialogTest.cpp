@@ -1,0 +1,342 @@
+#include "ModalTesting.h"
+#include "support/TempDir.h"
+
+#include "app/EnvSettings.h"
+#include "app/LaunchList.h"
+#include "ui/main/CommandBar.h"
+#include "ui/main/FileListCtrl.h"
+#include "ui/main/HistoryComboBox.h"
+#include "ui/main/ImageButton.h"
+#include "ui/main/MainDlg.h"
+#include "ui/main/SelectionList.h"
+#include "ui/main/SelectionPane.h"
+#include "ui/settings/BehaviourPage.h"
+#include "ui/settings/ChoiceGroup.h"
+#include "ui/settings/LaunchPage.h"
+#include "ui/settings/ListDisplayPage.h"
+#include "ui/settings/SettingsDlg.h"
+#include "ui/settings/StartupPage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using testing_support::IsolatedUserDirs;
+using testing_support::TempDir;
+
+namespace {
+
+class SettingsDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        env.Load();
+        launchers.Load();
+    }
+
+    std::unique_ptr<CSettingsDlg> Open(int firstPage)
+    {
+        env.FirstCustom = firstPage;
+        return std::make_unique<CSettingsDlg>(env, launchers);
+    }
+
+    // Typing text that has no key of its own, as an input method delivers it.
+    static void Type(QWidget *widget, const QString &text)
+    {
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text, Qt::NoModifier);
+    }
+
+    template <class Page> static Page *PageOf(const CSettingsDlg &dialog)
+    {
+        return qobject_cast<Page *>(dialog.PageWidget());
+    }
+
+    static CEnvSettings Stored()
+    {
+        CEnvSettings stored;
+        stored.Load();
+        return stored;
+    }
+
+    // Answers the next message box, keeping its title and text.
+    void AnswerMessage()
+    {
+        WhenModalOpens([this](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            ASSERT_NE(box, nullptr);
+            messageTitle = box->windowTitle();
+            messageText = box->text();
+            box->accept();
+        });
+    }
+
+    IsolatedUserDirs user;
+    CEnvSettings env;
+    CLaunchList launchers;
+    QString messageTitle;
+    QString messageText;
+};
+
+TEST_F(SettingsDialogTest, OpensOnTheStoredFirstPageOrOnNone)
+{
+    auto dialog = Open(3);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Kestrel（環境設定）"));
+    EXPECT_EQ(dialog->CurrentPage(), 3);
+    EXPECT_NE(PageOf<CLaunchPage>(*dialog), nullptr);
+    EXPECT_EQ(dialog->Tabs()->tabText(1), QStringLiteral("動　作"));
+
+    dialog = Open(7);
+    EXPECT_EQ(dialog->CurrentPage(), -1);
+    EXPECT_EQ(dialog->PageWidget(), nullptr);
+    // Even the tab that looks chosen shows its page when clicked.
+    emit dialog->Tabs()->tabBarClicked(0);
+    EXPECT_NE(PageOf<CListDisplayPage>(*dialog), nullptr);
+}
+
+TEST_F(SettingsDialogTest, OnlyTheVisiblePageExistsAndItsValuesSurviveTabChanges)
+{
+    auto dialog = Open(0);
+    QPointer<CSettingsPage> first = dialog->PageWidget();
+    PageOf<CListDisplayPage>(*dialog)->ViewChoice()->Choice(2)->click();
+    dialog->Tabs()->setCurrentIndex(2);
+    EXPECT_TRUE(first.isNull()) << "the page left is destroyed";
+    EXPECT_EQ(dialog->Env().SrcListType, 2);
+    dialog->Tabs()->setCurrentIndex(0);
+    EXPECT_TRUE(PageOf<CListDisplayPage>(*dialog)->ViewChoice()->Choice(2)->isChecked());
+}
+
+TEST_F(SettingsDialogTest, ChangedFlagsFollowWhatThePagesReport)
+{
+    auto dialog = Open(0);
+    dialog->ShowPage(1);
+    dialog->ShowPage(2);
+    EXPECT_FALSE(dialog->DisplayChanged()) << "a visit alone changes nothing";
+    EXPECT_FALSE(dialog->BehaviourChanged()) << "the active filter has no pattern";
+
+    dialog->ShowPage(0);
+    emit PageOf<CListDisplayPage>(*dialog)->SortCombo()->activated(1);
+    dialog->ShowPage(2);
+    EXPECT_TRUE(dialog->DisplayChanged());
+    EXPECT_FALSE(dialog->BehaviourChanged());
+
+    // A pattern shown when the behaviour page opens counts as a change.
+    env.Filters[0].Filter = "*.txt";
+    dialog = Open(1);
+    dialog->reject();
+    EXPECT_TRUE(dialog->BehaviourChanged());
+    EXPECT_FALSE(dialog->DisplayChanged());
+}
+
+TEST_F(SettingsDialogTest, ListDisplayEnablesGridAndNumericSortOnlyWhereTheyApply)
+{
+    auto dialog = Open(0);
+    auto *page = PageOf<CListDisplayPage>(*dialog);
+    EXPECT_FALSE(page->GridCheck()->isEnabled());
+    EXPECT_TRUE(page->SortNumCheck()->isEnabled());
+    page->SelectChoice()->Choice(1)->click();
+    page->SortCombo()->setCurrentIndex(3);
+    emit page->SortCombo()->activated(3);
+    EXPECT_TRUE(page->GridCheck()->isEnabled());
+    EXPECT_FALSE(page->SortNumCheck()->isEnabled());
+}
+
+TEST_F(SettingsDialogTest, BehaviourPageKeepsAllSevenFilterRecords)
+{
+    auto dialog = Open(1);
+    auto *page = PageOf<CBehaviourPage>(*dialog);
+    int beeps = 0;
+    page->SetBeep([&beeps] { ++beeps; });
+    QComboBox *combo = page->FilterCombo();
+    ASSERT_EQ(combo->count(), 7);
+
+    combo->setCurrentIndex(1);
+    page->PatternEdit()->setText(QStringLiteral("*.jpg;*.png"));
+    page->HideCheck(1)->click();
+    combo->setCurrentIndex(2);
+    EXPECT_TRUE(page->PatternEdit()->text().isEmpty());
+    EXPECT_FALSE(page->HideCheck(1)->isChecked());
+    combo->setCurrentIndex(1);
+    EXPECT_EQ(page->PatternEdit()->text(), QStringLiteral("*.jpg;*.png"));
+    EXPECT_TRUE(page->HideCheck(1)->isChecked());
+
+    // Typing in the combo's field renames the filter edited.
+    combo->lineEdit()->clear();
+    Type(combo->lineEdit(), QStringLiteral("画像"));
+
+    // The free filter is chosen but neither renamed nor edited here.
+    combo->setCurrentIndex(CEnvSettings::kFreeFilterIndex);
+    EXPECT_FALSE(page->PatternEdit()->isEnabled());
+    EXPECT_FALSE(page->HideCheck(0)->isEnabled());
+    EXPECT_FALSE(page->ExtensionButton()->isEnabled());
+    QTest::keyClicks(combo->lineEdit(), QStringLiteral("x"));
+    EXPECT_EQ(beeps, 1);
+    EXPECT_EQ(combo->lineEdit()->text(), QStringLiteral("--- 任意フィルタ ---"));
+
+    combo->showPopup();
+    EXPECT_EQ(combo->itemText(1), QStringLiteral("画像"));
+    combo->hidePopup();
+
+    dialog->accept();
+    const CEnvSettings &result = dialog->Env();
+    EXPECT_EQ(result.FilterMode, CEnvSettings::kFreeFilterIndex);
+    EXPECT_EQ(result.Filters[1].Title, "画像");
+    EXPECT_EQ(result.Filters[1].Filter, "*.jpg;*.png");
+    EXPECT_EQ(result.Filters[1].IsNoHidden, 1);
+    EXPECT_EQ(result.Filters[5].Title, "--- 任意フィルタ ---");
+    // OK stores the filters; the active filter lasts only for this run.
+    const CEnvSettings stored = Stored();
+    EXPECT_EQ(stored.Filters[1].Title, "画像");
+    EXPECT_EQ(stored.Filters[1].Filter, "*.jpg;*.png");
+    EXPECT_EQ(stored.FilterMode, 0);
+}
+
+TEST_F(SettingsDialogTest, InitialValuesButtonsStoreThePageOverTheDefaultsOnly)
+{
+    env.IsAsk = 1; // a running value that differs from the default
+    auto dialog = Open(0);
+    PageOf<CListDisplayPage>(*dialog)->SizeChoice()->Choice(1)->click();
+    AnswerMessage();
+    PageOf<CListDisplayPage>(*dialog)->InitialButton()->click();
+    EXPECT_EQ(messageTitle, QStringLiteral("Kestrel"));
+    EXPECT_EQ(messageText, QStringLiteral("リスト表示の初期値を変更しました。"));
+    EXPECT_EQ(dialog->Env().FileSizeType, 0) << "the dialog's copy is left alone";
+
+    dialog->ShowPage(1);
+    PageOf<CBehaviourPage>(*dialog)->DispLogCheck()->click();
+    AnswerMessage();
+    PageOf<CBehaviourPage>(*dialog)->InitialButton()->click();
+    EXPECT_EQ(messageText, QStringLiteral("動作の初期値を変更しました。"));
+    dialog->reject();
+
+    const CEnvSettings stored = Stored();
+    EXPECT_EQ(stored.FileSizeType, 1);
+    EXPECT_EQ(stored.IsDispLog, 1);
+    EXPECT_EQ(stored.IsAsk, 1) << "the page's values, not the defaults, are stored";
+}
+
+TEST_F(SettingsDialogTest, FirstPageButtonStoresOnlyTheFirstPage)
+{
+    auto dialog = Open(0);
+    dialog->ShowPage(2);
+    PageOf<CStartupPage>(*dialog)->MultiExecCheck()->click();
+    ClickButton(dialog.get(), QStringLiteral("起動時に最初に表示"));
+    dialog->reject();
+    const CEnvSettings stored = Stored();
+    EXPECT_EQ(stored.FirstCustom, 2);
+    EXPECT_EQ(stored.IsMultiExec, 0) << "cancel stores nothing";
+    EXPECT_EQ(dialog->Env().IsMultiExec, 1);
+}
+
+TEST_F(SettingsDialogTest, OkStoresTheStartUpOptions)
+{
+    TempDir dir;
+    auto dialog = Open(2);
+    auto *page = PageOf<CStartupPage>(*dialog);
+    EXPECT_FALSE(page->DirectoryCombo()->isEnabled());
+    page->DirectoryChoice()->Choice(1)->click();
+    EXPECT_TRUE(page->BrowseButton()->isEnabled());
+    page->DirectoryCombo()->SetCurrentText(dir.path());
+    page->SplitChoice()->Choice(2)->click();
+    ClickButton(dialog.get(), QStringLiteral("設定"));
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    const CEnvSettings stored = Stored();
+    EXPECT_EQ(stored.DirectoryMode, 1);
+    EXPECT_EQ(stored.DefDirectory, dir.path());
+    EXPECT_EQ(stored.SplitMode, 2);
+}
+
+TEST_F(SettingsDialogTest, EnterAndEscapeInsideAPageDoNotCloseTheDialog)
+{
+    auto dialog = Open(1);
+    dialog->show();
+    QWidget *inside = PageOf<CBehaviourPage>(*dialog)->AskCheck();
+    for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+        QTest::keyClick(inside, Qt::Key(key));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(PageOf<CBehaviourPage>(*dialog)->AskCheck()->isChecked());
+}
+
+class SettingsFromWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir.write("b.txt", "b");
+        dir.write("a.jpg", "a");
+        window = std::make_unique<CMainDlg>(std::vector<std::string>{dir.path()});
+        window->Selection().WaitForListing();
+    }
+
+    // Opens the settings from the window's button and runs `edit` on the dialog.
+    void RunSettings(const std::function<void(CSettingsDlg &)> &edit)
+    {
+        WhenModalOpens([this, edit](QWidget *modal) {
+            auto *dialog = qobject_cast<CSettingsDlg *>(modal);
+            ASSERT_NE(dialog, nullptr);
+            interactiveWhileOpen = window->IsInteractive();
+            edit(*dialog);
+        });
+        ASSERT_TRUE(window->Commands().SettingsButton()->isEnabled());
+        window->Commands().SettingsButton()->click();
+        window->Selection().WaitForListing();
+    }
+
+    IsolatedUserDirs user;
+    TempDir dir;
+    std::unique_ptr<CMainDlg> window;
+    bool interactiveWhileOpen = true;
+};
+
+TEST_F(SettingsFromWindowTest, OkAppliesListDisplaySortAndFilter)
+{
+    RunSettings([](CSettingsDlg &dialog) {
+        dialog.ShowPage(0);
+        auto *display = qobject_cast<CListDisplayPage *>(dialog.PageWidget());
+        display->CharChoice()->Choice(1)->click();
+        display->SelectChoice()->Choice(1)->click();
+        display->SortDownCheck()->click();
+        dialog.ShowPage(1);
+        auto *behaviour = qobject_cast<CBehaviourPage *>(dialog.PageWidget());
+        behaviour->FilterCombo()->lineEdit()->setText(QString());
+        QTest::sendKeyEvent(QTest::Click, behaviour->FilterCombo()->lineEdit(), Qt::Key_unknown,
+                            QStringLiteral("文書"), Qt::NoModifier);
+        behaviour->PatternEdit()->setText(QStringLiteral("*.txt"));
+        dialog.accept();
+    });
+    EXPECT_FALSE(interactiveWhileOpen);
+    EXPECT_TRUE(window->IsInteractive());
+
+    CSelectionPane &pane = window->Selection();
+    EXPECT_TRUE(pane.List()->FullRowSelect());
+    EXPECT_EQ(pane.SortDirection(), -1);
+    EXPECT_EQ(window->Env().Filters[0].Title, "文書");
+    EXPECT_TRUE(pane.StatusText().contains(QStringLiteral("文書")));
+    // Listed again through the changed filter, names shown in upper case.
+    EXPECT_EQ(pane.Rows().FindName("a.jpg"), -1);
+    const int row = pane.Rows().FindName("b.txt");
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(pane.Rows().CellText(row, 0), QStringLiteral("B.TXT"));
+}
+
+TEST_F(SettingsFromWindowTest, CancelKeepsTheWindowsSettingsButTheFirstPage)
+{
+    RunSettings([](CSettingsDlg &dialog) {
+        dialog.ShowPage(0);
+        qobject_cast<CListDisplayPage *>(dialog.PageWidget())->CharChoice()->Choice(2)->click();
+        dialog.ShowPage(3);
+        ClickButton(&dialog, QStringLiteral("起動時に最初に表示"));
+        dialog.reject();
+    });
+    EXPECT_EQ(window->Env().FileCharMode, 0);
+    EXPECT_EQ(window->Env().FirstCustom, 3);
+}
+
+} // namespace

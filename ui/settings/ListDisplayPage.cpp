@@ -1,0 +1,122 @@
+#include "ui/settings/ListDisplayPage.h"
+
+#include "app/EnvSettings.h"
+#include "ui/settings/ChoiceGroup.h"
+#include "ui/settings/InitialValues.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CListDisplayPage::CListDisplayPage(CEnvSettings &env, QWidget *parent) : CSettingsPage(parent), m_env(env)
+{
+    CreateControls();
+    ShowValues();
+    UpdateEnabling();
+
+    for (CChoiceGroup *group : {m_view, m_select, m_chars, m_size, m_path})
+        connect(group, &CChoiceGroup::Clicked, this, [this] {
+            MarkChanged();
+            UpdateEnabling();
+        });
+    for (QCheckBox *check : {m_grid, m_sortDown, m_sortNum, m_destSort})
+        connect(check, &QCheckBox::clicked, this, [this] { MarkChanged(); });
+    connect(m_sort, &QComboBox::activated, this, [this] {
+        MarkChanged();
+        UpdateEnabling();
+    });
+    connect(m_initial, &QPushButton::clicked, this, [this] {
+        StoreInitialValues(
+            this, [this](CEnvSettings &initial) { StoreInto(initial); }, "Disp",
+            QStringLiteral("リスト表示の初期値を変更しました。"));
+    });
+}
+
+void CListDisplayPage::CreateControls()
+{
+    m_view = new CChoiceGroup(QStringLiteral("選択リストの形式"), {"詳細", "一覧", "小さいアイコン"}, this);
+    m_select = new CChoiceGroup(QStringLiteral("リストの選択方法"), {"ファイル名部分", "行全体"}, this);
+    m_grid = new QCheckBox(QStringLiteral("（罫線表示）"), this);
+    m_select->AddWidget(m_grid);
+    m_chars = new CChoiceGroup(QStringLiteral("ファイル表示"), {"通常", "大文字", "小文字"}, this);
+    m_size = new CChoiceGroup(QStringLiteral("ファイルサイズ"), {"キロバイト単位", "バイト単位"}, this);
+
+    auto *sortGroup = new QGroupBox(QStringLiteral("選択リストのソート方法"), this);
+    m_sort = new QComboBox(sortGroup);
+    for (const char *item : {"名前", "サイズ", "ファイルの種類", "更新日時", "属性"})
+        m_sort->addItem(QString::fromUtf8(item));
+    m_sortDown = new QCheckBox(QStringLiteral("逆順"), sortGroup);
+    m_sortNum = new QCheckBox(QStringLiteral("数値比較"), sortGroup);
+    auto *sortLayout = new QVBoxLayout(sortGroup);
+    sortLayout->addWidget(m_sort);
+    sortLayout->addWidget(m_sortDown);
+    sortLayout->addWidget(m_sortNum);
+
+    m_path = new CChoiceGroup(QStringLiteral("変名／連結候補表示"), {"ファイル名", "フルパス名"}, this);
+    auto *destSortGroup = new QGroupBox(QStringLiteral("候補リストのソート機能"), this);
+    m_destSort = new QCheckBox(QStringLiteral("使用する"), destSortGroup);
+    (new QVBoxLayout(destSortGroup))->addWidget(m_destSort);
+
+    m_initial = new QPushButton(QStringLiteral("起動動作"), this);
+    m_initial->setAutoDefault(false);
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(m_view, 0, 0);
+    grid->addWidget(m_select, 0, 1);
+    grid->addWidget(m_chars, 0, 2);
+    grid->addWidget(m_size, 1, 0);
+    grid->addWidget(sortGroup, 1, 1);
+    grid->addWidget(m_path, 1, 2);
+    grid->addWidget(destSortGroup, 2, 0);
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(m_initial);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addLayout(buttonRow);
+}
+
+void CListDisplayPage::ShowValues()
+{
+    m_view->SetValue(m_env.SrcListType);
+    m_select->SetValue(m_env.SelectMode);
+    m_grid->setChecked(m_env.IsGrid != 0);
+    m_chars->SetValue(m_env.FileCharMode);
+    m_size->SetValue(m_env.FileSizeType);
+    m_sort->setCurrentIndex(m_env.SortMode);
+    m_sortDown->setChecked(m_env.IsSortDown != 0);
+    m_sortNum->setChecked(m_env.IsSortNum != 0);
+    m_path->SetValue(m_env.RenamePath);
+    m_destSort->setChecked(m_env.IsDestSort != 0);
+}
+
+void CListDisplayPage::Store()
+{
+    StoreInto(m_env);
+}
+
+void CListDisplayPage::StoreInto(CEnvSettings &env) const
+{
+    m_view->StoreInto(env.SrcListType);
+    m_select->StoreInto(env.SelectMode);
+    env.IsGrid = m_grid->isChecked() ? 1 : 0;
+    m_chars->StoreInto(env.FileCharMode);
+    m_size->StoreInto(env.FileSizeType);
+    if (m_sort->currentIndex() >= 0)
+        env.SortMode = m_sort->currentIndex();
+    env.IsSortDown = m_sortDown->isChecked() ? 1 : 0;
+    env.IsSortNum = m_sortNum->isChecked() ? 1 : 0;
+    m_path->StoreInto(env.RenamePath);
+    env.IsDestSort = m_destSort->isChecked() ? 1 : 0;
+}
+
+void CListDisplayPage::UpdateEnabling()
+{
+    m_grid->setEnabled(m_select->Value() == 1);
+    m_sortNum->setEnabled(m_sort->currentIndex() == 0);
+}
