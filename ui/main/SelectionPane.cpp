@@ -28,6 +28,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -119,7 +120,10 @@ void CSelectionPane::Connect()
     });
     connect(&m_lister, &CDirectoryLister::OrderReady, this,
             [this] { m_list->ReorderRows([this] { return m_lister.ApplyOrder(m_rows); }); });
-    connect(&m_lister, &CDirectoryLister::Finished, this, [this] { FinishListing(); });
+    connect(&m_lister, &CDirectoryLister::Finished, this, [this](int error) {
+        m_listingError = error;
+        FinishListing();
+    });
 }
 
 std::vector<int> CSelectionPane::SelectedRows() const
@@ -179,6 +183,7 @@ void CSelectionPane::ListDirectory()
     m_progress->setRange(0, 0);
     m_progress->show();
     m_status->hide();
+    m_listingError = 0;
     m_lister.Start(m_currentDirectory, ActiveFilter(), m_sortColumn, m_env.IsSortNum != 0, m_sortDirection);
     AddDirectoryToHistory();
     emit Changed();
@@ -480,21 +485,25 @@ void CSelectionPane::ShowMenu(const QPoint &globalPos)
     const std::vector<int> selected = SelectedRows();
     const bool entriesChosen =
         !selected.empty() && !(selected.size() == 1 && m_rows.IsParentRow(selected.front()));
-    // Copy, move, delete, make directory, export and batch
-    // processing arrive with their dialogs.
+    // Copy, move, delete, make directory and export arrive with their dialogs.
     for (const char *text : {"複写", "移動", "削除", "ディレクトリ作成"})
         menu.addAction(QString::fromUtf8(text))->setEnabled(false);
     QAction *open = menu.addAction(QStringLiteral("開く"));
     open->setEnabled(entriesChosen);
     AddLaunchItems(&menu, entriesChosen);
     menu.addAction(QStringLiteral("ファイルリストのエクスポート"))->setEnabled(false);
-    menu.addAction(QStringLiteral("バッチ処理"))->setEnabled(false);
+    QAction *batch = menu.addAction(QStringLiteral("バッチ処理"));
+    batch->setEnabled(BatchAllowed(selected));
 
     QAction *chosen = menu.exec(globalPos);
     if (!chosen)
         return;
     if (chosen == open) {
         OpenEntries(selected);
+        return;
+    }
+    if (chosen == batch) {
+        emit BatchRequested();
         return;
     }
     int command = chosen->data().toInt();
@@ -519,6 +528,15 @@ void CSelectionPane::ShowMenu(const QPoint &globalPos)
         QAction *next = again.exec(globalPos);
         command = next ? next->data().toInt() : 0;
     }
+}
+
+bool CSelectionPane::BatchAllowed(const std::vector<int> &selected) const
+{
+    if (m_settings.RenameMode == kModeNumberedDirs || m_settings.RenameMode == kModeConcatenate ||
+        m_settings.ObjMode != 0)
+        return selected.empty();
+    return std::all_of(selected.begin(), selected.end(),
+                       [this](int row) { return m_rows.IsFolder(row) && !m_rows.IsParentRow(row); });
 }
 
 void CSelectionPane::ApplyDisplayOptions()

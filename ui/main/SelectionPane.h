@@ -59,6 +59,8 @@ public:
     void CancelListing();
     // Waits, with the events of the window handled, until the running listing is done.
     void WaitForListing();
+    // 0, or the errno value of the last listing's directory that could not be read.
+    int ListingError() const { return m_listingError; }
     void Refresh();
     void EnterFolder();
     void GoToParent();
@@ -117,6 +119,8 @@ signals:
     void FocusEntered();
     // A listing finished: the rows are those of CurrentDirectory().
     void Listed();
+    // The menu's バッチ処理 on the selected rows.
+    void BatchRequested();
 
 private:
     void CreateControls(QWidget *window);
@@ -130,6 +134,8 @@ private:
     // Selects and shows `row` (the current row only at the top when -1).
     void FocusRow(int row);
     void OpenEntries(const std::vector<int> &rows);
+    // バッチ処理 takes only real folders, and only for a rename of files.
+    bool BatchAllowed(const std::vector<int> &selected) const;
     void AddListFormItems(QMenu *menu);
     void AddFilterItems(QMenu *menu);
     // One item per launch command with a title, in order.
@@ -157,6 +163,7 @@ private:
     bool m_sortedOnce = false;
     int m_sortColumn = 0;
     int m_sortDirection = 1;
+    int m_listingError = 0;
 
     QLabel *m_caption = nullptr;
     CImageButton *m_browseButton = nullptr;
