@@ -117,6 +117,7 @@ void CMainDlg::ConnectParts()
 
     connect(m_selection, &CSelectionPane::Changed, this, &CMainDlg::RefreshControlStates);
     connect(m_selection, &CSelectionPane::FocusEntered, this, [this] { SetListFocus(1); });
+    connect(m_selection, &CSelectionPane::BatchRequested, this, &CMainDlg::RunBatch);
     // The names in the listed folder are read again for the marks.
     connect(m_selection, &CSelectionPane::Listed, this, [this] {
         m_candidates->InvalidateFolders();

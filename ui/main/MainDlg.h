@@ -22,6 +22,9 @@ class CModeArea;
 class CPaneSplitter;
 class CSelectionPane;
 class CSettingsDlg;
+namespace exec {
+class CResultLog;
+}
 class DialogUnits;
 
 // The program's one main window, composed of its parts: the mode area at the
@@ -54,6 +57,9 @@ public:
     void Execute();
     void Undo();
     bool UndoAvailable() const { return m_undo.available; }
+    // バッチ処理: the rename of files in each selected directory of the
+    // selection list, in place, with one result log for all of them.
+    void RunBatch();
 
     // Modal windows of the window and its children clear this flag.
     bool IsInteractive() const override { return m_interactive; }
@@ -118,6 +124,8 @@ private:
     bool HandleShortcut(int key);
     // After a run: the candidates emptied, the directory read again.
     void FinishRun(bool clearCandidates, bool listAgain);
+    // One directory of a batch: listed, all its entries added and renamed.
+    void RunBatchDirectory(const std::string &directory, exec::CResultLog &log);
     void SaveState();
     void LayOut();
 
