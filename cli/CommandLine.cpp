@@ -114,6 +114,20 @@ std::string NumberedDirectoryParent(const Options &options, const std::string &w
     return parent;
 }
 
+bool IsBatch(const Options &options)
+{
+    return options.directories.size() > 1;
+}
+
+// The options of one directory of a batch: everything but the other directories.
+Options OneDirectory(const Options &options, const std::string &directory)
+{
+    Options one = options;
+    one.directory = directory;
+    one.directories = {directory};
+    return one;
+}
+
 void CheckCandidatesFitMode(const Options &options, const CRenameSettings &settings)
 {
     bool hasPaths = !options.paths.empty() || options.pathsFrom;
@@ -121,6 +135,8 @@ void CheckCandidatesFitMode(const Options &options, const CRenameSettings &setti
         throw UsageError("連番Dir作成にはパスを指定できません（作成先は --dir で指定します）");
     if (settings.RenameMode != kModeNumberedDirs && !hasPaths && !options.directory)
         throw UsageError("対象を指定してください（パス、--dir または --paths-from）");
+    if (IsBatch(options) && (!IsRenameMode(settings) || settings.ObjMode != 0))
+        throw UsageError("--dir を複数指定できるのはファイルの変名だけです");
 }
 
 int Preview(const Options &options, const CRenameSettings &settings, const std::string &workingDirectory)
@@ -130,6 +146,17 @@ int Preview(const Options &options, const CRenameSettings &settings, const std::
     if (settings.RenameMode == kModeNumberedDirs) {
         problems =
             WriteNumberedDirectoryPreview(settings, NumberedDirectoryParent(options, workingDirectory), out);
+    } else if (IsBatch(options)) {
+        for (const std::string &directory : options.directories) {
+            try {
+                const Options one = OneDirectory(options, directory); // the rows keep a reference
+                CandidateRows rows(one, settings);
+                problems += WritePreview(rows, settings, out);
+            } catch (const UsageError &error) {
+                std::cerr << "kestrel-cli: " << error.what() << '\n';
+                ++problems;
+            }
+        }
     } else {
         CandidateRows rows(options, settings);
         problems = WritePreview(rows, settings, out);
@@ -142,7 +169,7 @@ int Preview(const Options &options, const CRenameSettings &settings, const std::
 // changes, unless --create-dirs allows making it.
 void CheckOutputDirectory(const Options &options, const CRenameSettings &settings)
 {
-    if (!IsRenameMode(settings) || settings.ObjMode != 0 || settings.FileCopyMode == 0)
+    if (!IsRenameMode(settings) || settings.ObjMode != 0 || settings.FileCopyMode == 0 || settings.IsInBatch)
         return;
     if (exec::MissingDestinationMessage(settings))
         throw UsageError("移動・複写先のディレクトリが指定されていません（--set FileCopyDirectory=…）");
@@ -187,16 +214,45 @@ bool RunRename(const Options &options, CRenameSettings &settings, exec::IExecuti
         return false;
     }
     exitCode = kExitIncomplete;
-    if (!exec::PrepareRename(settings, host) || !exec::RunRename(plan, settings, undo, log, host))
-        return false;
+    return exec::PrepareRename(settings, host) && exec::RunRename(plan, settings, undo, log, host);
+}
+
+// The undo list of the last run kept for --undo, or the one before withdrawn.
+void KeepUndo(const exec::CUndoList &undo)
+{
     UndoFile undoFile;
     if (!undo.available) {
-        undoFile.Remove(); // a rename of folders withdraws undo
+        undoFile.Remove(); // a rename of folders or a batch withdraws undo
     } else if (int code = undoFile.Save(undo)) {
         std::cerr << "kestrel-cli: 元に戻すための記録を保存できません: " << undoFile.path() << ": "
                   << platform::ErrorMessage(code) << '\n';
     }
-    return true;
+}
+
+// Every --dir renamed in turn into one result. A directory that cannot be
+// read gets a failed row and the others still run. The undo of the last run
+// is withdrawn, since the renames of several directories cannot be undone.
+int RunBatch(const Options &options, CRenameSettings &settings, exec::IExecutionHost &host,
+             exec::CResultLog &log)
+{
+    int exitCode = kExitDone;
+    bool anyRun = false;
+    exec::CUndoList undo;
+    for (const std::string &directory : options.directories) {
+        int directoryCode = kExitDone;
+        try {
+            anyRun = RunRename(OneDirectory(options, directory), settings, host, undo, log, directoryCode) ||
+                     anyRun;
+        } catch (const UsageError &error) {
+            log.AddResult(AbsolutePath(directory, WorkingDirectory()), exec::kResultFailed, error.what());
+        }
+        exitCode = std::max(exitCode, directoryCode);
+    }
+    if (anyRun) {
+        undo.available = false;
+        KeepUndo(undo);
+    }
+    return exitCode;
 }
 
 int Execute(const Options &options, CRenameSettings &settings, const std::string &workingDirectory)
@@ -221,10 +277,16 @@ int Execute(const Options &options, CRenameSettings &settings, const std::string
         // The rows of a rename are written as the run reports them.
         exec::CResultLog log(exec::ResultKind::Rename,
                              [&](const exec::CResultRow &row) { writeRow(log, row); });
+        if (IsBatch(options)) {
+            const int exitCode = RunBatch(options, settings, host, log);
+            out.Flush();
+            return allDone ? exitCode : kExitIncomplete;
+        }
         exec::CUndoList undo;
         int exitCode = kExitDone;
         if (!RunRename(options, settings, host, undo, log, exitCode))
             return exitCode;
+        KeepUndo(undo);
     } else {
         exec::CExecutionRequest request;
         request.askConfirmation = false;
@@ -338,6 +400,8 @@ int Run(const Options &options)
     std::string workingDirectory = WorkingDirectory();
     CRenameSettings settings = BuildSettings(options, workingDirectory);
     CheckCandidatesFitMode(options, settings);
+    // A batch renames in place and starts every directory at the same number.
+    settings.IsInBatch = IsBatch(options) ? 1 : 0;
     int result = options.action == Action::Execute ? Execute(options, settings, workingDirectory)
                                                    : Preview(options, settings, workingDirectory);
     // The run itself stands; only the exit code tells that the settings are lost.

@@ -153,7 +153,8 @@ Options ParseOptions(const std::vector<std::string> &arguments)
             noValue();
             options.folders = true;
         } else if (name == "--dir") {
-            options.directory = reader.ValueOf(name, inlineValue);
+            options.directories.push_back(reader.ValueOf(name, inlineValue));
+            options.directory = options.directories.front();
         } else if (name == "--paths-from") {
             options.pathsFrom = reader.ValueOf(name, inlineValue);
         } else if (name == "--filter") {

@@ -25,7 +25,10 @@ struct Options {
     // Candidates: the given paths, a file naming more of them, or a directory.
     std::vector<std::string> paths;
     std::optional<std::string> pathsFrom; // "-" is standard input
-    std::optional<std::string> directory;
+    std::optional<std::string> directory; // the first --dir
+    // Every --dir in order; more than one makes a batch run, each directory
+    // renamed in place by itself as with a single --dir.
+    std::vector<std::string> directories;
     bool folders = false;
     std::string filter;
     int sortKey = kSortName;

@@ -1,0 +1,68 @@
+#include "CliFixture.h"
+
+#include <algorithm>
+
+using namespace cli_test;
+using testing_support::Exists;
+using testing_support::ReadFile;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+bool HasRowStarting(const std::string &out, const std::string &start)
+{
+    const Lines rows = SplitRecords(out, '\n');
+    return std::any_of(rows.begin(), rows.end(),
+                       [&](const std::string &row) { return row.starts_with(start); });
+}
+
+} // namespace
+
+TEST_F(CliTest, SeveralDirsAreRenamedInPlaceOneByOneIntoOneResult)
+{
+    for (const char *folder : {"one", "two"}) {
+        dir.mkdir(folder);
+        dir.write(std::string(folder) + "/a.jpg", folder);
+        dir.write(std::string(folder) + "/b.jpg");
+    }
+    dir.mkdir("copies");
+    // Increment and a copy destination are what a batch does without.
+    const std::vector<std::string> batch = {"--defaults",     "--set",         "RenumStr1=p_",
+                                            "--set",          "IsIncrement=1", "--set",
+                                            "FileCopyMode=2", "--set",         "FileCopyDirectory=copies",
+                                            "--dir",          "one",           "--dir",
+                                            "missing",        "--dir",         "two"};
+
+    CliResult preview = Run(batch);
+    EXPECT_EQ(preview.exitCode, 1) << "the missing directory is a problem";
+    EXPECT_NE(preview.err.find("missing"), std::string::npos) << preview.err;
+    EXPECT_EQ(SplitRecords(preview.out, '\n').size(), 4u) << preview.out;
+
+    std::vector<std::string> execute = batch;
+    execute.push_back("--execute");
+    CliResult run = Run(execute);
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    for (const char *folder : {"one", "two"}) {
+        const std::string base = dir.file(folder) + "/";
+        EXPECT_EQ(ReadFile(base + "p_001.jpg"), folder) << "every directory starts at the same number";
+        EXPECT_TRUE(Exists(base + "p_002.jpg"));
+        EXPECT_FALSE(Exists(base + "a.jpg"));
+        EXPECT_TRUE(HasRowStarting(run.out, base + "a.jpg\t" + base + "p_001.jpg\t")) << run.out;
+    }
+    EXPECT_TRUE(ListNames(dir.file("copies")).empty()) << "renamed in place";
+    EXPECT_TRUE(HasRowStarting(run.out, dir.file("missing") + "\t")) << run.out;
+    EXPECT_EQ(SplitRecords(run.out, '\n').size(), 5u) << run.out;
+
+    EXPECT_EQ(Run({"--undo"}).exitCode, 1) << "a batch leaves nothing to undo";
+    EXPECT_TRUE(Exists(dir.file("one/p_001.jpg")));
+}
+
+TEST_F(CliTest, SeveralDirsOnlyRenameFiles)
+{
+    dir.mkdir("one");
+    dir.mkdir("two");
+    for (const std::string &kind : {std::string("--folders"), std::string("--set=RenameMode=9")}) {
+        CliResult refused = Run({"--defaults", kind, "--dir", "one", "--dir", "two"});
+        EXPECT_EQ(refused.exitCode, 2) << kind;
+    }
+}
