@@ -117,6 +117,8 @@ signals:
     void FocusEntered();
     // A listing finished: the rows are those of CurrentDirectory().
     void Listed();
+    // The context menu's export item: the selected rows are to be exported.
+    void ExportRequested();
 
 private:
     void CreateControls(QWidget *window);
