@@ -54,20 +54,6 @@ TEST(ExportDlgTest, OkNeedsAPathAndAtLeastOneColumn)
     EXPECT_FALSE(dialog.OkButton()->isEnabled());
 }
 
-TEST(ExportDlgTest, ExtraTextsAreEditableOnlyWhileSwitchedOn)
-{
-    IsolatedUserDirs dirs;
-    CEnvSettings env;
-    env.IsAddStrB = 1;
-    CExportDlg dialog(env, "/home/user");
-    EXPECT_FALSE(dialog.PrefixCombo()->isEnabled());
-    EXPECT_TRUE(dialog.SuffixCombo()->isEnabled());
-    Check(dialog, "addPrefix")->setChecked(true);
-    Check(dialog, "addSuffix")->setChecked(false);
-    EXPECT_TRUE(dialog.PrefixCombo()->isEnabled());
-    EXPECT_FALSE(dialog.SuffixCombo()->isEnabled());
-}
-
 TEST(ExportDlgTest, CurrentDirectoryButtonPutsTheFolderWithASlash)
 {
     IsolatedUserDirs dirs;
