@@ -20,6 +20,7 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 
 namespace {
@@ -80,6 +81,7 @@ void CCandidatePane::Connect()
     connect(m_outputCombo, &QComboBox::activated, this, &CCandidatePane::OutputChanged);
     connect(m_destinationCombo, &QComboBox::editTextChanged, this, &CCandidatePane::OutputChanged);
     connect(m_destinationBrowse, &QAbstractButton::clicked, this, &CCandidatePane::BrowseDestination);
+    connect(m_list, &CFileListCtrl::ContextMenuRequested, this, &CCandidatePane::ShowMenu);
 
     const std::array<void (CCandidatePane::*)(), 9> commands = {
         &CCandidatePane::InsertDummies,  nullptr,
@@ -438,4 +440,15 @@ void CCandidatePane::SaveHistory()
 void CCandidatePane::SaveColumnWidths() const
 {
     m_list->SaveColumnWidths("Window", "DestColumnWidth");
+}
+
+void CCandidatePane::ShowMenu(const QPoint &globalPos)
+{
+    emit Changed();
+    if (m_list->SelectedRows().empty())
+        return;
+    QMenu menu(m_list);
+    QAction *exportList = menu.addAction(QStringLiteral("ファイルリストのエクスポート"));
+    if (menu.exec(globalPos) == exportList)
+        emit ExportRequested();
 }

@@ -18,6 +18,7 @@ class CRenameSettings;
 class QComboBox;
 class QKeyEvent;
 class QLabel;
+class QPoint;
 class QProgressBar;
 class QWidget;
 struct ControlStates;
@@ -95,6 +96,8 @@ public:
     void ReloadHistory();
     void SaveColumnWidths() const;
 
+    // The context menu, offered while rows are selected: export of the list.
+    void ShowMenu(const QPoint &globalPos);
     bool HandleKey(const QKeyEvent &key);
     void FocusList();
 
@@ -117,6 +120,8 @@ signals:
     void AddAllClicked();
     // The output mode or the destination text changed.
     void OutputChanged();
+    // The context menu's export item: the selected rows are to be exported.
+    void ExportRequested();
 
 private:
     void CreateControls(QWidget *window);

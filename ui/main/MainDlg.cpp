@@ -129,6 +129,10 @@ void CMainDlg::ConnectParts()
     connect(m_candidates, &CCandidatePane::AddClicked, this, &CMainDlg::AddSelected);
     connect(m_candidates, &CCandidatePane::AddAllClicked, this, &CMainDlg::AddAll);
     connect(m_candidates, &CCandidatePane::OutputChanged, this, &CMainDlg::StoreOutput);
+    connect(m_selection, &CSelectionPane::ExportRequested, this,
+            [this] { ExportFileList(ExportSource::Selection); });
+    connect(m_candidates, &CCandidatePane::ExportRequested, this,
+            [this] { ExportFileList(ExportSource::Candidates); });
 
     connect(m_commands, &CCommandBar::ExecuteClicked, this, &CMainDlg::Execute);
     connect(m_commands, &CCommandBar::UndoClicked, this, &CMainDlg::Undo);

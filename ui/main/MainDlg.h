@@ -76,6 +76,10 @@ public:
     // The exit sequence: saves everything and closes the window.
     void Exit();
 
+    // The export dialog for the selected rows of one list, then the export.
+    enum class ExportSource { Selection, Candidates };
+    void ExportFileList(ExportSource source);
+
     // The parts and the shared state, for the program and its tests.
     CSelectionPane &Selection() const { return *m_selection; }
     CCandidatePane &Candidates() const { return *m_candidates; }
@@ -116,6 +120,8 @@ private:
     QMessageBox::StandardButton Ask(QMessageBox::Icon icon, const QString &caption, const QString &text,
                                     QMessageBox::StandardButtons buttons);
     void StoreDefaults();
+    // The output folder made to exist (asking first); false when the export stops.
+    bool PrepareExportFolder(const std::string &path);
     // Asks what becomes of the candidates when the mode changes; false to keep the old mode.
     bool ClearForModeChange(int oldMode, int newMode);
     void ReplacePanel();

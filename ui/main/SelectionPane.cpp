@@ -485,13 +485,14 @@ void CSelectionPane::ShowMenu(const QPoint &globalPos)
     const std::vector<int> selected = SelectedRows();
     const bool entriesChosen =
         !selected.empty() && !(selected.size() == 1 && m_rows.IsParentRow(selected.front()));
-    // Copy, move, delete, make directory and export arrive with their dialogs.
+    // Copy, move, delete and make directory arrive with their dialogs.
     for (const char *text : {"複写", "移動", "削除", "ディレクトリ作成"})
         menu.addAction(QString::fromUtf8(text))->setEnabled(false);
     QAction *open = menu.addAction(QStringLiteral("開く"));
     open->setEnabled(entriesChosen);
     AddLaunchItems(&menu, entriesChosen);
-    menu.addAction(QStringLiteral("ファイルリストのエクスポート"))->setEnabled(false);
+    QAction *exportList = menu.addAction(QStringLiteral("ファイルリストのエクスポート"));
+    exportList->setEnabled(entriesChosen);
     QAction *batch = menu.addAction(QStringLiteral("バッチ処理"));
     batch->setEnabled(BatchAllowed(selected));
 
@@ -500,6 +501,10 @@ void CSelectionPane::ShowMenu(const QPoint &globalPos)
         return;
     if (chosen == open) {
         OpenEntries(selected);
+        return;
+    }
+    if (chosen == exportList) {
+        emit ExportRequested();
         return;
     }
     if (chosen == batch) {

@@ -121,6 +121,8 @@ signals:
     void Listed();
     // The menu's バッチ処理 on the selected rows.
     void BatchRequested();
+    // The context menu's export item: the selected rows are to be exported.
+    void ExportRequested();
 
 private:
     void CreateControls(QWidget *window);

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "model/FileEntry.h"
+
+#include <string>
+#include <vector>
+
+namespace exec {
+
+// What an exported line holds. The five columns appear in this order, each
+// only when it is on; the prefix and suffix only when given.
+struct ExportOptions {
+    bool name = true;
+    bool size = true;
+    bool type = true;
+    bool time = true;
+    bool attributes = true;
+    bool fullPath = true;
+    bool noExtension = false;
+    bool quoteNames = false;
+    bool addPrefix = false;
+    bool addSuffix = false;
+    std::string prefix;
+    std::string suffix;
+    int caseMode = 0; // of the names written: 0 as stored, 1 upper, 2 lower case
+    bool sizeInBytes = false;
+};
+
+// One exported row: its entry (typeName filled) and the texts the list shows
+// in its second and third columns, whose longest texts give the widths of the
+// size and type columns.
+struct ExportRow {
+    CFileEntry entry;
+    std::string secondColumnText;
+    std::string thirdColumnText;
+};
+
+// Column widths in bytes: the name width is the longest name as stored (at
+// least 12, plus 2 for quotes), the others the longest text of their column.
+struct ExportWidths {
+    std::size_t name = 0;
+    std::size_t size = 0;
+    std::size_t type = 0;
+};
+ExportWidths MeasureExportWidths(const std::vector<ExportRow> &rows, const ExportOptions &options);
+
+// The line of one row, without its line end: the pieces joined, each after
+// one blank, and the result trimmed of white space at both ends.
+std::string BuildExportLine(const CFileEntry &entry, const ExportWidths &widths,
+                            const ExportOptions &options);
+
+// The whole file: one line per row, in order, each ended by CR LF; empty
+// without rows.
+std::string BuildExportText(const std::vector<ExportRow> &rows, const ExportOptions &options);
+
+// Writes the text of rows to path, replacing any file there; a failure leaves
+// an existing file as it was. 0 or the errno value.
+int ExportFileList(const std::string &path, const std::vector<ExportRow> &rows, const ExportOptions &options);
+
+} // namespace exec
