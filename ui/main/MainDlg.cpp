@@ -10,6 +10,7 @@
 #include "ui/main/ControlStates.h"
 #include "ui/main/DirectoryResolve.h"
 #include "ui/main/FileListCtrl.h"
+#include "ui/main/FileOperations.h"
 #include "ui/main/ImageButton.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/ModeArea.h"
@@ -133,6 +134,12 @@ void CMainDlg::ConnectParts()
             [this] { ExportFileList(ExportSource::Selection); });
     connect(m_candidates, &CCandidatePane::ExportRequested, this,
             [this] { ExportFileList(ExportSource::Candidates); });
+    m_fileOperations = std::make_unique<CFileOperations>(
+        *m_selection,
+        [this](QMessageBox::Icon icon, const QString &caption, const QString &text,
+               QMessageBox::StandardButtons buttons) { return Ask(icon, caption, text, buttons); });
+    connect(m_selection, &CSelectionPane::DeleteRequested, this,
+            [this] { m_fileOperations->DeleteSelected(); });
 
     connect(m_commands, &CCommandBar::ExecuteClicked, this, &CMainDlg::Execute);
     connect(m_commands, &CCommandBar::UndoClicked, this, &CMainDlg::Undo);

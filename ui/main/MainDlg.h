@@ -17,6 +17,7 @@
 
 class CCandidatePane;
 class CCommandBar;
+class CFileOperations;
 class CImageButton;
 class CModeArea;
 class CPaneSplitter;
@@ -136,6 +137,7 @@ private:
     void LayOut();
 
     std::unique_ptr<DialogUnits> m_du;
+    std::unique_ptr<CFileOperations> m_fileOperations;
     QuestionFunction m_ask;
     CWindowStore m_store;
     CRenameSettings m_settings;

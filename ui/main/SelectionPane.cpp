@@ -413,6 +413,8 @@ bool CSelectionPane::HandleKey(const QKeyEvent &key)
         SelectAllOfKind();
     else if (ctrl && key.key() == Qt::Key_R)
         InvertSelectionOfKind();
+    else if (key.key() == Qt::Key_Delete && !ctrl && EntriesChosen(SelectedRows()))
+        emit DeleteRequested();
     else
         return false;
     emit Changed();
@@ -483,11 +485,13 @@ void CSelectionPane::ShowMenu(const QPoint &globalPos)
     AddFilterItems(menu.addMenu(QStringLiteral("フィルタ")));
 
     const std::vector<int> selected = SelectedRows();
-    const bool entriesChosen =
-        !selected.empty() && !(selected.size() == 1 && m_rows.IsParentRow(selected.front()));
-    // Copy, move, delete and make directory arrive with their dialogs.
-    for (const char *text : {"複写", "移動", "削除", "ディレクトリ作成"})
+    const bool entriesChosen = EntriesChosen(selected);
+    // Copy, move and make directory arrive with their dialogs.
+    for (const char *text : {"複写", "移動"})
         menu.addAction(QString::fromUtf8(text))->setEnabled(false);
+    QAction *remove = menu.addAction(QStringLiteral("削除"));
+    remove->setEnabled(entriesChosen);
+    menu.addAction(QStringLiteral("ディレクトリ作成"))->setEnabled(false);
     QAction *open = menu.addAction(QStringLiteral("開く"));
     open->setEnabled(entriesChosen);
     AddLaunchItems(&menu, entriesChosen);
@@ -501,6 +505,10 @@ void CSelectionPane::ShowMenu(const QPoint &globalPos)
         return;
     if (chosen == open) {
         OpenEntries(selected);
+        return;
+    }
+    if (chosen == remove) {
+        emit DeleteRequested();
         return;
     }
     if (chosen == exportList) {
@@ -533,6 +541,12 @@ void CSelectionPane::ShowMenu(const QPoint &globalPos)
         QAction *next = again.exec(globalPos);
         command = next ? next->data().toInt() : 0;
     }
+}
+
+bool CSelectionPane::EntriesChosen(const std::vector<int> &selected) const
+{
+    return std::any_of(selected.begin(), selected.end(),
+                       [this](int row) { return !m_rows.IsParentRow(row); });
 }
 
 bool CSelectionPane::BatchAllowed(const std::vector<int> &selected) const

@@ -123,6 +123,8 @@ signals:
     void BatchRequested();
     // The context menu's export item: the selected rows are to be exported.
     void ExportRequested();
+    // 削除 (or the Delete key) on the selected rows.
+    void DeleteRequested();
 
 private:
     void CreateControls(QWidget *window);
@@ -136,6 +138,8 @@ private:
     // Selects and shows `row` (the current row only at the top when -1).
     void FocusRow(int row);
     void OpenEntries(const std::vector<int> &rows);
+    // True when the selection holds an entry other than "..".
+    bool EntriesChosen(const std::vector<int> &selected) const;
     // バッチ処理 takes only real folders, and only for a rename of files.
     bool BatchAllowed(const std::vector<int> &selected) const;
     void AddListFormItems(QMenu *menu);
