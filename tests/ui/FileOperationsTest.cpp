@@ -1,11 +1,14 @@
-// Deleting to the trash from the selection list's menu.
+// Deleting to the trash and making folders from the selection list's menu.
 #include "ModalTesting.h"
 #include "support/TempDir.h"
 #include "ui/main/FileListCtrl.h"
 #include "ui/main/MainDlg.h"
+#include "ui/main/MakeDirDlg.h"
 #include "ui/main/SelectionPane.h"
 
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -58,6 +61,14 @@ protected:
         Pane().List()->SetSelectedRows(rows);
     }
 
+    std::vector<std::string> SelectedNames()
+    {
+        std::vector<std::string> names;
+        for (const int row : Pane().SelectedRows())
+            names.push_back(Pane().Rows().Name(row));
+        return names;
+    }
+
     // The enabled state of the menu's file operation items.
     std::map<QString, bool> MenuStates()
     {
@@ -73,6 +84,20 @@ protected:
         return states;
     }
 
+    void MakeDirectoryTyping(const QString &name)
+    {
+        WhenModalOpens([name](QWidget *modal) {
+            auto *dialog = dynamic_cast<CMakeDirDlg *>(modal);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("ディレクトリの作成"));
+            EXPECT_TRUE(dialog->NameEdit()->text().isEmpty());
+            dialog->NameEdit()->setText(name);
+            dialog->CreateButton()->click();
+        });
+        emit Pane().MakeDirectoryRequested();
+        Pane().WaitForListing();
+    }
+
     std::string Trashed(const std::string &name) const { return user.root() + "/data/Trash/files/" + name; }
 
     IsolatedUserDirs user;
@@ -82,10 +107,12 @@ protected:
     QMessageBox::StandardButton answer = QMessageBox::Yes;
 };
 
-TEST_F(FileOperationsTest, DeleteIsGreyedWithoutARealEntryChosen)
+TEST_F(FileOperationsTest, DeleteIsGreyedWithoutARealEntryChosenAndMakeDirectoryNever)
 {
     Pane().List()->SetSelectedRows({});
-    EXPECT_FALSE(MenuStates()[QStringLiteral("削除")]);
+    auto states = MenuStates();
+    EXPECT_FALSE(states[QStringLiteral("削除")]);
+    EXPECT_TRUE(states[QStringLiteral("ディレクトリ作成")]);
 
     Select({".."});
     EXPECT_FALSE(MenuStates()[QStringLiteral("削除")]);
@@ -128,6 +155,42 @@ TEST_F(FileOperationsTest, AFailedDeleteNamesTheFileAndTheOthersStillGo)
     EXPECT_TRUE(messages[1].text.contains(QStringLiteral("a.txt")));
     EXPECT_FALSE(messages[1].text.contains(QStringLiteral("b.txt")));
     EXPECT_TRUE(Exists(Trashed("b.txt")));
+}
+
+TEST_F(FileOperationsTest, NewFolderIsCreatedAndSelected)
+{
+    MakeDirectoryTyping(QStringLiteral("新規"));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("新規")));
+    EXPECT_EQ(SelectedNames(), std::vector<std::string>{"新規"});
+}
+
+TEST_F(FileOperationsTest, NewFolderFailureNamesItAndLeavesTheList)
+{
+    for (const QString &name : {QStringLiteral("sub"), QStringLiteral("x/y"), QString()}) {
+        messages.clear();
+        Select({"b.txt"});
+        MakeDirectoryTyping(name);
+        ASSERT_EQ(messages.size(), 1u) << name.toStdString();
+        EXPECT_EQ(messages[0].caption, QStringLiteral("ディレクトリの作成"));
+        EXPECT_EQ(messages[0].icon, QMessageBox::Warning);
+        EXPECT_TRUE(messages[0].text.startsWith(QStringLiteral("ディレクトリの作成に失敗しました！\n")));
+        EXPECT_TRUE(messages[0].text.contains(QString::fromStdString(dir.file(name.toStdString()))));
+        EXPECT_EQ(SelectedNames(), std::vector<std::string>{"b.txt"});
+    }
+    EXPECT_FALSE(Exists(dir.file("x")));
+}
+
+TEST_F(FileOperationsTest, CancelledNewFolderCreatesNothing)
+{
+    WhenModalOpens([](QWidget *modal) {
+        auto *dialog = dynamic_cast<CMakeDirDlg *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->NameEdit()->setText(QStringLiteral("never"));
+        dialog->reject();
+    });
+    emit Pane().MakeDirectoryRequested();
+    EXPECT_FALSE(Exists(dir.file("never")));
 }
 
 } // namespace

@@ -3,15 +3,21 @@
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
 #include "platform/Trash.h"
+#include "ui/main/MakeDirDlg.h"
 #include "ui/main/SelectionPane.h"
 #include "ui/main/WaitCursor.h"
+#include "ui/panels/ModalGuard.h"
 
 #include <QFile>
 #include <QStringList>
 
+#include <cerrno>
+#include <sys/stat.h>
+
 namespace {
 
 const QString kDeleteCaption = QStringLiteral("Kestrel（削除）");
+const QString kMakeDirCaption = QStringLiteral("ディレクトリの作成");
 
 QString Shown(const std::string &name)
 {
@@ -58,4 +64,35 @@ void CFileOperations::DeleteSelected()
               QStringLiteral("ごみ箱へ移動できませんでした。\n") + failures.join(QLatin1Char('\n')),
               QMessageBox::Ok);
     m_pane.Refresh();
+}
+
+void CFileOperations::MakeDirectory()
+{
+    std::string name;
+    {
+        CModalGuard modal(m_pane.List());
+        CMakeDirDlg dialog(m_pane.List()->window());
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        name = dialog.Name();
+    }
+    CreateDirectoryNamed(name);
+}
+
+void CFileOperations::CreateDirectoryNamed(const std::string &name)
+{
+    const std::string path = platform::JoinPath(m_pane.CurrentDirectory(), name);
+    // A name with a separator would make a folder somewhere else.
+    int error = platform::ClassifyFileName(name) == platform::FileNameProblem::None ? 0 : EINVAL;
+    if (!error && ::mkdir(path.c_str(), 0777) != 0)
+        error = errno;
+    if (error) {
+        m_ask(QMessageBox::Warning, kMakeDirCaption,
+              QStringLiteral("ディレクトリの作成に失敗しました！\nディレクトリが既に存在するか，"
+                             "入力文字がディレクトリ名として不正です。\n\n%1\n%2")
+                  .arg(Shown(path), Reason(error)),
+              QMessageBox::Ok);
+        return;
+    }
+    m_pane.RefreshSelecting(name);
 }

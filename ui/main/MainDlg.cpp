@@ -140,6 +140,8 @@ void CMainDlg::ConnectParts()
                QMessageBox::StandardButtons buttons) { return Ask(icon, caption, text, buttons); });
     connect(m_selection, &CSelectionPane::DeleteRequested, this,
             [this] { m_fileOperations->DeleteSelected(); });
+    connect(m_selection, &CSelectionPane::MakeDirectoryRequested, this,
+            [this] { m_fileOperations->MakeDirectory(); });
 
     connect(m_commands, &CCommandBar::ExecuteClicked, this, &CMainDlg::Execute);
     connect(m_commands, &CCommandBar::UndoClicked, this, &CMainDlg::Undo);

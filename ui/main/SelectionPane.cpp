@@ -296,6 +296,16 @@ void CSelectionPane::Refresh()
     FocusList();
 }
 
+void CSelectionPane::RefreshSelecting(const std::string &name)
+{
+    ListDirectory();
+    AfterListing([this, name] {
+        if (const int row = m_rows.FindName(name); row >= 0)
+            FocusRow(row);
+    });
+    FocusList();
+}
+
 void CSelectionPane::BrowseDirectory()
 {
     AddDirectoryToHistory();
@@ -415,6 +425,8 @@ bool CSelectionPane::HandleKey(const QKeyEvent &key)
         InvertSelectionOfKind();
     else if (key.key() == Qt::Key_Delete && !ctrl && EntriesChosen(SelectedRows()))
         emit DeleteRequested();
+    else if (key.key() == Qt::Key_Insert && !ctrl)
+        emit MakeDirectoryRequested();
     else
         return false;
     emit Changed();
@@ -486,12 +498,12 @@ void CSelectionPane::ShowMenu(const QPoint &globalPos)
 
     const std::vector<int> selected = SelectedRows();
     const bool entriesChosen = EntriesChosen(selected);
-    // Copy, move and make directory arrive with their dialogs.
+    // Copy and move arrive with their dialog.
     for (const char *text : {"複写", "移動"})
         menu.addAction(QString::fromUtf8(text))->setEnabled(false);
     QAction *remove = menu.addAction(QStringLiteral("削除"));
     remove->setEnabled(entriesChosen);
-    menu.addAction(QStringLiteral("ディレクトリ作成"))->setEnabled(false);
+    QAction *makeDirectory = menu.addAction(QStringLiteral("ディレクトリ作成"));
     QAction *open = menu.addAction(QStringLiteral("開く"));
     open->setEnabled(entriesChosen);
     AddLaunchItems(&menu, entriesChosen);
@@ -509,6 +521,10 @@ void CSelectionPane::ShowMenu(const QPoint &globalPos)
     }
     if (chosen == remove) {
         emit DeleteRequested();
+        return;
+    }
+    if (chosen == makeDirectory) {
+        emit MakeDirectoryRequested();
         return;
     }
     if (chosen == exportList) {

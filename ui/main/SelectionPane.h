@@ -62,6 +62,8 @@ public:
     // 0, or the errno value of the last listing's directory that could not be read.
     int ListingError() const { return m_listingError; }
     void Refresh();
+    // Lists the directory again and selects the entry `name` when it is there.
+    void RefreshSelecting(const std::string &name);
     void EnterFolder();
     void GoToParent();
     void BrowseDirectory();
@@ -125,6 +127,8 @@ signals:
     void ExportRequested();
     // 削除 (or the Delete key) on the selected rows.
     void DeleteRequested();
+    // ディレクトリ作成 (or the Insert key) in the current directory.
+    void MakeDirectoryRequested();
 
 private:
     void CreateControls(QWidget *window);
