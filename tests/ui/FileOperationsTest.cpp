@@ -1,4 +1,4 @@
-// Deleting to the trash and making folders from the selection list's menu.
+// Copying, moving, deleting to the trash and making folders from the selection list's menu.
 #include "ModalTesting.h"
 #include "support/TempDir.h"
 #include "ui/main/FileListCtrl.h"
@@ -6,6 +6,7 @@
 #include "ui/main/MakeDirDlg.h"
 #include "ui/main/SelectionPane.h"
 
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -119,6 +120,51 @@ TEST_F(FileOperationsTest, DeleteIsGreyedWithoutARealEntryChosenAndMakeDirectory
 
     Select({"..", "a.txt"});
     EXPECT_TRUE(MenuStates()[QStringLiteral("削除")]);
+}
+
+TEST_F(FileOperationsTest, CopyAndMoveAreGreyedWithoutARealEntryChosen)
+{
+    const QString copy = QStringLiteral("複写"), move = QStringLiteral("移動");
+    Pane().List()->SetSelectedRows({});
+    auto states = MenuStates();
+    EXPECT_FALSE(states[copy]);
+    EXPECT_FALSE(states[move]);
+
+    Select({".."});
+    states = MenuStates();
+    EXPECT_FALSE(states[copy]);
+    EXPECT_FALSE(states[move]);
+
+    Select({"a.txt"});
+    states = MenuStates();
+    EXPECT_TRUE(states[copy]);
+    EXPECT_TRUE(states[move]);
+}
+
+TEST_F(FileOperationsTest, CopyAsksTheFolderAndEachConflictAndKeepsTheList)
+{
+    TempDir target;
+    target.write("b.txt", "old b");
+    Select({"..", "a.txt", "b.txt"});
+    QString prompt;
+    WhenModalOpens([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        prompt = dialog->windowTitle();
+        dialog->setDirectory(QString::fromStdString(target.path()));
+        static_cast<QDialog *>(dialog)->accept(); // protected in QFileDialog
+    });
+    answer = QMessageBox::Yes; // the confirmation, then replace b.txt
+    emit Pane().CopyRequested();
+
+    EXPECT_EQ(prompt, QStringLiteral("複写先を指定して下さい。"));
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].caption, QStringLiteral("Kestrel（複写）"));
+    EXPECT_TRUE(messages[1].text.contains(QString::fromStdString(target.file("b.txt"))));
+    EXPECT_EQ(testing_support::ReadFile(target.file("a.txt")), "a");
+    EXPECT_EQ(testing_support::ReadFile(target.file("b.txt")), "b");
+    EXPECT_TRUE(Exists(dir.file("a.txt")));
+    EXPECT_EQ(SelectedNames(), (std::vector<std::string>{"..", "a.txt", "b.txt"}));
 }
 
 TEST_F(FileOperationsTest, DeleteAsksFirstThenMovesTheEntriesButNotTheParentToTheTrash)

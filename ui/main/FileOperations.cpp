@@ -3,12 +3,16 @@
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
 #include "platform/Trash.h"
+#include "ui/main/BusyWindow.h"
 #include "ui/main/MakeDirDlg.h"
 #include "ui/main/SelectionPane.h"
 #include "ui/main/WaitCursor.h"
 #include "ui/panels/ModalGuard.h"
 
 #include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QProgressBar>
 #include <QStringList>
 
 #include <cerrno>
@@ -17,6 +21,8 @@
 namespace {
 
 const QString kDeleteCaption = QStringLiteral("Kestrel（削除）");
+const QString kCopyCaption = QStringLiteral("Kestrel（複写）");
+const QString kMoveCaption = QStringLiteral("Kestrel（移動）");
 const QString kMakeDirCaption = QStringLiteral("ディレクトリの作成");
 
 QString Shown(const std::string &name)
@@ -35,13 +41,93 @@ CFileOperations::CFileOperations(CSelectionPane &pane, AskFunction ask) : m_pane
 {
 }
 
-void CFileOperations::DeleteSelected()
+std::vector<std::string> CFileOperations::ChosenNames() const
 {
     const CSelectionList &rows = m_pane.Rows();
     std::vector<std::string> names;
     for (const int row : m_pane.SelectedRows())
         if (!rows.IsParentRow(row))
             names.push_back(rows.Name(row));
+    return names;
+}
+
+void CFileOperations::TransferSelected(exec::TransferKind kind)
+{
+    if (ChosenNames().empty())
+        return;
+    QString folder;
+    {
+        CModalGuard modal(m_pane.List());
+        folder = QFileDialog::getExistingDirectory(m_pane.List()->window(),
+                                                   kind == exec::TransferKind::Copy
+                                                       ? QStringLiteral("複写先を指定して下さい。")
+                                                       : QStringLiteral("移動先を指定して下さい。"),
+                                                   Shown(m_pane.CurrentDirectory()));
+    }
+    if (folder.isEmpty())
+        return;
+    const QByteArray target = QFile::encodeName(folder);
+    TransferSelectedTo(kind, std::string(target.constData(), static_cast<std::size_t>(target.size())));
+}
+
+void CFileOperations::TransferSelectedTo(exec::TransferKind kind, const std::string &targetFolder)
+{
+    const std::vector<std::string> names = ChosenNames();
+    if (names.empty())
+        return;
+    const bool copy = kind == exec::TransferKind::Copy;
+    const QString &caption = copy ? kCopyCaption : kMoveCaption;
+    const QString what = names.size() == 1 ? QStringLiteral("「%1」").arg(Shown(names.front()))
+                                           : QStringLiteral("選択した %1 個の項目").arg(names.size());
+    const QString question =
+        QStringLiteral("%1を「%2」へ%3しますか？")
+            .arg(what, Shown(targetFolder), copy ? QStringLiteral("複写") : QStringLiteral("移動"));
+    if (m_ask(QMessageBox::Question, caption, question, QMessageBox::Yes | QMessageBox::No) !=
+        QMessageBox::Yes)
+        return;
+
+    std::vector<std::string> sources;
+    for (const std::string &name : names)
+        sources.push_back(platform::JoinPath(m_pane.CurrentDirectory(), name));
+    exec::TransferResult result;
+    {
+        CBusyWindow busy(m_pane.List()->window(), m_pane.Progress(), m_pane.Status());
+        exec::TransferCallbacks callbacks;
+        callbacks.onConflict = [&](const std::string &target) {
+            switch (m_ask(QMessageBox::Question, caption,
+                          QStringLiteral("「%1」は既にあります。置き換えますか？").arg(Shown(target)),
+                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+            case QMessageBox::Yes:
+                return exec::ConflictAnswer::Replace;
+            case QMessageBox::No:
+                return exec::ConflictAnswer::Skip;
+            default:
+                return exec::ConflictAnswer::CancelRest;
+            }
+        };
+        callbacks.onProgress = [&](int done, int total) {
+            busy.SetProgress(done, total);
+            busy.Pump();
+        };
+        result = exec::TransferEntries(sources, targetFolder, kind, callbacks);
+    }
+    if (!result.failures.empty()) {
+        QStringList failures;
+        for (const exec::TransferFailure &failure : result.failures)
+            failures << QStringLiteral("%1: %2").arg(Shown(failure.path), Reason(failure.error));
+        m_ask(
+            QMessageBox::Warning, caption,
+            (copy ? QStringLiteral("複写できませんでした。\n") : QStringLiteral("移動できませんでした。\n")) +
+                failures.join(QLatin1Char('\n')),
+            QMessageBox::Ok);
+    }
+    if (!copy)
+        m_pane.Refresh();
+}
+
+void CFileOperations::DeleteSelected()
+{
+    const std::vector<std::string> names = ChosenNames();
     if (names.empty())
         return;
     const QString question =

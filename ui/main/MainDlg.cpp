@@ -138,6 +138,10 @@ void CMainDlg::ConnectParts()
         *m_selection,
         [this](QMessageBox::Icon icon, const QString &caption, const QString &text,
                QMessageBox::StandardButtons buttons) { return Ask(icon, caption, text, buttons); });
+    connect(m_selection, &CSelectionPane::CopyRequested, this,
+            [this] { m_fileOperations->TransferSelected(exec::TransferKind::Copy); });
+    connect(m_selection, &CSelectionPane::MoveRequested, this,
+            [this] { m_fileOperations->TransferSelected(exec::TransferKind::Move); });
     connect(m_selection, &CSelectionPane::DeleteRequested, this,
             [this] { m_fileOperations->DeleteSelected(); });
     connect(m_selection, &CSelectionPane::MakeDirectoryRequested, this,

@@ -498,9 +498,10 @@ void CSelectionPane::ShowMenu(const QPoint &globalPos)
 
     const std::vector<int> selected = SelectedRows();
     const bool entriesChosen = EntriesChosen(selected);
-    // Copy and move arrive with their dialog.
-    for (const char *text : {"複写", "移動"})
-        menu.addAction(QString::fromUtf8(text))->setEnabled(false);
+    QAction *copy = menu.addAction(QStringLiteral("複写"));
+    copy->setEnabled(entriesChosen);
+    QAction *move = menu.addAction(QStringLiteral("移動"));
+    move->setEnabled(entriesChosen);
     QAction *remove = menu.addAction(QStringLiteral("削除"));
     remove->setEnabled(entriesChosen);
     QAction *makeDirectory = menu.addAction(QStringLiteral("ディレクトリ作成"));
@@ -517,6 +518,14 @@ void CSelectionPane::ShowMenu(const QPoint &globalPos)
         return;
     if (chosen == open) {
         OpenEntries(selected);
+        return;
+    }
+    if (chosen == copy) {
+        emit CopyRequested();
+        return;
+    }
+    if (chosen == move) {
+        emit MoveRequested();
         return;
     }
     if (chosen == remove) {

@@ -125,6 +125,9 @@ signals:
     void BatchRequested();
     // The context menu's export item: the selected rows are to be exported.
     void ExportRequested();
+    // 複写 or 移動 of the selected rows.
+    void CopyRequested();
+    void MoveRequested();
     // 削除 (or the Delete key) on the selected rows.
     void DeleteRequested();
     // ディレクトリ作成 (or the Insert key) in the current directory.
