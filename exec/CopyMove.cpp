@@ -86,9 +86,9 @@ private:
             return Contents(source, target); // merged: each inner conflict is asked again
         }
         if (m_kind == TransferKind::Move) {
+            // A folder is renamed, never rebuilt: across file systems it is refused (EXDEV).
             const int error = platform::MoveOrCopy(source, target, false, false);
-            if (error != EXDEV)
-                return error == 0 ? true : Fail(source, error);
+            return error == 0 ? true : Fail(source, error);
         }
         // Written while owner-writable; the source's mode and times are set at the end.
         if (::mkdir(target.c_str(), 0700) != 0)
