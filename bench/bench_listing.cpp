@@ -149,7 +149,7 @@ void BytesPerRow(benchmark::State &state)
         CSelectionList rows;
         const std::size_t before = HeapInUse();
         if (state.range(0) == 0)
-            rows.Fill(g_dir->path(), {}, nullptr);
+            rows.Fill(g_dir->path(), {});
         else
             ListOnce(rows);
         const std::size_t after = HeapInUse();

@@ -29,7 +29,7 @@ void FillRows(benchmark::State &state)
 {
     CSelectionList list;
     for (auto _ : state) {
-        list.Fill(g_dir->path(), {}, nullptr);
+        list.Fill(g_dir->path(), {});
         benchmark::DoNotOptimize(list.RowCount());
     }
 }
@@ -38,7 +38,7 @@ BENCHMARK(FillRows)->Unit(benchmark::kMillisecond)->Iterations(3);
 void SortRows(benchmark::State &state)
 {
     CSelectionList list;
-    list.Fill(g_dir->path(), {}, nullptr);
+    list.Fill(g_dir->path(), {});
     const int column = static_cast<int>(state.range(0));
     int direction = 1;
     for (auto _ : state) {

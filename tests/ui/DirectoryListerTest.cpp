@@ -112,7 +112,7 @@ TEST_F(DirectoryListerTest, GivesTheRowsAndOrderOfFillAndSort)
     for (const ListingFilter &filter : filters) {
         for (const int column : {0, 1, 2, 99}) {
             CSelectionList expected;
-            EXPECT_EQ(expected.Fill(dir.path(), filter, nullptr), 0);
+            EXPECT_EQ(expected.Fill(dir.path(), filter), 0);
             expected.Sort(column, column == 0, column == 1 ? -1 : 1);
 
             ListerClient client(lister);
@@ -171,7 +171,7 @@ TEST_F(DirectoryListerTest, NewStartWhileRunningGivesOnlyTheSecondFolder)
     client.RunEvents(200);
 
     CSelectionList expected;
-    expected.Fill(dir.path(), {}, nullptr);
+    expected.Fill(dir.path(), {});
     expected.Sort(0, false, 1);
     EXPECT_EQ(client.finished, 1);
     EXPECT_EQ(Names(client.rows), Names(expected));

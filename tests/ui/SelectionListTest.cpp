@@ -37,7 +37,7 @@ protected:
 
     int Fill(const ListingFilter &filter)
     {
-        const int error = list.Fill(dir.path(), filter, nullptr);
+        const int error = list.Fill(dir.path(), filter);
         list.Sort(0, false, 1);
         return error;
     }
@@ -65,7 +65,7 @@ TEST_F(SelectionListTest, PatternsSelectFilesOnlyAndIgnoreCase)
 
 TEST_F(SelectionListTest, FileMatchingTwoPatternsIsListedTwiceInPatternOrder)
 {
-    list.Fill(dir.path(), {"*.jpg;a.*;*.txt", false, 0}, nullptr);
+    list.Fill(dir.path(), {"*.jpg;a.*;*.txt", false, 0});
     // Unsorted: folders, then the matches of each pattern in turn.
     const std::vector<std::string> names = Names(list);
     ASSERT_EQ(names.size(), 3u + 1u + 1u + 3u);
@@ -94,7 +94,7 @@ TEST_F(SelectionListTest, ReadOnlyMaskUsesPermissions)
 
 TEST_F(SelectionListTest, RootHasNoParentRow)
 {
-    list.Fill("", {"no-such-file-pattern", false, 0}, nullptr);
+    list.Fill("", {"no-such-file-pattern", false, 0});
     ASSERT_GT(list.RowCount(), 0);
     EXPECT_EQ(list.FindName(".."), -1);
 }
@@ -102,7 +102,7 @@ TEST_F(SelectionListTest, RootHasNoParentRow)
 TEST_F(SelectionListTest, UnreadableDirectoryGivesErrorAndOnlyParent)
 {
     const std::string gone = dir.file("missing");
-    EXPECT_NE(list.Fill(gone, {}, nullptr), 0);
+    EXPECT_NE(list.Fill(gone, {}), 0);
     EXPECT_EQ(Names(list), (std::vector<std::string>{".."}));
 }
 
@@ -191,7 +191,7 @@ TEST(SelectionListBytesTest, NamesThatAreNotUtf8KeepEveryByte)
     const std::string name = "bad\xff\xfe name.txt";
     dir.write(name);
     CSelectionList list;
-    list.Fill(dir.path(), {}, nullptr);
+    list.Fill(dir.path(), {});
     const int row = list.FindName(name);
     ASSERT_NE(row, -1);
     EXPECT_EQ(list.Entry(row).fullPath, dir.file(name));

@@ -25,25 +25,18 @@ void CSelectionList::Clear()
     m_directory.clear();
 }
 
-int CSelectionList::Fill(const std::string &directory, const ListingFilter &filter,
-                         IListingProgress *progress)
+int CSelectionList::Fill(const std::string &directory, const ListingFilter &filter)
 {
     Clear();
     m_directory = platform::NormalizeDirectory(directory);
     std::vector<ListingGroup> groups;
-    if (progress)
-        progress->Begin(0);
     const int error = ReadFilteredListing(m_directory, filter, [&](ListedEntry &&row, ListingGroup group) {
         m_storage.push_back(std::move(row));
         groups.push_back(group);
-        if (progress)
-            progress->Advance(static_cast<int>(groups.size()));
         return true;
     });
     const std::vector<std::size_t> order = ListingOrder(groups);
     m_index.assign(order.begin(), order.end());
-    if (progress)
-        progress->End();
     return error;
 }
 

@@ -10,16 +10,6 @@
 #include <string>
 #include <vector>
 
-// Told how far a listing has come, so the window can show a progress bar and
-// keep itself painted.
-class IListingProgress {
-public:
-    virtual ~IListingProgress() = default;
-    virtual void Begin(int maximum) = 0;
-    virtual void Advance(int position) = 0;
-    virtual void End() = 0;
-};
-
 // The rows of the selection list: the entries of the current directory that
 // the filter lets through, in the chosen order. Each row keeps only what the
 // columns and the sort read, the directory is kept once; cell texts, pictures
@@ -43,9 +33,8 @@ public:
     // Replaces every row by the entries of `directory` (held form), read
     // here: the rows of ReadFilteredListing in their listing order. Returns 0
     // or the errno value of a directory that could not be read (then only
-    // ".." is listed). The progress maximum is 0: the count is not known
-    // before the end.
-    int Fill(const std::string &directory, const ListingFilter &filter, IListingProgress *progress);
+    // ".." is listed).
+    int Fill(const std::string &directory, const ListingFilter &filter);
     void Clear();
     // Adds rows of a listing of `directory` at the end; the list is empty or
     // holds rows of the same directory.
