@@ -10,7 +10,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -82,13 +81,7 @@ void CBehaviourPage::CreateControls()
     grid->addWidget(m_drop, 1, 0);
     grid->addWidget(m_folderPicker, 2, 0);
     grid->addWidget(m_help, 2, 1);
-    auto *buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    buttonRow->addWidget(m_initial);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addStretch();
-    layout->addLayout(buttonRow);
+    LayOutWithInitialButton(this, grid, m_initial);
 }
 
 QGroupBox *CBehaviourPage::CreateFilterControls()

@@ -4,6 +4,7 @@
 #include <string>
 
 class CEnvSettings;
+class QLayout;
 class QString;
 class QWidget;
 
@@ -13,3 +14,7 @@ class QWidget;
 // program runs with are not touched.
 void StoreInitialValues(QWidget *page, const std::function<void(CEnvSettings &)> &fill,
                         const std::string &group, const QString &confirmation);
+
+// Lays out a page with the 起動動作 button: `content` at the top, the button
+// at the bottom right.
+void LayOutWithInitialButton(QWidget *page, QLayout *content, QWidget *button);

@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -72,13 +71,7 @@ void CListDisplayPage::CreateControls()
     grid->addWidget(sortGroup, 1, 1);
     grid->addWidget(m_path, 1, 2);
     grid->addWidget(destSortGroup, 2, 0);
-    auto *buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    buttonRow->addWidget(m_initial);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addStretch();
-    layout->addLayout(buttonRow);
+    LayOutWithInitialButton(this, grid, m_initial);
 }
 
 void CListDisplayPage::ShowValues()
