@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int kStartLower = 0;
-constexpr int kStartUpper = 999999;
 constexpr int kCountLower = 1;
 constexpr int kCountUpper = 1000;
 
@@ -21,9 +19,10 @@ constexpr int kCountUpper = 1000;
 CNumDirPanel::CNumDirPanel(QWidget *parent) : CModePanel(parent)
 {
     m_text = AddHistoryCombo("NumDirStr");
-    m_width = MakeCountList(this);
-    m_start = new CNumberField(kStartLower, kStartUpper, QStringLiteral("1"), this);
-    m_step = MakeCountList(this);
+    const NumberRow number = MakeNumberRow(this, [this] { PostChanged(); });
+    m_width = number.width;
+    m_start = number.start;
+    m_step = number.step;
     m_count = new CNumberField(kCountLower, kCountUpper, QStringLiteral("1"), this);
     // Nothing is selected and nothing typed until the record is shown.
     m_width->setCurrentIndex(-1);
@@ -35,26 +34,14 @@ CNumDirPanel::CNumDirPanel(QWidget *parent) : CModePanel(parent)
     text->addWidget(new QLabel(QStringLiteral("固定"), this));
     text->addWidget(m_text, 1);
 
-    auto *number = new QHBoxLayout;
-    number->addWidget(new QLabel(QStringLiteral("連番"), this));
-    number->addSpacing(8);
-    number->addWidget(new QLabel(QStringLiteral("桁"), this));
-    number->addWidget(m_width);
-    number->addWidget(new QLabel(QStringLiteral("開始"), this));
-    number->addWidget(m_start, 1);
-    number->addWidget(new QLabel(QStringLiteral("増分"), this));
-    number->addWidget(m_step);
-    number->addWidget(new QLabel(QStringLiteral("個数"), this));
-    number->addWidget(m_count, 1);
+    number.layout->addWidget(new QLabel(QStringLiteral("個数"), this));
+    number.layout->addWidget(m_count, 1);
 
     auto *rows = new QVBoxLayout(this);
     rows->setContentsMargins(4, 2, 4, 2);
     rows->addLayout(text);
-    rows->addLayout(number);
+    rows->addLayout(number.layout);
 
-    connect(m_width, &QComboBox::activated, this, &CNumDirPanel::PostChanged);
-    connect(m_step, &QComboBox::activated, this, &CNumDirPanel::PostChanged);
-    connect(m_start, &CNumberField::Edited, this, &CNumDirPanel::PostChanged);
     connect(m_count, &CNumberField::Edited, this, &CNumDirPanel::PostChanged);
     // The main window brings the candidate rows back to the restored count.
     connect(m_count, &CNumberField::editingFinished, this, &CNumDirPanel::PostChanged);

@@ -11,21 +11,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-constexpr int kStartLower = 0;
-constexpr int kStartUpper = 999999;
-
-} // namespace
-
 CRenumPanel::CRenumPanel(QWidget *parent) : CModePanel(parent)
 {
     m_prefix = AddHistoryCombo("RenumStr1");
     m_suffix = AddHistoryCombo("RenumStr2");
     m_extension = AddExtensionField("RenumExt");
-    m_width = MakeCountList(this);
-    m_start = new CNumberField(kStartLower, kStartUpper, QStringLiteral("1"), this);
-    m_step = MakeCountList(this);
+    const NumberRow number = MakeNumberRow(this, [this] { PostChanged(); });
+    m_width = number.width;
+    m_start = number.start;
+    m_step = number.step;
     m_incrementCheck = new QCheckBox(QStringLiteral("開始値加算"), this);
 
     auto *texts = new QHBoxLayout;
@@ -37,26 +31,14 @@ CRenumPanel::CRenumPanel(QWidget *parent) : CModePanel(parent)
     texts->addWidget(m_extension.combo, 2);
     texts->addWidget(m_extension.button);
 
-    auto *number = new QHBoxLayout;
-    number->addWidget(new QLabel(QStringLiteral("連番"), this));
-    number->addSpacing(8);
-    number->addWidget(new QLabel(QStringLiteral("桁"), this));
-    number->addWidget(m_width);
-    number->addWidget(new QLabel(QStringLiteral("開始"), this));
-    number->addWidget(m_start, 1);
-    number->addWidget(new QLabel(QStringLiteral("増分"), this));
-    number->addWidget(m_step);
-    number->addWidget(m_incrementCheck);
-    number->addStretch(1);
+    number.layout->addWidget(m_incrementCheck);
+    number.layout->addStretch(1);
 
     auto *rows = new QVBoxLayout(this);
     rows->setContentsMargins(4, 2, 4, 2);
     rows->addLayout(texts);
-    rows->addLayout(number);
+    rows->addLayout(number.layout);
 
-    connect(m_width, &QComboBox::activated, this, &CRenumPanel::PostChanged);
-    connect(m_step, &QComboBox::activated, this, &CRenumPanel::PostChanged);
-    connect(m_start, &CNumberField::Edited, this, &CRenumPanel::PostChanged);
     connect(m_incrementCheck, &QCheckBox::clicked, this, &CRenumPanel::PostChanged);
 }
 
