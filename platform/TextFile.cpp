@@ -2,6 +2,7 @@
 
 #include "platform/Text.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <iconv.h>
@@ -76,34 +77,53 @@ std::string DecodeText(std::string_view bytes)
     return std::string(bytes);
 }
 
-std::optional<std::string> ReadTextFile(const std::string &path, std::size_t maxBytes)
+std::optional<FilePrefix> ReadFilePrefix(const std::string &path, std::size_t maxBytes, int *error)
 {
+    const auto fail = [error](int code) -> std::optional<FilePrefix> {
+        if (error)
+            *error = code;
+        return std::nullopt;
+    };
     // Non-blocking open: a named pipe must not stall the caller.
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0)
-        return std::nullopt;
+        return fail(errno);
     struct stat info {};
-    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        static_cast<std::size_t>(info.st_size) > maxBytes)
-        return std::nullopt;
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    if (::fstat(file.get(), &info) != 0)
+        return fail(errno);
+    if (!S_ISREG(info.st_mode))
+        return fail(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+    FilePrefix prefix;
+    prefix.bytes.reserve(std::min(maxBytes, static_cast<std::size_t>(info.st_size)));
+    // One byte past the limit tells whether more follows; the file may grow
+    // while it is read, so its size alone does not.
     char buffer[65536];
     for (;;) {
-        const ssize_t n = ::read(file.get(), buffer, sizeof buffer);
+        const std::size_t wanted = std::min(sizeof buffer, maxBytes + 1 - prefix.bytes.size());
+        const ssize_t n = ::read(file.get(), buffer, wanted);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return std::nullopt;
+            return fail(errno);
         }
         if (n == 0)
             break;
-        // The file may grow while it is read; the limit holds all the same.
-        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes)
-            return std::nullopt;
-        bytes.append(buffer, static_cast<std::size_t>(n));
+        prefix.bytes.append(buffer, static_cast<std::size_t>(n));
+        if (prefix.bytes.size() > maxBytes) {
+            prefix.bytes.resize(maxBytes);
+            prefix.more = true;
+            break;
+        }
     }
-    return DecodeText(bytes);
+    return prefix;
+}
+
+std::optional<std::string> ReadTextFile(const std::string &path, std::size_t maxBytes)
+{
+    const auto prefix = ReadFilePrefix(path, maxBytes);
+    if (!prefix || prefix->more)
+        return std::nullopt;
+    return DecodeText(prefix->bytes);
 }
 
 } // namespace platform

@@ -15,6 +15,17 @@ bool IsValidUtf8(std::string_view bytes);
 // otherwise decoded from CP932; bytes that are neither are kept unchanged.
 std::string DecodeText(std::string_view bytes);
 
+// The first bytes of a regular file, read without blocking on a pipe or a
+// device.
+struct FilePrefix {
+    std::string bytes; // at most the bytes asked for
+    bool more = false; // the file holds further bytes
+};
+// Nothing, with the errno value in *error, for a file that cannot be opened or
+// read (ENOENT when it vanished) and for anything but a regular file (EISDIR
+// for a directory, EINVAL for the rest).
+std::optional<FilePrefix> ReadFilePrefix(const std::string &path, std::size_t maxBytes, int *error = nullptr);
+
 // The decoded text of a regular file of at most maxBytes bytes; nothing for a
 // directory, device or pipe, a file that cannot be read or a larger file.
 std::optional<std::string> ReadTextFile(const std::string &path, std::size_t maxBytes);

@@ -254,12 +254,13 @@ TEST_F(MainWindowTest, ControlStatesFollowOutputObjectKindAndRoot)
     EXPECT_FALSE(w->Candidates().OutputCombo()->isEnabled());
     EXPECT_FALSE(w->Candidates().DestinationCombo()->isEnabled());
     EXPECT_FALSE(w->Modes().UnifyTimeCheck()->isEnabled());
-    // Nothing to run, undo or move yet; the viewer and about windows come
-    // later.
+    // Nothing to run, undo or move yet; the viewer and about box are always there.
     const CCommandBar &commands = w->Commands();
+    EXPECT_TRUE(commands.ViewerButton()->isEnabled());
+    EXPECT_TRUE(commands.AboutButton()->isEnabled());
     for (QWidget *control : std::initializer_list<QWidget *>{
-             commands.ExecuteButton(), commands.UndoButton(), commands.ViewerButton(), commands.AboutButton(),
-             w->Candidates().ListButton(0), w->Candidates().ListButton(3), w->Candidates().ListButton(8)})
+             commands.ExecuteButton(), commands.UndoButton(), w->Candidates().ListButton(0),
+             w->Candidates().ListButton(3), w->Candidates().ListButton(8)})
         EXPECT_FALSE(control->isEnabled()) << control->toolTip().toStdString();
 }
 

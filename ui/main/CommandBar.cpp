@@ -14,16 +14,13 @@ CCommandBar::CCommandBar(QWidget *window) : QObject(window)
     m_settings = MakeImageButton(window, icons::kSettings, size, "環境設定");
     m_help = MakeImageButton(window, icons::kHelp, size, "ヘルプ");
     m_about = MakeImageButton(window, icons::kAbout, size, "バージョン情報");
-    // The viewer and about windows arrive with their own handlers; until then
-    // they stay disabled.
-    for (CImageButton *button : {m_viewer, m_about})
-        button->setEnabled(false);
 
     connect(m_execute, &QAbstractButton::clicked, this, &CCommandBar::ExecuteClicked);
     connect(m_undo, &QAbstractButton::clicked, this, &CCommandBar::UndoClicked);
     connect(m_exit, &QAbstractButton::clicked, this, &CCommandBar::ExitClicked);
     connect(m_help, &QAbstractButton::clicked, this, &CCommandBar::HelpClicked);
     connect(m_settings, &QAbstractButton::clicked, this, &CCommandBar::SettingsClicked);
+    connect(m_about, &QAbstractButton::clicked, this, &CCommandBar::AboutClicked);
 }
 
 void CCommandBar::Place(const MainLayout &layout)

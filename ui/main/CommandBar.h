@@ -7,7 +7,8 @@ class QWidget;
 struct MainLayout;
 
 // The row of buttons at the bottom of the main window: viewer, undo, execute,
-// exit, settings, help and about. It only reports clicks; the window decides.
+// exit, settings, help and about. It only reports clicks; the window decides
+// (the viewer button belongs to the viewer's host).
 class CCommandBar : public QObject {
     Q_OBJECT
 public:
@@ -30,6 +31,7 @@ signals:
     void ExitClicked();
     void HelpClicked();
     void SettingsClicked();
+    void AboutClicked();
 
 private:
     CImageButton *m_viewer;

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "exec/CopyMove.h"
+#include "ui/AskFunction.h"
 
-#include <QMessageBox>
-
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,10 +13,6 @@ class CSelectionPane;
 // folder. Each that changes the current directory ends by listing it again.
 class CFileOperations {
 public:
-    using AskFunction =
-        std::function<QMessageBox::StandardButton(QMessageBox::Icon icon, const QString &caption,
-                                                  const QString &text, QMessageBox::StandardButtons buttons)>;
-
     CFileOperations(CSelectionPane &pane, AskFunction ask);
 
     // Asks a target folder, then copies or moves the selected entries there.

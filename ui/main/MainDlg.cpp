@@ -4,6 +4,7 @@
 #include "platform/Paths.h"
 #include "ui/DialogUnits.h"
 #include "ui/Icons.h"
+#include "ui/dialogs/AboutDlg.h"
 #include "ui/main/BusyWindow.h"
 #include "ui/main/CandidatePane.h"
 #include "ui/main/CommandBar.h"
@@ -16,6 +17,7 @@
 #include "ui/main/ModeArea.h"
 #include "ui/main/PaneSplitter.h"
 #include "ui/main/SelectionPane.h"
+#include "ui/main/TextViewerHost.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -68,6 +70,7 @@ CMainDlg::CMainDlg(const std::vector<std::string> &args, QWidget *parent)
     m_candidates = new CCandidatePane(this, m_settings, m_env);
     m_splitter = new CPaneSplitter(this, *m_du, *m_selection, *m_candidates);
     m_commands = new CCommandBar(this);
+    m_viewer = new CTextViewerHost(this, m_commands->ViewerButton());
     ConnectParts();
     // Keys are seen before the control that has the focus gets them.
     qApp->installEventFilter(this);
@@ -152,6 +155,10 @@ void CMainDlg::ConnectParts()
     connect(m_commands, &CCommandBar::ExitClicked, this, &CMainDlg::Exit);
     connect(m_commands, &CCommandBar::HelpClicked, this, &CMainDlg::ShowHelp);
     connect(m_commands, &CCommandBar::SettingsClicked, this, &CMainDlg::OpenSettings);
+    connect(m_commands, &CCommandBar::AboutClicked, this, &CMainDlg::ShowAbout);
+    connect(m_selection->List(), &CFileListCtrl::SelectionChanged, this, [this] { ShowSelectedInViewer(1); });
+    connect(m_candidates->List(), &CFileListCtrl::SelectionChanged, this,
+            [this] { ShowSelectedInViewer(2); });
 }
 
 const std::string &CMainDlg::CurrentDirectory() const
@@ -433,9 +440,42 @@ void CMainDlg::Exit()
     close();
 }
 
+void CMainDlg::ShowAbout()
+{
+    CAboutDlg about(
+        this, [this](QMessageBox::Icon icon, const QString &caption, const QString &text,
+                     QMessageBox::StandardButtons buttons) { return Ask(icon, caption, text, buttons); });
+    about.exec();
+    if (about.Deleted()) {
+        m_discardState = true;
+        close();
+    }
+}
+
+void CMainDlg::ShowSelectedInViewer(int list)
+{
+    if (!m_viewer->IsOpen())
+        return;
+    const std::vector<int> rows =
+        list == 1 ? m_selection->List()->SelectedRows() : m_candidates->List()->SelectedRows();
+    if (rows.size() != 1)
+        return;
+    if (list == 1) {
+        const CSelectionList &entries = m_selection->Rows();
+        if (!entries.IsFolder(rows.front()))
+            m_viewer->ShowFile(entries.FullPath(rows.front()));
+    } else {
+        const CFileEntry &entry = m_candidates->Rows().Entry(rows.front());
+        if (!entry.isFolder && !entry.isDummy)
+            m_viewer->ShowFile(entry.fullPath);
+    }
+}
+
 void CMainDlg::closeEvent(QCloseEvent *event)
 {
-    SaveState();
+    m_viewer->Close();
+    if (!m_discardState)
+        SaveState();
     event->accept();
 }
 

@@ -23,6 +23,7 @@ class CModeArea;
 class CPaneSplitter;
 class CSelectionPane;
 class CSettingsDlg;
+class CTextViewerHost;
 namespace exec {
 class CResultLog;
 }
@@ -76,6 +77,9 @@ public:
     void OpenSettings();
     // The exit sequence: saves everything and closes the window.
     void Exit();
+    // バージョン情報: the about box; when it deleted the settings, the window
+    // closes without saving anything.
+    void ShowAbout();
 
     // The export dialog for the selected rows of one list, then the export.
     enum class ExportSource { Selection, Candidates };
@@ -86,6 +90,7 @@ public:
     CCandidatePane &Candidates() const { return *m_candidates; }
     CModeArea &Modes() const { return *m_modes; }
     CCommandBar &Commands() const { return *m_commands; }
+    CTextViewerHost &ViewerHost() const { return *m_viewer; }
     CPaneSplitter &Splitter() const { return *m_splitter; }
     CImageButton *SplitButton() const { return m_splitButton; }
     const CRenameSettings &Settings() const { return m_settings; }
@@ -112,6 +117,8 @@ private:
     void ProcessArguments(const std::vector<std::string> &args);
     // 1: the selection list has the focus, 2: the candidate list.
     void SetListFocus(int list);
+    // The one selected file of a list, shown in the viewer when it is open.
+    void ShowSelectedInViewer(int list);
     // Entries of the selection rows first..end-1 that may become candidates.
     void CollectSourceRows(int first, int end, std::vector<CFileEntry> &entries) const;
 
@@ -149,11 +156,14 @@ private:
     int m_listFocus = 1;
     bool m_interactive = true;
     bool m_created = false;
+    // The settings were deleted: nothing is saved when the window closes.
+    bool m_discardState = false;
 
     CModeArea *m_modes = nullptr;
     CSelectionPane *m_selection = nullptr;
     CCandidatePane *m_candidates = nullptr;
     CPaneSplitter *m_splitter = nullptr;
     CCommandBar *m_commands = nullptr;
+    CTextViewerHost *m_viewer = nullptr;
     CImageButton *m_splitButton = nullptr;
 };

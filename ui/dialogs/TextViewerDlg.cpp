@@ -1,0 +1,97 @@
+#include "ui/dialogs/TextViewerDlg.h"
+
+#include "platform/TextPreview.h"
+#include "ui/DialogUnits.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <cerrno>
+
+namespace {
+
+const QString kBinary = QStringLiteral("=============== Binary File ===============");
+const QString kContinues = QStringLiteral("=============== 続く．．． ===============");
+const QString kMissing = QStringLiteral("=============== ファイルが見つかりません ===============");
+const QString kUnreadable = QStringLiteral("=============== ファイルを読み込めません ===============");
+
+QString ViewerText(const platform::TextPreview &preview)
+{
+    using Kind = platform::TextPreview::Kind;
+    switch (preview.kind) {
+    case Kind::Binary:
+        return kBinary;
+    case Kind::Unreadable:
+        return preview.error == ENOENT ? kMissing : kUnreadable;
+    case Kind::Text:
+        break;
+    }
+    QString text = QString::fromStdString(preview.lines);
+    if (preview.continues)
+        text += kContinues;
+    return text;
+}
+
+} // namespace
+
+CTextViewerDlg::CTextViewerDlg(QWidget *owner)
+    : QWidget(owner, Qt::Window), m_du(std::make_unique<DialogUnits>(font())), m_path(new QLabel(this)),
+      m_text(new QPlainTextEdit(this)), m_close(new QPushButton(QStringLiteral("閉じる"), this))
+{
+    setWindowTitle(QStringLiteral("Kestrel（簡易テキストビュア）"));
+    m_path->setTextFormat(Qt::PlainText);
+    m_text->setReadOnly(true);
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+    const QSize initial = m_du->toPixels(200, 180);
+    resize(initial);
+    setMinimumSize(initial);
+    LayOut();
+}
+
+CTextViewerDlg::~CTextViewerDlg() = default;
+
+void CTextViewerDlg::ShowFile(const std::string &path)
+{
+    const QString shown = QFile::decodeName(QByteArray::fromStdString(path));
+    m_path->setText(QLatin1Char(' ') + shown);
+    // A path too long for the line shows whole in its tooltip.
+    m_path->setToolTip(shown);
+    m_text->setPlainText(ViewerText(platform::PreviewTextFile(path, kMaxLines)));
+}
+
+void CTextViewerDlg::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    emit Closed();
+}
+
+void CTextViewerDlg::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CTextViewerDlg::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    LayOut();
+}
+
+void CTextViewerDlg::LayOut()
+{
+    const int w = m_du->toUnitsX(width());
+    const int h = m_du->toUnitsY(height());
+    m_path->setGeometry(m_du->toPixels(2, 2, w - 4, 10));
+    m_text->setGeometry(m_du->toPixels(2, 14, w - 4, h - 34));
+    m_close->setGeometry(m_du->toPixels(w - 38, h - 16, 36, 14));
+}
