@@ -172,9 +172,13 @@ std::optional<StoredValue> ParseValue(std::string_view v)
         value.bytes = std::move(*bytes);
         return value;
     }
-    const auto [end, error] = std::from_chars(v.data(), v.data() + v.size(), value.number);
-    if (!v.empty() && error == std::errc() && end == v.data() + v.size())
+    std::int64_t number = 0;
+    const auto [end, error] = std::from_chars(v.data(), v.data() + v.size(), number);
+    if (!v.empty() && error == std::errc() && end == v.data() + v.size()) {
+        value.number = number;
         return value;
+    }
+    // A bare text keeps nothing of a number it may begin with ("1r" is no 1).
     if (!IsValidUtf8(v))
         return std::nullopt;
     value.kind = StoredValue::Kind::Text;

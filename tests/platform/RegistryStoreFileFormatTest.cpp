@@ -53,6 +53,11 @@ TEST(RegistryStoreFileFormatTest, HandEditedFilesAreReadLeniently)
     EXPECT_EQ(values->at("Window/Path"), Text("/tmp/a b"));
     EXPECT_EQ(values->at("Window/Size"), Text("12345678901234567890"));
     EXPECT_EQ(values->at("Window/Quote"), Text("a\"b"));
+    // A bare text that begins like a number is all text, and reads back so.
+    const auto numberLike = ParseStoreFile("[W]\nA=1r\"x\n");
+    ASSERT_TRUE(numberLike);
+    EXPECT_EQ(numberLike->at("W/A"), Text("1r\"x"));
+    EXPECT_EQ(ParseStoreFile(FormatStoreFile(*numberLike)), numberLike);
 }
 
 TEST(RegistryStoreFileFormatTest, MalformedFilesAreRefused)
