@@ -15,10 +15,14 @@ void CRenameSettings::LoadInputLines()
     InputLines.clear();
     if (InputFile.empty())
         return;
-    const auto text = platform::ReadTextFile(InputFile, kMaxNamesFileBytes);
-    if (!text)
-        return;
-    std::string_view rest = *text;
+    if (const auto text = platform::ReadTextFile(InputFile, kMaxNamesFileBytes))
+        InputLines = NamesFromText(*text);
+}
+
+std::vector<std::string> CRenameSettings::NamesFromText(std::string_view text)
+{
+    std::vector<std::string> names;
+    std::string_view rest = text;
     while (!rest.empty()) {
         const std::size_t end = rest.find('\n');
         std::string_view line = rest.substr(0, end);
@@ -29,6 +33,7 @@ void CRenameSettings::LoadInputLines()
         const std::size_t slash = line.rfind('/');
         if (slash != std::string_view::npos)
             line.remove_prefix(slash + 1);
-        InputLines.emplace_back(line);
+        names.emplace_back(line);
     }
+    return names;
 }

@@ -123,6 +123,9 @@ public:
 
     // Names from a file: replaces InputLines by the lines of InputFile.
     void LoadInputLines();
+    // The names of a names file's decoded text: one per line (LF or CR LF),
+    // a line that is a path giving its last component.
+    static std::vector<std::string> NamesFromText(std::string_view text);
 
     // Persistence under a key of the settings store ("Rename" or "Default").
     void LoadSettings(CRegistryStore &store, const std::string &key);
