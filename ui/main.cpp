@@ -1,5 +1,6 @@
 // The kestrel program: one main window, unless another instance already runs.
 #include "app/RenameApp.h"
+#include "ui/ProgramHelp.h"
 #include "ui/main/MainDlg.h"
 #include "ui/main/RecoveryOffer.h"
 
@@ -8,11 +9,18 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
 int main(int argc, char **argv)
 {
+    // Answered before any window system is needed, so that it works anywhere.
+    if (const auto answer = ProgramHelpAnswer({argv + 1, argv + argc})) {
+        std::fputs(answer->c_str(), stdout);
+        return 0;
+    }
+
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kestrel"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
@@ -29,8 +37,8 @@ int main(int argc, char **argv)
 
     OfferJournalRecovery(nullptr);
 
-    // Paths are taken as the bytes given, never re-encoded.
-    std::vector<std::string> args(argv + 1, argv + argc);
+    // Paths are taken as the bytes given (Qt's own options removed), never re-encoded.
+    const std::vector<std::string> args(argv + 1, argv + argc);
     CMainDlg window(args);
     QObject::connect(&app, &CRenameApp::activationRequested, &window, &CMainDlg::BringForward);
     window.show();
