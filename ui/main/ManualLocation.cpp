@@ -34,8 +34,9 @@ bool ExtractManual(const QString &target)
 QString ManualIndexPath()
 {
     const QString appDir = QCoreApplication::applicationDirPath();
+    // Beside a built program, or where the installation put it.
     for (const QString &candidate : {appDir + QStringLiteral("/manual/index.html"),
-                                     appDir + QStringLiteral("/../share/kestrel/manual/index.html")}) {
+                                     appDir + QStringLiteral("/" KESTREL_MANUAL_FROM_BINDIR "/index.html")}) {
         if (QFileInfo::exists(candidate))
             return QFileInfo(candidate).canonicalFilePath();
     }

@@ -1,0 +1,46 @@
+# What `cmake --install` puts on a system: the two programs, the desktop
+# entry, the icon, the AppStream metadata, the manual, the manual pages and
+# the bash completion. Paths follow GNUInstallDirs.
+set(KESTREL_APP_ID "com.velmora.Kestrel")
+set(KESTREL_HOMEPAGE "https://velmora.example/kestrel" CACHE STRING "Home page named in the AppStream metadata")
+string(TIMESTAMP KESTREL_RELEASE_DATE "%Y-%m-%d" UTC)
+
+install(TARGETS kestrel kestrel-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+install(FILES res/${KESTREL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES res/icons/kestrel.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${KESTREL_APP_ID}.svg)
+configure_file(res/${KESTREL_APP_ID}.metainfo.xml.in ${KESTREL_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${KESTREL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+install(DIRECTORY res/manual/ DESTINATION ${KESTREL_MANUAL_DIR})
+
+# Manual pages and completion are made from the programs' --help texts.
+set(man_dir ${CMAKE_CURRENT_BINARY_DIR}/man)
+add_custom_command(
+  OUTPUT ${man_dir}/kestrel.1
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${man_dir}
+  COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:kestrel> -DNAME=kestrel
+          "-DSUMMARY=rename many files of one folder in a window" -DVERSION=${PROJECT_VERSION}
+          "-DSEE_ALSO=kestrel-cli(1)" -DOUTPUT=${man_dir}/kestrel.1 -P ${PROJECT_SOURCE_DIR}/cmake/HelpToMan.cmake
+  DEPENDS kestrel ${PROJECT_SOURCE_DIR}/cmake/HelpToMan.cmake
+  VERBATIM)
+add_custom_command(
+  OUTPUT ${man_dir}/kestrel-cli.1
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${man_dir}
+  COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:kestrel-cli> -DNAME=kestrel-cli
+          "-DSUMMARY=rename many files from the command line" -DVERSION=${PROJECT_VERSION}
+          "-DSEE_ALSO=kestrel(1)" -DOUTPUT=${man_dir}/kestrel-cli.1 -P ${PROJECT_SOURCE_DIR}/cmake/HelpToMan.cmake
+  DEPENDS kestrel-cli ${PROJECT_SOURCE_DIR}/cmake/HelpToMan.cmake
+  VERBATIM)
+set(completion ${CMAKE_CURRENT_BINARY_DIR}/completion/kestrel-cli)
+add_custom_command(
+  OUTPUT ${completion}
+  COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:kestrel-cli> -DTEMPLATE=${PROJECT_SOURCE_DIR}/res/completion/kestrel-cli.bash.in
+          -DOUTPUT=${completion} -P ${PROJECT_SOURCE_DIR}/cmake/HelpToCompletion.cmake
+  DEPENDS kestrel-cli ${PROJECT_SOURCE_DIR}/cmake/HelpToCompletion.cmake ${PROJECT_SOURCE_DIR}/res/completion/kestrel-cli.bash.in
+  VERBATIM)
+add_custom_target(kestrel_help_files ALL DEPENDS ${man_dir}/kestrel.1 ${man_dir}/kestrel-cli.1 ${completion})
+
+install(FILES ${man_dir}/kestrel.1 ${man_dir}/kestrel-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${completion} DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
