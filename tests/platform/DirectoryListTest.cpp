@@ -2,6 +2,7 @@
 
 #include "platform/Attributes.h"
 #include "support/TempDir.h"
+#include "support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@
 #include <unistd.h>
 
 using namespace platform;
+using testing_support::AsUnprivilegedUser;
 using testing_support::TempDir;
 
 namespace {
@@ -39,20 +41,6 @@ void SetModificationTime(const std::string &path, TimeValue t)
 {
     const timespec times[2] = {{t, 0}, {t, 0}};
     ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
-}
-
-// Runs check in a child process that has given up root rights (permissions
-// mean nothing to root) and tells whether it returned true.
-template <typename Check> bool AsUnprivilegedUser(Check check)
-{
-    const pid_t child = fork();
-    if (child == 0) {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(2);
-        _exit(check() ? 0 : 1);
-    }
-    int status = 0;
-    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 } // namespace

@@ -2,8 +2,7 @@
 
 #include "platform/HistoryList.h"
 #include "ui/DialogUnits.h"
-#include "ui/dialogs/ExtensionPattern.h"
-#include "ui/dialogs/FileTypeDlg.h"
+#include "ui/dialogs/ExtensionPicker.h"
 #include "ui/main/HistoryComboBox.h"
 
 #include <QCheckBox>
@@ -82,11 +81,7 @@ CFreeFilterDlg::CFreeFilterDlg(const FilterRecord &record, QWidget *parent)
 
 void CFreeFilterDlg::pickExtensions()
 {
-    CFileTypeDlg picker(this);
-    picker.SetMultiSelect(true);
-    if (picker.exec() != QDialog::Accepted)
-        return;
-    m_pattern->SetCurrentText(AppendExtensionPatterns(m_pattern->CurrentText(), picker.Result()));
+    AppendPickedExtensions(*m_pattern, this);
 }
 
 void CFreeFilterDlg::saveHistory()

@@ -10,6 +10,7 @@
 #include "ui/main/CommandBar.h"
 #include "ui/main/ControlStates.h"
 #include "ui/main/DirectoryResolve.h"
+#include "ui/main/DropHandler.h"
 #include "ui/main/FileListCtrl.h"
 #include "ui/main/FileOperations.h"
 #include "ui/main/ImageButton.h"
@@ -21,9 +22,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 
@@ -159,6 +163,9 @@ void CMainDlg::ConnectParts()
     connect(m_selection->List(), &CFileListCtrl::SelectionChanged, this, [this] { ShowSelectedInViewer(1); });
     connect(m_candidates->List(), &CFileListCtrl::SelectionChanged, this,
             [this] { ShowSelectedInViewer(2); });
+
+    m_drops = std::make_unique<CDropHandler>(this, *m_selection, *m_candidates, m_env, m_settings);
+    setAcceptDrops(true);
 }
 
 const std::string &CMainDlg::CurrentDirectory() const
@@ -498,6 +505,25 @@ void CMainDlg::SaveState()
     if (writeError != 0)
         Ask(QMessageBox::Warning, QStringLiteral("Kestrel"), CWindowStore::NotSavedText(writeError),
             QMessageBox::Ok);
+}
+
+void CMainDlg::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData() && CDropHandler::Accepts(*event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void CMainDlg::dropEvent(QDropEvent *event)
+{
+    if (!event->mimeData() || !CDropHandler::Accepts(*event->mimeData()))
+        return;
+    event->acceptProposedAction();
+    // Handled once the drop has returned, so that the questions it may ask do
+    // not keep the program the files were dragged from waiting.
+    QTimer::singleShot(0, this, [this, paths = CDropHandler::DroppedPaths(*event->mimeData())] {
+        m_drops->Drop(paths);
+        RefreshControlStates();
+    });
 }
 
 void CMainDlg::ToggleSplit()

@@ -17,6 +17,7 @@
 
 class CCandidatePane;
 class CCommandBar;
+class CDropHandler;
 class CFileOperations;
 class CImageButton;
 class CModeArea;
@@ -107,6 +108,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -145,6 +148,7 @@ private:
 
     std::unique_ptr<DialogUnits> m_du;
     std::unique_ptr<CFileOperations> m_fileOperations;
+    std::unique_ptr<CDropHandler> m_drops;
     QuestionFunction m_ask;
     CWindowStore m_store;
     CRenameSettings m_settings;

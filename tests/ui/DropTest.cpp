@@ -1,0 +1,243 @@
+// Files and folders dropped on the main window, and the add-files dialog.
+#include "ModalTesting.h"
+#include "support/TempDir.h"
+
+#include "app/EnvSettings.h"
+#include "platform/Collation.h"
+#include "ui/dialogs/AddFilesDlg.h"
+#include "ui/dialogs/FileTypeDlg.h"
+#include "ui/dialogs/MoveDirDlg.h"
+#include "ui/main/CandidatePane.h"
+#include "ui/main/HistoryComboBox.h"
+#include "ui/main/MainDlg.h"
+#include "ui/main/SelectionPane.h"
+
+#include <QCheckBox>
+#include <QDropEvent>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+using testing_support::IsolatedUserDirs;
+using testing_support::TempDir;
+using Paths = std::vector<std::string>;
+
+namespace {
+
+std::vector<QString> ItemTexts(const QListWidget *list)
+{
+    std::vector<QString> texts;
+    for (int line = 0; line < list->count(); ++line)
+        texts.push_back(list->item(line)->text());
+    return texts;
+}
+
+class DropTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        here.write("here.txt");
+        there.mkdir("photos/2024");
+        there.mkdir("other");
+        there.write("x.txt", "x");
+        there.write("\xFF\xFE.txt", "bytes");
+        there.write("photos/b.jpg");
+        there.write("photos/a.jpg");
+        there.write("photos/2024/c.jpg");
+    }
+
+    std::unique_ptr<CMainDlg> Open(const Paths &args, int ddMode = 0)
+    {
+        CEnvSettings env;
+        env.Load();
+        env.DDMode = ddMode;
+        env.Save("Environment");
+        auto window = std::make_unique<CMainDlg>(args);
+        window->Selection().WaitForListing();
+        return window;
+    }
+
+    // A drop of the paths as a file manager sends them, handled to its end.
+    static void Drop(CMainDlg &window, const Paths &paths)
+    {
+        QByteArray payload = "# dropped\r\n";
+        for (const std::string &path : paths)
+            payload += "file://" + QByteArray::fromStdString(path).toPercentEncoding("/") + "\r\n";
+        QMimeData data;
+        data.setData(QStringLiteral("text/uri-list"), payload);
+        // The drop goes to the widget that accepted the drag's entry.
+        QDragEnterEvent enter(QPoint(30, 30), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent drop(QPointF(30, 30), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &drop);
+        EXPECT_TRUE(drop.isAccepted());
+        QCoreApplication::processEvents();
+        window.Selection().WaitForListing();
+    }
+
+    static Paths CandidatePaths(const CMainDlg &window)
+    {
+        Paths paths;
+        const CCandidateList &rows = window.Candidates().Rows();
+        for (int row = 0; row < rows.RowCount(); ++row)
+            paths.push_back(rows.Entry(row).fullPath);
+        return paths;
+    }
+
+    IsolatedUserDirs user;
+    TempDir here;
+    TempDir there;
+};
+
+TEST_F(DropTest, DroppedFilesBecomeCandidatesByteForByteAndTheirFolderIsListed)
+{
+    auto w = Open({here.path()});
+    Drop(*w, {there.file("x.txt"), there.file("\xFF\xFE.txt")});
+    EXPECT_EQ(CandidatePaths(*w), (Paths{there.file("x.txt"), there.file("\xFF\xFE.txt")}));
+    EXPECT_EQ(w->CurrentDirectory(), there.path());
+}
+
+TEST_F(DropTest, AKnownCandidateIsNotAddedAgainAndAHiddenListWaitsForTheSplit)
+{
+    auto w = Open({here.path(), there.file("x.txt")});
+    ASSERT_EQ(CandidatePaths(*w), Paths{there.file("x.txt")});
+    w->ToggleSplit();
+    ASSERT_FALSE(w->IsSplit());
+
+    Drop(*w, {there.file("x.txt")});
+    EXPECT_EQ(CandidatePaths(*w), Paths{there.file("x.txt")});
+    EXPECT_EQ(w->Selection().DirectoryCombo()->CurrentText(), there.path());
+    EXPECT_EQ(w->CurrentDirectory(), here.path()) << "not listed while the list is hidden";
+
+    w->ToggleSplit();
+    w->Selection().WaitForListing();
+    EXPECT_EQ(w->CurrentDirectory(), there.path());
+}
+
+TEST_F(DropTest, DirectoryOnlyDropsAskWhichOfSeveralFolders)
+{
+    auto w = Open({here.path()}, 1);
+    Drop(*w, {there.file("other")});
+    EXPECT_EQ(w->CurrentDirectory(), there.file("other")) << "one folder: no question";
+    Drop(*w, {there.file("x.txt")});
+    EXPECT_EQ(w->CurrentDirectory(), there.path()) << "files only: their folder";
+
+    bool interactiveWhileAsked = true;
+    std::vector<QString> listed;
+    QString current;
+    WhenModalOpens([&](QWidget *modal) {
+        auto *dialog = qobject_cast<CMoveDirDlg *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("移動ディレクトリ選択"));
+        interactiveWhileAsked = w->IsInteractive();
+        listed = ItemTexts(dialog->FolderList());
+        current = dialog->FolderList()->currentItem()->text();
+        dialog->FolderList()->setCurrentRow(0);
+        ClickButton(modal, QStringLiteral("実行"));
+    });
+    Drop(*w, {there.file("photos"), here.path(), there.file("x.txt")});
+    const Paths sorted = platform::CompareCollated(here.path(), there.file("photos")) < 0
+                             ? Paths{here.path(), there.file("photos")}
+                             : Paths{there.file("photos"), here.path()};
+    EXPECT_EQ(listed,
+              (std::vector<QString>{QString::fromStdString(sorted[0]), QString::fromStdString(sorted[1])}));
+    EXPECT_EQ(current, QString::fromStdString(there.file("photos")));
+    EXPECT_FALSE(interactiveWhileAsked);
+    EXPECT_TRUE(w->IsInteractive());
+    EXPECT_EQ(w->CurrentDirectory(), sorted[0]);
+
+    WhenModalOpens([](QWidget *modal) { ClickButton(modal, QStringLiteral("中止")); });
+    Drop(*w, {there.file("photos"), there.file("other")});
+    EXPECT_EQ(w->CurrentDirectory(), sorted[0]);
+    EXPECT_TRUE(CandidatePaths(*w).empty());
+}
+
+TEST_F(DropTest, FolderModeNeverAdds)
+{
+    auto w = Open({here.path()});
+    w->ChangeObjectKind(1);
+    Drop(*w, {there.file("x.txt"), there.file("photos")});
+    EXPECT_TRUE(CandidatePaths(*w).empty());
+    EXPECT_EQ(w->CurrentDirectory(), there.file("photos"));
+}
+
+TEST_F(DropTest, AFolderIsAddedThroughTheAddFilesDialogAndItsParentIsListed)
+{
+    auto w = Open({here.path()});
+    std::vector<QString> folders;
+    WhenModalOpens([&](QWidget *modal) {
+        auto *dialog = qobject_cast<CAddFilesDlg *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        folders = ItemTexts(dialog->FolderList());
+        dialog->FilterCombo()->SetCurrentText("*.jpg");
+        dialog->RecurseCheck()->setChecked(true);
+        ClickButton(modal, QStringLiteral("実行"));
+    });
+    Drop(*w, {there.file("photos")});
+    EXPECT_EQ(folders, std::vector<QString>{QString::fromStdString(there.file("photos"))});
+    EXPECT_EQ(CandidatePaths(*w), (Paths{there.file("photos/a.jpg"), there.file("photos/b.jpg"),
+                                         there.file("photos/2024/c.jpg")}));
+    EXPECT_EQ(w->CurrentDirectory(), there.path());
+
+    // 中止 adds nothing of the folders; the files dropped with them stay.
+    WhenModalOpens([](QWidget *modal) { ClickButton(modal, QStringLiteral("中止")); });
+    Drop(*w, {here.file("here.txt"), there.file("other")});
+    EXPECT_EQ(CandidatePaths(*w).back(), here.file("here.txt"));
+    EXPECT_EQ(w->CurrentDirectory(), here.path());
+}
+
+// ---------------------------------------------------------------- add-files dialog
+
+TEST(AddFilesDlgTest, ListsTheFoldersSortedAndHandsBackTheCheckedOnes)
+{
+    IsolatedUserDirs user;
+    CAddFilesDlg dialog({"/z", "/a", "/m\xFF"}, nullptr);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ファイルの追加"));
+    ASSERT_EQ(dialog.FolderList()->count(), 3);
+    dialog.FolderList()->item(0)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(dialog.CheckedFolders(), (Paths{"/m\xFF", "/z"})) << "sorted, paths kept as bytes";
+}
+
+TEST(AddFilesDlgTest, RunStoresFilterAndSubFolderChoiceAndCancelStoresNothing)
+{
+    IsolatedUserDirs user;
+    for (const bool run : {false, true}) {
+        CAddFilesDlg dialog({"/a"}, nullptr);
+        EXPECT_FALSE(dialog.Recurse());
+        EXPECT_TRUE(dialog.FilterCombo()->Entries().empty());
+        dialog.FilterCombo()->SetCurrentText("*.jpg");
+        dialog.RecurseCheck()->setChecked(true);
+        run ? dialog.accept() : dialog.reject();
+    }
+    CAddFilesDlg again({"/a"}, nullptr);
+    EXPECT_TRUE(again.Recurse());
+    EXPECT_EQ(again.FilterCombo()->Entries(), Paths{"*.jpg"});
+}
+
+TEST(AddFilesDlgTest, ExtensionsChosenInTheFileTypeListJoinTheFilter)
+{
+    IsolatedUserDirs user;
+    CAddFilesDlg dialog({"/a"}, nullptr);
+    WhenModalOpens([](QWidget *modal) {
+        auto *picker = qobject_cast<CFileTypeDlg *>(modal);
+        ASSERT_NE(picker, nullptr);
+        picker->SortByColumn(1);
+        picker->TypeList()->clearSelection();
+        for (const char *extension : {"txt", "png"})
+            for (QTreeWidgetItem *item : picker->TypeList()->findItems(extension, Qt::MatchExactly, 1))
+                item->setSelected(true);
+        picker->accept();
+    });
+    dialog.BrowseButton()->click();
+    EXPECT_EQ(dialog.Filter(), "*.png;*.txt");
+}
+
+} // namespace
