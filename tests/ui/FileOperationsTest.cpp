@@ -1,12 +1,14 @@
 // Copying, moving, deleting to the trash and making folders from the selection list's menu.
 #include "ModalTesting.h"
 #include "support/TempDir.h"
+#include "ui/dialogs/FolderBrowseDlg.h"
+#include "ui/dialogs/FolderTree.h"
 #include "ui/main/FileListCtrl.h"
 #include "ui/main/MainDlg.h"
 #include "ui/main/MakeDirDlg.h"
 #include "ui/main/SelectionPane.h"
 
-#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -148,11 +150,11 @@ TEST_F(FileOperationsTest, CopyAsksTheFolderAndEachConflictAndKeepsTheList)
     Select({"..", "a.txt", "b.txt"});
     QString prompt;
     WhenModalOpens([&](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        auto *dialog = qobject_cast<CFolderBrowseDlg *>(modal);
         ASSERT_NE(dialog, nullptr);
-        prompt = dialog->windowTitle();
-        dialog->setDirectory(QString::fromStdString(target.path()));
-        static_cast<QDialog *>(dialog)->accept(); // protected in QFileDialog
+        prompt = dialog->findChild<QLabel *>("prompt")->text();
+        dialog->Tree()->SelectPath(target.path());
+        ClickButton(dialog, QStringLiteral("選択"));
     });
     answer = QMessageBox::Yes; // the confirmation, then replace b.txt
     emit Pane().CopyRequested();

@@ -3,6 +3,7 @@
 #include "platform/RegistryStore.h"
 #include "platform/StoreValues.h"
 #include "ui/DialogUnits.h"
+#include "ui/dialogs/CentreOnParent.h"
 
 #include <QAbstractTableModel>
 #include <QCheckBox>
@@ -97,7 +98,7 @@ CResultDlg::CResultDlg(const exec::CResultLog &log, QWidget *parent) : QDialog(p
     setMaximumSize(kMaxWidth, kMaxHeight);
     resize(initial);
     loadStoredValues();
-    centreOnParent();
+    CentreOnParent(this);
 }
 
 CResultDlg::~CResultDlg() = default;
@@ -143,14 +144,6 @@ void CResultDlg::saveStoredValues() const
         {shown.left(), shown.top(), shown.left() + shown.width(), shown.top() + shown.height()});
     store.WriteDword("DispMode", DisplayMode());
     store.Close();
-}
-
-void CResultDlg::centreOnParent()
-{
-    if (QWidget *owner = parentWidget()) {
-        const QPoint centre = owner->mapToGlobal(owner->rect().center());
-        move(centre.x() - width() / 2, centre.y() - height() / 2);
-    }
 }
 
 void CResultDlg::done(int result)

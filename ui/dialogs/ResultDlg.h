@@ -38,7 +38,6 @@ protected:
 private:
     void loadStoredValues();
     void saveStoredValues() const;
-    void centreOnParent();
 
     CModalGuard m_modal;
     QRadioButton *m_nameOnly;

@@ -3,6 +3,7 @@
 #include "app/EnvSettings.h"
 #include "engine/RenameSettings.h"
 #include "ui/Icons.h"
+#include "ui/dialogs/ChooseFolder.h"
 #include "ui/dialogs/ListPosDlg.h"
 #include "ui/main/ControlStates.h"
 #include "ui/main/FileListCtrl.h"
@@ -16,8 +17,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -399,14 +398,14 @@ void CCandidatePane::AddDestinationToHistory()
 void CCandidatePane::BrowseDestination()
 {
     AddDestinationToHistory();
-    QString chosen;
+    std::optional<std::string> chosen;
     {
         CModalGuard modal(m_list);
-        chosen = QFileDialog::getExistingDirectory(m_list->window(), QStringLiteral("ディレクトリ参照"),
-                                                   QString::fromStdString(Destination()));
+        chosen = ChooseFolder(m_list->window(), QStringLiteral("ディレクトリ参照"), Destination(),
+                              m_env.SelDirMode);
     }
-    if (!chosen.isEmpty()) {
-        m_destinationCombo->SetCurrentText(QFile::encodeName(chosen).toStdString());
+    if (chosen) {
+        m_destinationCombo->SetCurrentText(*chosen);
         AddDestinationToHistory();
     }
     emit OutputChanged();

@@ -1,8 +1,10 @@
 #include "ui/main/FileOperations.h"
 
+#include "app/EnvSettings.h"
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
 #include "platform/Trash.h"
+#include "ui/dialogs/ChooseFolder.h"
 #include "ui/main/BusyWindow.h"
 #include "ui/main/MakeDirDlg.h"
 #include "ui/main/SelectionPane.h"
@@ -10,7 +12,6 @@
 #include "ui/panels/ModalGuard.h"
 
 #include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QProgressBar>
 #include <QStringList>
@@ -55,19 +56,16 @@ void CFileOperations::TransferSelected(exec::TransferKind kind)
 {
     if (ChosenNames().empty())
         return;
-    QString folder;
+    std::optional<std::string> folder;
     {
         CModalGuard modal(m_pane.List());
-        folder = QFileDialog::getExistingDirectory(m_pane.List()->window(),
-                                                   kind == exec::TransferKind::Copy
-                                                       ? QStringLiteral("複写先を指定して下さい。")
-                                                       : QStringLiteral("移動先を指定して下さい。"),
-                                                   Shown(m_pane.CurrentDirectory()));
+        folder = ChooseFolder(m_pane.List()->window(),
+                              kind == exec::TransferKind::Copy ? QStringLiteral("複写先を指定して下さい。")
+                                                               : QStringLiteral("移動先を指定して下さい。"),
+                              platform::DisplayDirectory(m_pane.CurrentDirectory()), m_pane.Env().SelDirMode);
     }
-    if (folder.isEmpty())
-        return;
-    const QByteArray target = QFile::encodeName(folder);
-    TransferSelectedTo(kind, std::string(target.constData(), static_cast<std::size_t>(target.size())));
+    if (folder)
+        TransferSelectedTo(kind, *folder);
 }
 
 void CFileOperations::TransferSelectedTo(exec::TransferKind kind, const std::string &targetFolder)

@@ -5,6 +5,7 @@
 #include "engine/RenameSettings.h"
 #include "platform/Paths.h"
 #include "ui/Icons.h"
+#include "ui/dialogs/ChooseFolder.h"
 #include "ui/dialogs/FreeFilterDlg.h"
 #include "ui/main/ControlStates.h"
 #include "ui/main/DirectoryResolve.h"
@@ -19,8 +20,6 @@
 
 #include <QAbstractItemView>
 #include <QEventLoop>
-#include <QFile>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -309,15 +308,14 @@ void CSelectionPane::RefreshSelecting(const std::string &name)
 void CSelectionPane::BrowseDirectory()
 {
     AddDirectoryToHistory();
-    QString chosen;
+    std::optional<std::string> chosen;
     {
         CModalGuard modal(m_list);
-        chosen = QFileDialog::getExistingDirectory(
-            m_list->window(), QStringLiteral("ディレクトリ参照"),
-            QString::fromStdString(platform::DisplayDirectory(m_currentDirectory)));
+        chosen = ChooseFolder(m_list->window(), QStringLiteral("ディレクトリ参照"),
+                              platform::DisplayDirectory(m_currentDirectory), m_env.SelDirMode);
     }
-    if (!chosen.isEmpty()) {
-        m_directoryCombo->SetCurrentText(QFile::encodeName(chosen).toStdString());
+    if (chosen) {
+        m_directoryCombo->SetCurrentText(*chosen);
         AddDirectoryToHistory();
         ListDirectory();
         AfterListing([this] { FocusRow(-1); });

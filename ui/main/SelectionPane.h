@@ -38,6 +38,7 @@ public:
     ~CSelectionPane() override;
 
     CSelectionList &Rows() { return m_rows; }
+    const CEnvSettings &Env() const { return m_env; }
     const CSelectionList &Rows() const { return m_rows; }
     CFileListCtrl *List() const { return m_list; }
     const std::string &CurrentDirectory() const { return m_currentDirectory; }

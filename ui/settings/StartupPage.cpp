@@ -2,13 +2,12 @@
 
 #include "app/EnvSettings.h"
 #include "ui/Icons.h"
+#include "ui/dialogs/ChooseFolder.h"
 #include "ui/main/HistoryComboBox.h"
 #include "ui/main/ImageButton.h"
 #include "ui/settings/ChoiceGroup.h"
 
 #include <QCheckBox>
-#include <QFile>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -81,12 +80,11 @@ void CStartupPage::Store()
 
 void CStartupPage::BrowseDirectory()
 {
-    const QString chosen =
-        QFileDialog::getExistingDirectory(this, QStringLiteral("起動時の選択ディレクトリを指定して下さい。"),
-                                          QString::fromUtf8(m_directoryCombo->CurrentText()));
-    if (!chosen.isEmpty()) {
-        // The name's own bytes, not a converted text, go into the combo.
-        m_directoryCombo->SetCurrentText(QFile::encodeName(chosen).toStdString());
+    const std::optional<std::string> chosen =
+        ChooseFolder(this, QStringLiteral("起動時の選択ディレクトリを指定して下さい。"),
+                     m_directoryCombo->CurrentText(), m_env.SelDirMode);
+    if (chosen) {
+        m_directoryCombo->SetCurrentText(*chosen);
         m_directoryCombo->AddCurrentText(CHistoryComboBox::kDefaultMaxCount);
     }
     m_directoryCombo->setFocus();

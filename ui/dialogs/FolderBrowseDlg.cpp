@@ -1,0 +1,228 @@
+#include "ui/dialogs/FolderBrowseDlg.h"
+
+#include "platform/FileOps.h"
+#include "platform/FolderScan.h"
+#include "platform/RegistryStore.h"
+#include "platform/StoreValues.h"
+#include "ui/DialogUnits.h"
+#include "ui/Icons.h"
+#include "ui/dialogs/CentreOnParent.h"
+#include "ui/dialogs/FolderDivider.h"
+#include "ui/dialogs/FolderFileList.h"
+#include "ui/dialogs/FolderTree.h"
+#include "ui/main/MakeDirDlg.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <sys/stat.h>
+
+namespace {
+
+constexpr int kWidthUnits = 240;
+constexpr int kHeightUnits = 220;
+
+QString Shown(const std::string &path)
+{
+    return QFile::decodeName(QByteArray(path.data(), qsizetype(path.size())));
+}
+
+void ShowWarning(QWidget *parent, const QString &caption, const QString &text)
+{
+    QMessageBox::warning(parent, caption, text);
+}
+
+} // namespace
+
+CFolderBrowseDlg::CFolderBrowseDlg(QWidget *parent, const QString &prompt, const std::string &initialFolder)
+    : QDialog(parent), m_warn(ShowWarning)
+{
+    icons::EnsureResourcesLoaded();
+    setWindowTitle(QStringLiteral("フォルダの参照"));
+    m_prompt = new QLabel(prompt.isEmpty() ? QStringLiteral("フォルダを選択して下さい。") : prompt, this);
+    m_prompt->setObjectName(QStringLiteral("prompt"));
+    m_prompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_prompt->setWordWrap(true);
+    m_path = new QLabel(this);
+    m_path->setObjectName(QStringLiteral("path"));
+    m_path->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    m_tree = new CFolderTree(this);
+    m_files = new CFolderFileList(this);
+    m_divider = new CFolderDivider(this);
+
+    m_newFolder = MakeToolButton("folder-new", icons::kNewFolder, "新しいフォルダ");
+    m_views = new QButtonGroup(this);
+    m_views->setExclusive(true);
+    m_views->addButton(MakeToolButton("view-list-details", icons::kViewDetails, "詳細"),
+                       CFolderFileList::kDetails);
+    m_views->addButton(MakeToolButton("view-list-text", icons::kViewList, "一覧"), CFolderFileList::kList);
+    m_views->addButton(MakeToolButton("view-list-icons", icons::kViewIcons, "小さいアイコン"),
+                       CFolderFileList::kSmallIcons);
+    for (QAbstractButton *button : m_views->buttons())
+        button->setCheckable(true);
+
+    m_rememberSize = new QCheckBox(QStringLiteral("サイズ・分割位置を記憶"), this);
+    m_choose = new QPushButton(QStringLiteral("選択"), this);
+    m_choose->setDefault(true);
+    m_cancel = new QPushButton(QStringLiteral("中止"), this);
+
+    connect(m_choose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_newFolder, &QToolButton::clicked, this, &CFolderBrowseDlg::MakeFolder);
+    connect(m_views, &QButtonGroup::idClicked, this, &CFolderBrowseDlg::SetListMode);
+    connect(m_tree, &CFolderTree::PathSelected, this, &CFolderBrowseDlg::ShowSelection);
+    connect(m_divider, &CFolderDivider::Dropped, this, &CFolderBrowseDlg::DividerDropped);
+
+    const QSize initial = DialogUnits(font()).toPixels(kWidthUnits, kHeightUnits);
+    setMinimumSize(initial.boundedTo(QSize(kMaxWidth, kMaxHeight)));
+    setMaximumSize(kMaxWidth, kMaxHeight);
+    resize(initial);
+    loadStoredValues();
+    CentreOnParent(this);
+
+    ShowSelection(std::nullopt);
+    m_tree->SelectPath(initialFolder);
+}
+
+CFolderBrowseDlg::~CFolderBrowseDlg() = default;
+
+QToolButton *CFolderBrowseDlg::MakeToolButton(const char *themeIcon, const char *ownIcon, const char *text)
+{
+    auto *button = new QToolButton(this);
+    // The desktop theme's picture, else the program's own; the button draws
+    // its text only where it has no picture at all.
+    button->setText(QString::fromUtf8(text));
+    button->setToolTip(QString::fromUtf8(text));
+    button->setIcon(QIcon::fromTheme(QString::fromLatin1(themeIcon), QIcon(QString::fromLatin1(ownIcon))));
+    button->setIconSize(icons::kListImageSize);
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    button->setAutoRaise(true);
+    return button;
+}
+
+std::optional<std::string> CFolderBrowseDlg::SelectedPath() const
+{
+    return m_tree->SelectedPath();
+}
+
+int CFolderBrowseDlg::ListMode() const
+{
+    return m_files->ViewMode();
+}
+
+void CFolderBrowseDlg::ShowSelection(const std::optional<std::string> &path)
+{
+    m_path->setText(QStringLiteral(" ") + (path ? Shown(*path) : QString()));
+    m_choose->setEnabled(path.has_value());
+    m_newFolder->setEnabled(path.has_value());
+    m_files->ShowFolder(path);
+}
+
+void CFolderBrowseDlg::SetListMode(int mode)
+{
+    m_files->SetViewMode(mode);
+    m_views->button(m_files->ViewMode())->setChecked(true);
+}
+
+void CFolderBrowseDlg::MakeFolder()
+{
+    if (!SelectedPath())
+        return;
+    CMakeDirDlg dialog(this);
+    if (dialog.exec() == QDialog::Accepted)
+        MakeFolderNamed(dialog.Name());
+}
+
+void CFolderBrowseDlg::MakeFolderNamed(const std::string &name)
+{
+    const std::optional<std::string> folder = SelectedPath();
+    if (!folder)
+        return;
+    // A name with a separator would make a folder somewhere else.
+    if (platform::ClassifyFileName(name) != platform::FileNameProblem::None ||
+        ::mkdir(platform::ChildPath(*folder, name).c_str(), 0777) != 0) {
+        m_warn(this, QStringLiteral("ディレクトリの作成"),
+               QStringLiteral("ディレクトリの作成に失敗しました！\nディレクトリが既に存在するか，"
+                              "入力文字がディレクトリ名として不正です。"));
+        return;
+    }
+    m_tree->RefreshSelectedAndSelect(name);
+}
+
+void CFolderBrowseDlg::DividerDropped(int left)
+{
+    m_treeWidth = left - DialogUnits(font()).toPixelsX(6);
+    Layout();
+}
+
+void CFolderBrowseDlg::loadStoredValues()
+{
+    CRegistryStore store;
+    store.Open(kStoreKey);
+    SetListMode(store.QueryDword("ListMode").value_or(CFolderFileList::kDetails));
+    m_rememberSize->setChecked(store.QueryDword("IsRememberSize").value_or(0) != 0);
+    if (!m_rememberSize->isChecked())
+        return;
+    if (const auto width = store.QueryDword("TreeWidth"); width && *width > 0)
+        m_treeWidth = *width;
+    if (const auto rect = platform::QueryRect(store, "WindowSize"))
+        resize(rect->right - rect->left, rect->bottom - rect->top);
+}
+
+void CFolderBrowseDlg::saveStoredValues() const
+{
+    CRegistryStore store;
+    store.Open(kStoreKey);
+    store.WriteDword("ListMode", ListMode());
+    store.WriteDword("IsRememberSize", m_rememberSize->isChecked() ? 1 : 0);
+    store.WriteDword("TreeWidth", m_treeWidth);
+    const QRect shown(mapToGlobal(QPoint(0, 0)), size());
+    platform::WriteRect(
+        store, "WindowSize",
+        {shown.left(), shown.top(), shown.left() + shown.width(), shown.top() + shown.height()});
+    store.Close();
+}
+
+void CFolderBrowseDlg::done(int result)
+{
+    saveStoredValues();
+    QDialog::done(result);
+}
+
+void CFolderBrowseDlg::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    Layout();
+}
+
+void CFolderBrowseDlg::Layout()
+{
+    const DialogUnits units(font());
+    const int w = units.toUnitsX(width());
+    const int h = units.toUnitsY(height());
+    m_newFolder->setGeometry(units.toPixels(w - 64, 4, 14, 14));
+    // Small icons, list, details from left to right.
+    m_views->button(CFolderFileList::kSmallIcons)->setGeometry(units.toPixels(w - 46, 4, 14, 14));
+    m_views->button(CFolderFileList::kList)->setGeometry(units.toPixels(w - 32, 4, 14, 14));
+    m_views->button(CFolderFileList::kDetails)->setGeometry(units.toPixels(w - 18, 4, 14, 14));
+    m_prompt->setGeometry(units.toPixels(4, 4, w - 74, 18));
+    m_path->setGeometry(units.toPixels(4, 23, w - 8, 11));
+
+    const int top = units.toPixelsY(36);
+    const int bottom = units.toPixelsY(h - 24);
+    const int treeLeft = units.toPixelsX(4);
+    const int treeRight = units.toPixelsX(6) + m_treeWidth;
+    const int listLeft = units.toPixelsX(8) + m_treeWidth;
+    m_tree->setGeometry(treeLeft, top, treeRight - treeLeft, bottom - top);
+    m_divider->setGeometry(treeRight, top, listLeft - treeRight, bottom - top);
+    m_files->setGeometry(listLeft, top, units.toPixelsX(w - 4) - listLeft, bottom - top);
+
+    m_rememberSize->setGeometry(units.toPixels(6, h - 18, 86, 11));
+    m_choose->setGeometry(units.toPixels(w - 88, h - 20, 40, 16));
+    m_cancel->setGeometry(units.toPixels(w - 44, h - 20, 40, 16));
+}
