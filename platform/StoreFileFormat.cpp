@@ -11,17 +11,6 @@ namespace {
 constexpr std::string_view kBytesOpen = "@Bytes(";
 constexpr char kHexDigits[] = "0123456789abcdef";
 
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 bool IsValidUtf8(std::string_view s)
 {
     for (std::size_t i = 0; i < s.size();) {
@@ -123,7 +112,7 @@ std::optional<std::string> ParseQuoted(std::string_view v)
         case 'x': {
             if (i + 3 >= v.size())
                 return std::nullopt;
-            const int hi = HexValue(v[i + 1]), lo = HexValue(v[i + 2]);
+            const int hi = HexDigitValue(v[i + 1]), lo = HexDigitValue(v[i + 2]);
             if (hi < 0 || lo < 0)
                 return std::nullopt;
             text += static_cast<char>(hi * 16 + lo);
@@ -145,7 +134,7 @@ std::optional<std::string> ParseHexBytes(std::string_view hex)
         return std::nullopt;
     std::string bytes;
     for (std::size_t i = 0; i < hex.size(); i += 2) {
-        const int hi = HexValue(hex[i]), lo = HexValue(hex[i + 1]);
+        const int hi = HexDigitValue(hex[i]), lo = HexDigitValue(hex[i + 1]);
         if (hi < 0 || lo < 0)
             return std::nullopt;
         bytes += static_cast<char>(hi * 16 + lo);

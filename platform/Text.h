@@ -37,4 +37,7 @@ std::string ToLower(std::string_view s);
 char32_t UpperOf(char32_t c);
 char32_t LowerOf(char32_t c);
 
+// The value of a hexadecimal digit (either letter case), or -1.
+int HexDigitValue(char c);
+
 } // namespace platform

@@ -3,13 +3,13 @@
 #include "platform/FileOps.h"
 #include "platform/FolderScan.h"
 #include "platform/RegistryStore.h"
-#include "platform/StoreValues.h"
 #include "ui/DialogUnits.h"
 #include "ui/Icons.h"
 #include "ui/dialogs/CentreOnParent.h"
 #include "ui/dialogs/FolderDivider.h"
 #include "ui/dialogs/FolderFileList.h"
 #include "ui/dialogs/FolderTree.h"
+#include "ui/dialogs/StoredWindowRect.h"
 #include "ui/main/MakeDirDlg.h"
 
 #include <QButtonGroup>
@@ -170,8 +170,7 @@ void CFolderBrowseDlg::loadStoredValues()
         return;
     if (const auto width = store.QueryDword("TreeWidth"); width && *width > 0)
         m_treeWidth = *width;
-    if (const auto rect = platform::QueryRect(store, "WindowSize"))
-        resize(rect->right - rect->left, rect->bottom - rect->top);
+    ResizeToStoredRect(store, "WindowSize", *this);
 }
 
 void CFolderBrowseDlg::saveStoredValues() const
@@ -181,10 +180,7 @@ void CFolderBrowseDlg::saveStoredValues() const
     store.WriteDword("ListMode", ListMode());
     store.WriteDword("IsRememberSize", m_rememberSize->isChecked() ? 1 : 0);
     store.WriteDword("TreeWidth", m_treeWidth);
-    const QRect shown(mapToGlobal(QPoint(0, 0)), size());
-    platform::WriteRect(
-        store, "WindowSize",
-        {shown.left(), shown.top(), shown.left() + shown.width(), shown.top() + shown.height()});
+    WriteWindowRect(store, "WindowSize", *this);
     store.Close();
 }
 

@@ -4,6 +4,7 @@
 #include "platform/StoreValues.h"
 #include "ui/DialogUnits.h"
 #include "ui/dialogs/CentreOnParent.h"
+#include "ui/dialogs/StoredWindowRect.h"
 
 #include <QAbstractTableModel>
 #include <QCheckBox>
@@ -114,14 +115,12 @@ void CResultDlg::loadStoredValues()
     if (!store.Open(kStoreKey))
         return;
     m_rememberSize->setChecked(store.QueryDword("IsRememberSize").value_or(0) != 0);
-    const auto rect = platform::QueryRect(store, "WindowSize");
     if (m_rememberSize->isChecked()) {
         if (const auto widths = platform::QueryColumnWidths(store, "ListColumn")) {
             for (int column = 0; column < int(widths->size()) && column < m_model->columnCount(); ++column)
                 m_list->setColumnWidth(column, (*widths)[size_t(column)]);
         }
-        if (rect)
-            resize(rect->right - rect->left, rect->bottom - rect->top);
+        ResizeToStoredRect(store, "WindowSize", *this);
     }
     const int mode = store.QueryDword("DispMode").value_or(0) == 1 ? 1 : 0;
     (mode == 1 ? m_fullPath : m_nameOnly)->setChecked(true);
@@ -137,11 +136,7 @@ void CResultDlg::saveStoredValues() const
         widths.push_back(m_list->columnWidth(column));
     platform::WriteColumnWidths(store, "ListColumn", widths);
     store.WriteDword("IsRememberSize", m_rememberSize->isChecked() ? 1 : 0);
-    // The client rectangle, so that restoring it gives the same size again.
-    const QRect shown(mapToGlobal(QPoint(0, 0)), size());
-    platform::WriteRect(
-        store, "WindowSize",
-        {shown.left(), shown.top(), shown.left() + shown.width(), shown.top() + shown.height()});
+    WriteWindowRect(store, "WindowSize", *this);
     store.WriteDword("DispMode", DisplayMode());
     store.Close();
 }
