@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, testing and running Kestrel needs.
 # Idempotent: prints nothing and changes nothing when everything is already there.
+# usage: install-deps.sh [package] [fuzz]
+#   package: also what building the Debian package needs
+#   fuzz:    also clang and libFuzzer for the fuzz harnesses
 set -euo pipefail
 
 packages=(
@@ -10,7 +13,15 @@ packages=(
   fonts-ipafont-gothic xdg-utils attr
   xvfb xauth xdotool imagemagick
   rename mmv time strace
+  desktop-file-utils appstream man-db groff-base
 )
+for group in "$@"; do
+  case $group in
+    package) packages+=(dpkg-dev file) ;;
+    fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    *) echo "unknown group: $group" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
