@@ -3,6 +3,7 @@
 #include "ui/Icons.h"
 #include "ui/dialogs/FolderFileLister.h"
 #include "ui/dialogs/FolderFilesModel.h"
+#include "ui/main/FileListDelegate.h"
 
 #include <QHeaderView>
 #include <QListView>
@@ -31,6 +32,12 @@ CFolderFileList::CFolderFileList(QWidget *parent)
     // Laid out a part at a time, so that many files never hold up the window.
     m_names->setLayoutMode(QListView::Batched);
     m_names->setModel(m_model);
+
+    // A name or type cut by its column shows whole in its tooltip.
+    auto *cells = new FileListDelegate(this);
+    cells->setFullRow(true);
+    m_details->setItemDelegate(cells);
+    m_names->setItemDelegate(cells);
 
     addWidget(m_details);
     addWidget(m_names);
