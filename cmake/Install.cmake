@@ -18,19 +18,21 @@ install(DIRECTORY res/manual/ DESTINATION ${KESTREL_MANUAL_DIR})
 # Manual pages and completion are made from the programs' --help texts.
 set(man_dir ${CMAKE_CURRENT_BINARY_DIR}/man)
 add_custom_command(
-  OUTPUT ${man_dir}/kestrel.1
+  OUTPUT ${man_dir}/kestrel.1 ${man_dir}/kestrel.1.gz
   COMMAND ${CMAKE_COMMAND} -E make_directory ${man_dir}
   COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:kestrel> -DNAME=kestrel
           "-DSUMMARY=rename many files of one folder in a window" -DVERSION=${PROJECT_VERSION}
           "-DSEE_ALSO=kestrel-cli(1)" -DOUTPUT=${man_dir}/kestrel.1 -P ${PROJECT_SOURCE_DIR}/cmake/HelpToMan.cmake
+  COMMAND gzip -9nkf ${man_dir}/kestrel.1
   DEPENDS kestrel ${PROJECT_SOURCE_DIR}/cmake/HelpToMan.cmake
   VERBATIM)
 add_custom_command(
-  OUTPUT ${man_dir}/kestrel-cli.1
+  OUTPUT ${man_dir}/kestrel-cli.1 ${man_dir}/kestrel-cli.1.gz
   COMMAND ${CMAKE_COMMAND} -E make_directory ${man_dir}
   COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:kestrel-cli> -DNAME=kestrel-cli
           "-DSUMMARY=rename many files from the command line" -DVERSION=${PROJECT_VERSION}
           "-DSEE_ALSO=kestrel(1)" -DOUTPUT=${man_dir}/kestrel-cli.1 -P ${PROJECT_SOURCE_DIR}/cmake/HelpToMan.cmake
+  COMMAND gzip -9nkf ${man_dir}/kestrel-cli.1
   DEPENDS kestrel-cli ${PROJECT_SOURCE_DIR}/cmake/HelpToMan.cmake
   VERBATIM)
 set(completion ${CMAKE_CURRENT_BINARY_DIR}/completion/kestrel-cli)
@@ -42,5 +44,6 @@ add_custom_command(
   VERBATIM)
 add_custom_target(kestrel_help_files ALL DEPENDS ${man_dir}/kestrel.1 ${man_dir}/kestrel-cli.1 ${completion})
 
-install(FILES ${man_dir}/kestrel.1 ${man_dir}/kestrel-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Compressed, as Debian's policy has manual pages.
+install(FILES ${man_dir}/kestrel.1.gz ${man_dir}/kestrel-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${completion} DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)

@@ -12,7 +12,7 @@ for f in ./usr/bin/kestrel ./usr/bin/kestrel-cli \
     ./usr/share/icons/hicolor/scalable/apps/com.velmora.Kestrel.svg \
     ./usr/share/metainfo/com.velmora.Kestrel.metainfo.xml \
     ./usr/share/doc/kestrel/manual/index.html \
-    ./usr/share/man/man1/kestrel.1 ./usr/share/man/man1/kestrel-cli.1 \
+    ./usr/share/man/man1/kestrel.1.gz ./usr/share/man/man1/kestrel-cli.1.gz \
     ./usr/share/bash-completion/completions/kestrel-cli; do
   if ! grep -qxF "$f" <<<"$files"; then
     echo "not in the package: $f" >&2

@@ -17,7 +17,7 @@ for f in bin/kestrel bin/kestrel-cli \
     share/icons/hicolor/scalable/apps/$id.svg \
     share/metainfo/$id.metainfo.xml \
     share/doc/kestrel/manual/index.html \
-    share/man/man1/kestrel.1 share/man/man1/kestrel-cli.1 \
+    share/man/man1/kestrel.1.gz share/man/man1/kestrel-cli.1.gz \
     share/bash-completion/completions/kestrel-cli; do
   if [ ! -s "$root/usr/$f" ]; then
     echo "missing: $f" >&2
@@ -30,12 +30,12 @@ desktop-file-validate "$root/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net --explain "$root/usr/share/metainfo/$id.metainfo.xml"
 
 for page in kestrel kestrel-cli; do
-  warnings=$(MANWIDTH=80 man --warnings -l "$root/usr/share/man/man1/$page.1" 2>&1 >/dev/null)
+  warnings=$(MANWIDTH=80 man --warnings -l "$root/usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
   if [ -n "$warnings" ]; then
     echo "$page.1: $warnings" >&2
     exit 1
   fi
-  MANWIDTH=80 man -l "$root/usr/share/man/man1/$page.1" 2>/dev/null | grep -q -- '--version'
+  MANWIDTH=80 man -l "$root/usr/share/man/man1/$page.1.gz" 2>/dev/null | grep -q -- '--version'
 done
 
 "$root/usr/bin/kestrel-cli" --version | grep -q '^kestrel-cli '
