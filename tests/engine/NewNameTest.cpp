@@ -73,9 +73,7 @@ std::string Replace(const std::string &pattern, const std::string &name, bool ig
     CRenameSettings s;
     s.RenameMode = kModeReplace;
     s.ReplaceStr1 = pattern;
-    // Built as a string first: GCC 12's -Wrestrict misreads assigning a
-    // literal here in optimised builds.
-    s.ReplaceStr2 = std::string("X");
+    s.ReplaceStr2 = "X";
     s.IsReplaceCase = ignoreCase;
     return s.ComputeNewName(MakeEntry("/in", name), 0);
 }
@@ -108,7 +106,7 @@ std::string RangeReplace(int mode, int position, int width, const std::string &n
     s.ReplaceMode = mode;
     s.ReplaceNum = position;
     s.ReplaceWidth = width;
-    s.ReplaceStr = std::string("Z");
+    s.ReplaceStr = "Z";
     return s.ComputeNewName(MakeEntry("/in", name), 0);
 }
 
@@ -140,7 +138,7 @@ std::string Insert(int mode, int position, const std::string &name)
     s.RenameMode = kModeInsert;
     s.InsertMode = mode;
     s.InsertNum = position;
-    s.InsertStr = std::string("X");
+    s.InsertStr = "X";
     return s.ComputeNewName(MakeEntry("/in", name), 0);
 }
 
