@@ -2,6 +2,7 @@
 
 #include "cli/UsageError.h"
 #include "engine/RenameSettings.h"
+#include "platform/Text.h"
 #include "platform/TimeFormat.h"
 
 #include <array>
@@ -102,25 +103,10 @@ constexpr std::array kFields = {
     Int("AtrArchive", &S::AtrArchive, 0, 2),
 };
 
-char AsciiLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (AsciiLower(a[i]) != AsciiLower(b[i]))
-            return false;
-    return true;
-}
-
 const SettingsField *FindField(std::string_view name)
 {
     for (const SettingsField &field : kFields)
-        if (EqualsIgnoringAsciiCase(field.name, name))
+        if (platform::EqualsIgnoringAsciiCase(field.name, name))
             return &field;
     return nullptr;
 }

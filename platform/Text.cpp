@@ -2,6 +2,8 @@
 
 #include <QChar>
 
+#include <algorithm>
+
 namespace platform {
 
 // Overlong forms, surrogates and values above U+10FFFF are not valid.
@@ -149,6 +151,13 @@ std::string ToUpper(std::string_view s)
 std::string ToLower(std::string_view s)
 {
     return MapChars(s, LowerOf);
+}
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&lower](char x, char y) { return lower(x) == lower(y); });
 }
 
 int HexDigitValue(char c)

@@ -37,6 +37,10 @@ std::string ToLower(std::string_view s);
 char32_t UpperOf(char32_t c);
 char32_t LowerOf(char32_t c);
 
+// True when a and b differ at most in the case of ASCII letters (for names
+// of our own, such as settings fields and URI schemes).
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 // The value of a hexadecimal digit (either letter case), or -1.
 int HexDigitValue(char c);
 

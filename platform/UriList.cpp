@@ -8,18 +8,6 @@ namespace platform {
 
 namespace {
 
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
-
 // The bytes of a percent-encoded text; a "%" not followed by two hex digits
 // stands for itself.
 std::string PercentDecoded(std::string_view text)
