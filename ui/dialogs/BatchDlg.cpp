@@ -1,4 +1,5 @@
 #include "ui/dialogs/BatchDlg.h"
+#include "ui/ShownText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,8 +18,7 @@ CBatchDlg::CBatchDlg(std::vector<std::string> &directories, QWidget *parent)
                               this);
     m_list = new QListWidget(this);
     for (const std::string &directory : m_directories) {
-        auto *item = new QListWidgetItem(
-            QString::fromUtf8(directory.data(), static_cast<qsizetype>(directory.size())), m_list);
+        auto *item = new QListWidgetItem(ShownText(directory), m_list);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);
     }

@@ -1,5 +1,6 @@
 #include "ui/dialogs/ChooseFolder.h"
 
+#include "ui/ShownText.h"
 #include "ui/dialogs/FolderBrowseDlg.h"
 
 #include <QFile>
@@ -9,9 +10,7 @@ std::optional<std::string> ChooseFolder(QWidget *parent, const QString &prompt,
                                         const std::string &initialDirectory, int selDirMode)
 {
     if (selDirMode == 0) {
-        const QString chosen = QFileDialog::getExistingDirectory(
-            parent, prompt,
-            QFile::decodeName(QByteArray(initialDirectory.data(), qsizetype(initialDirectory.size()))));
+        const QString chosen = QFileDialog::getExistingDirectory(parent, prompt, ShownText(initialDirectory));
         if (chosen.isEmpty())
             return std::nullopt;
         return QFile::encodeName(chosen).toStdString();

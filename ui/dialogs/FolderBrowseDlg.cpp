@@ -5,6 +5,7 @@
 #include "platform/RegistryStore.h"
 #include "ui/DialogUnits.h"
 #include "ui/Icons.h"
+#include "ui/ShownText.h"
 #include "ui/dialogs/CentreOnParent.h"
 #include "ui/dialogs/FolderDivider.h"
 #include "ui/dialogs/FolderFileList.h"
@@ -14,7 +15,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -26,11 +26,6 @@ namespace {
 
 constexpr int kWidthUnits = 240;
 constexpr int kHeightUnits = 220;
-
-QString Shown(const std::string &path)
-{
-    return QFile::decodeName(QByteArray(path.data(), qsizetype(path.size())));
-}
 
 void ShowWarning(QWidget *parent, const QString &caption, const QString &text)
 {
@@ -117,7 +112,7 @@ int CFolderBrowseDlg::ListMode() const
 
 void CFolderBrowseDlg::ShowSelection(const std::optional<std::string> &path)
 {
-    m_path->setText(QStringLiteral(" ") + (path ? Shown(*path) : QString()));
+    m_path->setText(QStringLiteral(" ") + (path ? ShownText(*path) : QString()));
     m_choose->setEnabled(path.has_value());
     m_newFolder->setEnabled(path.has_value());
     m_files->ShowFolder(path);

@@ -1,6 +1,7 @@
 #include "ui/dialogs/FolderChoiceList.h"
 
 #include "platform/Collation.h"
+#include "ui/ShownText.h"
 
 #include <QListWidget>
 
@@ -18,7 +19,7 @@ void FillFolderList(QListWidget *list, std::vector<std::string> folders)
         return platform::CompareCollated(a, b) < 0;
     });
     for (const std::string &folder : folders) {
-        auto *item = new QListWidgetItem(QString::fromUtf8(folder.data(), qsizetype(folder.size())), list);
+        auto *item = new QListWidgetItem(ShownText(folder), list);
         item->setData(kPathRole, QByteArray::fromStdString(folder));
     }
 }

@@ -1,6 +1,5 @@
 #include "ui/dialogs/FolderFilesModel.h"
-
-#include <QFile>
+#include "ui/ShownText.h"
 
 namespace {
 
@@ -17,11 +16,6 @@ const Column kColumns[] = {
     {"更新日時", 120, Qt::AlignLeft},
 };
 constexpr int kColumnCount = int(std::size(kColumns));
-
-QString Shown(const std::string &text)
-{
-    return QFile::decodeName(QByteArray(text.data(), qsizetype(text.size())));
-}
 
 } // namespace
 
@@ -61,7 +55,7 @@ QVariant CFolderFilesModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         switch (index.column()) {
         case 0:
-            return Shown(file.fileName);
+            return ShownText(file.fileName);
         case 1:
             return QString::fromStdString(file.GetSizeText(true));
         case 2:

@@ -2,8 +2,8 @@
 
 #include "platform/Collation.h"
 #include "ui/Icons.h"
+#include "ui/ShownText.h"
 
-#include <QFile>
 #include <QHeaderView>
 
 #include <algorithm>
@@ -17,11 +17,6 @@ enum Role { kPathRole = Qt::UserRole, kPopulatedRole, kReadableRole };
 QByteArray Bytes(const std::string &text)
 {
     return QByteArray(text.data(), qsizetype(text.size()));
-}
-
-QString Shown(std::string_view name)
-{
-    return QFile::decodeName(QByteArray(name.data(), qsizetype(name.size())));
 }
 
 std::string HomeFolder()
@@ -134,7 +129,7 @@ void CFolderTree::Populate(QTreeWidgetItem *item)
               [](const std::string &a, const std::string &b) { return platform::CompareCollated(a, b) < 0; });
     QList<QTreeWidgetItem *> children;
     for (const std::string &name : names)
-        children.append(MakeNode(Shown(name), platform::ChildPath(path, name)));
+        children.append(MakeNode(ShownText(name), platform::ChildPath(path, name)));
     item->addChildren(children);
     item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
 }

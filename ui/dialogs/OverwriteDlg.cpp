@@ -1,4 +1,5 @@
 #include "ui/dialogs/OverwriteDlg.h"
+#include "ui/ShownText.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -10,9 +11,8 @@ COverwriteDlg::COverwriteDlg(const std::string &targetPath, QWidget *parent) : Q
 {
     setWindowTitle(QStringLiteral("ファイルの上書き確認"));
     // The path is shown only; bytes that are not UTF-8 show as replacement marks.
-    auto *message = new QLabel(QStringLiteral("‘%1 ’ は既に存在しています。\n\n上書きしますか？")
-                                   .arg(QString::fromUtf8(targetPath.data(), qsizetype(targetPath.size()))),
-                               this);
+    auto *message = new QLabel(
+        QStringLiteral("‘%1 ’ は既に存在しています。\n\n上書きしますか？").arg(ShownText(targetPath)), this);
     message->setObjectName(QStringLiteral("message"));
     message->setWordWrap(true);
     message->setTextInteractionFlags(Qt::TextSelectableByMouse);

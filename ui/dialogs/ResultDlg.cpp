@@ -3,6 +3,7 @@
 #include "platform/RegistryStore.h"
 #include "platform/StoreValues.h"
 #include "ui/DialogUnits.h"
+#include "ui/ShownText.h"
 #include "ui/dialogs/CentreOnParent.h"
 #include "ui/dialogs/StoredWindowRect.h"
 
@@ -19,11 +20,6 @@ namespace {
 constexpr int kColumnWidth = 150;
 constexpr int kWidthUnits = 250;
 constexpr int kHeightUnits = 180;
-
-QString FromBytes(const std::string &bytes)
-{
-    return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
-}
 
 } // namespace
 
@@ -55,13 +51,13 @@ public:
     {
         if (role != Qt::DisplayRole || !index.isValid())
             return {};
-        return FromBytes(m_log.CellText(m_log.rows()[size_t(index.row())], index.column(), m_displayMode));
+        return ShownText(m_log.CellText(m_log.rows()[size_t(index.row())], index.column(), m_displayMode));
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section >= int(m_titles.size()))
             return {};
-        return FromBytes(m_titles[size_t(section)]);
+        return ShownText(m_titles[size_t(section)]);
     }
 
 private:

@@ -2,9 +2,9 @@
 
 #include "platform/TextPreview.h"
 #include "ui/DialogUnits.h"
+#include "ui/ShownText.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
@@ -59,7 +59,7 @@ CTextViewerDlg::~CTextViewerDlg() = default;
 
 void CTextViewerDlg::ShowFile(const std::string &path)
 {
-    const QString shown = QFile::decodeName(QByteArray::fromStdString(path));
+    const QString shown = ShownText(path);
     m_path->setText(QLatin1Char(' ') + shown);
     // A path too long for the line shows whole in its tooltip.
     m_path->setToolTip(shown);

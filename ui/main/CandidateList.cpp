@@ -3,15 +3,11 @@
 #include "engine/RenameSettings.h"
 #include "model/EntrySort.h"
 #include "ui/Icons.h"
+#include "ui/ShownText.h"
 
 #include <algorithm>
 
 namespace {
-
-QString FromBytes(const std::string &text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 CFileEntry Placeholder(bool folder)
 {
@@ -285,12 +281,12 @@ exec::PlanProblem CCandidateList::Mark(int row) const
 QString CCandidateList::RowToolTip(int row) const
 {
     const exec::PlanProblem mark = Mark(row);
-    return mark == exec::PlanProblem::None ? QString() : FromBytes(exec::ProblemText(mark) + "。");
+    return mark == exec::PlanProblem::None ? QString() : ShownText(exec::ProblemText(mark) + "。");
 }
 
 QString CCandidateList::CellText(int row, int column) const
 {
-    return FromBytes(PreviewText(row, column));
+    return ShownText(PreviewText(row, column));
 }
 
 std::string CCandidateList::PreviewText(int row, int column) const

@@ -4,6 +4,7 @@
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
 #include "platform/Trash.h"
+#include "ui/ShownText.h"
 #include "ui/dialogs/ChooseFolder.h"
 #include "ui/main/BusyWindow.h"
 #include "ui/main/MakeDirDlg.h"
@@ -11,7 +12,6 @@
 #include "ui/main/WaitCursor.h"
 #include "ui/panels/ModalGuard.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QStringList>
@@ -25,11 +25,6 @@ const QString kDeleteCaption = QStringLiteral("Kestrel（削除）");
 const QString kCopyCaption = QStringLiteral("Kestrel（複写）");
 const QString kMoveCaption = QStringLiteral("Kestrel（移動）");
 const QString kMakeDirCaption = QStringLiteral("ディレクトリの作成");
-
-QString Shown(const std::string &name)
-{
-    return QFile::decodeName(QByteArray(name.data(), static_cast<qsizetype>(name.size())));
-}
 
 QString Reason(int code)
 {
@@ -75,11 +70,11 @@ void CFileOperations::TransferSelectedTo(exec::TransferKind kind, const std::str
         return;
     const bool copy = kind == exec::TransferKind::Copy;
     const QString &caption = copy ? kCopyCaption : kMoveCaption;
-    const QString what = names.size() == 1 ? QStringLiteral("「%1」").arg(Shown(names.front()))
+    const QString what = names.size() == 1 ? QStringLiteral("「%1」").arg(ShownText(names.front()))
                                            : QStringLiteral("選択した %1 個の項目").arg(names.size());
     const QString question =
         QStringLiteral("%1を「%2」へ%3しますか？")
-            .arg(what, Shown(targetFolder), copy ? QStringLiteral("複写") : QStringLiteral("移動"));
+            .arg(what, ShownText(targetFolder), copy ? QStringLiteral("複写") : QStringLiteral("移動"));
     if (m_ask(QMessageBox::Question, caption, question, QMessageBox::Yes | QMessageBox::No) !=
         QMessageBox::Yes)
         return;
@@ -93,7 +88,7 @@ void CFileOperations::TransferSelectedTo(exec::TransferKind kind, const std::str
         exec::TransferCallbacks callbacks;
         callbacks.onConflict = [&](const std::string &target) {
             switch (m_ask(QMessageBox::Question, caption,
-                          QStringLiteral("「%1」は既にあります。置き換えますか？").arg(Shown(target)),
+                          QStringLiteral("「%1」は既にあります。置き換えますか？").arg(ShownText(target)),
                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
             case QMessageBox::Yes:
                 return exec::ConflictAnswer::Replace;
@@ -112,7 +107,7 @@ void CFileOperations::TransferSelectedTo(exec::TransferKind kind, const std::str
     if (!result.failures.empty()) {
         QStringList failures;
         for (const exec::TransferFailure &failure : result.failures)
-            failures << QStringLiteral("%1: %2").arg(Shown(failure.path), Reason(failure.error));
+            failures << QStringLiteral("%1: %2").arg(ShownText(failure.path), Reason(failure.error));
         m_ask(
             QMessageBox::Warning, caption,
             (copy ? QStringLiteral("複写できませんでした。\n") : QStringLiteral("移動できませんでした。\n")) +
@@ -129,7 +124,7 @@ void CFileOperations::DeleteSelected()
     if (names.empty())
         return;
     const QString question =
-        names.size() == 1 ? QStringLiteral("「%1」をごみ箱へ移動しますか？").arg(Shown(names.front()))
+        names.size() == 1 ? QStringLiteral("「%1」をごみ箱へ移動しますか？").arg(ShownText(names.front()))
                           : QStringLiteral("選択した %1 個の項目をごみ箱へ移動しますか？").arg(names.size());
     if (m_ask(QMessageBox::Question, kDeleteCaption, question, QMessageBox::Yes | QMessageBox::No) !=
         QMessageBox::Yes)
@@ -140,7 +135,7 @@ void CFileOperations::DeleteSelected()
         WaitCursor wait;
         for (const std::string &name : names) {
             if (const int error = platform::MoveToTrash(platform::JoinPath(m_pane.CurrentDirectory(), name)))
-                failures << QStringLiteral("%1: %2").arg(Shown(name), Reason(error));
+                failures << QStringLiteral("%1: %2").arg(ShownText(name), Reason(error));
         }
     }
     if (!failures.isEmpty())
@@ -174,7 +169,7 @@ void CFileOperations::CreateDirectoryNamed(const std::string &name)
         m_ask(QMessageBox::Warning, kMakeDirCaption,
               QStringLiteral("ディレクトリの作成に失敗しました！\nディレクトリが既に存在するか，"
                              "入力文字がディレクトリ名として不正です。\n\n%1\n%2")
-                  .arg(Shown(path), Reason(error)),
+                  .arg(ShownText(path), Reason(error)),
               QMessageBox::Ok);
         return;
     }

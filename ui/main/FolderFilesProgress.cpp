@@ -2,6 +2,7 @@
 
 #include "platform/FolderFiles.h"
 #include "platform/Paths.h"
+#include "ui/ShownText.h"
 #include "ui/main/BusyWindow.h"
 #include "ui/panels/ModalGuard.h"
 
@@ -36,9 +37,7 @@ QString ProgressText(WalkState &state)
 {
     const std::lock_guard lock(state.mutex);
     const std::string shown = platform::DisplayDirectory(state.folder);
-    return QStringLiteral("%1 個のファイルが見つかりました。\n%2")
-        .arg(state.found)
-        .arg(QString::fromUtf8(shown.data(), qsizetype(shown.size())));
+    return QStringLiteral("%1 個のファイルが見つかりました。\n%2").arg(state.found).arg(ShownText(shown));
 }
 
 } // namespace

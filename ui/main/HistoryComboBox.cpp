@@ -1,15 +1,11 @@
 #include "ui/main/HistoryComboBox.h"
+#include "ui/ShownText.h"
 
 #include <QAbstractItemView>
 
 namespace {
 
 constexpr int kBytesRole = Qt::UserRole;
-
-QString Shown(const std::string &bytes)
-{
-    return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
-}
 
 } // namespace
 
@@ -67,7 +63,7 @@ void CHistoryComboBox::SetEntries(const std::vector<std::string> &entries)
     const QSignalBlocker blocker(this);
     clear();
     for (const std::string &entry : entries)
-        addItem(Shown(entry), QByteArray::fromStdString(entry));
+        addItem(ShownText(entry), QByteArray::fromStdString(entry));
     selectFirstEntry();
 }
 
@@ -90,7 +86,7 @@ std::string CHistoryComboBox::CurrentText() const
 void CHistoryComboBox::SetCurrentText(const std::string &text)
 {
     m_setBytes = text;
-    m_setShown = Shown(text);
+    m_setShown = ShownText(text);
     setEditText(m_setShown);
 }
 

@@ -4,6 +4,7 @@
 #include "exec/RenameExecution.h"
 #include "exec/Undo.h"
 #include "platform/FileOps.h"
+#include "ui/ShownText.h"
 #include "ui/dialogs/ResultDlg.h"
 #include "ui/main/CandidatePane.h"
 #include "ui/main/CommandBar.h"
@@ -21,11 +22,6 @@
 
 namespace {
 
-QString FromBytes(const std::string &text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The failures of an undo in one message, at most kShown of them listed.
 QString UndoFailureText(const std::vector<exec::CUndoFailure> &failures)
 {
@@ -33,10 +29,10 @@ QString UndoFailureText(const std::vector<exec::CUndoFailure> &failures)
     QString text = QStringLiteral("元に戻せなかったファイルがあります。\n");
     for (std::size_t i = 0; i < failures.size() && i < kShown; ++i) {
         const exec::CUndoFailure &f = failures[i];
-        text += QStringLiteral("\n") + FromBytes(f.path);
+        text += QStringLiteral("\n") + ShownText(f.path);
         if (!f.target.empty())
-            text += QStringLiteral(" → ") + FromBytes(f.target);
-        text += QStringLiteral("：") + FromBytes(f.ReasonText());
+            text += QStringLiteral(" → ") + ShownText(f.target);
+        text += QStringLiteral("：") + ShownText(f.ReasonText());
     }
     if (failures.size() > kShown)
         text += QStringLiteral("\n\nほか %1 件").arg(failures.size() - kShown);

@@ -4,6 +4,7 @@
 #include "exec/FileListExport.h"
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
+#include "ui/ShownText.h"
 #include "ui/dialogs/ExportDlg.h"
 #include "ui/main/CandidatePane.h"
 #include "ui/main/FileListCtrl.h"
@@ -15,11 +16,6 @@
 namespace {
 
 const QString kCaption = QStringLiteral("ファイルリストのエクスポート");
-
-QString FromBytes(const std::string &text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The selected rows of a list in row order, with the texts of its second and
 // third columns, which set the widths of the size and type columns.
@@ -85,7 +81,7 @@ void CMainDlg::ExportFileList(ExportSource source)
         if (error != 0) {
             Ask(QMessageBox::Warning, QStringLiteral("ファイルリストのエクスポート（エラー）"),
                 QStringLiteral("[%1] への出力に失敗しました!!\n%2")
-                    .arg(FromBytes(path), FromBytes(platform::ErrorMessage(error))),
+                    .arg(ShownText(path), ShownText(platform::ErrorMessage(error))),
                 QMessageBox::Ok);
             return;
         }
@@ -101,7 +97,7 @@ bool CMainDlg::PrepareExportFolder(const std::string &path)
     if (platform::IsDirectory(platform::DisplayDirectory(folder)))
         return true;
     if (Ask(QMessageBox::Question, kCaption,
-            QStringLiteral("ディレクトリ［%1］が存在しません!!\n作成しますか？").arg(FromBytes(folder)),
+            QStringLiteral("ディレクトリ［%1］が存在しません!!\n作成しますか？").arg(ShownText(folder)),
             QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return false;
     if (platform::EnsureDirectory(folder) == 0)

@@ -1,5 +1,6 @@
 #include "ui/main/WindowExecutionHost.h"
 
+#include "ui/ShownText.h"
 #include "ui/dialogs/OverwriteDlg.h"
 #include "ui/panels/ModalGuard.h"
 
@@ -7,11 +8,6 @@
 #include <QMessageBox>
 
 namespace {
-
-QString FromBytes(const std::string &bytes)
-{
-    return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
-}
 
 // While a question is open: the main window's interaction flag is cleared,
 // and the normal pointer replaces a wait cursor of the run.
@@ -62,7 +58,7 @@ bool CWindowExecutionHost::Ask(exec::QuestionKind kind, const std::string &capti
     QuestionScope scope(m_window);
     const bool yesNo = kind == exec::QuestionKind::DeleteSources;
     const QMessageBox::StandardButton accept = yesNo ? QMessageBox::Yes : QMessageBox::Ok;
-    QMessageBox box(QMessageBox::Question, FromBytes(caption), FromBytes(text),
+    QMessageBox box(QMessageBox::Question, ShownText(caption), ShownText(text),
                     accept | (yesNo ? QMessageBox::No : QMessageBox::Cancel), m_window);
     box.setDefaultButton(accept);
     return box.exec() == accept;
@@ -86,7 +82,7 @@ void CWindowExecutionHost::ShowMessage(const std::string &caption, const std::st
                                        exec::MessageIcon icon)
 {
     QuestionScope scope(m_window);
-    QMessageBox box(BoxIcon(icon), FromBytes(caption), FromBytes(text), QMessageBox::Ok, m_window);
+    QMessageBox box(BoxIcon(icon), ShownText(caption), ShownText(text), QMessageBox::Ok, m_window);
     box.exec();
 }
 

@@ -4,6 +4,7 @@
 #include "platform/FileOps.h"
 #include "platform/RegistryStore.h"
 #include "platform/StoreValues.h"
+#include "ui/ShownText.h"
 
 namespace {
 
@@ -60,7 +61,5 @@ QString CWindowStore::NotSavedText(int code)
 {
     const std::string path = CRegistryStore::FilePath();
     const std::string reason = platform::ErrorMessage(code);
-    return QStringLiteral("設定を保存できませんでした。\n%1\n%2")
-        .arg(QString::fromUtf8(path.data(), qsizetype(path.size())),
-             QString::fromUtf8(reason.data(), qsizetype(reason.size())));
+    return QStringLiteral("設定を保存できませんでした。\n%1\n%2").arg(ShownText(path), ShownText(reason));
 }

@@ -1,5 +1,6 @@
 #include "ui/panels/TextFileBrowse.h"
 
+#include "ui/ShownText.h"
 #include "ui/main/HistoryComboBox.h"
 #include "ui/panels/ModalGuard.h"
 
@@ -19,7 +20,7 @@ QString FolderOf(const std::string &path)
         return {};
     if (slash == 0)
         return QStringLiteral("/");
-    return QFile::decodeName(QByteArray(path.data(), qsizetype(slash)));
+    return ShownText(std::string_view(path).substr(0, slash));
 }
 
 } // namespace
