@@ -317,6 +317,13 @@ int DeleteFile(const std::string &path)
     return unlink(path.c_str()) == 0 ? 0 : errno;
 }
 
+int MakeChildDirectory(const std::string &parent, const std::string &name)
+{
+    if (ClassifyFileName(name) != FileNameProblem::None)
+        return EINVAL;
+    return ::mkdir(JoinPath(parent, name).c_str(), 0777) == 0 ? 0 : errno;
+}
+
 int EnsureDirectory(const std::string &directory)
 {
     if (directory.empty())

@@ -82,6 +82,11 @@ int DeleteFile(const std::string &path);
 // Creates directory and every missing parent. 0 when it exists afterwards.
 int EnsureDirectory(const std::string &directory);
 
+// Creates the new folder `name` inside `parent` (held form). 0, EINVAL for a
+// name that is no single file name (a separator would put the folder
+// somewhere else), or the errno value (EEXIST when the name is taken).
+int MakeChildDirectory(const std::string &parent, const std::string &name);
+
 // Writes all of data to fd, continuing after partial writes. 0 or errno.
 int WriteAll(int fd, std::string_view data);
 

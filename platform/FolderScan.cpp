@@ -1,5 +1,7 @@
 #include "platform/FolderScan.h"
 
+#include "platform/Paths.h"
+
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -38,11 +40,7 @@ int ScanSubFolders(const std::string &folder, const std::function<bool(std::stri
 
 std::string ChildPath(std::string_view folder, std::string_view name)
 {
-    std::string path(folder);
-    if (path.empty() || path.back() != '/')
-        path += '/';
-    path += name;
-    return path;
+    return JoinPath(NormalizeDirectory(folder), name);
 }
 
 int ListSubFolders(const std::string &folder, const std::function<void(std::string_view)> &visit)

@@ -2,6 +2,7 @@
 
 #include "platform/FileOps.h"
 #include "platform/FolderScan.h"
+#include "platform/Paths.h"
 #include "platform/RegistryStore.h"
 #include "ui/DialogUnits.h"
 #include "ui/Icons.h"
@@ -19,8 +20,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QToolButton>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -138,9 +137,7 @@ void CFolderBrowseDlg::MakeFolderNamed(const std::string &name)
     const std::optional<std::string> folder = SelectedPath();
     if (!folder)
         return;
-    // A name with a separator would make a folder somewhere else.
-    if (platform::ClassifyFileName(name) != platform::FileNameProblem::None ||
-        ::mkdir(platform::ChildPath(*folder, name).c_str(), 0777) != 0) {
+    if (platform::MakeChildDirectory(platform::NormalizeDirectory(*folder), name) != 0) {
         m_warn(this, QStringLiteral("ディレクトリの作成"),
                QStringLiteral("ディレクトリの作成に失敗しました！\nディレクトリが既に存在するか，"
                               "入力文字がディレクトリ名として不正です。"));

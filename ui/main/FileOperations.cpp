@@ -16,9 +16,6 @@
 #include <QProgressBar>
 #include <QStringList>
 
-#include <cerrno>
-#include <sys/stat.h>
-
 namespace {
 
 const QString kDeleteCaption = QStringLiteral("Kestrel（削除）");
@@ -160,12 +157,8 @@ void CFileOperations::MakeDirectory()
 
 void CFileOperations::CreateDirectoryNamed(const std::string &name)
 {
-    const std::string path = platform::JoinPath(m_pane.CurrentDirectory(), name);
-    // A name with a separator would make a folder somewhere else.
-    int error = platform::ClassifyFileName(name) == platform::FileNameProblem::None ? 0 : EINVAL;
-    if (!error && ::mkdir(path.c_str(), 0777) != 0)
-        error = errno;
-    if (error) {
+    if (const int error = platform::MakeChildDirectory(m_pane.CurrentDirectory(), name)) {
+        const std::string path = platform::JoinPath(m_pane.CurrentDirectory(), name);
         m_ask(QMessageBox::Warning, kMakeDirCaption,
               QStringLiteral("ディレクトリの作成に失敗しました！\nディレクトリが既に存在するか，"
                              "入力文字がディレクトリ名として不正です。\n\n%1\n%2")
