@@ -17,24 +17,22 @@ install(DIRECTORY res/manual/ DESTINATION ${KESTREL_MANUAL_DIR})
 
 # Manual pages and completion are made from the programs' --help texts.
 set(man_dir ${CMAKE_CURRENT_BINARY_DIR}/man)
-add_custom_command(
-  OUTPUT ${man_dir}/kestrel.1 ${man_dir}/kestrel.1.gz
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${man_dir}
-  COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:kestrel> -DNAME=kestrel
-          "-DSUMMARY=rename many files of one folder in a window" -DVERSION=${PROJECT_VERSION}
-          "-DSEE_ALSO=kestrel-cli(1)" -DOUTPUT=${man_dir}/kestrel.1 -P ${PROJECT_SOURCE_DIR}/cmake/HelpToMan.cmake
-  COMMAND gzip -9nkf ${man_dir}/kestrel.1
-  DEPENDS kestrel ${PROJECT_SOURCE_DIR}/cmake/HelpToMan.cmake
-  VERBATIM)
-add_custom_command(
-  OUTPUT ${man_dir}/kestrel-cli.1 ${man_dir}/kestrel-cli.1.gz
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${man_dir}
-  COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:kestrel-cli> -DNAME=kestrel-cli
-          "-DSUMMARY=rename many files from the command line" -DVERSION=${PROJECT_VERSION}
-          "-DSEE_ALSO=kestrel(1)" -DOUTPUT=${man_dir}/kestrel-cli.1 -P ${PROJECT_SOURCE_DIR}/cmake/HelpToMan.cmake
-  COMMAND gzip -9nkf ${man_dir}/kestrel-cli.1
-  DEPENDS kestrel-cli ${PROJECT_SOURCE_DIR}/cmake/HelpToMan.cmake
-  VERBATIM)
+# kestrel_man_page(<program target> <summary> <see also>): <target>.1 and its
+# compressed copy.
+function(kestrel_man_page program summary see_also)
+  set(page ${man_dir}/${program}.1)
+  add_custom_command(
+    OUTPUT ${page} ${page}.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${man_dir}
+    COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${program}> -DNAME=${program} -DSUMMARY=${summary}
+            -DVERSION=${PROJECT_VERSION} -DSEE_ALSO=${see_also} -DOUTPUT=${page}
+            -P ${PROJECT_SOURCE_DIR}/cmake/HelpToMan.cmake
+    COMMAND gzip -9nkf ${page}
+    DEPENDS ${program} ${PROJECT_SOURCE_DIR}/cmake/HelpToMan.cmake
+    VERBATIM)
+endfunction()
+kestrel_man_page(kestrel "rename many files of one folder in a window" "kestrel-cli(1)")
+kestrel_man_page(kestrel-cli "rename many files from the command line" "kestrel(1)")
 set(completion ${CMAKE_CURRENT_BINARY_DIR}/completion/kestrel-cli)
 add_custom_command(
   OUTPUT ${completion}

@@ -14,11 +14,6 @@ namespace {
 
 enum Role { kPathRole = Qt::UserRole, kPopulatedRole, kReadableRole };
 
-QByteArray Bytes(const std::string &text)
-{
-    return QByteArray(text.data(), qsizetype(text.size()));
-}
-
 std::string HomeFolder()
 {
     const char *home = std::getenv("HOME");
@@ -90,7 +85,7 @@ QTreeWidgetItem *CFolderTree::AddRoot(const QString &title, const std::string &p
 QTreeWidgetItem *CFolderTree::MakeNode(const QString &title, const std::string &path)
 {
     auto *item = new QTreeWidgetItem(QStringList{title});
-    item->setData(0, kPathRole, Bytes(path));
+    item->setData(0, kPathRole, QByteArray::fromStdString(path));
     ShowProbe(item, platform::ProbeFolder(path));
     return item;
 }
