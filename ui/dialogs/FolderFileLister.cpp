@@ -19,17 +19,18 @@ CFolderFileLister::CFolderFileLister(QObject *parent) : QObject(parent) {}
 CFolderFileLister::~CFolderFileLister()
 {
     Cancel();
-    JoinEndedWorkers(true);
+    m_workers.JoinEnded(true);
 }
 
 void CFolderFileLister::Start(const std::string &folder)
 {
     Cancel();
-    JoinEndedWorkers(false);
+    m_workers.JoinEnded(false);
     m_files.clear();
     m_run = std::make_shared<Run>();
     m_run->folder = platform::NormalizeDirectory(folder);
-    m_workers.push_back({std::thread(&CFolderFileLister::Work, this, m_run), m_run});
+    m_workers.Add(std::thread(&CFolderFileLister::Work, this, m_run),
+                  std::shared_ptr<const std::atomic<bool>>(m_run, &m_run->ended));
 }
 
 void CFolderFileLister::Cancel()
@@ -37,16 +38,6 @@ void CFolderFileLister::Cancel()
     if (m_run)
         m_run->cancelled = true;
     m_run.reset();
-}
-
-void CFolderFileLister::JoinEndedWorkers(bool wait)
-{
-    std::erase_if(m_workers, [wait](Worker &worker) {
-        if (!wait && !worker.run->ended)
-            return false;
-        worker.thread.join();
-        return true;
-    });
 }
 
 void CFolderFileLister::Work(CFolderFileLister *owner, const std::shared_ptr<Run> &run)
@@ -82,6 +73,6 @@ void CFolderFileLister::OnListed(const std::shared_ptr<Run> &run, std::vector<CF
         return;
     m_run.reset();
     m_files = std::move(files);
-    JoinEndedWorkers(false);
+    m_workers.JoinEnded(false);
     emit Finished();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/FileEntry.h"
+#include "ui/main/EndingWorkers.h"
 
 #include <QObject>
 
@@ -35,16 +36,10 @@ signals:
 
 private:
     struct Run;
-    struct Worker {
-        std::thread thread;
-        std::shared_ptr<Run> run;
-    };
-
     static void Work(CFolderFileLister *owner, const std::shared_ptr<Run> &run);
     void OnListed(const std::shared_ptr<Run> &run, std::vector<CFileEntry> files);
-    void JoinEndedWorkers(bool wait);
 
     std::shared_ptr<Run> m_run;
-    std::vector<Worker> m_workers;
+    CEndingWorkers m_workers;
     std::vector<CFileEntry> m_files;
 };

@@ -50,14 +50,14 @@ CDirectoryLister::CDirectoryLister(QObject *parent) : QObject(parent) {}
 CDirectoryLister::~CDirectoryLister()
 {
     Cancel();
-    JoinEndedWorkers(true);
+    m_cancelled.JoinEnded(true);
 }
 
 void CDirectoryLister::Start(const std::string &directory, const ListingFilter &filter, int sortColumn,
                              bool numeric, int direction)
 {
     Cancel();
-    JoinEndedWorkers(false);
+    m_cancelled.JoinEnded(false);
     m_run = std::make_shared<Run>();
     m_run->directory = platform::NormalizeDirectory(directory);
     m_run->filter = filter;
@@ -81,18 +81,8 @@ void CDirectoryLister::Cancel()
     }
     m_run->wake.notify_all();
     // The worker stops at its next entry; it is joined once it has ended.
-    m_cancelled.push_back({std::move(m_thread), std::move(m_run)});
+    m_cancelled.Add(std::move(m_thread), std::shared_ptr<const std::atomic<bool>>(m_run, &m_run->ended));
     m_run.reset();
-}
-
-void CDirectoryLister::JoinEndedWorkers(bool wait)
-{
-    std::erase_if(m_cancelled, [wait](Worker &worker) {
-        if (!wait && !worker.run->ended)
-            return false;
-        worker.thread.join();
-        return true;
-    });
 }
 
 void CDirectoryLister::MoveInto(CSelectionList &rows)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ListedEntry.h"
+#include "ui/main/EndingWorkers.h"
 #include "ui/main/FilteredListing.h"
 #include "ui/main/ListedTypes.h"
 
@@ -74,11 +75,6 @@ signals:
 
 private:
     struct Run;
-    struct Worker {
-        std::thread thread;
-        std::shared_ptr<Run> run;
-    };
-
     // Worker thread: owner is used only to post results to it.
     static void Work(CDirectoryLister *owner, const std::shared_ptr<Run> &run);
     static void ReadAndSort(CDirectoryLister *owner, const std::shared_ptr<Run> &run);
@@ -87,12 +83,11 @@ private:
     void OnBatch(const std::shared_ptr<Run> &run);
     void OnTypeKeys(const std::shared_ptr<Run> &run, const std::vector<std::string> &keys);
     void OnSorted(const std::shared_ptr<Run> &run, std::vector<int> newRowOf, int error);
-    void JoinEndedWorkers(bool wait);
 
     std::shared_ptr<Run> m_run; // the running listing, whose signals are delivered
     unsigned m_generation = 0;  // counts Cancel calls, for the signals of a listing that ends
     std::thread m_thread;
-    std::vector<Worker> m_cancelled; // still ending
+    CEndingWorkers m_cancelled;
     std::string m_directory;
     std::vector<ListedEntry> m_ready;
     std::vector<int> m_order;
