@@ -16,8 +16,10 @@ namespace cli {
 
 namespace {
 
-constexpr const char *kHeader = "KestrelCliUndo 2\n";
-// The first format had no identity of the sources.
+constexpr const char *kHeader = "KestrelCliUndo 3\n";
+// The second format had no birth times and no size and time of copies, the
+// first no identity of the sources.
+constexpr const char *kHeaderVersion2 = "KestrelCliUndo 2\n";
 constexpr const char *kHeaderVersion1 = "KestrelCliUndo 1\n";
 
 // Appends value and then separator, without a temporary string per number.
@@ -62,10 +64,14 @@ int WriteUndo(int fd, const exec::CUndoList &undo)
         PutNumber(out, r.time, ' ');
         PutNumber(out, r.attributes, ' ');
         PutNumber(out, r.newAttributes, ' ');
-        PutNumber(out, r.placedDevice, ' ');
-        PutNumber(out, r.placedInode, ' ');
-        PutNumber(out, r.sourceDevice, ' ');
-        PutNumber(out, r.sourceInode, '\n');
+        PutNumber(out, r.placed.identity.device, ' ');
+        PutNumber(out, r.placed.identity.inode, ' ');
+        PutNumber(out, r.placed.identity.birth, ' ');
+        PutNumber(out, r.placed.size, ' ');
+        PutNumber(out, r.placed.modified, ' ');
+        PutNumber(out, r.source.device, ' ');
+        PutNumber(out, r.source.inode, ' ');
+        PutNumber(out, r.source.birth, '\n');
         PutPath(out, r.oldPath);
         PutPath(out, r.newPath);
         PutPath(out, r.tempPath);
@@ -112,8 +118,11 @@ bool UndoFile::Load(exec::CUndoList &undo) const
     while (std::size_t n = std::fread(buffer, 1, sizeof buffer, file))
         data.append(buffer, n);
     std::fclose(file);
-    const bool version1 = data.starts_with(kHeaderVersion1);
-    if (!version1 && !data.starts_with(kHeader))
+    const int version = data.starts_with(kHeader)           ? 3
+                        : data.starts_with(kHeaderVersion2) ? 2
+                        : data.starts_with(kHeaderVersion1) ? 1
+                                                            : 0;
+    if (version == 0)
         return false;
 
     std::istringstream in(data.substr(std::char_traits<char>::length(kHeader)));
@@ -125,11 +134,18 @@ bool UndoFile::Load(exec::CUndoList &undo) const
     for (std::size_t i = 0; i < count; ++i) {
         exec::CRenameRecord r;
         int status = 0;
-        if (!(in >> status >> r.time >> r.attributes >> r.newAttributes >> r.placedDevice >> r.placedInode) ||
+        platform::FileIdentity &placed = r.placed.identity;
+        if (!(in >> status >> r.time >> r.attributes >> r.newAttributes >> placed.device >> placed.inode) ||
             status < 0 || status > 2)
             return false;
-        if (!version1 && !(in >> r.sourceDevice >> r.sourceInode))
+        if (version == 3 && !(in >> placed.birth >> r.placed.size >> r.placed.modified))
             return false;
+        if (version >= 2 && !(in >> r.source.device >> r.source.inode))
+            return false;
+        if (version == 3 && !(in >> r.source.birth))
+            return false;
+        placed.valid = placed.inode != 0;
+        r.source.valid = r.source.inode != 0;
         r.status = static_cast<exec::RenameStatus>(status);
         if (!GetPath(in, r.oldPath) || !GetPath(in, r.newPath) || !GetPath(in, r.tempPath))
             return false;

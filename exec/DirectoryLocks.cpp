@@ -63,6 +63,7 @@ int CDirectoryLocks::Take(std::vector<std::string> folders, std::chrono::millise
         const int fd = open(folder.empty() ? "/" : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0) {
             const int error = errno;
+            busyFolder = folder;
             Release();
             return error;
         }
@@ -80,6 +81,13 @@ int CDirectoryLocks::Take(std::vector<std::string> folders, std::chrono::millise
         }
     }
     return 0;
+}
+
+int HeldFolderHandle(const std::string &folder)
+{
+    const auto &held = HeldFolders();
+    const auto it = held.find(folder);
+    return it == held.end() ? -1 : it->second.fd;
 }
 
 std::string BusyFolderMessage(const std::string &folder)

@@ -23,13 +23,19 @@ public:
     // Locks the folders (in one order, so two runs never wait on each other
     // crosswise), waiting up to wait for one that another run holds. 0, or
     // EWOULDBLOCK with busyFolder set when a folder stayed locked, or the
-    // errno value of a folder that cannot be opened (nothing stays locked).
+    // errno value of a folder that cannot be opened, also named in busyFolder
+    // (nothing stays locked).
     int Take(std::vector<std::string> folders, std::chrono::milliseconds wait, std::string &busyFolder);
 
 private:
     void Release();
     std::vector<std::string> m_held;
 };
+
+// The open folder this process holds locked (the very folder that was locked,
+// and perhaps listed, even if its path names another one by now), for calls
+// relative to it; -1 when it is not held.
+int HeldFolderHandle(const std::string &folder);
 
 // The message for a folder that another run holds.
 std::string BusyFolderMessage(const std::string &folder);

@@ -98,7 +98,7 @@ int CarryOutPlan(CRunPlan &plan, IExecutionHost &host, const std::string &captio
                          MessageIcon::Exclamation);
         return error;
     }
-    stranded = ExecutePlan(plan, host);
+    stranded = ExecutePlan(plan, host, journal);
     // A file left under a temporary name needs the journal to find its way home.
     if (!stranded.empty())
         journal.Keep();

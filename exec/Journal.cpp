@@ -4,6 +4,7 @@
 #include "exec/TempNames.h"
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
+#include "platform/Text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -23,7 +24,9 @@ namespace exec {
 
 namespace {
 
-const std::string kHeader = "KESTREL-JOURNAL 2\n";
+const std::string kHeader = "KESTREL-JOURNAL 3\n";
+// The second format had no birth times and no copies added during the run.
+const std::string kHeaderVersion2 = "KESTREL-JOURNAL 2\n";
 // The first format: one line per record (old, temporary, new path) in row order.
 const std::string kHeaderVersion1 = "KESTREL-JOURNAL 1\n";
 const std::string kSuffix = ".journal";
@@ -45,15 +48,6 @@ void Encode(const std::string &path, std::string &out)
     }
 }
 
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 bool Decode(std::string_view text, std::string &path)
 {
     path.clear();
@@ -64,7 +58,7 @@ bool Decode(std::string_view text, std::string &path)
         }
         if (i + 2 >= text.size())
             return false;
-        const int high = HexValue(text[i + 1]), low = HexValue(text[i + 2]);
+        const int high = platform::HexDigitValue(text[i + 1]), low = platform::HexDigitValue(text[i + 2]);
         if (high < 0 || low < 0)
             return false;
         path += static_cast<char>(high * 16 + low);
@@ -73,7 +67,7 @@ bool Decode(std::string_view text, std::string &path)
     return true;
 }
 
-bool ParseNumber(const std::string &text, std::uint64_t &value)
+template <typename Number> bool ParseNumber(const std::string &text, Number &value)
 {
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     return result.ec == std::errc() && result.ptr == text.data() + text.size();
@@ -94,21 +88,24 @@ bool ReadAll(int fd, std::string &text)
     }
 }
 
-// Splits the lines after header into tab-separated fields.
-bool ParseLines(const std::string &text, std::size_t pos, std::size_t fieldCount,
+// Splits the lines after header into tab-separated fields (as many as a line has).
+bool ParseLines(const std::string &text, std::size_t pos,
                 const std::function<bool(const std::vector<std::string> &)> &take)
 {
-    std::vector<std::string> fields(fieldCount);
+    std::vector<std::string> fields;
     while (pos < text.size()) {
         const std::size_t end = text.find('\n', pos);
         if (end == std::string::npos)
             return false; // cut short while it was written: not a journal of a run that moved anything
         std::string_view line(text.data() + pos, end - pos);
-        for (std::size_t f = 0; f < fieldCount; ++f) {
-            const std::size_t tab = f + 1 < fieldCount ? line.find('\t') : line.size();
-            if (tab == std::string_view::npos || !Decode(line.substr(0, tab), fields[f]))
+        fields.clear();
+        for (;;) {
+            const std::size_t tab = line.find('\t');
+            if (!Decode(line.substr(0, tab), fields.emplace_back()))
                 return false;
-            line.remove_prefix(std::min(line.size(), tab + 1));
+            if (tab == std::string_view::npos)
+                break;
+            line.remove_prefix(tab + 1);
         }
         if (!take(fields))
             return false;
@@ -117,32 +114,73 @@ bool ParseLines(const std::string &text, std::size_t pos, std::size_t fieldCount
     return true;
 }
 
+bool ParseIdentity(const std::string *f, platform::FileIdentity &identity)
+{
+    if (!ParseNumber(f[0], identity.device) || !ParseNumber(f[1], identity.inode) ||
+        !ParseNumber(f[2], identity.birth))
+        return false;
+    identity.valid = identity.inode != 0;
+    return true;
+}
+
+// A step: kind, from, to, and the identity of its file (device, inode and,
+// from the third format on, birth time).
+bool ParseStep(const std::vector<std::string> &f, bool withBirth, std::vector<CJournalEntry> &entries)
+{
+    static const std::string kKinds = "MRCP";
+    if (f.size() != (withBirth ? 6u : 5u) || f[0].size() != 1 || kKinds.find(f[0][0]) == std::string::npos)
+        return false;
+    CJournalEntry entry;
+    const std::string noBirth = "0";
+    const std::string identity[3] = {f[3], f[4], withBirth ? f[5] : noBirth};
+    if (!ParseIdentity(identity, entry.file))
+        return false;
+    entry.kind = static_cast<CJournalEntry::Kind>(f[0][0]);
+    entry.from = f[1];
+    entry.to = f[2];
+    entries.push_back(std::move(entry));
+    return true;
+}
+
+// A copy made during the run: "I", the name it was made for, its identity,
+// size and modification time. It belongs to the step whose target is that name.
+bool ParseCopy(const std::vector<std::string> &f, std::vector<CJournalEntry> &entries)
+{
+    platform::FileVersion made;
+    if (f.size() != 7 || !ParseIdentity(&f[2], made.identity) || !ParseNumber(f[5], made.size) ||
+        !ParseNumber(f[6], made.modified))
+        return false;
+    for (auto e = entries.rbegin(); e != entries.rend(); ++e) {
+        if (e->to == f[1]) {
+            e->made = made;
+            return true;
+        }
+    }
+    return false;
+}
+
 bool ParseJournal(const std::string &text, std::vector<CJournalEntry> &entries)
 {
-    if (text.compare(0, kHeader.size(), kHeader) == 0)
-        return ParseLines(text, kHeader.size(), 5, [&](const std::vector<std::string> &f) {
-            static const std::string kKinds = "MRCP";
-            CJournalEntry entry;
-            if (f[0].size() != 1 || kKinds.find(f[0][0]) == std::string::npos ||
-                !ParseNumber(f[3], entry.device) || !ParseNumber(f[4], entry.inode))
-                return false;
-            entry.kind = static_cast<CJournalEntry::Kind>(f[0][0]);
-            entry.from = f[1];
-            entry.to = f[2];
-            entries.push_back(std::move(entry));
-            return true;
+    const bool current = text.starts_with(kHeader);
+    if (current || text.starts_with(kHeaderVersion2))
+        return ParseLines(text, kHeader.size(), [&](const std::vector<std::string> &f) {
+            if (current && !f.empty() && f[0] == "I")
+                return ParseCopy(f, entries);
+            return ParseStep(f, current, entries);
         });
-    if (text.compare(0, kHeaderVersion1.size(), kHeaderVersion1) != 0)
+    if (!text.starts_with(kHeaderVersion1))
         return false;
     // The first format's runs moved every record with a temporary name there
     // and every other one straight on, then the temporary names on.
     std::vector<CJournalEntry> later;
-    const bool parsed = ParseLines(text, kHeaderVersion1.size(), 3, [&](const std::vector<std::string> &f) {
+    const bool parsed = ParseLines(text, kHeaderVersion1.size(), [&](const std::vector<std::string> &f) {
+        if (f.size() != 3)
+            return false;
         if (f[1].empty()) {
-            entries.push_back({CJournalEntry::Move, f[0], f[2]});
+            entries.push_back({CJournalEntry::Move, f[0], f[2], {}, {}});
         } else {
-            entries.push_back({CJournalEntry::Move, f[0], f[1]});
-            later.push_back({CJournalEntry::Move, f[1], f[2]});
+            entries.push_back({CJournalEntry::Move, f[0], f[1], {}, {}});
+            later.push_back({CJournalEntry::Move, f[1], f[2], {}, {}});
         }
         return true;
     });
@@ -150,8 +188,17 @@ bool ParseJournal(const std::string &text, std::vector<CJournalEntry> &entries)
     return parsed;
 }
 
+void AppendIdentity(std::string &text, const platform::FileIdentity &identity)
+{
+    text += std::to_string(identity.valid ? identity.device : 0);
+    text += '\t';
+    text += std::to_string(identity.valid ? identity.inode : 0);
+    text += '\t';
+    text += std::to_string(identity.valid ? identity.birth : 0);
+}
+
 void AppendEntry(std::string &text, char kind, const std::string &from, const std::string &to,
-                 std::uint64_t device = 0, std::uint64_t inode = 0)
+                 const platform::FileIdentity &file)
 {
     text += kind;
     text += '\t';
@@ -159,9 +206,7 @@ void AppendEntry(std::string &text, char kind, const std::string &from, const st
     text += '\t';
     Encode(to, text);
     text += '\t';
-    text += std::to_string(device);
-    text += '\t';
-    text += std::to_string(inode);
+    AppendIdentity(text, file);
     text += '\n';
 }
 
@@ -180,29 +225,26 @@ int WriteSteps(int fd, const CRunPlan &plan)
             text.clear();
         }
         const CRenameRecord &r = plan.records[step.record];
-        const std::uint64_t device = r.sourceDevice, inode = r.sourceInode;
         switch (step.kind) {
         case StepKind::ToTemp:
-            if (plan.copy)
-                AppendEntry(text, CJournalEntry::Copy, r.oldPath, r.tempPath);
-            else
-                AppendEntry(text, CJournalEntry::Move, r.oldPath, r.tempPath, device, inode);
+            AppendEntry(text, plan.copy ? CJournalEntry::Copy : CJournalEntry::Move, r.oldPath, r.tempPath,
+                        r.source);
             break;
         case StepKind::FromTemp:
             if (plan.copy)
-                AppendEntry(text, CJournalEntry::PutCopy, r.tempPath, r.newPath);
+                AppendEntry(text, CJournalEntry::PutCopy, r.tempPath, r.newPath, {});
             else
                 AppendEntry(text, r.replaces ? CJournalEntry::Replace : CJournalEntry::Move, r.tempPath,
-                            r.newPath, device, inode);
+                            r.newPath, r.source);
             break;
         case StepKind::Direct:
             if (r.newPath == r.oldPath)
                 break;
             if (!plan.copy)
                 AppendEntry(text, r.replaces ? CJournalEntry::Replace : CJournalEntry::Move, r.oldPath,
-                            r.newPath, device, inode);
+                            r.newPath, r.source);
             else if (!r.replaces)
-                AppendEntry(text, CJournalEntry::Copy, r.oldPath, r.newPath);
+                AppendEntry(text, CJournalEntry::Copy, r.oldPath, r.newPath, r.source);
             break;
         }
     }
@@ -257,6 +299,7 @@ int CRunJournal::Write(const CRunPlan &plan)
     // never seen cut short: a run killed while writing it had changed nothing.
     const std::string path = platform::JoinPath(directory, name);
     const std::string writing = path + kWritingSuffix;
+    m_path = path; // named in the message of a journal that cannot be written
     const int fd = open(writing.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0)
         return errno;
@@ -275,9 +318,24 @@ int CRunJournal::Write(const CRunPlan &plan)
         close(fd);
         return error;
     }
-    m_path = path;
     m_fd = fd;
     return 0;
+}
+
+int CRunJournal::RecordCopy(const std::string &to, const platform::FileVersion &copy)
+{
+    if (m_fd < 0)
+        return EBADF;
+    std::string line = "I\t";
+    Encode(to, line);
+    line += '\t';
+    AppendIdentity(line, copy.identity);
+    line += '\t';
+    line += std::to_string(copy.size);
+    line += '\t';
+    line += std::to_string(copy.modified);
+    line += '\n';
+    return platform::WriteAll(m_fd, line);
 }
 
 std::vector<std::string> FindLeftoverJournals()
@@ -311,132 +369,30 @@ std::vector<std::string> FindLeftoverJournals()
     return journals;
 }
 
-bool ReadJournal(const std::string &journalPath, std::vector<CJournalEntry> &entries)
+bool ReadJournal(const std::string &journalPath, std::vector<CJournalEntry> &entries, int *error)
 {
     entries.clear();
     const int fd = open(journalPath.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
     std::string text;
-    const bool read = ReadAll(fd, text);
-    close(fd);
+    const bool read = fd >= 0 && ReadAll(fd, text);
+    if (!read && error)
+        *error = errno;
+    if (fd >= 0)
+        close(fd);
     return read && ParseJournal(text, entries);
 }
 
-namespace {
-
-// True when the file at path is the step's file: the same identity where the
-// journal knows it, else anything at all.
-bool HoldsFile(const std::string &path, const CJournalEntry &e)
+CJournalSummary SummarizeJournal(const std::vector<CJournalEntry> &entries)
 {
-    const platform::FileIdentity now = platform::GetFileIdentity(path);
-    if (!now.valid)
-        return false;
-    return e.inode == 0 || (now.device == e.device && now.inode == e.inode);
-}
-
-void FinishStep(const CJournalEntry &e, CRecoveryReport &report)
-{
-    const auto run = [&](bool copy, bool replace) {
-        report.steps.push_back({e.from, e.to, platform::MoveOrCopy(e.from, e.to, copy, replace)});
-    };
-    if (!HoldsFile(e.from, e))
-        return;
-    switch (e.kind) {
-    case CJournalEntry::Move:
-    case CJournalEntry::Copy:
-        if (!platform::PathExists(e.to))
-            run(e.kind == CJournalEntry::Copy, false);
-        break;
-    case CJournalEntry::Replace:
-    case CJournalEntry::PutCopy:
-        run(false, true);
-        break;
-    }
-}
-
-void TakeBackStep(const CJournalEntry &e, CRecoveryReport &report)
-{
-    switch (e.kind) {
-    case CJournalEntry::Move:
-    case CJournalEntry::Replace:
-        if (HoldsFile(e.to, e) && !platform::PathExists(e.from))
-            report.steps.push_back({e.to, e.from, platform::MoveOrCopy(e.to, e.from, false, false)});
-        break;
-    case CJournalEntry::Copy:
-        // The source stayed where it was: the copy just goes.
-        if (platform::PathExists(e.to) && platform::PathExists(e.from))
-            report.steps.push_back({e.to, {}, platform::DeleteFile(e.to)});
-        break;
-    case CJournalEntry::PutCopy:
-        // A replaced file cannot come back; a copy still waiting goes.
-        if (platform::PathExists(e.from))
-            report.steps.push_back({e.from, {}, platform::DeleteFile(e.from)});
-        break;
-    }
-}
-
-} // namespace
-
-CRecoveryReport RecoverJournal(const std::string &journalPath, RecoveryTarget target)
-{
-    CRecoveryReport report;
-    const int fd = open(journalPath.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return report;
-    std::vector<CJournalEntry> entries;
-    // A journal whose run still goes on is left to that run.
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0 || !ReadJournal(journalPath, entries)) {
-        close(fd);
-        return report;
-    }
-    report.readable = true;
-    // Like a run, a recovery works alone in its folders.
-    std::vector<std::string> folders;
+    CJournalSummary summary;
+    if (!entries.empty())
+        summary.folder = platform::SplitPath(entries.front().from).directory;
     for (const CJournalEntry &e : entries) {
-        folders.push_back(platform::SplitPath(e.from).directory);
-        folders.push_back(platform::SplitPath(e.to).directory);
+        // A file that steps aside to a temporary name is one file in two steps.
+        summary.files += !TemporaryNameLike(e.from);
+        summary.copies = summary.copies || e.kind == CJournalEntry::Copy;
     }
-    CDirectoryLocks locks;
-    std::string busy;
-    if (locks.Take(folders, std::chrono::seconds(3), busy) != 0) {
-        report.busyFolder = busy;
-        close(fd);
-        return report;
-    }
-    if (target == RecoveryTarget::NewName) {
-        for (const CJournalEntry &e : entries)
-            FinishStep(e, report);
-    } else {
-        for (auto e = entries.rbegin(); e != entries.rend(); ++e)
-            TakeBackStep(*e, report);
-    }
-    // A copy cut short by the end of the run is of no use to anyone; the
-    // folders are locked, so no copy is under way in them.
-    std::vector<std::string> targets;
-    for (const CJournalEntry &e : entries)
-        targets.push_back(platform::SplitPath(e.to).directory);
-    std::sort(targets.begin(), targets.end());
-    targets.erase(std::unique(targets.begin(), targets.end()), targets.end());
-    for (const std::string &folder : targets)
-        platform::RemovePartialCopies(folder);
-    // A temporary name (the target of a copy or of the step that starts a
-    // cycle) still on disk means the journal is still needed.
-    bool allPlaced = true;
-    for (const CJournalEntry &e : entries) {
-        const std::string &temporary = e.kind == CJournalEntry::PutCopy ? e.from : e.to;
-        if ((e.kind != CJournalEntry::PutCopy && !TemporaryNameLike(temporary)) ||
-            !platform::PathExists(temporary))
-            continue;
-        allPlaced = false;
-        if (std::none_of(report.steps.begin(), report.steps.end(),
-                         [&](const CRecoveryStep &s) { return s.from == temporary && s.code != 0; }))
-            report.steps.push_back({temporary, {}, platform::kErrorTargetExists});
-    }
-    if (allPlaced)
-        report.journalRemoved = unlink(journalPath.c_str()) == 0;
-    close(fd);
-    return report;
+    return summary;
 }
 
 } // namespace exec

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exec/RunPlan.h"
+#include "platform/FileIdentity.h"
 
 #include <cstdint>
 #include <string>
@@ -27,6 +28,10 @@ public:
     // Writes and flushes the journal of an ordered plan with its temporary
     // names. 0 or an error code; a run must not change anything when this fails.
     int Write(const CRunPlan &plan);
+    // Adds the copy that a step has made of its file, before the copy takes
+    // its name `to`: a recovery then takes back or finishes only that very
+    // copy. 0 or an error code (the copy must then not take its name).
+    int RecordCopy(const std::string &to, const platform::FileVersion &copy);
     // Deletes the journal (also done by the destructor).
     void Remove();
     // Leaves the journal on disk for a recovery, its run being over.
@@ -35,7 +40,7 @@ public:
 
 private:
     std::string m_path;
-    int m_fd = -1; // held locked while the run lasts
+    int m_fd = -1; // held locked while the run lasts, open for the copies to be added
 };
 
 // Journals in JournalDirectory() whose run is no longer going on.
@@ -52,37 +57,56 @@ struct CJournalEntry {
     Kind kind = Move;
     std::string from;
     std::string to;
-    // The file the step moves (0 when not known): a recovery moves only it.
-    std::uint64_t device = 0;
-    std::uint64_t inode = 0;
+    // The file the step moves or copies (invalid when not known): a recovery
+    // moves only it.
+    platform::FileIdentity file;
+    // The copy the step made (a copy, or a move to another file system), once
+    // the run had made it.
+    platform::FileVersion made;
 };
 
-// Reads a journal; false when it cannot be read or is not a journal.
-bool ReadJournal(const std::string &journalPath, std::vector<CJournalEntry> &entries);
+// Reads a journal; false when it cannot be read or is not a journal. error,
+// where given, receives the errno value of a journal that cannot be read.
+bool ReadJournal(const std::string &journalPath, std::vector<CJournalEntry> &entries, int *error = nullptr);
 
 enum class RecoveryTarget {
     OldName, // take the run back
     NewName, // finish the run
+    Discard, // leave every file where it is and forget the run
 };
 
 struct CRecoveryStep {
     std::string from;
-    std::string to; // where the file went, or where it should have gone
+    std::string to; // where the file went, or where it should have gone; empty for a deletion
     int code = 0;   // 0 done, else the error code (the file stays where it is)
 };
 
 struct CRecoveryReport {
     bool readable = false;
+    int readError = 0;           // why the journal could not be read (0: it is no journal)
     bool journalRemoved = false; // every file was placed, the journal is gone
+    int removeError = 0;         // every file was placed, but the journal could not be removed
     std::string busyFolder;      // nothing was done: another run works in this folder
+    std::string missingFolder;   // nothing was done: a folder of the run cannot be opened
+    int folderError = 0;         // why missingFolder cannot be opened
     std::vector<CRecoveryStep> steps;
 };
 
+// What a journal's run was, for a question that names it.
+struct CJournalSummary {
+    std::string folder; // the folder of its first file
+    std::size_t files = 0;
+    bool copies = false; // the run made copies (taking it back deletes them)
+};
+CJournalSummary SummarizeJournal(const std::vector<CJournalEntry> &entries);
+
 // Finishes the steps of the journal in their order (NewName), or takes the
-// done ones back in reverse order (OldName). A step is done again only where
-// its file is still at its source and its target is free, so recovery can be
-// run again after it was interrupted itself. The journal is removed when no
-// temporary name of it is left on disk.
+// done ones back in reverse order (OldName). Every step acts only on the file
+// it identified (a copy only on the very copy the run made); anything else at
+// a name is left alone and reported. A step is done again only where its file
+// is still at its source and its target is free, so recovery can be run again
+// after it was interrupted itself. The journal is removed when no temporary
+// name of it is left on disk.
 CRecoveryReport RecoverJournal(const std::string &journalPath, RecoveryTarget target);
 
 } // namespace exec

@@ -1,5 +1,7 @@
 #include "exec/PlanExecution.h"
 
+#include "exec/DirectoryLocks.h"
+#include "exec/Journal.h"
 #include "exec/TempNames.h"
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
@@ -15,7 +17,9 @@ namespace exec {
 
 namespace {
 
-// Open directories for the calls relative to them, one per folder of the run.
+// Open directories for the calls relative to them, one per folder of the run:
+// the folder the run holds locked where it does (the one it listed), else one
+// opened for the run.
 class CDirectoryHandles {
 public:
     CDirectoryHandles() = default;
@@ -23,9 +27,8 @@ public:
     CDirectoryHandles &operator=(const CDirectoryHandles &) = delete;
     ~CDirectoryHandles()
     {
-        for (const auto &[folder, fd] : m_handles)
-            if (fd >= 0)
-                close(fd);
+        for (const int fd : m_owned)
+            close(fd);
     }
 
     // The handle of the folder holding path; AT_FDCWD-free: -1 makes the call
@@ -37,8 +40,12 @@ public:
             return m_last;
         std::string key(folder);
         auto found = m_handles.find(key);
-        if (found == m_handles.end())
-            found = m_handles.emplace(key, platform::OpenDirectoryHandle(key)).first;
+        if (found == m_handles.end()) {
+            int fd = HeldFolderHandle(key);
+            if (fd < 0 && (fd = platform::OpenDirectoryHandle(key)) >= 0)
+                m_owned.push_back(fd);
+            found = m_handles.emplace(key, fd).first;
+        }
         m_lastFolder = found->first;
         m_last = found->second;
         return m_last;
@@ -46,13 +53,15 @@ public:
 
 private:
     std::unordered_map<std::string, int> m_handles;
+    std::vector<int> m_owned;
     std::string m_lastFolder;
     int m_last = -1;
 };
 
 class CPlanRunner {
 public:
-    CPlanRunner(CRunPlan &plan, IExecutionHost &host) : m_plan(plan), m_host(host)
+    CPlanRunner(CRunPlan &plan, IExecutionHost &host, CRunJournal &journal)
+        : m_plan(plan), m_host(host), m_journal(journal)
     {
         const std::size_t n = plan.records.size();
         m_waiter.assign(n, kNoRecord);
@@ -64,14 +73,19 @@ public:
     std::vector<std::uint32_t> Run();
 
 private:
-    int Move(const std::string &from, const std::string &to, bool replace, platform::FileIdentity *copied)
-    {
-        return platform::MoveAt(m_handles.FolderOf(from), from, m_handles.FolderOf(to), to, replace, copied);
-    }
+    // Moves or copies the file `moving` from one name to another. A copy (also
+    // the one a move to another file system makes) goes into the journal
+    // before it takes its name, and into copied.
     int Transfer(const std::string &from, const std::string &to, bool copy, bool replace,
-                 platform::FileIdentity *copied)
+                 const platform::FileIdentity &moving, platform::FileVersion *copied = nullptr)
     {
-        return copy ? platform::MoveOrCopy(from, to, true, replace, copied) : Move(from, to, replace, copied);
+        platform::TransferOptions options{copy, replace, moving, {}};
+        options.onCopied = [&](const platform::FileVersion &made) {
+            if (copied)
+                *copied = made;
+            return m_journal.RecordCopy(to, made);
+        };
+        return platform::MoveAt(m_handles.FolderOf(from), from, m_handles.FolderOf(to), to, options);
     }
 
     bool Skipped(std::uint32_t i) const { return m_plan.records[i].problem != PlanProblem::None; }
@@ -79,13 +93,14 @@ private:
     void Direct(std::uint32_t i);
     void ToTemp(std::uint32_t i);
     void FromTemp(std::uint32_t i);
-    void Arrived(CRenameRecord &r, const platform::FileIdentity &placed);
+    void Arrived(CRenameRecord &r, const platform::FileVersion &copied);
     void Fail(std::uint32_t i, int error);
     void BlockWaiters(std::uint32_t i);
     void RevertCycle();
 
     CRunPlan &m_plan;
     IExecutionHost &m_host;
+    CRunJournal &m_journal;
     CDirectoryHandles m_handles;
     std::vector<std::uint32_t> m_waiter;
     // The cycle under way in a move: the record at its temporary name and the
@@ -95,23 +110,18 @@ private:
     std::vector<std::uint32_t> m_stranded;
 };
 
-// A file arrived at its new name: its identity for undo (placed, where it is
-// not the source's own), and the times and attributes the run unifies (a
-// rename keeps them exactly otherwise).
-void CPlanRunner::Arrived(CRenameRecord &r, const platform::FileIdentity &placed)
+// A file arrived at its new name: its identity for undo (the copy, where one
+// was made, else the source's own), and the times and attributes the run
+// unifies (a rename keeps them exactly otherwise).
+void CPlanRunner::Arrived(CRenameRecord &r, const platform::FileVersion &copied)
 {
     r.status = r.replaces ? RenameStatus::Replaced : RenameStatus::Renamed;
-    if (placed.valid) {
-        r.placedDevice = placed.device;
-        r.placedInode = placed.inode;
-    } else if (r.sourceInode != 0) {
-        r.placedDevice = r.sourceDevice;
-        r.placedInode = r.sourceInode;
-    } else {
-        const platform::FileIdentity now = platform::GetFileIdentity(r.newPath);
-        r.placedDevice = now.device;
-        r.placedInode = now.inode;
-    }
+    if (copied.identity.valid)
+        r.placed = copied;
+    else if (r.source.valid)
+        r.placed = {r.source, 0, 0};
+    else
+        r.placed = {platform::GetFileIdentity(r.newPath), 0, 0};
     const CRenameSnapshot &s = m_plan.snapshot;
     platform::FileStamp stamp;
     if (s.isFileTimeChange && !m_plan.folders)
@@ -126,15 +136,13 @@ void CPlanRunner::Arrived(CRenameRecord &r, const platform::FileIdentity &placed
 // made stale by another run (or by anyone) moves nothing twice.
 int CPlanRunner::CheckSource(const CRenameRecord &r)
 {
-    if (r.sourceInode == 0 || m_plan.listedUnderLock)
+    if (!r.source.valid || m_plan.listedUnderLock)
         return 0;
-    struct stat st;
     const char *name = r.oldPath.c_str() + r.oldPath.rfind('/') + 1;
-    if (fstatat(m_handles.FolderOf(r.oldPath), name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-        return errno;
-    const bool same = static_cast<std::uint64_t>(st.st_dev) == r.sourceDevice &&
-                      static_cast<std::uint64_t>(st.st_ino) == r.sourceInode;
-    return same ? 0 : platform::kErrorFileReplaced;
+    const platform::FileIdentity now = platform::GetFileIdentityAt(m_handles.FolderOf(r.oldPath), name);
+    if (!now.valid)
+        return ENOENT;
+    return platform::IsRecordedFile(r.source, now) ? 0 : platform::kErrorFileReplaced;
 }
 
 void CPlanRunner::Fail(std::uint32_t i, int error)
@@ -162,14 +170,14 @@ void CPlanRunner::BlockWaiters(std::uint32_t i)
 void CPlanRunner::Direct(std::uint32_t i)
 {
     CRenameRecord &r = m_plan.records[i];
-    platform::FileIdentity copied;
+    platform::FileVersion copied;
     if (r.newPath == r.oldPath) {
         Arrived(r, copied);
         return;
     }
     int error = CheckSource(r);
     if (!error)
-        error = Transfer(r.oldPath, r.newPath, m_plan.copy, r.replaces, &copied);
+        error = Transfer(r.oldPath, r.newPath, m_plan.copy, r.replaces, r.source, &copied);
     if (!error) {
         Arrived(r, copied);
         if (m_cycle != kNoRecord)
@@ -186,21 +194,18 @@ void CPlanRunner::Direct(std::uint32_t i)
 void CPlanRunner::ToTemp(std::uint32_t i)
 {
     CRenameRecord &r = m_plan.records[i];
-    platform::FileIdentity copied;
+    platform::FileVersion copied;
     int error = CheckSource(r);
     if (!error)
-        error = Transfer(r.oldPath, r.tempPath, m_plan.copy, false, &copied);
+        error = Transfer(r.oldPath, r.tempPath, m_plan.copy, false, r.source, &copied);
     if (error) {
         Fail(i, error);
         if (!m_plan.copy)
             BlockWaiters(i);
         return;
     }
-    if (copied.valid) {
-        // A copy keeps this identity on its way to the new name.
-        r.placedDevice = copied.device;
-        r.placedInode = copied.inode;
-    }
+    if (copied.identity.valid)
+        r.placed = copied; // a copy keeps this identity on its way to the new name
     if (!m_plan.copy) {
         m_cycle = i;
         m_cycleDone.clear();
@@ -215,13 +220,13 @@ void CPlanRunner::FromTemp(std::uint32_t i)
     if (m_plan.copy && blocker != kNoRecord && !m_plan.records[blocker].Done() &&
         m_plan.records[blocker].problem != PlanProblem::None) {
         r.problem = PlanProblem::Blocked;
-        platform::DeleteFile(r.tempPath);
+        platform::DeleteFileIfVersion(r.tempPath, r.placed);
         return;
     }
-    platform::FileIdentity copied;
-    if (r.placedInode != 0)
-        copied = {r.placedDevice, r.placedInode, true};
-    const int error = Move(r.tempPath, r.newPath, r.replaces || m_plan.copy, &copied);
+    // A file moved to another file system on its way round is a copy from here on.
+    platform::FileVersion copied = r.placed;
+    const platform::FileIdentity moving = r.placed.identity.valid ? r.placed.identity : r.source;
+    const int error = Transfer(r.tempPath, r.newPath, false, r.replaces || m_plan.copy, moving, &copied);
     if (!error) {
         Arrived(r, copied);
         m_cycle = kNoRecord;
@@ -229,7 +234,7 @@ void CPlanRunner::FromTemp(std::uint32_t i)
     }
     Fail(i, error);
     if (m_plan.copy)
-        platform::DeleteFile(r.tempPath);
+        platform::DeleteFileIfVersion(r.tempPath, r.placed);
     else
         RevertCycle();
 }
@@ -243,7 +248,7 @@ void CPlanRunner::RevertCycle()
     m_cycle = kNoRecord;
     for (auto it = m_cycleDone.rbegin(); it != m_cycleDone.rend(); ++it) {
         CRenameRecord &r = m_plan.records[*it];
-        if (Move(r.newPath, r.oldPath, false, nullptr) != 0)
+        if (Transfer(r.newPath, r.oldPath, false, false, r.placed.identity) != 0)
             continue; // it stays at its new name, which undo knows
         r.status = RenameStatus::NotRenamed;
         r.problem = PlanProblem::Blocked;
@@ -252,7 +257,7 @@ void CPlanRunner::RevertCycle()
     CRenameRecord &f = m_plan.records[first];
     if (f.problem == PlanProblem::None)
         f.problem = PlanProblem::Blocked;
-    if (Move(f.tempPath, f.oldPath, false, nullptr) != 0)
+    if (Transfer(f.tempPath, f.oldPath, false, false, f.source) != 0)
         m_stranded.push_back(first);
     for (std::uint32_t j = m_waiter[first]; j != kNoRecord && j != first; j = m_waiter[j])
         if (m_plan.records[j].problem == PlanProblem::None && !m_plan.records[j].Done())
@@ -303,9 +308,9 @@ void AssignTemporaryNames(CRunPlan &plan)
     }
 }
 
-std::vector<std::uint32_t> ExecutePlan(CRunPlan &plan, IExecutionHost &host)
+std::vector<std::uint32_t> ExecutePlan(CRunPlan &plan, IExecutionHost &host, CRunJournal &journal)
 {
-    return CPlanRunner(plan, host).Run();
+    return CPlanRunner(plan, host, journal).Run();
 }
 
 void LogPlan(const CRunPlan &plan, const std::vector<std::uint32_t> &stranded, CResultLog &log)

@@ -6,6 +6,8 @@
 
 namespace exec {
 
+class CRunJournal;
+
 // Gives every record that steps aside (StepKind::ToTemp) a free temporary
 // name "KEST$" + seven digits: beside its old name for a move, beside its new
 // name for a copy. Never a name on disk or one the run gives.
@@ -18,7 +20,8 @@ void AssignTemporaryNames(CRunPlan &plan);
 // that appears on disk after planning is never replaced. Times and attributes
 // are written only where the run unifies them. Returns the records that are
 // left under their temporary name (their old name could not be freed again).
-std::vector<std::uint32_t> ExecutePlan(CRunPlan &plan, IExecutionHost &host);
+// Every copy made is added to journal before it takes its name.
+std::vector<std::uint32_t> ExecutePlan(CRunPlan &plan, IExecutionHost &host, CRunJournal &journal);
 
 // One log row per record, in row order, with the reason of each that kept
 // its name. stranded: what ExecutePlan returned.

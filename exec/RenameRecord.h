@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exec/PlanProblem.h"
+#include "platform/FileIdentity.h"
 #include "platform/TimeFormat.h"
 
 #include <cstdint>
@@ -33,12 +34,11 @@ struct CRenameRecord {
     int error = 0;                           // errno value of a failed step
 
     // Identity of the source as listed, and of the file this run put at
-    // newPath (the same for a rename, a new file for a copy), so that undo
-    // only ever moves or deletes that very file.
-    std::uint64_t sourceDevice = 0;
-    std::uint64_t sourceInode = 0;
-    std::uint64_t placedDevice = 0;
-    std::uint64_t placedInode = 0;
+    // newPath (the source itself for a rename; for a copy the new file, with
+    // the size and time it was made with), so that undo only ever moves or
+    // deletes that very file.
+    platform::FileIdentity source;
+    platform::FileVersion placed;
 
     bool Done() const { return status != RenameStatus::NotRenamed; }
 };

@@ -141,8 +141,7 @@ void AddRecord(CRunPlan &plan, const CRenameSettings &settings, const CFileEntry
     r.time = entry.lastWriteTime;
     r.attributes = entry.attributes;
     r.newAttributes = AttributesToWrite(settings, entry);
-    r.sourceDevice = entry.device;
-    r.sourceInode = entry.inode;
+    r.source = {entry.device, entry.inode, entry.birth, entry.inode != 0};
     r.problem = plan.noDestination ? PlanProblem::NoDestination : nameProblem;
     r.newPath = platform::JoinPath(folder, name);
     r.oldPath = std::move(oldPath);

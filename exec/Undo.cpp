@@ -13,24 +13,21 @@ namespace {
 
 const char *const kCaption = "アンドゥ";
 
-bool SameIdentity(const platform::FileIdentity &now, std::uint64_t device, std::uint64_t inode)
-{
-    return now.device == device && now.inode == inode;
-}
-
 // Why the file at record.newPath cannot be taken back; None when it is still
-// the one the rename put there.
-PlanProblem CheckPlaced(const CRenameRecord &r, int &error)
+// the one the rename put there (for a copy: unchanged since it was made).
+PlanProblem CheckPlaced(const CRenameRecord &r, bool copy, int &error)
 {
-    const platform::FileIdentity now = platform::GetFileIdentity(r.newPath);
-    if (!now.valid) {
+    const platform::FileVersion now = platform::GetFileVersion(r.newPath);
+    if (!now.identity.valid) {
         error = ENOENT;
         return PlanProblem::StepFailed;
     }
     // Undo data from before identities were kept cannot be checked.
-    if (r.placedInode == 0 && r.placedDevice == 0)
+    if (!r.placed.identity.valid)
         return PlanProblem::None;
-    return SameIdentity(now, r.placedDevice, r.placedInode) ? PlanProblem::None : PlanProblem::FileReplaced;
+    const bool same = copy ? platform::IsRecordedVersion(r.placed, now)
+                           : platform::IsRecordedFile(r.placed.identity, now.identity);
+    return same ? PlanProblem::None : PlanProblem::FileReplaced;
 }
 
 void UndoCopies(std::vector<CRenameRecord> &records, CUndoReport &report)
@@ -40,11 +37,11 @@ void UndoCopies(std::vector<CRenameRecord> &records, CUndoReport &report)
         if (!r->Done())
             continue;
         int error = 0;
-        PlanProblem problem = CheckPlaced(*r, error);
+        PlanProblem problem = CheckPlaced(*r, true, error);
         // The copy may be the last place the former content of its source
         // lives (the source was replaced by another copy since).
-        if (problem == PlanProblem::None && r->sourceInode != 0 &&
-            !SameIdentity(platform::GetFileIdentity(r->oldPath), r->sourceDevice, r->sourceInode))
+        if (problem == PlanProblem::None && r->source.valid &&
+            !platform::IsRecordedFile(r->source, platform::GetFileIdentity(r->oldPath)))
             problem = PlanProblem::SourceChanged;
         if (problem == PlanProblem::None && (error = platform::DeleteFile(r->newPath)) != 0)
             problem = PlanProblem::StepFailed;
@@ -75,9 +72,8 @@ void UndoMoves(CUndoList &undo, CUndoReport &report, IExecutionHost &host)
         back.newPath = r.oldPath;
         back.time = r.time;
         back.attributes = back.newAttributes = r.attributes;
-        back.sourceDevice = r.placedDevice;
-        back.sourceInode = r.placedInode;
-        back.problem = CheckPlaced(r, back.error);
+        back.source = r.placed.identity;
+        back.problem = CheckPlaced(r, false, back.error);
         plan.nameStart.push_back(static_cast<std::uint32_t>(back.newPath.rfind('/') + 1));
         plan.records.push_back(std::move(back));
     }

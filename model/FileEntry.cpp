@@ -29,8 +29,8 @@ CFileEntry::CFileEntry() : lastWriteTime(platform::CurrentTime()) {}
 CFileEntry::CFileEntry(const platform::DirEntryInfo &info)
     : isFolder(info.isDirectory || (info.attributes & platform::kAttrDirectory) != 0),
       attributes(info.attributes), storedFlags(info.storedFlags), size(info.size), device(info.device),
-      inode(info.inode), fullPath(platform::JoinPath(info.directory, info.name)), directory(info.directory),
-      fileName(info.name), title(info.name), lastWriteTime(info.lastWriteTime)
+      inode(info.inode), birth(info.birth), fullPath(platform::JoinPath(info.directory, info.name)),
+      directory(info.directory), fileName(info.name), title(info.name), lastWriteTime(info.lastWriteTime)
 {
     // A folder has no extension: its title is its whole name, so that a new
     // name built from title and extension keeps every part of it.

@@ -29,6 +29,7 @@ public:
     // Identity of the file as listed (0 for a placeholder).
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
+    std::int64_t birth = 0; // nanoseconds, 0 where unknown
     std::string fullPath;
     std::string directory; // held form: no trailing "/", root as ""
     std::string fileName;

@@ -11,6 +11,7 @@ ListedEntry ListedEntry::FromInfo(const platform::DirEntryInfo &info)
     row.lastWriteTime = info.lastWriteTime;
     row.device = info.device;
     row.inode = info.inode;
+    row.birth = info.birth;
     row.attributes = info.attributes;
     row.storedFlags = info.storedFlags;
     row.isFolder = info.isDirectory || (info.attributes & platform::kAttrDirectory) != 0;
@@ -29,6 +30,7 @@ CFileEntry ListedEntry::ToEntry(const std::string &directory) const
     info.storedFlags = storedFlags;
     info.device = device;
     info.inode = inode;
+    info.birth = birth;
     return CFileEntry(info);
 }
 

@@ -15,6 +15,7 @@ struct ListedEntry {
     platform::TimeValue lastWriteTime = 0;
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
+    std::int64_t birth = 0;
     std::uint32_t attributes = 0;
     std::uint32_t storedFlags = 0;
     bool isFolder = false;

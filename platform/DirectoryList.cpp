@@ -1,6 +1,7 @@
 #include "platform/DirectoryList.h"
 
 #include "platform/Attributes.h"
+#include "platform/FileIdentity.h"
 #include "platform/Paths.h"
 #include "platform/Wildcard.h"
 
@@ -25,12 +26,14 @@ bool MayHaveStoredFlags(const struct stat &st)
 
 // own: the status of the entry itself, not of a link's target: a rename moves
 // the link, so that is the identity that follows the entry.
-void FillFromStatus(DirEntryInfo &info, const struct stat &st, std::uint32_t stored, const struct stat &own)
+void FillFromStatus(DirEntryInfo &info, const struct stat &st, std::uint32_t stored, const struct stat &own,
+                    std::int64_t ownBirth)
 {
     info.isDirectory = S_ISDIR(st.st_mode);
     info.storedFlags = stored & kStoredAttributeMask;
     info.device = static_cast<std::uint64_t>(own.st_dev);
     info.inode = static_cast<std::uint64_t>(own.st_ino);
+    info.birth = ownBirth;
     info.size = info.isDirectory ? 0 : static_cast<std::uint64_t>(st.st_size);
     info.lastWriteTime = static_cast<TimeValue>(st.st_mtim.tv_sec);
     info.attributes = AttributesFromStatus(st, info.name, stored);
@@ -43,6 +46,7 @@ void FillFromDirectoryOnly(DirEntryInfo &info, unsigned char type)
     info.isDirectory = type == DT_DIR;
     info.storedFlags = 0;
     info.device = info.inode = 0;
+    info.birth = 0;
     info.size = 0;
     info.lastWriteTime = 0;
     struct stat st {};
@@ -130,22 +134,24 @@ int ListDirectoryWhile(const std::string &directory, std::string_view pattern,
             return true;
         info.name = name;
         struct stat st, own;
-        if (fstatat(fd, item.d_name, &st, 0) == 0) {
+        std::int64_t birth = 0;
+        // The entry's own status carries its identity (with the birth time); a
+        // link's target gives the rest.
+        const int ownError = StatusAt(fd, item.d_name, AT_SYMLINK_NOFOLLOW, own, birth);
+        if (ownError == ENOENT)
+            return true; // removed since the directory was read
+        if (ownError == 0 && (!S_ISLNK(own.st_mode) || fstatat(fd, item.d_name, &st, 0) == 0)) {
+            if (!S_ISLNK(own.st_mode))
+                st = own;
             std::uint32_t stored = 0;
             if (flags == StoredFlags::Read && MayHaveStoredFlags(st)) {
                 path.resize(prefixLength);
                 path += name;
                 stored = ReadStoredAttributes(path);
             }
-            // Only a link (or an entry of unknown type) needs its own status read.
-            const bool plain = item.d_type != DT_LNK && item.d_type != DT_UNKNOWN;
-            if (plain || fstatat(fd, item.d_name, &own, AT_SYMLINK_NOFOLLOW) != 0)
-                own = st;
-            FillFromStatus(info, st, stored, own);
-        } else if (errno == ENOENT && fstatat(fd, item.d_name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
-            FillFromStatus(info, st, 0, st); // a dangling symbolic link
-        } else if (errno == ENOENT) {
-            return true; // removed since the directory was read
+            FillFromStatus(info, st, stored, own, birth);
+        } else if (ownError == 0 && errno == ENOENT) {
+            FillFromStatus(info, own, 0, own, birth); // a dangling symbolic link
         } else {
             FillFromDirectoryOnly(info, item.d_type);
         }
@@ -159,18 +165,19 @@ int ReadDirEntry(const std::string &fullPath, DirEntryInfo &info, StoredFlags fl
     info.directory = std::move(parts.directory);
     info.name = std::move(parts.name);
     struct stat own, st;
-    if (lstat(fullPath.c_str(), &own) != 0)
-        return errno;
+    std::int64_t birth = 0;
+    if (const int error = StatusAt(AT_FDCWD, fullPath.c_str(), AT_SYMLINK_NOFOLLOW, own, birth))
+        return error;
     if (!S_ISLNK(own.st_mode))
         st = own;
     else if (stat(fullPath.c_str(), &st) != 0) {
         if (errno != ENOENT)
             return errno;
-        FillFromStatus(info, own, 0, own); // a dangling symbolic link
+        FillFromStatus(info, own, 0, own, birth); // a dangling symbolic link
         return 0;
     }
     const bool read = flags == StoredFlags::Read && MayHaveStoredFlags(st);
-    FillFromStatus(info, st, read ? ReadStoredAttributes(fullPath) : 0, own);
+    FillFromStatus(info, st, read ? ReadStoredAttributes(fullPath) : 0, own, birth);
     return 0;
 }
 

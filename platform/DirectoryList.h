@@ -31,6 +31,7 @@ struct DirEntryInfo {
     // tells later whether a path still holds this very file.
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
+    std::int64_t birth = 0; // birth time in nanoseconds where kept: an inode number is reused
 };
 
 // Whether a listing reads the stored flags of every entry: one system call per

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "platform/FileIdentity.h"
 #include "platform/TimeFormat.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,19 +19,13 @@ namespace platform {
 inline constexpr int kErrorTargetExists = 183;
 // The file at a path is no longer the one an earlier step put there.
 inline constexpr int kErrorFileReplaced = 1001;
+// The target is another name (a hard link) of the file being moved: a rename
+// would do nothing and report success.
+inline constexpr int kErrorSameFileLink = 1002;
 
 // Why a single path component cannot be a new name.
 enum class FileNameProblem { None, Empty, OnlyDots, Separator, NulByte, TooLong };
 FileNameProblem ClassifyFileName(std::string_view name);
-
-// Device and inode of an existing entry (a symbolic link is not followed).
-struct FileIdentity {
-    std::uint64_t device = 0;
-    std::uint64_t inode = 0;
-    bool valid = false;
-    bool operator==(const FileIdentity &) const = default;
-};
-FileIdentity GetFileIdentity(const std::string &path);
 
 // True when something (even a dangling symbolic link) bears the name.
 bool PathExists(const std::string &path);
@@ -40,23 +36,42 @@ bool IsDirectory(const std::string &path);
 // file system). Two hard links of one file are not the same name.
 bool IsSameFile(const std::string &a, const std::string &b);
 
+// Told of a copy once its content is complete, before it takes its name (a
+// journal records it there, so that a recovery can tell that very copy from
+// anything else at the name); a non-zero return abandons the copy with that code.
+using CopyObserver = std::function<int(const FileVersion &copy)>;
+
+struct TransferOptions {
+    bool copy = false;    // the source stays where it is
+    bool replace = false; // an existing target is replaced (atomically)
+    // The file being moved, where the caller knows it: a call that reports an
+    // error after it has done its work (a retransmitted network call) is
+    // recognised by it. Without it the source is looked at first.
+    FileIdentity moving;
+    CopyObserver onCopied; // a copy is made: on copy, and on a move to another file system
+};
+
 // Moves (or copies) source to target without touching times or attributes.
 // Without replace an existing target gives kErrorTargetExists and stays as it
 // is; with it the target is replaced atomically. A copy is written to a
-// temporary file beside the target and renamed into place; it keeps the
-// source's permissions, stored flags and times to the nanosecond. A file moved
-// to another file system is copied, then its source removed; a folder is not.
-// When copied is given it receives the identity of the new file where a copy
-// was made, and stays invalid where the file was renamed (keeping its identity).
-int MoveOrCopy(const std::string &source, const std::string &target, bool copy, bool replace,
-               FileIdentity *copied = nullptr);
+// temporary file beside target and renamed into place; it keeps the source's
+// permissions, stored flags and times to the nanosecond. A file moved to
+// another file system is copied, the copy and its folder synced, then the
+// source removed; a folder is not. No step ever removes a name whose twin it
+// has not seen in place: a failed removal is looked at before anything is
+// taken back.
+int MoveOrCopy(const std::string &source, const std::string &target, const TransferOptions &options);
+inline int MoveOrCopy(const std::string &source, const std::string &target, bool copy, bool replace)
+{
+    return MoveOrCopy(source, target, TransferOptions{copy, replace, {}, {}});
+}
 
-// The same move by calls relative to open directories: sourceDirectory holds
+// The same by calls relative to open directories: sourceDirectory holds
 // source and targetDirectory target (descriptors of an open directory, as
-// from OpenDirectoryHandle). The full paths serve the rarer ways (a copy
-// across file systems, a file system without the no-replace rename).
+// from OpenDirectoryHandle; the full paths name the files in messages and
+// build the names of temporary copies).
 int MoveAt(int sourceDirectory, const std::string &source, int targetDirectory, const std::string &target,
-           bool replace, FileIdentity *copied = nullptr);
+           const TransferOptions &options);
 
 // A descriptor of the directory for the calls relative to it, or -1 with errno set.
 int OpenDirectoryHandle(const std::string &directory);
@@ -78,6 +93,9 @@ int RemovePartialCopies(const std::string &directory);
 
 // Removes a file, read-only or not. 0 or the errno value.
 int DeleteFile(const std::string &path);
+// Removes the file at path only while it is that very version: 0, ENOENT
+// when nothing is there, kErrorFileReplaced when something else is.
+int DeleteFileIfVersion(const std::string &path, const FileVersion &version);
 
 // Creates directory and every missing parent. 0 when it exists afterwards.
 int EnsureDirectory(const std::string &directory);

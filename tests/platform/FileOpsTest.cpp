@@ -47,9 +47,10 @@ TEST(MoveOrCopyTest, MoveWithoutReplaceNeverTouchesAnExistingTargetAndKeepsTimes
     // Replacing is one rename: the old target is gone only because the new one
     // is there. Nothing is written on the file: its times stay to the nanosecond.
     const FileIdentity before = GetFileIdentity(a);
-    FileIdentity copied;
-    EXPECT_EQ(MoveOrCopy(a, b, false, true, &copied), 0);
-    EXPECT_FALSE(copied.valid) << "a rename keeps the file's identity";
+    bool copied = false;
+    TransferOptions replace{false, true, {}, [&](const FileVersion &) { return copied = true, 0; }};
+    EXPECT_EQ(MoveOrCopy(a, b, replace), 0);
+    EXPECT_FALSE(copied) << "a rename keeps the file's identity";
     EXPECT_EQ(GetFileIdentity(b), before);
     struct stat st;
     ASSERT_EQ(stat(b.c_str(), &st), 0);
@@ -68,11 +69,12 @@ TEST(MoveOrCopyTest, MoveAtGoesRelativeToOpenDirectoriesAndFallsBackForTheSameFi
     const int here = OpenDirectoryHandle(dir.path()), there = OpenDirectoryHandle(sub);
     ASSERT_GE(here, 0);
     ASSERT_GE(there, 0);
-    EXPECT_EQ(MoveAt(here, a, here, b, false), kErrorTargetExists);
-    EXPECT_EQ(MoveAt(here, a, there, sub + "/a2", false), 0);
+    const TransferOptions keep, replace{false, true, {}, {}};
+    EXPECT_EQ(MoveAt(here, a, here, b, keep), kErrorTargetExists);
+    EXPECT_EQ(MoveAt(here, a, there, sub + "/a2", keep), 0);
     EXPECT_EQ(ReadFile(sub + "/a2"), "A");
-    EXPECT_EQ(MoveAt(here, b, here, b, false), 0) << "a file onto its own name is nothing to do";
-    EXPECT_EQ(MoveAt(there, sub + "/a2", here, b, true), 0);
+    EXPECT_EQ(MoveAt(here, b, here, b, keep), 0) << "a file onto its own name is nothing to do";
+    EXPECT_EQ(MoveAt(there, sub + "/a2", here, b, replace), 0);
     EXPECT_EQ(ReadFile(b), "A");
     close(here);
     close(there);
@@ -88,9 +90,10 @@ TEST(MoveOrCopyTest, CopyThroughATemporaryFileKeepsPermissionsFlagsAndTimes)
     ASSERT_EQ(utimensat(AT_FDCWD, a.c_str(), times, 0), 0);
     EXPECT_EQ(MoveOrCopy(a, b, true, false), kErrorTargetExists);
     EXPECT_EQ(ReadFile(b), "B");
-    FileIdentity copied;
-    EXPECT_EQ(MoveOrCopy(a, b, true, true, &copied), 0);
-    EXPECT_EQ(copied, GetFileIdentity(b));
+    FileVersion copied;
+    TransferOptions copy{true, true, {}, [&](const FileVersion &made) { return copied = made, 0; }};
+    EXPECT_EQ(MoveOrCopy(a, b, copy), 0);
+    EXPECT_EQ(copied, GetFileVersion(b)) << "the copy was told before it took its name";
     struct stat st;
     ASSERT_EQ(stat(b.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
@@ -136,9 +139,41 @@ TEST(MoveOrCopyTest, SameFileAndHardLinks)
     EXPECT_TRUE(IsSameFile(a, a));
     EXPECT_EQ(MoveOrCopy(a, a, false, false), 0);
     ASSERT_EQ(link(a.c_str(), dir.file("link").c_str()), 0);
-    // Two visible names of one file are not one name.
+    // Two visible names of one file are not one name, and a rename of one
+    // onto the other, which rename(2) carries out as nothing, is refused.
     EXPECT_FALSE(IsSameFile(a, dir.file("link")));
     EXPECT_EQ(MoveOrCopy(a, dir.file("link"), false, false), kErrorTargetExists);
+    EXPECT_EQ(MoveOrCopy(a, dir.file("link"), false, true), kErrorSameFileLink);
+    EXPECT_TRUE(Exists(a));
+}
+
+TEST(FileIdentityTest, AReusedInodeNumberIsAnotherFile)
+{
+    TempDir dir;
+    const auto a = dir.write("a", "A");
+    const FileIdentity first = GetFileIdentity(a);
+    const FileVersion version = GetFileVersion(a);
+    ASSERT_TRUE(first.valid);
+    if (first.birth == 0)
+        GTEST_SKIP() << "the file system keeps no birth time";
+    std::filesystem::remove(a);
+    FileIdentity second;
+    for (int i = 0; i < 50 && second.inode != first.inode; ++i) {
+        const auto b = dir.write("b" + std::to_string(i), "B");
+        second = GetFileIdentity(b);
+    }
+    if (second.inode == first.inode)
+        EXPECT_FALSE(IsRecordedFile(first, second))
+            << "the new file has the old number but not the old birth";
+    // A copy written since it was recorded is another version of it.
+    const auto c = dir.write("c", "C");
+    const FileVersion made = GetFileVersion(c);
+    EXPECT_TRUE(IsRecordedVersion(made, GetFileVersion(c)));
+    dir.write("c", "C, edited");
+    EXPECT_FALSE(IsRecordedVersion(made, GetFileVersion(c)));
+    EXPECT_EQ(DeleteFileIfVersion(c, made), kErrorFileReplaced);
+    EXPECT_TRUE(Exists(c));
+    EXPECT_FALSE(IsRecordedVersion(version, GetFileVersion(c)));
 }
 
 TEST(MoveOrCopyTest, MoveAcrossFileSystems)
@@ -153,13 +188,19 @@ TEST(MoveOrCopyTest, MoveAcrossFileSystems)
     const auto a = dir.write("a", "A");
     const auto folder = dir.mkdir("folder");
     setxattr(a.c_str(), kStoredAttributesName, "0x20", 4, 0);
-    FileIdentity copied;
+    FileVersion copied;
     const int there = OpenDirectoryHandle(other), from = OpenDirectoryHandle(dir.path());
-    EXPECT_EQ(MoveAt(from, a, there, other + "/a", false, &copied), 0);
+    TransferOptions move{false, false, {}, [&](const FileVersion &made) { return copied = made, 0; }};
+    EXPECT_EQ(MoveAt(from, a, there, other + "/a", move), 0);
+    EXPECT_EQ(copied, GetFileVersion(other + "/a"));
+    // A copy the caller cannot record (its journal is full) never takes its name.
+    const auto b = dir.write("b", "B");
+    move.onCopied = [](const FileVersion &) { return ENOSPC; };
+    EXPECT_EQ(MoveAt(from, b, there, other + "/b", move), ENOSPC);
+    EXPECT_EQ(ReadFile(b), "B");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(other), {}), 1) << "no copy left behind";
     close(there);
     close(from);
-    EXPECT_TRUE(copied.valid);
-    EXPECT_EQ(copied, GetFileIdentity(other + "/a"));
     EXPECT_FALSE(Exists(a));
     EXPECT_EQ(ReadFile(other + "/a"), "A");
     std::uint32_t attributes = 0;

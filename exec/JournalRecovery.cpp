@@ -1,0 +1,224 @@
+#include "exec/DirectoryLocks.h"
+#include "exec/Journal.h"
+#include "exec/TempNames.h"
+#include "platform/FileOps.h"
+#include "platform/Paths.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace exec {
+
+namespace {
+
+bool Holds(const std::string &path, const platform::FileIdentity &file)
+{
+    return platform::IsRecordedFile(file, platform::GetFileIdentity(path));
+}
+
+bool HoldsCopy(const std::string &path, const CJournalEntry &e)
+{
+    return platform::IsRecordedVersion(e.made, platform::GetFileVersion(path));
+}
+
+// The step's file is at path: its identity where the journal knows it, else
+// anything at all (journals from before identities were kept).
+bool HoldsFile(const std::string &path, const CJournalEntry &e)
+{
+    return e.file.valid ? Holds(path, e.file) : platform::PathExists(path);
+}
+
+class CRecovery {
+public:
+    explicit CRecovery(CRecoveryReport &report) : m_report(report) {}
+
+    void Finish(const CJournalEntry &e);
+    void TakeBack(const CJournalEntry &e);
+
+private:
+    void Move(const std::string &from, const std::string &to, bool copy, bool replace,
+              const platform::FileIdentity &file)
+    {
+        const platform::TransferOptions options{copy, replace, file, {}};
+        m_report.steps.push_back({from, to, platform::MoveOrCopy(from, to, options)});
+    }
+    void DeleteCopy(const std::string &path, const CJournalEntry &e)
+    {
+        m_report.steps.push_back({path, {}, platform::DeleteFileIfVersion(path, e.made)});
+    }
+    // Something the run did not put there stands at path: it stays, and the
+    // report says so.
+    void LeaveAlone(const std::string &path, const std::string &to, int code)
+    {
+        m_report.steps.push_back({path, to, code});
+    }
+
+    CRecoveryReport &m_report;
+};
+
+void CRecovery::Finish(const CJournalEntry &e)
+{
+    switch (e.kind) {
+    case CJournalEntry::Move:
+    case CJournalEntry::Replace:
+        if (!HoldsFile(e.from, e))
+            return; // done, or never reached by a file that has gone since
+        if (e.made.identity.valid && HoldsCopy(e.to, e)) {
+            // A move to another file system stopped between its copy and the
+            // removal of the source: the copy is whole, the source goes.
+            m_report.steps.push_back({e.from, e.to, platform::DeleteFile(e.from)});
+        } else if (e.kind == CJournalEntry::Replace || !platform::PathExists(e.to)) {
+            Move(e.from, e.to, false, e.kind == CJournalEntry::Replace, e.file);
+        } else {
+            LeaveAlone(e.from, e.to, platform::kErrorTargetExists);
+        }
+        return;
+    case CJournalEntry::Copy:
+        if (e.made.identity.valid && HoldsCopy(e.to, e))
+            return; // the copy is there
+        if (!HoldsFile(e.from, e))
+            return;
+        if (!platform::PathExists(e.to))
+            Move(e.from, e.to, true, false, e.file);
+        else if (!TemporaryNameLike(e.to) || e.made.identity.valid)
+            LeaveAlone(e.to, {}, platform::kErrorFileReplaced);
+        return;
+    case CJournalEntry::PutCopy:
+        if (e.made.identity.valid ? HoldsCopy(e.from, e) : platform::PathExists(e.from))
+            Move(e.from, e.to, false, true, e.made.identity);
+        return;
+    }
+}
+
+void CRecovery::TakeBack(const CJournalEntry &e)
+{
+    switch (e.kind) {
+    case CJournalEntry::Move:
+    case CJournalEntry::Replace:
+        if (e.made.identity.valid && HoldsCopy(e.to, e) && HoldsFile(e.from, e)) {
+            // The copy of a move to another file system was made, the source
+            // is still whole: the copy goes.
+            DeleteCopy(e.to, e);
+        } else if (HoldsFile(e.to, e) || (e.made.identity.valid && HoldsCopy(e.to, e))) {
+            if (!platform::PathExists(e.from))
+                Move(e.to, e.from, false, false, platform::GetFileIdentity(e.to));
+            else
+                LeaveAlone(e.to, e.from, platform::kErrorTargetExists);
+        }
+        return;
+    case CJournalEntry::Copy:
+        // The source stayed where it was: the copy goes, but only the very
+        // copy the run made; a file of the same name made by anyone else stays.
+        if (e.made.identity.valid && HoldsCopy(e.to, e))
+            DeleteCopy(e.to, e);
+        else if (platform::PathExists(e.to) && !TemporaryNameLike(e.to) && e.made.identity.valid)
+            LeaveAlone(e.to, {}, platform::kErrorFileReplaced);
+        return;
+    case CJournalEntry::PutCopy:
+        // A replaced file cannot come back; a copy still waiting goes.
+        if (e.made.identity.valid && HoldsCopy(e.from, e))
+            DeleteCopy(e.from, e);
+        return;
+    }
+}
+
+// The folders a journal's steps take files from and put them into.
+std::vector<std::string> JournalFolders(const std::vector<CJournalEntry> &entries, bool targetsOnly)
+{
+    std::vector<std::string> folders;
+    for (const CJournalEntry &e : entries) {
+        if (!targetsOnly)
+            folders.push_back(platform::SplitPath(e.from).directory);
+        folders.push_back(platform::SplitPath(e.to).directory);
+    }
+    std::sort(folders.begin(), folders.end());
+    folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
+    return folders;
+}
+
+// A temporary name (the target of a copy or of the step that starts a cycle)
+// still on disk means the journal is still needed; each is reported.
+bool AllPlaced(const std::vector<CJournalEntry> &entries, CRecoveryReport &report)
+{
+    bool allPlaced = true;
+    for (const CJournalEntry &e : entries) {
+        const std::string &temporary = e.kind == CJournalEntry::PutCopy ? e.from : e.to;
+        if ((e.kind != CJournalEntry::PutCopy && !TemporaryNameLike(temporary)) ||
+            !platform::PathExists(temporary))
+            continue;
+        allPlaced = false;
+        if (std::none_of(report.steps.begin(), report.steps.end(),
+                         [&](const CRecoveryStep &s) { return s.from == temporary && s.code != 0; }))
+            report.steps.push_back({temporary, {}, platform::kErrorTargetExists});
+    }
+    return allPlaced;
+}
+
+} // namespace
+
+CRecoveryReport RecoverJournal(const std::string &journalPath, RecoveryTarget target)
+{
+    CRecoveryReport report;
+    const int fd = open(journalPath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        report.readError = errno;
+        return report;
+    }
+    // A journal whose run still goes on is left to that run.
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        report.readError = errno;
+        close(fd);
+        return report;
+    }
+    std::vector<CJournalEntry> entries;
+    if (target == RecoveryTarget::Discard) {
+        report.readable = true;
+        report.removeError = unlink(journalPath.c_str()) == 0 ? 0 : errno;
+        report.journalRemoved = report.removeError == 0;
+        close(fd);
+        return report;
+    }
+    if (!ReadJournal(journalPath, entries, &report.readError)) {
+        close(fd);
+        return report;
+    }
+    report.readable = true;
+    // Like a run, a recovery works alone in its folders.
+    CDirectoryLocks locks;
+    std::string busy;
+    if (const int error = locks.Take(JournalFolders(entries, false), std::chrono::seconds(3), busy)) {
+        if (error == EWOULDBLOCK) {
+            report.busyFolder = busy;
+        } else {
+            report.missingFolder = busy;
+            report.folderError = error;
+        }
+        close(fd);
+        return report;
+    }
+    CRecovery recovery(report);
+    if (target == RecoveryTarget::NewName) {
+        for (const CJournalEntry &e : entries)
+            recovery.Finish(e);
+    } else {
+        for (auto e = entries.rbegin(); e != entries.rend(); ++e)
+            recovery.TakeBack(*e);
+    }
+    // A copy cut short by the end of the run is of no use to anyone; the
+    // folders are locked, so no copy is under way in them.
+    for (const std::string &folder : JournalFolders(entries, true))
+        platform::RemovePartialCopies(folder);
+    if (AllPlaced(entries, report)) {
+        report.removeError = unlink(journalPath.c_str()) == 0 ? 0 : errno;
+        report.journalRemoved = report.removeError == 0;
+    }
+    close(fd);
+    return report;
+}
+
+} // namespace exec
