@@ -217,40 +217,29 @@ bool RunRename(const Options &options, CRenameSettings &settings, exec::IExecuti
     return exec::PrepareRename(settings, host) && exec::RunRename(plan, settings, undo, log, host);
 }
 
-// The undo list of the last run kept for --undo, or the one before withdrawn.
-void KeepUndo(const exec::CUndoList &undo)
-{
-    UndoFile undoFile;
-    if (!undo.available) {
-        undoFile.Remove(); // a rename of folders or a batch withdraws undo
-    } else if (int code = undoFile.Save(undo)) {
-        std::cerr << "kestrel-cli: 元に戻すための記録を保存できません: " << undoFile.path() << ": "
-                  << platform::ErrorMessage(code) << '\n';
-    }
-}
-
 // Every --dir renamed in turn into one result. A directory that cannot be
 // read gets a failed row and the others still run. The undo of the last run
-// is withdrawn, since the renames of several directories cannot be undone.
+// is withdrawn before the first one, since the renames of several
+// directories cannot be undone.
 int RunBatch(const Options &options, CRenameSettings &settings, exec::IExecutionHost &host,
              exec::CResultLog &log)
 {
+    UndoFile undoFile;
+    if (const int code = undoFile.Remove()) {
+        std::cerr << "kestrel-cli: 前回の変名の記録を取り下げられないため、何も変更しません: "
+                  << undoFile.path() << ": " << platform::ErrorMessage(code) << '\n';
+        return kExitIncomplete;
+    }
     int exitCode = kExitDone;
-    bool anyRun = false;
     exec::CUndoList undo;
     for (const std::string &directory : options.directories) {
         int directoryCode = kExitDone;
         try {
-            anyRun = RunRename(OneDirectory(options, directory), settings, host, undo, log, directoryCode) ||
-                     anyRun;
+            RunRename(OneDirectory(options, directory), settings, host, undo, log, directoryCode);
         } catch (const UsageError &error) {
             log.AddResult(AbsolutePath(directory, WorkingDirectory()), exec::kResultFailed, error.what());
         }
         exitCode = std::max(exitCode, directoryCode);
-    }
-    if (anyRun) {
-        undo.available = false;
-        KeepUndo(undo);
     }
     return exitCode;
 }
@@ -284,9 +273,11 @@ int Execute(const Options &options, CRenameSettings &settings, const std::string
         }
         exec::CUndoList undo;
         int exitCode = kExitDone;
+        const UndoFile undoFile;
+        host.KeepUndoIn(&undoFile);
         if (!RunRename(options, settings, host, undo, log, exitCode))
             return exitCode;
-        KeepUndo(undo);
+        allDone = allDone && !host.UndoRecordFailed();
     } else {
         exec::CExecutionRequest request;
         request.askConfirmation = false;
@@ -312,18 +303,41 @@ int Execute(const Options &options, CRenameSettings &settings, const std::string
     return allDone ? kExitDone : kExitIncomplete;
 }
 
+// A run that was killed is finished or taken back first: its journal knows
+// where its files are, the undo record does not.
+bool RefuseWhileJournalPending()
+{
+    if (exec::FindLeftoverJournals().empty())
+        return false;
+    std::cerr << "kestrel-cli: 中断された実行の記録が残っています。先に kestrel-cli --recover（または "
+                 "--recover=rollback）で片付けてください\n";
+    return true;
+}
+
 int Undo(const Options &options)
 {
+    if (RefuseWhileJournalPending())
+        return kExitIncomplete;
     UndoFile undoFile;
     exec::CUndoList undo;
-    if (!undoFile.Load(undo)) {
+    switch (undoFile.Load(undo)) {
+    case UndoFile::LoadResult::Loaded:
+        break;
+    case UndoFile::LoadResult::Missing:
         std::cerr << "kestrel-cli: 元に戻せる変名がありません\n";
         return kExitIncomplete;
+    case UndoFile::LoadResult::Damaged:
+        std::cerr << "kestrel-cli: 元に戻すための記録が壊れているか読めません: " << undoFile.path() << '\n';
+        return kExitIncomplete;
     }
+    std::vector<exec::CUndoFailure> unverified;
+    if (undo.pending)
+        unverified = exec::SettlePendingUndo(undo);
     const std::vector<exec::CRenameRecord> records = undo.records;
     bool interactive = ::isatty(STDIN_FILENO);
     CommandLineHost host(OverwritePolicy::Never, false, interactive, false);
     exec::CUndoReport report = exec::UndoRename(undo, host);
+    report.failures.insert(report.failures.begin(), unverified.begin(), unverified.end());
     // What could not be taken back stays recorded, so that it can be tried again.
     if (undo.records.empty()) {
         undoFile.Remove();
@@ -357,24 +371,39 @@ int Recover(const Options &options)
     }
     OutputWriter out(STDOUT_FILENO, options.nullSeparated);
     bool allPlaced = true;
+    const std::string discardHint =
+        "（ファイルをそのままにして記録を破棄するには kestrel-cli --recover=discard）";
     for (const std::string &journal : journals) {
         exec::CRecoveryReport report = exec::RecoverJournal(journal, options.recoverTarget);
+        allPlaced = allPlaced && report.journalRemoved;
         if (!report.busyFolder.empty()) {
             std::cerr << "kestrel-cli: " << exec::BusyFolderMessage(report.busyFolder) << '\n';
-            allPlaced = false;
+            continue;
+        }
+        if (!report.missingFolder.empty()) {
+            std::cerr << "kestrel-cli: " << journal
+                      << ": ディレクトリを開けません: " << platform::DisplayDirectory(report.missingFolder)
+                      << ": " << platform::ErrorMessage(report.folderError) << discardHint << '\n';
             continue;
         }
         if (!report.readable) {
-            std::cerr << "kestrel-cli: 記録を読めません: " << journal << '\n';
-            allPlaced = false;
+            std::cerr << "kestrel-cli: 記録を読めません: " << journal << ": "
+                      << (report.readError ? platform::ErrorMessage(report.readError)
+                                           : "実行の記録ではありません")
+                      << discardHint << '\n';
             continue;
         }
         for (const exec::CRecoveryStep &step : report.steps) {
             const char *done = step.to.empty() ? "削除しました。" : "移動しました。";
             std::string status = step.code == 0 ? done : platform::ErrorMessage(step.code);
             out.Row({step.from, step.to, status});
+            allPlaced = allPlaced && step.code == 0;
         }
-        allPlaced = allPlaced && report.journalRemoved;
+        if (options.recoverTarget == exec::RecoveryTarget::Discard && report.journalRemoved)
+            out.Row({journal, "", "破棄しました。"});
+        if (report.removeError)
+            std::cerr << "kestrel-cli: 記録を削除できません: " << journal << ": "
+                      << platform::ErrorMessage(report.removeError) << '\n';
     }
     out.Flush();
     return allPlaced ? kExitDone : kExitIncomplete;

@@ -1,6 +1,8 @@
 #include "cli/CommandLineHost.h"
 
+#include "cli/UndoFile.h"
 #include "cli/UsageError.h"
+#include "platform/FileOps.h"
 
 #include <iostream>
 #include <string>
@@ -71,6 +73,30 @@ exec::OverwriteAnswer CommandLineHost::AskOverwrite(const std::string &targetPat
     if (answer.starts_with('a') || answer.starts_with('A'))
         return exec::OverwriteAnswer::All;
     return exec::OverwriteAnswer::No;
+}
+
+int CommandLineHost::RunStarting(const exec::CRunPlan &plan, const std::string &)
+{
+    if (!m_undoFile)
+        return 0;
+    const int code = m_undoFile->BeginRun(plan);
+    if (code != 0)
+        std::cerr << "kestrel-cli: 元に戻すための記録を保存できないため、何も変更しません: "
+                  << m_undoFile->path() << ": " << platform::ErrorMessage(code) << '\n';
+    return code;
+}
+
+void CommandLineHost::RunEnded(const exec::CUndoList &undo, bool changed)
+{
+    if (!m_undoFile)
+        return;
+    if (const int code = m_undoFile->EndRun(undo, changed)) {
+        // The record of the run as it began stays: an undo then reads off the
+        // disk which of its files were renamed.
+        std::cerr << "kestrel-cli: 元に戻すための記録を仕上げられません: " << m_undoFile->path() << ": "
+                  << platform::ErrorMessage(code) << '\n';
+        m_undoRecordFailed = true;
+    }
 }
 
 void CommandLineHost::ShowMessage(const std::string &caption, const std::string &text, exec::MessageIcon)

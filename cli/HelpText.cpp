@@ -39,9 +39,12 @@ constexpr const char *kUsage = R"(使い方: kestrel-cli [オプション] [パ�
   --overwrite=ask|never|all  既存ファイルを上書きするか（ask は標準入力が端末のときのみ、
                           既定は端末なら ask、そうでなければ never）
   --create-dirs           移動・複写先のディレクトリがなければ作成する
-  --undo                  kestrel-cli が最後に行った変名を元に戻す
-  --recover[=finish|rollback]  中断された実行を記録から完了する（finish、既定: 新しい名前が
-                          使えなければ元の名前）か、元に戻す（rollback）
+  --undo                  kestrel-cli が最後に行った変名を元に戻す（中断された実行の記録が
+                          残っている間は --recover が先）
+  --recover[=finish|rollback|discard]  中断された実行を記録から完了する（finish、既定: 新しい
+                          名前が使えなければ元の名前）か、元に戻す（rollback）か、ファイルを
+                          そのままにして記録を破棄する（discard）。複写は実行が作ったそのもの
+                          だけを削除する
   -0, --null              区切りをタブと改行ではなく NUL にする
   -h, --help              この説明を表示する
   -V, --version           バージョンを表示する

@@ -79,7 +79,9 @@ exec::RecoveryTarget ParseRecoverTarget(const std::string &text)
         return exec::RecoveryTarget::NewName;
     if (text == "rollback")
         return exec::RecoveryTarget::OldName;
-    throw UsageError("--recover には finish か rollback を指定してください: 「" + text + "」");
+    if (text == "discard")
+        return exec::RecoveryTarget::Discard;
+    throw UsageError("--recover には finish、rollback か discard を指定してください: 「" + text + "」");
 }
 
 void SetAction(Options &options, Action action, const std::string &option)

@@ -1,6 +1,7 @@
 #include "cli/UndoFile.h"
 
 #include "exec/Journal.h"
+#include "exec/RunPlan.h"
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
 
@@ -51,15 +52,16 @@ bool GetPath(std::istream &in, std::string &path)
 
 // Writes the undo data to fd a block at a time, so a large run needs no
 // second copy of all its paths in memory. 0 or an error code.
-int WriteUndo(int fd, const exec::CUndoList &undo)
+int WriteUndo(int fd, const exec::CRenameSnapshot &s, const std::vector<exec::CRenameRecord> &records,
+              bool pending)
 {
     constexpr std::size_t kBlock = 1 << 16;
     std::string out = kHeader;
-    const exec::CRenameSnapshot &s = undo.snapshot;
+    out += pending ? "pending\n" : "done\n";
     out += std::to_string(s.outputMode) + ' ' + std::to_string(s.isFileTimeChange) + ' ' +
            std::to_string(s.isFileAttribChange) + ' ' + std::to_string(s.fileTime) + ' ' +
-           std::to_string(undo.records.size()) + '\n';
-    for (const exec::CRenameRecord &r : undo.records) {
+           std::to_string(records.size()) + '\n';
+    for (const exec::CRenameRecord &r : records) {
         PutNumber(out, static_cast<int>(r.status), ' ');
         PutNumber(out, r.time, ' ');
         PutNumber(out, r.attributes, ' ');
@@ -90,76 +92,115 @@ UndoFile::UndoFile() : m_path(platform::JoinPath(exec::JournalDirectory(), "cli-
 
 int UndoFile::Save(const exec::CUndoList &undo) const
 {
+    return Write(undo.snapshot, undo.records, false);
+}
+
+int UndoFile::Write(const exec::CRenameSnapshot &snapshot, const std::vector<exec::CRenameRecord> &records,
+                    bool pending) const
+{
     if (int code = platform::EnsureDirectory(platform::SplitPath(m_path).directory))
         return code;
     std::string temporary = m_path + ".new";
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0)
         return errno;
-    int code = WriteUndo(fd, undo);
+    int code = WriteUndo(fd, snapshot, records, pending);
     if (code == 0 && ::fsync(fd) != 0)
         code = errno;
     if (::close(fd) != 0 && code == 0)
         code = errno;
     if (code == 0 && std::rename(temporary.c_str(), m_path.c_str()) != 0)
         code = errno;
+    if (code == 0)
+        code = platform::SyncDirectory(platform::SplitPath(m_path).directory);
     if (code != 0)
         ::unlink(temporary.c_str());
     return code;
 }
 
-bool UndoFile::Load(exec::CUndoList &undo) const
+UndoFile::LoadResult UndoFile::Load(exec::CUndoList &undo) const
 {
     std::FILE *file = std::fopen(m_path.c_str(), "rb");
     if (!file)
-        return false;
+        return errno == ENOENT ? LoadResult::Missing : LoadResult::Damaged;
     std::string data;
     char buffer[65536];
     while (std::size_t n = std::fread(buffer, 1, sizeof buffer, file))
         data.append(buffer, n);
+    const bool readError = std::ferror(file);
     std::fclose(file);
+    if (readError)
+        return LoadResult::Damaged;
     const int version = data.starts_with(kHeader)           ? 3
                         : data.starts_with(kHeaderVersion2) ? 2
                         : data.starts_with(kHeaderVersion1) ? 1
                                                             : 0;
     if (version == 0)
-        return false;
+        return LoadResult::Damaged;
 
     std::istringstream in(data.substr(std::char_traits<char>::length(kHeader)));
     exec::CUndoList loaded;
     std::size_t count = 0;
+    std::string state = "done";
+    if (version == 3 && !(in >> state && (state == "done" || state == "pending")))
+        return LoadResult::Damaged;
+    loaded.pending = state == "pending";
     if (!(in >> loaded.snapshot.outputMode >> loaded.snapshot.isFileTimeChange >>
           loaded.snapshot.isFileAttribChange >> loaded.snapshot.fileTime >> count))
-        return false;
+        return LoadResult::Damaged;
     for (std::size_t i = 0; i < count; ++i) {
         exec::CRenameRecord r;
         int status = 0;
         platform::FileIdentity &placed = r.placed.identity;
         if (!(in >> status >> r.time >> r.attributes >> r.newAttributes >> placed.device >> placed.inode) ||
             status < 0 || status > 2)
-            return false;
+            return LoadResult::Damaged;
         if (version == 3 && !(in >> placed.birth >> r.placed.size >> r.placed.modified))
-            return false;
+            return LoadResult::Damaged;
         if (version >= 2 && !(in >> r.source.device >> r.source.inode))
-            return false;
+            return LoadResult::Damaged;
         if (version == 3 && !(in >> r.source.birth))
-            return false;
+            return LoadResult::Damaged;
         placed.valid = placed.inode != 0;
         r.source.valid = r.source.inode != 0;
         r.status = static_cast<exec::RenameStatus>(status);
         if (!GetPath(in, r.oldPath) || !GetPath(in, r.newPath) || !GetPath(in, r.tempPath))
-            return false;
+            return LoadResult::Damaged;
         r.usesTemp = !r.tempPath.empty();
         loaded.records.push_back(std::move(r));
     }
     loaded.available = true;
     undo = std::move(loaded);
-    return true;
+    return LoadResult::Loaded;
 }
 
-void UndoFile::Remove() const
+int UndoFile::Remove() const
 {
-    ::unlink(m_path.c_str());
+    return ::unlink(m_path.c_str()) == 0 || errno == ENOENT ? 0 : errno;
+}
+
+int UndoFile::BeginRun(const exec::CRunPlan &plan) const
+{
+    const std::string aside = AsidePath();
+    if (::unlink(aside.c_str()) != 0 && errno != ENOENT)
+        return errno;
+    if (::link(m_path.c_str(), aside.c_str()) != 0 && errno != ENOENT)
+        return errno;
+    return plan.folders ? Remove() : Write(plan.snapshot, plan.records, true);
+}
+
+int UndoFile::EndRun(const exec::CUndoList &undo, bool changed) const
+{
+    const std::string aside = AsidePath();
+    if (!changed) {
+        // The last run's record comes back (or none, where there was none).
+        if (std::rename(aside.c_str(), m_path.c_str()) == 0)
+            return 0;
+        return errno == ENOENT ? Remove() : errno;
+    }
+    const int code = undo.available ? Save(undo) : Remove();
+    ::unlink(aside.c_str());
+    return code;
 }
 
 } // namespace cli

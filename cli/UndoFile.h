@@ -4,6 +4,10 @@
 
 #include <string>
 
+namespace exec {
+struct CRunPlan;
+}
+
 namespace cli {
 
 // The undo data of the last rename of files made by kestrel-cli, kept between
@@ -17,13 +21,27 @@ public:
 
     const std::string &path() const { return m_path; }
 
+    enum class LoadResult { Missing, Loaded, Damaged };
+
     // Replaces the file atomically. 0 or an error code.
     int Save(const exec::CUndoList &undo) const;
-    // False when there is no file or it is not undo data.
-    bool Load(exec::CUndoList &undo) const;
-    void Remove() const;
+    LoadResult Load(exec::CUndoList &undo) const;
+    // 0 when the file is gone afterwards, else the errno value.
+    int Remove() const;
+
+    // Before a run's first step the file becomes the run's record as planned
+    // (marked pending; none for a rename of folders, which cannot be undone),
+    // the last run's kept aside. 0, or the error code that must stop the run.
+    int BeginRun(const exec::CRunPlan &plan) const;
+    // After the run: its record as it ended, or, where it changed nothing,
+    // the last run's back. 0 or an error code.
+    int EndRun(const exec::CUndoList &undo, bool changed) const;
 
 private:
+    std::string AsidePath() const { return m_path + ".before"; }
+    int Write(const exec::CRenameSnapshot &snapshot, const std::vector<exec::CRenameRecord> &records,
+              bool pending) const;
+
     std::string m_path;
 };
 

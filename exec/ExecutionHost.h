@@ -29,6 +29,9 @@ enum class MessageIcon {
     Information, // completion notices
 };
 
+struct CRunPlan;
+struct CUndoList;
+
 class IExecutionHost {
 public:
     virtual ~IExecutionHost() = default;
@@ -44,6 +47,14 @@ public:
     // Called before each step of a long run with position in 0..maximum. A window
     // repaints here (at most every few milliseconds) without taking input.
     virtual void ReportProgress(int position, int maximum) = 0;
+
+    // A rename's journal is on disk and its first step comes next: a host that
+    // keeps the undo record beyond the process puts the run's record in place
+    // here, so that no older record can be taken for this run. A non-zero
+    // error code stops the run before anything changes.
+    virtual int RunStarting(const CRunPlan &, const std::string & /*journalPath*/) { return 0; }
+    // The rename is over; undo holds its records where it changed anything.
+    virtual void RunEnded(const CUndoList &, bool /*changed*/) {}
 };
 
 } // namespace exec

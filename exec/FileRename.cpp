@@ -55,27 +55,33 @@ void AskOverwrites(CRunPlan &plan, IExecutionHost &host)
 }
 
 // Runs a checked plan: the questions, the order, the journal, the steps, one
-// log row per record; the undo list then holds the plan's records. False,
-// with nothing changed and the undo list untouched, when the journal cannot
-// be written.
-bool RunCheckedPlan(CRunPlan &plan, CUndoList &undo, CResultLog &log, IExecutionHost &host)
+// log row per record; the undo list then holds the plan's records where the
+// run changed anything (changed), and stays the last run's otherwise. False,
+// with nothing changed and the undo list untouched, when the journal or the
+// host's undo record cannot be written.
+bool RunCheckedPlan(CRunPlan &plan, CUndoList &undo, CResultLog &log, IExecutionHost &host, bool &changed)
 {
     AskOverwrites(plan, host);
     std::vector<std::uint32_t> stranded;
-    // The undo of the last run stays until this one has begun.
-    if (CarryOutPlan(plan, host, kCaption, stranded) != 0)
+    const auto recordUndo = [&](const std::string &journal) { return host.RunStarting(plan, journal); };
+    if (CarryOutPlan(plan, host, kCaption, stranded, recordUndo) != 0)
         return false;
     LogPlan(plan, stranded, log);
-    undo.records = std::move(plan.records);
-    undo.snapshot = plan.snapshot;
-    undo.available = false;
+    changed = !stranded.empty() || std::any_of(plan.records.begin(), plan.records.end(),
+                                               [](const CRenameRecord &r) { return r.Done(); });
+    if (changed) {
+        undo.records = std::move(plan.records);
+        undo.snapshot = plan.snapshot;
+        undo.available = false;
+    }
     return true;
 }
 
 } // namespace
 
 int CarryOutPlan(CRunPlan &plan, IExecutionHost &host, const std::string &caption,
-                 std::vector<std::uint32_t> &stranded)
+                 std::vector<std::uint32_t> &stranded,
+                 const std::function<int(const std::string &journal)> &beforeFirstStep)
 {
     SettleStays(plan);
     OrderPlan(plan);
@@ -98,6 +104,9 @@ int CarryOutPlan(CRunPlan &plan, IExecutionHost &host, const std::string &captio
                          MessageIcon::Exclamation);
         return error;
     }
+    if (beforeFirstStep)
+        if (const int error = beforeFirstStep(journal.path()))
+            return error;
     stranded = ExecutePlan(plan, host, journal);
     // A file left under a temporary name needs the journal to find its way home.
     if (!stranded.empty())
@@ -138,14 +147,17 @@ bool RunRename(CRunPlan &plan, CRenameSettings &settings, CUndoList &undo, CResu
     CheckPlan(plan, folders);
     const int rowCount = plan.rowCount;
     const bool folderRun = plan.folders;
-    if (!RunCheckedPlan(plan, undo, log, host))
+    bool changed = false;
+    if (!RunCheckedPlan(plan, undo, log, host, changed))
         return false;
     // Renumbering with 加算 continues after the rows of this run next time
     // (a batch carries the numbering on itself).
     if (settings.RenameMode == kModeRenumber && settings.IsIncrement && (folderRun || !settings.IsInBatch))
         settings.NumberStart += rowCount * settings.NumberStep;
-    // Folders cannot be undone.
-    undo.available = !folderRun;
+    // Folders cannot be undone; a run that changed nothing keeps the last one's undo.
+    if (changed)
+        undo.available = !folderRun;
+    host.RunEnded(undo, changed);
     return true;
 }
 

@@ -23,6 +23,10 @@ std::string ProblemText(PlanProblem problem, int error)
         return "変名先のディレクトリに書き込めません";
     case PlanProblem::DuplicateName:
         return "他の行と同じ名前になります";
+    case PlanProblem::SameFileTwice:
+        return "同じファイルが別の行にもあります";
+    case PlanProblem::TargetIsSameFile:
+        return "変更後の名前は同じファイルの別の名前（ハードリンク）です";
     case PlanProblem::ExistingTarget:
         return "同じ名前のファイルが既にあります";
     case PlanProblem::OverwriteDeclined:
@@ -35,6 +39,8 @@ std::string ProblemText(PlanProblem problem, int error)
         return "ファイルが別のファイルに置き換えられています";
     case PlanProblem::SourceChanged:
         return "複写元のファイルが変わっています";
+    case PlanProblem::CopyUnverified:
+        return "実行の記録が残る前に終わったため、複写したファイルか確かめられません";
     case PlanProblem::StepFailed:
         return platform::ErrorMessage(error);
     }

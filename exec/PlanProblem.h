@@ -16,6 +16,8 @@ enum class PlanProblem : std::uint8_t {
     TargetFolderMissing,    // the folder the file should go to does not exist
     TargetFolderUnusable,   // not a folder, or no right to add names to it
     DuplicateName,          // another row gets the same new path
+    SameFileTwice,          // another row is the same file (the same device and inode)
+    TargetIsSameFile,       // the new name is another link of the same file: a rename would do nothing
     ExistingTarget,         // an entry outside the run bears the new name: asked before the run
     OverwriteDeclined,      // the user chose not to replace that entry
     Blocked,                // the new name belongs to a file of the run that keeps its name
@@ -23,6 +25,7 @@ enum class PlanProblem : std::uint8_t {
     FileReplaced,           // the file at the path is no longer the one the run put there
     SourceChanged,          // the source of a copy is no longer the file it was copied from
     StepFailed,             // the file system refused (the record's error says why)
+    CopyUnverified, // undo: the run ended before its record did, so its copy cannot be told from another file
 };
 
 // Problems that make a row wait for a question rather than stay for sure.

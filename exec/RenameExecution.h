@@ -4,6 +4,7 @@
 #include "exec/RenameRecord.h"
 #include "exec/ResultLog.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -70,8 +71,11 @@ void RenameFolders(const std::vector<CFileEntry> &candidates, CRenameSettings &s
 // journal, the steps. Fills stranded (see ExecutePlan). Returns 0, or the
 // error code of a journal that could not be written (a message says so), in
 // which case nothing has changed.
+// beforeFirstStep, where given, is called with the journal's path once it is
+// on disk; a non-zero code stops the run there, nothing changed.
 int CarryOutPlan(CRunPlan &plan, IExecutionHost &host, const std::string &caption,
-                 std::vector<std::uint32_t> &stranded);
+                 std::vector<std::uint32_t> &stranded,
+                 const std::function<int(const std::string &journal)> &beforeFirstStep = {});
 
 // A run with nowhere to put its result is refused with a message before
 // anything is asked: a rename of files that moves or copies without a

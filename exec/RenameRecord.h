@@ -64,6 +64,9 @@ struct CUndoList {
     std::vector<CRenameRecord> records;
     CRenameSnapshot snapshot;
     bool available = false; // enables アンドゥ
+    // Saved as its run began and not after it: which records were done is
+    // read off the disk (a record is done where its file is at its new name).
+    bool pending = false;
 };
 
 } // namespace exec

@@ -100,7 +100,30 @@ void UndoMoves(CUndoList &undo, CUndoReport &report, IExecutionHost &host)
     records = std::move(kept);
 }
 
+// A record saved before its run ended tells what was planned, not what was
+// done: a renamed file is the one at its new name with its listed identity.
+// A copy's identity was known only to the run, so a copy cannot be told from
+// a file someone else put at its name: it is reported and left.
 } // namespace
+
+std::vector<CUndoFailure> SettlePendingUndo(CUndoList &undo)
+{
+    std::vector<CUndoFailure> failures;
+    for (CRenameRecord &r : undo.records) {
+        if (r.Done() || r.problem != PlanProblem::None || r.newPath == r.oldPath)
+            continue;
+        if (undo.snapshot.outputMode == kOutputCopy) {
+            if (platform::PathExists(r.newPath))
+                failures.push_back({r.newPath, {}, PlanProblem::CopyUnverified, 0});
+        } else if (r.source.valid &&
+                   platform::IsRecordedFile(r.source, platform::GetFileIdentity(r.newPath))) {
+            r.status = RenameStatus::Renamed;
+            r.placed = {r.source, 0, 0};
+        }
+    }
+    undo.pending = false;
+    return failures;
+}
 
 CUndoReport UndoRename(CUndoList &undo, IExecutionHost &host)
 {
@@ -108,6 +131,8 @@ CUndoReport UndoRename(CUndoList &undo, IExecutionHost &host)
     if (!host.Ask(QuestionKind::ConfirmUndo, kCaption, "前回の変名を元に戻して良いですか？"))
         return report;
     report.performed = true;
+    if (undo.pending)
+        report.failures = SettlePendingUndo(undo);
     if (undo.snapshot.outputMode == kOutputCopy)
         UndoCopies(undo.records, report);
     else

@@ -33,4 +33,11 @@ struct CUndoReport {
 // records whose step failed, so that they can be tried again.
 CUndoReport UndoRename(CUndoList &undo, IExecutionHost &host);
 
+// A record saved as its run began (undo.pending) tells what was planned, not
+// what was done: a renamed file is the one at its new name with its listed
+// identity, and becomes Renamed. A copy's identity was known only to its run,
+// so a copy cannot be told from a file someone else put at its name: it is
+// returned as a failure and left. UndoRename does this itself where needed.
+std::vector<CUndoFailure> SettlePendingUndo(CUndoList &undo);
+
 } // namespace exec
