@@ -54,10 +54,9 @@ void LoadNamesFile(CRenameSettings &settings)
 {
     if (settings.InputFile.empty())
         throw UsageError("名前のファイルが指定されていません（--set InputFile=…）");
-    if (::access(settings.InputFile.c_str(), R_OK) != 0)
+    if (const int code = settings.LoadInputLines())
         throw UsageError("名前のファイルを読めません: " + settings.InputFile + ": " +
-                         platform::ErrorMessage(errno));
-    settings.LoadInputLines();
+                         CRenameSettings::InputFileProblem(code));
 }
 
 CRenameSettings BuildSettings(const Options &options, const std::string &workingDirectory)
