@@ -4,6 +4,7 @@
 #include "cli/CommandLineHost.h"
 #include "cli/ExitCodes.h"
 #include "cli/HelpText.h"
+#include "cli/InputReadError.h"
 #include "cli/Options.h"
 #include "cli/OutputWriter.h"
 #include "cli/Preview.h"
@@ -420,6 +421,10 @@ int RunCommandLine(const std::vector<std::string> &arguments)
         std::cerr << "kestrel-cli: " << error.what() << '\n'
                   << "kestrel-cli: 使い方は kestrel-cli --help で表示します\n";
         return kExitUsage;
+    } catch (const InputReadError &error) {
+        std::cout.flush();
+        std::cerr << "kestrel-cli: " << error.what() << '\n';
+        return kExitIncomplete;
     }
 }
 
