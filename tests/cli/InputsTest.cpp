@@ -34,7 +34,7 @@ TEST_F(CliTest, PathListsAreCheckedAndReadToTheEndBeforeAnyChange)
 {
     dir.write("a.txt", "A");
     for (const auto &mode : {kRenumber, kConcatenate}) {
-        for (const std::string list : {dir.path(), std::string("/dev/zero")}) {
+        for (const std::string &list : {dir.path(), std::string("/dev/zero")}) {
             const CliResult refused = Run(With(mode, {"--paths-from", list}));
             EXPECT_EQ(refused.exitCode, 2) << list;
             EXPECT_TRUE(Says(refused, "通常のファイルか名前付きパイプ")) << refused.err;
@@ -82,9 +82,9 @@ TEST_F(CliTest, ANamesFileThatIsNoRegularFileIsRefused)
     dir.write("a.txt", "A");
     dir.mkdir("folder");
     ASSERT_EQ(mkfifo(dir.file("pipe").c_str(), 0600), 0);
-    for (const std::string names : {"folder", "pipe", "/dev/zero"}) {
-        const CliResult refused =
-            Run({"--execute", "--defaults", "--set", "RenameMode=7", "--set", "InputFile=" + names, "a.txt"});
+    for (const char *names : {"folder", "pipe", "/dev/zero"}) {
+        const CliResult refused = Run({"--execute", "--defaults", "--set", "RenameMode=7", "--set",
+                                       std::string("InputFile=") + names, "a.txt"});
         EXPECT_EQ(refused.exitCode, 2) << names;
         EXPECT_TRUE(Says(refused, "名前のファイルを読めません")) << refused.err;
     }
