@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <unistd.h>
@@ -122,23 +121,8 @@ CandidateRows::CandidateRows(const Options &options, const CRenameSettings &sett
         return;
     }
     m_workingDirectory = WorkingDirectory();
-    if (!options.pathsFrom)
-        return;
-    if (*options.pathsFrom == "-") {
-        m_pathsFile = stdin;
-    } else {
-        m_pathsFile = std::fopen(options.pathsFrom->c_str(), "rb");
-        if (!m_pathsFile)
-            throw UsageError("ファイルを読めません: " + *options.pathsFrom + ": " + Reason(errno));
-        m_closePathsFile = true;
-    }
-}
-
-CandidateRows::~CandidateRows()
-{
-    if (m_closePathsFile)
-        std::fclose(m_pathsFile);
-    std::free(m_lineBuffer);
+    if (options.pathsFrom)
+        m_pathList = std::make_unique<PathList>(*options.pathsFrom, options.nullSeparated ? '\0' : '\n');
 }
 
 bool CandidateRows::NextGivenPath(std::string &path)
@@ -147,19 +131,7 @@ bool CandidateRows::NextGivenPath(std::string &path)
         path = m_options.paths[m_nextArgument++];
         return true;
     }
-    int delimiter = m_options.nullSeparated ? '\0' : '\n';
-    while (m_pathsFile) {
-        ssize_t length = ::getdelim(&m_lineBuffer, &m_lineCapacity, delimiter, m_pathsFile);
-        if (length < 0)
-            return false;
-        if (length > 0 && m_lineBuffer[length - 1] == static_cast<char>(delimiter))
-            --length;
-        if (length == 0)
-            continue;
-        path.assign(m_lineBuffer, static_cast<std::size_t>(length));
-        return true;
-    }
-    return false;
+    return m_pathList && m_pathList->Next(path);
 }
 
 bool CandidateRows::NextEntry(CFileEntry &entry)
@@ -181,7 +153,16 @@ bool CandidateRows::NextEntry(CFileEntry &entry)
             continue;
         }
         platform::DirEntryInfo info;
-        if (int code = platform::ReadDirEntry(path, info, m_storedFlags))
+        const int code = platform::ReadDirEntry(path, info, m_storedFlags);
+        if (code == ENOENT) {
+            // Gone since it was listed: its row fails when its turn comes.
+            std::cerr << "kestrel-cli: " << given << ": " << Reason(code) << '\n';
+            ++m_missing;
+            info.isDirectory = m_folders;
+            entry = CFileEntry(info);
+            return true;
+        }
+        if (code)
             throw UsageError(given + ": " + Reason(code));
         if (info.isDirectory != m_folders)
             throw UsageError(given + ": " +

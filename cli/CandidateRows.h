@@ -1,10 +1,10 @@
 #pragma once
 
 #include "cli/Options.h"
+#include "cli/PathList.h"
 #include "exec/CompactStringSet.h"
 #include "model/FileEntry.h"
 
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,13 +16,15 @@ namespace cli {
 // The rows of the candidate list, in order, placeholders included: the given
 // paths one by one as they are read (so a long list streams), or every
 // eligible entry of --dir in the chosen order. A path that cannot be read or
-// is not of the kind being renamed throws UsageError; a path given twice is
-// skipped with a notice, as the candidate list never holds a file twice.
+// is not of the kind being renamed throws UsageError, except one that is not
+// there (it may have gone since it was listed): that is noted and yields a
+// row whose step fails. A path given twice is skipped with a notice, as the
+// candidate list never holds a file twice.
 class CandidateRows {
 public:
-    // Throws UsageError when --dir or --paths-from cannot be read.
+    // Throws UsageError when --dir or --paths-from cannot be read or is not a
+    // list, InputReadError (from Next) when the list fails while it is read.
     CandidateRows(const Options &options, const CRenameSettings &settings);
-    ~CandidateRows();
     CandidateRows(const CandidateRows &) = delete;
     CandidateRows &operator=(const CandidateRows &) = delete;
 
@@ -32,6 +34,9 @@ public:
     // How many rows a listed directory gives (placeholders aside); 0 when the
     // paths are read as they come.
     std::size_t ListedCount() const { return m_listed.size(); }
+
+    // How many given paths were not there.
+    std::size_t MissingCount() const { return m_missing; }
 
     // Every remaining row at once.
     std::vector<CFileEntry> TakeAll();
@@ -45,13 +50,11 @@ private:
     platform::StoredFlags m_storedFlags;
     int m_rowIndex = 0;
     std::size_t m_nextDummy = 0;
+    std::size_t m_missing = 0;
 
     // Given paths.
     std::size_t m_nextArgument = 0;
-    std::FILE *m_pathsFile = nullptr;
-    bool m_closePathsFile = false;
-    char *m_lineBuffer = nullptr;
-    std::size_t m_lineCapacity = 0;
+    std::unique_ptr<PathList> m_pathList;
     std::string m_workingDirectory;
     exec::CompactStringSet m_seenPaths;
 

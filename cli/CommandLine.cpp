@@ -4,6 +4,7 @@
 #include "cli/CommandLineHost.h"
 #include "cli/ExitCodes.h"
 #include "cli/HelpText.h"
+#include "cli/InputReadError.h"
 #include "cli/Options.h"
 #include "cli/OutputWriter.h"
 #include "cli/Preview.h"
@@ -54,10 +55,9 @@ void LoadNamesFile(CRenameSettings &settings)
 {
     if (settings.InputFile.empty())
         throw UsageError("名前のファイルが指定されていません（--set InputFile=…）");
-    if (::access(settings.InputFile.c_str(), R_OK) != 0)
+    if (const int code = settings.LoadInputLines())
         throw UsageError("名前のファイルを読めません: " + settings.InputFile + ": " +
-                         platform::ErrorMessage(errno));
-    settings.LoadInputLines();
+                         CRenameSettings::InputFileProblem(code));
 }
 
 CRenameSettings BuildSettings(const Options &options, const std::string &workingDirectory)
@@ -450,6 +450,10 @@ int RunCommandLine(const std::vector<std::string> &arguments)
         std::cerr << "kestrel-cli: " << error.what() << '\n'
                   << "kestrel-cli: 使い方は kestrel-cli --help で表示します\n";
         return kExitUsage;
+    } catch (const InputReadError &error) {
+        std::cout.flush();
+        std::cerr << "kestrel-cli: " << error.what() << '\n';
+        return kExitIncomplete;
     }
 }
 

@@ -25,7 +25,7 @@ int PreviewConcatenation(CandidateRows &rows, const CRenameSettings &settings, O
     CFileEntry entry;
     while (rows.Next(entry))
         out.Row({entry.GetDisplayName(0, false), settings.OutputFile});
-    return 0;
+    return static_cast<int>(rows.MissingCount());
 }
 
 } // namespace
@@ -81,7 +81,7 @@ int WritePreview(CandidateRows &rows, const CRenameSettings &settings, OutputWri
         }
         ++next;
     }
-    return problems;
+    return problems + static_cast<int>(rows.MissingCount());
 }
 
 } // namespace cli

@@ -1,6 +1,8 @@
 #include "engine/RenameSettings.h"
+#include "platform/FileOps.h"
 #include "platform/TextFile.h"
 
+#include <cerrno>
 #include <string_view>
 
 namespace {
@@ -10,13 +12,29 @@ constexpr std::size_t kMaxNamesFileBytes = 64u << 20;
 
 } // namespace
 
-void CRenameSettings::LoadInputLines()
+int CRenameSettings::LoadInputLines()
 {
     InputLines.clear();
     if (InputFile.empty())
-        return;
-    if (const auto text = platform::ReadTextFile(InputFile, kMaxNamesFileBytes))
+        return 0;
+    int error = 0;
+    if (const auto text = platform::ReadTextFile(InputFile, kMaxNamesFileBytes, &error))
         InputLines = NamesFromText(*text);
+    return error;
+}
+
+std::string CRenameSettings::InputFileProblem(int code)
+{
+    switch (code) {
+    case EISDIR:
+        return "フォルダです";
+    case EINVAL:
+        return "通常のファイルではありません";
+    case EFBIG:
+        return "ファイルが大きすぎます（上限 64 MiB）";
+    default:
+        return platform::ErrorMessage(code);
+    }
 }
 
 std::vector<std::string> CRenameSettings::NamesFromText(std::string_view text)

@@ -121,8 +121,13 @@ public:
     std::string ExpandFormat(const std::string &text, const CFileEntry &entry, int rowIndex) const;
     static bool ParseNumberField(const std::string &text, std::size_t &position, int &value);
 
-    // Names from a file: replaces InputLines by the lines of InputFile.
-    void LoadInputLines();
+    // Names from a file: replaces InputLines by the lines of InputFile. 0, or
+    // the errno value of why InputFile gave no lines (EISDIR for a folder,
+    // EINVAL for a pipe or device, EFBIG for a file over 64 MiB). An empty
+    // InputFile names no file: no lines, and 0.
+    int LoadInputLines();
+    // The reason a code of LoadInputLines gives, for the user.
+    static std::string InputFileProblem(int code);
     // The names of a names file's decoded text: one per line (LF or CR LF),
     // a line that is a path giving its last component.
     static std::vector<std::string> NamesFromText(std::string_view text);

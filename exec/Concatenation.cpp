@@ -5,6 +5,7 @@
 #include "exec/ReportingFile.h"
 #include "exec/TextFill.h"
 #include "model/FileEntry.h"
+#include "platform/DirectoryList.h"
 #include "platform/FileOps.h"
 #include "platform/FileTimes.h"
 #include "platform/Paths.h"
@@ -14,6 +15,7 @@
 #include <cstdio>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,6 +25,27 @@ namespace {
 
 const char *const kCaption = "ファイル連結";
 constexpr std::size_t kBlockSize = 1 << 16;
+constexpr std::string_view kPartialPrefix = ".kestrel-concat-";
+
+// A new partial output in directory, locked for as long as it is open: the
+// lock tells a later run that someone is still writing it. A file that a
+// removal of leftovers took away between its creation and its lock is made
+// again. The descriptor, or -1 with errno set.
+int CreateLockedPartial(const std::string &directory, std::string &path)
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        path = platform::JoinPath(directory, std::string(kPartialPrefix) + "XXXXXX");
+        const int fd = mkostemp(path.data(), O_CLOEXEC);
+        if (fd < 0)
+            return -1;
+        struct stat st;
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0 && fstat(fd, &st) == 0 && st.st_nlink > 0)
+            return fd;
+        close(fd);
+    }
+    errno = EAGAIN;
+    return -1;
+}
 
 // The output under construction: a temporary file beside the output that only
 // takes the output's place once everything is written and on disk.
@@ -37,13 +60,14 @@ public:
             unlink(m_temp.c_str());
     }
 
-    bool Create()
+    // 0 or the errno value.
+    int Create()
     {
-        m_temp = platform::JoinPath(platform::SplitPath(m_output).directory, ".kestrel-concat-XXXXXX");
-        m_fd = mkostemp(m_temp.data(), O_CLOEXEC);
-        if (m_fd < 0)
-            m_temp.clear();
-        return m_fd >= 0;
+        m_fd = CreateLockedPartial(platform::SplitPath(m_output).directory, m_temp);
+        if (m_fd >= 0)
+            return 0;
+        m_temp.clear();
+        return errno;
     }
 
     // Appends everything that can be read from fd.
@@ -62,6 +86,8 @@ public:
             Flush();
     }
 
+    // A read error of a source spoils the output: errno is kept for the
+    // source's row and taken as the output's error.
     ssize_t ReadBlock(int fd, char *block)
     {
         ssize_t n;
@@ -73,6 +99,8 @@ public:
         return n;
     }
 
+    int error() const { return m_error; }
+
     std::string &buffer() { return m_buffer; }
 
     void Flush()
@@ -82,7 +110,8 @@ public:
         m_buffer.clear();
     }
 
-    // Writes out the rest and renames the temporary file over the output.
+    // Writes out the rest and renames the temporary file over the output,
+    // still holding its lock. False with error() set when it failed.
     bool Commit()
     {
         Flush();
@@ -97,13 +126,13 @@ public:
         }
         if (!m_error && (fchmod(m_fd, mode) != 0 || fsync(m_fd) != 0))
             m_error = errno;
-        if (close(m_fd) != 0 && !m_error)
+        if (!m_error && rename(m_temp.c_str(), m_output.c_str()) != 0)
             m_error = errno;
+        if (!m_error)
+            m_temp.clear();
+        close(m_fd);
         m_fd = -1;
-        if (m_error || rename(m_temp.c_str(), m_output.c_str()) != 0)
-            return false;
-        m_temp.clear();
-        return true;
+        return !m_error;
     }
 
 private:
@@ -115,32 +144,77 @@ private:
 };
 
 // Sources that went into the output move to the trash after a Yes; the output
-// itself is never one of them, even when it was also a source.
-std::vector<std::string> TrashSources(const std::vector<const CFileEntry *> &written,
-                                      const std::string &output)
+// itself is never one of them, even when it was also a source. A source that
+// stays gets the reason on its row.
+std::vector<std::string> TrashSources(const std::vector<std::size_t> &writtenRows, const std::string &output,
+                                      CResultLog &log)
 {
     std::vector<std::string> failed;
-    for (const CFileEntry *entry : written) {
-        if (platform::IsSameFile(entry->fullPath, output))
+    for (const std::size_t row : writtenRows) {
+        CResultRow &result = log.rows()[row];
+        if (platform::IsSameFile(result.itemPath, output))
             continue;
-        if (platform::MoveToTrash(entry->fullPath) != 0)
-            failed.push_back(entry->fullPath);
+        if (const int code = platform::MoveToTrash(result.itemPath)) {
+            result.reason = "ごみ箱へ移動できませんでした: " + platform::ErrorMessage(code);
+            failed.push_back(result.itemPath);
+        }
     }
     return failed;
 }
 
+// The reason a source cannot be read, or 0 with fd open on it.
+int OpenSource(const std::string &path, int &fd)
+{
+    fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat st;
+    int error = fd < 0 || fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
+    if (error && fd >= 0) {
+        close(fd);
+        fd = -1;
+    }
+    return error;
+}
+
 } // namespace
+
+int RemoveAbandonedConcatenations(const std::string &folder)
+{
+    std::vector<std::string> partial;
+    platform::ListNames(folder, [&](std::string_view name) {
+        if (name.size() == kPartialPrefix.size() + 6 && name.starts_with(kPartialPrefix))
+            partial.emplace_back(name);
+    });
+    int removed = 0;
+    for (const std::string &name : partial) {
+        const std::string path = platform::JoinPath(folder, name);
+        const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        // Only a file nobody holds the lock of, and still the one at that name.
+        struct stat opened, named;
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0 && fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
+            lstat(path.c_str(), &named) == 0 && named.st_dev == opened.st_dev &&
+            named.st_ino == opened.st_ino)
+            removed += unlink(path.c_str()) == 0;
+        close(fd);
+    }
+    return removed;
+}
 
 CConcatenationOutcome ConcatenateFiles(const std::vector<CFileEntry> &candidates,
                                        const CRenameSettings &settings, CResultLog &log, IExecutionHost &host)
 {
     CConcatenationOutcome outcome;
     const std::string &output = settings.OutputFile;
-    if (!EnsureOutputDirectory(platform::SplitPath(output).directory, kCaption, host))
+    const std::string folder = platform::SplitPath(output).directory;
+    if (!EnsureOutputDirectory(folder, kCaption, host))
         return outcome;
+    RemoveAbandonedConcatenations(folder);
     COutputAssembly assembly(output);
-    if (!assembly.Create()) {
-        host.ShowMessage(kCaption, "テンポラリファイルの作成に失敗しました!!", MessageIcon::Exclamation);
+    if (const int error = assembly.Create()) {
+        host.ShowMessage(kCaption,
+                         "テンポラリファイルの作成に失敗しました!!\n" + platform::ErrorMessage(error),
+                         MessageIcon::Exclamation);
         return outcome;
     }
     if (settings.IsAppend && platform::PathExists(output)) {
@@ -153,17 +227,14 @@ CConcatenationOutcome ConcatenateFiles(const std::vector<CFileEntry> &candidates
     const std::size_t firstRow = log.rows().size();
     const platform::TimeValue now = platform::CurrentTime();
     CChunkConverter converter(settings.RetMode, settings.EofMode);
-    std::vector<const CFileEntry *> written;
+    std::vector<std::size_t> writtenRows;
     bool separatorWritten = false;
     for (const CFileEntry &entry : candidates) {
         if (entry.isDummy)
             continue;
-        struct stat st;
-        const int fd = open(entry.fullPath.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0 || fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-            if (fd >= 0)
-                close(fd);
-            log.AddResult(entry.fullPath, 0);
+        int fd;
+        if (const int error = OpenSource(entry.fullPath, fd)) {
+            log.AddResult(entry.fullPath, 0, platform::ErrorMessage(error));
             continue;
         }
         if (settings.SepaMode == 2 || (settings.SepaMode == 1 && !separatorWritten)) {
@@ -178,10 +249,11 @@ CConcatenationOutcome ConcatenateFiles(const std::vector<CFileEntry> &candidates
             if (assembly.buffer().size() >= kBlockSize)
                 assembly.Flush();
         }
+        const int readError = n < 0 ? errno : 0;
         close(fd);
-        log.AddResult(entry.fullPath, n == 0 ? 1 : 0);
-        if (n == 0)
-            written.push_back(&entry);
+        if (!readError)
+            writtenRows.push_back(log.rows().size());
+        log.AddResult(entry.fullPath, readError ? 0 : 1, readError ? platform::ErrorMessage(readError) : "");
     }
     if (settings.EofMode == 1)
         assembly.Write("\x1A");
@@ -190,7 +262,9 @@ CConcatenationOutcome ConcatenateFiles(const std::vector<CFileEntry> &candidates
         // Nothing reached the output, so no source counts as concatenated.
         for (std::size_t i = firstRow; i < log.rows().size(); ++i)
             log.rows()[i].code = 0;
-        host.ShowMessage("ファイル連結（エラー）", FillText("[%s] への出力に失敗しました!!", {output}),
+        host.ShowMessage("ファイル連結（エラー）",
+                         FillText("[%s] への出力に失敗しました!!", {output}) + "\n" +
+                             platform::ErrorMessage(assembly.error()),
                          MessageIcon::Exclamation);
         return outcome;
     }
@@ -198,7 +272,7 @@ CConcatenationOutcome ConcatenateFiles(const std::vector<CFileEntry> &candidates
     platform::SetFileTimes(output, platform::CurrentTime());
     if (settings.IsDelete &&
         host.Ask(QuestionKind::DeleteSources, kCaption, "選択ファイルを削除しますか？")) {
-        outcome.failedDeletes = TrashSources(written, output);
+        outcome.failedDeletes = TrashSources(writtenRows, output, log);
         if (!outcome.failedDeletes.empty()) {
             std::string text = "次のファイルをごみ箱へ移動できませんでした。\n";
             for (const std::string &path : outcome.failedDeletes)

@@ -45,9 +45,18 @@ struct CConcatenationOutcome {
 
 // Writes all files of candidates in order into settings.OutputFile. The output
 // is assembled in a temporary file of its own directory and replaces the old
-// output only when complete, so the old output survives every failure.
+// output only when complete, so the old output survives every failure. A row
+// that failed, and one whose source stays where it was to be trashed, carries
+// the reason; log must keep its rows (no sink), since they are revised at the
+// end. Temporary files that an ended run left in the folder go first.
 CConcatenationOutcome ConcatenateFiles(const std::vector<CFileEntry> &candidates,
                                        const CRenameSettings &settings, CResultLog &log,
                                        IExecutionHost &host);
+
+// Removes the temporary files (".kestrel-concat-" and six characters) of
+// concatenations into folder that ended before they were done. A file is
+// locked while it is written, so one still being written is left alone. The
+// number removed.
+int RemoveAbandonedConcatenations(const std::string &folder);
 
 } // namespace exec

@@ -66,8 +66,10 @@ CExecutionOutcome ExecuteRename(const CExecutionRequest &request, CRenameSetting
     } else if (settings.RenameMode == kModeConcatenate) {
         outcome.log.setKind(ResultKind::Concatenation);
         outcome.performed = true;
-        outcome.clearCandidates = ConcatenateFiles(request.candidates, settings, outcome.log, host).written;
-        outcome.failed = !outcome.clearCandidates;
+        const CConcatenationOutcome result =
+            ConcatenateFiles(request.candidates, settings, outcome.log, host);
+        outcome.clearCandidates = result.written;
+        outcome.failed = !result.written || !result.failedDeletes.empty();
     } else if (settings.ObjMode == 1) {
         RenameFolders(request.candidates, settings, undo, outcome.log, host);
         outcome.performed = outcome.clearCandidates = true;

@@ -29,7 +29,8 @@ struct CExecutionOutcome {
     bool confirmed = false;       // past the confirmation: the result log is shown even if the run stopped
     bool performed = false;       // false when the confirmation or a directory question was refused
     bool clearCandidates = false; // the candidate list is emptied and the directory read again
-    bool failed = false;          // it went wrong as a whole (a concatenation that wrote nothing)
+    bool failed = false;          // it went wrong as a whole (a concatenation that wrote nothing, or whose
+                                  // sources could not all go to the trash)
     CResultLog log;
 };
 

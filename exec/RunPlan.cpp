@@ -48,6 +48,17 @@ std::uint32_t AttributesToWrite(const CRenameSettings &settings, const CFileEntr
     return bits;
 }
 
+// What is kept of a name refused as too long: only the log shows it, so its
+// beginning (cut at a character) and a mark that it was cut will do.
+void CutRefusedName(std::string &name)
+{
+    std::size_t end = 255;
+    while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80)
+        --end;
+    name.resize(end);
+    name += "…";
+}
+
 PlanProblem FolderProblem(int error)
 {
     if (error == 0)
@@ -135,6 +146,8 @@ void AddRecord(CRunPlan &plan, const CRenameSettings &settings, const CFileEntry
     // entry's own path) moves.
     std::string name = settings.ComputeNewName(entry, row);
     const PlanProblem nameProblem = PrepareName(name);
+    if (nameProblem == PlanProblem::NameTooLong)
+        CutRefusedName(name);
     const std::string folder = plan.folders ? entry.directory : settings.ComputeTargetDirectory(entry);
     CRenameRecord r;
     r.row = row;

@@ -118,11 +118,16 @@ std::optional<FilePrefix> ReadFilePrefix(const std::string &path, std::size_t ma
     return prefix;
 }
 
-std::optional<std::string> ReadTextFile(const std::string &path, std::size_t maxBytes)
+std::optional<std::string> ReadTextFile(const std::string &path, std::size_t maxBytes, int *error)
 {
-    const auto prefix = ReadFilePrefix(path, maxBytes);
-    if (!prefix || prefix->more)
+    const auto prefix = ReadFilePrefix(path, maxBytes, error);
+    if (!prefix)
         return std::nullopt;
+    if (prefix->more) {
+        if (error)
+            *error = EFBIG;
+        return std::nullopt;
+    }
     return DecodeText(prefix->bytes);
 }
 

@@ -26,8 +26,9 @@ struct FilePrefix {
 // for a directory, EINVAL for the rest).
 std::optional<FilePrefix> ReadFilePrefix(const std::string &path, std::size_t maxBytes, int *error = nullptr);
 
-// The decoded text of a regular file of at most maxBytes bytes; nothing for a
-// directory, device or pipe, a file that cannot be read or a larger file.
-std::optional<std::string> ReadTextFile(const std::string &path, std::size_t maxBytes);
+// The decoded text of a regular file of at most maxBytes bytes. Nothing, with
+// the errno value in *error as ReadFilePrefix gives it (EFBIG for a larger
+// file), for everything else.
+std::optional<std::string> ReadTextFile(const std::string &path, std::size_t maxBytes, int *error = nullptr);
 
 } // namespace platform

@@ -113,7 +113,6 @@ TEST_F(CliTest, UsageErrorsLeaveTheDiskAndTheStoreUntouched)
         {"--execute", "--set", "FileTime=2024-13-01T00:00:00", "a.txt"},
         {"--execute", "--save-settings", "--set", "NumberWidth=99", "a.txt"},
         {"--execute", "--defaults", "--dir", "missing"},
-        {"--execute", "--defaults", "missing.txt"},
         {"--execute", "--defaults", "--folders", "a.txt"},
         {"--execute", "--frobnicate", "a.txt"},
         {"--execute", "--defaults"},

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,19 +53,36 @@ TEST(NamesFile, Utf8ShiftJisOrRawBytes)
               (Lines{std::string("\x00\xFF\x80", 3), "\xA0z"}));
 }
 
+// No lines, and the reason for them.
+std::pair<Lines, int> LoadWithCode(const std::string &path)
+{
+    CRenameSettings s;
+    s.InputLines = {"stale"};
+    s.InputFile = path;
+    const int code = s.LoadInputLines();
+    return {s.InputLines, code};
+}
+
 TEST(NamesFile, UnreadableSourcesGiveNoLines)
 {
     testing_support::TempDir dir;
-    EXPECT_EQ(LoadFrom(""), Lines{});
-    EXPECT_EQ(LoadFrom(dir.file("missing")), Lines{});
-    EXPECT_EQ(LoadFrom(dir.mkdir("folder")), Lines{});
+    using Result = std::pair<Lines, int>;
+    EXPECT_EQ(LoadWithCode(""), Result(Lines{}, 0));
+    EXPECT_EQ(LoadWithCode(dir.file("missing")), Result(Lines{}, ENOENT));
+    EXPECT_EQ(LoadWithCode(dir.mkdir("folder")), Result(Lines{}, EISDIR));
     const std::string fifo = dir.file("pipe");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_EQ(LoadFrom(fifo), Lines{}); // returns at once instead of waiting for a writer
+    // Returns at once instead of waiting for a writer.
+    EXPECT_EQ(LoadWithCode(fifo), Result(Lines{}, EINVAL));
+    EXPECT_EQ(LoadWithCode("/dev/zero"), Result(Lines{}, EINVAL));
+    const auto big = dir.write("big");
+    ASSERT_EQ(::truncate(big.c_str(), (64 << 20) + 1), 0);
+    EXPECT_EQ(LoadWithCode(big), Result(Lines{}, EFBIG));
+    EXPECT_EQ(CRenameSettings::InputFileProblem(EINVAL), "通常のファイルではありません");
     if (::geteuid() != 0) {
         const std::string locked = dir.write("locked", "a\n");
         ASSERT_EQ(::chmod(locked.c_str(), 0), 0);
-        EXPECT_EQ(LoadFrom(locked), Lines{});
+        EXPECT_EQ(LoadWithCode(locked), Result(Lines{}, EACCES));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "exec/Concatenation.h"
 #include "ExecTestSupport.h"
 #include "exec/RenameExecution.h"
+#include "platform/FileOps.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,10 @@
 #include <csignal>
 #include <filesystem>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace exec;
 using exec_test::EntriesFor;
@@ -88,7 +92,8 @@ TEST_F(ConcatenationTest, SeparatorModesAndUnreadableFirstSource)
     EXPECT_EQ(ReadFile(settings.OutputFile), "-a-\r\nAB");
     ASSERT_EQ(log.rows().size(), 3u);
     EXPECT_EQ(log.rows()[0].code, 0);
-    EXPECT_EQ(log.CellText(log.rows()[0], 1, 0), "連結に失敗しました。");
+    EXPECT_EQ(log.CellText(log.rows()[0], 1, 0),
+              "連結に失敗しました。（" + platform::ErrorMessage(ENOENT) + "）");
     EXPECT_EQ(log.rows()[1].code, 1);
 
     settings.SepaMode = 2;
@@ -160,9 +165,49 @@ TEST_F(ConcatenationTest, OldOutputSurvivesAFailedWrite)
     EXPECT_FALSE(outcome.written);
     EXPECT_EQ(ReadFile(settings.OutputFile), "OLD");
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0], "[" + settings.OutputFile + "] への出力に失敗しました!!");
+    EXPECT_EQ(host.messages[0],
+              "[" + settings.OutputFile + "] への出力に失敗しました!!\n" + platform::ErrorMessage(EFBIG));
     EXPECT_EQ(log.rows()[0].code, 0);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
+TEST_F(ConcatenationTest, ASourceThatCannotGoToTheTrashFailsTheRunOnItsRow)
+{
+    testing_support::IsolatedUserDirs userDirs;
+    unsetenv("XDG_DATA_HOME");
+    const auto a = dir.write("a", "A");
+    // The trash refuses a name it cannot record byte for byte.
+    const auto odd = dir.write("odd\xff", "B");
+    settings.IsDelete = 1;
+    CExecutionRequest request;
+    request.candidates = EntriesFor({a, odd});
+    request.askConfirmation = false;
+    CUndoList undo;
+    const CExecutionOutcome outcome = ExecuteRename(request, settings, undo, host);
+    EXPECT_TRUE(outcome.failed);
+    EXPECT_EQ(ReadFile(settings.OutputFile), "AB");
+    EXPECT_FALSE(Exists(a));
+    EXPECT_TRUE(Exists(odd));
+    ASSERT_EQ(outcome.log.rows().size(), 2u);
+    EXPECT_EQ(outcome.log.rows()[0].reason, "");
+    EXPECT_EQ(outcome.log.StatusText(outcome.log.rows()[1]),
+              "連結しました。（ごみ箱へ移動できませんでした: " + platform::ErrorMessage(EILSEQ) + "）");
+}
+
+TEST_F(ConcatenationTest, AbandonedTemporaryFilesGoUnlessStillBeingWritten)
+{
+    const auto a = dir.write("a", "A");
+    const auto abandoned = dir.write(".kestrel-concat-abc123", "partial");
+    const auto busy = dir.write(".kestrel-concat-def456", "partial");
+    const int busyFd = open(busy.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(flock(busyFd, LOCK_EX), 0);
+    ASSERT_TRUE(Run({a}).written);
+    EXPECT_FALSE(Exists(abandoned));
+    EXPECT_TRUE(Exists(busy));
+    close(busyFd);
+    EXPECT_EQ(RemoveAbandonedConcatenations(dir.path()), 1);
+    EXPECT_FALSE(Exists(busy));
+    EXPECT_EQ(ReadFile(settings.OutputFile), "A");
 }
 
 TEST_F(ConcatenationTest, OutputOntoAFolderFailsAndMissingDirectoryIsAsked)

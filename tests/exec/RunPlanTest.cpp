@@ -57,13 +57,16 @@ TEST_F(RunPlanTest, NamesOnTheirOwn)
     const auto a = dir.write("a"), b = dir.write("b"), c = dir.write("c"), d = dir.write("d"),
                e = dir.write("e"), f = dir.write("f");
     const std::string longest(255, 'n');
+    const std::string huge = std::string(254, 'n') + "é" + std::string(100'000, 'n');
     const CRunPlan plan =
-        Plan({a, b, c, d, e, f}, NamesSettings({"", "..", "x/y", longest + ".", longest + "n", "img."}));
+        Plan({a, b, c, d, e, f}, NamesSettings({"", "..", "x/y", longest + ".", huge, "img."}));
     EXPECT_EQ(Problems(plan), (std::vector<PlanProblem>{PlanProblem::EmptyName, PlanProblem::InvalidName,
                                                         PlanProblem::InvalidName, PlanProblem::None,
                                                         PlanProblem::NameTooLong, PlanProblem::None}));
     // Trailing dots are dropped before the name is checked and used.
     EXPECT_EQ(plan.NewName(3), longest);
+    // A name refused as too long is kept only as far as a log row shows it.
+    EXPECT_EQ(plan.NewName(4), std::string(254, 'n') + "…");
     EXPECT_EQ(plan.records[5].newPath, dir.file("img"));
     // "/" in a new name never reaches another folder.
     EXPECT_EQ(plan.NewName(2), "x/y");

@@ -19,6 +19,7 @@
 #include "ui/main/PaneSplitter.h"
 #include "ui/main/SelectionPane.h"
 #include "ui/main/TextViewerHost.h"
+#include "ui/panels/FromFilePanel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -285,8 +286,11 @@ void CMainDlg::PanelRefresh()
     if (!m_created)
         return;
     m_modes->ReadPanel();
-    if (m_settings.RenameMode == kModeFromFile)
-        m_settings.LoadInputLines();
+    if (m_settings.RenameMode == kModeFromFile) {
+        const int problem = m_settings.LoadInputLines();
+        if (auto *panel = qobject_cast<CFromFilePanel *>(m_modes->Panel()))
+            panel->ShowReadProblem(problem ? CRenameSettings::InputFileProblem(problem) : std::string());
+    }
     if (m_settings.RenameMode == kModeNumberedDirs)
         m_candidates->PlaceNumberedDirectories(m_settings.NumDirCount);
     m_candidates->RefreshPreview();

@@ -1,6 +1,7 @@
 #include "ui/panels/FromFilePanel.h"
 
 #include "ui/Icons.h"
+#include "ui/ShownText.h"
 #include "ui/main/HistoryComboBox.h"
 #include "ui/main/ImageButton.h"
 #include "ui/panels/TextFileBrowse.h"
@@ -15,6 +16,7 @@ CFromFilePanel::CFromFilePanel(QWidget *parent) : CModePanel(parent)
     // An empty path is not worth remembering.
     m_inputFile->SetDropEmpty(true);
     m_browseButton = MakeImageButton(this, icons::kBrowseFolder, icons::kDirectoryButtonSize, "");
+    m_problem = new QLabel(this);
 
     auto *file = new QHBoxLayout;
     file->addWidget(new QLabel(QStringLiteral("入力ファイル"), this));
@@ -24,6 +26,7 @@ CFromFilePanel::CFromFilePanel(QWidget *parent) : CModePanel(parent)
     auto *rows = new QVBoxLayout(this);
     rows->setContentsMargins(4, 2, 4, 2);
     rows->addLayout(file);
+    rows->addWidget(m_problem);
     rows->addStretch(1);
 
     connect(m_browseButton, &CImageButton::clicked, this, &CFromFilePanel::browse);
@@ -37,6 +40,11 @@ void CFromFilePanel::ShowSettings(const CRenameSettings &)
 void CFromFilePanel::ReadInto(CRenameSettings &settings) const
 {
     settings.InputFile = m_inputFile->CurrentText();
+}
+
+void CFromFilePanel::ShowReadProblem(const std::string &problem)
+{
+    m_problem->setText(problem.empty() ? QString() : QStringLiteral("読めません: ") + ShownText(problem));
 }
 
 void CFromFilePanel::browse()
