@@ -3,6 +3,7 @@
 #include "cli/TypeNames.h"
 #include "cli/UsageError.h"
 #include "engine/RenameSettings.h"
+#include "exec/DirectoryLocks.h"
 #include "model/EntrySort.h"
 #include "platform/DirectoryList.h"
 #include "platform/Paths.h"
@@ -51,17 +52,20 @@ std::vector<std::unique_ptr<CFileEntry>> ListCandidates(const Options &options, 
     for (const std::string &pattern : platform::SplitPatternList(options.filter))
         patterns.emplace_back(pattern);
     std::vector<std::unique_ptr<CFileEntry>> entries;
-    int code = platform::ListDirectory(
-        directory, "",
-        [&](const platform::DirEntryInfo &info) {
-            if (info.isDirectory != folders)
-                return;
-            if (std::none_of(patterns.begin(), patterns.end(),
-                             [&](const platform::WildcardPattern &p) { return p.Matches(info.name); }))
-                return;
-            entries.push_back(std::make_unique<CFileEntry>(info));
-        },
-        flags);
+    const auto take = [&](const platform::DirEntryInfo &info) {
+        if (info.isDirectory != folders)
+            return;
+        if (std::none_of(patterns.begin(), patterns.end(),
+                         [&](const platform::WildcardPattern &p) { return p.Matches(info.name); }))
+            return;
+        entries.push_back(std::make_unique<CFileEntry>(info));
+    };
+    // A folder the run holds locked is listed through the lock's own handle,
+    // which the run then renames through: should the path name another folder
+    // by the first step, the files renamed are still the ones listed.
+    const int held = exec::HeldFolderHandle(directory);
+    const int code = held >= 0 ? platform::ListDirectoryAt(held, directory, "", take, flags)
+                               : platform::ListDirectory(directory, "", take, flags);
     if (code != 0)
         throw UsageError("ディレクトリを読めません: " + platform::DisplayDirectory(directory) + ": " +
                          Reason(code));

@@ -151,7 +151,7 @@ int Preview(const Options &options, const CRenameSettings &settings, const std::
             try {
                 const Options one = OneDirectory(options, directory); // the rows keep a reference
                 CandidateRows rows(one, settings);
-                problems += WritePreview(rows, settings, out);
+                problems += WritePreview(rows, settings, options.createDirectories, out);
             } catch (const UsageError &error) {
                 std::cerr << "kestrel-cli: " << error.what() << '\n';
                 ++problems;
@@ -159,7 +159,7 @@ int Preview(const Options &options, const CRenameSettings &settings, const std::
         }
     } else {
         CandidateRows rows(options, settings);
-        problems = WritePreview(rows, settings, out);
+        problems = WritePreview(rows, settings, options.createDirectories, out);
     }
     out.Flush();
     return problems == 0 ? kExitDone : kExitIncomplete;

@@ -49,7 +49,8 @@ int WriteNumberedDirectoryPreview(const CRenameSettings &settings, const std::st
     return problems;
 }
 
-int WritePreview(CandidateRows &rows, const CRenameSettings &settings, OutputWriter &out)
+int WritePreview(CandidateRows &rows, const CRenameSettings &settings, bool createDirectories,
+                 OutputWriter &out)
 {
     if (settings.RenameMode == kModeConcatenate)
         return PreviewConcatenation(rows, settings, out);
@@ -60,6 +61,8 @@ int WritePreview(CandidateRows &rows, const CRenameSettings &settings, OutputWri
     for (int row = 0; rows.Next(entry); ++row)
         exec::AddPlanRow(plan, settings, entry, row);
     exec::CDirectoryNames folders;
+    if (createDirectories && plan.snapshot.outputMode != exec::kOutputInPlace)
+        folders.AssumeCreated(platform::NormalizeDirectory(settings.FileCopyDirectory));
     exec::CheckPlan(plan, folders);
 
     CFileEntry placeholder;

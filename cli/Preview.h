@@ -13,7 +13,9 @@ class OutputWriter;
 // for concatenation the source and the output file. New names that a file
 // cannot take or that two rows share are reported on standard error.
 // Returns the number of such rows.
-int WritePreview(CandidateRows &rows, const CRenameSettings &settings, OutputWriter &out);
+// createDirectories: a missing move or copy destination will be created (--create-dirs).
+int WritePreview(CandidateRows &rows, const CRenameSettings &settings, bool createDirectories,
+                 OutputWriter &out);
 
 // The names of the directories numbered-directory creation would make in
 // parentDirectory, one per row, checked the same way.

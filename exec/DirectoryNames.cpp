@@ -21,4 +21,10 @@ const CFolderState &CDirectoryNames::Lookup(const std::string &directory)
     return m_folders.emplace(directory, std::move(state)).first->second;
 }
 
+void CDirectoryNames::AssumeCreated(const std::string &directory)
+{
+    if (Lookup(directory).error == ENOENT)
+        m_folders[directory] = CFolderState{};
+}
+
 } // namespace exec

@@ -20,6 +20,9 @@ class CDirectoryNames {
 public:
     const CFolderState &Lookup(const std::string &directory);
     void Invalidate() { m_folders.clear(); }
+    // A folder that is missing now but that the run will create before its
+    // first step (the command line's --create-dirs) is planned as empty.
+    void AssumeCreated(const std::string &directory);
 
 private:
     std::unordered_map<std::string, CFolderState> m_folders;

@@ -162,6 +162,67 @@ void AddRecord(CRunPlan &plan, const CRenameSettings &settings, const CFileEntry
     plan.records.push_back(std::move(r));
 }
 
+// Two rows for one entry reached through two paths (a folder and a symbolic
+// link to it): the same file under the same name in the same folder. Rows of
+// one folder cannot be that (the candidate list holds a path once), so only a
+// plan with several folders is looked at.
+void MarkSameFileTwice(std::vector<CRenameRecord> &records)
+{
+    const auto folder = [&](std::uint32_t i) {
+        const std::string &path = records[i].oldPath;
+        return std::string_view(path).substr(0, path.rfind('/'));
+    };
+    const auto name = [&](std::uint32_t i) {
+        const std::string &path = records[i].oldPath;
+        return std::string_view(path).substr(path.rfind('/') + 1);
+    };
+    std::vector<std::uint32_t> order;
+    for (std::uint32_t i = 0; i < records.size(); ++i)
+        if (records[i].source.valid)
+            order.push_back(i);
+    if (std::all_of(order.begin(), order.end(),
+                    [&](std::uint32_t i) { return folder(i) == folder(order[0]); }))
+        return;
+    const auto key = [&](std::uint32_t i) {
+        return std::pair(records[i].source.device, records[i].source.inode);
+    };
+    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) { return key(a) < key(b); });
+    for (std::size_t start = 0; start < order.size();) {
+        std::size_t end = start + 1;
+        while (end < order.size() && key(order[end]) == key(order[start]))
+            ++end;
+        for (std::size_t a = start; a < end; ++a) {
+            for (std::size_t b = a + 1; b < end; ++b) {
+                const std::uint32_t i = order[a], j = order[b];
+                if (name(i) != name(j) || !(platform::GetFolderIdentity(std::string(folder(i))) ==
+                                            platform::GetFolderIdentity(std::string(folder(j)))))
+                    continue;
+                for (const std::uint32_t k : {i, j})
+                    if (records[k].problem == PlanProblem::None)
+                        records[k].problem = PlanProblem::SameFileTwice;
+            }
+        }
+        start = end;
+    }
+}
+
+// A name taken on disk: by another link of the file itself (a rename would
+// do nothing at all), or by an entry outside the run (asked before the run).
+PlanProblem TakenNameProblem(const CRenameRecord &r)
+{
+    if (r.source.valid && platform::IsRecordedFile(r.source, platform::GetFileIdentity(r.newPath)) &&
+        !platform::IsSameFile(r.oldPath, r.newPath))
+        return PlanProblem::TargetIsSameFile;
+    return PlanProblem::ExistingTarget;
+}
+
+// How deep a path is: the folders of a run go deepest first, so that no
+// folder's path changes under a rename still to come.
+std::size_t Depth(const std::string &path)
+{
+    return static_cast<std::size_t>(std::count(path.begin(), path.end(), '/'));
+}
+
 } // namespace
 
 void AddPlanRow(CRunPlan &plan, const CRenameSettings &settings, const CFileEntry &entry, int row)
@@ -214,6 +275,7 @@ void CheckPlan(CRunPlan &plan, CDirectoryNames &folders, const std::atomic<bool>
                 r.problem = records[first].problem = PlanProblem::DuplicateName;
         }
     }
+    MarkSameFileTwice(records);
 
     // A new name that is the old name of another row waits for that row's
     // file to leave (a copy's source never leaves: its file is replaced); any
@@ -237,7 +299,7 @@ void CheckPlan(CRunPlan &plan, CDirectoryNames &folders, const std::atomic<bool>
             if (plan.copy)
                 r.problem = PlanProblem::ExistingTarget;
         } else if (folderOf(i).names.Contains(plan.NewName(i))) {
-            r.problem = PlanProblem::ExistingTarget;
+            r.problem = TakenNameProblem(r);
         }
     }
     MarkBlocked(plan, false);
@@ -309,6 +371,12 @@ void OrderPlan(CRunPlan &plan)
         }
         plan.steps.push_back({i, StepKind::FromTemp});
     }
+    // A folder and a folder inside it: the inner one first. Chains and
+    // cycles stay within one folder, so their order is kept.
+    if (plan.folders)
+        std::stable_sort(plan.steps.begin(), plan.steps.end(), [&](const CPlanStep &a, const CPlanStep &b) {
+            return Depth(plan.records[a.record].oldPath) > Depth(plan.records[b.record].oldPath);
+        });
 }
 
 } // namespace exec

@@ -90,6 +90,47 @@ template <typename Visit> int ForEachItem(DIR *dir, Visit visit)
     }
 }
 
+// Lists the entries of an open directory stream (see ListDirectoryWhile).
+int ListOpenDirectory(DIR *dirStream, const std::string &held, std::string_view pattern,
+                      const std::function<bool(const DirEntryInfo &)> &visit, StoredFlags flags)
+{
+    const int fd = dirfd(dirStream);
+    const WildcardPattern match(pattern.empty() ? std::string_view("*") : pattern);
+    DirEntryInfo info;
+    info.directory = held;
+    std::string path = JoinPath(held, "");
+    const std::size_t prefixLength = path.size();
+
+    return ForEachItem(dirStream, [&](const dirent &item, std::string_view name) {
+        if (!match.Matches(name))
+            return true;
+        info.name = name;
+        struct stat st, own;
+        std::int64_t birth = 0;
+        // The entry's own status carries its identity (with the birth time); a
+        // link's target gives the rest.
+        const int ownError = StatusAt(fd, item.d_name, AT_SYMLINK_NOFOLLOW, own, birth);
+        if (ownError == ENOENT)
+            return true; // removed since the directory was read
+        if (ownError == 0 && (!S_ISLNK(own.st_mode) || fstatat(fd, item.d_name, &st, 0) == 0)) {
+            if (!S_ISLNK(own.st_mode))
+                st = own;
+            std::uint32_t stored = 0;
+            if (flags == StoredFlags::Read && MayHaveStoredFlags(st)) {
+                path.resize(prefixLength);
+                path += name;
+                stored = ReadStoredAttributes(path);
+            }
+            FillFromStatus(info, st, stored, own, birth);
+        } else if (ownError == 0 && errno == ENOENT) {
+            FillFromStatus(info, own, 0, own, birth); // a dangling symbolic link
+        } else {
+            FillFromDirectoryOnly(info, item.d_type);
+        }
+        return visit(info);
+    });
+}
+
 } // namespace
 
 int ListNames(const std::string &directory, const std::function<void(std::string_view)> &visit)
@@ -122,41 +163,29 @@ int ListDirectoryWhile(const std::string &directory, std::string_view pattern,
     const auto dir = OpenDirectory(held);
     if (!dir)
         return errno;
-    const int fd = dirfd(dir.get());
-    const WildcardPattern match(pattern.empty() ? std::string_view("*") : pattern);
-    DirEntryInfo info;
-    info.directory = held;
-    std::string path = JoinPath(held, "");
-    const std::size_t prefixLength = path.size();
+    return ListOpenDirectory(dir.get(), held, pattern, visit, flags);
+}
 
-    return ForEachItem(dir.get(), [&](const dirent &item, std::string_view name) {
-        if (!match.Matches(name))
+int ListDirectoryAt(int directoryFd, const std::string &directory, std::string_view pattern,
+                    const std::function<void(const DirEntryInfo &)> &visit, StoredFlags flags)
+{
+    const int fd = fcntl(directoryFd, F_DUPFD_CLOEXEC, 0);
+    if (fd < 0)
+        return errno;
+    std::unique_ptr<DIR, DirCloser> dir(fdopendir(fd));
+    if (!dir) {
+        const int error = errno;
+        close(fd);
+        return error;
+    }
+    rewinddir(dir.get()); // the duplicate shares the position of the original
+    return ListOpenDirectory(
+        dir.get(), NormalizeDirectory(directory), pattern,
+        [&visit](const DirEntryInfo &info) {
+            visit(info);
             return true;
-        info.name = name;
-        struct stat st, own;
-        std::int64_t birth = 0;
-        // The entry's own status carries its identity (with the birth time); a
-        // link's target gives the rest.
-        const int ownError = StatusAt(fd, item.d_name, AT_SYMLINK_NOFOLLOW, own, birth);
-        if (ownError == ENOENT)
-            return true; // removed since the directory was read
-        if (ownError == 0 && (!S_ISLNK(own.st_mode) || fstatat(fd, item.d_name, &st, 0) == 0)) {
-            if (!S_ISLNK(own.st_mode))
-                st = own;
-            std::uint32_t stored = 0;
-            if (flags == StoredFlags::Read && MayHaveStoredFlags(st)) {
-                path.resize(prefixLength);
-                path += name;
-                stored = ReadStoredAttributes(path);
-            }
-            FillFromStatus(info, st, stored, own, birth);
-        } else if (ownError == 0 && errno == ENOENT) {
-            FillFromStatus(info, own, 0, own, birth); // a dangling symbolic link
-        } else {
-            FillFromDirectoryOnly(info, item.d_type);
-        }
-        return visit(info);
-    });
+        },
+        flags);
 }
 
 int ReadDirEntry(const std::string &fullPath, DirEntryInfo &info, StoredFlags flags)

@@ -53,6 +53,13 @@ int ListDirectoryWhile(const std::string &directory, std::string_view pattern,
                        const std::function<bool(const DirEntryInfo &)> &visit,
                        StoredFlags flags = StoredFlags::Read);
 
+// ListDirectory through an open directory (as from open with O_DIRECTORY),
+// which stays the folder listed even if its path names another one by now;
+// directory is the path the entries are given.
+int ListDirectoryAt(int directoryFd, const std::string &directory, std::string_view pattern,
+                    const std::function<void(const DirEntryInfo &)> &visit,
+                    StoredFlags flags = StoredFlags::Read);
+
 // Describes the single file or folder at fullPath as a listing would.
 // Returns 0 or the errno value.
 int ReadDirEntry(const std::string &fullPath, DirEntryInfo &info, StoredFlags flags = StoredFlags::Read);

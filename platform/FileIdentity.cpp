@@ -82,6 +82,15 @@ FileIdentity GetFileIdentity(const std::string &path)
     return GetFileIdentityAt(AT_FDCWD, path.c_str());
 }
 
+FileIdentity GetFolderIdentity(const std::string &path)
+{
+    struct stat st;
+    std::int64_t birth = 0;
+    if (StatusAt(AT_FDCWD, path.empty() ? "/" : path.c_str(), 0, st, birth) != 0)
+        return {};
+    return VersionOf(st, birth).identity;
+}
+
 FileVersion VersionOfOpenFile(int fd)
 {
     struct stat st;

@@ -36,6 +36,8 @@ int StatusAt(int directory, const char *name, int flags, struct stat &status, st
 // when nothing bears the name.
 FileIdentity GetFileIdentity(const std::string &path);
 FileIdentity GetFileIdentityAt(int directory, const char *name);
+// The identity of the folder a path leads to, following links.
+FileIdentity GetFolderIdentity(const std::string &path);
 FileVersion GetFileVersion(const std::string &path);
 FileVersion GetFileVersionAt(int directory, const char *name);
 // The same for an open file.
