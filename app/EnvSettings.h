@@ -73,8 +73,8 @@ public:
     int IsAddStrF = 0;
     int IsAddStrB = 0;
 
-    // Reads every value, storing the default of each missing one, then sets
-    // the fixed titles of the free filter and the no-filter entry.
+    // Reads every value, the default for each missing one, then sets the
+    // fixed titles of the free filter and the no-filter entry.
     void Load();
     // Writes one group: "First", "Disp", "Environment", "StartUp",
     // "ExportList" or "All", compared without regard to case. Returns false

@@ -17,7 +17,7 @@ public:
     };
     std::array<Entry, kEntryCount> Entries;
 
-    // Reads the ten values; missing ones are created empty.
+    // Reads the ten values; missing ones are empty.
     void Load();
     // Writes the ten values. Returns false when the store file could not be
     // written.

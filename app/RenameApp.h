@@ -13,7 +13,7 @@ class CRenameApp : public QObject {
 public:
     explicit CRenameApp(QObject *parent = nullptr);
 
-    // Loads the environment settings (creating the defaults on a first start)
+    // Loads the environment settings (the defaults on a first start)
     // and applies the single-instance rule. False when another instance was
     // asked to come forward and this one should end without a window.
     bool InitInstance();

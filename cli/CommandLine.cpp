@@ -8,6 +8,7 @@
 #include "cli/Options.h"
 #include "cli/OutputWriter.h"
 #include "cli/Preview.h"
+#include "cli/StoredSettings.h"
 #include "cli/UndoFile.h"
 #include "cli/UsageError.h"
 #include "engine/RenameSettings.h"
@@ -19,6 +20,7 @@
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
 #include "platform/RegistryStore.h"
+#include "platform/StoreFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -63,11 +65,9 @@ void LoadNamesFile(CRenameSettings &settings)
 CRenameSettings BuildSettings(const Options &options, const std::string &workingDirectory)
 {
     CRenameSettings settings;
-    if (options.source != SettingsSource::BuiltIn) {
-        CRegistryStore store;
-        settings.LoadSettings(store,
-                              options.source == SettingsSource::StoredDefault ? kDefaultKey : kRenameKey);
-    }
+    if (options.source != SettingsSource::BuiltIn)
+        LoadStoredSettings(settings,
+                           options.source == SettingsSource::StoredDefault ? kDefaultKey : kRenameKey);
     for (const SettingsAssignment &assignment : options.assignments)
         assignment.ApplyTo(settings);
     if (options.folders)
@@ -94,7 +94,7 @@ bool SaveSettings(const CRenameSettings &settings)
     if (store.WriteError() == 0)
         return true;
     std::cerr << "kestrel-cli: 設定を保存できません: " << CRegistryStore::FilePath() << ": "
-              << platform::ErrorMessage(store.WriteError()) << '\n';
+              << platform::StoreErrorMessage(store.WriteError()) << '\n';
     return false;
 }
 

@@ -92,7 +92,7 @@ HistoryEntries LoadHistory(const std::string &key, const std::string &value)
     CRegistryStore store;
     if (!store.Open(key))
         return {};
-    const auto data = store.QueryBinary(value, kHistoryMaxBytes);
+    const auto data = store.QueryBinary(value);
     return data ? ParseHistory(*data) : HistoryEntries{};
 }
 

@@ -37,7 +37,8 @@ void AddToHistory(HistoryEntries &entries, const std::string &text, std::size_t 
                   HistoryMatch match = HistoryMatch::IgnoreCase);
 
 // Reads the list stored as `value` under `key` (direct read: empty when the
-// key or value is missing or larger than kHistoryMaxBytes).
+// key or value is missing). A value longer than kHistoryMaxBytes (edited by
+// hand) is read whole; the next save keeps only what fits.
 HistoryEntries LoadHistory(const std::string &key, const std::string &value);
 
 // Writes the list as `value` under `key`. Returns false when the store file

@@ -1,240 +1,120 @@
 #include "platform/RegistryStore.h"
 
+#include "platform/Paths.h"
+#include "platform/StoreFile.h"
 #include "platform/StoreFileFormat.h"
+#include "platform/Text.h"
+#include "platform/TextFile.h"
 
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QHash>
-#include <QSettings>
-#include <QString>
-#include <QVariant>
-
-#include <algorithm>
-#include <cerrno>
-#include <cstdio>
+#include <charconv>
 #include <cstdlib>
-#include <fcntl.h>
 #include <limits>
+#include <map>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-QString ToQString(const std::string &name)
+using platform::StoredValue;
+
+std::string AsciiLower(std::string_view name)
 {
-    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+    std::string lower(name);
+    for (char &c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
 }
 
-QString LocalPath(const std::string &path)
+// The group part of a key of the file ("Group/Name"); empty outside a group.
+std::string_view GroupOf(std::string_view key)
 {
-    return QFile::decodeName(QByteArray::fromStdString(path));
+    const std::size_t slash = key.find('/');
+    return slash == std::string_view::npos ? std::string_view() : key.substr(0, slash);
 }
 
-// True when the bytes survive the trip through QString unchanged, so they can
-// be stored as readable text; other bytes are stored as a byte array.
-bool SurvivesAsText(const QByteArray &bytes)
+// The key of values that a group of the file holds as `name`, in the file's
+// own spelling when it has one.
+std::string KeyIn(const platform::StoredValues &values, const std::string &group, const std::string &name)
 {
-    return QString::fromUtf8(bytes).toUtf8() == bytes;
+    for (const auto &[key, value] : values)
+        if (platform::EqualsIgnoringAsciiCase(GroupOf(key), group) &&
+            platform::EqualsIgnoringAsciiCase(std::string_view(key).substr(GroupOf(key).size() + 1), name))
+            return key;
+    return group + '/' + name;
 }
 
-bool PathExists(const std::string &path)
+// A number stored as text (a hand-edited value) counts when it is a whole
+// decimal number, blanks around it allowed.
+std::optional<std::int64_t> NumberOfText(std::string_view text)
 {
-    struct stat st;
-    return ::lstat(path.c_str(), &st) == 0;
+    const auto first = text.find_first_not_of(" \t\r\n\v\f");
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(" \t\r\n\v\f") - first + 1);
+    if (text.starts_with('+'))
+        text.remove_prefix(1);
+    std::int64_t number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return number;
 }
 
-// Keeps a store file that cannot be used aside under a name that is not yet
-// taken, so that nothing of it is lost when the store is written again.
-// Returns 0 or the errno value of the failed move.
-int MoveAside(const std::string &path)
+// The bytes of a value of any kind (a number as its text).
+std::string BytesOf(const StoredValue &value)
 {
-    std::string target = path + ".broken";
-    for (int n = 2; PathExists(target); ++n)
-        target = path + ".broken." + std::to_string(n);
-    return std::rename(path.c_str(), target.c_str()) == 0 ? 0 : errno;
-}
-
-// The toolkit tells only that the store file could not be replaced. This
-// finds out why from what the replacement needs: a path that is a writable
-// file (or a symbolic link to one) or nothing yet, and a folder that takes
-// new files (the temporary file, the lock file); a folder that is missing
-// must be creatable in the nearest one that exists.
-int WhyNotWritten(const std::string &path)
-{
-    struct stat st;
-    if (::stat(path.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode))
-            return EISDIR;
-        if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
-            return errno;
-    } else {
-        const int code = errno;
-        // Not there, or a symbolic link that leads nowhere.
-        if (code != ENOENT || ::lstat(path.c_str(), &st) == 0)
-            return code;
-    }
-    std::string folder = path;
-    while (folder.rfind('/') != std::string::npos) {
-        folder.resize(std::max<std::size_t>(folder.rfind('/'), 1));
-        const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-        if (fd >= 0) {
-            ::close(fd);
-            break;
-        }
-        if (errno == EOPNOTSUPP || errno == EISDIR) { // no unnamed files here
-            if (::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
-                return errno;
-            break;
-        }
-        if (errno != ENOENT || folder == "/")
-            return errno;
-    }
-    return EIO; // nothing to blame: a failure of the disk itself
-}
-
-// Why the write callback below failed. It runs within QSettings::sync(), on
-// the thread of the store object that asked for the write.
-thread_local int t_writeError = 0;
-
-bool IsIntegerType(const QVariant &v)
-{
-    switch (v.metaType().id()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        return true;
-    default:
-        return false;
-    }
-}
-
-QVariant ToVariant(const platform::StoredValue &value)
-{
-    switch (value.kind) {
-    case platform::StoredValue::Kind::Integer:
-        return QVariant(qlonglong(value.number));
-    case platform::StoredValue::Kind::Text:
-        return QString::fromStdString(value.bytes);
-    case platform::StoredValue::Kind::Bytes:
-        return QByteArray::fromStdString(value.bytes);
-    }
-    return {};
-}
-
-platform::StoredValue FromVariant(const QVariant &v)
-{
-    platform::StoredValue value;
-    if (IsIntegerType(v)) {
-        value.number = v.toLongLong();
-    } else if (v.metaType().id() == QMetaType::QByteArray) {
-        value.kind = platform::StoredValue::Kind::Bytes;
-        value.bytes = v.toByteArray().toStdString();
-    } else {
-        value.kind = platform::StoredValue::Kind::Text;
-        value.bytes = v.toString().toStdString();
-    }
-    return value;
-}
-
-// A file that is not read (too large) or not parsed is treated as broken.
-bool ReadStoreFile(QIODevice &device, QSettings::SettingsMap &map)
-{
-    if (device.size() > qint64(platform::kMaxStoreFileBytes))
-        return false;
-    const QByteArray content = device.readAll(); // it may have grown meanwhile
-    if (std::size_t(content.size()) > platform::kMaxStoreFileBytes)
-        return false;
-    const auto values =
-        platform::ParseStoreFile(std::string_view(content.data(), std::size_t(content.size())));
-    if (!values)
-        return false;
-    for (const auto &[key, value] : *values)
-        map.insert(QString::fromStdString(key), ToVariant(value));
-    return true;
-}
-
-// QSettings writes into a temporary file that replaces the store file only
-// when this returns true. The write is flushed and synced here so that a full
-// disk or any other write error is seen before the replacement: the toolkit
-// does not check the last flush of the temporary file itself. A failure
-// leaves its errno value in t_writeError.
-bool WriteStoreFile(QIODevice &device, const QSettings::SettingsMap &map)
-{
-    platform::StoredValues values;
-    for (auto it = map.constBegin(); it != map.constEnd(); ++it)
-        values[it.key().toStdString()] = FromVariant(it.value());
-    const std::string text = platform::FormatStoreFile(values);
-    // Written, it would be kept aside as broken at the next start.
-    if (text.size() > platform::kMaxStoreFileBytes) {
-        t_writeError = EFBIG;
-        return false;
-    }
-    errno = 0;
-    auto *file = qobject_cast<QFileDevice *>(&device);
-    if (device.write(text.data(), qint64(text.size())) == qint64(text.size()) &&
-        (!file || (file->flush() && ::fsync(file->handle()) == 0)))
-        return true;
-    t_writeError = errno != 0 ? errno : EIO;
-    return false;
-}
-
-QSettings::Format StoreFormat()
-{
-    static const QSettings::Format format = QSettings::registerFormat("ini", ReadStoreFile, WriteStoreFile);
-    return format;
-}
-
-std::unique_ptr<QSettings> OpenSettings(const std::string &path)
-{
-    return std::make_unique<QSettings>(LocalPath(path), StoreFormat());
+    return value.kind == StoredValue::Kind::Integer ? std::to_string(value.number) : value.bytes;
 }
 
 } // namespace
 
 struct CRegistryStore::Impl {
-    std::unique_ptr<QSettings> settings;
-    // Lower-case value name -> spelling used in the file.
-    QHash<QString, QString> names;
-    bool dirty = false;
-    bool readOnly = false;
-    // Why a broken file could not be moved aside (readOnly).
-    int asideError = 0;
+    bool open = false;
+    // The key's spelling in the file, or as given when it is not there.
+    std::string group;
+    // The whole file as Open read it.
+    platform::StoredValues file;
+    // Lower-case value name -> key in `file`, for the values of this key.
+    std::map<std::string, std::string> names;
+    // Lower-case value name -> name as first written and value, since Open.
+    std::map<std::string, std::pair<std::string, StoredValue>> written;
     // The key's name can be written to the file.
     bool storableKey = true;
 
-    QVariant value(const std::string &name) const
+    const StoredValue *find(const std::string &name, bool keyExisted) const
     {
-        const auto it = names.constFind(ToQString(name).toLower());
-        return it == names.constEnd() ? QVariant() : settings->value(*it);
+        const std::string lower = AsciiLower(name);
+        if (const auto it = written.find(lower); it != written.end())
+            return &it->second.second;
+        if (!keyExisted)
+            return nullptr;
+        const auto it = names.find(lower);
+        return it == names.end() ? nullptr : &file.at(it->second);
     }
 
-    // The bytes of a value of any kind (a number as its text); nothing when
-    // there is no such value.
-    std::optional<QByteArray> storedBytes(const std::string &name, bool keyExisted) const
+    void set(const std::string &name, StoredValue value)
     {
-        if (!settings || !keyExisted)
-            return std::nullopt;
-        const QVariant v = value(name);
-        if (v.metaType().id() == QMetaType::QByteArray)
-            return v.toByteArray();
-        if (v.metaType().id() == QMetaType::QString || IsIntegerType(v))
-            return v.toString().toUtf8();
-        return std::nullopt;
-    }
-
-    void setValue(const std::string &name, const QVariant &v)
-    {
-        if (readOnly || !storableKey || !platform::IsStorableName(name))
+        if (!open || !storableKey || !platform::IsStorableName(name))
             return;
-        const QString given = ToQString(name);
-        auto it = names.find(given.toLower());
-        if (it == names.end())
-            it = names.insert(given.toLower(), given);
-        settings->setValue(*it, v);
-        dirty = true;
+        auto &entry = written[AsciiLower(name)];
+        if (entry.first.empty())
+            entry.first = name;
+        entry.second = std::move(value);
+    }
+
+    // The written values put into the file as it is now: another instance may
+    // have written it since Open.
+    void mergeInto(platform::StoredValues &values) const
+    {
+        std::string fileGroup = group;
+        for (const auto &[key, value] : values)
+            if (platform::EqualsIgnoringAsciiCase(GroupOf(key), group)) {
+                fileGroup = std::string(GroupOf(key));
+                break;
+            }
+        for (const auto &[lower, entry] : written)
+            values[KeyIn(values, fileGroup, entry.first)] = entry.second;
     }
 };
 
@@ -261,144 +141,111 @@ std::string CRegistryStore::FilePath()
 bool CRegistryStore::Open(const std::string &subkey)
 {
     Close();
-    const std::string path = FilePath();
-    auto settings = OpenSettings(path);
-    if (settings->status() == QSettings::FormatError) {
-        settings.reset();
-        m_impl->asideError = MoveAside(path);
-        settings = OpenSettings(path);
-    }
-    // A broken file that could not be moved aside is only read, never
-    // written over.
-    m_impl->readOnly = settings->status() == QSettings::FormatError;
-    if (m_impl->readOnly && m_impl->asideError == 0)
-        m_impl->asideError = EBADMSG; // broken again before it could be read
-    m_impl->storableKey = platform::IsStorableName(subkey);
-    // Never fall back on writing the file in place: a failed write must leave
-    // the old file whole.
-    settings->setAtomicSyncRequired(true);
-
-    QString group = ToQString(subkey);
-    const QStringList groups = settings->childGroups();
-    for (const QString &existing : groups) {
-        if (existing.compare(group, Qt::CaseInsensitive) == 0) {
-            group = existing;
+    platform::StoreFileContent content = platform::ReadStoreFile(FilePath());
+    m_readError = content.error;
+    Impl &impl = *m_impl;
+    impl.file = std::move(content.values);
+    impl.open = true;
+    impl.storableKey = platform::IsStorableName(subkey);
+    impl.group = subkey;
+    for (const auto &[key, value] : impl.file) {
+        const std::string_view group = GroupOf(key);
+        if (!platform::EqualsIgnoringAsciiCase(group, subkey))
+            continue;
+        if (!m_existed) {
+            impl.group = std::string(group);
             m_existed = true;
-            break;
         }
+        if (group == impl.group)
+            impl.names.emplace(AsciiLower(std::string_view(key).substr(group.size() + 1)), key);
     }
-    settings->beginGroup(group);
-    const QStringList keys = settings->childKeys();
-    for (const QString &key : keys)
-        m_impl->names.insert(key.toLower(), key);
-    m_impl->settings = std::move(settings);
     return m_existed;
 }
 
 bool CRegistryStore::Close()
 {
-    m_writeError = m_impl->readOnly ? m_impl->asideError : 0;
-    if (m_impl->settings && m_impl->dirty) {
-        const QString fileName = m_impl->settings->fileName();
-        QDir().mkpath(QFileInfo(fileName).absolutePath());
-        t_writeError = 0;
-        m_impl->settings->sync();
-        if (m_impl->settings->status() != QSettings::NoError)
-            m_writeError =
-                t_writeError != 0 ? t_writeError : WhyNotWritten(QFile::encodeName(fileName).toStdString());
-    }
-    m_impl->settings.reset();
-    m_impl->names.clear();
-    m_impl->dirty = false;
-    m_impl->readOnly = false;
-    m_impl->asideError = 0;
-    m_impl->storableKey = true;
+    m_writeError = 0;
+    if (m_impl->open && !m_impl->written.empty())
+        m_writeError = platform::UpdateStoreFile(
+            FilePath(), [this](platform::StoredValues &values) { m_impl->mergeInto(values); });
+    *m_impl = Impl();
     m_existed = false;
     return m_writeError == 0;
 }
 
 std::optional<std::int32_t> CRegistryStore::QueryDword(const std::string &name) const
 {
-    if (!m_impl->settings || !m_existed)
+    const StoredValue *value = m_impl->find(name, m_existed);
+    if (!value || value->kind == StoredValue::Kind::Bytes)
         return std::nullopt;
-    const QVariant v = m_impl->value(name);
-    if (v.metaType().id() != QMetaType::QString && !IsIntegerType(v))
-        return std::nullopt;
-    bool ok = false;
-    const qlonglong number = v.toString().trimmed().toLongLong(&ok, 10);
+    const auto number =
+        value->kind == StoredValue::Kind::Integer ? std::optional(value->number) : NumberOfText(value->bytes);
     // Four bytes hold any signed or unsigned 32-bit number.
-    if (!ok || number < std::numeric_limits<std::int32_t>::min() ||
-        number > qlonglong(std::numeric_limits<std::uint32_t>::max()))
+    if (!number || *number < std::numeric_limits<std::int32_t>::min() ||
+        *number > std::int64_t(std::numeric_limits<std::uint32_t>::max()))
         return std::nullopt;
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(number));
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(*number));
 }
 
 std::optional<std::string> CRegistryStore::QueryString(const std::string &name) const
 {
-    const auto bytes = m_impl->storedBytes(name, m_existed);
-    if (!bytes || std::size_t(bytes->size()) + 1 > kMaxValueBytes)
+    const StoredValue *value = m_impl->find(name, m_existed);
+    if (!value)
         return std::nullopt;
-    const qsizetype nul = bytes->indexOf('\0');
-    return bytes->left(nul < 0 ? bytes->size() : nul).toStdString();
+    std::string text = BytesOf(*value);
+    text.resize(std::min(text.size(), text.find('\0')));
+    return text;
 }
 
 std::optional<std::vector<unsigned char>> CRegistryStore::QueryBinary(const std::string &name,
                                                                       std::size_t maxSize) const
 {
-    const auto bytes = m_impl->storedBytes(name, m_existed);
-    if (!bytes || std::size_t(bytes->size()) > maxSize)
+    const StoredValue *value = m_impl->find(name, m_existed);
+    if (!value)
         return std::nullopt;
-    return std::vector<unsigned char>(bytes->begin(), bytes->end());
+    const std::string bytes = BytesOf(*value);
+    if (bytes.size() > maxSize)
+        return std::nullopt;
+    return std::vector<unsigned char>(bytes.begin(), bytes.end());
 }
 
-std::int32_t CRegistryStore::ReadDword(const std::string &name, std::int32_t defaultValue)
+std::int32_t CRegistryStore::ReadDword(const std::string &name, std::int32_t defaultValue) const
 {
-    if (const auto stored = QueryDword(name))
-        return *stored;
-    WriteDword(name, defaultValue);
-    return defaultValue;
+    return QueryDword(name).value_or(defaultValue);
 }
 
-std::string CRegistryStore::ReadString(const std::string &name, const std::string &defaultValue)
+std::string CRegistryStore::ReadString(const std::string &name, const std::string &defaultValue) const
 {
     if (auto stored = QueryString(name))
         return std::move(*stored);
-    WriteString(name, defaultValue);
     return defaultValue.substr(0, defaultValue.find('\0'));
 }
 
 std::vector<unsigned char> CRegistryStore::ReadBinary(const std::string &name,
                                                       const std::vector<unsigned char> &defaultValue,
-                                                      std::size_t maxSize)
+                                                      std::size_t maxSize) const
 {
     if (auto stored = QueryBinary(name, maxSize))
         return std::move(*stored);
-    WriteBinary(name, defaultValue);
     return defaultValue;
 }
 
 void CRegistryStore::WriteDword(const std::string &name, std::int32_t value)
 {
-    if (m_impl->settings)
-        m_impl->setValue(name, int(value));
+    m_impl->set(name, StoredValue{StoredValue::Kind::Integer, value, {}});
 }
 
 void CRegistryStore::WriteString(const std::string &name, const std::string &text)
 {
-    if (!m_impl->settings)
-        return;
-    const QByteArray bytes = QByteArray::fromStdString(text.substr(0, text.find('\0')));
-    if (SurvivesAsText(bytes))
-        m_impl->setValue(name, QString::fromUtf8(bytes));
-    else
-        m_impl->setValue(name, bytes);
+    std::string bytes = text.substr(0, text.find('\0'));
+    // Text that the file cannot carry as UTF-8 keeps its bytes as a byte array.
+    const auto kind = platform::IsValidUtf8(bytes) ? StoredValue::Kind::Text : StoredValue::Kind::Bytes;
+    m_impl->set(name, StoredValue{kind, 0, std::move(bytes)});
 }
 
 void CRegistryStore::WriteBinary(const std::string &name, const std::vector<unsigned char> &data)
 {
-    if (m_impl->settings)
-        m_impl->setValue(name,
-                         QByteArray(reinterpret_cast<const char *>(data.data()), qsizetype(data.size())));
+    m_impl->set(name, StoredValue{StoredValue::Kind::Bytes, 0, std::string(data.begin(), data.end())});
 }
 
 std::int32_t CRegistryStore::ReadKeyDword(const std::string &subkey, const std::string &name,
@@ -406,20 +253,16 @@ std::int32_t CRegistryStore::ReadKeyDword(const std::string &subkey, const std::
 {
     CRegistryStore store;
     store.Open(subkey);
-    const std::int32_t value = store.ReadDword(name, defaultValue);
-    store.Close();
-    return value;
+    return store.ReadDword(name, defaultValue);
 }
 
 void CRegistryStore::DeleteAll()
 {
     const std::string path = FilePath();
-    {
-        // Through QSettings first, so that no cached copy of the tree lives on.
-        const auto settings = OpenSettings(path);
-        settings->clear();
-        settings->sync();
-    }
-    QFile::remove(LocalPath(path));
-    QDir().rmdir(QFileInfo(LocalPath(path)).absolutePath()); // only when empty
+    // Only the store's own file, or a link put in its place, is removed: a
+    // device or a named pipe there is not ours.
+    struct stat st;
+    if (::lstat(path.c_str(), &st) == 0 && (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)))
+        ::unlink(path.c_str());
+    ::rmdir(platform::SplitPath(path).directory.c_str()); // only when empty
 }

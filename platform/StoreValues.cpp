@@ -80,7 +80,7 @@ void WriteColumnWidths(CRegistryStore &store, const std::string &name, const std
 
 std::optional<std::vector<unsigned char>> QueryWindowPlacement(const CRegistryStore &store)
 {
-    return store.QueryBinary(kPlacementName, CRegistryStore::kMaxValueBytes);
+    return store.QueryBinary(kPlacementName);
 }
 
 void WriteWindowPlacement(CRegistryStore &store, const std::vector<unsigned char> &geometry)

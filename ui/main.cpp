@@ -42,5 +42,6 @@ int main(int argc, char **argv)
     CMainDlg window(args);
     QObject::connect(&app, &CRenameApp::activationRequested, &window, &CMainDlg::BringForward);
     window.show();
+    window.WarnIfStoreUnreadable();
     return QApplication::exec();
 }

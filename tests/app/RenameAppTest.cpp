@@ -9,18 +9,15 @@
 #include <regex>
 
 using testing_support::IsolatedUserDirs;
-using testing_support::ReadFile;
 
 namespace {
 
-TEST(RenameAppTest, FirstStartStoresTheEnvironmentAndMayRun)
+TEST(RenameAppTest, FirstStartMayRunAndWritesNothing)
 {
     IsolatedUserDirs user;
     CRenameApp app;
     EXPECT_TRUE(app.InitInstance());
-    const std::string ini = ReadFile(CRegistryStore::FilePath());
-    EXPECT_NE(ini.find("IsMultiExec"), std::string::npos);
-    EXPECT_NE(ini.find("SelDirMode"), std::string::npos);
+    EXPECT_FALSE(testing_support::Exists(CRegistryStore::FilePath()));
 }
 
 TEST(RenameAppTest, LaterStartHandsOverUnlessSeveralAreAllowed)

@@ -1,5 +1,6 @@
 #include "platform/RegistryStore.h"
 
+#include "platform/StoreFile.h"
 #include "platform/StoreFileFormat.h"
 #include "support/TempDir.h"
 
@@ -65,7 +66,7 @@ TEST(RegistryStoreTest, FileFollowsConfigHome)
     EXPECT_EQ(CRegistryStore::FilePath(), dirs.configHome() + "/Velmora/Kestrel.ini");
 }
 
-TEST(RegistryStoreTest, ReadWithDefaultStoresTheDefaultOnce)
+TEST(RegistryStoreTest, ReadsGiveTheDefaultAndWriteNothing)
 {
     IsolatedUserDirs dirs;
     {
@@ -75,13 +76,19 @@ TEST(RegistryStoreTest, ReadWithDefaultStoresTheDefaultOnce)
         EXPECT_EQ(store.ReadString("DefDirectory", "/home"), "/home");
         EXPECT_EQ(store.ReadBinary("Blob", Bytes("ab"), 4), Bytes("ab"));
         EXPECT_TRUE(store.Close());
+        EXPECT_EQ(store.ReadError(), 0); // a store that is not there is simply empty
     }
+    EXPECT_FALSE(Exists(CRegistryStore::FilePath()));
+
+    const std::string content = "; hand-written\n[environment]\nSelDirMode=2\nWord=abc\n";
+    WriteStoreFile(content);
     CRegistryStore store;
     EXPECT_TRUE(store.Open("Environment"));
-    // The stored defaults win over new defaults now.
-    EXPECT_EQ(store.ReadDword("SelDirMode", 7), 1);
-    EXPECT_EQ(store.ReadString("DefDirectory", "x"), "/home");
-    EXPECT_EQ(store.ReadBinary("Blob", {}, 4), Bytes("ab"));
+    EXPECT_EQ(store.ReadDword("SelDirMode", 7), 2);
+    EXPECT_EQ(store.ReadDword("Word", 5), 5);
+    EXPECT_EQ(store.ReadString("DefDirectory", "x"), "x");
+    EXPECT_TRUE(store.Close());
+    EXPECT_EQ(ReadFile(CRegistryStore::FilePath()), content);
 }
 
 TEST(RegistryStoreTest, DirectReadsNeverWrite)
@@ -160,34 +167,27 @@ TEST(RegistryStoreTest, ValuesKeepTheirBytesThroughTheFile)
     EXPECT_EQ(store.QueryDword("MinusOne"), -1);
 }
 
-TEST(RegistryStoreTest, OversizeAndWrongValuesFallBackOnTheDefault)
+TEST(RegistryStoreTest, LongValuesReadBackWholeAndWrongOnesGiveTheDefault)
 {
     IsolatedUserDirs dirs;
+    const std::string longText(100000, 'y');
     {
         CRegistryStore store;
         store.Open("Environment");
-        store.WriteString("Long", std::string(13000, 'y')); // terminator would be byte 13001
+        store.WriteString("Long", longText);
         store.WriteString("Word", "abc");
         store.WriteBinary("Blob", Bytes("12345"));
         store.WriteString("Number", " 42 ");
         store.Close();
     }
-    {
-        CRegistryStore store;
-        store.Open("Environment");
-        EXPECT_FALSE(store.QueryString("Long"));
-        EXPECT_EQ(store.ReadString("Long", "short"), "short");
-        EXPECT_EQ(store.ReadDword("Word", 5), 5);
-        EXPECT_FALSE(store.QueryBinary("Blob", 4));
-        EXPECT_EQ(store.ReadBinary("Blob", Bytes("d"), 4), Bytes("d"));
-        EXPECT_EQ(store.ReadDword("Number", 0), 42);
-        store.Close();
-    }
     CRegistryStore store;
     store.Open("Environment");
-    EXPECT_EQ(store.QueryString("Long"), "short");
-    EXPECT_EQ(store.QueryDword("Word"), 5);
-    EXPECT_EQ(store.QueryBinary("Blob", 4), Bytes("d"));
+    EXPECT_EQ(store.ReadString("Long", "short"), longText);
+    EXPECT_EQ(store.ReadDword("Word", 5), 5);
+    EXPECT_FALSE(store.QueryBinary("Blob", 4));
+    EXPECT_EQ(store.ReadBinary("Blob", Bytes("d"), 4), Bytes("d"));
+    EXPECT_EQ(store.QueryBinary("Blob"), Bytes("12345"));
+    EXPECT_EQ(store.ReadDword("Number", 0), 42);
 }
 
 TEST(RegistryStoreTest, ReadsSurviveHandEditedAndGarbageFiles)
@@ -213,27 +213,37 @@ TEST(RegistryStoreTest, ReadsSurviveHandEditedAndGarbageFiles)
     }
 }
 
-TEST(RegistryStoreTest, UnparsableFileIsKeptAside)
+TEST(RegistryStoreTest, UnparsableFileIsKeptAsideByTheFirstWrite)
 {
     IsolatedUserDirs dirs;
+    const std::string path = CRegistryStore::FilePath();
     const std::string broken = "[Environment]\nIsAsk=1\nno equals sign here\n";
     WriteStoreFile(broken);
     {
         CRegistryStore store;
         EXPECT_FALSE(store.Open("Environment"));
+        EXPECT_EQ(store.ReadError(), platform::kStoreUnparsable);
         EXPECT_EQ(store.ReadDword("IsAsk", 0), 0);
         store.Close();
     }
-    const std::string path = CRegistryStore::FilePath();
+    EXPECT_EQ(ReadFile(path), broken); // loading leaves it where it is
+    EXPECT_EQ(CRegistryStore::ReadKeyDword("Environment", "IsAsk", 0), 0);
+
+    auto write = [] {
+        CRegistryStore store;
+        store.Open("Environment");
+        store.WriteDword("IsAsk", 1);
+        return store.Close();
+    };
+    ASSERT_TRUE(write());
     EXPECT_EQ(ReadFile(path + ".broken"), broken);
+    EXPECT_EQ(CRegistryStore::ReadKeyDword("Environment", "IsAsk", 0), 1);
 
     // A second broken file does not replace the first one kept aside; a file
     // that is not UTF-8 would lose bytes when rewritten and is kept aside too.
     const std::string notUtf8 = "[Environment]\nDefDirectory=/home/\xff\xfe\n";
     WriteStoreFile(notUtf8);
-    CRegistryStore store;
-    EXPECT_FALSE(store.Open("Environment"));
-    store.Close();
+    ASSERT_TRUE(write());
     EXPECT_EQ(ReadFile(path + ".broken"), broken);
     EXPECT_EQ(ReadFile(path + ".broken.2"), notUtf8);
 }
@@ -362,5 +372,10 @@ TEST(RegistryStoreTest, OversizedFileIsKeptAsideUnread)
     content.resize(platform::kMaxStoreFileBytes + 1, '\n');
     WriteStoreFile(content);
     EXPECT_EQ(CRegistryStore::ReadKeyDword("Environment", "IsAsk", 0), 0);
+    CRegistryStore store;
+    store.Open("Environment");
+    EXPECT_EQ(store.ReadError(), platform::kStoreUnparsable);
+    store.WriteDword("IsAsk", 1);
+    ASSERT_TRUE(store.Close());
     EXPECT_EQ(std::filesystem::file_size(CRegistryStore::FilePath() + ".broken"), content.size());
 }

@@ -27,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -80,13 +81,11 @@ protected:
     QMessageBox::StandardButton answer = QMessageBox::Yes;
 };
 
-TEST_F(MainWindowTest, FirstStartCreatesDefaultsAndListsTheGivenDirectory)
+TEST_F(MainWindowTest, FirstStartTakesTheDefaultsAndListsTheGivenDirectory)
 {
     auto w = Open({dir.path()});
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Kestrel"));
-    const std::string ini = ReadFile(CRegistryStore::FilePath());
-    EXPECT_NE(ini.find("[Environment]"), std::string::npos);
-    EXPECT_NE(ini.find("FilterMode"), std::string::npos);
+    EXPECT_FALSE(testing_support::Exists(CRegistryStore::FilePath())) << "written only at the exit";
 
     EXPECT_EQ(w->Modes().ModeCombo()->count(), 14);
     EXPECT_EQ(w->Modes().ModeCombo()->currentIndex(), 0);
@@ -310,8 +309,11 @@ TEST_F(MainWindowTest, ExitWritesWindowValuesAndHistories)
 TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreReported)
 {
     const std::string store = CRegistryStore::FilePath();
-    std::filesystem::create_directories(store); // a folder where the store file belongs
+    // A link into a folder that is not there: an empty store that cannot be written.
+    std::filesystem::create_directories(user.configHome() + "/Velmora");
+    std::filesystem::create_symlink(user.root() + "/gone/Kestrel.ini", store);
     auto w = Open({dir.path()});
+    w->WarnIfStoreUnreadable();
     w->ChangeMode(kModeStoreDefaults);
     w->Exit();
     ASSERT_EQ(asked.size(), 2u); // the initial values, then everything at the exit
@@ -322,6 +324,25 @@ TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreReported)
                                       QString::fromStdString(store)))
             << q.text.toStdString();
     }
+}
+
+TEST_F(MainWindowTest, AStoreThatCannotBeReadIsNamedAtStartAndNotWrittenOverAtTheExit)
+{
+    const std::string store = CRegistryStore::FilePath();
+    std::filesystem::create_directories(store); // a folder where the store file belongs
+    auto w = Open({dir.path()});
+    w->WarnIfStoreUnreadable();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].icon, QMessageBox::Warning);
+    EXPECT_TRUE(asked[0].text.contains(QString::fromStdString(store))) << asked[0].text.toStdString();
+
+    // Readable again by the exit, the file still holds what the window never read.
+    std::filesystem::remove(store);
+    const std::string content = "[Rename]\nRenumStr1=mine\n";
+    std::ofstream(store, std::ios::binary) << content;
+    w->Exit();
+    EXPECT_EQ(asked.size(), 1u);
+    EXPECT_EQ(ReadFile(store), content);
 }
 
 TEST_F(MainWindowTest, SplitterDragStopsAtBothLimitsAndRightClickCancels)

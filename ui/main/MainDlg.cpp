@@ -2,6 +2,7 @@
 
 #include "platform/DirectoryList.h"
 #include "platform/Paths.h"
+#include "platform/StoreFile.h"
 #include "ui/DialogUnits.h"
 #include "ui/Icons.h"
 #include "ui/dialogs/AboutDlg.h"
@@ -184,6 +185,9 @@ void CMainDlg::SetListFocus(int list)
 void CMainDlg::LoadState()
 {
     const CWindowStore::WindowValues window = m_store.LoadWindow();
+    m_storeReadError = window.storeReadError;
+    // A file that cannot be parsed is kept aside by the next write instead.
+    m_discardState = m_storeReadError != 0 && m_storeReadError != platform::kStoreUnparsable;
     m_srcListWidth = window.sourceListWidth;
     m_env.Load();
     m_store.LoadSettings(m_settings, m_env.DataMode != 0);
@@ -444,6 +448,13 @@ void CMainDlg::BringForward()
     show();
     raise();
     activateWindow();
+}
+
+void CMainDlg::WarnIfStoreUnreadable()
+{
+    if (m_storeReadError != 0)
+        Ask(QMessageBox::Warning, QStringLiteral("Kestrel"), CWindowStore::NotReadText(m_storeReadError),
+            QMessageBox::Ok);
 }
 
 void CMainDlg::Exit()

@@ -51,6 +51,8 @@ public:
 
     // Brings the window forward (restored when minimised), for a later start.
     void BringForward();
+    // Warns, once the window is up, when the settings store could not be read.
+    void WarnIfStoreUnreadable();
 
     // Entries of the selection list into the candidate list.
     void AddSelected();
@@ -160,8 +162,12 @@ private:
     int m_listFocus = 1;
     bool m_interactive = true;
     bool m_created = false;
-    // The settings were deleted: nothing is saved when the window closes.
+    // The settings were deleted, or the store file could not be read at start
+    // (what it holds would be replaced by defaults): nothing is saved when the
+    // window closes.
     bool m_discardState = false;
+    // Why the store file could not be read at start (CRegistryStore::ReadError).
+    int m_storeReadError = 0;
 
     CModeArea *m_modes = nullptr;
     CSelectionPane *m_selection = nullptr;

@@ -3,6 +3,7 @@
 #include "engine/RenameSettings.h"
 #include "platform/FileOps.h"
 #include "platform/RegistryStore.h"
+#include "platform/StoreFile.h"
 #include "platform/StoreValues.h"
 #include "ui/ShownText.h"
 
@@ -25,6 +26,7 @@ CWindowStore::WindowValues CWindowStore::LoadWindow() const
     values.placement = platform::QueryWindowPlacement(store);
     values.sourceListWidth = store.ReadDword("SrcListWidth", 240);
     values.isSplit = store.ReadDword("IsSplit", 1) != 0;
+    values.storeReadError = store.ReadError();
     store.Close();
     return values;
 }
@@ -60,6 +62,18 @@ int CWindowStore::SaveDefaults(const CRenameSettings &settings) const
 QString CWindowStore::NotSavedText(int code)
 {
     const std::string path = CRegistryStore::FilePath();
-    const std::string reason = platform::ErrorMessage(code);
+    const std::string reason = platform::StoreErrorMessage(code);
     return QStringLiteral("設定を保存できませんでした。\n%1\n%2").arg(ShownText(path), ShownText(reason));
+}
+
+QString CWindowStore::NotReadText(int code)
+{
+    const std::string path = CRegistryStore::FilePath();
+    const std::string reason = platform::StoreErrorMessage(code);
+    const QString after =
+        code == platform::kStoreUnparsable
+            ? QStringLiteral("このファイルは、設定を保存するときに名前に .broken を付けて残します。")
+            : QStringLiteral("このファイルには終了時にも設定を保存しません。");
+    return QStringLiteral("設定ファイルを読めないため、初期値で始めます。\n%1\n%2\n%3")
+        .arg(ShownText(path), ShownText(reason), after);
 }

@@ -19,6 +19,8 @@ public:
         std::optional<std::vector<unsigned char>> placement;
         int sourceListWidth = 240;
         bool isSplit = true;
+        // Why the store file could not be read (CRegistryStore::ReadError).
+        int storeReadError = 0;
     };
 
     WindowValues LoadWindow() const;
@@ -32,4 +34,6 @@ public:
 
     // The warning shown when the store file could not be written.
     static QString NotSavedText(int code);
+    // The warning shown at start when the store file could not be read.
+    static QString NotReadText(int code);
 };
