@@ -2,39 +2,112 @@
 
 #include "exec/DirectoryLocks.h"
 #include "exec/Journal.h"
+#include "platform/FileOps.h"
+#include "platform/Paths.h"
+#include "ui/ShownText.h"
 
 #include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Kestrel（復旧）");
+
+QString Reason(int code)
+{
+    return QString::fromStdString(platform::ErrorMessage(code));
+}
+
+// A journal nothing can be done with (unreadable, or a folder of its run is
+// gone): said so, with the choice of discarding it. True when discarded.
+bool OfferDiscard(QWidget *parent, const std::string &journal, const QString &why)
+{
+    QMessageBox box(QMessageBox::Warning, kCaption,
+                    QStringLiteral("中断された実行の記録を使えません。\n%1\n%2\n\n"
+                                   "記録を破棄しますか？（ファイルはそのままです）")
+                        .arg(ShownText(journal), why),
+                    QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("記録を破棄"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    if (box.exec() != QMessageBox::Discard)
+        return false;
+    const exec::CRecoveryReport report = exec::RecoverJournal(journal, exec::RecoveryTarget::Discard);
+    if (!report.journalRemoved)
+        QMessageBox::warning(
+            parent, kCaption,
+            QStringLiteral("記録を削除できません：%1\n%2")
+                .arg(ShownText(journal), Reason(report.removeError ? report.removeError : report.readError)));
+    return report.journalRemoved;
+}
+
+// Asks what to do with the run of a readable journal: take it back (Yes),
+// finish it (No), discard the journal (Discard) or ask again next time.
+// Taking back a copy run deletes its copies, so that is never the default.
+QMessageBox::StandardButton AskAboutRun(QWidget *parent, const exec::CJournalSummary &run)
+{
+    const QString kind = run.copies ? QStringLiteral("複写") : QStringLiteral("変名");
+    const QString back = run.copies
+                             ? QStringLiteral("作った複写を削除して実行前に戻しますか？")
+                             : QStringLiteral("一時的な名前のまま残ったファイルを元の名前に戻しますか？");
+    QMessageBox box(QMessageBox::Question, kCaption,
+                    QStringLiteral("前回の%1が途中で終了しました。\nフォルダ：%2\n%3 個のファイル\n\n%4\n"
+                                   "『いいえ』を選択すると変更後の名前に移します。")
+                        .arg(kind, ShownText(platform::DisplayDirectory(run.folder)))
+                        .arg(run.files)
+                        .arg(back),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("記録を破棄"));
+    box.setDefaultButton(run.copies ? QMessageBox::No : QMessageBox::Yes);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void ReportRecovery(QWidget *parent, const std::string &journal, const exec::CRecoveryReport &report)
+{
+    if (!report.busyFolder.empty()) {
+        QMessageBox::warning(parent, kCaption,
+                             QString::fromStdString(exec::BusyFolderMessage(report.busyFolder)));
+        return;
+    }
+    if (!report.missingFolder.empty()) {
+        OfferDiscard(parent, journal,
+                     QStringLiteral("ディレクトリ［%1］を開けません：%2")
+                         .arg(ShownText(platform::DisplayDirectory(report.missingFolder)),
+                              Reason(report.folderError)));
+        return;
+    }
+    QStringList failed;
+    for (const exec::CRecoveryStep &step : report.steps) {
+        if (step.code != 0)
+            failed << ShownText(step.from) + QStringLiteral("（") + Reason(step.code) + QStringLiteral("）");
+    }
+    if (!failed.isEmpty())
+        QMessageBox::warning(parent, kCaption,
+                             QStringLiteral("次のファイルを移せませんでした：\n") +
+                                 failed.join(QLatin1Char('\n')));
+    if (report.removeError)
+        QMessageBox::warning(parent, kCaption,
+                             QStringLiteral("記録を削除できません：%1\n%2")
+                                 .arg(ShownText(journal), Reason(report.removeError)));
+}
+
+} // namespace
 
 void OfferJournalRecovery(QWidget *parent)
 {
     for (const std::string &journal : exec::FindLeftoverJournals()) {
         std::vector<exec::CJournalEntry> entries;
-        if (!exec::ReadJournal(journal, entries))
+        int readError = 0;
+        if (!exec::ReadJournal(journal, entries, &readError)) {
+            OfferDiscard(parent, journal,
+                         readError ? Reason(readError) : QStringLiteral("実行の記録ではありません。"));
             continue;
-        const QString text = QStringLiteral("前回の実行が途中で終了しました（%1 個のファイル）。\n"
-                                            "一時的な名前のまま残ったファイルを元の名前に戻しますか？\n"
-                                            "『いいえ』を選択すると変更後の名前に移します。")
-                                 .arg(entries.size());
-        const auto answer = QMessageBox::question(parent, QStringLiteral("Kestrel（復旧）"), text,
-                                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        }
+        const auto answer = AskAboutRun(parent, exec::SummarizeJournal(entries));
         if (answer == QMessageBox::Cancel)
             continue;
-        const exec::CRecoveryReport report =
-            exec::RecoverJournal(journal, answer == QMessageBox::Yes ? exec::RecoveryTarget::OldName
-                                                                     : exec::RecoveryTarget::NewName);
-        if (!report.busyFolder.empty()) {
-            QMessageBox::warning(parent, QStringLiteral("Kestrel（復旧）"),
-                                 QString::fromStdString(exec::BusyFolderMessage(report.busyFolder)));
-            continue;
-        }
-        QStringList failed;
-        for (const exec::CRecoveryStep &step : report.steps) {
-            if (step.code != 0)
-                failed << QString::fromStdString(step.from);
-        }
-        if (!failed.isEmpty())
-            QMessageBox::warning(parent, QStringLiteral("Kestrel（復旧）"),
-                                 QStringLiteral("次のファイルを移せませんでした：\n") +
-                                     failed.join(QLatin1Char('\n')));
+        const exec::RecoveryTarget target = answer == QMessageBox::Yes  ? exec::RecoveryTarget::OldName
+                                            : answer == QMessageBox::No ? exec::RecoveryTarget::NewName
+                                                                        : exec::RecoveryTarget::Discard;
+        ReportRecovery(parent, journal, exec::RecoverJournal(journal, target));
     }
 }
