@@ -58,11 +58,10 @@ struct DirCloser {
     void operator()(DIR *dir) const { closedir(dir); }
 };
 
-// Opens a held directory for reading its entries; errno is set on failure.
-std::unique_ptr<DIR, DirCloser> OpenDirectory(const std::string &held)
+// A stream of the entries of the open directory fd, which it takes over
+// (closed on failure too); errno is set on failure.
+std::unique_ptr<DIR, DirCloser> StreamOf(int fd)
 {
-    const std::string openPath = IsRootDirectory(held) ? std::string("/") : held;
-    const int fd = open(openPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return nullptr;
     std::unique_ptr<DIR, DirCloser> dir(fdopendir(fd));
@@ -72,6 +71,22 @@ std::unique_ptr<DIR, DirCloser> OpenDirectory(const std::string &held)
         errno = error;
     }
     return dir;
+}
+
+// Opens a held directory for reading its entries; errno is set on failure.
+std::unique_ptr<DIR, DirCloser> OpenDirectory(const std::string &held)
+{
+    const std::string openPath = IsRootDirectory(held) ? std::string("/") : held;
+    return StreamOf(open(openPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+}
+
+// A visitor that never stops the listing.
+std::function<bool(const DirEntryInfo &)> Unstopped(const std::function<void(const DirEntryInfo &)> &visit)
+{
+    return [&visit](const DirEntryInfo &info) {
+        visit(info);
+        return true;
+    };
 }
 
 // Calls visit with every item of dir but "." and ".." until it returns false.
@@ -147,13 +162,7 @@ int ListNames(const std::string &directory, const std::function<void(std::string
 int ListDirectory(const std::string &directory, std::string_view pattern,
                   const std::function<void(const DirEntryInfo &)> &visit, StoredFlags flags)
 {
-    return ListDirectoryWhile(
-        directory, pattern,
-        [&visit](const DirEntryInfo &info) {
-            visit(info);
-            return true;
-        },
-        flags);
+    return ListDirectoryWhile(directory, pattern, Unstopped(visit), flags);
 }
 
 int ListDirectoryWhile(const std::string &directory, std::string_view pattern,
@@ -169,23 +178,11 @@ int ListDirectoryWhile(const std::string &directory, std::string_view pattern,
 int ListDirectoryAt(int directoryFd, const std::string &directory, std::string_view pattern,
                     const std::function<void(const DirEntryInfo &)> &visit, StoredFlags flags)
 {
-    const int fd = fcntl(directoryFd, F_DUPFD_CLOEXEC, 0);
-    if (fd < 0)
+    const auto dir = StreamOf(fcntl(directoryFd, F_DUPFD_CLOEXEC, 0));
+    if (!dir)
         return errno;
-    std::unique_ptr<DIR, DirCloser> dir(fdopendir(fd));
-    if (!dir) {
-        const int error = errno;
-        close(fd);
-        return error;
-    }
     rewinddir(dir.get()); // the duplicate shares the position of the original
-    return ListOpenDirectory(
-        dir.get(), NormalizeDirectory(directory), pattern,
-        [&visit](const DirEntryInfo &info) {
-            visit(info);
-            return true;
-        },
-        flags);
+    return ListOpenDirectory(dir.get(), NormalizeDirectory(directory), pattern, Unstopped(visit), flags);
 }
 
 int ReadDirEntry(const std::string &fullPath, DirEntryInfo &info, StoredFlags flags)
