@@ -143,24 +143,20 @@ Action Decide(Kind kind)
     return Action::Fail;
 }
 
-// Makes the call unless it is to fail; release undoes what a successful
-// call handed out (a descriptor) when it is reported as failed after all.
-template <typename Result, typename Call, typename Release>
-Result Intercept(Kind kind, Result failed, Call call, Release release)
+// Makes the call unless it is to fail. A failure it reports first goes
+// through onFailure with what the call gave (failed where it was not made),
+// to undo what the caller will never see (a descriptor) or to leave what a
+// real failure leaves (a stream's error flag).
+template <typename Result, typename Call, typename OnFailure>
+Result Intercept(Kind kind, Result failed, Call call, OnFailure onFailure)
 {
     const Action action = Decide(kind);
-    if (action == Action::Fail) {
-        errno = g_settings.error;
-        return failed;
-    }
-    Result result = call();
-    if (action == Action::FailAfter) {
-        if (result != failed)
-            release(result);
-        errno = g_settings.error;
-        return failed;
-    }
-    return result;
+    const Result result = action == Action::Fail ? failed : call();
+    if (action == Action::Pass)
+        return result;
+    onFailure(result);
+    errno = g_settings.error;
+    return failed;
 }
 
 template <typename Result, typename Call> Result Intercept(Kind kind, Result failed, Call call)
@@ -170,7 +166,20 @@ template <typename Result, typename Call> Result Intercept(Kind kind, Result fai
 
 void CloseDescriptor(int fd)
 {
-    close(fd);
+    if (fd >= 0)
+        close(fd);
+}
+
+void CloseStream(FILE *stream)
+{
+    if (stream)
+        fclose(stream);
+}
+
+// What a read error leaves on a stream, so that ferror tells it from the end.
+void MarkReadError(FILE *stream)
+{
+    stream->_flags |= _IO_ERR_SEEN;
 }
 
 bool TakesMode(int flags)
@@ -340,14 +349,14 @@ FILE *fopen(const char *path, const char *mode)
 {
     KESTREL_NEXT(fopen);
     return Intercept(
-        kOpen, static_cast<FILE *>(nullptr), [&] { return next(path, mode); }, fclose);
+        kOpen, static_cast<FILE *>(nullptr), [&] { return next(path, mode); }, CloseStream);
 }
 
 FILE *fopen64(const char *path, const char *mode)
 {
     KESTREL_NEXT(fopen64);
     return Intercept(
-        kOpen, static_cast<FILE *>(nullptr), [&] { return next(path, mode); }, fclose);
+        kOpen, static_cast<FILE *>(nullptr), [&] { return next(path, mode); }, CloseStream);
 }
 
 // A temporary file that is reported as not made stays on disk under a name
@@ -411,13 +420,17 @@ int fdatasync(int fd)
 ssize_t getdelim(char **line, size_t *capacity, int delimiter, FILE *stream)
 {
     KESTREL_NEXT(getdelim);
-    return Intercept(kGetdelim, ssize_t(-1), [&] { return next(line, capacity, delimiter, stream); });
+    return Intercept(
+        kGetdelim, ssize_t(-1), [&] { return next(line, capacity, delimiter, stream); },
+        [&](ssize_t) { MarkReadError(stream); });
 }
 
 ssize_t getline(char **line, size_t *capacity, FILE *stream)
 {
     KESTREL_NEXT(getline);
-    return Intercept(kGetdelim, ssize_t(-1), [&] { return next(line, capacity, stream); });
+    return Intercept(
+        kGetdelim, ssize_t(-1), [&] { return next(line, capacity, stream); },
+        [&](ssize_t) { MarkReadError(stream); });
 }
 
 // mkdir
