@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -150,6 +151,9 @@ bool CandidateRows::NextGivenPath(std::string &path)
     int delimiter = m_options.nullSeparated ? '\0' : '\n';
     while (m_pathsFile) {
         ssize_t length = ::getdelim(&m_lineBuffer, &m_lineCapacity, delimiter, m_pathsFile);
+        // A read error is no end of the list: the rest of it would be left out without a word.
+        if (length < 0 && std::ferror(m_pathsFile))
+            throw UsageError("ファイルを読めません: " + *m_options.pathsFrom + ": " + Reason(errno));
         if (length < 0)
             return false;
         if (length > 0 && m_lineBuffer[length - 1] == static_cast<char>(delimiter))
