@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <functional>
 #include <random>
 #include <thread>
@@ -27,6 +28,13 @@ struct Variant {
 };
 const Variant kVariants[] = {{"NoReplaceRename", false}, {"LinkAndUnlink", true}};
 constexpr std::size_t kVariantCount = std::size(kVariants);
+
+std::string Trimmed(std::string text)
+{
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.pop_back();
+    return text;
+}
 
 // Parameters: the index of the scenario and that of the variant.
 class FaultSweep : public ::testing::TestWithParam<std::tuple<std::size_t, std::size_t>> {
@@ -96,7 +104,8 @@ protected:
                                problem);
         if (!f.Journals().empty())
             problems.push_back("the recovery without faults left its journal (exit " +
-                               std::to_string(recovery.result.exitCode) + "): " + recovery.result.err);
+                               std::to_string(recovery.result.exitCode) +
+                               "): " + Trimmed(recovery.result.out + recovery.result.err));
         return problems;
     }
 
