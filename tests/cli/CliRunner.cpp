@@ -72,6 +72,16 @@ void Exchange(int inFd, bool keepInputOpen, const std::string &input, int outFd,
         ::close(inFd);
 }
 
+// The argument or environment array of posix_spawn over strings.
+std::vector<char *> NullTerminated(std::vector<std::string> &strings)
+{
+    std::vector<char *> pointers;
+    for (std::string &s : strings)
+        pointers.push_back(s.data());
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
 } // namespace
 
 namespace {
@@ -79,7 +89,8 @@ namespace {
 // terminalMaster and terminalPath: a pseudo-terminal for standard input, or -1
 // and empty for a pipe.
 CliResult Spawn(const std::vector<std::string> &arguments, const std::string &workingDirectory,
-                const std::string &input, int terminalMaster, const std::string &terminalPath)
+                const std::string &input, int terminalMaster, const std::string &terminalPath,
+                char *const *environment = environ)
 {
     Pipe in, out, err;
     posix_spawn_file_actions_t actions;
@@ -94,13 +105,10 @@ CliResult Spawn(const std::vector<std::string> &arguments, const std::string &wo
 
     std::vector<std::string> argvStrings{KESTREL_CLI_PATH};
     argvStrings.insert(argvStrings.end(), arguments.begin(), arguments.end());
-    std::vector<char *> argv;
-    for (std::string &s : argvStrings)
-        argv.push_back(s.data());
-    argv.push_back(nullptr);
+    std::vector<char *> argv = NullTerminated(argvStrings);
 
     pid_t pid = -1;
-    int spawned = posix_spawn(&pid, KESTREL_CLI_PATH, &actions, nullptr, argv.data(), environ);
+    int spawned = posix_spawn(&pid, KESTREL_CLI_PATH, &actions, nullptr, argv.data(), environment);
     posix_spawn_file_actions_destroy(&actions);
     ::close(in.read);
     ::close(out.write);
@@ -127,6 +135,13 @@ CliResult RunCli(const std::vector<std::string> &arguments, const std::string &w
                  const std::string &input)
 {
     return Spawn(arguments, workingDirectory, input, -1, {});
+}
+
+CliResult RunCliInEnvironment(const std::vector<std::string> &arguments, const std::string &workingDirectory,
+                              const std::vector<std::string> &environment)
+{
+    std::vector<std::string> strings = environment;
+    return Spawn(arguments, workingDirectory, {}, -1, {}, NullTerminated(strings).data());
 }
 
 CliResult RunCliOnTerminal(const std::vector<std::string> &arguments, const std::string &workingDirectory,

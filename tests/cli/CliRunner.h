@@ -17,6 +17,10 @@ struct CliResult {
 CliResult RunCli(const std::vector<std::string> &arguments, const std::string &workingDirectory,
                  const std::string &input = {});
 
+// The same with the given environment ("NAME=value" each) instead of the test's own.
+CliResult RunCliInEnvironment(const std::vector<std::string> &arguments, const std::string &workingDirectory,
+                              const std::vector<std::string> &environment);
+
 // The same with standard input on a pseudo-terminal, as when a person types the input.
 CliResult RunCliOnTerminal(const std::vector<std::string> &arguments, const std::string &workingDirectory,
                            const std::string &input);

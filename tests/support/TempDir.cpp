@@ -10,9 +10,11 @@ namespace fs = std::filesystem;
 
 namespace testing_support {
 
-TempDir::TempDir()
+TempDir::TempDir() : TempDir(fs::temp_directory_path().string()) {}
+
+TempDir::TempDir(const std::string &parent)
 {
-    std::string pattern = (fs::temp_directory_path() / "kestrel-test-XXXXXX").string();
+    std::string pattern = (fs::path(parent) / "kestrel-test-XXXXXX").string();
     if (!mkdtemp(pattern.data()))
         throw std::runtime_error("mkdtemp failed");
     m_path = pattern;
@@ -83,9 +85,11 @@ IsolatedUserDirs::IsolatedUserDirs()
 {
     Remember("XDG_CONFIG_HOME", m_oldConfig, m_hadConfig);
     Remember("XDG_STATE_HOME", m_oldState, m_hadState);
+    Remember("XDG_DATA_HOME", m_oldData, m_hadData);
     Remember("HOME", m_oldHome, m_hadHome);
     setenv("XDG_CONFIG_HOME", configHome().c_str(), 1);
     setenv("XDG_STATE_HOME", stateHome().c_str(), 1);
+    setenv("XDG_DATA_HOME", dataHome().c_str(), 1);
     setenv("HOME", m_dir.path().c_str(), 1);
 }
 
@@ -93,6 +97,7 @@ IsolatedUserDirs::~IsolatedUserDirs()
 {
     Restore("XDG_CONFIG_HOME", m_oldConfig, m_hadConfig);
     Restore("XDG_STATE_HOME", m_oldState, m_hadState);
+    Restore("XDG_DATA_HOME", m_oldData, m_hadData);
     Restore("HOME", m_oldHome, m_hadHome);
 }
 

@@ -9,6 +9,8 @@ namespace testing_support {
 class TempDir {
 public:
     TempDir();
+    // The same below parent (another file system, for instance).
+    explicit TempDir(const std::string &parent);
     ~TempDir();
     TempDir(const TempDir &) = delete;
     TempDir &operator=(const TempDir &) = delete;
@@ -29,9 +31,9 @@ private:
 std::string ReadFile(const std::string &path);
 bool Exists(const std::string &path);
 
-// Points XDG_CONFIG_HOME and XDG_STATE_HOME (and HOME) at a private temporary
-// folder for the lifetime of the object, so a test never touches the user's
-// real settings or journals.
+// Points XDG_CONFIG_HOME, XDG_STATE_HOME and XDG_DATA_HOME (and HOME) at a
+// private temporary folder for the lifetime of the object, so a test never
+// touches the user's real settings, journals or trash.
 class IsolatedUserDirs {
 public:
     IsolatedUserDirs();
@@ -39,11 +41,12 @@ public:
     const std::string &root() const { return m_dir.path(); }
     std::string configHome() const { return m_dir.path() + "/config"; }
     std::string stateHome() const { return m_dir.path() + "/state"; }
+    std::string dataHome() const { return m_dir.path() + "/data"; }
 
 private:
     TempDir m_dir;
-    std::string m_oldConfig, m_oldState, m_oldHome;
-    bool m_hadConfig = false, m_hadState = false, m_hadHome = false;
+    std::string m_oldConfig, m_oldState, m_oldData, m_oldHome;
+    bool m_hadConfig = false, m_hadState = false, m_hadData = false, m_hadHome = false;
 };
 
 } // namespace testing_support
