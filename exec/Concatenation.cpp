@@ -1,6 +1,7 @@
 #include "exec/Concatenation.h"
 
 #include "engine/RenameSettings.h"
+#include "exec/Journal.h"
 #include "exec/RenameExecution.h"
 #include "exec/ReportingFile.h"
 #include "exec/TextFill.h"
@@ -28,16 +29,33 @@ constexpr std::size_t kBlockSize = 1 << 16;
 constexpr std::string_view kPartialPrefix = ".kestrel-concat-";
 
 // A new partial output in directory, locked for as long as it is open: the
-// lock tells a later run that someone is still writing it. A file that a
-// removal of leftovers took away between its creation and its lock is made
-// again. The descriptor, or -1 with errno set.
-int CreateLockedPartial(const std::string &directory, std::string &path)
+// lock tells a later run that someone is still writing it. Its name is in
+// the journal before the file is made, so that a recovery can remove what a
+// killed run left. A file that a removal of leftovers took away between its
+// creation and its lock is made again. The descriptor, or -1 with errno set.
+int CreateLockedPartial(const std::string &directory, const std::string &output, CRunJournal &journal,
+                        std::string &path)
 {
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        path = platform::JoinPath(directory, std::string(kPartialPrefix) + "XXXXXX");
-        const int fd = mkostemp(path.data(), O_CLOEXEC);
-        if (fd < 0)
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        const std::string name = platform::RandomName(kPartialPrefix);
+        if (name.empty()) {
+            errno = EIO;
             return -1;
+        }
+        path = platform::JoinPath(directory, name);
+        if (const int error = journal.WriteOutput(path, output)) {
+            errno = error;
+            return -1;
+        }
+        const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd < 0) {
+            const int error = errno;
+            RemoveAbandonedConcatenations(directory); // a call that failed after making the file
+            errno = error;
+            return -1;
+        }
         struct stat st;
         if (flock(fd, LOCK_EX | LOCK_NB) == 0 && fstat(fd, &st) == 0 && st.st_nlink > 0)
             return fd;
@@ -61,9 +79,9 @@ public:
     }
 
     // 0 or the errno value.
-    int Create()
+    int Create(CRunJournal &journal)
     {
-        m_fd = CreateLockedPartial(platform::SplitPath(m_output).directory, m_temp);
+        m_fd = CreateLockedPartial(platform::SplitPath(m_output).directory, m_output, journal, m_temp);
         if (m_fd >= 0)
             return 0;
         m_temp.clear();
@@ -210,8 +228,11 @@ CConcatenationOutcome ConcatenateFiles(const std::vector<CFileEntry> &candidates
     if (!EnsureOutputDirectory(folder, kCaption, host))
         return outcome;
     RemoveAbandonedConcatenations(folder);
+    // The journal outlives the assembly: it goes once the output is in place
+    // or its temporary file removed.
+    CRunJournal journal;
     COutputAssembly assembly(output);
-    if (const int error = assembly.Create()) {
+    if (const int error = assembly.Create(journal)) {
         host.ShowMessage(kCaption,
                          "テンポラリファイルの作成に失敗しました!!\n" + platform::ErrorMessage(error),
                          MessageIcon::Exclamation);

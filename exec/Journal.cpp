@@ -127,7 +127,7 @@ bool ParseIdentity(const std::string *f, platform::FileIdentity &identity)
 // from the third format on, birth time).
 bool ParseStep(const std::vector<std::string> &f, bool withBirth, std::vector<CJournalEntry> &entries)
 {
-    static const std::string kKinds = "MRCP";
+    static const std::string kKinds = "MRCPT";
     if (f.size() != (withBirth ? 6u : 5u) || f[0].size() != 1 || kKinds.find(f[0][0]) == std::string::npos)
         return false;
     CJournalEntry entry;
@@ -286,6 +286,20 @@ void CRunJournal::Remove()
 
 int CRunJournal::Write(const CRunPlan &plan)
 {
+    return WriteWith([&](int fd) { return WriteSteps(fd, plan); });
+}
+
+int CRunJournal::WriteOutput(const std::string &temporary, const std::string &output)
+{
+    return WriteWith([&](int fd) {
+        std::string text = kHeader;
+        AppendEntry(text, CJournalEntry::Output, temporary, output, {});
+        return platform::WriteAll(fd, text);
+    });
+}
+
+int CRunJournal::WriteWith(const std::function<int(int fd)> &writeSteps)
+{
     Remove();
     const std::string directory = JournalDirectory();
     if (const int error = platform::EnsureDirectory(directory))
@@ -305,7 +319,7 @@ int CRunJournal::Write(const CRunPlan &plan)
         return errno;
     // The lock tells a recovery in another instance that this run is still going.
     flock(fd, LOCK_EX);
-    int error = WriteSteps(fd, plan);
+    int error = writeSteps(fd);
     if (!error && fsync(fd) != 0)
         error = errno;
     if (!error && rename(writing.c_str(), path.c_str()) != 0)
@@ -353,8 +367,12 @@ std::vector<std::string> FindLeftoverJournals()
             continue;
         const std::string path = platform::JoinPath(directory, name);
         const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0)
+        if (fd < 0) {
+            // Not to be passed over in silence: the recovery says why it cannot be read.
+            if (journal)
+                journals.push_back(path);
             continue;
+        }
         if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
             // One not finished belongs to a run killed before it changed anything.
             if (journal)
@@ -391,6 +409,7 @@ CJournalSummary SummarizeJournal(const std::vector<CJournalEntry> &entries)
         // A file that steps aside to a temporary name is one file in two steps.
         summary.files += !TemporaryNameLike(e.from);
         summary.copies = summary.copies || e.kind == CJournalEntry::Copy;
+        summary.concatenation = summary.concatenation || e.kind == CJournalEntry::Output;
     }
     return summary;
 }

@@ -4,6 +4,7 @@
 #include "platform/FileIdentity.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,10 @@ public:
     // Writes and flushes the journal of an ordered plan with its temporary
     // names. 0 or an error code; a run must not change anything when this fails.
     int Write(const CRunPlan &plan);
+    // The same for a concatenation about to write its output under the
+    // temporary name `temporary` (not created yet): a recovery removes what
+    // a killed run left there.
+    int WriteOutput(const std::string &temporary, const std::string &output);
     // Adds the copy that a step has made of its file, before the copy takes
     // its name `to`: a recovery then takes back or finishes only that very
     // copy. 0 or an error code (the copy must then not take its name).
@@ -39,6 +44,8 @@ public:
     const std::string &path() const { return m_path; }
 
 private:
+    int WriteWith(const std::function<int(int fd)> &writeSteps);
+
     std::string m_path;
     int m_fd = -1; // held locked while the run lasts, open for the copies to be added
 };
@@ -53,6 +60,7 @@ struct CJournalEntry {
         Replace = 'R', // renamed from -> to, replacing what was there
         Copy = 'C',    // copied from -> to, where nothing was
         PutCopy = 'P', // a copy renamed from its temporary name to -> replacing what was there
+        Output = 'T',  // a concatenation's output written at from, to take the place of to
     };
     Kind kind = Move;
     std::string from;
@@ -97,6 +105,7 @@ struct CJournalSummary {
     std::string folder; // the folder of its first file
     std::size_t files = 0;
     bool copies = false; // the run made copies (taking it back deletes them)
+    bool concatenation = false;
 };
 CJournalSummary SummarizeJournal(const std::vector<CJournalEntry> &entries);
 

@@ -1,3 +1,4 @@
+#include "exec/Concatenation.h"
 #include "exec/DirectoryLocks.h"
 #include "exec/Journal.h"
 #include "exec/TempNames.h"
@@ -58,17 +59,32 @@ private:
         m_report.steps.push_back({path, to, code});
     }
 
+    // A concatenation cut short: its output is of no use, whichever way.
+    void RemoveOutput(const CJournalEntry &e)
+    {
+        if (platform::PathExists(e.from) &&
+            RemoveAbandonedConcatenations(platform::SplitPath(e.from).directory) > 0)
+            m_report.steps.push_back({e.from, {}, 0});
+    }
+
     CRecoveryReport &m_report;
 };
 
 void CRecovery::Finish(const CJournalEntry &e)
 {
     switch (e.kind) {
+    case CJournalEntry::Output:
+        RemoveOutput(e);
+        return;
     case CJournalEntry::Move:
     case CJournalEntry::Replace:
         if (!HoldsFile(e.from, e))
             return; // done, or never reached by a file that has gone since
-        if (e.made.identity.valid && HoldsCopy(e.to, e)) {
+        if (e.file.valid && Holds(e.to, e.file)) {
+            // A link and unlink stopped between its two calls: the file has
+            // both names, the old one goes.
+            m_report.steps.push_back({e.from, e.to, platform::DeleteFile(e.from)});
+        } else if (e.made.identity.valid && HoldsCopy(e.to, e)) {
             // A move to another file system stopped between its copy and the
             // removal of the source: the copy is whole, the source goes.
             m_report.steps.push_back({e.from, e.to, platform::DeleteFile(e.from)});
@@ -98,9 +114,15 @@ void CRecovery::Finish(const CJournalEntry &e)
 void CRecovery::TakeBack(const CJournalEntry &e)
 {
     switch (e.kind) {
+    case CJournalEntry::Output:
+        RemoveOutput(e);
+        return;
     case CJournalEntry::Move:
     case CJournalEntry::Replace:
-        if (e.made.identity.valid && HoldsCopy(e.to, e) && HoldsFile(e.from, e)) {
+        if (e.file.valid && Holds(e.to, e.file) && Holds(e.from, e.file)) {
+            // A link and unlink stopped between its two calls: the new name goes.
+            m_report.steps.push_back({e.to, {}, platform::DeleteFile(e.to)});
+        } else if (e.made.identity.valid && HoldsCopy(e.to, e) && HoldsFile(e.from, e)) {
             // The copy of a move to another file system was made, the source
             // is still whole: the copy goes.
             DeleteCopy(e.to, e);
@@ -147,9 +169,9 @@ bool AllPlaced(const std::vector<CJournalEntry> &entries, CRecoveryReport &repor
 {
     bool allPlaced = true;
     for (const CJournalEntry &e : entries) {
-        const std::string &temporary = e.kind == CJournalEntry::PutCopy ? e.from : e.to;
-        if ((e.kind != CJournalEntry::PutCopy && !TemporaryNameLike(temporary)) ||
-            !platform::PathExists(temporary))
+        const bool fromTemporary = e.kind == CJournalEntry::PutCopy || e.kind == CJournalEntry::Output;
+        const std::string &temporary = fromTemporary ? e.from : e.to;
+        if ((!fromTemporary && !TemporaryNameLike(temporary)) || !platform::PathExists(temporary))
             continue;
         allPlaced = false;
         if (std::none_of(report.steps.begin(), report.steps.end(),

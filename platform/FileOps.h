@@ -86,6 +86,10 @@ struct FileStamp {
 // Writes stamp on the file at path. 0 or the errno value.
 int StampFile(const std::string &path, const FileStamp &stamp);
 
+// prefix and six random letters and digits: a temporary name nobody else
+// chooses. Empty when the system gives no random bytes.
+std::string RandomName(std::string_view prefix);
+
 // Removes the partial copies (".kestrel-copy-" and six characters) that a
 // process ended in the middle of a copy left in directory. Only for a folder
 // no copy is under way in. The number removed.

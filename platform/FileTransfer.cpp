@@ -195,20 +195,21 @@ void CopyStoredFlags(int in, int out)
 // open for writing in fd. 0 or the errno value.
 int CreatePartialCopy(const Place &target, std::string &name, int &fd)
 {
-    static const char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        unsigned char random[kPartialCopyRandom];
-        if (getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random))
-            return errno ? errno : EIO;
-        std::string leaf(kPartialCopyPrefix);
-        for (const unsigned char r : random)
-            leaf += kChars[r % (sizeof kChars - 1)];
+        const std::string leaf = RandomName(kPartialCopyPrefix);
+        if (leaf.empty())
+            return EIO;
         name = Beside(target, leaf).name;
         fd = openat(target.directory, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd >= 0)
             return 0;
-        if (errno != EEXIST)
-            return errno;
+        const int error = errno;
+        if (error == EEXIST)
+            continue;
+        // A call that failed after creating the file leaves a name nobody
+        // else can have chosen.
+        unlinkat(target.directory, name.c_str(), 0);
+        return error;
     }
     return EEXIST;
 }
@@ -333,6 +334,18 @@ int MoveAt(int sourceDirectory, const std::string &source, int targetDirectory, 
            const TransferOptions &options)
 {
     return Transfer(PlaceOf(sourceDirectory, source), PlaceOf(targetDirectory, target), options);
+}
+
+std::string RandomName(std::string_view prefix)
+{
+    static const char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    unsigned char random[kPartialCopyRandom];
+    if (getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random))
+        return {};
+    std::string name(prefix);
+    for (const unsigned char r : random)
+        name += kChars[r % (sizeof kChars - 1)];
+    return name;
 }
 
 int RemovePartialCopies(const std::string &directory)

@@ -45,10 +45,14 @@ bool OfferDiscard(QWidget *parent, const std::string &journal, const QString &wh
 // Taking back a copy run deletes its copies, so that is never the default.
 QMessageBox::StandardButton AskAboutRun(QWidget *parent, const exec::CJournalSummary &run)
 {
-    const QString kind = run.copies ? QStringLiteral("複写") : QStringLiteral("変名");
-    const QString back = run.copies
-                             ? QStringLiteral("作った複写を削除して実行前に戻しますか？")
-                             : QStringLiteral("一時的な名前のまま残ったファイルを元の名前に戻しますか？");
+    const QString kind = run.concatenation ? QStringLiteral("連結")
+                         : run.copies      ? QStringLiteral("複写")
+                                           : QStringLiteral("変名");
+    const QString back =
+        run.concatenation ? QStringLiteral("書きかけの出力ファイルはどちらを選んでも削除します。"
+                                           "ごみ箱に移す途中だった元ファイルを元の場所に戻しますか？")
+        : run.copies ? QStringLiteral("作った複写を削除して実行前に戻しますか？")
+                     : QStringLiteral("一時的な名前のまま残ったファイルを元の名前に戻しますか？");
     QMessageBox box(QMessageBox::Question, kCaption,
                     QStringLiteral("前回の%1が途中で終了しました。\nフォルダ：%2\n%3 個のファイル\n\n%4\n"
                                    "『いいえ』を選択すると変更後の名前に移します。")
