@@ -162,9 +162,10 @@ TEST(FileIdentityTest, AReusedInodeNumberIsAnotherFile)
         const auto b = dir.write("b" + std::to_string(i), "B");
         second = GetFileIdentity(b);
     }
-    if (second.inode == first.inode)
+    if (second.inode == first.inode) {
         EXPECT_FALSE(IsRecordedFile(first, second))
             << "the new file has the old number but not the old birth";
+    }
     // A copy written since it was recorded is another version of it.
     const auto c = dir.write("c", "C");
     const FileVersion made = GetFileVersion(c);
