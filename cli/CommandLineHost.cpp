@@ -80,6 +80,7 @@ int CommandLineHost::RunStarting(const exec::CRunPlan &plan, const std::string &
     if (!m_undoFile)
         return 0;
     const int code = m_undoFile->BeginRun(plan);
+    m_runStarted = code == 0;
     if (code != 0)
         std::cerr << "kestrel-cli: 元に戻すための記録を保存できないため、何も変更しません: "
                   << m_undoFile->path() << ": " << platform::ErrorMessage(code) << '\n';
@@ -88,8 +89,10 @@ int CommandLineHost::RunStarting(const exec::CRunPlan &plan, const std::string &
 
 void CommandLineHost::RunEnded(const exec::CUndoList &undo, bool changed)
 {
-    if (!m_undoFile)
+    // A run that never reached its first step left the record as it was.
+    if (!m_undoFile || !m_runStarted)
         return;
+    m_runStarted = false;
     if (const int code = m_undoFile->EndRun(undo, changed)) {
         // The record of the run as it began stays: an undo then reads off the
         // disk which of its files were renamed.

@@ -36,6 +36,7 @@ private:
     bool m_deleteSources;
     const UndoFile *m_undoFile = nullptr;
     bool m_undoRecordFailed = false;
+    bool m_runStarted = false; // the undo file holds the record of a run under way
 };
 
 // The overwrite policy in force: the one given, else ask on a terminal and

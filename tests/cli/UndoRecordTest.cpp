@@ -1,0 +1,91 @@
+// The command line's undo record belongs to its run: in place before the
+// first step, never an older run's taken for it.
+#include "CliFixture.h"
+#include "FaultRunner.h"
+#include "support/TempDir.h"
+
+#include <filesystem>
+
+using namespace cli_test;
+using testing_support::ReadFile;
+
+namespace {
+
+class UndoRecordTest : public CliTest {
+protected:
+    std::vector<std::string> Replace(const std::string &from, const std::string &to, const std::string &path)
+    {
+        return {"--defaults",        "--set", "RenameMode=3", "--set", "ReplaceStr1=" + from, "--set",
+                "ReplaceStr2=" + to, path,    "--execute"};
+    }
+    std::string UndoPath() const { return userDirs.stateHome() + "/Kestrel/cli-last-rename.undo"; }
+};
+
+TEST_F(UndoRecordTest, ARunThatCannotKeepItsRecordChangesNothingAndOneThatChangesNothingKeepsTheLast)
+{
+    dir.write("a.txt", "A");
+    ASSERT_EQ(Run(Replace("a", "b", "a.txt")).exitCode, 0);
+    // A run whose every row is refused leaves the record of the one before.
+    dir.write("c.txt", "C");
+    EXPECT_EQ(Run(Replace("b", "c", "b.txt")).exitCode, 1);
+    // The place the last record is kept aside in is taken: nothing moves.
+    std::filesystem::create_directories(UndoPath() + ".before/x");
+    const CliResult refused = Run(Replace("c", "d", "c.txt"));
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("元に戻すための記録"), std::string::npos) << refused.err;
+    EXPECT_EQ(ReadFile(dir.file("c.txt")), "C");
+    std::filesystem::remove_all(UndoPath() + ".before");
+
+    EXPECT_EQ(Run({"--undo"}).exitCode, 0);
+    EXPECT_EQ(ReadFile(dir.file("a.txt")), "A");
+}
+
+TEST_F(UndoRecordTest, UndoRefusesWhileAJournalIsPendingAndSaysWhenTheRecordIsDamaged)
+{
+    dir.write("a.txt", "A");
+    ASSERT_EQ(Run(Replace("a", "b", "a.txt")).exitCode, 0);
+    const std::string journal = userDirs.stateHome() + "/Kestrel/run-1-1.journal";
+    testing_support::TempDir scratch;
+    std::filesystem::copy_file(scratch.write("j", "KESTREL-JOURNAL 3\n"), journal);
+    CliResult undo = Run({"--undo"});
+    EXPECT_EQ(undo.exitCode, 1);
+    EXPECT_NE(undo.err.find("--recover"), std::string::npos) << undo.err;
+    EXPECT_EQ(ReadFile(dir.file("b.txt")), "A");
+    std::filesystem::remove(journal);
+
+    std::filesystem::resize_file(UndoPath(), 30);
+    undo = Run({"--undo"});
+    EXPECT_EQ(undo.exitCode, 1);
+    EXPECT_NE(undo.err.find("壊れている"), std::string::npos) << undo.err;
+}
+
+// Killed after its last rename but before its record was finished: the
+// record put in place before the first step is read off the disk.
+TEST_F(UndoRecordTest, ARunKilledBeforeItsRecordWasFinishedIsUndoneByTheFilesIdentities)
+{
+    dir.write("a1.txt", "one");
+    dir.write("a2.txt", "two");
+    const std::vector<std::string> run = {
+        "--defaults", "--set",         "RenameMode=3", "--set", "ReplaceStr1=a",
+        "--set",      "ReplaceStr2=b", "--dir",        ".",     "--execute"};
+    testing_support::TempDir home, counting;
+    counting.write("a1.txt", "one");
+    counting.write("a2.txt", "two");
+    const FaultRun clean = RunUnderFault(run, counting.path(), home.path(), false);
+    ASSERT_EQ(clean.result.exitCode, 0) << clean.result.err;
+    const long renames = clean.counts.at("rename");
+    // The last rename of the run is the one that puts the finished record in place.
+    const FaultRun killed =
+        RunUnderFault(run, dir.path(), userDirs.root(), false, Fault{"rename", renames, FaultMode::Kill});
+    ASSERT_TRUE(killed.Killed());
+    EXPECT_EQ(ReadFile(dir.file("b1.txt")), "one");
+    const CliResult undo =
+        RunCliInEnvironment({"--undo"}, dir.path(),
+                            {"HOME=" + userDirs.root(), "XDG_STATE_HOME=" + userDirs.stateHome(),
+                             "XDG_CONFIG_HOME=" + userDirs.configHome()});
+    EXPECT_EQ(undo.exitCode, 0) << undo.err;
+    EXPECT_EQ(ReadFile(dir.file("a1.txt")), "one");
+    EXPECT_EQ(ReadFile(dir.file("a2.txt")), "two");
+}
+
+} // namespace
