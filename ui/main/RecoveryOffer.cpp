@@ -53,12 +53,13 @@ QMessageBox::StandardButton AskAboutRun(QWidget *parent, const exec::CJournalSum
                                            "ごみ箱に移す途中だった元ファイルを元の場所に戻しますか？")
         : run.copies ? QStringLiteral("作った複写を削除して実行前に戻しますか？")
                      : QStringLiteral("一時的な名前のまま残ったファイルを元の名前に戻しますか？");
+    const QString forward = run.copies ? QStringLiteral("『いいえ』を選択すると残りの複写を作ります。")
+                                       : QStringLiteral("『いいえ』を選択すると変更後の名前に移します。");
     QMessageBox box(QMessageBox::Question, kCaption,
-                    QStringLiteral("前回の%1が途中で終了しました。\nフォルダ：%2\n%3 個のファイル\n\n%4\n"
-                                   "『いいえ』を選択すると変更後の名前に移します。")
+                    QStringLiteral("前回の%1が途中で終了しました。\nフォルダ：%2\n%3 個のファイル\n\n%4\n%5")
                         .arg(kind, ShownText(platform::DisplayDirectory(run.folder)))
                         .arg(run.files)
-                        .arg(back),
+                        .arg(back, forward),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.button(QMessageBox::Discard)->setText(QStringLiteral("記録を破棄"));
     box.setDefaultButton(run.copies ? QMessageBox::No : QMessageBox::Yes);
