@@ -4,8 +4,13 @@
 
 namespace platform {
 
-// Moves path to the user's freedesktop trash. 0 or an error code; a name that
-// the trash cannot carry byte for byte is refused (EILSEQ) rather than risked.
+// Moves the file or folder at path to the user's freedesktop trash on its own
+// file system (never copied to another one), under its own name or the next
+// free "name.2", "name.3", … with a .trashinfo file that records the path byte
+// for byte. The info file is in place before the entry moves and goes again
+// when the move fails, so the trash never holds an entry without one.
+// 0; ENOENT when nothing is at path; EXDEV when its file system has no trash
+// the user can use; or another error code.
 int MoveToTrash(const std::string &path);
 
 } // namespace platform
