@@ -165,14 +165,19 @@ private:
 // itself is never one of them, even when it was also a source. A source that
 // stays gets the reason on its row.
 std::vector<std::string> TrashSources(const std::vector<std::size_t> &writtenRows, const std::string &output,
-                                      CResultLog &log)
+                                      CResultLog &log, CRunJournal &journal)
 {
     std::vector<std::string> failed;
     for (const std::size_t row : writtenRows) {
         CResultRow &result = log.rows()[row];
         if (platform::IsSameFile(result.itemPath, output))
             continue;
-        if (const int code = platform::MoveToTrash(result.itemPath)) {
+        // Each move is journaled first: a run killed half-way through one is
+        // finished or taken back by a recovery.
+        const auto record = [&](const std::string &target, const platform::FileIdentity &file) {
+            return journal.RecordMove(result.itemPath, target, file);
+        };
+        if (const int code = platform::MoveToTrash(result.itemPath, record)) {
             result.reason = "ごみ箱へ移動できませんでした: " + platform::ErrorMessage(code);
             failed.push_back(result.itemPath);
         }
@@ -293,7 +298,7 @@ CConcatenationOutcome ConcatenateFiles(const std::vector<CFileEntry> &candidates
     platform::SetFileTimes(output, platform::CurrentTime());
     if (settings.IsDelete &&
         host.Ask(QuestionKind::DeleteSources, kCaption, "選択ファイルを削除しますか？")) {
-        outcome.failedDeletes = TrashSources(writtenRows, output, log);
+        outcome.failedDeletes = TrashSources(writtenRows, output, log, journal);
         if (!outcome.failedDeletes.empty()) {
             std::string text = "次のファイルをごみ箱へ移動できませんでした。\n";
             for (const std::string &path : outcome.failedDeletes)

@@ -336,10 +336,21 @@ int CRunJournal::WriteWith(const std::function<int(int fd)> &writeSteps)
     return 0;
 }
 
+int CRunJournal::Append(const std::string &line)
+{
+    return m_fd < 0 ? EBADF : platform::WriteAll(m_fd, line);
+}
+
+int CRunJournal::RecordMove(const std::string &from, const std::string &to,
+                            const platform::FileIdentity &file)
+{
+    std::string line;
+    AppendEntry(line, CJournalEntry::Move, from, to, file);
+    return Append(line);
+}
+
 int CRunJournal::RecordCopy(const std::string &to, const platform::FileVersion &copy)
 {
-    if (m_fd < 0)
-        return EBADF;
     std::string line = "I\t";
     Encode(to, line);
     line += '\t';
@@ -349,7 +360,7 @@ int CRunJournal::RecordCopy(const std::string &to, const platform::FileVersion &
     line += '\t';
     line += std::to_string(copy.modified);
     line += '\n';
-    return platform::WriteAll(m_fd, line);
+    return Append(line);
 }
 
 std::vector<std::string> FindLeftoverJournals()

@@ -37,6 +37,9 @@ public:
     // its name `to`: a recovery then takes back or finishes only that very
     // copy. 0 or an error code (the copy must then not take its name).
     int RecordCopy(const std::string &to, const platform::FileVersion &copy);
+    // Adds a move decided during the run (a source of a concatenation going
+    // to the trash), before it is made. 0 or an error code.
+    int RecordMove(const std::string &from, const std::string &to, const platform::FileIdentity &file);
     // Deletes the journal (also done by the destructor).
     void Remove();
     // Leaves the journal on disk for a recovery, its run being over.
@@ -45,6 +48,7 @@ public:
 
 private:
     int WriteWith(const std::function<int(int fd)> &writeSteps);
+    int Append(const std::string &line);
 
     std::string m_path;
     int m_fd = -1; // held locked while the run lasts, open for the copies to be added

@@ -55,7 +55,7 @@ int Locate(std::string path, Entry &entry)
 
 } // namespace
 
-int MoveToTrash(const std::string &path)
+int MoveToTrash(const std::string &path, const TrashObserver &beforeMove)
 {
     Entry entry;
     if (const int error = Locate(path, entry))
@@ -83,7 +83,9 @@ int MoveToTrash(const std::string &path)
             continue;
         if (created)
             return created;
-        const int moved = MoveOrCopy(source, target, TransferOptions{false, false, file, refuseCopy});
+        const int told = beforeMove ? beforeMove(target, file) : 0;
+        const int moved =
+            told ? told : MoveOrCopy(source, target, TransferOptions{false, false, file, refuseCopy});
         if (moved == 0)
             return 0;
         // An entry that reached the trash all the same keeps its info file.

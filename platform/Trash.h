@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/FileIdentity.h"
+
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -11,6 +14,9 @@ namespace platform {
 // when the move fails, so the trash never holds an entry without one.
 // 0; ENOENT when nothing is at path; EXDEV when its file system has no trash
 // the user can use; or another error code.
-int MoveToTrash(const std::string &path);
+// beforeMove, where given, is told where in the trash the entry is about to
+// go (a journal records it there); a non-zero return leaves it in place.
+using TrashObserver = std::function<int(const std::string &target, const FileIdentity &entry)>;
+int MoveToTrash(const std::string &path, const TrashObserver &beforeMove = {});
 
 } // namespace platform
