@@ -10,16 +10,20 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace exec {
 
 namespace {
 
-// The folders this process holds: the open folder and how many hold it.
+// The folders this process holds: the open folder, how many hold it, and
+// which folder it is (one folder may be reached through two paths).
 struct CHeldFolder {
     int fd = -1;
     int holders = 0;
+    dev_t device = 0;
+    ino_t inode = 0;
 };
 std::map<std::string, CHeldFolder> &HeldFolders()
 {
@@ -60,15 +64,29 @@ int CDirectoryLocks::Take(std::vector<std::string> folders, std::chrono::millise
             m_held.push_back(folder);
             continue;
         }
-        const int fd = open(folder.empty() ? "/" : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0) {
+        int fd = open(folder.empty() ? "/" : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        struct stat st {};
+        if (fd < 0 || fstat(fd, &st) != 0) {
             const int error = errno;
+            if (fd >= 0)
+                close(fd);
             busyFolder = folder;
             Release();
             return error;
         }
-        held[folder] = {fd, 1};
+        // A folder this process holds under another path (through a link) is
+        // the same lock: a duplicate of that descriptor shares it.
+        const auto same = std::find_if(held.begin(), held.end(), [&](const auto &h) {
+            return h.second.device == st.st_dev && h.second.inode == st.st_ino;
+        });
+        if (same != held.end()) {
+            close(fd);
+            fd = fcntl(same->second.fd, F_DUPFD_CLOEXEC, 0);
+        }
+        held[folder] = {fd, 1, st.st_dev, st.st_ino};
         m_held.push_back(folder);
+        if (same != held.end())
+            continue;
         while (flock(fd, LOCK_EX | LOCK_NB) != 0) {
             if (errno != EWOULDBLOCK && errno != EINTR)
                 break; // a file system without locks: go on unlocked

@@ -98,6 +98,21 @@ TEST_F(EdgeSafetyTest, OneFileReachedTwiceOrRenamedOntoItsOwnLinkIsRefusedBefore
     EXPECT_EQ(onto.records[0].problem, PlanProblem::TargetIsSameFile);
 }
 
+// Two files of one folder named through two paths (the folder and a link to
+// it): the run locks the folder once and renames both.
+TEST_F(EdgeSafetyTest, OneFolderReachedThroughTwoPathsIsLockedOnce)
+{
+    const auto real = dir.mkdir("real");
+    const auto a = dir.write("real/a", "A");
+    dir.write("real/b", "B");
+    std::filesystem::create_directory_symlink(real, dir.file("alias"));
+    auto settings = NamesSettings({"a2", "b2"});
+    ASSERT_TRUE(RenameFiles(EntriesFor({a, dir.file("alias/b")}), settings, undo, log, host));
+    EXPECT_TRUE(host.messages.empty()) << host.messages.front();
+    EXPECT_EQ(ReadFile(dir.file("real/a2")), "A");
+    EXPECT_EQ(ReadFile(dir.file("real/b2")), "B");
+}
+
 // A copy run killed part-way, then the user's own file at a copy name the
 // run had not reached and an edit of a copy it had made: taking the run back
 // deletes only the copies that are still the very copies it made.
