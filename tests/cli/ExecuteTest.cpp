@@ -63,6 +63,11 @@ TEST_F(CliTest, MoveIntoANewFolderNeedsCreateDirs)
 
     std::vector<std::string> create = move;
     create.push_back("--create-dirs");
+    // The preview shows what the run would do, the missing folder made.
+    const std::vector<std::string> preview(create.begin() + 1, create.end());
+    const CliResult previewed = Run(preview);
+    EXPECT_EQ(previewed.exitCode, 0) << previewed.err;
+    EXPECT_FALSE(Exists(dir.file("out")));
     CliResult moved = Run(create);
     EXPECT_EQ(moved.exitCode, 0) << moved.err;
     EXPECT_EQ(ReadFile(dir.file("out/new/a.txt")), "A");

@@ -1,5 +1,6 @@
-// The command line's undo record belongs to its run: in place before the
-// first step, never an older run's taken for it.
+// The records a run leaves: the undo record belongs to its run (in place
+// before the first step, never an older run's taken for it), and a journal
+// that cannot be used is reported and can be let go.
 #include "CliFixture.h"
 #include "FaultRunner.h"
 #include "support/TempDir.h"
@@ -11,7 +12,7 @@ using testing_support::ReadFile;
 
 namespace {
 
-class UndoRecordTest : public CliTest {
+class RunRecordsTest : public CliTest {
 protected:
     std::vector<std::string> Replace(const std::string &from, const std::string &to, const std::string &path)
     {
@@ -21,7 +22,7 @@ protected:
     std::string UndoPath() const { return userDirs.stateHome() + "/Kestrel/cli-last-rename.undo"; }
 };
 
-TEST_F(UndoRecordTest, ARunThatCannotKeepItsRecordChangesNothingAndOneThatChangesNothingKeepsTheLast)
+TEST_F(RunRecordsTest, ARunThatCannotKeepItsRecordChangesNothingAndOneThatChangesNothingKeepsTheLast)
 {
     dir.write("a.txt", "A");
     ASSERT_EQ(Run(Replace("a", "b", "a.txt")).exitCode, 0);
@@ -40,7 +41,7 @@ TEST_F(UndoRecordTest, ARunThatCannotKeepItsRecordChangesNothingAndOneThatChange
     EXPECT_EQ(ReadFile(dir.file("a.txt")), "A");
 }
 
-TEST_F(UndoRecordTest, UndoRefusesWhileAJournalIsPendingAndSaysWhenTheRecordIsDamaged)
+TEST_F(RunRecordsTest, UndoRefusesWhileAJournalIsPendingAndSaysWhenTheRecordIsDamaged)
 {
     dir.write("a.txt", "A");
     ASSERT_EQ(Run(Replace("a", "b", "a.txt")).exitCode, 0);
@@ -61,7 +62,7 @@ TEST_F(UndoRecordTest, UndoRefusesWhileAJournalIsPendingAndSaysWhenTheRecordIsDa
 
 // Killed after its last rename but before its record was finished: the
 // record put in place before the first step is read off the disk.
-TEST_F(UndoRecordTest, ARunKilledBeforeItsRecordWasFinishedIsUndoneByTheFilesIdentities)
+TEST_F(RunRecordsTest, ARunKilledBeforeItsRecordWasFinishedIsUndoneByTheFilesIdentities)
 {
     dir.write("a1.txt", "one");
     dir.write("a2.txt", "two");
@@ -86,6 +87,24 @@ TEST_F(UndoRecordTest, ARunKilledBeforeItsRecordWasFinishedIsUndoneByTheFilesIde
     EXPECT_EQ(undo.exitCode, 0) << undo.err;
     EXPECT_EQ(ReadFile(dir.file("a1.txt")), "one");
     EXPECT_EQ(ReadFile(dir.file("a2.txt")), "two");
+}
+
+// A journal whose folder is gone: every call says so, and the user can let it go.
+TEST_F(RunRecordsTest, AJournalWhoseFolderIsGoneIsReportedAndCanBeDiscarded)
+{
+    const std::string gone = dir.file("gone");
+    const std::string journal = userDirs.stateHome() + "/Kestrel/run-1-1.journal";
+    std::filesystem::create_directories(userDirs.stateHome() + "/Kestrel");
+    testing_support::TempDir scratch;
+    std::filesystem::copy_file(
+        scratch.write("j", "KESTREL-JOURNAL 3\nM\t" + gone + "/a\t" + gone + "/b\t0\t0\t0\n"), journal);
+    const CliResult recover = Run({"--recover"});
+    EXPECT_EQ(recover.exitCode, 1);
+    EXPECT_NE(recover.err.find(gone), std::string::npos) << recover.err;
+    EXPECT_NE(recover.err.find("--recover=discard"), std::string::npos) << recover.err;
+    const CliResult discard = Run({"--recover=discard"});
+    EXPECT_EQ(discard.exitCode, 0) << discard.err;
+    EXPECT_FALSE(testing_support::Exists(journal));
 }
 
 } // namespace
