@@ -79,12 +79,18 @@ private:
     int Transfer(const std::string &from, const std::string &to, bool copy, bool replace,
                  const platform::FileIdentity &moving, platform::FileVersion *copied = nullptr)
     {
-        platform::TransferOptions options{copy, replace, moving, {}};
-        options.onCopied = [&](const platform::FileVersion &made) {
-            if (copied)
-                *copied = made;
-            return m_journal.RecordCopy(to, made);
-        };
+        // One reference captured, so that no step allocates for the observer.
+        struct {
+            CRunJournal &journal;
+            const std::string &to;
+            platform::FileVersion *copied;
+        } record{m_journal, to, copied};
+        const platform::TransferOptions options{copy, replace, moving,
+                                                [&record](const platform::FileVersion &made) {
+                                                    if (record.copied)
+                                                        *record.copied = made;
+                                                    return record.journal.RecordCopy(record.to, made);
+                                                }};
         return platform::MoveAt(m_handles.FolderOf(from), from, m_handles.FolderOf(to), to, options);
     }
 

@@ -26,27 +26,27 @@ constexpr std::string_view kPartialCopyPrefix = ".kestrel-copy-";
 constexpr std::size_t kPartialCopyRandom = 6;
 
 // A file named relative to an open directory, or a full path with AT_FDCWD.
+// The name is the last part of path (no copy of it is made), or another name
+// in the same folder (a temporary copy).
 struct Place {
     int directory;
-    std::string name;
-    const std::string &path; // the full path, for the folder of a temporary copy
+    const std::string &path;
+    std::string beside; // the other name, as the calls relative to directory take it
 
-    const char *c_str() const { return name.c_str(); }
+    const char *c_str() const
+    {
+        if (!beside.empty())
+            return beside.c_str();
+        return directory == AT_FDCWD ? path.c_str() : path.c_str() + path.rfind('/') + 1;
+    }
 };
-
-Place PlaceOf(int directory, const std::string &path)
-{
-    if (directory == AT_FDCWD)
-        return {directory, path, path};
-    return {directory, path.substr(path.rfind('/') + 1), path};
-}
 
 // Another name in the same folder as place.
 Place Beside(const Place &place, const std::string &name)
 {
     if (place.directory == AT_FDCWD)
-        return {place.directory, JoinPath(SplitPath(place.path).directory, name), place.path};
-    return {place.directory, name, place.path};
+        return {place.directory, place.path, JoinPath(SplitPath(place.path).directory, name)};
+    return {place.directory, place.path, name};
 }
 
 bool HasNul(const std::string &path)
@@ -199,7 +199,7 @@ int CreatePartialCopy(const Place &target, std::string &name, int &fd)
         const std::string leaf = RandomName(kPartialCopyPrefix);
         if (leaf.empty())
             return EIO;
-        name = Beside(target, leaf).name;
+        name = Beside(target, leaf).beside;
         fd = openat(target.directory, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd >= 0)
             return 0;
@@ -237,7 +237,7 @@ int CopyFile(const Place &source, const Place &target, const TransferOptions &op
         close(in);
         return error;
     }
-    const Place temp{target.directory, tempName, target.path};
+    const Place temp{target.directory, target.path, tempName};
     int error = CopyContents(in, out);
     if (!error)
         CopyStoredFlags(in, out);
@@ -263,10 +263,10 @@ int CopyFile(const Place &source, const Place &target, const TransferOptions &op
     if (!error)
         error = options.replace ? RenameReplacing(temp, target, made.identity)
                                 : RenameNoReplace(temp, target, made.identity);
-    if (error && HoldsVersionAt(temp.directory, temp.c_str(), made))
+    // A copy that never got its identity is known to nobody; one that did goes
+    // only while it is still at its temporary name.
+    if (error && (!made.identity.valid || HoldsVersionAt(temp.directory, temp.c_str(), made)))
         unlinkat(temp.directory, temp.c_str(), 0);
-    else if (error && !made.identity.valid)
-        unlinkat(temp.directory, temp.c_str(), 0); // never finished: nobody knows it
     return error;
 }
 
@@ -275,8 +275,7 @@ int CopyFile(const Place &source, const Place &target, const TransferOptions &op
 // in at least one place.
 int MoveAcrossFileSystems(const Place &source, const Place &target, const TransferOptions &options)
 {
-    const FileIdentity file =
-        options.moving.valid ? options.moving : GetFileIdentityAt(source.directory, source.c_str());
+    const FileIdentity &file = options.moving;
     FileVersion made;
     if (const int error = CopyFile(source, target, options, true, made))
         return error;
@@ -327,13 +326,13 @@ int Transfer(const Place &source, const Place &target, const TransferOptions &op
 
 int MoveOrCopy(const std::string &source, const std::string &target, const TransferOptions &options)
 {
-    return Transfer(PlaceOf(AT_FDCWD, source), PlaceOf(AT_FDCWD, target), options);
+    return Transfer({AT_FDCWD, source, {}}, {AT_FDCWD, target, {}}, options);
 }
 
 int MoveAt(int sourceDirectory, const std::string &source, int targetDirectory, const std::string &target,
            const TransferOptions &options)
 {
-    return Transfer(PlaceOf(sourceDirectory, source), PlaceOf(targetDirectory, target), options);
+    return Transfer({sourceDirectory, source, {}}, {targetDirectory, target, {}}, options);
 }
 
 std::string RandomName(std::string_view prefix)
