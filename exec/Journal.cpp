@@ -35,17 +35,9 @@ const std::string kWritingSuffix = ".new";
 // Paths are bytes: the few that would break the line format are written as %XX.
 void Encode(const std::string &path, std::string &out)
 {
-    static const char kHex[] = "0123456789ABCDEF";
-    for (const char c : path) {
-        if (c == '%' || c == '\t' || c == '\n' || c == '\r' || c == '\0') {
-            const auto b = static_cast<unsigned char>(c);
-            out += '%';
-            out += kHex[b >> 4];
-            out += kHex[b & 0xF];
-        } else {
-            out += c;
-        }
-    }
+    platform::AppendPercentEncoded(out, path, [](unsigned char c) {
+        return c == '%' || c == '\t' || c == '\n' || c == '\r' || c == '\0';
+    });
 }
 
 bool Decode(std::string_view text, std::string &path)
@@ -114,10 +106,11 @@ bool ParseLines(const std::string &text, std::size_t pos,
     return true;
 }
 
-bool ParseIdentity(const std::string *f, platform::FileIdentity &identity)
+bool ParseIdentity(const std::string &device, const std::string &inode, const std::string &birth,
+                   platform::FileIdentity &identity)
 {
-    if (!ParseNumber(f[0], identity.device) || !ParseNumber(f[1], identity.inode) ||
-        !ParseNumber(f[2], identity.birth))
+    if (!ParseNumber(device, identity.device) || !ParseNumber(inode, identity.inode) ||
+        !ParseNumber(birth, identity.birth))
         return false;
     identity.valid = identity.inode != 0;
     return true;
@@ -130,10 +123,9 @@ bool ParseStep(const std::vector<std::string> &f, bool withBirth, std::vector<CJ
     static const std::string kKinds = "MRCPT";
     if (f.size() != (withBirth ? 6u : 5u) || f[0].size() != 1 || kKinds.find(f[0][0]) == std::string::npos)
         return false;
+    static const std::string kNoBirth = "0";
     CJournalEntry entry;
-    const std::string noBirth = "0";
-    const std::string identity[3] = {f[3], f[4], withBirth ? f[5] : noBirth};
-    if (!ParseIdentity(identity, entry.file))
+    if (!ParseIdentity(f[3], f[4], withBirth ? f[5] : kNoBirth, entry.file))
         return false;
     entry.kind = static_cast<CJournalEntry::Kind>(f[0][0]);
     entry.from = f[1];
@@ -147,7 +139,7 @@ bool ParseStep(const std::vector<std::string> &f, bool withBirth, std::vector<CJ
 bool ParseCopy(const std::vector<std::string> &f, std::vector<CJournalEntry> &entries)
 {
     platform::FileVersion made;
-    if (f.size() != 7 || !ParseIdentity(&f[2], made.identity) || !ParseNumber(f[5], made.size) ||
+    if (f.size() != 7 || !ParseIdentity(f[2], f[3], f[4], made.identity) || !ParseNumber(f[5], made.size) ||
         !ParseNumber(f[6], made.modified))
         return false;
     for (auto e = entries.rbegin(); e != entries.rend(); ++e) {

@@ -42,6 +42,13 @@ public:
     void TakeBack(const CJournalEntry &e);
 
 private:
+    // A concatenation cut short: its output is of no use, whichever way.
+    void RemoveOutput(const CJournalEntry &e)
+    {
+        if (platform::PathExists(e.from) &&
+            RemoveAbandonedConcatenations(platform::SplitPath(e.from).directory) > 0)
+            m_report.steps.push_back({e.from, {}, 0});
+    }
     void Move(const std::string &from, const std::string &to, bool copy, bool replace,
               const platform::FileIdentity &file)
     {
@@ -57,14 +64,6 @@ private:
     void LeaveAlone(const std::string &path, const std::string &to, int code)
     {
         m_report.steps.push_back({path, to, code});
-    }
-
-    // A concatenation cut short: its output is of no use, whichever way.
-    void RemoveOutput(const CJournalEntry &e)
-    {
-        if (platform::PathExists(e.from) &&
-            RemoveAbandonedConcatenations(platform::SplitPath(e.from).directory) > 0)
-            m_report.steps.push_back({e.from, {}, 0});
     }
 
     CRecoveryReport &m_report;

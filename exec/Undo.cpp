@@ -131,8 +131,6 @@ CUndoReport UndoRename(CUndoList &undo, IExecutionHost &host)
     if (!host.Ask(QuestionKind::ConfirmUndo, kCaption, "前回の変名を元に戻して良いですか？"))
         return report;
     report.performed = true;
-    if (undo.pending)
-        report.failures = SettlePendingUndo(undo);
     if (undo.snapshot.outputMode == kOutputCopy)
         UndoCopies(undo.records, report);
     else

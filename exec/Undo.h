@@ -37,7 +37,7 @@ CUndoReport UndoRename(CUndoList &undo, IExecutionHost &host);
 // what was done: a renamed file is the one at its new name with its listed
 // identity, and becomes Renamed. A copy's identity was known only to its run,
 // so a copy cannot be told from a file someone else put at its name: it is
-// returned as a failure and left. UndoRename does this itself where needed.
+// returned as a failure and left. Call it before UndoRename on a pending list.
 std::vector<CUndoFailure> SettlePendingUndo(CUndoList &undo);
 
 } // namespace exec

@@ -58,13 +58,23 @@ int StatusAt(int directory, const char *name, int flags, struct stat &status, st
     return 0;
 }
 
-FileVersion GetFileVersionAt(int directory, const char *name)
+namespace {
+
+// The version of the entry as StatusAt with flags sees it; invalid when it cannot be read.
+FileVersion VersionAt(int directory, const char *name, int flags)
 {
     struct stat st;
     std::int64_t birth = 0;
-    if (StatusAt(directory, name, AT_SYMLINK_NOFOLLOW, st, birth) != 0)
+    if (StatusAt(directory, name, flags, st, birth) != 0)
         return {};
     return VersionOf(st, birth);
+}
+
+} // namespace
+
+FileVersion GetFileVersionAt(int directory, const char *name)
+{
+    return VersionAt(directory, name, AT_SYMLINK_NOFOLLOW);
 }
 
 FileVersion GetFileVersion(const std::string &path)
@@ -84,20 +94,12 @@ FileIdentity GetFileIdentity(const std::string &path)
 
 FileIdentity GetFolderIdentity(const std::string &path)
 {
-    struct stat st;
-    std::int64_t birth = 0;
-    if (StatusAt(AT_FDCWD, path.empty() ? "/" : path.c_str(), 0, st, birth) != 0)
-        return {};
-    return VersionOf(st, birth).identity;
+    return VersionAt(AT_FDCWD, path.empty() ? "/" : path.c_str(), 0).identity;
 }
 
 FileVersion VersionOfOpenFile(int fd)
 {
-    struct stat st;
-    std::int64_t birth = 0;
-    if (StatusAt(fd, "", AT_EMPTY_PATH, st, birth) != 0)
-        return {};
-    return VersionOf(st, birth);
+    return VersionAt(fd, "", AT_EMPTY_PATH);
 }
 
 bool IsRecordedFile(const FileIdentity &recorded, const FileIdentity &now)

@@ -160,6 +160,21 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)
                       [&lower](char x, char y) { return lower(x) == lower(y); });
 }
 
+void AppendPercentEncoded(std::string &out, std::string_view bytes, bool (*escaped)(unsigned char))
+{
+    static const char kHex[] = "0123456789ABCDEF";
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (escaped(b)) {
+            out += '%';
+            out += kHex[b >> 4];
+            out += kHex[b & 0xF];
+        } else {
+            out += c;
+        }
+    }
+}
+
 int HexDigitValue(char c)
 {
     if (c >= '0' && c <= '9')

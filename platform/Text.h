@@ -44,4 +44,8 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 // The value of a hexadecimal digit (either letter case), or -1.
 int HexDigitValue(char c);
 
+// Appends bytes to out with every byte for which escaped() is true written as
+// "%" and two upper-case hexadecimal digits.
+void AppendPercentEncoded(std::string &out, std::string_view bytes, bool (*escaped)(unsigned char));
+
 } // namespace platform

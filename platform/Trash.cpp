@@ -12,7 +12,6 @@
 #include <cstdlib>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 
 namespace platform {
 
@@ -61,10 +60,9 @@ int MoveToTrash(const std::string &path, const TrashObserver &beforeMove)
     if (const int error = Locate(path, entry))
         return error;
     const std::string source = JoinPath(entry.folder, entry.name);
-    struct stat st;
-    if (lstat(source.c_str(), &st) != 0)
-        return errno;
     const FileIdentity file = GetFileIdentity(source);
+    if (!file.valid)
+        return errno ? errno : ENOENT; // as the look at it left it
     TrashFolder trash;
     if (const int error = FindTrashFolder(entry.folder, trash))
         return error;

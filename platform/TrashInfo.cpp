@@ -2,6 +2,7 @@
 
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
+#include "platform/Text.h"
 
 #include <cerrno>
 
@@ -20,18 +21,8 @@ bool Unreserved(unsigned char c)
 
 std::string PercentEncoded(std::string_view bytes)
 {
-    static const char kHex[] = "0123456789ABCDEF";
     std::string text;
-    text.reserve(bytes.size());
-    for (const unsigned char c : bytes) {
-        if (Unreserved(c) || c == '/') {
-            text += static_cast<char>(c);
-        } else {
-            text += '%';
-            text += kHex[c >> 4];
-            text += kHex[c & 15];
-        }
-    }
+    AppendPercentEncoded(text, bytes, [](unsigned char c) { return !Unreserved(c) && c != '/'; });
     return text;
 }
 
