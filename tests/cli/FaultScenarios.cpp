@@ -51,18 +51,22 @@ std::vector<Scenario> MakeScenarios(int count)
 {
     const std::vector<std::string> files = Numbered("f", 1, count);
     const Scenario cycle = Cycle(count);
+    constexpr std::size_t kCycle = 1, kMoveAcross = 3; // their places in the list below
     Scenario undo = cycle, recover = cycle, rollback = cycle;
     undo.id = "undo";
     undo.newNames = cycle.names;
     undo.arguments = {"--undo"};
-    undo.preparation = Preparation::FinishedCycle;
+    undo.preparation = Preparation::Finished;
+    undo.startsFrom = kCycle;
     recover.id = "recover";
     recover.arguments = {"--recover"};
     recover.preparation = Preparation::KilledCycle;
+    recover.startsFrom = kCycle;
     rollback.id = "recover_rollback";
     rollback.newNames = cycle.names;
     rollback.arguments = {"--recover=rollback"};
     rollback.preparation = Preparation::KilledCycle;
+    rollback.startsFrom = kCycle;
     const std::vector<std::string> transfer = {"--execute",    "--defaults", "--set",
                                                "RenameMode=1", "--set",      "FileCopyDirectory={dest}"};
     return {
@@ -89,6 +93,18 @@ std::vector<Scenario> MakeScenarios(int count)
         undo,
         recover,
         rollback,
+        // Undo of a move to another file system: each file copied back, then
+        // removed from the other file system.
+        {"undo_move_across_file_systems",
+         Outcome::Moved,
+         files,
+         files,
+         false,
+         {"--undo"},
+         Preparation::Finished,
+         true,
+         {},
+         kMoveAcross},
     };
 }
 
@@ -107,9 +123,9 @@ const std::vector<Scenario> &FaultScenarios()
     return scenarios;
 }
 
-const Scenario &CycleScenario()
+const Scenario &StartingScenario(const Scenario &s)
 {
-    return FaultScenarios()[1];
+    return FaultScenarios()[s.startsFrom];
 }
 
 std::string Content(const std::string &name)

@@ -17,8 +17,8 @@ enum class Outcome {
 
 enum class Preparation {
     None,
-    FinishedCycle, // the cycle ran to its end (the command undoes it)
-    KilledCycle,   // the cycle was killed before its last move (the command recovers it)
+    Finished,    // the scenario it starts from ran to its end (the command undoes it)
+    KilledCycle, // the cycle was killed before its last move (the command recovers it)
 };
 
 struct Scenario {
@@ -31,13 +31,14 @@ struct Scenario {
     Preparation preparation = Preparation::None;
     bool otherFileSystem = false;         // the destination is on another file system
     std::vector<std::string> namesFile{}; // lines of {meta}/names
+    std::size_t startsFrom = 0;           // with a preparation: the scenario run first
 };
 
 // Every scenario, each with KESTREL_FAULT_SWEEP_FILES files (default 3; one
 // more for the shift).
 const std::vector<Scenario> &FaultScenarios();
-// The cycle that the undo and recovery scenarios start from.
-const Scenario &CycleScenario();
+// The scenario that s starts from (see Scenario::startsFrom).
+const Scenario &StartingScenario(const Scenario &s);
 
 // A number from the environment, or fallback.
 int EnvironmentNumber(const char *name, int fallback);

@@ -60,11 +60,10 @@ protected:
         if (s->preparation == Preparation::None)
             return {};
         const bool kill = s->preparation == Preparation::KilledCycle;
-        const FaultRun run = RunUnderFault(f.Arguments(CycleScenario()), f.run, f.home, v->linkPath,
+        const FaultRun run = RunUnderFault(f.Arguments(StartingScenario(*s)), f.run, f.home, v->linkPath,
                                            kill ? m_cycleKill : std::optional<Fault>());
         const bool prepared = kill ? run.Killed() && !f.Journals().empty() : run.result.exitCode == 0;
-        return prepared ? std::string()
-                        : "the cycle it starts from did not run as planned: " + run.result.err;
+        return prepared ? std::string() : "the run it starts from did not go as planned: " + run.result.err;
     }
 
     // The kill that leaves the cycle with one file at its temporary name:
@@ -74,8 +73,8 @@ protected:
         const auto [s, v] = Params();
         if (s->preparation != Preparation::KilledCycle)
             return;
-        PointFolders f(CycleScenario(), {});
-        const FaultRun run = RunUnderFault(f.Arguments(CycleScenario()), f.run, f.home, v->linkPath);
+        PointFolders f(StartingScenario(*s), {});
+        const FaultRun run = RunUnderFault(f.Arguments(StartingScenario(*s)), f.run, f.home, v->linkPath);
         m_cycleKill = v->linkPath ? Fault{"link", run.counts.at("link"), FaultMode::Kill}
                                   : Fault{"rename", run.counts.at("rename") - 1, FaultMode::Kill};
     }
