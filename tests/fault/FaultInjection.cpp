@@ -258,108 +258,72 @@ int remove(const char *path) noexcept
     return Intercept(kUnlink, -1, [&] { return next(path); });
 }
 
-// open
+// open: each call under its name and its 64 name (the same call on a 64-bit
+// system, reached by either name); the fortified forms without a mode too.
 
-int open(const char *path, int flags, ...)
-{
-    KESTREL_NEXT(open);
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = ModeArgument(flags, arguments);
-    va_end(arguments);
-    return Intercept(
-        kOpen, -1, [&] { return next(path, flags, mode); }, CloseDescriptor);
-}
+#define KESTREL_OPEN(name)                                                                                   \
+    int name(const char *path, int flags, ...)                                                               \
+    {                                                                                                        \
+        KESTREL_NEXT(name);                                                                                  \
+        va_list arguments;                                                                                   \
+        va_start(arguments, flags);                                                                          \
+        const mode_t mode = ModeArgument(flags, arguments);                                                  \
+        va_end(arguments);                                                                                   \
+        return Intercept(                                                                                    \
+            kOpen, -1, [&] { return next(path, flags, mode); }, CloseDescriptor);                            \
+    }
+#define KESTREL_OPENAT(name)                                                                                 \
+    int name(int directory, const char *path, int flags, ...)                                                \
+    {                                                                                                        \
+        KESTREL_NEXT(name);                                                                                  \
+        va_list arguments;                                                                                   \
+        va_start(arguments, flags);                                                                          \
+        const mode_t mode = ModeArgument(flags, arguments);                                                  \
+        va_end(arguments);                                                                                   \
+        return Intercept(                                                                                    \
+            kOpen, -1, [&] { return next(directory, path, flags, mode); }, CloseDescriptor);                 \
+    }
+#define KESTREL_OPEN_2(name)                                                                                 \
+    int name(const char *path, int flags)                                                                    \
+    {                                                                                                        \
+        static const auto next = Next<int (*)(const char *, int)>(#name);                                    \
+        return Intercept(                                                                                    \
+            kOpen, -1, [&] { return next(path, flags); }, CloseDescriptor);                                  \
+    }
+#define KESTREL_OPENAT_2(name)                                                                               \
+    int name(int directory, const char *path, int flags)                                                     \
+    {                                                                                                        \
+        static const auto next = Next<int (*)(int, const char *, int)>(#name);                               \
+        return Intercept(                                                                                    \
+            kOpen, -1, [&] { return next(directory, path, flags); }, CloseDescriptor);                       \
+    }
+#define KESTREL_CREAT(name)                                                                                  \
+    int name(const char *path, mode_t mode)                                                                  \
+    {                                                                                                        \
+        KESTREL_NEXT(name);                                                                                  \
+        return Intercept(                                                                                    \
+            kOpen, -1, [&] { return next(path, mode); }, CloseDescriptor);                                   \
+    }
+#define KESTREL_FOPEN(name)                                                                                  \
+    FILE *name(const char *path, const char *mode)                                                           \
+    {                                                                                                        \
+        KESTREL_NEXT(name);                                                                                  \
+        return Intercept(                                                                                    \
+            kOpen, static_cast<FILE *>(nullptr), [&] { return next(path, mode); }, CloseStream);             \
+    }
 
-int open64(const char *path, int flags, ...)
-{
-    KESTREL_NEXT(open64);
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = ModeArgument(flags, arguments);
-    va_end(arguments);
-    return Intercept(
-        kOpen, -1, [&] { return next(path, flags, mode); }, CloseDescriptor);
-}
-
-int openat(int directory, const char *path, int flags, ...)
-{
-    KESTREL_NEXT(openat);
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = ModeArgument(flags, arguments);
-    va_end(arguments);
-    return Intercept(
-        kOpen, -1, [&] { return next(directory, path, flags, mode); }, CloseDescriptor);
-}
-
-int openat64(int directory, const char *path, int flags, ...)
-{
-    KESTREL_NEXT(openat64);
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = ModeArgument(flags, arguments);
-    va_end(arguments);
-    return Intercept(
-        kOpen, -1, [&] { return next(directory, path, flags, mode); }, CloseDescriptor);
-}
-
-// What a fortified build calls for an open without a mode.
-int __open_2(const char *path, int flags)
-{
-    static const auto next = Next<int (*)(const char *, int)>("__open_2");
-    return Intercept(
-        kOpen, -1, [&] { return next(path, flags); }, CloseDescriptor);
-}
-
-int __open64_2(const char *path, int flags)
-{
-    static const auto next = Next<int (*)(const char *, int)>("__open64_2");
-    return Intercept(
-        kOpen, -1, [&] { return next(path, flags); }, CloseDescriptor);
-}
-
-int __openat_2(int directory, const char *path, int flags)
-{
-    static const auto next = Next<int (*)(int, const char *, int)>("__openat_2");
-    return Intercept(
-        kOpen, -1, [&] { return next(directory, path, flags); }, CloseDescriptor);
-}
-
-int __openat64_2(int directory, const char *path, int flags)
-{
-    static const auto next = Next<int (*)(int, const char *, int)>("__openat64_2");
-    return Intercept(
-        kOpen, -1, [&] { return next(directory, path, flags); }, CloseDescriptor);
-}
-
-int creat(const char *path, mode_t mode)
-{
-    KESTREL_NEXT(creat);
-    return Intercept(
-        kOpen, -1, [&] { return next(path, mode); }, CloseDescriptor);
-}
-
-int creat64(const char *path, mode_t mode)
-{
-    KESTREL_NEXT(creat64);
-    return Intercept(
-        kOpen, -1, [&] { return next(path, mode); }, CloseDescriptor);
-}
-
-FILE *fopen(const char *path, const char *mode)
-{
-    KESTREL_NEXT(fopen);
-    return Intercept(
-        kOpen, static_cast<FILE *>(nullptr), [&] { return next(path, mode); }, CloseStream);
-}
-
-FILE *fopen64(const char *path, const char *mode)
-{
-    KESTREL_NEXT(fopen64);
-    return Intercept(
-        kOpen, static_cast<FILE *>(nullptr), [&] { return next(path, mode); }, CloseStream);
-}
+KESTREL_OPEN(open)
+KESTREL_OPEN(open64)
+KESTREL_OPENAT(openat)
+KESTREL_OPENAT(openat64)
+KESTREL_OPEN_2(__open_2)
+KESTREL_OPEN_2(__open64_2)
+KESTREL_OPENAT_2(__openat_2)
+KESTREL_OPENAT_2(__openat64_2)
+KESTREL_CREAT(creat)
+KESTREL_CREAT(creat64)
+KESTREL_FOPEN(fopen)
+KESTREL_FOPEN(fopen64)
 
 // A temporary file that is reported as not made stays on disk under a name
 // the program never learns, as after a retransmitted exclusive create.
