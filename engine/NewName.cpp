@@ -73,9 +73,7 @@ std::string CRenameSettings::ComputeTargetPath(const CFileEntry &entry, int rowI
 
 std::string CRenameSettings::ComputeTargetDirectory(const CFileEntry &entry) const
 {
-    const bool toOutputDirectory = FileCopyMode > 0 && ObjMode != 1 && RenameMode != kModeNumberedDirs &&
-                                   RenameMode != kModeConcatenate && IsInBatch == 0;
-    return toOutputDirectory ? platform::NormalizeDirectory(FileCopyDirectory) : entry.directory;
+    return UsesOutputFolder() ? platform::NormalizeDirectory(FileCopyDirectory) : entry.directory;
 }
 
 std::string CRenameSettings::GetNumberedDirName(int rowIndex) const

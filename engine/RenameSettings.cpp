@@ -16,3 +16,53 @@ void CRenameSettings::CopyFrom(const CRenameSettings &other)
     IsInBatch = inBatch;
     InputLines = std::move(lines);
 }
+
+bool CRenameSettings::RenamesEntries() const
+{
+    return RenameMode != kModeNumberedDirs && RenameMode != kModeConcatenate;
+}
+
+bool CRenameSettings::RenamesFiles() const
+{
+    return RenamesEntries() && ObjMode != 1;
+}
+
+bool CRenameSettings::TargetsFolders() const
+{
+    return RenameMode == kModeNumberedDirs || (RenamesEntries() && ObjMode == 1);
+}
+
+bool CRenameSettings::UsesOutputFolder() const
+{
+    return RenamesFiles() && FileCopyMode != 0 && IsInBatch == 0;
+}
+
+StartProblem CRenameSettings::CheckStart() const
+{
+    if (RenameMode == kModeConcatenate && OutputFile.empty())
+        return StartProblem::NoOutputFile;
+    if (RenameMode == kModeFormat && FormatStr.empty())
+        return StartProblem::NoFormat;
+    if (RenameMode == kModeFromFile && InputFile.empty())
+        return StartProblem::NoNamesFile;
+    if (UsesOutputFolder() && FileCopyDirectory.empty())
+        return StartProblem::NoDestination;
+    return StartProblem::None;
+}
+
+const char *CRenameSettings::StartProblemMessage(StartProblem problem)
+{
+    switch (problem) {
+    case StartProblem::NoDestination:
+        return "移動先・複写先のディレクトリを指定してください。";
+    case StartProblem::NoFormat:
+        return "書式を指定してください。";
+    case StartProblem::NoNamesFile:
+        return "名前のファイルを指定してください。";
+    case StartProblem::NoOutputFile:
+        return "出力ファイルを指定してください。";
+    case StartProblem::None:
+        break;
+    }
+    return "";
+}

@@ -26,6 +26,15 @@ enum RenameModeValue : int {
     kModeStoreDefaults = 13, // command row, never stored as the mode
 };
 
+// Why a run cannot start with these settings: something it needs is not given.
+enum class StartProblem {
+    None,
+    NoDestination, // a move or copy without the folder to put the files in
+    NoFormat,      // the format mode without a format
+    NoNamesFile,   // names from a file without the file
+    NoOutputFile,  // a concatenation without its output file
+};
+
 // Everything that decides what a run does to the candidate entries: the mode,
 // the parameters of every mode, the output and the unification. A plain value.
 class CRenameSettings {
@@ -96,6 +105,21 @@ public:
     // Run-time only.
     int IsInBatch = 0;
     std::vector<std::string> InputLines;
+
+    // What kind of run the settings make.
+    // Files are renamed (in place, moved or copied): not folders, not
+    // numbered directories, not a concatenation.
+    bool RenamesFiles() const;
+    // Entries are renamed, files or folders (not numbered directories, not a concatenation).
+    bool RenamesEntries() const;
+    // The candidates are folders: folders renamed, or the numbered directories' rows.
+    bool TargetsFolders() const;
+    // Renamed files go to FileCopyDirectory (moved or copied); never in a batch.
+    bool UsesOutputFolder() const;
+    // The one check of whether a run can start; None when it can.
+    StartProblem CheckStart() const;
+    // The message that refuses a run for problem (empty for None).
+    static const char *StartProblemMessage(StartProblem problem);
 
     // New-name computation. rowIndex is the 0-based row of the candidate list,
     // placeholder rows counted.
