@@ -4,7 +4,7 @@
 // rename(2) per file in the right order and one more for the temporary name
 // the cycle needs. bench/exec_rename.sh compares the two.
 #include "engine/RenameSettings.h"
-#include "exec/RenameExecution.h"
+#include "exec/Run.h"
 #include "model/FileEntry.h"
 #include "platform/DirectoryList.h"
 
@@ -54,7 +54,9 @@ void Engine(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         const std::string dir = MakeFiles();
-        std::vector<CFileEntry> entries;
+        exec::CRunRequest request;
+        request.confirm = false;
+        std::vector<CFileEntry> &entries = request.rows;
         CRenameSettings settings;
         settings.RenameMode = kModeFromFile;
         for (int i = 0; i < kFiles; ++i) {
@@ -64,10 +66,9 @@ void Engine(benchmark::State &state)
             settings.InputLines.push_back(Name(i + 1));
         }
         exec::CUndoList undo;
-        exec::CResultLog log;
         SilentHost host;
         state.ResumeTiming();
-        exec::RenameFiles(entries, settings, undo, log, host);
+        exec::Run(request, settings, undo, host);
         state.PauseTiming();
         if (undo.records.back().status != exec::RenameStatus::Renamed)
             state.SkipWithError("a rename failed");

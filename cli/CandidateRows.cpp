@@ -98,24 +98,6 @@ std::string WorkingDirectory()
     return platform::NormalizeDirectory(buffer);
 }
 
-std::string AbsolutePath(const std::string &path, const std::string &workingDirectory)
-{
-    std::string result = path.starts_with('/') ? std::string() : workingDirectory;
-    std::size_t pos = 0;
-    while (pos <= path.size()) {
-        std::size_t slash = path.find('/', pos);
-        if (slash == std::string::npos)
-            slash = path.size();
-        std::string_view part(path.data() + pos, slash - pos);
-        if (!part.empty() && part != ".") {
-            result.push_back('/');
-            result.append(part);
-        }
-        pos = slash + 1;
-    }
-    return result;
-}
-
 CandidateRows::CandidateRows(const Options &options, const CRenameSettings &settings)
     : m_options(options), m_folders(TakesFolders(settings)), m_storedFlags(StoredFlagsFor(settings))
 {

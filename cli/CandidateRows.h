@@ -4,6 +4,7 @@
 #include "cli/PathList.h"
 #include "exec/CompactStringSet.h"
 #include "model/FileEntry.h"
+#include "platform/Paths.h"
 
 #include <memory>
 #include <string>
@@ -63,10 +64,8 @@ private:
     std::size_t m_nextListed = 0;
 };
 
-// The absolute form of a path given on the command line: relative to the
-// working directory, without "." components, repeated or trailing "/".
-// ".." is kept as it is, since it may cross a symbolic link.
-std::string AbsolutePath(const std::string &path, const std::string &workingDirectory);
+// Paths given on the command line are read from the working directory.
+using platform::AbsolutePath;
 
 // The working directory in held form; throws UsageError when it cannot be read.
 std::string WorkingDirectory();

@@ -14,7 +14,7 @@
 #include "engine/RenameSettings.h"
 #include "exec/DirectoryLocks.h"
 #include "exec/Journal.h"
-#include "exec/RenameExecution.h"
+#include "exec/Run.h"
 #include "exec/RunPlan.h"
 #include "exec/Undo.h"
 #include "platform/FileOps.h"
@@ -26,6 +26,7 @@
 #include <cerrno>
 #include <chrono>
 #include <iostream>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_set>
@@ -37,29 +38,36 @@ namespace {
 constexpr const char *kRenameKey = "Rename";
 constexpr const char *kDefaultKey = "Default";
 
-bool IsRenameMode(const CRenameSettings &settings)
+bool IsBatch(const Options &options)
 {
-    return settings.RenameMode != kModeNumberedDirs && settings.RenameMode != kModeConcatenate;
-}
-
-// Paths in the settings are used from this working directory; stored as given
-// they would mean something else to the next run.
-void MakePathsAbsolute(CRenameSettings &settings, const std::string &workingDirectory)
-{
-    for (std::string *path : {&settings.FileCopyDirectory, &settings.OutputFile, &settings.InputFile})
-        if (!path->empty() && !path->starts_with('/'))
-            *path = AbsolutePath(*path, workingDirectory);
+    return options.directories.size() > 1;
 }
 
 // A names file that cannot be read would leave every name as it is without a
 // word; the command line says so instead.
 void LoadNamesFile(CRenameSettings &settings)
 {
-    if (settings.InputFile.empty())
-        throw UsageError("名前のファイルが指定されていません（--set InputFile=…）");
     if (const int code = settings.LoadInputLines())
         throw UsageError("名前のファイルを読めません: " + settings.InputFile + ": " +
                          CRenameSettings::InputFileProblem(code));
+}
+
+// Which --set gives what a run cannot start without.
+const char *StartHint(StartProblem problem)
+{
+    switch (problem) {
+    case StartProblem::NoDestination:
+        return "（--set FileCopyDirectory=…）";
+    case StartProblem::NoFormat:
+        return "（--set FormatStr=…）";
+    case StartProblem::NoNamesFile:
+        return "（--set InputFile=…）";
+    case StartProblem::NoOutputFile:
+        return "（--set OutputFile=…）";
+    case StartProblem::None:
+        break;
+    }
+    return "";
 }
 
 CRenameSettings BuildSettings(const Options &options, const std::string &workingDirectory)
@@ -72,8 +80,14 @@ CRenameSettings BuildSettings(const Options &options, const std::string &working
         assignment.ApplyTo(settings);
     if (options.folders)
         settings.ObjMode = 1;
-    MakePathsAbsolute(settings, workingDirectory);
-    if (settings.RenameMode == kModeFromFile)
+    // A batch renames in place and starts every directory at the same number.
+    settings.IsInBatch = IsBatch(options) ? 1 : 0;
+    // Paths are used from this working directory; stored as given they would
+    // mean something else to the next run.
+    settings.ResolveRelativePaths(workingDirectory);
+    if (const StartProblem problem = settings.CheckStart(); problem != StartProblem::None)
+        throw UsageError(CRenameSettings::StartProblemMessage(problem) + std::string(StartHint(problem)));
+    if (settings.TakesNamesFromFile())
         LoadNamesFile(settings);
     return settings;
 }
@@ -114,11 +128,6 @@ std::string NumberedDirectoryParent(const Options &options, const std::string &w
     return parent;
 }
 
-bool IsBatch(const Options &options)
-{
-    return options.directories.size() > 1;
-}
-
 // The options of one directory of a batch: everything but the other directories.
 Options OneDirectory(const Options &options, const std::string &directory)
 {
@@ -131,11 +140,11 @@ Options OneDirectory(const Options &options, const std::string &directory)
 void CheckCandidatesFitMode(const Options &options, const CRenameSettings &settings)
 {
     bool hasPaths = !options.paths.empty() || options.pathsFrom;
-    if (settings.RenameMode == kModeNumberedDirs && hasPaths)
+    if (settings.CreatesNumberedDirectories() && hasPaths)
         throw UsageError("連番Dir作成にはパスを指定できません（作成先は --dir で指定します）");
-    if (settings.RenameMode != kModeNumberedDirs && !hasPaths && !options.directory)
+    if (!settings.CreatesNumberedDirectories() && !hasPaths && !options.directory)
         throw UsageError("対象を指定してください（パス、--dir または --paths-from）");
-    if (IsBatch(options) && (!IsRenameMode(settings) || settings.ObjMode != 0))
+    if (IsBatch(options) && !settings.RenamesFiles())
         throw UsageError("--dir を複数指定できるのはファイルの変名だけです");
 }
 
@@ -143,7 +152,7 @@ int Preview(const Options &options, const CRenameSettings &settings, const std::
 {
     OutputWriter out(STDOUT_FILENO, options.nullSeparated);
     int problems = 0;
-    if (settings.RenameMode == kModeNumberedDirs) {
+    if (settings.CreatesNumberedDirectories()) {
         problems =
             WriteNumberedDirectoryPreview(settings, NumberedDirectoryParent(options, workingDirectory), out);
     } else if (IsBatch(options)) {
@@ -165,83 +174,23 @@ int Preview(const Options &options, const CRenameSettings &settings, const std::
     return problems == 0 ? kExitDone : kExitIncomplete;
 }
 
-// A move or copy into a folder that is not there is refused before anything
-// changes, unless --create-dirs allows making it.
-void CheckOutputDirectory(const Options &options, const CRenameSettings &settings)
+// How --dir is listed: --filter, --sort, --numeric, --reverse.
+CandidateListing ListingOf(const Options &options)
 {
-    if (!IsRenameMode(settings) || settings.ObjMode != 0 || settings.FileCopyMode == 0 || settings.IsInBatch)
-        return;
-    if (exec::MissingDestinationMessage(settings))
-        throw UsageError("移動・複写先のディレクトリが指定されていません（--set FileCopyDirectory=…）");
-    if (!options.createDirectories && !IsDirectory(settings.FileCopyDirectory))
-        throw UsageError("移動・複写先のディレクトリが存在しません: " + settings.FileCopyDirectory +
-                         "（--create-dirs で作成します）");
+    CandidateListing listing;
+    listing.filter.patterns = options.filter;
+    listing.sort.key = static_cast<::SortKey>(options.sortKey);
+    listing.sort.numeric = options.numeric;
+    listing.sort.descending = options.reverse;
+    return listing;
 }
 
-// A rename streams the candidate rows into the run plan, so no list of the
-// entries is kept beside it. False when nothing was run: no candidates
-// (empty set, an empty run would still replace the undo of the last one) or
-// a refusal before the run.
-bool RunRename(const Options &options, CRenameSettings &settings, exec::IExecutionHost &host,
-               exec::CUndoList &undo, exec::CResultLog &log, int &exitCode)
+// The kind of result a run's rows are.
+exec::ResultKind ResultKindOf(const CRenameSettings &settings)
 {
-    exec::CRunPlan plan = exec::StartPlan(settings);
-    // A listed folder is locked before it is read, so the listing cannot go
-    // stale before the run: its files need no check of their identity.
-    exec::CDirectoryLocks listing;
-    if (options.directory) {
-        std::string busy;
-        const int error = listing.Take({AbsolutePath(*options.directory, WorkingDirectory())},
-                                       std::chrono::seconds(3), busy);
-        if (error == EWOULDBLOCK) {
-            std::cerr << "kestrel-cli: " << exec::BusyFolderMessage(busy) << '\n';
-            exitCode = kExitIncomplete;
-            return false;
-        }
-        plan.listedUnderLock = error == 0;
-    }
-    {
-        CandidateRows rows(options, settings);
-        plan.records.reserve(rows.ListedCount());
-        plan.nameStart.reserve(rows.ListedCount());
-        CFileEntry entry;
-        for (int row = 0; rows.Next(entry); ++row)
-            exec::AddPlanRow(plan, settings, std::move(entry), row);
-    }
-    if (plan.records.empty()) {
-        std::cerr << "kestrel-cli: 対象がありません\n";
-        exitCode = kExitDone;
-        return false;
-    }
-    exitCode = kExitIncomplete;
-    return exec::PrepareRename(settings, host) && exec::RunRename(plan, settings, undo, log, host);
-}
-
-// Every --dir renamed in turn into one result. A directory that cannot be
-// read gets a failed row and the others still run. The undo of the last run
-// is withdrawn before the first one, since the renames of several
-// directories cannot be undone.
-int RunBatch(const Options &options, CRenameSettings &settings, exec::IExecutionHost &host,
-             exec::CResultLog &log)
-{
-    UndoFile undoFile;
-    if (const int code = undoFile.Remove()) {
-        std::cerr << "kestrel-cli: 前回の変名の記録を取り下げられないため、何も変更しません: "
-                  << undoFile.path() << ": " << platform::ErrorMessage(code) << '\n';
-        return kExitIncomplete;
-    }
-    int exitCode = kExitDone;
-    exec::CUndoList undo;
-    for (const std::string &directory : options.directories) {
-        int directoryCode = kExitDone;
-        try {
-            RunRename(OneDirectory(options, directory), settings, host, undo, log, directoryCode);
-        } catch (const UsageError &error) {
-            log.AddResult(AbsolutePath(directory, WorkingDirectory()), exec::kResultFailed, error.what());
-        }
-        exitCode = std::max(exitCode, directoryCode);
-    }
-    return exitCode;
+    if (settings.RenamesEntries())
+        return exec::ResultKind::Rename;
+    return settings.Concatenates() ? exec::ResultKind::Concatenation : exec::ResultKind::NumberedDirectories;
 }
 
 int Execute(const Options &options, CRenameSettings &settings, const std::string &workingDirectory)
@@ -249,58 +198,44 @@ int Execute(const Options &options, CRenameSettings &settings, const std::string
     bool interactive = ::isatty(STDIN_FILENO);
     CommandLineHost host(EffectiveOverwritePolicy(options, interactive), options.createDirectories,
                          interactive, AssignedOnCommandLine(options, "IsDelete"));
-    CheckOutputDirectory(options, settings);
-
     OutputWriter out(STDOUT_FILENO, options.nullSeparated);
-    bool allDone = true;
-    const auto writeRow = [&](const exec::CResultLog &log, const exec::CResultRow &row) {
-        const std::string status = log.StatusText(row);
-        if (log.kind() == exec::ResultKind::Rename)
-            out.Row({row.itemPath, row.resultPath, status});
+
+    exec::CRunRequest request;
+    request.confirm = false;
+    request.currentDirectory = workingDirectory;
+    request.listing = ListingOf(options);
+    request.placeholderRows = options.dummyRows;
+    std::optional<CandidateRows> rows;
+    if (settings.CreatesNumberedDirectories()) {
+        request.currentDirectory = NumberedDirectoryParent(options, workingDirectory);
+    } else if (options.directory) {
+        request.directories = options.directories;
+    } else {
+        // Given paths stream into the run, so no list of them is kept beside it.
+        rows.emplace(options, settings);
+        request.nextRow = [&rows](CFileEntry &row) { return rows->Next(row); };
+    }
+    // The rows are written as the run reports them: a rename's old path, new
+    // path and status; the item and status of the other kinds.
+    const exec::CResultLog texts(ResultKindOf(settings));
+    request.onRow = [&](const exec::CResultRow &row) {
+        if (texts.kind() == exec::ResultKind::Rename)
+            out.Row({row.itemPath, row.resultPath, texts.StatusText(row)});
         else
-            out.Row({row.itemPath, status});
-        allDone = allDone && row.code != exec::kResultFailed;
+            out.Row({row.itemPath, texts.StatusText(row)});
     };
 
-    if (IsRenameMode(settings)) {
-        // The rows of a rename are written as the run reports them.
-        exec::CResultLog log(exec::ResultKind::Rename,
-                             [&](const exec::CResultRow &row) { writeRow(log, row); });
-        if (IsBatch(options)) {
-            const int exitCode = RunBatch(options, settings, host, log);
-            out.Flush();
-            return allDone ? exitCode : kExitIncomplete;
-        }
-        exec::CUndoList undo;
-        int exitCode = kExitDone;
-        const UndoFile undoFile;
+    const UndoFile undoFile;
+    if (settings.RenamesEntries() && !request.IsBatch())
         host.KeepUndoIn(&undoFile);
-        if (!RunRename(options, settings, host, undo, log, exitCode))
-            return exitCode;
-        allDone = allDone && !host.UndoRecordFailed();
-    } else {
-        exec::CExecutionRequest request;
-        request.askConfirmation = false;
-        if (settings.RenameMode == kModeNumberedDirs) {
-            request.currentDirectory = NumberedDirectoryParent(options, workingDirectory);
-        } else {
-            request.candidates = CandidateRows(options, settings).TakeAll();
-            if (std::all_of(request.candidates.begin(), request.candidates.end(),
-                            [](const CFileEntry &row) { return row.isDummy; })) {
-                std::cerr << "kestrel-cli: 対象がありません\n";
-                return kExitDone;
-            }
-        }
-        exec::CUndoList undo;
-        const exec::CExecutionOutcome outcome = exec::ExecuteRename(request, settings, undo, host);
-        if (!outcome.performed)
-            return kExitIncomplete;
-        allDone = !outcome.failed;
-        for (const exec::CResultRow &row : outcome.log.rows())
-            writeRow(outcome.log, row);
-    }
+    exec::CUndoList undo;
+    const exec::CRunOutcome outcome = exec::Run(request, settings, undo, host);
     out.Flush();
-    return allDone ? kExitDone : kExitIncomplete;
+    if (outcome.noCandidates) {
+        std::cerr << "kestrel-cli: 対象がありません\n";
+        return kExitDone;
+    }
+    return outcome.performed && !outcome.failed && !host.UndoRecordFailed() ? kExitDone : kExitIncomplete;
 }
 
 // A run that was killed is finished or taken back first: its journal knows
@@ -429,8 +364,6 @@ int Run(const Options &options)
     std::string workingDirectory = WorkingDirectory();
     CRenameSettings settings = BuildSettings(options, workingDirectory);
     CheckCandidatesFitMode(options, settings);
-    // A batch renames in place and starts every directory at the same number.
-    settings.IsInBatch = IsBatch(options) ? 1 : 0;
     int result = options.action == Action::Execute ? Execute(options, settings, workingDirectory)
                                                    : Preview(options, settings, workingDirectory);
     // The run itself stands; only the exit code tells that the settings are lost.

@@ -43,6 +43,9 @@ bool CommandLineHost::Ask(exec::QuestionKind kind, const std::string &, const st
 {
     switch (kind) {
     case exec::QuestionKind::CreateDirectory:
+        if (!m_createDirectories)
+            std::cerr << "kestrel-cli: " << text.substr(0, text.find('\n'))
+                      << "（--create-dirs で作成します）\n";
         return m_createDirectories;
     case exec::QuestionKind::DeleteSources:
         if (!m_interactive)
@@ -100,6 +103,16 @@ void CommandLineHost::RunEnded(const exec::CUndoList &undo, bool changed)
                   << platform::ErrorMessage(code) << '\n';
         m_undoRecordFailed = true;
     }
+}
+
+int CommandLineHost::WithdrawUndo()
+{
+    UndoFile undoFile;
+    const int code = undoFile.Remove();
+    if (code != 0)
+        std::cerr << "kestrel-cli: 前回の変名の記録を取り下げられないため、何も変更しません: "
+                  << undoFile.path() << ": " << platform::ErrorMessage(code) << '\n';
+    return code;
 }
 
 void CommandLineHost::ShowMessage(const std::string &caption, const std::string &text, exec::MessageIcon)

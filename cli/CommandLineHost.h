@@ -26,6 +26,7 @@ public:
     void KeepUndoIn(const UndoFile *undoFile) { m_undoFile = undoFile; }
     int RunStarting(const exec::CRunPlan &plan, const std::string &journalPath) override;
     void RunEnded(const exec::CUndoList &undo, bool changed) override;
+    int WithdrawUndo() override;
     // The run went through but its undo record could not be finished.
     bool UndoRecordFailed() const { return m_undoRecordFailed; }
 

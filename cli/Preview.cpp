@@ -8,7 +8,6 @@
 #include "platform/Paths.h"
 
 #include <iostream>
-#include <unordered_set>
 
 namespace cli {
 
@@ -33,16 +32,14 @@ int PreviewConcatenation(CandidateRows &rows, const CRenameSettings &settings, O
 int WriteNumberedDirectoryPreview(const CRenameSettings &settings, const std::string &parentDirectory,
                                   OutputWriter &out)
 {
-    std::unordered_set<std::string> names;
+    exec::CDirectoryNames folders;
+    const exec::CRunPlan plan = exec::PlanNumberedDirectories(settings, parentDirectory, folders);
     int problems = 0;
-    for (int i = 0; i < settings.NumDirCount; ++i) {
-        std::string name = settings.GetNumberedDirName(i);
-        out.Row({name});
-        exec::PlanProblem problem = exec::NumberedDirectoryProblem(name);
-        if (problem == exec::PlanProblem::None && !names.insert(name).second)
-            problem = exec::PlanProblem::DuplicateName;
-        if (problem != exec::PlanProblem::None) {
-            ReportRow(i, platform::DisplayDirectory(parentDirectory), name, problem);
+    for (std::size_t i = 0; i < plan.records.size(); ++i) {
+        const exec::CRenameRecord &r = plan.records[i];
+        out.Row({plan.NewName(i)});
+        if (r.problem != exec::PlanProblem::None) {
+            ReportRow(r.row, platform::DisplayDirectory(parentDirectory), plan.NewName(i), r.problem);
             ++problems;
         }
     }
@@ -52,7 +49,7 @@ int WriteNumberedDirectoryPreview(const CRenameSettings &settings, const std::st
 int WritePreview(CandidateRows &rows, const CRenameSettings &settings, bool createDirectories,
                  OutputWriter &out)
 {
-    if (settings.RenameMode == kModeConcatenate)
+    if (settings.Concatenates())
         return PreviewConcatenation(rows, settings, out);
 
     // The same plan an execution makes, so the marks are the execution's.

@@ -1,5 +1,7 @@
 #include "engine/RenameSettings.h"
 
+#include "platform/Paths.h"
+
 #include <utility>
 
 CRenameSettings::CRenameSettings() : FileTime(platform::CurrentTime()) {}
@@ -17,9 +19,24 @@ void CRenameSettings::CopyFrom(const CRenameSettings &other)
     InputLines = std::move(lines);
 }
 
+bool CRenameSettings::CreatesNumberedDirectories() const
+{
+    return RenameMode == kModeNumberedDirs;
+}
+
+bool CRenameSettings::Concatenates() const
+{
+    return RenameMode == kModeConcatenate;
+}
+
+bool CRenameSettings::TakesNamesFromFile() const
+{
+    return RenameMode == kModeFromFile;
+}
+
 bool CRenameSettings::RenamesEntries() const
 {
-    return RenameMode != kModeNumberedDirs && RenameMode != kModeConcatenate;
+    return !CreatesNumberedDirectories() && !Concatenates();
 }
 
 bool CRenameSettings::RenamesFiles() const
@@ -29,7 +46,12 @@ bool CRenameSettings::RenamesFiles() const
 
 bool CRenameSettings::TargetsFolders() const
 {
-    return RenameMode == kModeNumberedDirs || (RenamesEntries() && ObjMode == 1);
+    return CreatesNumberedDirectories() || (RenamesEntries() && ObjMode == 1);
+}
+
+bool CRenameSettings::AdvancesNumbering() const
+{
+    return RenameMode == kModeRenumber && IsIncrement != 0;
 }
 
 bool CRenameSettings::UsesOutputFolder() const
@@ -37,13 +59,20 @@ bool CRenameSettings::UsesOutputFolder() const
     return RenamesFiles() && FileCopyMode != 0 && IsInBatch == 0;
 }
 
+void CRenameSettings::ResolveRelativePaths(const std::string &directory)
+{
+    for (std::string *path : {&OutputFile, &FileCopyDirectory, &InputFile})
+        if (!path->empty() && !path->starts_with('/'))
+            *path = platform::AbsolutePath(*path, directory);
+}
+
 StartProblem CRenameSettings::CheckStart() const
 {
-    if (RenameMode == kModeConcatenate && OutputFile.empty())
+    if (Concatenates() && OutputFile.empty())
         return StartProblem::NoOutputFile;
     if (RenameMode == kModeFormat && FormatStr.empty())
         return StartProblem::NoFormat;
-    if (RenameMode == kModeFromFile && InputFile.empty())
+    if (TakesNamesFromFile() && InputFile.empty() && InputLines.empty())
         return StartProblem::NoNamesFile;
     if (UsesOutputFolder() && FileCopyDirectory.empty())
         return StartProblem::NoDestination;

@@ -114,8 +114,19 @@ public:
     bool RenamesEntries() const;
     // The candidates are folders: folders renamed, or the numbered directories' rows.
     bool TargetsFolders() const;
+    // Numbered directories are created; the candidate rows only hold their places.
+    bool CreatesNumberedDirectories() const;
+    // The candidates are concatenated into OutputFile.
+    bool Concatenates() const;
+    // New names come from the lines of InputFile.
+    bool TakesNamesFromFile() const;
+    // Renumbering with 加算: the start moves on after every run.
+    bool AdvancesNumbering() const;
     // Renamed files go to FileCopyDirectory (moved or copied); never in a batch.
     bool UsesOutputFolder() const;
+    // Makes the output file, destination and names file absolute, read from
+    // directory (held form) where they are relative.
+    void ResolveRelativePaths(const std::string &directory);
     // The one check of whether a run can start; None when it can.
     StartProblem CheckStart() const;
     // The message that refuses a run for problem (empty for None).

@@ -2,8 +2,8 @@
 
 #include "engine/RenameSettings.h"
 #include "exec/Journal.h"
-#include "exec/RenameExecution.h"
 #include "exec/ReportingFile.h"
+#include "exec/Run.h"
 #include "exec/TextFill.h"
 #include "model/FileEntry.h"
 #include "platform/DirectoryList.h"

@@ -55,6 +55,13 @@ public:
     virtual int RunStarting(const CRunPlan &, const std::string & /*journalPath*/) { return 0; }
     // The rename is over; undo holds its records where it changed anything.
     virtual void RunEnded(const CUndoList &, bool /*changed*/) {}
+    // A batch is about to start: it leaves nothing to undo, so a host that
+    // keeps the undo record beyond the process withdraws it here (and says
+    // why when it cannot; a non-zero error code stops the batch before it
+    // changes anything).
+    virtual int WithdrawUndo() { return 0; }
+    // Looked at between the directories of a batch: true stops it there.
+    virtual bool StopRequested() { return false; }
 };
 
 } // namespace exec

@@ -2,7 +2,6 @@
 #include "exec/DirectoryLocks.h"
 #include "exec/Journal.h"
 #include "exec/PlanExecution.h"
-#include "exec/RenameExecution.h"
 #include "model/FileEntry.h"
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
@@ -114,34 +113,8 @@ int CarryOutPlan(CRunPlan &plan, IExecutionHost &host, const std::string &captio
     return 0;
 }
 
-const char *MissingDestinationMessage(const CRenameSettings &settings)
-{
-    if (settings.RenameMode == kModeConcatenate)
-        return settings.OutputFile.empty() ? kNoOutputFileMessage : nullptr;
-    const bool renamesFiles = settings.RenameMode != kModeNumberedDirs && settings.ObjMode != 1;
-    return renamesFiles && StartPlan(settings).noDestination ? kNoDestinationMessage : nullptr;
-}
-
-bool RefuseWithoutDestination(const CRenameSettings &settings, IExecutionHost &host)
-{
-    const char *missing = MissingDestinationMessage(settings);
-    if (!missing)
-        return false;
-    host.ShowMessage(kCaption, missing, MessageIcon::Exclamation);
-    return true;
-}
-
-bool PrepareRename(const CRenameSettings &settings, IExecutionHost &host)
-{
-    if (RefuseWithoutDestination(settings, host))
-        return false;
-    if (settings.ObjMode == 1 || StartPlan(settings).snapshot.outputMode == kOutputInPlace)
-        return true;
-    return EnsureOutputDirectory(platform::NormalizeDirectory(settings.FileCopyDirectory), kCaption, host);
-}
-
-bool RunRename(CRunPlan &plan, CRenameSettings &settings, CUndoList &undo, CResultLog &log,
-               IExecutionHost &host)
+bool RunRenamePlan(CRunPlan &plan, CRenameSettings &settings, CUndoList &undo, CResultLog &log,
+                   IExecutionHost &host)
 {
     CDirectoryNames folders;
     CheckPlan(plan, folders);
@@ -150,43 +123,15 @@ bool RunRename(CRunPlan &plan, CRenameSettings &settings, CUndoList &undo, CResu
     bool changed = false;
     if (!RunCheckedPlan(plan, undo, log, host, changed))
         return false;
-    // Renumbering with 加算 continues after the rows of this run next time
-    // (a batch carries the numbering on itself).
-    if (settings.RenameMode == kModeRenumber && settings.IsIncrement && (folderRun || !settings.IsInBatch))
+    // Renumbering with 加算 continues after the rows of this run next time;
+    // a batch starts every directory at the same number.
+    if (settings.AdvancesNumbering() && !settings.IsInBatch)
         settings.NumberStart += rowCount * settings.NumberStep;
     // Folders cannot be undone; a run that changed nothing keeps the last one's undo.
     if (changed)
         undo.available = !folderRun;
     host.RunEnded(undo, changed);
     return true;
-}
-
-namespace {
-
-CRunPlan AllRows(CRunPlan plan, const std::vector<CFileEntry> &candidates, const CRenameSettings &settings)
-{
-    plan.records.reserve(candidates.size());
-    for (std::size_t row = 0; row < candidates.size(); ++row)
-        AddPlanRow(plan, settings, candidates[row], static_cast<int>(row));
-    return plan;
-}
-
-} // namespace
-
-bool RenameFiles(const std::vector<CFileEntry> &candidates, CRenameSettings &settings, CUndoList &undo,
-                 CResultLog &log, IExecutionHost &host)
-{
-    if (!PrepareRename(settings, host))
-        return false;
-    CRunPlan plan = AllRows(StartPlan(settings), candidates, settings);
-    return RunRename(plan, settings, undo, log, host);
-}
-
-void RenameFolders(const std::vector<CFileEntry> &candidates, CRenameSettings &settings, CUndoList &undo,
-                   CResultLog &log, IExecutionHost &host)
-{
-    CRunPlan plan = AllRows(StartPlan(settings, true), candidates, settings);
-    RunRename(plan, settings, undo, log, host);
 }
 
 } // namespace exec

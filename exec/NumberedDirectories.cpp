@@ -7,12 +7,15 @@
 #include "platform/Paths.h"
 
 #include <cerrno>
+#include <unordered_set>
 
 #include <sys/stat.h>
 
 namespace exec {
 
-PlanProblem NumberedDirectoryProblem(const std::string &name)
+namespace {
+
+PlanProblem NameProblem(const std::string &name)
 {
     switch (platform::ClassifyFileName(name)) {
     case platform::FileNameProblem::None:
@@ -26,40 +29,52 @@ PlanProblem NumberedDirectoryProblem(const std::string &name)
     }
 }
 
-namespace {
-
-// 0 or the error code of creating one directory.
-int CreateOne(const std::string &parent, const std::string &name, platform::TimeValue stamp,
-              std::uint32_t attributes, std::string &path)
-{
-    path = platform::JoinPath(parent, name);
-    switch (NumberedDirectoryProblem(name)) {
-    case PlanProblem::None:
-        break;
-    case PlanProblem::NameTooLong:
-        return ENAMETOOLONG;
-    default:
-        return EINVAL;
-    }
-    if (mkdir(path.c_str(), 0777) != 0)
-        return errno;
-    platform::SetFileTimes(path, stamp);
-    platform::SetAttributes(path, attributes);
-    return 0;
-}
-
 } // namespace
 
-void CreateNumberedDirectories(const CRenameSettings &settings, const std::string &parentDirectory,
-                               platform::TimeValue now, CResultLog &log)
+CRunPlan PlanNumberedDirectories(const CRenameSettings &settings, const std::string &parent,
+                                 CDirectoryNames &folders)
+{
+    CRunPlan plan;
+    plan.folders = true;
+    plan.rowCount = settings.NumDirCount;
+    const CFolderState &existing = folders.Lookup(parent);
+    std::unordered_set<std::string> names;
+    for (int row = 0; row < settings.NumDirCount; ++row) {
+        const std::string name = settings.GetNumberedDirName(row);
+        CRenameRecord r;
+        r.row = row;
+        r.newPath = platform::JoinPath(parent, name);
+        r.problem = NameProblem(name);
+        if (r.problem == PlanProblem::None && existing.error != 0)
+            r.problem = existing.error == ENOENT ? PlanProblem::TargetFolderMissing
+                                                 : PlanProblem::TargetFolderUnusable;
+        if (r.problem == PlanProblem::None && !names.insert(name).second)
+            r.problem = PlanProblem::DuplicateName;
+        if (r.problem == PlanProblem::None && existing.names.Contains(name))
+            r.problem = PlanProblem::NameExists;
+        plan.nameStart.push_back(static_cast<std::uint32_t>(r.newPath.size() - name.size()));
+        plan.records.push_back(std::move(r));
+    }
+    return plan;
+}
+
+void CreateNumberedDirectories(const CRunPlan &plan, const CRenameSettings &settings, platform::TimeValue now,
+                               CResultLog &log)
 {
     const platform::TimeValue stamp = settings.IsFileTimeChange ? settings.FileTime : now;
     const std::uint32_t attributes = settings.GetNewDirAttributes();
-    for (int k = 0; k < settings.NumDirCount; ++k) {
-        std::string path;
-        const int error = CreateOne(parentDirectory, settings.GetNumberedDirName(k), stamp, attributes, path);
-        log.AddResult(path, error ? kResultFailed : kResultDone,
-                      error ? platform::ErrorMessage(error) : std::string());
+    for (const CRenameRecord &r : plan.records) {
+        if (r.problem != PlanProblem::None) {
+            log.AddResult(r.newPath, kResultFailed, ProblemText(r.problem));
+            continue;
+        }
+        if (mkdir(r.newPath.c_str(), 0777) != 0) {
+            log.AddResult(r.newPath, kResultFailed, platform::ErrorMessage(errno));
+            continue;
+        }
+        platform::SetFileTimes(r.newPath, stamp);
+        platform::SetAttributes(r.newPath, attributes);
+        log.AddResult(r.newPath, kResultDone);
     }
 }
 

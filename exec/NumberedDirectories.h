@@ -1,7 +1,8 @@
 #pragma once
 
-#include "exec/PlanProblem.h"
+#include "exec/DirectoryNames.h"
 #include "exec/ResultLog.h"
+#include "exec/RunPlan.h"
 #include "platform/TimeFormat.h"
 
 #include <string>
@@ -10,15 +11,18 @@ class CRenameSettings;
 
 namespace exec {
 
-// Why name cannot be the name of a new numbered directory: the rules of a new
-// name, and no trailing dot (the directory would be created as another name).
-PlanProblem NumberedDirectoryProblem(const std::string &name);
+// The plan of numbered-directory creation: NumDirCount records, one per
+// directory NumDirStr + number (zero-padded to NumDirWidth) below parent, in
+// newPath (oldPath empty), each with the first problem that keeps it from
+// being made: the rules of a new name (and no trailing dot, which would make
+// another name), another row with the same name, a name already on disk.
+CRunPlan PlanNumberedDirectories(const CRenameSettings &settings, const std::string &parent,
+                                 CDirectoryNames &folders);
 
-// Creates NumDirCount directories NumDirStr + number (zero-padded to
-// NumDirWidth) below parentDirectory, each stamped with the run's time and
-// given GetNewDirAttributes; one log row per directory. now is the moment of
-// execution, used unless IsFileTimeChange asks for FileTime.
-void CreateNumberedDirectories(const CRenameSettings &settings, const std::string &parentDirectory,
-                               platform::TimeValue now, CResultLog &log);
+// Creates the directories of a plan that have no problem, each stamped with
+// the run's time and given GetNewDirAttributes; one log row per record. now
+// is the moment of execution, used unless IsFileTimeChange asks for FileTime.
+void CreateNumberedDirectories(const CRunPlan &plan, const CRenameSettings &settings, platform::TimeValue now,
+                               CResultLog &log);
 
 } // namespace exec

@@ -4,9 +4,16 @@
 #include "exec/ResultLog.h"
 #include "exec/RunPlan.h"
 
+#include <functional>
+#include <string>
+#include <vector>
+
+class CRenameSettings;
+
 namespace exec {
 
 class CRunJournal;
+struct CUndoList;
 
 // Gives every record that steps aside (StepKind::ToTemp) a free temporary
 // name "KEST$" + seven digits: beside its old name for a move, beside its new
@@ -26,5 +33,23 @@ std::vector<std::uint32_t> ExecutePlan(CRunPlan &plan, IExecutionHost &host, CRu
 // One log row per record, in row order, with the reason of each that kept
 // its name. stranded: what ExecutePlan returned.
 void LogPlan(const CRunPlan &plan, const std::vector<std::uint32_t> &stranded, CResultLog &log);
+
+// The part of a run after the questions: the stays settled, the order, the
+// journal, the steps. Fills stranded (see ExecutePlan). Returns 0, or the
+// error code of a journal that could not be written (a message says so), in
+// which case nothing has changed.
+// beforeFirstStep, where given, is called with the journal's path once it is
+// on disk; a non-zero code stops the run there, nothing changed.
+int CarryOutPlan(CRunPlan &plan, IExecutionHost &host, const std::string &caption,
+                 std::vector<std::uint32_t> &stranded,
+                 const std::function<int(const std::string &journal)> &beforeFirstStep = {});
+
+// Runs a rename plan whose rows have been added (AddPlanRow): the checks, the
+// questions, the steps, one log row per record, NumberStart advanced where
+// 加算 asks for it, and the undo list replaced (available after files, not
+// after folders; a run that changed nothing keeps the last one's). False,
+// with nothing changed, when the journal cannot be written.
+bool RunRenamePlan(CRunPlan &plan, CRenameSettings &settings, CUndoList &undo, CResultLog &log,
+                   IExecutionHost &host);
 
 } // namespace exec

@@ -29,6 +29,8 @@ std::string ProblemText(PlanProblem problem, int error)
         return "変更後の名前は同じファイルの別の名前（ハードリンク）です";
     case PlanProblem::ExistingTarget:
         return "同じ名前のファイルが既にあります";
+    case PlanProblem::NameExists:
+        return "同じ名前のファイルかフォルダが既にあります";
     case PlanProblem::OverwriteDeclined:
         return "上書きしませんでした";
     case PlanProblem::Blocked:

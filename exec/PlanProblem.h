@@ -20,6 +20,7 @@ enum class PlanProblem : std::uint8_t {
     TargetIsSameFile,       // the new name is another link of the same file: a rename would do nothing
     ExistingTarget,         // an entry outside the run bears the new name: asked before the run
     OverwriteDeclined,      // the user chose not to replace that entry
+    NameExists,             // a numbered directory whose name is on disk already
     Blocked,                // the new name belongs to a file of the run that keeps its name
     NameTakenSincePlanning, // the new name appeared on disk after planning
     FileReplaced,           // the file at the path is no longer the one the run put there

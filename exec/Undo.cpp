@@ -1,7 +1,6 @@
 #include "exec/Undo.h"
 
 #include "exec/PlanExecution.h"
-#include "exec/RenameExecution.h"
 #include "exec/RunPlan.h"
 #include "platform/FileOps.h"
 

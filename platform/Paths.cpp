@@ -32,4 +32,22 @@ std::string DisplayDirectory(std::string_view dir)
     return dir.empty() ? std::string("/") : std::string(dir);
 }
 
+std::string AbsolutePath(std::string_view path, std::string_view workingDirectory)
+{
+    std::string result = path.starts_with('/') ? std::string() : std::string(workingDirectory);
+    std::size_t pos = 0;
+    while (pos <= path.size()) {
+        std::size_t slash = path.find('/', pos);
+        if (slash == std::string_view::npos)
+            slash = path.size();
+        const std::string_view part = path.substr(pos, slash - pos);
+        if (!part.empty() && part != ".") {
+            result.push_back('/');
+            result.append(part);
+        }
+        pos = slash + 1;
+    }
+    return result;
+}
+
 } // namespace platform

@@ -25,6 +25,11 @@ std::string NormalizeDirectory(std::string_view dir);
 // How a held directory is shown and typed: the root "" shows as "/".
 std::string DisplayDirectory(std::string_view dir);
 
+// The absolute form of path read from workingDirectory (held form): without
+// "." components, repeated or trailing "/". ".." is kept as it is, since it
+// may cross a symbolic link.
+std::string AbsolutePath(std::string_view path, std::string_view workingDirectory);
+
 // True for the held form of the root directory.
 inline bool IsRootDirectory(std::string_view dir)
 {

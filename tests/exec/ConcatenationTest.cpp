@@ -1,6 +1,6 @@
 #include "exec/Concatenation.h"
 #include "ExecTestSupport.h"
-#include "exec/RenameExecution.h"
+#include "exec/Run.h"
 #include "platform/FileOps.h"
 #include "support/TempDir.h"
 
@@ -181,11 +181,11 @@ TEST_F(ConcatenationTest, ASourceThatCannotGoToTheTrashFailsTheRunOnItsRow)
     const auto a = dir.write("a", "A");
     const auto b = dir.write("b", "B");
     settings.IsDelete = 1;
-    CExecutionRequest request;
-    request.candidates = EntriesFor({a, b});
-    request.askConfirmation = false;
+    CRunRequest request;
+    request.rows = EntriesFor({a, b});
+    request.confirm = false;
     CUndoList undo;
-    const CExecutionOutcome outcome = ExecuteRename(request, settings, undo, host);
+    const CRunOutcome outcome = exec::Run(request, settings, undo, host);
     EXPECT_TRUE(outcome.failed);
     EXPECT_EQ(ReadFile(settings.OutputFile), "AB");
     EXPECT_TRUE(Exists(a));
@@ -245,14 +245,13 @@ TEST_F(ConcatenationTest, WithoutAnOutputFileNothingIsAskedOrWritten)
 {
     const auto a = dir.write("a", "A");
     settings.OutputFile.clear();
-    CExecutionRequest request;
-    request.candidates = EntriesFor({a});
-    request.askConfirmation = true;
+    CRunRequest request;
+    request.rows = EntriesFor({a});
     CUndoList undo;
-    const CExecutionOutcome outcome = ExecuteRename(request, settings, undo, host);
+    const CRunOutcome outcome = exec::Run(request, settings, undo, host);
     EXPECT_FALSE(outcome.confirmed);
     EXPECT_FALSE(outcome.performed);
     EXPECT_TRUE(host.asked.empty()) << "refused before the confirmation";
-    EXPECT_EQ(host.messages, std::vector<std::string>{kNoOutputFileMessage});
+    EXPECT_EQ(host.messages, std::vector<std::string>{CRenameSettings::StartProblemMessage(StartProblem::NoOutputFile)});
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }

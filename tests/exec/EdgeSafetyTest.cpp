@@ -3,7 +3,8 @@
 #include "ExecTestSupport.h"
 #include "exec/DirectoryLocks.h"
 #include "exec/Journal.h"
-#include "exec/RenameExecution.h"
+#include "exec/PlanExecution.h"
+#include "exec/Run.h"
 #include "exec/RunPlan.h"
 #include "exec/Undo.h"
 #include "platform/DirectoryList.h"
@@ -18,6 +19,8 @@
 
 using namespace exec;
 using exec_test::EntriesFor;
+using exec_test::RunFolderRows;
+using exec_test::RunRows;
 using exec_test::NamesSettings;
 using exec_test::ScriptedHost;
 using testing_support::Exists;
@@ -58,7 +61,7 @@ TEST_F(EdgeSafetyTest, ARunRenamesThroughTheFolderItListedEvenWhenItsPathMovesOn
     CRunPlan plan = StartPlan(settings);
     plan.listedUnderLock = true;
     AddPlanRow(plan, settings, entries[0], 0);
-    ASSERT_TRUE(RunRename(plan, settings, undo, log, host));
+    ASSERT_TRUE(RunRenamePlan(plan, settings, undo, log, host));
     EXPECT_EQ(ReadFile(dir.file("moved/y")), "listed");
     EXPECT_EQ(ReadFile(dir.file("A/x")), "stranger");
 }
@@ -68,7 +71,7 @@ TEST_F(EdgeSafetyTest, AFolderAndAFolderInsideItAreRenamedInnerFirst)
     const auto parent = dir.mkdir("p"), child = dir.mkdir("p/c");
     dir.write("p/c/f", "F");
     auto settings = NamesSettings({"p2", "c2"});
-    RenameFolders(EntriesFor({parent, child}), settings, undo, log, host);
+    RunFolderRows(EntriesFor({parent, child}), settings, undo, log, host);
     EXPECT_EQ(ReadFile(dir.file("p2/c2/f")), "F");
     ASSERT_EQ(log.rows().size(), 2u);
     for (const CResultRow &row : log.rows())
@@ -107,7 +110,7 @@ TEST_F(EdgeSafetyTest, OneFolderReachedThroughTwoPathsIsLockedOnce)
     dir.write("real/b", "B");
     std::filesystem::create_directory_symlink(real, dir.file("alias"));
     auto settings = NamesSettings({"a2", "b2"});
-    ASSERT_TRUE(RenameFiles(EntriesFor({a, dir.file("alias/b")}), settings, undo, log, host));
+    ASSERT_TRUE(RunRows(EntriesFor({a, dir.file("alias/b")}), settings, undo, log, host));
     EXPECT_TRUE(host.messages.empty()) << host.messages.front();
     EXPECT_EQ(ReadFile(dir.file("real/a2")), "A");
     EXPECT_EQ(ReadFile(dir.file("real/b2")), "B");
@@ -133,7 +136,7 @@ TEST_F(EdgeSafetyTest, RollbackOfACopyRunDeletesOnlyItsOwnUnchangedCopies)
         settings.FileCopyDirectory = out;
         CUndoList u;
         CResultLog l;
-        RenameFiles(EntriesFor({a, b, c}), settings, u, l, killer);
+        RunRows(EntriesFor({a, b, c}), settings, u, l, killer);
         _exit(1);
     }
     int status = 0;
@@ -159,7 +162,7 @@ TEST_F(EdgeSafetyTest, UndoTellsAStrangerWithAReusedInodeFromTheRenamedFile)
 {
     const auto a = dir.write("a", "A");
     auto settings = NamesSettings({"b"});
-    ASSERT_TRUE(RenameFiles(EntriesFor({a}), settings, undo, log, host));
+    ASSERT_TRUE(RunRows(EntriesFor({a}), settings, undo, log, host));
     std::filesystem::remove(dir.file("b"));
     dir.write("b", "stranger");
     const CUndoReport report = UndoRename(undo, host);
@@ -174,11 +177,11 @@ TEST_F(EdgeSafetyTest, ARunThatChangesNothingKeepsTheLastUndo)
     const auto a = dir.write("a", "A");
     dir.write("taken", "T");
     auto settings = NamesSettings({"b"});
-    ASSERT_TRUE(RenameFiles(EntriesFor({a}), settings, undo, log, host));
+    ASSERT_TRUE(RunRows(EntriesFor({a}), settings, undo, log, host));
     const auto kept = undo.records;
     host.overwrites = {OverwriteAnswer::No};
     settings = NamesSettings({"taken"});
-    ASSERT_TRUE(RenameFiles(EntriesFor({dir.file("b")}), settings, undo, log, host));
+    ASSERT_TRUE(RunRows(EntriesFor({dir.file("b")}), settings, undo, log, host));
     EXPECT_TRUE(undo.available);
     ASSERT_EQ(undo.records.size(), kept.size());
     EXPECT_EQ(undo.records[0].newPath, dir.file("b"));

@@ -2,6 +2,7 @@
 
 #include "engine/RenameSettings.h"
 #include "exec/ExecutionHost.h"
+#include "exec/Run.h"
 #include "model/FileEntry.h"
 #include "platform/DirectoryList.h"
 
@@ -96,6 +97,27 @@ inline struct stat StatOf(const std::string &path)
     struct stat st {};
     ::stat(path.c_str(), &st);
     return st;
+}
+
+// Runs rows through the one entry of runs, without its confirmation, and
+// appends the result's rows to log. True when the run went ahead.
+inline bool RunRows(const std::vector<CFileEntry> &rows, CRenameSettings &settings, exec::CUndoList &undo,
+                    exec::CResultLog &log, exec::IExecutionHost &host)
+{
+    exec::CRunRequest request;
+    request.rows = rows;
+    request.confirm = false;
+    const exec::CRunOutcome outcome = exec::Run(request, settings, undo, host);
+    log.rows().insert(log.rows().end(), outcome.log.rows().begin(), outcome.log.rows().end());
+    return outcome.performed;
+}
+
+// The same for a rename of folders.
+inline bool RunFolderRows(const std::vector<CFileEntry> &rows, CRenameSettings &settings, exec::CUndoList &undo,
+                          exec::CResultLog &log, exec::IExecutionHost &host)
+{
+    settings.ObjMode = 1;
+    return RunRows(rows, settings, undo, log, host);
 }
 
 } // namespace exec_test

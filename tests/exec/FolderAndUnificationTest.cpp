@@ -1,5 +1,5 @@
 #include "ExecTestSupport.h"
-#include "exec/RenameExecution.h"
+#include "exec/Run.h"
 #include "platform/Attributes.h"
 #include "platform/FileTimes.h"
 #include "support/TempDir.h"
@@ -14,6 +14,8 @@
 
 using namespace exec;
 using exec_test::EntriesFor;
+using exec_test::RunFolderRows;
+using exec_test::RunRows;
 using exec_test::NamesSettings;
 using exec_test::ScriptedHost;
 using exec_test::StatOf;
@@ -59,7 +61,7 @@ TEST_F(UnificationTest, TimeOffKeepsBothTimesToTheNanosecond)
     utimensat(AT_FDCWD, a.c_str(), times, 0);
     utimensat(AT_FDCWD, c.c_str(), times, 0);
     auto settings = NamesSettings({"b", "c"}); // c keeps its name
-    ASSERT_TRUE(RenameFiles(EntriesFor({a, c}), settings, undo, log, host));
+    ASSERT_TRUE(RunRows(EntriesFor({a, c}), settings, undo, log, host));
     for (const auto &path : {dir.file("b"), c}) {
         const auto st = StatOf(path);
         EXPECT_EQ(st.st_mtime, kOld) << path;
@@ -78,11 +80,11 @@ TEST_F(UnificationTest, TimeOnStampsFilesButNotFolders)
     auto settings = NamesSettings({"b"});
     settings.IsFileTimeChange = 1;
     settings.FileTime = kUnified;
-    ASSERT_TRUE(RenameFiles(EntriesFor({a}), settings, undo, log, host));
+    ASSERT_TRUE(RunRows(EntriesFor({a}), settings, undo, log, host));
     EXPECT_EQ(StatOf(dir.file("b")).st_mtime, kUnified);
 
     settings.InputLines = {"renamed"};
-    RenameFolders(EntriesFor({folder}), settings, undo, log, host);
+    RunFolderRows(EntriesFor({folder}), settings, undo, log, host);
     EXPECT_EQ(StatOf(dir.file("renamed")).st_mtime, kOld);
     EXPECT_FALSE(undo.available);
 }
@@ -97,12 +99,12 @@ TEST_F(UnificationTest, AttributeSettingsLeaveSetAndClearEachBit)
     settings.IsFileAttribChange = 1;
 
     settings.AtrReadOnly = settings.AtrHidden = settings.AtrSystem = settings.AtrArchive = 2;
-    ASSERT_TRUE(RenameFiles(EntriesFor({keep}), settings, undo, log, host));
+    ASSERT_TRUE(RunRows(EntriesFor({keep}), settings, undo, log, host));
     EXPECT_EQ(AttributesOf(dir.file("keep2")), 0x27u);
 
     settings.InputLines = {"clear2"};
     settings.AtrReadOnly = settings.AtrHidden = settings.AtrSystem = settings.AtrArchive = 0;
-    ASSERT_TRUE(RenameFiles(EntriesFor({clear}), settings, undo, log, host));
+    ASSERT_TRUE(RunRows(EntriesFor({clear}), settings, undo, log, host));
     EXPECT_EQ(AttributesOf(dir.file("clear2")), 0u);
     EXPECT_NE(StatOf(dir.file("clear2")).st_mode & S_IWUSR, 0u);
 
@@ -110,7 +112,7 @@ TEST_F(UnificationTest, AttributeSettingsLeaveSetAndClearEachBit)
     settings.AtrReadOnly = settings.AtrSystem = 1;
     settings.AtrHidden = 0;
     settings.AtrArchive = 2;
-    ASSERT_TRUE(RenameFiles(EntriesFor({set}), settings, undo, log, host));
+    ASSERT_TRUE(RunRows(EntriesFor({set}), settings, undo, log, host));
     EXPECT_EQ(AttributesOf(dir.file("set2")), 0x5u);
     EXPECT_EQ(StatOf(dir.file("set2")).st_mode & 0222, 0u);
 }
@@ -119,7 +121,7 @@ TEST_F(UnificationTest, AttributesOffKeepTheEntryAttributes)
 {
     const auto a = FileWith("a", "0x4", true);
     auto settingsB = NamesSettings({"b"});
-    ASSERT_TRUE(RenameFiles(EntriesFor({a}), settingsB, undo, log, host));
+    ASSERT_TRUE(RunRows(EntriesFor({a}), settingsB, undo, log, host));
     EXPECT_EQ(AttributesOf(dir.file("b")), 0x5u);
 }
 
@@ -133,7 +135,7 @@ TEST_F(UnificationTest, StoredFlagsAfterTheListing)
     const auto entries = EntriesFor({a});
     setxattr(a.c_str(), platform::kStoredAttributesName, "0x20", 4, 0);
     auto settings = NamesSettings({"b"});
-    ASSERT_TRUE(RenameFiles(entries, settings, undo, log, host));
+    ASSERT_TRUE(RunRows(entries, settings, undo, log, host));
     EXPECT_EQ(AttributesOf(dir.file("b")), platform::kAttrArchive);
 
     // With unification the unified value holds whatever happened since.
@@ -143,7 +145,7 @@ TEST_F(UnificationTest, StoredFlagsAfterTheListing)
     settings.InputLines = {"d"};
     settings.IsFileAttribChange = 1;
     settings.AtrReadOnly = settings.AtrHidden = settings.AtrSystem = settings.AtrArchive = 2;
-    ASSERT_TRUE(RenameFiles(unified, settings, undo, log, host));
+    ASSERT_TRUE(RunRows(unified, settings, undo, log, host));
     EXPECT_EQ(AttributesOf(dir.file("d")), 0u);
 
     // A dot file given a plain name is hidden no longer: the hidden state that
@@ -152,16 +154,16 @@ TEST_F(UnificationTest, StoredFlagsAfterTheListing)
     const auto dot = FileWith(".e", nullptr, false), dot2 = FileWith(".f", nullptr, false);
     const auto dot3 = FileWith(".g", nullptr, false);
     settings = NamesSettings({"e"});
-    ASSERT_TRUE(RenameFiles(EntriesFor({dot}), settings, undo, log, host));
+    ASSERT_TRUE(RunRows(EntriesFor({dot}), settings, undo, log, host));
     EXPECT_EQ(AttributesOf(dir.file("e")), 0u);
     settings = NamesSettings({"f"});
     settings.IsFileAttribChange = 1;
     settings.AtrReadOnly = settings.AtrHidden = settings.AtrSystem = settings.AtrArchive = 2;
-    ASSERT_TRUE(RenameFiles(EntriesFor({dot2}), settings, undo, log, host));
+    ASSERT_TRUE(RunRows(EntriesFor({dot2}), settings, undo, log, host));
     EXPECT_EQ(AttributesOf(dir.file("f")), 0u);
     settings.InputLines = {"g"};
     settings.AtrHidden = 1;
-    ASSERT_TRUE(RenameFiles(EntriesFor({dot3}), settings, undo, log, host));
+    ASSERT_TRUE(RunRows(EntriesFor({dot3}), settings, undo, log, host));
     EXPECT_EQ(AttributesOf(dir.file("g")), platform::kAttrHidden);
 }
 
@@ -174,7 +176,7 @@ TEST_F(UnificationTest, CopyOverATakenNameGetsTheSourceFlags)
     settings.FileCopyMode = kOutputCopy;
     settings.FileCopyDirectory = out;
     host.overwrites = {OverwriteAnswer::Yes};
-    ASSERT_TRUE(RenameFiles(EntriesFor({a}), settings, undo, log, host));
+    ASSERT_TRUE(RunRows(EntriesFor({a}), settings, undo, log, host));
     EXPECT_EQ(undo.records[0].status, RenameStatus::Replaced);
     EXPECT_EQ(ReadFile(out + "/b"), "a");
     EXPECT_EQ(AttributesOf(out + "/b"), platform::kAttrSystem | platform::kAttrArchive);
@@ -191,7 +193,7 @@ TEST_F(UnificationTest, FolderSwapWithAttributes)
     settings.AtrSystem = 1;
     settings.AtrArchive = 0;
     settings.ObjMode = 1;
-    RenameFolders(EntriesFor({x, y}), settings, undo, log, host);
+    RunFolderRows(EntriesFor({x, y}), settings, undo, log, host);
     EXPECT_EQ(ReadFile(dir.file("y/inside")), "X");
     EXPECT_TRUE(Exists(x));
     EXPECT_EQ(AttributesOf(y), platform::kAttrDirectory | platform::kAttrSystem);
@@ -208,7 +210,7 @@ TEST_F(UnificationTest, FolderOntoAnExistingFolderIsAskedAndRefusalLogged)
     dir.write("outside/file", "O");
     auto settings = NamesSettings({"outside"});
     host.overwrites = {OverwriteAnswer::Yes};
-    RenameFolders(EntriesFor({x}), settings, undo, log, host);
+    RunFolderRows(EntriesFor({x}), settings, undo, log, host);
     // A folder with contents is never replaced.
     EXPECT_EQ(ReadFile(dir.file("outside/file")), "O");
     EXPECT_TRUE(Exists(x));
@@ -216,7 +218,7 @@ TEST_F(UnificationTest, FolderOntoAnExistingFolderIsAskedAndRefusalLogged)
     EXPECT_EQ(log.rows()[0].code, 0);
 
     host.overwrites = {OverwriteAnswer::No};
-    RenameFolders(EntriesFor({x}), settings, undo, log, host);
+    RunFolderRows(EntriesFor({x}), settings, undo, log, host);
     EXPECT_TRUE(Exists(x));
     EXPECT_EQ(log.rows().size(), 2u);
     EXPECT_EQ(log.rows()[1].code, 0);

@@ -3,7 +3,7 @@
 // file under its old name or its new one, never under a temporary name.
 #include "ExecTestSupport.h"
 #include "exec/Journal.h"
-#include "exec/RenameExecution.h"
+#include "exec/Run.h"
 #include "exec/Undo.h"
 #include "support/TempDir.h"
 
@@ -17,6 +17,8 @@
 
 using namespace exec;
 using exec_test::EntriesFor;
+using exec_test::RunFolderRows;
+using exec_test::RunRows;
 using exec_test::NamesSettings;
 using exec_test::ScriptedHost;
 using testing_support::ReadFile;
@@ -79,7 +81,7 @@ protected:
         CUndoList undo;
         CResultLog log;
         auto settings = NamesSettings(s.newNames);
-        RenameFiles(EntriesFor(Paths(dir, s)), settings, undo, log, host);
+        RunRows(EntriesFor(Paths(dir, s)), settings, undo, log, host);
         return host.lastMaximum;
     }
     // Runs the scenario in a child that dies just before step `step`.
@@ -97,7 +99,7 @@ protected:
             CUndoList undo;
             CResultLog log;
             auto settings = NamesSettings(s.newNames);
-            RenameFiles(EntriesFor(paths), settings, undo, log, host);
+            RunRows(EntriesFor(paths), settings, undo, log, host);
             _exit(1);
         }
         int status = 0;
@@ -143,7 +145,7 @@ TEST_F(InterruptionSweepTest, EveryKillPointOfAnUndoIsFinishedOrTakenBack)
                 CUndoList undo;
                 CResultLog log;
                 auto settings = NamesSettings(s.newNames);
-                ASSERT_TRUE(RenameFiles(EntriesFor(Paths(dir, s)), settings, undo, log, host));
+                ASSERT_TRUE(RunRows(EntriesFor(Paths(dir, s)), settings, undo, log, host));
                 const pid_t child = fork();
                 ASSERT_GE(child, 0);
                 if (child == 0) {
@@ -200,7 +202,7 @@ TEST_F(InterruptionSweepTest, EveryFailedStepLeavesOldOrNewNames)
             CUndoList undo;
             CResultLog log;
             auto settings = NamesSettings(s.newNames);
-            ASSERT_TRUE(RenameFiles(EntriesFor(paths), settings, undo, log, host));
+            ASSERT_TRUE(RunRows(EntriesFor(paths), settings, undo, log, host));
             std::filesystem::remove(dir.path() + ".aside");
             for (const auto &[content, name] : Placement(dir)) {
                 const auto at = std::find(s.names.begin(), s.names.end(), content) - s.names.begin();

@@ -1,6 +1,6 @@
 #include "ExecTestSupport.h"
 #include "exec/Journal.h"
-#include "exec/RenameExecution.h"
+#include "exec/Run.h"
 #include "platform/FileOps.h"
 #include "support/TempDir.h"
 
@@ -13,6 +13,8 @@
 
 using namespace exec;
 using exec_test::EntriesFor;
+using exec_test::RunFolderRows;
+using exec_test::RunRows;
 using exec_test::NamesSettings;
 using exec_test::ScriptedHost;
 using testing_support::Exists;
@@ -42,7 +44,7 @@ protected:
             CUndoList undo;
             CResultLog log;
             auto settings = NamesSettings(names);
-            RenameFiles(EntriesFor(paths), settings, undo, log, host);
+            RunRows(EntriesFor(paths), settings, undo, log, host);
             _exit(1);
         }
         int status = 0;
@@ -99,7 +101,7 @@ TEST_F(JournalRecoveryTest, RunningJournalIsNotOfferedAndPathsKeepEveryByte)
     CUndoList undo;
     CResultLog log;
     auto settings = NamesSettings({"b", odd});
-    ASSERT_TRUE(RenameFiles(EntriesFor({a, b}), settings, undo, log, host));
+    ASSERT_TRUE(RunRows(EntriesFor({a, b}), settings, undo, log, host));
     EXPECT_TRUE(checked);
     EXPECT_EQ(ReadFile(a), "B");
 

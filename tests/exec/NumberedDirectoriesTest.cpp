@@ -1,6 +1,6 @@
 #include "exec/NumberedDirectories.h"
 #include "ExecTestSupport.h"
-#include "exec/RenameExecution.h"
+#include "exec/Run.h"
 #include "platform/Attributes.h"
 #include "support/TempDir.h"
 
@@ -25,11 +25,17 @@ CRenameSettings NumDirs(const std::string &text, int width, int start, int step,
     return s;
 }
 
+void Create(const CRenameSettings &settings, const std::string &parent, platform::TimeValue now, CResultLog &log)
+{
+    CDirectoryNames folders;
+    CreateNumberedDirectories(PlanNumberedDirectories(settings, parent, folders), settings, now, log);
+}
+
 TEST(NumberedDirectoriesTest, CreatesPaddedNamesStampedWithTheRunTime)
 {
     TempDir dir;
     CResultLog log(ResultKind::NumberedDirectories);
-    CreateNumberedDirectories(NumDirs("disc", 3, 1, 1, 3), dir.path(), 1'234'567'890, log);
+    Create(NumDirs("disc", 3, 1, 1, 3), dir.path(), 1'234'567'890, log);
     ASSERT_EQ(log.rows().size(), 3u);
     EXPECT_EQ(log.rows()[2].itemPath, dir.file("disc003"));
     EXPECT_EQ(log.CellText(log.rows()[2], 1, 0), "作成しました。");
@@ -41,17 +47,17 @@ TEST(NumberedDirectoriesTest, CountZeroStepZeroAndWideNumbers)
 {
     TempDir dir;
     CResultLog log(ResultKind::NumberedDirectories);
-    CreateNumberedDirectories(NumDirs("n", 3, 1, 1, 0), dir.path(), 0, log);
+    Create(NumDirs("n", 3, 1, 1, 0), dir.path(), 0, log);
     EXPECT_TRUE(log.rows().empty());
 
-    CreateNumberedDirectories(NumDirs("same", 2, 7, 0, 3), dir.path(), 0, log);
+    Create(NumDirs("same", 2, 7, 0, 3), dir.path(), 0, log);
     ASSERT_EQ(log.rows().size(), 3u);
     EXPECT_EQ(log.rows()[0].code, 1);
     EXPECT_EQ(log.rows()[1].code, 0);
     EXPECT_EQ(log.rows()[2].itemPath, dir.file("same07"));
 
     log.rows().clear();
-    CreateNumberedDirectories(NumDirs("w", 2, 99, 1, 2), dir.path(), 0, log);
+    Create(NumDirs("w", 2, 99, 1, 2), dir.path(), 0, log);
     EXPECT_TRUE(Exists(dir.file("w99")));
     EXPECT_TRUE(Exists(dir.file("w100")));
 }
@@ -68,18 +74,18 @@ TEST(NumberedDirectoriesTest, UnifiedTimeAndAttributesAndNoParentCreation)
     settings.AtrSystem = 2; // anything but 0 sets the bit on a new directory
     settings.AtrArchive = 0;
     CResultLog log(ResultKind::NumberedDirectories);
-    CreateNumberedDirectories(settings, dir.path(), 5, log);
+    Create(settings, dir.path(), 5, log);
     EXPECT_EQ(StatOf(dir.file("d1")).st_mtime, 1'000'000'000);
     std::uint32_t bits = 0;
     ASSERT_EQ(platform::ReadAttributes(dir.file("d1"), bits), 0);
     EXPECT_EQ(bits, platform::kAttrDirectory | platform::kAttrHidden | platform::kAttrSystem);
 
-    CreateNumberedDirectories(settings, dir.file("missing"), 5, log);
+    Create(settings, dir.file("missing"), 5, log);
     EXPECT_EQ(log.rows().back().code, 0);
     EXPECT_FALSE(Exists(dir.file("missing")));
 
     // A name with "/" would create somewhere else: refused.
-    CreateNumberedDirectories(NumDirs("../up", 1, 1, 1, 1), dir.path(), 5, log);
+    Create(NumDirs("../up", 1, 1, 1, 1), dir.path(), 5, log);
     EXPECT_EQ(log.rows().back().code, 0);
 }
 
@@ -90,10 +96,10 @@ TEST(NumberedDirectoriesTest, ExecuteDispatchKeepsUndoAndCandidates)
     CUndoList undo;
     undo.available = true;
     auto settings = NumDirs("x", 2, 1, 1, 2);
-    CExecutionRequest request;
+    CRunRequest request;
     request.currentDirectory = dir.path();
-    request.candidates = {exec_test::Placeholder(), exec_test::Placeholder()};
-    const CExecutionOutcome outcome = ExecuteRename(request, settings, undo, host);
+    request.rows = {exec_test::Placeholder(), exec_test::Placeholder()};
+    const CRunOutcome outcome = exec::Run(request, settings, undo, host);
     EXPECT_TRUE(outcome.performed);
     EXPECT_FALSE(outcome.clearCandidates);
     EXPECT_TRUE(undo.available);
@@ -103,6 +109,30 @@ TEST(NumberedDirectoriesTest, ExecuteDispatchKeepsUndoAndCandidates)
         host.asked[0].second,
         "2個のファイルが選択されています。\n\n　■連番ディレクトリ作成\n　　作成数：2個\n\n実行しますか？");
     EXPECT_TRUE(Exists(dir.file("x02")));
+}
+
+// A name already on disk is marked in the plan, as the preview shows it, and
+// the run leaves that entry alone with the reason in its row.
+TEST(NumberedDirectoriesTest, ANameOnDiskIsMarkedBeforeTheRun)
+{
+    TempDir dir;
+    dir.mkdir("x1");
+    dir.write("x3", "a file");
+    const auto settings = NumDirs("x", 1, 1, 1, 3);
+    CDirectoryNames folders;
+    const CRunPlan plan = PlanNumberedDirectories(settings, dir.path(), folders);
+    ASSERT_EQ(plan.records.size(), 3u);
+    EXPECT_EQ(plan.records[0].problem, PlanProblem::NameExists);
+    EXPECT_EQ(plan.records[1].problem, PlanProblem::None);
+    EXPECT_EQ(plan.records[2].problem, PlanProblem::NameExists);
+
+    CResultLog log(ResultKind::NumberedDirectories);
+    CreateNumberedDirectories(plan, settings, 0, log);
+    ASSERT_EQ(log.rows().size(), 3u);
+    EXPECT_EQ(log.rows()[0].code, kResultFailed);
+    EXPECT_EQ(log.rows()[0].reason, ProblemText(PlanProblem::NameExists));
+    EXPECT_EQ(log.rows()[1].code, kResultDone);
+    EXPECT_EQ(testing_support::ReadFile(dir.file("x3")), "a file");
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "ExecTestSupport.h"
 #include "exec/DirectoryLocks.h"
 #include "exec/Journal.h"
-#include "exec/RenameExecution.h"
+#include "exec/Run.h"
 #include "platform/Attributes.h"
 #include "platform/FileOps.h"
 #include "platform/FileTimes.h"
@@ -20,6 +20,8 @@
 
 using namespace exec;
 using exec_test::EntriesFor;
+using exec_test::RunFolderRows;
+using exec_test::RunRows;
 using exec_test::NamesSettings;
 using exec_test::ScriptedHost;
 using testing_support::Exists;
@@ -38,7 +40,7 @@ protected:
 
     bool Run(const std::vector<std::string> &paths, CRenameSettings settings)
     {
-        return RenameFiles(EntriesFor(paths), settings, undo, log, host);
+        return exec_test::RunRows(EntriesFor(paths), settings, undo, log, host);
     }
     std::vector<std::string> Names() const
     {
@@ -344,7 +346,7 @@ TEST_F(RenameFilesTest, RenumberingWithIncrementAdvancesTheStart)
     settings.NumberStart = 5;
     settings.NumberStep = 2;
     settings.IsIncrement = 1;
-    ASSERT_TRUE(RenameFiles(EntriesFor({a, "", b}), settings, undo, log, host));
+    ASSERT_TRUE(RunRows(EntriesFor({a, "", b}), settings, undo, log, host));
     EXPECT_TRUE(Exists(dir.file("n005.txt")));
     EXPECT_TRUE(Exists(dir.file("n009.txt")));
     EXPECT_EQ(settings.NumberStart, 11);
@@ -406,12 +408,12 @@ TEST(RenameLockTest, ARunWaitsForAFolderAnotherRunHoldsAndThenRefuses)
     CUndoList undo;
     CResultLog log;
     auto settings = NamesSettings({"b"});
-    EXPECT_FALSE(RenameFiles(EntriesFor({a}), settings, undo, log, host));
+    EXPECT_FALSE(RunRows(EntriesFor({a}), settings, undo, log, host));
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0], BusyFolderMessage(dir.path()));
     EXPECT_EQ(ReadFile(a), "A");
     close(other);
-    EXPECT_TRUE(RenameFiles(EntriesFor({a}), settings, undo, log, host));
+    EXPECT_TRUE(RunRows(EntriesFor({a}), settings, undo, log, host));
     EXPECT_EQ(ReadFile(dir.file("b")), "A");
 }
 
@@ -436,7 +438,7 @@ TEST(RenameLockTest, LocksNestWithinOneProcess)
         CUndoList undo;
         CResultLog log;
         auto settings = NamesSettings({"b"});
-        EXPECT_TRUE(RenameFiles(EntriesFor({a}), settings, undo, log, host));
+        EXPECT_TRUE(RunRows(EntriesFor({a}), settings, undo, log, host));
         EXPECT_NE(flock(other, LOCK_EX | LOCK_NB), 0) << "the outer lock is still held";
         close(other);
     }
@@ -453,12 +455,11 @@ TEST_F(RenameFilesTest, ARunStoppedAfterItsConfirmationStillCountsAsConfirmed)
     auto settings = NamesSettings({"a2"});
     settings.FileCopyMode = kOutputMove;
     settings.FileCopyDirectory = dir.file("missing");
-    CExecutionRequest request;
-    request.candidates = EntriesFor({a});
-    request.askConfirmation = true;
+    CRunRequest request;
+    request.rows = EntriesFor({a});
     host.answers = {true, false}; // run it; do not create the folder
 
-    const CExecutionOutcome outcome = ExecuteRename(request, settings, undo, host);
+    const CRunOutcome outcome = exec::Run(request, settings, undo, host);
     EXPECT_TRUE(outcome.confirmed) << "the window shows the log of such a run";
     EXPECT_FALSE(outcome.performed);
     EXPECT_TRUE(Exists(a));

@@ -1,6 +1,6 @@
 #include "exec/ResultLog.h"
 #include "ExecTestSupport.h"
-#include "exec/RenameExecution.h"
+#include "exec/Run.h"
 
 #include <gtest/gtest.h>
 
@@ -53,9 +53,9 @@ TEST(ConfirmationTextTest, RefusedConfirmationDoesNothing)
     CRenameSettings s;
     CUndoList undo;
     undo.available = true;
-    CExecutionRequest request;
-    request.candidates = {exec_test::Placeholder()};
-    const auto outcome = ExecuteRename(request, s, undo, host);
+    CRunRequest request;
+    request.rows = {exec_test::Placeholder()};
+    const auto outcome = exec::Run(request, s, undo, host);
     EXPECT_FALSE(outcome.performed);
     EXPECT_TRUE(undo.available);
     EXPECT_EQ(host.asked.at(0).first, QuestionKind::ConfirmExecution);

@@ -1,6 +1,6 @@
 #include "exec/Undo.h"
 #include "ExecTestSupport.h"
-#include "exec/RenameExecution.h"
+#include "exec/Run.h"
 #include "platform/FileOps.h"
 #include "platform/FileTimes.h"
 #include "support/TempDir.h"
@@ -13,6 +13,8 @@
 
 using namespace exec;
 using exec_test::EntriesFor;
+using exec_test::RunFolderRows;
+using exec_test::RunRows;
 using exec_test::NamesSettings;
 using exec_test::ScriptedHost;
 using testing_support::Exists;
@@ -31,7 +33,7 @@ protected:
 
     void Rename(const std::vector<std::string> &paths, CRenameSettings settings)
     {
-        ASSERT_TRUE(RenameFiles(EntriesFor(paths), settings, undo, log, host));
+        ASSERT_TRUE(RunRows(EntriesFor(paths), settings, undo, log, host));
     }
 };
 

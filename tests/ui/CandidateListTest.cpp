@@ -233,7 +233,7 @@ TEST_F(PreviewTest, MarksNameTheRowsWhoseNewNameWillFail)
 
     // Every row the same name: all three collide.
     settings.FormatStr = "same";
-    list.SetMarks(PlanCandidateMarks(list.Entries(), settings, existing));
+    list.SetMarks(PlanCandidateMarks(list.Entries(), settings, {}, existing));
     for (int row = 0; row < 3; ++row)
         EXPECT_EQ(list.Mark(row), exec::PlanProblem::DuplicateName) << row;
     EXPECT_FALSE(list.RowToolTip(0).isEmpty());
@@ -242,31 +242,31 @@ TEST_F(PreviewTest, MarksNameTheRowsWhoseNewNameWillFail)
     apart.Append(MakeEntry(dir.path(), "a.txt"));
     dir.mkdir("sub");
     apart.Append(MakeEntry(dir.path() + "/sub", "a.txt"));
-    apart.SetMarks(PlanCandidateMarks(apart.Entries(), settings, existing));
+    apart.SetMarks(PlanCandidateMarks(apart.Entries(), settings, {}, existing));
     EXPECT_EQ(apart.Mark(1), exec::PlanProblem::None) << "the same name in another directory is no collision";
 
     // A name that a file outside the list has; a listed file's old name is
     // free by the time it is needed.
     settings.RenameMode = kModeRenumber;
     settings.RenumStr1 = "x";
-    list.SetMarks(PlanCandidateMarks(list.Entries(), settings, existing));
+    list.SetMarks(PlanCandidateMarks(list.Entries(), settings, {}, existing));
     EXPECT_EQ(list.Mark(0), exec::PlanProblem::None);
     settings.RenameMode = kModeOldName;
-    list.SetMarks(PlanCandidateMarks(list.Entries(), settings, existing));
+    list.SetMarks(PlanCandidateMarks(list.Entries(), settings, {}, existing));
     EXPECT_EQ(list.Mark(0), exec::PlanProblem::None) << "an unchanged name is not a collision";
 
     settings.RenameMode = kModeFormat;
     settings.FormatStr = "outside.txt";
     list.RemoveRows({1, 2});
-    list.SetMarks(PlanCandidateMarks(list.Entries(), settings, existing));
+    list.SetMarks(PlanCandidateMarks(list.Entries(), settings, {}, existing));
     EXPECT_EQ(list.Mark(0), exec::PlanProblem::ExistingTarget);
     EXPECT_EQ(list.CellText(0, 1), QStringLiteral("outside.txt")) << "the name shown stays the computed one";
 
     settings.FormatStr = "..";
-    list.SetMarks(PlanCandidateMarks(list.Entries(), settings, existing));
+    list.SetMarks(PlanCandidateMarks(list.Entries(), settings, {}, existing));
     EXPECT_EQ(list.Mark(0), exec::PlanProblem::InvalidName);
     settings.FormatStr = "";
-    list.SetMarks(PlanCandidateMarks(list.Entries(), settings, existing));
+    list.SetMarks(PlanCandidateMarks(list.Entries(), settings, {}, existing));
     EXPECT_EQ(list.Mark(0), exec::PlanProblem::EmptyName);
 }
 

@@ -57,7 +57,7 @@ TEST_F(CandidateMarksTest, MarksOfTheRowsArriveAsTheirPlanGivesThem)
     const Marks expected{PlanProblem::DuplicateName, PlanProblem::DuplicateName, PlanProblem::None};
     EXPECT_EQ(next(), expected);
     exec::CDirectoryNames folders;
-    EXPECT_EQ(PlanCandidateMarks(rows, settings, folders), expected);
+    EXPECT_EQ(PlanCandidateMarks(rows, settings, {}, folders), expected);
 
     CRenameSettings numbered = settings;
     numbered.RenameMode = kModeNumberedDirs;

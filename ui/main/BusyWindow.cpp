@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QProgressBar>
 #include <QWidget>
 
@@ -76,5 +77,7 @@ bool CBusyWindow::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() == QEvent::Close)
         event->ignore();
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
+        m_stopAsked = true;
     return true;
 }

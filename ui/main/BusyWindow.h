@@ -25,6 +25,9 @@ public:
 
     void SetProgress(int position, int maximum);
     void Pump();
+    // Escape was pressed in the window since the object was made: the user
+    // asks the run to stop where it can.
+    bool StopAsked() const { return m_stopAsked; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -36,4 +39,5 @@ private:
     bool m_replacedWasVisible = false;
     bool m_progressShown = false;
     QElapsedTimer m_sincePump;
+    bool m_stopAsked = false;
 };

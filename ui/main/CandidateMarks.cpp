@@ -1,20 +1,24 @@
 #include "ui/main/CandidateMarks.h"
 
+#include "exec/NumberedDirectories.h"
 #include "exec/RunPlan.h"
 
 #include <utility>
 
 std::vector<exec::PlanProblem> PlanCandidateMarks(const std::vector<CFileEntry> &rows,
-                                                  const CRenameSettings &settings,
+                                                  const CRenameSettings &settings, const std::string &directory,
                                                   exec::CDirectoryNames &folders,
                                                   const std::atomic<bool> *stop)
 {
-    if (settings.RenameMode == kModeNumberedDirs || settings.RenameMode == kModeConcatenate)
+    if (settings.Concatenates())
         return {};
-    const exec::CRunPlan plan = exec::PlanRows(exec::StartPlan(settings), rows, settings, folders, stop);
+    const exec::CRunPlan plan = settings.CreatesNumberedDirectories()
+                                    ? exec::PlanNumberedDirectories(settings, directory, folders)
+                                    : exec::PlanRows(exec::StartPlan(settings), rows, settings, folders, stop);
     std::vector<exec::PlanProblem> marks(rows.size(), exec::PlanProblem::None);
     for (const exec::CRenameRecord &r : plan.records)
-        marks[static_cast<std::size_t>(r.row)] = r.problem;
+        if (static_cast<std::size_t>(r.row) < marks.size())
+            marks[static_cast<std::size_t>(r.row)] = r.problem;
     return marks;
 }
 
@@ -25,13 +29,15 @@ CCandidateMarks::~CCandidateMarks()
     Cancel();
 }
 
-void CCandidateMarks::Start(const std::vector<CFileEntry> &rows, const CRenameSettings &settings)
+void CCandidateMarks::Start(const std::vector<CFileEntry> &rows, const CRenameSettings &settings,
+                            const std::string &directory)
 {
     Cancel();
     if (std::exchange(m_foldersStale, false))
         m_folders.Invalidate();
     m_rows = &rows;
     m_settings = settings;
+    m_directory = directory;
     m_worker = std::thread(&CCandidateMarks::compute, this, m_generation);
 }
 
@@ -47,7 +53,7 @@ void CCandidateMarks::Cancel()
 
 void CCandidateMarks::compute(std::uint64_t generation)
 {
-    std::vector<exec::PlanProblem> marks = PlanCandidateMarks(*m_rows, m_settings, m_folders, &m_stop);
+    std::vector<exec::PlanProblem> marks = PlanCandidateMarks(*m_rows, m_settings, m_directory, m_folders, &m_stop);
     if (m_stop)
         return;
     QMetaObject::invokeMethod(

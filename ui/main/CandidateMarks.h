@@ -9,15 +9,16 @@
 
 #include <atomic>
 #include <cstdint>
+#include <string>
 #include <thread>
 #include <vector>
 
 // The warning marks of candidate rows: the problems the run plan finds, the
-// same the execution acts on, one per row; empty when the mode renames
-// nothing (numbered directories, concatenation). When `stop` is set while
+// same the execution acts on, one per row (numbered directories to be made in
+// `directory` included); empty for a concatenation. When `stop` is set while
 // planning, what comes back means nothing.
 std::vector<exec::PlanProblem> PlanCandidateMarks(const std::vector<CFileEntry> &rows,
-                                                  const CRenameSettings &settings,
+                                                  const CRenameSettings &settings, const std::string &directory,
                                                   exec::CDirectoryNames &folders,
                                                   const std::atomic<bool> *stop = nullptr);
 
@@ -36,7 +37,8 @@ public:
     // Starts computing the marks of `rows` for `settings` (copied); a running
     // computation is cancelled first. `rows` is read until MarksReady arrives
     // or Cancel returns: the owner calls Cancel before changing them.
-    void Start(const std::vector<CFileEntry> &rows, const CRenameSettings &settings);
+    // Numbered directories are planned in `directory`.
+    void Start(const std::vector<CFileEntry> &rows, const CRenameSettings &settings, const std::string &directory);
     // Stops the computation; returns once the worker no longer reads the rows.
     void Cancel();
     // The folders are read again at the next computation (after a listing or a run).
@@ -52,6 +54,7 @@ private:
 
     const std::vector<CFileEntry> *m_rows = nullptr;
     CRenameSettings m_settings;
+    std::string m_directory;
     // Read and filled by the worker; the interface thread invalidates it only
     // while no worker runs.
     exec::CDirectoryNames m_folders;

@@ -315,7 +315,7 @@ void CCandidatePane::RefreshPreview()
 {
     m_list->UpdateAll();
     m_marksCurrent = false;
-    m_marks.Start(m_rows.Entries(), m_settings);
+    m_marks.Start(m_rows.Entries(), m_settings, m_numberedParent);
 }
 
 void CCandidatePane::BeginChange()

@@ -70,6 +70,8 @@ public:
     // Repaints the rows with their new names at once; their warning marks
     // follow when a worker thread has planned every row.
     void RefreshPreview();
+    // The directory numbered directories would be made in (the listed one), for their marks.
+    void SetNumberedDirectoryParent(const std::string &directory) { m_numberedParent = directory; }
     // The marks shown are those of the rows and settings of the last preview.
     bool MarksCurrent() const { return m_marksCurrent; }
     // Target folders are read again at the next preview (after a listing or a run).
@@ -138,6 +140,7 @@ private:
     CCandidateList m_rows;
     // Reads m_rows while it plans: cancelled before every change of the rows.
     CCandidateMarks m_marks;
+    std::string m_numberedParent;
     bool m_adding = true;
     bool m_marksCurrent = false;
     int m_sortColumn = 0;

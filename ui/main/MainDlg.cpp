@@ -130,6 +130,7 @@ void CMainDlg::ConnectParts()
     connect(m_selection, &CSelectionPane::BatchRequested, this, &CMainDlg::RunBatch);
     // The names in the listed folder are read again for the marks.
     connect(m_selection, &CSelectionPane::Listed, this, [this] {
+        m_candidates->SetNumberedDirectoryParent(CurrentDirectory());
         m_candidates->InvalidateFolders();
         m_candidates->RefreshPreview();
     });

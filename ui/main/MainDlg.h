@@ -26,7 +26,7 @@ class CSelectionPane;
 class CSettingsDlg;
 class CTextViewerHost;
 namespace exec {
-class CResultLog;
+struct CRunRequest;
 }
 class DialogUnits;
 
@@ -143,8 +143,9 @@ private:
     bool HandleShortcut(int key);
     // After a run: the candidates emptied, the directory read again.
     void FinishRun(bool clearCandidates, bool listAgain);
-    // One directory of a batch: listed, all its entries added and renamed.
-    void RunBatchDirectory(const std::string &directory, exec::CResultLog &log);
+    // Runs request through the one entry of runs: progress under the
+    // candidate list, input blocked, the lists refreshed, the log shown.
+    void RunAndShow(const exec::CRunRequest &request);
     void SaveState();
     void LayOut();
 

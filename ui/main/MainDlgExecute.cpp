@@ -1,7 +1,7 @@
 // 実行 and アンドゥ of the main window, and the Ctrl shortcuts that reach them.
 #include "ui/main/MainDlg.h"
 
-#include "exec/RenameExecution.h"
+#include "exec/Run.h"
 #include "exec/Undo.h"
 #include "platform/FileOps.h"
 #include "ui/ShownText.h"
@@ -93,35 +93,32 @@ void CMainDlg::Execute()
     // The panel's values are taken and the preview computed again (a names
     // file is read again) before the run.
     StoreOutput();
-    // Asked here rather than by the run, so the message comes without the wait cursor.
-    if (const char *missing = exec::MissingDestinationMessage(m_settings)) {
-        Ask(QMessageBox::Warning, QStringLiteral("Kestrel（実行）"), QString::fromUtf8(missing),
-            QMessageBox::Ok);
-        return;
-    }
-    const int mode = m_settings.RenameMode;
-    const bool renamesFiles =
-        mode != kModeNumberedDirs && mode != kModeConcatenate && m_settings.ObjMode != 1;
-    exec::CExecutionOutcome outcome;
+    exec::CRunRequest request;
+    request.rows = m_candidates->Rows().Entries();
+    request.currentDirectory = CurrentDirectory();
+    request.confirm = m_env.IsAsk != 0;
+    RunAndShow(request);
+}
+
+void CMainDlg::RunAndShow(const exec::CRunRequest &request)
+{
+    exec::CRunOutcome outcome;
     {
         WaitCursor wait;
-        exec::CExecutionRequest request;
-        request.candidates = m_candidates->Rows().Entries();
-        request.currentDirectory = CurrentDirectory();
-        request.askConfirmation = m_env.IsAsk != 0;
         {
             CWindowExecutionHost host(this, m_candidates->Progress(), m_candidates->Status());
-            outcome = exec::ExecuteRename(request, m_settings, m_undo, host);
+            outcome = exec::Run(request, m_settings, m_undo, host);
         }
         if (outcome.performed) {
             m_selection->AddDirectoryToHistory();
-            if (renamesFiles)
+            if (m_settings.UsesOutputFolder())
                 m_candidates->AddDestinationToHistory();
             // 開始値加算 raised the start: the panel shows the new value.
-            if (mode == kModeRenumber && m_settings.IsIncrement)
+            if (m_settings.AdvancesNumbering())
                 m_modes->ShowPanelValues();
             // New folders show in the selection list; their placeholders stay.
-            FinishRun(outcome.clearCandidates, outcome.clearCandidates || mode == kModeNumberedDirs);
+            FinishRun(outcome.clearCandidates,
+                      outcome.clearCandidates || m_settings.CreatesNumberedDirectories());
         }
     }
     // The log is shown for every run past its confirmation, one that stopped too.

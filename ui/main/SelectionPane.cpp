@@ -137,6 +137,16 @@ ListingFilter CSelectionPane::ActiveFilter() const
     return {record.Filter, record.IsHideDir != 0, record.HideMask()};
 }
 
+CandidateListing CSelectionPane::ShownListing() const
+{
+    CandidateListing listing;
+    listing.filter = ActiveFilter();
+    listing.sort.key = static_cast<SortKey>(m_sortColumn);
+    listing.sort.numeric = m_env.IsSortNum != 0;
+    listing.sort.descending = m_sortDirection < 0;
+    return listing;
+}
+
 void CSelectionPane::SetShown(bool shown)
 {
     m_shown = shown;

@@ -75,6 +75,8 @@ public:
 
     void SortByColumn(int column);
     int SortColumn() const { return m_sortColumn; }
+    // How the list filters and sorts, for listing another directory as the list would show it.
+    CandidateListing ShownListing() const;
     int SortDirection() const { return m_sortDirection; }
     void ChooseSortItem(int column);
     void ToggleNumericSort();

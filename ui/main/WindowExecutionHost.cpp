@@ -90,3 +90,9 @@ void CWindowExecutionHost::ReportProgress(int position, int maximum)
 {
     m_busy.SetProgress(position, maximum);
 }
+
+bool CWindowExecutionHost::StopRequested()
+{
+    m_busy.Pump();
+    return m_busy.StopAsked();
+}

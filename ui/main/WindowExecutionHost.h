@@ -20,6 +20,8 @@ public:
     exec::OverwriteAnswer AskOverwrite(const std::string &targetPath) override;
     void ShowMessage(const std::string &caption, const std::string &text, exec::MessageIcon icon) override;
     void ReportProgress(int position, int maximum) override;
+    // Escape pressed in the window during the run (looked at between the directories of a batch).
+    bool StopRequested() override;
 
 private:
     QWidget *m_window;

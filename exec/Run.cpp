@@ -1,0 +1,188 @@
+#include "exec/Run.h"
+
+#include "engine/RenameSettings.h"
+#include "exec/BatchRun.h"
+#include "exec/CandidateSource.h"
+#include "exec/Concatenation.h"
+#include "exec/NumberedDirectories.h"
+#include "exec/PlanExecution.h"
+#include "exec/TextFill.h"
+#include "platform/FileOps.h"
+#include "platform/Paths.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace exec {
+
+namespace {
+
+const char *const kCaption = "Kestrel（実行）";
+
+// The settings a run works with: the caller's, with relative paths read from
+// the request's directory and a batch's own rules.
+CRenameSettings RunSettings(const CRunRequest &request, const CRenameSettings &settings)
+{
+    CRenameSettings run = settings;
+    run.IsInBatch = request.IsBatch() ? 1 : 0;
+    run.ResolveRelativePaths(request.currentDirectory);
+    return run;
+}
+
+// The checks before anything is asked: what the run needs is given, and a
+// names file not read yet gives its lines. False, after a message, when the
+// run cannot start.
+bool CanStart(CRenameSettings &settings, IExecutionHost &host, CRunOutcome &outcome)
+{
+    outcome.startProblem = settings.CheckStart();
+    if (outcome.startProblem != StartProblem::None) {
+        host.ShowMessage(kCaption, CRenameSettings::StartProblemMessage(outcome.startProblem),
+                         MessageIcon::Exclamation);
+        return false;
+    }
+    if (settings.TakesNamesFromFile() && settings.InputLines.empty())
+        if (const int code = settings.LoadInputLines()) {
+            host.ShowMessage(kCaption,
+                             "名前のファイルを読めません: " + settings.InputFile + "\n" +
+                                 CRenameSettings::InputFileProblem(code),
+                             MessageIcon::Exclamation);
+            return false;
+        }
+    return true;
+}
+
+// The log of a run: each row goes to the request's sink, or is kept; failed
+// rows are counted either way.
+CResultLog RunLog(const CRunRequest &request, const std::shared_ptr<bool> &anyFailed)
+{
+    if (!request.onRow)
+        return CResultLog();
+    return CResultLog(ResultKind::Rename, [anyFailed, sink = request.onRow](const CResultRow &row) {
+        *anyFailed = *anyFailed || row.code == kResultFailed;
+        sink(row);
+    });
+}
+
+void CreateDirectories(const CRunRequest &request, const CRenameSettings &settings, CRunOutcome &outcome)
+{
+    outcome.log.setKind(ResultKind::NumberedDirectories);
+    CDirectoryNames folders;
+    const CRunPlan plan = PlanNumberedDirectories(settings, request.currentDirectory, folders);
+    CreateNumberedDirectories(plan, settings, platform::CurrentTime(), outcome.log);
+    outcome.performed = true;
+}
+
+void Concatenate(const CRunRequest &request, const CRenameSettings &settings, IExecutionHost &host,
+                 CRunOutcome &outcome)
+{
+    outcome.log.setKind(ResultKind::Concatenation);
+    CCandidateSource source(request, settings);
+    std::vector<CFileEntry> rows;
+    if (!source.TakeAll(rows, outcome.log))
+        return;
+    // The concatenation revises its rows at the end, so they are kept until then.
+    CResultLog kept(ResultKind::Concatenation);
+    const CConcatenationOutcome result = ConcatenateFiles(rows, settings, kept, host);
+    for (const CResultRow &row : kept.rows())
+        outcome.log.AddResult(row.itemPath, row.code, row.reason);
+    outcome.performed = true;
+    outcome.clearCandidates = result.written;
+    outcome.failed = !result.written || !result.failedDeletes.empty();
+}
+
+// A rename of files or folders, all rows in one plan.
+void Rename(const CRunRequest &request, CRenameSettings &settings, CUndoList &undo, IExecutionHost &host,
+            CRunOutcome &outcome)
+{
+    CCandidateSource source(request, settings);
+    CRunPlan plan = StartPlan(settings);
+    if (!source.AddTo(plan, outcome.log))
+        return;
+    if (plan.records.empty()) {
+        outcome.noCandidates = true;
+        return;
+    }
+    outcome.performed = outcome.clearCandidates = RunRenamePlan(plan, settings, undo, outcome.log, host);
+    outcome.failed = !outcome.performed;
+}
+
+int ConfirmedRowCount(const CRunRequest &request, const CRenameSettings &settings)
+{
+    return settings.CreatesNumberedDirectories() ? settings.NumDirCount
+                                                 : static_cast<int>(request.rows.size());
+}
+
+} // namespace
+
+std::string BuildConfirmationText(const CRenameSettings &settings, int rowCount)
+{
+    const std::string selected =
+        FillText("%d個のファイルが選択されています。\n\n", {std::to_string(rowCount)});
+    std::string text;
+    if (settings.CreatesNumberedDirectories()) {
+        text = FillText("%s　■連番ディレクトリ作成\n　　作成数：%d個",
+                        {selected, std::to_string(settings.NumDirCount)});
+    } else if (settings.Concatenates()) {
+        text = FillText("%s　■ファイル連結\n　　既存ファイル%s",
+                        {selected, settings.IsAppend ? "なら追加" : "に上書き"});
+        if (settings.IsDelete)
+            text += "\n　　選択ファイルを削除";
+    } else if (!settings.RenamesFiles()) {
+        text = FillText("%s　■名前変更\n　　対象：フォルダ", {selected});
+    } else {
+        static const char *const kOutputNames[] = {"通常", "移動", "複写"};
+        const int mode = settings.FileCopyMode >= 0 && settings.FileCopyMode <= 2 ? settings.FileCopyMode : 0;
+        text = FillText("%s　■名前変更\n　　対象：ファイル\n　　出力先：%s", {selected, kOutputNames[mode]});
+    }
+    return text + "\n\n実行しますか？";
+}
+
+bool EnsureOutputDirectory(const std::string &directory, const std::string &caption, IExecutionHost &host)
+{
+    if (directory.empty() || platform::IsDirectory(directory))
+        return true;
+    const std::string question = FillText("ディレクトリ［%s］が存在しません!!\n作成しますか？",
+                                          {platform::DisplayDirectory(directory)});
+    if (!host.Ask(QuestionKind::CreateDirectory, caption, question))
+        return false;
+    if (platform::EnsureDirectory(directory) != 0) {
+        host.ShowMessage(caption, "ディレクトリの作成に失敗しました!!", MessageIcon::None);
+        return false;
+    }
+    return true;
+}
+
+CRunOutcome Run(const CRunRequest &request, CRenameSettings &settings, CUndoList &undo, IExecutionHost &host)
+{
+    CRunOutcome outcome;
+    const auto anyFailed = std::make_shared<bool>(false);
+    outcome.log = RunLog(request, anyFailed);
+    CRenameSettings run = RunSettings(request, settings);
+    if (!CanStart(run, host, outcome))
+        return outcome;
+    if (request.confirm && !host.Ask(QuestionKind::ConfirmExecution, kCaption,
+                                     BuildConfirmationText(run, ConfirmedRowCount(request, run))))
+        return outcome;
+    outcome.confirmed = true;
+    if (run.UsesOutputFolder() &&
+        !EnsureOutputDirectory(platform::NormalizeDirectory(run.FileCopyDirectory), kCaption, host))
+        return outcome;
+
+    if (run.CreatesNumberedDirectories())
+        CreateDirectories(request, run, outcome);
+    else if (run.Concatenates())
+        Concatenate(request, run, host, outcome);
+    else if (request.IsBatch())
+        RunBatch(request, run, undo, host, outcome);
+    else
+        Rename(request, run, undo, host, outcome);
+
+    settings.NumberStart = run.NumberStart;
+    const auto &rows = outcome.log.rows();
+    outcome.failed = outcome.failed || *anyFailed ||
+                     std::any_of(rows.begin(), rows.end(),
+                                 [](const CResultRow &row) { return row.code == kResultFailed; });
+    return outcome;
+}
+
+} // namespace exec
