@@ -146,6 +146,10 @@ void CheckCandidatesFitMode(const Options &options, const CRenameSettings &setti
         throw UsageError("対象を指定してください（パス、--dir または --paths-from）");
     if (IsBatch(options) && !settings.RenamesFiles())
         throw UsageError("--dir を複数指定できるのはファイルの変名だけです");
+    // A batch goes on past a directory it cannot read; a single one is the whole command.
+    if (options.directory && !IsBatch(options) &&
+        !IsDirectory(AbsolutePath(*options.directory, WorkingDirectory())))
+        throw UsageError("ディレクトリを読めません: " + *options.directory);
 }
 
 int Preview(const Options &options, const CRenameSettings &settings, const std::string &workingDirectory)

@@ -66,3 +66,21 @@ TEST_F(CliTest, SeveralDirsOnlyRenameFiles)
         EXPECT_EQ(refused.exitCode, 2) << kind;
     }
 }
+
+TEST_F(CliTest, ABatchOfReadableDirsExitsZeroAndRunsADirGivenTwiceOnce)
+{
+    for (const char *folder : {"a", "b", "c"}) {
+        dir.mkdir(folder);
+        dir.write(std::string(folder) + "/x.txt");
+    }
+    CliResult all = Run({"--defaults", "--set", "RenameMode=1", "--set", "OrgStr2=_x", "--dir", "a", "--dir",
+                         "b", "--dir", "c", "--execute"});
+    EXPECT_EQ(all.exitCode, 0) << all.err;
+    EXPECT_EQ(SplitRecords(all.out, '\n').size(), 3u) << all.out;
+
+    CliResult twice = Run({"--defaults", "--set", "RenameMode=1", "--set", "OrgStr2=_x", "--dir", "a", "--dir",
+                           "./a/", "--execute"});
+    EXPECT_EQ(twice.exitCode, 1);
+    EXPECT_EQ(ListNames(dir.file("a")), (Lines{"x_x_x.txt"})) << "renamed once more, not twice";
+    EXPECT_TRUE(HasRowStarting(twice.out, dir.file("a") + "\t")) << twice.out;
+}

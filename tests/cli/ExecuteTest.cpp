@@ -1,6 +1,7 @@
 #include "CliFixture.h"
 
 #include "exec/Journal.h"
+#include "exec/PlanProblem.h"
 #include "platform/FileOps.h"
 
 #include <cerrno>
@@ -57,7 +58,7 @@ TEST_F(CliTest, MoveIntoANewFolderNeedsCreateDirs)
         "--set",     "FileCopyMode=1", "--set", "FileCopyDirectory=out/new",
         "a.txt"};
     CliResult refused = Run(move);
-    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_EQ(refused.exitCode, 1);
     EXPECT_NE(refused.err.find(dir.file("out/new")), std::string::npos);
     EXPECT_EQ(Names(), (Lines{"a.txt"}));
 
@@ -152,10 +153,15 @@ TEST_F(CliTest, NumberedDirectoriesAreCreatedInTheGivenDirectory)
                          "NumDirWidth=2", "--set", "NumDirCount=3", "--dir", "parent"});
     EXPECT_EQ(run.exitCode, 1) << "d02 exists already";
     EXPECT_EQ(ListNames(parent), (Lines{"d01", "d02", "d03"}));
-    EXPECT_EQ(SplitRecords(run.out, '\n'),
-              (Lines{parent + "/d01\t作成しました。",
-                     parent + "/d02\t作成に失敗しました。（" + platform::ErrorMessage(EEXIST) + "）",
-                     parent + "/d03\t作成しました。"}));
+    EXPECT_EQ(SplitRecords(run.out, '\n'), (Lines{parent + "/d01\t作成しました。",
+                                                  parent + "/d02\t作成に失敗しました。（" +
+                                                      exec::ProblemText(exec::PlanProblem::NameExists) + "）",
+                                                  parent + "/d03\t作成しました。"}));
+    // The preview marks every name on disk, as it does for renames.
+    CliResult preview = Run({"--defaults", "--set", "RenameMode=9", "--set", "NumDirStr=d", "--set",
+                             "NumDirWidth=2", "--set", "NumDirCount=4", "--dir", "parent"});
+    EXPECT_EQ(preview.exitCode, 1);
+    EXPECT_NE(preview.err.find("d03"), std::string::npos) << preview.err;
 }
 
 TEST_F(CliTest, ConcatenationDeletesSourcesOnlyWhenThisCommandAsksForIt)
