@@ -12,6 +12,7 @@
 #include "cli/UndoFile.h"
 #include "cli/UsageError.h"
 #include "engine/RenameSettings.h"
+#include "exec/BatchRun.h"
 #include "exec/DirectoryLocks.h"
 #include "exec/Journal.h"
 #include "exec/Run.h"
@@ -160,9 +161,16 @@ int Preview(const Options &options, const CRenameSettings &settings, const std::
         problems =
             WriteNumberedDirectoryPreview(settings, NumberedDirectoryParent(options, workingDirectory), out);
     } else if (IsBatch(options)) {
-        for (const std::string &directory : options.directories) {
+        for (const exec::CBatchDirectory &directory :
+             exec::BatchDirectories(options.directories, workingDirectory)) {
+            if (directory.repeated) {
+                std::cerr << "kestrel-cli: " << directory.path << ": " << exec::kRepeatedDirectoryReason
+                          << '\n';
+                ++problems;
+                continue;
+            }
             try {
-                const Options one = OneDirectory(options, directory); // the rows keep a reference
+                const Options one = OneDirectory(options, directory.path); // the rows keep a reference
                 CandidateRows rows(one, settings);
                 problems += WritePreview(rows, settings, options.createDirectories, out);
             } catch (const UsageError &error) {

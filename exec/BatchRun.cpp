@@ -33,6 +33,23 @@ void RunDirectory(const CRunRequest &request, const std::string &directory, CRen
 
 } // namespace
 
+std::vector<CBatchDirectory> BatchDirectories(const std::vector<std::string> &directories,
+                                              const std::string &currentDirectory)
+{
+    std::vector<CBatchDirectory> batch;
+    std::vector<platform::FileIdentity> seen;
+    for (const std::string &directory : directories) {
+        CBatchDirectory entry{platform::AbsolutePath(directory, currentDirectory)};
+        const platform::FileIdentity identity = platform::GetFolderIdentity(entry.path);
+        entry.repeated = std::any_of(seen.begin(), seen.end(), [&](const platform::FileIdentity &s) {
+            return SameFolder(s, identity);
+        });
+        seen.push_back(identity);
+        batch.push_back(std::move(entry));
+    }
+    return batch;
+}
+
 void RunBatch(const CRunRequest &request, CRenameSettings &settings, CUndoList &undo, IExecutionHost &host,
               CRunOutcome &outcome)
 {
@@ -42,25 +59,18 @@ void RunBatch(const CRunRequest &request, CRenameSettings &settings, CUndoList &
     }
     undo = CUndoList();
     outcome.performed = outcome.clearCandidates = true;
-    std::vector<platform::FileIdentity> done;
-    for (std::size_t i = 0; i < request.directories.size(); ++i) {
-        const std::string directory =
-            platform::AbsolutePath(request.directories[i], request.currentDirectory);
+    const std::vector<CBatchDirectory> batch =
+        BatchDirectories(request.directories, request.currentDirectory);
+    for (std::size_t i = 0; i < batch.size(); ++i) {
         if (host.StopRequested()) {
-            for (std::size_t rest = i; rest < request.directories.size(); ++rest)
-                outcome.log.AddResult(
-                    platform::AbsolutePath(request.directories[rest], request.currentDirectory),
-                    kResultFailed, "中止したため処理していません。");
+            for (std::size_t rest = i; rest < batch.size(); ++rest)
+                outcome.log.AddResult(batch[rest].path, kResultFailed, "中止したため処理していません。");
             return;
         }
-        const platform::FileIdentity identity = platform::GetFolderIdentity(directory);
-        if (std::any_of(done.begin(), done.end(),
-                        [&](const platform::FileIdentity &d) { return SameFolder(d, identity); })) {
-            outcome.log.AddResult(directory, kResultFailed, "同じディレクトリが既に処理されています。");
-            continue;
-        }
-        done.push_back(identity);
-        RunDirectory(request, directory, settings, host, outcome.log);
+        if (batch[i].repeated)
+            outcome.log.AddResult(batch[i].path, kResultFailed, kRepeatedDirectoryReason);
+        else
+            RunDirectory(request, batch[i].path, settings, host, outcome.log);
     }
 }
 

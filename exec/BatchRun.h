@@ -2,6 +2,9 @@
 
 #include "exec/ExecutionHost.h"
 
+#include <string>
+#include <vector>
+
 class CRenameSettings;
 
 namespace exec {
@@ -9,6 +12,17 @@ namespace exec {
 struct CRunOutcome;
 struct CRunRequest;
 struct CUndoList;
+
+// One directory of a batch: its absolute path, and whether an earlier one of
+// the batch is the same directory (the same device and inode, whatever the
+// path), which is then not run again.
+struct CBatchDirectory {
+    std::string path;
+    bool repeated = false;
+};
+std::vector<CBatchDirectory> BatchDirectories(const std::vector<std::string> &directories,
+                                              const std::string &currentDirectory);
+inline constexpr const char *kRepeatedDirectoryReason = "同じディレクトリが既に処理されています。";
 
 // The rename of files run in each directory of a batch request in turn, in
 // place, every directory numbered from the same start, into one log. A

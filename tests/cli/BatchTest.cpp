@@ -78,8 +78,12 @@ TEST_F(CliTest, ABatchOfReadableDirsExitsZeroAndRunsADirGivenTwiceOnce)
     EXPECT_EQ(all.exitCode, 0) << all.err;
     EXPECT_EQ(SplitRecords(all.out, '\n').size(), 3u) << all.out;
 
-    CliResult twice = Run({"--defaults", "--set", "RenameMode=1", "--set", "OrgStr2=_x", "--dir", "a", "--dir",
-                           "./a/", "--execute"});
+    const std::vector<std::string> twiceArguments = {
+        "--defaults", "--set", "RenameMode=1", "--set", "OrgStr2=_x", "--dir", "a", "--dir", "./a/"};
+    EXPECT_EQ(Run(twiceArguments).exitCode, 1) << "the preview names the repeated directory";
+    std::vector<std::string> execute = twiceArguments;
+    execute.push_back("--execute");
+    CliResult twice = Run(execute);
     EXPECT_EQ(twice.exitCode, 1);
     EXPECT_EQ(ListNames(dir.file("a")), (Lines{"x_x_x.txt"})) << "renamed once more, not twice";
     EXPECT_TRUE(HasRowStarting(twice.out, dir.file("a") + "\t")) << twice.out;
