@@ -43,8 +43,12 @@ void CBusyWindow::SetProgress(int position, int maximum)
 
 void CBusyWindow::Pump()
 {
-    if (m_sincePump.elapsed() < kPumpIntervalMs)
-        return;
+    if (m_sincePump.elapsed() >= kPumpIntervalMs)
+        PumpNow();
+}
+
+void CBusyWindow::PumpNow()
+{
     QCoreApplication::processEvents();
     m_sincePump.restart();
 }

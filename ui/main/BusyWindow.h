@@ -25,6 +25,8 @@ public:
 
     void SetProgress(int position, int maximum);
     void Pump();
+    // Lets the window take its pending events now, however recently it last did.
+    void PumpNow();
     // Escape was pressed in the window since the object was made: the user
     // asks the run to stop where it can.
     bool StopAsked() const { return m_stopAsked; }

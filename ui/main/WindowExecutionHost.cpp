@@ -93,6 +93,6 @@ void CWindowExecutionHost::ReportProgress(int position, int maximum)
 
 bool CWindowExecutionHost::StopRequested()
 {
-    m_busy.Pump();
+    m_busy.PumpNow();
     return m_busy.StopAsked();
 }
