@@ -1,4 +1,5 @@
 #include "model/DirectoryListing.h"
+#include "support/ListingSample.h"
 #include "support/TempDir.h"
 
 #include "platform/Attributes.h"
@@ -49,18 +50,10 @@ Names CandidateNames(const std::vector<CFileEntry> &entries)
     return names;
 }
 
-// Two folders (one hidden), files of two kinds, a hidden file.
+// The listing sample.
 class DirectoryListingTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir.mkdir("photos");
-        dir.mkdir(".cache");
-        dir.write("a.txt", "1");
-        dir.write("b.jpg", "22");
-        dir.write("c.TXT", "333");
-        dir.write(".hidden.txt");
-    }
+    void SetUp() override { testing_support::WriteListingSample(dir); }
 
     Names Candidates(const CandidateListing &listing, int fd = -1)
     {

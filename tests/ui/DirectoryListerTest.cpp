@@ -1,4 +1,5 @@
 #include "ui/main/DirectoryLister.h"
+#include "support/ListingSample.h"
 #include "support/TempDir.h"
 
 #include "platform/DirectoryList.h"
@@ -81,19 +82,14 @@ private:
     CDirectoryLister &m_lister;
 };
 
-// Folders (one hidden), files of several kinds, a hidden file, and many files of
-// one size so that the sort keeps the listing order among them.
+// The listing sample, a folder named like a file, and many files of one size
+// so that the sort keeps the listing order among them.
 class DirectoryListerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir.mkdir("photos");
-        dir.mkdir(".cache");
+        testing_support::WriteListingSample(dir);
         dir.mkdir("b.d");
-        dir.write("a.txt", "1");
-        dir.write("b.jpg", "22");
-        dir.write("c.TXT", "333");
-        dir.write(".hidden.txt");
         for (int i = 0; i < 40; ++i)
             dir.write("same" + std::to_string(i) + (i % 2 ? ".jpg" : ".png"), "xx");
     }

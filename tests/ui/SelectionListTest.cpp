@@ -1,4 +1,5 @@
 #include "ui/main/SelectionList.h"
+#include "support/ListingSample.h"
 #include "support/TempDir.h"
 
 #include "platform/DirectoryList.h"
@@ -22,18 +23,10 @@ std::vector<std::string> Names(const CSelectionList &list)
     return names;
 }
 
-// A directory with two folders (one hidden), files of two kinds and a hidden file.
+// The listing sample.
 class SelectionListTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir.mkdir("photos");
-        dir.mkdir(".cache");
-        dir.write("a.txt", "1");
-        dir.write("b.jpg", "22");
-        dir.write("c.TXT", "333");
-        dir.write(".hidden.txt");
-    }
+    void SetUp() override { testing_support::WriteListingSample(dir); }
 
     int Fill(const ListingFilter &filter)
     {
