@@ -55,10 +55,10 @@ class DirectoryListingTest : public ::testing::Test {
 protected:
     void SetUp() override { testing_support::WriteListingSample(dir); }
 
-    Names Candidates(const CandidateListing &listing, int fd = -1)
+    Names Candidates(const CandidateListing &listing)
     {
         std::vector<CFileEntry> entries;
-        EXPECT_EQ(ListCandidates(dir.path(), fd, listing, entries), 0);
+        EXPECT_EQ(ListCandidates(dir.path(), -1, listing, entries), 0);
         return CandidateNames(entries);
     }
 
@@ -80,13 +80,6 @@ TEST_F(DirectoryListingTest, FileMatchingSeveralPatternsIsListedOnceInItsFirstPa
     const Names candidates = Candidates(listing);
     EXPECT_EQ(Names(candidates.begin(), candidates.begin() + 2), (Names{"b.jpg", "a.txt"}));
     EXPECT_EQ(candidates.size(), 4u);
-}
-
-TEST_F(DirectoryListingTest, PatternsSelectFilesOnlyWithoutRegardToCase)
-{
-    Names names = ListedNames(dir.path(), {"*.txt", false, 0});
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (Names{"..", ".cache", ".hidden.txt", "a.txt", "c.TXT", "photos"}));
 }
 
 TEST_F(DirectoryListingTest, HideMaskHidesFilesAndFoldersOnlyWhenAsked)
