@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -179,4 +180,15 @@ bool CEnvSettings::SaveFreeFilter() const
 void CEnvSettings::CopyFrom(const CEnvSettings &other)
 {
     *this = other;
+}
+
+SortKey CEnvSettings::ListSortKey() const
+{
+    return static_cast<SortKey>(
+        std::clamp(SortMode, static_cast<int>(SortKey::Name), static_cast<int>(SortKey::Attributes)));
+}
+
+void CEnvSettings::SetListSortKey(SortKey key)
+{
+    SortMode = static_cast<int>(key);
 }

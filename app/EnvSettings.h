@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/SortKey.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -39,7 +41,7 @@ public:
     int SrcListType = 0;
     int FileSizeType = 0;
     int SelectMode = 0;
-    int SortMode = 0;
+    int SortMode = 0; // the selection list's sort key as stored: ListSortKey
     int RenamePath = 0;
     int IsGrid = 0;
     int IsSortDown = 0;
@@ -84,4 +86,9 @@ public:
     bool SaveFreeFilter() const;
 
     void CopyFrom(const CEnvSettings &other);
+
+    // SortMode as the key it stores, SortKey::Name to SortKey::Attributes (a
+    // stored value out of that range gives the nearest of them).
+    SortKey ListSortKey() const;
+    void SetListSortKey(SortKey key);
 };

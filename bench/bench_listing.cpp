@@ -91,7 +91,7 @@ ListingFigures ListOnce(CSelectionList &rows)
     rows.Clear();
     clock.start();
     sinceTick.start();
-    lister.Start(g_dir->path(), {}, 0, true, 1);
+    lister.Start(g_dir->path(), {}, {SortKey::Name, true});
     ticker.start();
     while (!finished)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -57,7 +57,7 @@ void BM_SortByNameNumeric(benchmark::State &state)
     const std::vector<CFileEntry *> shuffled = Pointers(entries);
     for (auto _ : state) {
         std::vector<CFileEntry *> list = shuffled;
-        SortEntries(list, 0, true, 1);
+        SortEntries(list, SortKey::Name, true, 1);
         benchmark::DoNotOptimize(list.data());
     }
 }
@@ -71,7 +71,7 @@ void BM_SortByNameNumericPerComparison(benchmark::State &state)
     for (auto _ : state) {
         std::vector<CFileEntry *> list = shuffled;
         std::stable_sort(list.begin(), list.end(), [](const CFileEntry *a, const CFileEntry *b) {
-            return CFileEntry::CompareEntries(*a, *b, 0, true, 1) < 0;
+            return CFileEntry::CompareEntries(*a, *b, SortKey::Name, true, 1) < 0;
         });
         benchmark::DoNotOptimize(list.data());
     }
@@ -84,7 +84,7 @@ void BM_SortBySize(benchmark::State &state)
     const std::vector<CFileEntry *> shuffled = Pointers(entries);
     for (auto _ : state) {
         std::vector<CFileEntry *> list = shuffled;
-        SortEntries(list, 1, false, -1);
+        SortEntries(list, SortKey::Size, false, -1);
         benchmark::DoNotOptimize(list.data());
     }
 }

@@ -39,11 +39,11 @@ void SortRows(benchmark::State &state)
 {
     CSelectionList list;
     list.Fill(g_dir->path(), {});
-    const int column = static_cast<int>(state.range(0));
-    int direction = 1;
+    const SortKey key = CSelectionList::KeyOfColumn(static_cast<int>(state.range(0)));
+    bool descending = false;
     for (auto _ : state) {
-        list.Sort(column, column == 0, direction);
-        direction = -direction;
+        list.Sort({key, key == SortKey::Name, descending});
+        descending = !descending;
     }
 }
 // 0 name (numeric), 1 size, 2 type (type names found per extension first).

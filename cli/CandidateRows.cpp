@@ -1,15 +1,12 @@
 #include "cli/CandidateRows.h"
 
-#include "cli/TypeNames.h"
 #include "cli/UsageError.h"
 #include "engine/RenameSettings.h"
 #include "exec/DirectoryLocks.h"
-#include "model/EntrySort.h"
+#include "model/DirectoryListing.h"
 #include "platform/DirectoryList.h"
 #include "platform/Paths.h"
-#include "platform/Wildcard.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <iostream>
@@ -42,45 +39,21 @@ platform::StoredFlags StoredFlagsFor(const CRenameSettings &settings)
     return settings.IsFileAttribChange ? platform::StoredFlags::Read : platform::StoredFlags::Skip;
 }
 
-// Each entry is allocated on its own, so that the rows free their memory one
-// by one as they are taken and a run's plan grows into it.
-std::vector<std::unique_ptr<CFileEntry>> ListCandidates(const Options &options, bool folders,
-                                                        const std::string &directory,
-                                                        platform::StoredFlags flags)
+// The entries of --dir in the order to number them. A folder the run holds
+// locked is listed through the lock's own handle, which the run then renames
+// through: should the path name another folder by the first step, the files
+// renamed are still the ones listed.
+std::vector<CFileEntry> ListedEntries(const Options &options, bool folders, const std::string &directory,
+                                      platform::StoredFlags flags)
 {
-    std::vector<platform::WildcardPattern> patterns;
-    for (const std::string &pattern : platform::SplitPatternList(options.filter))
-        patterns.emplace_back(pattern);
-    std::vector<std::unique_ptr<CFileEntry>> entries;
-    const auto take = [&](const platform::DirEntryInfo &info) {
-        if (info.isDirectory != folders)
-            return;
-        if (std::none_of(patterns.begin(), patterns.end(),
-                         [&](const platform::WildcardPattern &p) { return p.Matches(info.name); }))
-            return;
-        entries.push_back(std::make_unique<CFileEntry>(info));
-    };
-    // A folder the run holds locked is listed through the lock's own handle,
-    // which the run then renames through: should the path name another folder
-    // by the first step, the files renamed are still the ones listed.
-    const int held = exec::HeldFolderHandle(directory);
-    const int code = held >= 0 ? platform::ListDirectoryAt(held, directory, "", take, flags)
-                               : platform::ListDirectory(directory, "", take, flags);
+    // The command line hides nothing by its attributes.
+    const CandidateListing listing{
+        {options.filter, false, 0}, {options.sortKey, options.numeric, options.reverse}, folders, flags};
+    std::vector<CFileEntry> entries;
+    const int code = ListCandidates(directory, exec::HeldFolderHandle(directory), listing, entries);
     if (code != 0)
         throw UsageError("ディレクトリを読めません: " + platform::DisplayDirectory(directory) + ": " +
                          Reason(code));
-    std::vector<CFileEntry *> order;
-    order.reserve(entries.size());
-    for (const auto &entry : entries)
-        order.push_back(entry.get());
-    if (options.sortKey == kSortType)
-        FillTypeNames(order);
-    SortEntries(order, options.sortKey, options.numeric, options.reverse ? -1 : 1);
-    // Every entry is held by order once while the owners are put in its order.
-    for (auto &entry : entries)
-        static_cast<void>(entry.release());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        entries[i].reset(order[i]);
     return entries;
 }
 
@@ -103,7 +76,7 @@ CandidateRows::CandidateRows(const Options &options, const CRenameSettings &sett
 {
     if (options.directory) {
         std::string directory = AbsolutePath(*options.directory, WorkingDirectory());
-        m_listed = ListCandidates(options, m_folders, directory, m_storedFlags);
+        m_listed = ListedEntries(options, m_folders, directory, m_storedFlags);
         return;
     }
     m_workingDirectory = WorkingDirectory();
@@ -125,8 +98,8 @@ bool CandidateRows::NextEntry(CFileEntry &entry)
     if (m_options.directory) {
         if (m_nextListed >= m_listed.size())
             return false;
-        entry = std::move(*m_listed[m_nextListed]);
-        m_listed[m_nextListed++].reset();
+        entry = std::move(m_listed[m_nextListed++]);
+        DropTakenEntries();
         return true;
     }
     std::string given;
@@ -157,6 +130,15 @@ bool CandidateRows::NextEntry(CFileEntry &entry)
         return true;
     }
     return false;
+}
+
+void CandidateRows::DropTakenEntries()
+{
+    if (m_nextListed * 2 < m_listed.size())
+        return;
+    m_listed.erase(m_listed.begin(), m_listed.begin() + static_cast<std::ptrdiff_t>(m_nextListed));
+    m_listed.shrink_to_fit();
+    m_nextListed = 0;
 }
 
 bool CandidateRows::Next(CFileEntry &row)

@@ -32,9 +32,9 @@ public:
     // The next row; false after the last one.
     bool Next(CFileEntry &row);
 
-    // How many rows a listed directory gives (placeholders aside); 0 when the
-    // paths are read as they come.
-    std::size_t ListedCount() const { return m_listed.size(); }
+    // How many rows a listed directory still gives (placeholders aside); 0
+    // when the paths are read as they come.
+    std::size_t ListedCount() const { return m_listed.size() - m_nextListed; }
 
     // How many given paths were not there.
     std::size_t MissingCount() const { return m_missing; }
@@ -45,6 +45,10 @@ public:
 private:
     bool NextGivenPath(std::string &path);
     bool NextEntry(CFileEntry &entry);
+    // Frees the listed entries already taken once they are half of those
+    // held, so that the listing shrinks while a run's plan grows, at the cost
+    // of moving each entry about once more.
+    void DropTakenEntries();
 
     const Options &m_options;
     bool m_folders;
@@ -60,7 +64,7 @@ private:
     exec::CompactStringSet m_seenPaths;
 
     // Listed directory, already ordered.
-    std::vector<std::unique_ptr<CFileEntry>> m_listed;
+    std::vector<CFileEntry> m_listed;
     std::size_t m_nextListed = 0;
 };
 

@@ -191,7 +191,7 @@ CandidateListing ListingOf(const Options &options)
 {
     CandidateListing listing;
     listing.filter.patterns = options.filter;
-    listing.sort.key = static_cast<::SortKey>(options.sortKey);
+    listing.sort.key = options.sortKey;
     listing.sort.numeric = options.numeric;
     listing.sort.descending = options.reverse;
     return listing;

@@ -40,11 +40,11 @@ int ParseRowIndex(const std::string &text)
     return value;
 }
 
-int ParseSortKey(const std::string &text)
+SortKey ParseSortKey(const std::string &text)
 {
-    static const std::pair<const char *, int> keys[] = {
-        {"name", kSortName}, {"size", kSortSize},       {"type", kSortType},
-        {"time", kSortTime}, {"attr", kSortAttributes},
+    static const std::pair<const char *, SortKey> keys[] = {
+        {"name", SortKey::Name}, {"size", SortKey::Size},       {"type", SortKey::Type},
+        {"time", SortKey::Time}, {"attr", SortKey::Attributes},
     };
     for (const auto &[name, key] : keys)
         if (text == name)

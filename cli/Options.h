@@ -2,6 +2,7 @@
 
 #include "cli/SettingsAssignment.h"
 #include "exec/Journal.h"
+#include "model/SortKey.h"
 
 #include <optional>
 #include <string>
@@ -16,9 +17,6 @@ enum class SettingsSource { Stored, StoredDefault, BuiltIn };
 
 enum class OverwritePolicy { Ask, Never, All };
 
-// Sort keys of --sort, as the file entry numbers them.
-enum SortKey : int { kSortName = 0, kSortSize = 1, kSortType = 2, kSortTime = 3, kSortAttributes = 4 };
-
 struct Options {
     Action action = Action::Preview;
 
@@ -31,7 +29,7 @@ struct Options {
     std::vector<std::string> directories;
     bool folders = false;
     std::string filter;
-    int sortKey = kSortName;
+    SortKey sortKey = SortKey::Name;
     bool numeric = false;
     bool reverse = false;
     std::vector<int> dummyRows; // row indexes of placeholders, ascending, no repeats

@@ -16,12 +16,12 @@ std::vector<std::size_t> CollatedOrder(std::vector<std::string> keys, int direct
     return order;
 }
 
-void SortEntries(std::vector<CFileEntry *> &entries, int keyCode, bool numeric, int direction)
+void SortEntries(std::vector<CFileEntry *> &entries, SortKey key, bool numeric, int direction)
 {
     std::vector<std::string> keys;
     keys.reserve(entries.size());
     for (const CFileEntry *entry : entries)
-        keys.push_back(entry->GetSortKey(keyCode, numeric));
+        keys.push_back(entry->GetSortKey(key, numeric));
 
     std::vector<CFileEntry *> sorted;
     sorted.reserve(entries.size());

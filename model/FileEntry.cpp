@@ -82,39 +82,39 @@ std::string CFileEntry::GetAttributeText() const
     return platform::FormatAttributeLetters(attributes);
 }
 
-std::string CFileEntry::GetSortKey(int keyCode, bool numeric) const
+std::string CFileEntry::GetSortKey(SortKey key, bool numeric) const
 {
-    switch (keyCode) {
-    case 0:
+    switch (key) {
+    case SortKey::Name:
         if (!numeric)
             return isFolder ? " " + fileName : fileName;
         // A file key may now begin with up to ten blanks of a number field, so a
         // single blank would no longer put folders first; one blank more than
         // the field does.
         return std::string(isFolder ? kNumberFieldWidth + 1 : 0, ' ') + RewriteDigitRuns(fileName);
-    case 1: {
+    case SortKey::Size: {
         // Twenty digits hold every 64-bit size, so large files order correctly.
         char text[32];
         std::snprintf(text, sizeof text, "%020llu", static_cast<unsigned long long>(size));
         return text;
     }
-    case 2:
+    case SortKey::Type:
         return typeName;
-    case 3:
+    case SortKey::Time:
         return GetTimeText();
-    case 4:
+    case SortKey::Attributes:
         return GetAttributeText();
-    case 50:
+    case SortKey::FullPath:
         return fullPath;
-    default:
-        return {};
+    case SortKey::None:
+        break;
     }
+    return {};
 }
 
-int CFileEntry::CompareEntries(const CFileEntry &a, const CFileEntry &b, int keyCode, bool numeric,
+int CFileEntry::CompareEntries(const CFileEntry &a, const CFileEntry &b, SortKey key, bool numeric,
                                int direction)
 {
-    const int order =
-        platform::CompareCollated(a.GetSortKey(keyCode, numeric), b.GetSortKey(keyCode, numeric));
+    const int order = platform::CompareCollated(a.GetSortKey(key, numeric), b.GetSortKey(key, numeric));
     return direction < 0 ? -order : order;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/SortKey.h"
 #include "platform/DirectoryList.h"
 #include "platform/TimeFormat.h"
 
@@ -46,8 +47,9 @@ public:
     std::string GetTimeText() const;
     std::string GetAttributeText() const;
 
-    // Key codes: 0 name, 1 size, 2 type, 3 time, 4 attributes, 50 full path, 99 none.
-    std::string GetSortKey(int keyCode, bool numeric) const;
-    static int CompareEntries(const CFileEntry &a, const CFileEntry &b, int keyCode, bool numeric,
+    // The text an entry is ordered by under `key` (numeric: digit runs of a
+    // name order by value); the type key reads typeName.
+    std::string GetSortKey(SortKey key, bool numeric) const;
+    static int CompareEntries(const CFileEntry &a, const CFileEntry &b, SortKey key, bool numeric,
                               int direction);
 };

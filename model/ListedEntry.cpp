@@ -37,7 +37,7 @@ CFileEntry ListedEntry::ToEntry(const std::string &directory) const
 std::string ListedEntry::TypeKey() const
 {
     if (isFolder)
-        return "/";
+        return kFolderTypeKey;
     // The extension as CFileEntry splits it: after the last dot.
     const auto dot = name.rfind('.');
     return dot == std::string::npos ? std::string()
@@ -50,9 +50,9 @@ std::string ListedSortKey::operator()(const ListedEntry &row, const std::string 
     m_scratch.size = row.size;
     m_scratch.lastWriteTime = row.lastWriteTime;
     m_scratch.attributes = row.attributes;
-    if (m_keyCode == 0)
+    if (m_key == SortKey::Name)
         m_scratch.fileName = row.name;
-    if (m_keyCode == 2)
+    if (m_key == SortKey::Type)
         m_scratch.typeName = typeName;
-    return m_scratch.GetSortKey(m_keyCode, m_numeric);
+    return m_scratch.GetSortKey(m_key, m_numeric);
 }

@@ -10,6 +10,9 @@
 // and the sort need. The directory is kept once by the list; the full entry
 // is made when a row is handed on.
 struct ListedEntry {
+    // The type key of every folder.
+    static constexpr const char *kFolderTypeKey = "/";
+
     std::string name;
     std::uint64_t size = 0;
     platform::TimeValue lastWriteTime = 0;
@@ -30,17 +33,17 @@ struct ListedEntry {
 };
 
 // The sort key of a row as CFileEntry::GetSortKey gives it for the row's
-// entry, for the keys of the list's columns (0 to 4) and 99. Keeps one
-// scratch entry, so one object per thread.
+// entry, for every key but the full path, which the row does not hold. Keeps
+// one scratch entry, so one object per thread.
 class ListedSortKey {
 public:
-    ListedSortKey(int keyCode, bool numeric) : m_keyCode(keyCode), m_numeric(numeric) {}
+    ListedSortKey(SortKey key, bool numeric) : m_key(key), m_numeric(numeric) {}
 
     // typeName is read by the type key only.
     std::string operator()(const ListedEntry &row, const std::string &typeName);
 
 private:
-    int m_keyCode;
+    SortKey m_key;
     bool m_numeric;
     CFileEntry m_scratch;
 };

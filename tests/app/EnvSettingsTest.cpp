@@ -87,6 +87,18 @@ TEST(EnvSettingsTest, LoadKeepsStoredValuesButNotTheFixedTitles)
     EXPECT_EQ(env.DefDirectory, std::string(13000, 'd'));
 }
 
+TEST(EnvSettingsTest, SortModeIsTheListsSortKeyAsStored)
+{
+    CEnvSettings env;
+    env.SetListSortKey(SortKey::Attributes);
+    EXPECT_EQ(env.SortMode, 4);
+    // A stored value out of range gives the nearest key the list has.
+    env.SortMode = 50;
+    EXPECT_EQ(env.ListSortKey(), SortKey::Attributes);
+    env.SortMode = -1;
+    EXPECT_EQ(env.ListSortKey(), SortKey::Name);
+}
+
 TEST(EnvSettingsTest, SaveWritesOnlyTheNamedGroup)
 {
     IsolatedUserDirs dirs;

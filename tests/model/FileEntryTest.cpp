@@ -126,7 +126,7 @@ TEST(FileEntry, TimeTextInLocalTime)
     const CFileEntry entry = ListEntries(dir.path()).at("dated");
     EXPECT_EQ(entry.lastWriteTime, when);
     EXPECT_EQ(entry.GetTimeText(), "2001/01/08 09:05:00");
-    EXPECT_EQ(entry.GetSortKey(3, false), "2001/01/08 09:05:00");
+    EXPECT_EQ(entry.GetSortKey(SortKey::Time, false), "2001/01/08 09:05:00");
 }
 
 TEST(FileEntry, DisplayNamesAndTitles)

@@ -19,7 +19,8 @@ CFileEntry Entry(const std::string &name, bool folder = false, std::uint64_t siz
     return entry;
 }
 
-int Compare(const CFileEntry &a, const CFileEntry &b, int key = 0, bool numeric = false, int direction = 1)
+int Compare(const CFileEntry &a, const CFileEntry &b, SortKey key = SortKey::Name, bool numeric = false,
+            int direction = 1)
 {
     const int r = CFileEntry::CompareEntries(a, b, key, numeric, direction);
     return (r > 0) - (r < 0);
@@ -41,11 +42,11 @@ TEST(NumericKey, DigitRunsArePaddedToTen)
     EXPECT_EQ(RewriteDigitRuns("1-2"), "         1-         2");
     EXPECT_EQ(RewriteDigitRuns("x000y"), "x         0y");
     EXPECT_EQ(RewriteDigitRuns("９"), "９"); // full-width digits are not ASCII digits
-    EXPECT_EQ(Entry("track12").GetSortKey(0, true), "track        12");
-    EXPECT_EQ(Entry("plain").GetSortKey(0, true), "plain");
-    EXPECT_EQ(Entry("a10").GetSortKey(0, true), Entry("a010").GetSortKey(0, true));
-    EXPECT_LT(Compare(Entry("a2.txt"), Entry("a10.txt"), 0, true), 0);
-    EXPECT_GT(Compare(Entry("a2.txt"), Entry("a10.txt"), 0, false), 0);
+    EXPECT_EQ(Entry("track12").GetSortKey(SortKey::Name, true), "track        12");
+    EXPECT_EQ(Entry("plain").GetSortKey(SortKey::Name, true), "plain");
+    EXPECT_EQ(Entry("a10").GetSortKey(SortKey::Name, true), Entry("a010").GetSortKey(SortKey::Name, true));
+    EXPECT_LT(Compare(Entry("a2.txt"), Entry("a10.txt"), SortKey::Name, true), 0);
+    EXPECT_GT(Compare(Entry("a2.txt"), Entry("a10.txt"), SortKey::Name, false), 0);
 }
 
 TEST(NumericKey, LongRunsKeepTheirValueOrder)
@@ -54,7 +55,8 @@ TEST(NumericKey, LongRunsKeepTheirValueOrder)
                                "a9999999999",   "a10000000000",   "a99999999999",
                                "a100000000000", "a1700000000000", "a1700000000001"};
     for (std::size_t i = 1; i < std::size(ascending); ++i)
-        EXPECT_LT(Compare(Entry(ascending[i - 1]), Entry(ascending[i]), 0, true), 0) << ascending[i];
+        EXPECT_LT(Compare(Entry(ascending[i - 1]), Entry(ascending[i]), SortKey::Name, true), 0)
+            << ascending[i];
     EXPECT_EQ(RewriteDigitRuns("a000012345678901"), RewriteDigitRuns("a12345678901"));
     const std::string huge(100, '7');
     EXPECT_EQ(RewriteDigitRuns(huge), std::string(10, '9') + huge);
@@ -63,25 +65,25 @@ TEST(NumericKey, LongRunsKeepTheirValueOrder)
 TEST(Ordering, NamesIgnoreCaseAndFoldersComeFirst)
 {
     EXPECT_EQ(Compare(Entry("abc.txt"), Entry("ABC.TXT")), 0);
-    EXPECT_EQ(Entry("dir", true).GetSortKey(0, false), " dir");
+    EXPECT_EQ(Entry("dir", true).GetSortKey(SortKey::Name, false), " dir");
     EXPECT_LT(Compare(Entry("zzz", true), Entry("aaa")), 0);
-    EXPECT_GT(Compare(Entry("zzz", true), Entry("aaa"), 0, false, -1), 0);
+    EXPECT_GT(Compare(Entry("zzz", true), Entry("aaa"), SortKey::Name, false, -1), 0);
     // Folders stay first with the numeric flag, even before files named with digits.
-    EXPECT_LT(Compare(Entry("zzz", true), Entry("0"), 0, true), 0);
-    EXPECT_LT(Compare(Entry("2019", true), Entry("01 intro.mp3"), 0, true), 0);
-    EXPECT_LT(Compare(Entry("9", true), Entry("10", true), 0, true), 0);
+    EXPECT_LT(Compare(Entry("zzz", true), Entry("0"), SortKey::Name, true), 0);
+    EXPECT_LT(Compare(Entry("2019", true), Entry("01 intro.mp3"), SortKey::Name, true), 0);
+    EXPECT_LT(Compare(Entry("9", true), Entry("10", true), SortKey::Name, true), 0);
 }
 
 TEST(Ordering, OtherKeys)
 {
     // Sizes beyond 32 bits still order by value.
-    EXPECT_LT(Compare(Entry("a", false, 2'147'483'648ull), Entry("b", false, 4'294'967'297ull), 1), 0);
-    EXPECT_LT(Compare(Entry("a", false, 999), Entry("b", false, 1000), 1), 0);
-    EXPECT_EQ(Entry("a", false, 1025).GetSortKey(1, false), "00000000000000001025");
-    EXPECT_EQ(Compare(Entry("dir", true), Entry("empty"), 1), 0);
+    EXPECT_LT(
+        Compare(Entry("a", false, 2'147'483'648ull), Entry("b", false, 4'294'967'297ull), SortKey::Size), 0);
+    EXPECT_LT(Compare(Entry("a", false, 999), Entry("b", false, 1000), SortKey::Size), 0);
+    EXPECT_EQ(Entry("a", false, 1025).GetSortKey(SortKey::Size, false), "00000000000000001025");
+    EXPECT_EQ(Compare(Entry("dir", true), Entry("empty"), SortKey::Size), 0);
 
-    for (int none : {99, 5, -1})
-        EXPECT_EQ(Compare(Entry("a"), Entry("b", true, 7), none), 0) << none;
+    EXPECT_EQ(Compare(Entry("a"), Entry("b", true, 7), SortKey::None), 0);
 }
 
 TEST(EntrySort, OrdersByPreparedKeys)
@@ -92,10 +94,10 @@ TEST(EntrySort, OrdersByPreparedKeys)
     for (CFileEntry &e : store)
         entries.push_back(&e);
 
-    SortEntries(entries, 0, true, 1);
+    SortEntries(entries, SortKey::Name, true, 1);
     EXPECT_EQ(Names(entries),
               (std::vector<std::string>{"Albums", "photos", "img1.jpg", "IMG2.jpg", "img10.jpg", "readme"}));
-    SortEntries(entries, 0, false, 1);
+    SortEntries(entries, SortKey::Name, false, 1);
     EXPECT_EQ(Names(entries),
               (std::vector<std::string>{"Albums", "photos", "img1.jpg", "img10.jpg", "IMG2.jpg", "readme"}));
 }
@@ -110,10 +112,10 @@ TEST(EntrySort, EqualKeysKeepTheirOrderAndAgreeWithCompareEntries)
         entries.push_back(&e);
 
     const std::vector<CFileEntry *> original = entries;
-    SortEntries(entries, 99, false, 1);
+    SortEntries(entries, SortKey::None, false, 1);
     EXPECT_EQ(entries, original);
 
-    for (int key : {0, 1}) {
+    for (SortKey key : {SortKey::Name, SortKey::Size}) {
         for (bool numeric : {false, true}) {
             std::vector<CFileEntry *> expected = original;
             std::stable_sort(expected.begin(), expected.end(), [&](const CFileEntry *a, const CFileEntry *b) {
@@ -121,7 +123,8 @@ TEST(EntrySort, EqualKeysKeepTheirOrderAndAgreeWithCompareEntries)
             });
             std::vector<CFileEntry *> sorted = original;
             SortEntries(sorted, key, numeric, -1);
-            EXPECT_EQ(Names(sorted), Names(expected)) << "key " << key << " numeric " << numeric;
+            EXPECT_EQ(Names(sorted), Names(expected))
+                << "key " << static_cast<int>(key) << " numeric " << numeric;
         }
     }
 }

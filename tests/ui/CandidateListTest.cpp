@@ -130,16 +130,16 @@ TEST(CandidateEditTest, AFilePathIsListedOnceUntilItsRowIsRemoved)
 
 TEST(CandidateEditTest, SortKeysOfTheColumnsFollowModeAndPathDisplay)
 {
-    EXPECT_EQ(CCandidateList::SortKeyOfColumn(0, false, false), 0);
-    EXPECT_EQ(CCandidateList::SortKeyOfColumn(0, false, true), 50);
-    EXPECT_EQ(CCandidateList::SortKeyOfColumn(1, false, false), 99);
-    EXPECT_EQ(CCandidateList::SortKeyOfColumn(3, false, true), 4);
-    EXPECT_EQ(CCandidateList::SortKeyOfColumn(0, true, true), 50);
-    EXPECT_EQ(CCandidateList::SortKeyOfColumn(1, true, false), 1);
-    EXPECT_EQ(CCandidateList::SortKeyOfColumn(3, true, false), 3);
+    EXPECT_EQ(CCandidateList::SortKeyOfColumn(0, false, false), SortKey::Name);
+    EXPECT_EQ(CCandidateList::SortKeyOfColumn(0, false, true), SortKey::FullPath);
+    EXPECT_EQ(CCandidateList::SortKeyOfColumn(1, false, false), SortKey::None);
+    EXPECT_EQ(CCandidateList::SortKeyOfColumn(3, false, true), SortKey::Attributes);
+    EXPECT_EQ(CCandidateList::SortKeyOfColumn(0, true, true), SortKey::FullPath);
+    EXPECT_EQ(CCandidateList::SortKeyOfColumn(1, true, false), SortKey::Size);
+    EXPECT_EQ(CCandidateList::SortKeyOfColumn(3, true, false), SortKey::Time);
 
     CCandidateList list = Letters("cab");
-    list.Sort(0, false, -1);
+    list.Sort(SortKey::Name, false, -1);
     EXPECT_EQ(Order(list), "cba");
 }
 

@@ -1,4 +1,5 @@
 #include "ui/main/DirectoryLister.h"
+#include "support/ListingSample.h"
 #include "support/TempDir.h"
 
 #include "platform/DirectoryList.h"
@@ -81,19 +82,14 @@ private:
     CDirectoryLister &m_lister;
 };
 
-// Folders (one hidden), files of several kinds, a hidden file, and many files of
-// one size so that the sort keeps the listing order among them.
+// The listing sample, a folder named like a file, and many files of one size
+// so that the sort keeps the listing order among them.
 class DirectoryListerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir.mkdir("photos");
-        dir.mkdir(".cache");
+        testing_support::WriteListingSample(dir);
         dir.mkdir("b.d");
-        dir.write("a.txt", "1");
-        dir.write("b.jpg", "22");
-        dir.write("c.TXT", "333");
-        dir.write(".hidden.txt");
         for (int i = 0; i < 40; ++i)
             dir.write("same" + std::to_string(i) + (i % 2 ? ".jpg" : ".png"), "xx");
     }
@@ -110,18 +106,20 @@ TEST_F(DirectoryListerTest, GivesTheRowsAndOrderOfFillAndSort)
         {"", true, platform::kAttrHidden},
     };
     for (const ListingFilter &filter : filters) {
-        for (const int column : {0, 1, 2, 99}) {
+        for (const SortKey key : {SortKey::Name, SortKey::Size, SortKey::Type, SortKey::None}) {
+            const ListingSort sort{key, key == SortKey::Name, key == SortKey::Size};
             CSelectionList expected;
             EXPECT_EQ(expected.Fill(dir.path(), filter), 0);
-            expected.Sort(column, column == 0, column == 1 ? -1 : 1);
+            expected.Sort(sort);
 
             ListerClient client(lister);
-            lister.Start(dir.path(), filter, column, column == 0, column == 1 ? -1 : 1);
+            lister.Start(dir.path(), filter, sort);
             client.WaitForFinished();
             EXPECT_EQ(client.finished, 1);
             EXPECT_EQ(client.error, 0);
             EXPECT_FALSE(lister.IsRunning());
-            EXPECT_EQ(Names(client.rows), Names(expected)) << filter.patterns << " column " << column;
+            EXPECT_EQ(Names(client.rows), Names(expected))
+                << filter.patterns << " key " << static_cast<int>(key);
             EXPECT_EQ(client.rows.Directory(), expected.Directory());
             lister.disconnect();
         }
@@ -143,7 +141,7 @@ TEST_F(DirectoryListerTest, CancelledListingDeliversNothingMore)
     int progress = 0;
     QObject::connect(&lister, &CDirectoryLister::Progress, [&progress] { ++progress; });
     client.onRows = [&] { lister.Cancel(); };
-    lister.Start(big.path(), {}, 0, false, 1);
+    lister.Start(big.path(), {}, {});
     client.WaitForFinished(500);
 
     EXPECT_EQ(client.batches, 1);
@@ -164,15 +162,15 @@ TEST_F(DirectoryListerTest, NewStartWhileRunningGivesOnlyTheSecondFolder)
         if (std::exchange(restarted, true))
             return;
         client.rows.Clear();
-        lister.Start(dir.path(), {}, 0, false, 1);
+        lister.Start(dir.path(), {}, {});
     };
-    lister.Start(big.path(), {}, 0, false, 1);
+    lister.Start(big.path(), {}, {});
     client.WaitForFinished();
     client.RunEvents(200);
 
     CSelectionList expected;
     expected.Fill(dir.path(), {});
-    expected.Sort(0, false, 1);
+    expected.Sort({});
     EXPECT_EQ(client.finished, 1);
     EXPECT_EQ(Names(client.rows), Names(expected));
     EXPECT_EQ(client.rows.Directory(), dir.path());
@@ -181,7 +179,7 @@ TEST_F(DirectoryListerTest, NewStartWhileRunningGivesOnlyTheSecondFolder)
 TEST_F(DirectoryListerTest, UnreadableFolderGivesParentAndErrno)
 {
     ListerClient client(lister);
-    lister.Start(dir.file("missing"), {}, 0, false, 1);
+    lister.Start(dir.file("missing"), {}, {});
     client.WaitForFinished();
     EXPECT_EQ(client.error, ENOENT);
     EXPECT_EQ(Names(client.rows), (std::vector<std::string>{".."}));
@@ -192,7 +190,7 @@ TEST_F(DirectoryListerTest, NamesThatAreNotUtf8KeepEveryByte)
     const std::string name = "\x82\xa0sjis\xff.jpg";
     dir.write(name);
     ListerClient client(lister);
-    lister.Start(dir.path(), {"*.jpg", false, 0}, 2, false, 1);
+    lister.Start(dir.path(), {"*.jpg", false, 0}, {SortKey::Type});
     client.WaitForFinished();
     const int row = client.rows.FindName(name);
     ASSERT_NE(row, -1);

@@ -1,4 +1,5 @@
 #include "ui/main/SelectionList.h"
+#include "support/ListingSample.h"
 #include "support/TempDir.h"
 
 #include "platform/DirectoryList.h"
@@ -22,23 +23,15 @@ std::vector<std::string> Names(const CSelectionList &list)
     return names;
 }
 
-// A directory with two folders (one hidden), files of two kinds and a hidden file.
+// The listing sample.
 class SelectionListTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir.mkdir("photos");
-        dir.mkdir(".cache");
-        dir.write("a.txt", "1");
-        dir.write("b.jpg", "22");
-        dir.write("c.TXT", "333");
-        dir.write(".hidden.txt");
-    }
+    void SetUp() override { testing_support::WriteListingSample(dir); }
 
     int Fill(const ListingFilter &filter)
     {
         const int error = list.Fill(dir.path(), filter);
-        list.Sort(0, false, 1);
+        list.Sort({});
         return error;
     }
 
@@ -55,66 +48,15 @@ TEST_F(SelectionListTest, EmptyPatternListsEveryEntryWithParentFirst)
     EXPECT_FALSE(list.IsParentRow(1));
 }
 
-TEST_F(SelectionListTest, PatternsSelectFilesOnlyAndIgnoreCase)
-{
-    Fill({"*.txt", false, 0});
-    // Folders are shown whatever the pattern.
-    EXPECT_EQ(Names(list),
-              (std::vector<std::string>{"..", ".cache", "photos", ".hidden.txt", "a.txt", "c.TXT"}));
-}
-
-TEST_F(SelectionListTest, FileMatchingTwoPatternsIsListedTwiceInPatternOrder)
-{
-    list.Fill(dir.path(), {"*.jpg;a.*;*.txt", false, 0});
-    // Unsorted: folders, then the matches of each pattern in turn.
-    const std::vector<std::string> names = Names(list);
-    ASSERT_EQ(names.size(), 3u + 1u + 1u + 3u);
-    EXPECT_EQ(names[3], "b.jpg");
-    EXPECT_EQ(names[4], "a.txt");
-    EXPECT_EQ(std::count(names.begin(), names.end(), "a.txt"), 2);
-}
-
-TEST_F(SelectionListTest, HideMaskHidesFilesButFoldersOnlyWhenAsked)
-{
-    Fill({"", false, platform::kAttrHidden});
-    EXPECT_EQ(Names(list), (std::vector<std::string>{"..", ".cache", "photos", "a.txt", "b.jpg", "c.TXT"}));
-
-    Fill({"", true, platform::kAttrHidden});
-    // ".." leads upwards and is never taken for a hidden folder.
-    EXPECT_EQ(Names(list), (std::vector<std::string>{"..", "photos", "a.txt", "b.jpg", "c.TXT"}));
-}
-
-TEST_F(SelectionListTest, ReadOnlyMaskUsesPermissions)
-{
-    chmod(dir.file("b.jpg").c_str(), 0444);
-    Fill({"", false, platform::kAttrReadOnly});
-    EXPECT_EQ(list.FindName("b.jpg"), -1);
-    EXPECT_NE(list.FindName("a.txt"), -1);
-}
-
-TEST_F(SelectionListTest, RootHasNoParentRow)
-{
-    list.Fill("", {"no-such-file-pattern", false, 0});
-    ASSERT_GT(list.RowCount(), 0);
-    EXPECT_EQ(list.FindName(".."), -1);
-}
-
-TEST_F(SelectionListTest, UnreadableDirectoryGivesErrorAndOnlyParent)
-{
-    const std::string gone = dir.file("missing");
-    EXPECT_NE(list.Fill(gone, {}), 0);
-    EXPECT_EQ(Names(list), (std::vector<std::string>{".."}));
-}
-
 TEST_F(SelectionListTest, SortBySizeAndDirection)
 {
     Fill({"*.txt;*.jpg", false, platform::kAttrHidden});
-    list.Sort(1, false, 1);
+    list.Sort({SortKey::Size});
     std::vector<std::string> names = Names(list);
     // Folders have size 0 and sort with the smallest files.
     EXPECT_EQ(std::vector<std::string>(names.end() - 3, names.end()),
               (std::vector<std::string>{"a.txt", "b.jpg", "c.TXT"}));
-    list.Sort(0, false, -1);
+    list.Sort({SortKey::Name, false, true});
     names = Names(list);
     EXPECT_EQ(names.front(), "c.TXT");
     EXPECT_EQ(names.back(), "..");
@@ -123,11 +65,46 @@ TEST_F(SelectionListTest, SortBySizeAndDirection)
 TEST_F(SelectionListTest, SortByTypeFillsTypeNames)
 {
     Fill({"*.txt;*.jpg", false, platform::kAttrHidden});
-    list.Sort(2, false, 1);
+    list.Sort({SortKey::Type});
     for (int i = 0; i < list.RowCount(); ++i)
         EXPECT_FALSE(list.Entry(i).typeName.empty()) << list.Entry(i).fileName;
     // Both text files carry the same type, whatever the case of the extension.
     EXPECT_EQ(list.Entry(list.FindName("a.txt")).typeName, list.Entry(list.FindName("c.TXT")).typeName);
+}
+
+// 全て追加 takes the rows of the candidates' kind, ".." left out, in the
+// order of the sorted list; a listing of the candidates gives the same.
+TEST_F(SelectionListTest, CandidateListingGivesTheRowsOfItsKindInTheListsOrder)
+{
+    dir.mkdir("sub");
+    for (const char *name : {"same.jpg", "same.txt", "s2.txt", "x7.txt", "x007.txt"})
+        dir.write(name, "22");
+    chmod(dir.file("s2.txt").c_str(), 0444);
+    const ListingFilter filters[] = {
+        {}, {"*.jpg;s*;*.txt", false, 0}, {"*.txt;*", true, platform::kAttrHidden}};
+    for (const ListingFilter &filter : filters) {
+        for (int column = 0; column < 5; ++column) {
+            for (const bool numeric : {false, true}) {
+                for (const bool descending : {false, true}) {
+                    const ListingSort sort{CSelectionList::KeyOfColumn(column), numeric, descending};
+                    list.Fill(dir.path(), filter);
+                    list.Sort(sort);
+                    for (const bool folders : {false, true}) {
+                        std::vector<std::string> expected;
+                        for (const int row : list.RowsOfKind(folders ? 1 : 0))
+                            expected.push_back(list.Entry(row).fullPath);
+                        std::vector<CFileEntry> entries;
+                        ASSERT_EQ(ListCandidates(dir.path(), -1, {filter, sort, folders}, entries), 0);
+                        std::vector<std::string> listed;
+                        for (const CFileEntry &entry : entries)
+                            listed.push_back(entry.fullPath);
+                        EXPECT_EQ(listed, expected) << filter.patterns << " column " << column << " numeric "
+                                                    << numeric << " descending " << descending;
+                    }
+                }
+            }
+        }
+    }
 }
 
 TEST_F(SelectionListTest, CellTextsFollowDisplayOptions)
@@ -157,7 +134,7 @@ TEST_F(SelectionListTest, SortReturnsTheNewRowOfEveryOldRow)
 {
     Fill({});
     const std::vector<std::string> before = Names(list);
-    const std::vector<int> newRowOf = list.Sort(0, false, -1);
+    const std::vector<int> newRowOf = list.Sort({SortKey::Name, false, true});
     ASSERT_EQ(newRowOf.size(), before.size());
     for (std::size_t old = 0; old < before.size(); ++old)
         EXPECT_EQ(list.Name(newRowOf[old]), before[old]);

@@ -238,13 +238,13 @@ std::vector<int> CCandidateList::MoveTo(const std::vector<int> &rows, int positi
     return ApplyOrder(order);
 }
 
-std::vector<int> CCandidateList::Sort(int keyCode, bool numeric, int direction)
+std::vector<int> CCandidateList::Sort(SortKey key, bool numeric, int direction)
 {
     std::vector<CFileEntry *> sorted;
     sorted.reserve(m_rows.size());
     for (CFileEntry &entry : m_rows)
         sorted.push_back(&entry);
-    SortEntries(sorted, keyCode, numeric, direction);
+    SortEntries(sorted, key, numeric, direction);
     std::vector<int> order;
     order.reserve(sorted.size());
     for (CFileEntry *entry : sorted)
@@ -252,13 +252,13 @@ std::vector<int> CCandidateList::Sort(int keyCode, bool numeric, int direction)
     return ApplyOrder(order);
 }
 
-int CCandidateList::SortKeyOfColumn(int column, bool concatenation, bool withPath)
+SortKey CCandidateList::SortKeyOfColumn(int column, bool concatenation, bool withPath)
 {
-    static const int kKeys[2][4] = {{0, 99, 3, 4}, {0, 1, 2, 3}};
+    using enum SortKey;
+    static const SortKey kKeys[2][4] = {{Name, None, Time, Attributes}, {Name, Size, Type, Time}};
     if (column < 0 || column > 3)
-        return 99;
-    const int key = kKeys[concatenation ? 1 : 0][column];
-    return column == 0 && withPath ? 50 : key;
+        return None;
+    return column == 0 && withPath ? FullPath : kKeys[concatenation ? 1 : 0][column];
 }
 
 void CCandidateList::PlaceNumberedDirectories(int count)

@@ -61,10 +61,10 @@ public:
     std::vector<int> MoveTo(const std::vector<int> &rows, int position);
 
     // Orders the rows by a sort key of CFileEntry (stable).
-    std::vector<int> Sort(int keyCode, bool numeric, int direction);
-    // The sort key of a candidate column: 99 for the new-name column, which
+    std::vector<int> Sort(SortKey key, bool numeric, int direction);
+    // The sort key of a candidate column: None for the new-name column, which
     // cannot be ordered.
-    static int SortKeyOfColumn(int column, bool concatenation, bool withPath);
+    static SortKey SortKeyOfColumn(int column, bool concatenation, bool withPath);
 
     // Numbered-directory mode: exactly `count` folder placeholders.
     void PlaceNumberedDirectories(int count);

@@ -245,9 +245,9 @@ void CCandidatePane::MoveToPosition()
 void CCandidatePane::SortByColumn(int column)
 {
     const bool concatenation = m_settings.RenameMode == kModeConcatenate;
-    const int key = CCandidateList::SortKeyOfColumn(column, concatenation, m_env.RenamePath == 1);
+    const SortKey key = CCandidateList::SortKeyOfColumn(column, concatenation, m_env.RenamePath == 1);
     // The new names cannot be ordered.
-    if (key == 99) {
+    if (key == SortKey::None) {
         QApplication::beep();
         return;
     }

@@ -21,7 +21,6 @@ using Clock = std::chrono::steady_clock;
 // while each costs the interface thread little.
 constexpr auto kFirstBatchDelay = std::chrono::milliseconds(20);
 constexpr auto kBatchInterval = std::chrono::milliseconds(60);
-constexpr int kTypeColumn = 2;
 
 } // namespace
 
@@ -29,9 +28,7 @@ constexpr int kTypeColumn = 2;
 struct CDirectoryLister::Run {
     std::string directory;
     ListingFilter filter;
-    int column = 0;
-    bool numeric = false;
-    int direction = 1;
+    ListingSort sort;
     std::atomic<bool> cancelled{false};
     std::atomic<bool> ended{false}; // the worker returned
 
@@ -53,17 +50,15 @@ CDirectoryLister::~CDirectoryLister()
     m_cancelled.JoinEnded(true);
 }
 
-void CDirectoryLister::Start(const std::string &directory, const ListingFilter &filter, int sortColumn,
-                             bool numeric, int direction)
+void CDirectoryLister::Start(const std::string &directory, const ListingFilter &filter,
+                             const ListingSort &sort)
 {
     Cancel();
     m_cancelled.JoinEnded(false);
     m_run = std::make_shared<Run>();
     m_run->directory = platform::NormalizeDirectory(directory);
     m_run->filter = filter;
-    m_run->column = sortColumn;
-    m_run->numeric = numeric;
-    m_run->direction = direction;
+    m_run->sort = sort;
     m_directory = m_run->directory;
     m_order.clear();
     m_thread = std::thread(&CDirectoryLister::Work, this, m_run);
@@ -112,7 +107,8 @@ void CDirectoryLister::ReadAndSort(CDirectoryLister *owner, const std::shared_pt
     std::vector<ListingGroup> groups;
     // The sort key of every row, or its type key until the type names are known.
     std::vector<std::string> keys;
-    ListedSortKey sortKey(run->column, run->numeric);
+    const bool byType = run->sort.key == SortKey::Type;
+    ListedSortKey sortKey(run->sort.key, run->sort.numeric);
     static const std::string kNoType;
 
     const auto handOver = [&] {
@@ -133,7 +129,7 @@ void CDirectoryLister::ReadAndSort(CDirectoryLister *owner, const std::shared_pt
         ReadFilteredListing(run->directory, run->filter, [&](ListedEntry &&row, ListingGroup group) {
             if (run->cancelled)
                 return false;
-            keys.push_back(run->column == kTypeColumn ? row.TypeKey() : sortKey(row, kNoType));
+            keys.push_back(byType ? row.TypeKey() : sortKey(row, kNoType));
             groups.push_back(group);
             batch.push_back(std::move(row));
             if (const auto now = Clock::now(); now >= due) {
@@ -146,7 +142,7 @@ void CDirectoryLister::ReadAndSort(CDirectoryLister *owner, const std::shared_pt
         return;
     handOver();
 
-    if (run->column == kTypeColumn) {
+    if (byType) {
         // Type names come from the interface thread's type cache, once per type key.
         const std::unordered_set<std::string> distinct(keys.begin(), keys.end());
         std::vector<std::string> typeKeys(distinct.begin(), distinct.end());
@@ -169,7 +165,8 @@ void CDirectoryLister::ReadAndSort(CDirectoryLister *owner, const std::shared_pt
     keys = {};
     if (run->cancelled)
         return;
-    const std::vector<std::size_t> sorted = CollatedOrder(std::move(listedKeys), run->direction);
+    const std::vector<std::size_t> sorted =
+        CollatedOrder(std::move(listedKeys), run->sort.descending ? -1 : 1);
     std::vector<int> newRowOf(sorted.size());
     for (std::size_t position = 0; position < sorted.size(); ++position)
         newRowOf[listed[sorted[position]]] = static_cast<int>(position);

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "model/DirectoryListing.h"
 #include "model/ListedEntry.h"
 #include "ui/main/EndingWorkers.h"
-#include "ui/main/FilteredListing.h"
 #include "ui/main/ListedTypes.h"
 
 #include <QObject>
@@ -18,8 +18,7 @@ class CSelectionList;
 // window stays responsive and shows the first rows at once, however many
 // entries the directory holds.
 //
-// Rows come in the order the directory gives them (a file matching two
-// patterns comes twice); when all are read, the worker works out the order
+// Rows come in the order the directory gives them; when all are read, the worker works out the order
 // that sorts them, rows of equal keys in the order CSelectionList::Fill gives
 // them, so that the end result equals Fill followed by Sort.
 //
@@ -33,7 +32,7 @@ class CSelectionList;
 //
 // Use:
 //   rows.Clear();
-//   lister.Start(directory, filter, sortColumn, numeric, direction);
+//   lister.Start(directory, filter, sort);
 //   RowsReady:  list->InsertRows(rows.RowCount(), lister.PendingCount(), [&] { lister.MoveInto(rows); });
 //   OrderReady: list->ReorderRows(lister.ApplyOrder(rows));
 //   Finished(error)
@@ -45,10 +44,9 @@ public:
     // Cancels the running listing and waits for every worker to end.
     ~CDirectoryLister() override;
 
-    // Cancels a running listing, then lists `directory` and sorts its rows by
-    // the key of sortColumn (0 name … 4 attributes) as CSelectionList::Sort.
-    void Start(const std::string &directory, const ListingFilter &filter, int sortColumn, bool numeric,
-               int direction);
+    // Cancels a running listing, then lists `directory` and sorts its rows
+    // as CSelectionList::Sort does.
+    void Start(const std::string &directory, const ListingFilter &filter, const ListingSort &sort);
     // Returns at once; no signal of the cancelled listing arrives afterwards
     // and its rows not yet moved are dropped.
     void Cancel();

@@ -1,21 +1,21 @@
 #pragma once
 
+#include "model/TypeNames.h"
 #include "ui/main/FileTypeCache.h"
 
 #include <QIcon>
 
 #include <string>
-#include <unordered_map>
 
 // Type names and icons of listed rows by their type key
 // (ListedEntry::TypeKey), so that sorting many rows by type costs one hash
-// look-up per row. Uses QMimeDatabase and QIcon: interface thread only.
+// look-up per row. Uses QIcon: interface thread only.
 class ListedTypes {
 public:
-    const std::string &Name(const std::string &typeKey);
+    const std::string &Name(const std::string &typeKey) { return m_names.Name(typeKey); }
     QIcon Icon(const std::string &typeKey);
 
 private:
     FileTypeCache m_cache;
-    std::unordered_map<std::string, std::string> m_names;
+    TypeNames m_names;
 };

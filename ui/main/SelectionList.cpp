@@ -4,6 +4,9 @@
 #include "platform/Paths.h"
 #include "ui/Icons.h"
 
+#include <algorithm>
+#include <iterator>
+
 CSelectionList::CSelectionList() = default;
 CSelectionList::~CSelectionList() = default;
 
@@ -16,6 +19,24 @@ std::vector<FileListColumn> CSelectionList::Columns()
         {QStringLiteral("更新日時"), 120, Qt::AlignLeft, DateTimeFitText()},
         {QStringLiteral("属性"), 40, Qt::AlignLeft},
     };
+}
+
+namespace {
+
+constexpr SortKey kColumnKeys[] = {SortKey::Name, SortKey::Size, SortKey::Type, SortKey::Time,
+                                   SortKey::Attributes};
+
+} // namespace
+
+SortKey CSelectionList::KeyOfColumn(int column)
+{
+    return kColumnKeys[std::clamp(column, 0, static_cast<int>(std::size(kColumnKeys)) - 1)];
+}
+
+int CSelectionList::ColumnOfKey(SortKey key)
+{
+    const auto *found = std::find(std::begin(kColumnKeys), std::end(kColumnKeys), key);
+    return found == std::end(kColumnKeys) ? -1 : static_cast<int>(found - std::begin(kColumnKeys));
 }
 
 void CSelectionList::Clear()
@@ -63,16 +84,17 @@ const std::string &CSelectionList::TypeName(int row) const
     return m_types.Name(Row(row).TypeKey());
 }
 
-std::vector<int> CSelectionList::Sort(int column, bool numeric, int direction)
+std::vector<int> CSelectionList::Sort(const ListingSort &sort)
 {
     static const std::string kNoType;
-    ListedSortKey key(column, numeric);
+    const bool byType = sort.key == SortKey::Type;
+    ListedSortKey key(sort.key, sort.numeric);
     std::vector<std::string> keys;
     keys.reserve(m_index.size());
     for (int row = 0; row < RowCount(); ++row)
-        keys.push_back(key(Row(row), column == 2 ? TypeName(row) : kNoType));
+        keys.push_back(key(Row(row), byType ? TypeName(row) : kNoType));
 
-    const std::vector<std::size_t> order = CollatedOrder(std::move(keys), direction);
+    const std::vector<std::size_t> order = CollatedOrder(std::move(keys), sort.descending ? -1 : 1);
     std::vector<int> newRowOf(order.size());
     for (std::size_t position = 0; position < order.size(); ++position)
         newRowOf[order[position]] = static_cast<int>(position);

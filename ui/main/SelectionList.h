@@ -1,9 +1,9 @@
 #pragma once
 
+#include "model/DirectoryListing.h"
 #include "model/FileEntry.h"
 #include "model/ListedEntry.h"
 #include "ui/main/FileListCtrl.h"
-#include "ui/main/FilteredListing.h"
 #include "ui/main/ListedTypes.h"
 
 #include <deque>
@@ -42,9 +42,9 @@ public:
     // Moves every row to newRowOf[row], a permutation of the rows.
     void MoveRows(const std::vector<int> &newRowOf);
 
-    // Orders the rows by the sort key of `column` (0 name … 4 attributes);
-    // rows of equal keys keep their order. Returns the new row of each old row.
-    std::vector<int> Sort(int column, bool numeric, int direction);
+    // Orders the rows by `sort`; rows of equal keys keep their order.
+    // Returns the new row of each old row.
+    std::vector<int> Sort(const ListingSort &sort);
 
     int RowCount() const override { return static_cast<int>(m_index.size()); }
     QString CellText(int row, int column) const override;
@@ -66,6 +66,10 @@ public:
     const std::string &Directory() const { return m_directory; }
 
     static std::vector<FileListColumn> Columns();
+    // The columns hold the keys Name to Attributes in this order; a column
+    // out of range gives the nearest key, a key without a column -1.
+    static SortKey KeyOfColumn(int column);
+    static int ColumnOfKey(SortKey key);
 
 private:
     const ListedEntry &Row(int row) const

@@ -130,6 +130,11 @@ std::vector<int> CSelectionPane::SelectedRows() const
     return m_list->SelectedRows();
 }
 
+ListingSort CSelectionPane::CurrentSort() const
+{
+    return {m_sortKey, m_env.IsSortNum != 0, m_sortDirection < 0};
+}
+
 ListingFilter CSelectionPane::ActiveFilter() const
 {
     const int mode = std::clamp(m_env.FilterMode, 0, static_cast<int>(CEnvSettings::kFilterCount) - 1);
@@ -141,7 +146,7 @@ CandidateListing CSelectionPane::ShownListing() const
 {
     CandidateListing listing;
     listing.filter = ActiveFilter();
-    listing.sort.key = static_cast<SortKey>(m_sortColumn);
+    listing.sort.key = m_sortKey;
     listing.sort.numeric = m_env.IsSortNum != 0;
     listing.sort.descending = m_sortDirection < 0;
     return listing;
@@ -183,17 +188,17 @@ void CSelectionPane::ListDirectory()
     m_directoryCombo->SetCurrentText(platform::DisplayDirectory(m_currentDirectory));
     if (!m_sortedOnce) {
         m_sortDirection = m_env.IsSortDown ? -1 : 1;
-        m_sortColumn = std::clamp(m_env.SortMode, 0, 4);
+        m_sortKey = m_env.ListSortKey();
         m_sortedOnce = true;
     }
-    m_listedSort = {m_sortColumn, m_sortDirection, m_env.IsSortNum != 0};
-    m_list->SetSortIndicator(m_sortColumn, m_sortDirection == 1);
+    m_listedSort = CurrentSort();
+    m_list->SetSortIndicator(SortColumn(), m_sortDirection == 1);
     // The progress takes the place of the status line until the rows are all in.
     m_progress->setRange(0, 0);
     m_progress->show();
     m_status->hide();
     m_listingError = 0;
-    m_lister.Start(m_currentDirectory, ActiveFilter(), m_sortColumn, m_env.IsSortNum != 0, m_sortDirection);
+    m_lister.Start(m_currentDirectory, ActiveFilter(), m_listedSort);
     AddDirectoryToHistory();
     emit Changed();
 }
@@ -203,7 +208,7 @@ void CSelectionPane::FinishListing()
     m_progress->hide();
     m_status->show();
     // A sort asked for while the rows came in.
-    if (m_listedSort != SortState{m_sortColumn, m_sortDirection, m_env.IsSortNum != 0})
+    if (m_listedSort != CurrentSort())
         SortRows();
     if (const auto after = std::exchange(m_afterListing, nullptr))
         after();
@@ -245,13 +250,13 @@ void CSelectionPane::AfterListing(std::function<void()> action)
 
 void CSelectionPane::SortRows()
 {
-    m_list->SetSortIndicator(m_sortColumn, m_sortDirection == 1);
+    m_list->SetSortIndicator(SortColumn(), m_sortDirection == 1);
     // While rows come in, the listing's own order is applied first.
     if (IsListing())
         return;
     WaitCursor wait;
-    m_list->ReorderRows([this] { return m_rows.Sort(m_sortColumn, m_env.IsSortNum != 0, m_sortDirection); });
-    m_listedSort = {m_sortColumn, m_sortDirection, m_env.IsSortNum != 0};
+    m_listedSort = CurrentSort();
+    m_list->ReorderRows([this] { return m_rows.Sort(m_listedSort); });
     emit Changed();
 }
 
@@ -369,24 +374,26 @@ void CSelectionPane::OpenEntries(const std::vector<int> &rows)
 
 void CSelectionPane::SortByColumn(int column)
 {
-    m_sortDirection = column == m_sortColumn ? -m_sortDirection : 1;
-    m_sortColumn = column;
+    const SortKey key = CSelectionList::KeyOfColumn(column);
+    m_sortDirection = key == m_sortKey ? -m_sortDirection : 1;
+    m_sortKey = key;
     SortRows();
 }
 
 void CSelectionPane::ChooseSortItem(int column)
 {
-    m_env.SortMode = column;
-    m_sortDirection = column == m_sortColumn && m_sortDirection == 1 ? -1 : 1;
-    m_sortColumn = column;
+    const SortKey key = CSelectionList::KeyOfColumn(column);
+    m_env.SetListSortKey(key);
+    m_sortDirection = key == m_sortKey && m_sortDirection == 1 ? -1 : 1;
+    m_sortKey = key;
     SortRows();
 }
 
 void CSelectionPane::ToggleNumericSort()
 {
     m_env.IsSortNum = m_env.IsSortNum ? 0 : 1;
-    m_env.SortMode = 0;
-    m_sortColumn = 0;
+    m_env.SetListSortKey(SortKey::Name);
+    m_sortKey = SortKey::Name;
     m_sortDirection = 1;
     SortRows();
 }
@@ -449,10 +456,11 @@ void CSelectionPane::AddListFormItems(QMenu *menu)
     menu->addSeparator();
     const char *const sorts[] = {"名前", "サイズ", "ファイルの種類", "更新日時", "属性"};
     for (int i = 0; i < 5; ++i)
-        AddCheckItem(menu, QString::fromUtf8(sorts[i]), kSortBase + i, m_env.SortMode == i);
+        AddCheckItem(menu, QString::fromUtf8(sorts[i]), kSortBase + i,
+                     m_env.ListSortKey() == CSelectionList::KeyOfColumn(i));
     menu->addSeparator();
     AddCheckItem(menu, QStringLiteral("数値比較"), kNumericSort, m_env.IsSortNum != 0)
-        ->setEnabled(m_env.SortMode == 0);
+        ->setEnabled(m_env.ListSortKey() == SortKey::Name);
 }
 
 void CSelectionPane::AddFilterItems(QMenu *menu)
@@ -602,7 +610,7 @@ void CSelectionPane::ApplyDisplayOptions()
 void CSelectionPane::ApplySortOptions()
 {
     m_sortDirection = m_env.IsSortDown ? -1 : 1;
-    m_sortColumn = std::clamp(m_env.SortMode, 0, 4);
+    m_sortKey = m_env.ListSortKey();
     SortRows();
 }
 

@@ -74,7 +74,7 @@ public:
     void ActivateSelection();
 
     void SortByColumn(int column);
-    int SortColumn() const { return m_sortColumn; }
+    int SortColumn() const { return CSelectionList::ColumnOfKey(m_sortKey); }
     // How the list filters and sorts, for listing another directory as the list would show it.
     CandidateListing ShownListing() const;
     int SortDirection() const { return m_sortDirection; }
@@ -140,6 +140,8 @@ private:
     void CreateControls(QWidget *window);
     void Connect();
     ListingFilter ActiveFilter() const;
+    // The order the rows are to be in: the chosen key and direction, IsSortNum.
+    ListingSort CurrentSort() const;
     void FinishListing();
     // Runs `action` when the running listing is done, or now when none runs.
     void AfterListing(std::function<void()> action);
@@ -166,18 +168,12 @@ private:
     CDirectoryLister m_lister;
     std::function<void()> m_afterListing;
     // The order the rows of the last listing were put in.
-    struct SortState {
-        int column = 0;
-        int direction = 1;
-        bool numeric = false;
-        bool operator==(const SortState &) const = default;
-    };
-    SortState m_listedSort;
+    ListingSort m_listedSort;
     std::string m_currentDirectory;
     bool m_shown = true;
     bool m_listingPending = true;
     bool m_sortedOnce = false;
-    int m_sortColumn = 0;
+    SortKey m_sortKey = SortKey::Name;
     int m_sortDirection = 1;
     int m_listingError = 0;
 
