@@ -119,7 +119,7 @@ void MarksOfAllRows(benchmark::State &state)
                      [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
     for (auto _ : state) {
         g_scene->type();
-        marks.Start(g_scene->list.Entries(), g_scene->settings);
+        marks.Start(g_scene->list.Entries(), g_scene->settings, {});
         sinceTick.start();
         ticks.start();
         loop.exec();
@@ -135,10 +135,10 @@ BENCHMARK(MarksOfAllRows)->Unit(benchmark::kMillisecond)->Iterations(5)->UseReal
 void KeystrokeWhileMarking(benchmark::State &state)
 {
     CCandidateMarks marks;
-    marks.Start(g_scene->list.Entries(), g_scene->settings);
+    marks.Start(g_scene->list.Entries(), g_scene->settings, {});
     for (auto _ : state) {
         g_scene->type();
-        marks.Start(g_scene->list.Entries(), g_scene->settings);
+        marks.Start(g_scene->list.Entries(), g_scene->settings, {});
         g_scene->repaint();
         state.PauseTiming();
         QThread::msleep(200); // well into planning

@@ -53,7 +53,7 @@ TEST_F(CandidateMarksTest, MarksOfTheRowsArriveAsTheirPlanGivesThem)
 {
     const auto rows = EntriesFor({dir.write("a"), dir.write("b"), dir.write("c")});
     const auto settings = NamesSettings({"same", "same", "c2"});
-    marks->Start(rows, settings);
+    marks->Start(rows, settings, {});
     const Marks expected{PlanProblem::DuplicateName, PlanProblem::DuplicateName, PlanProblem::None};
     EXPECT_EQ(next(), expected);
     exec::CDirectoryNames folders;
@@ -61,21 +61,26 @@ TEST_F(CandidateMarksTest, MarksOfTheRowsArriveAsTheirPlanGivesThem)
 
     CRenameSettings numbered = settings;
     numbered.RenameMode = kModeNumberedDirs;
-    marks->Start(rows, numbered);
-    EXPECT_EQ(next(), Marks{}) << "numbered folders rename no row";
+    numbered.NumDirStr = "d";
+    numbered.NumDirWidth = 1;
+    numbered.NumDirCount = 2;
+    dir.mkdir("d2");
+    const std::vector<CFileEntry> places(2, exec_test::Placeholder());
+    marks->Start(places, numbered, dir.path());
+    EXPECT_EQ(next(), (Marks{PlanProblem::None, PlanProblem::NameExists})) << "a folder already there is marked";
 }
 
 TEST_F(CandidateMarksTest, FolderNamesAreReadAgainOnlyAfterInvalidation)
 {
     const auto rows = EntriesFor({dir.write("a")});
     const auto settings = NamesSettings({"x"});
-    marks->Start(rows, settings);
+    marks->Start(rows, settings, {});
     EXPECT_EQ(next(), Marks{PlanProblem::None});
     dir.write("x");
-    marks->Start(rows, settings);
+    marks->Start(rows, settings, {});
     EXPECT_EQ(next(), Marks{PlanProblem::None});
     marks->InvalidateFolders();
-    marks->Start(rows, settings);
+    marks->Start(rows, settings, {});
     EXPECT_EQ(next(), Marks{PlanProblem::ExistingTarget});
 }
 
@@ -83,8 +88,8 @@ TEST_F(CandidateMarksTest, OnlyTheLastStartDelivers)
 {
     const auto many = ManyRows(100000);
     const auto few = EntriesFor({dir.write("a"), dir.write("b")});
-    marks->Start(many, NamesSettings({}));
-    marks->Start(few, NamesSettings({"same", "same"}));
+    marks->Start(many, NamesSettings({}), {});
+    marks->Start(few, NamesSettings({"same", "same"}), {});
     EXPECT_EQ(next(), (Marks{PlanProblem::DuplicateName, PlanProblem::DuplicateName}));
     QTest::qWait(50);
     EXPECT_EQ(arrived.size(), 1u);
@@ -93,9 +98,9 @@ TEST_F(CandidateMarksTest, OnlyTheLastStartDelivers)
 TEST_F(CandidateMarksTest, CancelledOrDestroyedComputationsNeverDeliver)
 {
     const auto many = ManyRows(200000);
-    marks->Start(many, NamesSettings({}));
+    marks->Start(many, NamesSettings({}), {});
     marks->Cancel();
-    marks->Start(many, NamesSettings({}));
+    marks->Start(many, NamesSettings({}), {});
     marks.reset();
     QTest::qWait(50);
     EXPECT_TRUE(arrived.empty());

@@ -9,7 +9,7 @@
 
 #include "ModalTesting.h"
 #include "app/EnvSettings.h"
-#include "exec/RenameExecution.h"
+#include "exec/Run.h"
 #include "ui/dialogs/ListPosDlg.h"
 #include "ui/dialogs/ResultDlg.h"
 #include "ui/main/FileListCtrl.h"
@@ -396,7 +396,7 @@ TEST_F(ExecuteFromWindowTest, ConcatenationWithoutAnOutputFileSaysSoAndWritesNot
     ASSERT_TRUE(w->Settings().OutputFile.empty());
     w->Execute();
     ASSERT_EQ(asked.size(), 1u);
-    EXPECT_TRUE(asked[0].endsWith(QString::fromUtf8(exec::kNoOutputFileMessage))) << asked[0].toStdString();
+    EXPECT_TRUE(asked[0].endsWith(QString::fromUtf8(CRenameSettings::StartProblemMessage(StartProblem::NoOutputFile)))) << asked[0].toStdString();
     EXPECT_EQ(ReadFile(dir.file("a.jpg")), "a.jpg");
     EXPECT_EQ(w->Candidates().Rows().RowCount(), 2);
 }

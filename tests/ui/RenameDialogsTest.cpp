@@ -4,7 +4,7 @@
 #include "support/TempDir.h"
 
 #include "engine/RenameSettings.h"
-#include "exec/RenameExecution.h"
+#include "exec/Run.h"
 #include "exec/ResultLog.h"
 #include "model/FileEntry.h"
 #include "platform/DirectoryList.h"
@@ -246,8 +246,9 @@ TEST_F(WindowExecutionHostTest, RenumberRunAsksInItsDialogsAndFollowsTheAnswers)
         CRenameSettings settings;
         settings.RenameMode = kModeRenumber;
         settings.NumberWidth = 1;
-        exec::CExecutionRequest request{
-            {EntryOf(dir.file("a.txt")), EntryOf(dir.file("b.txt"))}, dir.path(), true};
+        exec::CRunRequest request;
+        request.rows = {EntryOf(dir.file("a.txt")), EntryOf(dir.file("b.txt"))};
+        request.currentDirectory = dir.path();
         exec::CUndoList undo;
 
         QString confirmation;
@@ -268,7 +269,7 @@ TEST_F(WindowExecutionHostTest, RenumberRunAsksInItsDialogsAndFollowsTheAnswers)
             box->button(QMessageBox::Ok)->click();
         });
         CWindowExecutionHost host(&window, progress, status);
-        const exec::CExecutionOutcome outcome = exec::ExecuteRename(request, settings, undo, host);
+        const exec::CRunOutcome outcome = exec::Run(request, settings, undo, host);
 
         EXPECT_TRUE(outcome.performed);
         EXPECT_FALSE(interactiveDuringQuestion);
@@ -298,7 +299,10 @@ TEST_F(WindowExecutionHostTest, MovingIntoAMissingFolderAsksBeforeCreatingIt)
         settings.RenameMode = kModeOldName;
         settings.FileCopyMode = 1;
         settings.FileCopyDirectory = dir.file("out/deeper");
-        exec::CExecutionRequest request{{EntryOf(dir.file("a.txt"))}, dir.path(), false};
+        exec::CRunRequest request;
+        request.rows = {EntryOf(dir.file("a.txt"))};
+        request.currentDirectory = dir.path();
+        request.confirm = false;
         exec::CUndoList undo;
 
         QString question;
@@ -308,7 +312,7 @@ TEST_F(WindowExecutionHostTest, MovingIntoAMissingFolderAsksBeforeCreatingIt)
             box->button(create ? QMessageBox::Ok : QMessageBox::Cancel)->click();
         });
         CWindowExecutionHost host(&window, progress, status);
-        const exec::CExecutionOutcome outcome = exec::ExecuteRename(request, settings, undo, host);
+        const exec::CRunOutcome outcome = exec::Run(request, settings, undo, host);
 
         EXPECT_TRUE(question.contains(QStringLiteral("が存在しません!!\n作成しますか？")));
         EXPECT_EQ(outcome.performed, create);
