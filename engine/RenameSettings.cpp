@@ -1,8 +1,16 @@
 #include "engine/RenameSettings.h"
 
+#include "engine/SettingsFields.h"
+
 #include <utility>
 
-CRenameSettings::CRenameSettings() : FileTime(platform::CurrentTime()) {}
+CRenameSettings::CRenameSettings()
+{
+    engine::ApplyDefaults(*this);
+    // A new record numbers directories with three digits; a store without the
+    // value gives one.
+    NumDirWidth = 3;
+}
 
 void CRenameSettings::CopyFrom(const CRenameSettings &other)
 {
@@ -10,40 +18,60 @@ void CRenameSettings::CopyFrom(const CRenameSettings &other)
         return;
     // Everything but the run-time fields is persisted; copy the whole record
     // and put the run-time fields back.
-    const int inBatch = IsInBatch;
+    const bool inBatch = IsInBatch;
     std::vector<std::string> lines = std::move(InputLines);
     *this = other;
     IsInBatch = inBatch;
     InputLines = std::move(lines);
 }
 
+bool CRenameSettings::CreatesDirectories() const
+{
+    return RenameMode == RenameKind::NumberedDirectories;
+}
+
+bool CRenameSettings::Concatenates() const
+{
+    return RenameMode == RenameKind::Concatenation;
+}
+
+bool CRenameSettings::ReadsNamesFile() const
+{
+    return RenameMode == RenameKind::FromFile;
+}
+
 bool CRenameSettings::RenamesEntries() const
 {
-    return RenameMode != kModeNumberedDirs && RenameMode != kModeConcatenate;
+    return !CreatesDirectories() && !Concatenates();
 }
 
 bool CRenameSettings::RenamesFiles() const
 {
-    return RenamesEntries() && ObjMode != 1;
+    return RenamesEntries() && ObjMode != ObjectKind::Folders;
 }
 
 bool CRenameSettings::TargetsFolders() const
 {
-    return RenameMode == kModeNumberedDirs || (RenamesEntries() && ObjMode == 1);
+    return CreatesDirectories() || (RenamesEntries() && ObjMode == ObjectKind::Folders);
 }
 
 bool CRenameSettings::UsesOutputFolder() const
 {
-    return RenamesFiles() && FileCopyMode != 0 && IsInBatch == 0;
+    return RenamesFiles() && FileCopyMode != OutputKind::InPlace && !IsInBatch;
+}
+
+bool CRenameSettings::AdvancesStart() const
+{
+    return RenameMode == RenameKind::Renumber && IsIncrement;
 }
 
 StartProblem CRenameSettings::CheckStart() const
 {
-    if (RenameMode == kModeConcatenate && OutputFile.empty())
+    if (Concatenates() && OutputFile.empty())
         return StartProblem::NoOutputFile;
-    if (RenameMode == kModeFormat && FormatStr.empty())
+    if (RenameMode == RenameKind::Format && FormatStr.empty())
         return StartProblem::NoFormat;
-    if (RenameMode == kModeFromFile && InputFile.empty())
+    if (ReadsNamesFile() && InputFile.empty())
         return StartProblem::NoNamesFile;
     if (UsesOutputFolder() && FileCopyDirectory.empty())
         return StartProblem::NoDestination;
