@@ -14,19 +14,20 @@ std::string BuildConfirmationText(const CRenameSettings &settings, int rowCount)
     const std::string selected =
         FillText("%d個のファイルが選択されています。\n\n", {std::to_string(rowCount)});
     std::string text;
-    if (settings.RenameMode == kModeNumberedDirs) {
+    if (settings.CreatesDirectories()) {
         text = FillText("%s　■連番ディレクトリ作成\n　　作成数：%d個",
                         {selected, std::to_string(settings.NumDirCount)});
-    } else if (settings.RenameMode == kModeConcatenate) {
+    } else if (settings.Concatenates()) {
         text = FillText("%s　■ファイル連結\n　　既存ファイル%s",
                         {selected, settings.IsAppend ? "なら追加" : "に上書き"});
         if (settings.IsDelete)
             text += "\n　　選択ファイルを削除";
-    } else if (settings.ObjMode == 1) {
+    } else if (settings.TargetsFolders()) {
         text = FillText("%s　■名前変更\n　　対象：フォルダ", {selected});
     } else {
         static const char *const kOutputNames[] = {"通常", "移動", "複写"};
-        const int mode = settings.FileCopyMode >= 0 && settings.FileCopyMode <= 2 ? settings.FileCopyMode : 0;
+        const int output = static_cast<int>(settings.FileCopyMode);
+        const int mode = output >= 0 && output <= 2 ? output : 0;
         text = FillText("%s　■名前変更\n　　対象：ファイル\n　　出力先：%s", {selected, kOutputNames[mode]});
     }
     return text + "\n\n実行しますか？";
@@ -59,18 +60,18 @@ CExecutionOutcome ExecuteRename(const CExecutionRequest &request, CRenameSetting
         return outcome;
     outcome.confirmed = true;
 
-    if (settings.RenameMode == kModeNumberedDirs) {
+    if (settings.CreatesDirectories()) {
         outcome.log.setKind(ResultKind::NumberedDirectories);
         CreateNumberedDirectories(settings, request.currentDirectory, platform::CurrentTime(), outcome.log);
         outcome.performed = true;
-    } else if (settings.RenameMode == kModeConcatenate) {
+    } else if (settings.Concatenates()) {
         outcome.log.setKind(ResultKind::Concatenation);
         outcome.performed = true;
         const CConcatenationOutcome result =
             ConcatenateFiles(request.candidates, settings, outcome.log, host);
         outcome.clearCandidates = result.written;
         outcome.failed = !result.written || !result.failedDeletes.empty();
-    } else if (settings.ObjMode == 1) {
+    } else if (settings.TargetsFolders()) {
         RenameFolders(request.candidates, settings, undo, outcome.log, host);
         outcome.performed = outcome.clearCandidates = true;
     } else {

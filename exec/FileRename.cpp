@@ -116,9 +116,9 @@ int CarryOutPlan(CRunPlan &plan, IExecutionHost &host, const std::string &captio
 
 const char *MissingDestinationMessage(const CRenameSettings &settings)
 {
-    if (settings.RenameMode == kModeConcatenate)
+    if (settings.Concatenates())
         return settings.OutputFile.empty() ? kNoOutputFileMessage : nullptr;
-    const bool renamesFiles = settings.RenameMode != kModeNumberedDirs && settings.ObjMode != 1;
+    const bool renamesFiles = settings.RenamesFiles();
     return renamesFiles && StartPlan(settings).noDestination ? kNoDestinationMessage : nullptr;
 }
 
@@ -135,7 +135,7 @@ bool PrepareRename(const CRenameSettings &settings, IExecutionHost &host)
 {
     if (RefuseWithoutDestination(settings, host))
         return false;
-    if (settings.ObjMode == 1 || StartPlan(settings).snapshot.outputMode == kOutputInPlace)
+    if (settings.TargetsFolders() || StartPlan(settings).snapshot.outputMode == OutputKind::InPlace)
         return true;
     return EnsureOutputDirectory(platform::NormalizeDirectory(settings.FileCopyDirectory), kCaption, host);
 }
@@ -152,7 +152,7 @@ bool RunRename(CRunPlan &plan, CRenameSettings &settings, CUndoList &undo, CResu
         return false;
     // Renumbering with 加算 continues after the rows of this run next time
     // (a batch carries the numbering on itself).
-    if (settings.RenameMode == kModeRenumber && settings.IsIncrement && (folderRun || !settings.IsInBatch))
+    if (settings.AdvancesStart() && (folderRun || !settings.IsInBatch))
         settings.NumberStart += rowCount * settings.NumberStep;
     // Folders cannot be undone; a run that changed nothing keeps the last one's undo.
     if (changed)

@@ -86,7 +86,7 @@ inline std::vector<CFileEntry> EntriesFor(const std::vector<std::string> &paths)
 inline CRenameSettings NamesSettings(std::vector<std::string> names)
 {
     CRenameSettings settings;
-    settings.RenameMode = kModeFromFile;
+    settings.RenameMode = RenameKind::FromFile;
     settings.InputLines = std::move(names);
     return settings;
 }
