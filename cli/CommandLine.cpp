@@ -37,11 +37,6 @@ namespace {
 constexpr const char *kRenameKey = "Rename";
 constexpr const char *kDefaultKey = "Default";
 
-bool IsRenameMode(const CRenameSettings &settings)
-{
-    return settings.RenameMode != kModeNumberedDirs && settings.RenameMode != kModeConcatenate;
-}
-
 // Paths in the settings are used from this working directory; stored as given
 // they would mean something else to the next run.
 void MakePathsAbsolute(CRenameSettings &settings, const std::string &workingDirectory)
@@ -71,9 +66,9 @@ CRenameSettings BuildSettings(const Options &options, const std::string &working
     for (const SettingsAssignment &assignment : options.assignments)
         assignment.ApplyTo(settings);
     if (options.folders)
-        settings.ObjMode = 1;
+        settings.ObjMode = ObjectKind::Folders;
     MakePathsAbsolute(settings, workingDirectory);
-    if (settings.RenameMode == kModeFromFile)
+    if (settings.ReadsNamesFile())
         LoadNamesFile(settings);
     return settings;
 }
@@ -131,11 +126,11 @@ Options OneDirectory(const Options &options, const std::string &directory)
 void CheckCandidatesFitMode(const Options &options, const CRenameSettings &settings)
 {
     bool hasPaths = !options.paths.empty() || options.pathsFrom;
-    if (settings.RenameMode == kModeNumberedDirs && hasPaths)
+    if (settings.CreatesDirectories() && hasPaths)
         throw UsageError("連番Dir作成にはパスを指定できません（作成先は --dir で指定します）");
-    if (settings.RenameMode != kModeNumberedDirs && !hasPaths && !options.directory)
+    if (!settings.CreatesDirectories() && !hasPaths && !options.directory)
         throw UsageError("対象を指定してください（パス、--dir または --paths-from）");
-    if (IsBatch(options) && (!IsRenameMode(settings) || settings.ObjMode != 0))
+    if (IsBatch(options) && !settings.RenamesFiles())
         throw UsageError("--dir を複数指定できるのはファイルの変名だけです");
 }
 
@@ -143,7 +138,7 @@ int Preview(const Options &options, const CRenameSettings &settings, const std::
 {
     OutputWriter out(STDOUT_FILENO, options.nullSeparated);
     int problems = 0;
-    if (settings.RenameMode == kModeNumberedDirs) {
+    if (settings.CreatesDirectories()) {
         problems =
             WriteNumberedDirectoryPreview(settings, NumberedDirectoryParent(options, workingDirectory), out);
     } else if (IsBatch(options)) {
@@ -169,7 +164,7 @@ int Preview(const Options &options, const CRenameSettings &settings, const std::
 // changes, unless --create-dirs allows making it.
 void CheckOutputDirectory(const Options &options, const CRenameSettings &settings)
 {
-    if (!IsRenameMode(settings) || settings.ObjMode != 0 || settings.FileCopyMode == 0 || settings.IsInBatch)
+    if (!settings.UsesOutputFolder())
         return;
     if (exec::MissingDestinationMessage(settings))
         throw UsageError("移動・複写先のディレクトリが指定されていません（--set FileCopyDirectory=…）");
@@ -262,7 +257,7 @@ int Execute(const Options &options, CRenameSettings &settings, const std::string
         allDone = allDone && row.code != exec::kResultFailed;
     };
 
-    if (IsRenameMode(settings)) {
+    if (settings.RenamesEntries()) {
         // The rows of a rename are written as the run reports them.
         exec::CResultLog log(exec::ResultKind::Rename,
                              [&](const exec::CResultRow &row) { writeRow(log, row); });
@@ -281,7 +276,7 @@ int Execute(const Options &options, CRenameSettings &settings, const std::string
     } else {
         exec::CExecutionRequest request;
         request.askConfirmation = false;
-        if (settings.RenameMode == kModeNumberedDirs) {
+        if (settings.CreatesDirectories()) {
             request.currentDirectory = NumberedDirectoryParent(options, workingDirectory);
         } else {
             request.candidates = CandidateRows(options, settings).TakeAll();
@@ -430,7 +425,7 @@ int Run(const Options &options)
     CRenameSettings settings = BuildSettings(options, workingDirectory);
     CheckCandidatesFitMode(options, settings);
     // A batch renames in place and starts every directory at the same number.
-    settings.IsInBatch = IsBatch(options) ? 1 : 0;
+    settings.IsInBatch = IsBatch(options);
     int result = options.action == Action::Execute ? Execute(options, settings, workingDirectory)
                                                    : Preview(options, settings, workingDirectory);
     // The run itself stands; only the exit code tells that the settings are lost.

@@ -52,7 +52,7 @@ int WriteNumberedDirectoryPreview(const CRenameSettings &settings, const std::st
 int WritePreview(CandidateRows &rows, const CRenameSettings &settings, bool createDirectories,
                  OutputWriter &out)
 {
-    if (settings.RenameMode == kModeConcatenate)
+    if (settings.Concatenates())
         return PreviewConcatenation(rows, settings, out);
 
     // The same plan an execution makes, so the marks are the execution's.
@@ -61,7 +61,7 @@ int WritePreview(CandidateRows &rows, const CRenameSettings &settings, bool crea
     for (int row = 0; rows.Next(entry); ++row)
         exec::AddPlanRow(plan, settings, entry, row);
     exec::CDirectoryNames folders;
-    if (createDirectories && plan.snapshot.outputMode != exec::kOutputInPlace)
+    if (createDirectories && plan.snapshot.outputMode != OutputKind::InPlace)
         folders.AssumeCreated(platform::NormalizeDirectory(settings.FileCopyDirectory));
     exec::CheckPlan(plan, folders);
 
