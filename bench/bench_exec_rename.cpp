@@ -56,7 +56,7 @@ void Engine(benchmark::State &state)
         const std::string dir = MakeFiles();
         std::vector<CFileEntry> entries;
         CRenameSettings settings;
-        settings.RenameMode = kModeFromFile;
+        settings.RenameMode = RenameKind::FromFile;
         for (int i = 0; i < kFiles; ++i) {
             platform::DirEntryInfo info;
             platform::ReadDirEntry(dir + "/" + Name(i), info);

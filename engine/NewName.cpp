@@ -85,6 +85,6 @@ std::string CRenameSettings::GetPreviewTimeText(const CFileEntry &entry) const
 {
     if (CreatesDirectories())
         return "処理実行日時";
-    const bool unified = IsFileTimeChange && ObjMode != ObjectKind::Folders;
+    const bool unified = IsFileTimeChange && !ChoosesFolders();
     return platform::FormatLocalTime(unified ? FileTime : entry.lastWriteTime, "%Y/%m/%d %H:%M:%S");
 }

@@ -40,6 +40,11 @@ bool CRenameSettings::ReadsNamesFile() const
     return RenameMode == RenameKind::FromFile;
 }
 
+bool CRenameSettings::ChoosesFolders() const
+{
+    return ObjMode == ObjectKind::Folders;
+}
+
 bool CRenameSettings::RenamesEntries() const
 {
     return !CreatesDirectories() && !Concatenates();
@@ -47,12 +52,12 @@ bool CRenameSettings::RenamesEntries() const
 
 bool CRenameSettings::RenamesFiles() const
 {
-    return RenamesEntries() && ObjMode != ObjectKind::Folders;
+    return RenamesEntries() && !ChoosesFolders();
 }
 
 bool CRenameSettings::TargetsFolders() const
 {
-    return CreatesDirectories() || (RenamesEntries() && ObjMode == ObjectKind::Folders);
+    return CreatesDirectories() || (RenamesEntries() && ChoosesFolders());
 }
 
 bool CRenameSettings::UsesOutputFolder() const

@@ -100,6 +100,8 @@ public:
     bool RenamesFiles() const;
     // Entries are renamed, files or folders (not numbered directories, not a concatenation).
     bool RenamesEntries() const;
+    // The object kind chosen is folders, whatever the mode makes of it.
+    bool ChoosesFolders() const;
     // The candidates are folders: folders renamed, or the numbered directories' rows.
     bool TargetsFolders() const;
     // Numbered directories are created; the candidate rows are their names.

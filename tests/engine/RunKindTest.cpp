@@ -14,22 +14,50 @@ CRenameSettings Settings(RenameKind kind, ObjectKind objects = ObjectKind::Files
     return s;
 }
 
+// What each rename kind makes of the candidates.
+struct KindAnswers {
+    RenameKind kind;
+    bool createsDirectories;
+    bool concatenates;
+    bool readsNamesFile;
+    bool advancesStart; // with 加算 checked
+};
+
+constexpr KindAnswers kAnswers[] = {
+    {RenameKind::Renumber, false, false, false, true},
+    {RenameKind::OldName, false, false, false, false},
+    {RenameKind::CharKind, false, false, false, false},
+    {RenameKind::Replace, false, false, false, false},
+    {RenameKind::RangeReplace, false, false, false, false},
+    {RenameKind::Insert, false, false, false, false},
+    {RenameKind::Format, false, false, false, false},
+    {RenameKind::FromFile, false, false, true, false},
+    {RenameKind::NumberedDirectories, true, false, false, false},
+    {RenameKind::Concatenation, false, true, false, false},
+};
+static_assert(std::size(kAnswers) == std::size(kRenameKinds));
+
 TEST(RunKind, EachRenameKindRenamesCreatesOrConcatenates)
 {
-    for (RenameKind kind : kRenameKinds) {
-        const CRenameSettings files = Settings(kind);
-        const CRenameSettings folders = Settings(kind, ObjectKind::Folders);
-        const bool creates = kind == RenameKind::NumberedDirectories;
-        const bool concatenates = kind == RenameKind::Concatenation;
-        SCOPED_TRACE(static_cast<int>(kind));
-        EXPECT_EQ(files.CreatesDirectories(), creates);
-        EXPECT_EQ(files.Concatenates(), concatenates);
-        EXPECT_EQ(files.RenamesEntries(), !creates && !concatenates);
-        EXPECT_EQ(files.RenamesFiles(), files.RenamesEntries());
+    for (const KindAnswers &answers : kAnswers) {
+        const CRenameSettings files = Settings(answers.kind);
+        CRenameSettings folders = Settings(answers.kind, ObjectKind::Folders);
+        const bool renames = !answers.createsDirectories && !answers.concatenates;
+        SCOPED_TRACE(static_cast<int>(answers.kind));
+        EXPECT_EQ(files.CreatesDirectories(), answers.createsDirectories);
+        EXPECT_EQ(files.Concatenates(), answers.concatenates);
+        EXPECT_EQ(files.ReadsNamesFile(), answers.readsNamesFile);
+        EXPECT_EQ(files.RenamesEntries(), renames);
+        EXPECT_EQ(files.RenamesFiles(), renames);
         EXPECT_FALSE(folders.RenamesFiles());
-        EXPECT_EQ(files.TargetsFolders(), creates);
-        EXPECT_EQ(folders.TargetsFolders(), !concatenates) << "the object kind is a question of renames only";
-        EXPECT_EQ(files.ReadsNamesFile(), kind == RenameKind::FromFile);
+        EXPECT_FALSE(files.ChoosesFolders());
+        EXPECT_TRUE(folders.ChoosesFolders());
+        EXPECT_EQ(files.TargetsFolders(), answers.createsDirectories);
+        EXPECT_EQ(folders.TargetsFolders(), !answers.concatenates)
+            << "the object kind is a question of renames";
+        EXPECT_FALSE(files.AdvancesStart());
+        folders.IsIncrement = true;
+        EXPECT_EQ(folders.AdvancesStart(), answers.advancesStart);
     }
 }
 
@@ -43,17 +71,6 @@ TEST(RunKind, OnlyFilesRenamedOutsideABatchGoToTheOutputFolder)
     CRenameSettings batch = Settings(RenameKind::Renumber, ObjectKind::Files, OutputKind::Move);
     batch.IsInBatch = true;
     EXPECT_FALSE(batch.UsesOutputFolder());
-}
-
-TEST(RunKind, OnlyRenumberingAdvancesItsStart)
-{
-    for (RenameKind kind : kRenameKinds) {
-        CRenameSettings s = Settings(kind);
-        s.IsIncrement = true;
-        EXPECT_EQ(s.AdvancesStart(), kind == RenameKind::Renumber) << static_cast<int>(kind);
-        s.IsIncrement = false;
-        EXPECT_FALSE(s.AdvancesStart());
-    }
 }
 
 TEST(RunKind, ARunStartsOnceWhatItNeedsIsGiven)

@@ -135,7 +135,7 @@ TEST_F(BatchFromWindowTest, CheckedFoldersAreRenumberedInPlaceAndTheWindowIsPutB
     SetRenumbering(*w, "p_", true);
     const int numberStart = w->Settings().NumberStart;
     dir.mkdir("copies");
-    w->Candidates().SetOutputIndex(2);
+    w->Candidates().SetOutput(OutputKind::Copy);
     w->Candidates().DestinationCombo()->SetCurrentText(dir.file("copies"));
     Select(*w, {"one", "two", "three", "gone"});
     std::filesystem::remove_all(dir.file("gone"));
@@ -175,10 +175,10 @@ TEST_F(BatchFromWindowTest, CheckedFoldersAreRenumberedInPlaceAndTheWindowIsPutB
     EXPECT_EQ(logRows.size(), 5) << logRows.join(QStringLiteral("\n")).toStdString();
     EXPECT_EQ(logRows.filter(QStringLiteral("gone")).size(), 1) << "the missing folder is reported";
 
-    EXPECT_EQ(w->Candidates().OutputIndex(), 2) << "the output mode is put back";
-    EXPECT_EQ(w->Settings().FileCopyMode, 2);
+    EXPECT_EQ(w->Candidates().Output(), OutputKind::Copy) << "the output mode is put back";
+    EXPECT_EQ(w->Settings().FileCopyMode, OutputKind::Copy);
     EXPECT_EQ(w->Settings().NumberStart, numberStart) << "開始値加算 is not done in a batch";
-    EXPECT_EQ(w->Settings().IsInBatch, 0);
+    EXPECT_FALSE(w->Settings().IsInBatch);
     EXPECT_FALSE(w->UndoAvailable());
     EXPECT_FALSE(w->Commands().UndoButton()->isEnabled());
 }
@@ -196,7 +196,7 @@ TEST_F(BatchFromWindowTest, CancelChangesNothingAndTheMenuOffersOnlyRealFolders)
     EXPECT_FALSE(BatchItemEnabled(*w)) << "a file among the rows";
     Select(*w, {".."});
     EXPECT_FALSE(BatchItemEnabled(*w)) << "\"..\" is no folder to process";
-    w->ChangeObjectKind(1);
+    w->ChangeObjectKind(ObjectKind::Folders);
     Select(*w, {"one"});
     EXPECT_FALSE(BatchItemEnabled(*w)) << "folders as candidates";
 }

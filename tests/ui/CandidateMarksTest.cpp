@@ -60,7 +60,7 @@ TEST_F(CandidateMarksTest, MarksOfTheRowsArriveAsTheirPlanGivesThem)
     EXPECT_EQ(PlanCandidateMarks(rows, settings, folders), expected);
 
     CRenameSettings numbered = settings;
-    numbered.RenameMode = kModeNumberedDirs;
+    numbered.RenameMode = RenameKind::NumberedDirectories;
     marks->Start(rows, numbered);
     EXPECT_EQ(next(), Marks{}) << "numbered folders rename no row";
 }

@@ -248,7 +248,7 @@ TEST_F(ExecuteFromWindowTest, IncrementAdvancesTheStartShownInThePanel)
     auto w = Open();
     w->Modes().Panel()->findChildren<QCheckBox *>().back()->click(); // 開始値加算
     QApplication::processEvents();
-    ASSERT_EQ(w->Settings().IsIncrement, 1);
+    ASSERT_TRUE(w->Settings().IsIncrement);
     w->AddAll();
     w->Candidates().InsertDummies(); // nothing selected: no placeholder
     w->Candidates().List()->SetSelectedRows({0});
@@ -303,7 +303,7 @@ TEST_F(ExecuteFromWindowTest, CandidateEditingFromTheWindow)
 
     // Another object kind clears the list after the question.
     answer = QMessageBox::Yes;
-    w->ChangeObjectKind(1);
+    w->ChangeObjectKind(ObjectKind::Folders);
     EXPECT_EQ(w->Candidates().Rows().RowCount(), 0);
     ASSERT_EQ(asked.size(), 1u);
     AddFiles(*w, {"folder", "a.jpg"});
@@ -313,7 +313,7 @@ TEST_F(ExecuteFromWindowTest, CandidateEditingFromTheWindow)
 TEST_F(ExecuteFromWindowTest, FoldersAreRenamedInPlaceAndCannotBeUndone)
 {
     auto w = Open();
-    w->ChangeObjectKind(1);
+    w->ChangeObjectKind(ObjectKind::Folders);
     EXPECT_TRUE(asked.empty()) << "an empty list changes kind without a question";
     w->AddAll();
     ASSERT_EQ(w->Candidates().Rows().RowCount(), 1);
@@ -354,12 +354,12 @@ TEST_F(ExecuteFromWindowTest, ModesShowTheirPreviewAndNumberedDirectoriesFillThe
 {
     auto w = Open();
     w->AddAll();
-    w->ChangeMode(kModeOldName);
+    w->ChangeMode(RenameKind::OldName);
     ASSERT_NE(w->Modes().Panel(), nullptr);
     EXPECT_EQ(NewName(*w, 0), "a.jpg");
     EXPECT_EQ(w->Candidates().List()->ColumnCount(), 4);
 
-    w->ChangeMode(kModeNumberedDirs);
+    w->ChangeMode(RenameKind::NumberedDirectories);
     ASSERT_NE(w->Modes().Panel(), nullptr);
     QApplication::processEvents(); // the panel reports its values
     EXPECT_EQ(w->Candidates().List()->ColumnCount(), 3);
@@ -370,7 +370,7 @@ TEST_F(ExecuteFromWindowTest, ModesShowTheirPreviewAndNumberedDirectoriesFillThe
 TEST_F(ExecuteFromWindowTest, NumberedDirectoriesKeepTheirRowsAndShowInTheSelectionList)
 {
     auto w = Open(false, true);
-    w->ChangeMode(kModeNumberedDirs);
+    w->ChangeMode(RenameKind::NumberedDirectories);
     const std::string first = w->Settings().GetNumberedDirName(0);
     ASSERT_FALSE(first.empty());
     const int rows = w->Candidates().Rows().RowCount();
@@ -390,7 +390,7 @@ TEST_F(ExecuteFromWindowTest, NumberedDirectoriesKeepTheirRowsAndShowInTheSelect
 TEST_F(ExecuteFromWindowTest, ConcatenationWithoutAnOutputFileSaysSoAndWritesNothing)
 {
     auto w = Open(true);
-    w->ChangeMode(kModeConcatenate);
+    w->ChangeMode(RenameKind::Concatenation);
     AddFiles(*w, {"a.jpg", "b.jpg"});
     ASSERT_EQ(w->Candidates().Rows().RowCount(), 2);
     ASSERT_TRUE(w->Settings().OutputFile.empty());

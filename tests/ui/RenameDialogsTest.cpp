@@ -244,7 +244,7 @@ TEST_F(WindowExecutionHostTest, RenumberRunAsksInItsDialogsAndFollowsTheAnswers)
         dir.write("b.txt", "B");
         dir.write("2.txt", "existing");
         CRenameSettings settings;
-        settings.RenameMode = kModeRenumber;
+        settings.RenameMode = RenameKind::Renumber;
         settings.NumberWidth = 1;
         exec::CExecutionRequest request{
             {EntryOf(dir.file("a.txt")), EntryOf(dir.file("b.txt"))}, dir.path(), true};
@@ -295,8 +295,8 @@ TEST_F(WindowExecutionHostTest, MovingIntoAMissingFolderAsksBeforeCreatingIt)
         testing_support::TempDir dir;
         dir.write("a.txt", "A");
         CRenameSettings settings;
-        settings.RenameMode = kModeOldName;
-        settings.FileCopyMode = 1;
+        settings.RenameMode = RenameKind::OldName;
+        settings.FileCopyMode = OutputKind::Move;
         settings.FileCopyDirectory = dir.file("out/deeper");
         exec::CExecutionRequest request{{EntryOf(dir.file("a.txt"))}, dir.path(), false};
         exec::CUndoList undo;

@@ -9,7 +9,7 @@ std::vector<exec::PlanProblem> PlanCandidateMarks(const std::vector<CFileEntry> 
                                                   exec::CDirectoryNames &folders,
                                                   const std::atomic<bool> *stop)
 {
-    if (settings.RenameMode == kModeNumberedDirs || settings.RenameMode == kModeConcatenate)
+    if (!settings.RenamesEntries())
         return {};
     const exec::CRunPlan plan = exec::PlanRows(exec::StartPlan(settings), rows, settings, folders, stop);
     std::vector<exec::PlanProblem> marks(rows.size(), exec::PlanProblem::None);

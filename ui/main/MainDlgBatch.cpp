@@ -28,8 +28,8 @@ void CMainDlg::RunBatch()
     }
 
     exec::CResultLog log;
-    const int savedOutput = m_candidates->OutputIndex();
-    m_candidates->SetOutputIndex(exec::kOutputInPlace);
+    const OutputKind savedOutput = m_candidates->Output();
+    m_candidates->SetOutput(OutputKind::InPlace);
     StoreOutput();
     m_candidates->Clear();
     m_settings.IsInBatch = 1;
@@ -38,7 +38,7 @@ void CMainDlg::RunBatch()
         for (const std::string &directory : directories)
             RunBatchDirectory(directory, log);
     }
-    m_candidates->SetOutputIndex(savedOutput);
+    m_candidates->SetOutput(savedOutput);
     StoreOutput();
     // The undo list holds only the last directory's renames.
     m_undo.available = false;

@@ -73,7 +73,7 @@ bool CMainDlg::HandleShortcut(int key)
             Undo();
         return true;
     case Qt::Key_Q:
-        if (m_candidates->ListButton(3)->isEnabled() && m_listFocus == 1)
+        if (m_candidates->ListButton(3)->isEnabled() && m_listFocus == ListPane::Selection)
             AddSelected();
         return true;
     case Qt::Key_W:
@@ -99,9 +99,7 @@ void CMainDlg::Execute()
             QMessageBox::Ok);
         return;
     }
-    const int mode = m_settings.RenameMode;
-    const bool renamesFiles =
-        mode != kModeNumberedDirs && mode != kModeConcatenate && m_settings.ObjMode != 1;
+    const bool renamesFiles = m_settings.RenamesFiles();
     exec::CExecutionOutcome outcome;
     {
         WaitCursor wait;
@@ -118,10 +116,10 @@ void CMainDlg::Execute()
             if (renamesFiles)
                 m_candidates->AddDestinationToHistory();
             // 開始値加算 raised the start: the panel shows the new value.
-            if (mode == kModeRenumber && m_settings.IsIncrement)
+            if (m_settings.AdvancesStart())
                 m_modes->ShowPanelValues();
             // New folders show in the selection list; their placeholders stay.
-            FinishRun(outcome.clearCandidates, outcome.clearCandidates || mode == kModeNumberedDirs);
+            FinishRun(outcome.clearCandidates, outcome.clearCandidates || m_settings.CreatesDirectories());
         }
     }
     // The log is shown for every run past its confirmation, one that stopped too.

@@ -12,30 +12,29 @@
 #include "ui/panels/RenumPanel.h"
 #include "ui/panels/ReplacePanel.h"
 
-CModePanel *CreateModePanel(int renameMode, QWidget *parent)
+CModePanel *CreateModePanel(RenameKind kind, QWidget *parent)
 {
-    switch (renameMode) {
-    case kModeRenumber:
+    switch (kind) {
+    case RenameKind::Renumber:
         return new CRenumPanel(parent);
-    case kModeOldName:
+    case RenameKind::OldName:
         return new COrgNamePanel(parent);
-    case kModeCharKind:
+    case RenameKind::CharKind:
         return new CCharKindPanel(parent);
-    case kModeReplace:
+    case RenameKind::Replace:
         return new CReplacePanel(parent);
-    case kModeRangeReplace:
+    case RenameKind::RangeReplace:
         return new CRangeReplacePanel(parent);
-    case kModeInsert:
+    case RenameKind::Insert:
         return new CInsertPanel(parent);
-    case kModeFormat:
+    case RenameKind::Format:
         return new CFormatPanel(parent);
-    case kModeFromFile:
+    case RenameKind::FromFile:
         return new CFromFilePanel(parent);
-    case kModeNumberedDirs:
+    case RenameKind::NumberedDirectories:
         return new CNumDirPanel(parent);
-    case kModeConcatenate:
+    case RenameKind::Concatenation:
         return new CConcatPanel(parent);
-    default:
-        return nullptr;
     }
+    return nullptr; // a stored value that names no kind
 }
