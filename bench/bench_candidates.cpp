@@ -34,7 +34,7 @@ constexpr int kRowCount = 1000000;
 struct Scene {
     explicit Scene(const std::string &folder)
     {
-        settings.RenameMode = kModeRenumber;
+        settings.RenameMode = RenameKind::Renumber;
         settings.RenumStr1 = "photo";
         const char *const extensions[] = {"jpg", "JPG", "png", "txt", "mp4"};
         for (int i = 0; i < kRowCount; ++i) {
@@ -45,7 +45,7 @@ struct Scene {
             list.Append(CFileEntry(info));
         }
         list.SetSettings(&settings);
-        control.SetColumns(CCandidateList::Columns(kModeRenumber));
+        control.SetColumns(CCandidateList::Columns(settings));
         control.SetSource(&list);
         control.resize(800, 600);
         control.show();

@@ -30,28 +30,28 @@ const std::vector<CFileEntry> &Entries()
     return entries;
 }
 
-CRenameSettings SettingsFor(int mode)
+CRenameSettings SettingsFor(RenameKind kind)
 {
     CRenameSettings s;
-    s.RenameMode = mode;
+    s.RenameMode = kind;
     s.RenumStr1 = "img_";
     s.NumberWidth = 6;
     s.OrgStr1 = "pre_";
     s.OrgStr2 = "_post";
     s.IsCase = 1;
-    s.FileCase = 3;
-    s.ExtensionCase = 2;
+    s.FileCase = LetterCase::Capitalised;
+    s.ExtensionCase = LetterCase::Lower;
     s.IsConvAlpha = s.IsConvNum = s.IsConvKana = 1;
-    s.ConvAlpha = 1;
-    s.ConvKana = 1;
+    s.ConvAlpha = CharWidth::Full;
+    s.ConvKana = CharWidth::Full;
     s.ReplaceStr1 = "img";
     s.ReplaceStr2 = "photo";
     s.IsReplaceCase = 1;
-    s.ReplaceMode = 1;
+    s.ReplaceMode = RangePosition::FromFront;
     s.ReplaceNum = 2;
     s.ReplaceWidth = 3;
     s.ReplaceStr = "X";
-    s.InsertMode = 3;
+    s.InsertMode = InsertPosition::FromBack;
     s.InsertNum = 2;
     s.InsertStr = "_%n";
     s.FormatStr = "%f_%n3:2:5_%Y%m%d";
@@ -61,7 +61,7 @@ CRenameSettings SettingsFor(int mode)
 void ComputeAllNames(benchmark::State &state)
 {
     const auto &entries = Entries();
-    const CRenameSettings settings = SettingsFor(static_cast<int>(state.range(0)));
+    const CRenameSettings settings = SettingsFor(static_cast<RenameKind>(state.range(0)));
     for (auto _ : state) {
         std::size_t bytes = 0;
         for (int i = 0; i < kEntryCount; ++i)

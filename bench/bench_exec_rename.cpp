@@ -58,7 +58,7 @@ void Engine(benchmark::State &state)
         request.confirm = false;
         std::vector<CFileEntry> &entries = request.rows;
         CRenameSettings settings;
-        settings.RenameMode = kModeFromFile;
+        settings.RenameMode = RenameKind::FromFile;
         for (int i = 0; i < kFiles; ++i) {
             platform::DirEntryInfo info;
             platform::ReadDirEntry(dir + "/" + Name(i), info);

@@ -21,17 +21,6 @@ std::string Reason(int code)
     return std::strerror(code);
 }
 
-// Numbered directories take folders, concatenation files, the renaming modes
-// what ObjMode says.
-bool TakesFolders(const CRenameSettings &settings)
-{
-    if (settings.RenameMode == kModeNumberedDirs)
-        return true;
-    if (settings.RenameMode == kModeConcatenate)
-        return false;
-    return settings.ObjMode == 1;
-}
-
 // The stored flags cost a system call per file; they matter only to a run
 // that unifies attributes.
 platform::StoredFlags StoredFlagsFor(const CRenameSettings &settings)
@@ -72,7 +61,7 @@ std::string WorkingDirectory()
 }
 
 CandidateRows::CandidateRows(const Options &options, const CRenameSettings &settings)
-    : m_options(options), m_folders(TakesFolders(settings)), m_storedFlags(StoredFlagsFor(settings))
+    : m_options(options), m_folders(settings.TargetsFolders()), m_storedFlags(StoredFlagsFor(settings))
 {
     if (options.directory) {
         std::string directory = AbsolutePath(*options.directory, WorkingDirectory());

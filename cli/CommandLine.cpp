@@ -80,7 +80,7 @@ CRenameSettings BuildSettings(const Options &options, const std::string &working
     for (const SettingsAssignment &assignment : options.assignments)
         assignment.ApplyTo(settings);
     if (options.folders)
-        settings.ObjMode = 1;
+        settings.ObjMode = ObjectKind::Folders;
     // A batch renames in place and starts every directory at the same number.
     settings.IsInBatch = IsBatch(options) ? 1 : 0;
     // Paths are used from this working directory; stored as given they would

@@ -1,7 +1,7 @@
 #include "cli/HelpText.h"
 
 #include "app/RenameApp.h"
-#include "cli/SettingsAssignment.h"
+#include "engine/SettingsFields.h"
 
 namespace cli {
 
@@ -66,12 +66,12 @@ std::string HelpText()
 {
     std::string text = kUsage;
     std::size_t lineStart = text.size();
-    for (std::string_view name : SettingsFieldNames()) {
-        if (text.size() - lineStart + name.size() > 76) {
+    for (const engine::SettingsField &field : engine::SettingsFields()) {
+        if (text.size() - lineStart + field.name.size() > 76) {
             text.push_back('\n');
             lineStart = text.size();
         }
-        text.append("  ").append(name);
+        text.append("  ").append(field.name);
     }
     text.push_back('\n');
     return text;

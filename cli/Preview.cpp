@@ -58,7 +58,7 @@ int WritePreview(CandidateRows &rows, const CRenameSettings &settings, bool crea
     for (int row = 0; rows.Next(entry); ++row)
         exec::AddPlanRow(plan, settings, entry, row);
     exec::CDirectoryNames folders;
-    if (createDirectories && plan.snapshot.outputMode != exec::kOutputInPlace)
+    if (createDirectories && plan.snapshot.outputMode != OutputKind::InPlace)
         folders.AssumeCreated(platform::NormalizeDirectory(settings.FileCopyDirectory));
     exec::CheckPlan(plan, folders);
 

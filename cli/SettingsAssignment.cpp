@@ -2,119 +2,34 @@
 
 #include "cli/UsageError.h"
 #include "engine/RenameSettings.h"
-#include "platform/Text.h"
+#include "engine/SettingsFields.h"
 #include "platform/TimeFormat.h"
 
-#include <array>
 #include <charconv>
 #include <cstdio>
 #include <limits>
+#include <span>
 
 namespace cli {
 
-enum class FieldKind { Integer, Text, Time };
-
-struct SettingsField {
-    std::string_view name;
-    FieldKind kind;
-    int CRenameSettings::*integer = nullptr;
-    std::string CRenameSettings::*text = nullptr;
-    platform::TimeValue CRenameSettings::*time = nullptr;
-    int minimum = 0;
-    int maximum = 0;
-};
-
 namespace {
 
-constexpr SettingsField Int(std::string_view name, int CRenameSettings::*member, int minimum, int maximum)
+// "0～7、9、11": the values a field takes, runs of consecutive ones joined.
+std::string ValueList(std::span<const int> values)
 {
-    return {name, FieldKind::Integer, member, nullptr, nullptr, minimum, maximum};
-}
-constexpr SettingsField Flag(std::string_view name, int CRenameSettings::*member)
-{
-    return Int(name, member, 0, 1);
-}
-constexpr SettingsField Text(std::string_view name, std::string CRenameSettings::*member)
-{
-    return {name, FieldKind::Text, nullptr, member, nullptr, 0, 0};
-}
-
-// The ranges are those the mode panels and the main window keep; numbers
-// typed into the panels' start and count fields stop at 999999.
-constexpr int kMaxTyped = 999999;
-
-using S = CRenameSettings;
-constexpr std::array kFields = {
-    Int("RenameMode", &S::RenameMode, 0, 11),
-    Int("ObjMode", &S::ObjMode, 0, 1),
-    Flag("IsFileTimeChange", &S::IsFileTimeChange),
-    Flag("IsFileAttribChange", &S::IsFileAttribChange),
-    Text("RenumStr1", &S::RenumStr1),
-    Text("RenumStr2", &S::RenumStr2),
-    Flag("IsRenumExtensionChange", &S::IsRenumExtensionChange),
-    Text("RenumExtension", &S::RenumExtension),
-    Int("NumberWidth", &S::NumberWidth, 1, 20),
-    Int("NumberStart", &S::NumberStart, 0, kMaxTyped),
-    Int("NumberStep", &S::NumberStep, 1, 20),
-    Flag("IsIncrement", &S::IsIncrement),
-    Text("OrgStr1", &S::OrgStr1),
-    Text("OrgStr2", &S::OrgStr2),
-    Flag("IsOrgExtensionChange", &S::IsOrgExtensionChange),
-    Text("OrgExtension", &S::OrgExtension),
-    Flag("IsCase", &S::IsCase),
-    Int("FileCase", &S::FileCase, 0, 3),
-    Int("ExtensionCase", &S::ExtensionCase, 0, 3),
-    Flag("IsConvNum", &S::IsConvNum),
-    Int("ConvNum", &S::ConvNum, 0, 1),
-    Flag("IsConvAlpha", &S::IsConvAlpha),
-    Int("ConvAlpha", &S::ConvAlpha, 0, 1),
-    Flag("IsConvKana", &S::IsConvKana),
-    Int("ConvKana", &S::ConvKana, 0, 1),
-    Text("ReplaceStr1", &S::ReplaceStr1),
-    Text("ReplaceStr2", &S::ReplaceStr2),
-    Flag("IsReplaceCase", &S::IsReplaceCase),
-    Int("ReplaceMode", &S::ReplaceMode, 0, 3),
-    Int("ReplaceNum", &S::ReplaceNum, 2, 99),
-    Int("ReplaceWidth", &S::ReplaceWidth, 1, 99),
-    Text("ReplaceStr", &S::ReplaceStr),
-    Int("InsertMode", &S::InsertMode, 0, 3),
-    Int("InsertNum", &S::InsertNum, 2, 99),
-    Text("InsertStr", &S::InsertStr),
-    Text("FormatStr", &S::FormatStr),
-    Text("InputFile", &S::InputFile),
-    Text("NumDirStr", &S::NumDirStr),
-    Int("NumDirWidth", &S::NumDirWidth, 1, 20),
-    Int("NumDirStart", &S::NumDirStart, 0, kMaxTyped),
-    Int("NumDirStep", &S::NumDirStep, 1, 20),
-    Int("NumDirCount", &S::NumDirCount, 0, kMaxTyped),
-    Text("OutputFile", &S::OutputFile),
-    Int("SepaMode", &S::SepaMode, 0, 2),
-    Int("RetMode", &S::RetMode, 0, 3),
-    Int("EofMode", &S::EofMode, 0, 2),
-    Text("Sepa", &S::Sepa),
-    Flag("IsAppend", &S::IsAppend),
-    Flag("IsDelete", &S::IsDelete),
-    Int("FileCopyMode", &S::FileCopyMode, 0, 2),
-    Text("FileCopyDirectory", &S::FileCopyDirectory),
-    SettingsField{"FileTime", FieldKind::Time, nullptr, nullptr, &S::FileTime, 0, 0},
-    Int("AtrReadOnly", &S::AtrReadOnly, 0, 2),
-    Int("AtrHidden", &S::AtrHidden, 0, 2),
-    Int("AtrSystem", &S::AtrSystem, 0, 2),
-    Int("AtrArchive", &S::AtrArchive, 0, 2),
-};
-
-const SettingsField *FindField(std::string_view name)
-{
-    for (const SettingsField &field : kFields)
-        if (platform::EqualsIgnoringAsciiCase(field.name, name))
-            return &field;
-    return nullptr;
-}
-
-// The mode combo's separator rows and its command row are never a mode.
-bool IsSelectableMode(int mode)
-{
-    return mode == kModeNumberedDirs || mode == kModeConcatenate || (mode >= 0 && mode <= kModeFromFile);
+    std::string text;
+    for (std::size_t i = 0; i < values.size();) {
+        std::size_t last = i;
+        while (last + 1 < values.size() && values[last + 1] == values[last] + 1)
+            ++last;
+        if (!text.empty())
+            text += "、";
+        text += std::to_string(values[i]);
+        if (last > i)
+            text += "～" + std::to_string(values[last]);
+        i = last + 1;
+    }
+    return text;
 }
 
 bool ParseDecimal(std::string_view text, std::int64_t &value)
@@ -132,7 +47,8 @@ std::string Quoted(std::string_view text)
     return "「" + std::string(text) + "」";
 }
 
-[[noreturn]] void RefuseValue(const SettingsField &field, std::string_view value, const std::string &expected)
+[[noreturn]] void RefuseValue(const engine::SettingsField &field, std::string_view value,
+                              const std::string &expected)
 {
     throw UsageError(std::string(field.name) + " の値が正しくありません: " + Quoted(value) + "（" + expected +
                      "）");
@@ -182,7 +98,8 @@ bool ParseLocalTime(std::string_view text, platform::TimeValue &result)
     return true;
 }
 
-SettingsAssignment::SettingsAssignment(const SettingsField &field, std::string text, std::int64_t number)
+SettingsAssignment::SettingsAssignment(const engine::SettingsField &field, std::string text,
+                                       std::int64_t number)
     : m_field(&field), m_text(std::move(text)), m_number(number)
 {
 }
@@ -194,57 +111,46 @@ SettingsAssignment SettingsAssignment::Parse(std::string_view text)
         throw UsageError("--set には 項目名=値 を指定してください: " + Quoted(text));
     std::string_view name = text.substr(0, equals);
     std::string_view value = text.substr(equals + 1);
-    const SettingsField *field = FindField(name);
+    const engine::SettingsField *field = engine::FindSettingsField(name);
     if (!field)
         throw UsageError("不明な設定項目です: " + Quoted(name));
 
     switch (field->kind) {
-    case FieldKind::Text:
+    case engine::FieldKind::Text:
         return SettingsAssignment(*field, std::string(value), 0);
-    case FieldKind::Time: {
+    case engine::FieldKind::Time: {
         platform::TimeValue time = 0;
         if (!ParseLocalTime(value, time))
             RefuseValue(*field, value, "2024-01-02T03:04:05 の形の、存在する日時を指定してください");
         return SettingsAssignment(*field, {}, time);
     }
-    case FieldKind::Integer:
+    case engine::FieldKind::Number:
+    case engine::FieldKind::Choice:
+    case engine::FieldKind::Flag:
         break;
     }
     std::int64_t number = 0;
     std::string range = std::to_string(field->minimum) + "～" + std::to_string(field->maximum) + " の整数";
     if (!ParseDecimal(value, number) || number < field->minimum || number > field->maximum)
         RefuseValue(*field, value, range + "を指定してください");
-    if (field->integer == &CRenameSettings::RenameMode && !IsSelectableMode(static_cast<int>(number)))
-        RefuseValue(*field, value, "0～7、9、11 のいずれかを指定してください");
+    if (!field->Allows(static_cast<int>(number)))
+        RefuseValue(*field, value, ValueList(field->values) + " のいずれかを指定してください");
     return SettingsAssignment(*field, {}, number);
 }
 
 void SettingsAssignment::ApplyTo(CRenameSettings &settings) const
 {
-    switch (m_field->kind) {
-    case FieldKind::Integer:
-        settings.*(m_field->integer) = static_cast<int>(m_number);
-        break;
-    case FieldKind::Text:
+    if (m_field->IsInteger())
+        m_field->write(settings, static_cast<int>(m_number));
+    else if (m_field->text)
         settings.*(m_field->text) = m_text;
-        break;
-    case FieldKind::Time:
+    else
         settings.*(m_field->time) = m_number;
-        break;
-    }
 }
 
 std::string_view SettingsAssignment::FieldName() const
 {
     return m_field->name;
-}
-
-std::vector<std::string_view> SettingsFieldNames()
-{
-    std::vector<std::string_view> names;
-    for (const SettingsField &field : kFields)
-        names.push_back(field.name);
-    return names;
 }
 
 } // namespace cli

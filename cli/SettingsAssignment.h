@@ -8,10 +8,11 @@
 #include <vector>
 
 class CRenameSettings;
+namespace engine {
+struct SettingsField;
+}
 
 namespace cli {
-
-struct SettingsField;
 
 // One "Field=Value" of --set, checked when it is parsed so that a bad value is
 // refused before anything is read or changed. Field names are those of the
@@ -26,15 +27,12 @@ public:
     std::string_view FieldName() const;
 
 private:
-    SettingsAssignment(const SettingsField &field, std::string text, std::int64_t number);
+    SettingsAssignment(const engine::SettingsField &field, std::string text, std::int64_t number);
 
-    const SettingsField *m_field;
+    const engine::SettingsField *m_field;
     std::string m_text;    // string fields
     std::int64_t m_number; // integer and time fields
 };
-
-// The store names of every field that --set accepts, in store order.
-std::vector<std::string_view> SettingsFieldNames();
 
 // "2024-01-02T03:04:05" (or with a space instead of the T) as local time.
 // Returns false for a malformed text or a time that does not exist locally or

@@ -58,7 +58,7 @@ int WriteUndo(int fd, const exec::CRenameSnapshot &s, const std::vector<exec::CR
     constexpr std::size_t kBlock = 1 << 16;
     std::string out = kHeader;
     out += pending ? "pending\n" : "done\n";
-    out += std::to_string(s.outputMode) + ' ' + std::to_string(s.isFileTimeChange) + ' ' +
+    out += std::to_string(static_cast<int>(s.outputMode)) + ' ' + std::to_string(s.isFileTimeChange) + ' ' +
            std::to_string(s.isFileAttribChange) + ' ' + std::to_string(s.fileTime) + ' ' +
            std::to_string(records.size()) + '\n';
     for (const exec::CRenameRecord &r : records) {
@@ -145,9 +145,11 @@ UndoFile::LoadResult UndoFile::Load(exec::CUndoList &undo) const
     if (version == 3 && !(in >> state && (state == "done" || state == "pending")))
         return LoadResult::Damaged;
     loaded.pending = state == "pending";
-    if (!(in >> loaded.snapshot.outputMode >> loaded.snapshot.isFileTimeChange >>
-          loaded.snapshot.isFileAttribChange >> loaded.snapshot.fileTime >> count))
+    int output = 0;
+    if (!(in >> output >> loaded.snapshot.isFileTimeChange >> loaded.snapshot.isFileAttribChange >>
+          loaded.snapshot.fileTime >> count))
         return LoadResult::Damaged;
+    loaded.snapshot.outputMode = static_cast<OutputKind>(output);
     for (std::size_t i = 0; i < count; ++i) {
         exec::CRenameRecord r;
         int status = 0;

@@ -9,9 +9,8 @@
 
 namespace {
 
-// The four unified bits with the setting that decides each: 0 clear, 1 set,
-// 2 leave unchanged.
-std::array<std::pair<std::uint32_t, int>, 4> UnifiedBits(const CRenameSettings &s)
+// The four unified bits with the setting that decides each.
+std::array<std::pair<std::uint32_t, AttributeChange>, 4> UnifiedBits(const CRenameSettings &s)
 {
     return {{{platform::kAttrReadOnly, s.AtrReadOnly},
              {platform::kAttrHidden, s.AtrHidden},
@@ -23,14 +22,14 @@ std::array<std::pair<std::uint32_t, int>, 4> UnifiedBits(const CRenameSettings &
 
 std::uint32_t CRenameSettings::GetNewAttributes(const CFileEntry &entry) const
 {
-    if (IsFileAttribChange == 0)
+    if (!IsFileAttribChange)
         return entry.attributes;
     std::uint32_t keep = 0;
     std::uint32_t set = 0;
     for (const auto &[bit, value] : UnifiedBits(*this)) {
-        if (value == 2)
+        if (value == AttributeChange::Keep)
             keep |= bit;
-        else if (value == 1)
+        else if (value == AttributeChange::Set)
             set |= bit;
     }
     return (entry.attributes & keep) | set;
@@ -38,11 +37,11 @@ std::uint32_t CRenameSettings::GetNewAttributes(const CFileEntry &entry) const
 
 std::uint32_t CRenameSettings::GetNewDirAttributes() const
 {
-    if (IsFileAttribChange == 0)
+    if (!IsFileAttribChange)
         return 0;
     std::uint32_t bits = 0;
     for (const auto &[bit, value] : UnifiedBits(*this))
-        if (value != 0)
+        if (value != AttributeChange::Clear)
             bits |= bit;
     return bits;
 }

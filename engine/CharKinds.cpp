@@ -4,16 +4,15 @@
 
 namespace {
 
-// The case operation of a case setting: 0 none, 1 upper, 2 lower, 3 lower
-// (capitalised: the first character of the part is made upper, see PartCaseOf).
-// Settings outside 0..3 change nothing.
-int CaseOperationOf(int caseSetting)
+// The case operation of a case setting (capitalised lowers all but the first
+// character, see PartCaseOf). Settings outside the enumeration change nothing.
+int CaseOperationOf(LetterCase caseSetting)
 {
     switch (caseSetting) {
-    case 1:
+    case LetterCase::Upper:
         return CRenameSettings::kCaseUpper;
-    case 2:
-    case 3:
+    case LetterCase::Lower:
+    case LetterCase::Capitalised:
         return CRenameSettings::kCaseLower;
     default:
         return CRenameSettings::kCaseNone;
@@ -27,12 +26,12 @@ struct PartCase {
     int rest;
 };
 
-PartCase PartCaseOf(bool isCase, int caseSetting)
+PartCase PartCaseOf(bool isCase, LetterCase caseSetting)
 {
     if (!isCase)
         return {CRenameSettings::kCaseNone, CRenameSettings::kCaseNone};
     const int rest = CaseOperationOf(caseSetting);
-    return {caseSetting == 3 ? CRenameSettings::kCaseUpper : rest, rest};
+    return {caseSetting == LetterCase::Capitalised ? CRenameSettings::kCaseUpper : rest, rest};
 }
 
 // Whether the width settings ask for the full-width form of a character of
@@ -41,11 +40,11 @@ bool WantsFullWidth(const CRenameSettings &s, platform::CharKind kind, bool isFu
 {
     switch (kind) {
     case platform::CharKind::Katakana:
-        return s.IsConvKana ? s.ConvKana != 0 : isFull;
+        return s.IsConvKana ? s.ConvKana != CharWidth::Half : isFull;
     case platform::CharKind::Digit:
-        return s.IsConvNum ? s.ConvNum != 0 : isFull;
+        return s.IsConvNum ? s.ConvNum != CharWidth::Half : isFull;
     case platform::CharKind::Latin:
-        return s.IsConvAlpha ? s.ConvAlpha != 0 : isFull;
+        return s.IsConvAlpha ? s.ConvAlpha != CharWidth::Half : isFull;
     case platform::CharKind::Other:
         break;
     }
@@ -101,8 +100,8 @@ void AppendConvertedText(const CRenameSettings &s, std::string &out, std::string
 
 std::string CRenameSettings::ConvertCharKinds(const std::string &title, const std::string &extension) const
 {
-    const PartCase titleCase = PartCaseOf(IsCase != 0, FileCase);
-    const PartCase extensionCase = PartCaseOf(IsCase != 0, ExtensionCase);
+    const PartCase titleCase = PartCaseOf(IsCase, FileCase);
+    const PartCase extensionCase = PartCaseOf(IsCase, ExtensionCase);
     std::string out;
     out.reserve(title.size() + 1 + extension.size());
     AppendConvertedText(*this, out, title, titleCase.first, titleCase.rest, true);

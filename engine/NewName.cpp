@@ -30,34 +30,34 @@ std::string CRenameSettings::ComputeNewName(const CFileEntry &entry, int rowInde
 {
     const auto expand = [&](const std::string &text) { return ExpandFormat(text, entry, rowIndex); };
     switch (RenameMode) {
-    case kModeRenumber: {
+    case RenameKind::Renumber: {
         std::string stem = expand(RenumStr1);
         stem += engine::FormatCounter(rowIndex, NumberStep, NumberStart, NumberWidth);
         stem += expand(RenumStr2);
         return WithExtension(std::move(stem),
                              IsRenumExtensionChange ? expand(RenumExtension) : entry.extension);
     }
-    case kModeOldName:
+    case RenameKind::OldName:
         return WithExtension(expand(OrgStr1) + entry.title + expand(OrgStr2),
                              IsOrgExtensionChange ? expand(OrgExtension) : entry.extension);
-    case kModeCharKind:
+    case RenameKind::CharKind:
         return ConvertCharKinds(entry.title, entry.extension);
-    case kModeReplace:
+    case RenameKind::Replace:
         if (ReplaceStr1.empty())
             return entry.fileName;
         return WithExtension(
-            engine::ReplaceOccurrences(entry.title, ReplaceStr1, expand(ReplaceStr2), IsReplaceCase != 0),
+            engine::ReplaceOccurrences(entry.title, ReplaceStr1, expand(ReplaceStr2), IsReplaceCase),
             entry.extension);
-    case kModeRangeReplace:
+    case RenameKind::RangeReplace:
         return WithExtension(
             engine::ReplaceCharRange(entry.title, ReplaceMode, ReplaceNum, ReplaceWidth, expand(ReplaceStr)),
             entry.extension);
-    case kModeInsert:
+    case RenameKind::Insert:
         return WithExtension(engine::InsertChars(entry.title, InsertMode, InsertNum, expand(InsertStr)),
                              entry.extension);
-    case kModeFormat:
+    case RenameKind::Format:
         return expand(FormatStr);
-    case kModeFromFile:
+    case RenameKind::FromFile:
         if (rowIndex >= 0 && static_cast<std::size_t>(rowIndex) < InputLines.size())
             return InputLines[static_cast<std::size_t>(rowIndex)];
         return entry.fileName;
@@ -83,8 +83,8 @@ std::string CRenameSettings::GetNumberedDirName(int rowIndex) const
 
 std::string CRenameSettings::GetPreviewTimeText(const CFileEntry &entry) const
 {
-    if (RenameMode == kModeNumberedDirs)
+    if (CreatesNumberedDirectories())
         return "処理実行日時";
-    const bool unified = IsFileTimeChange != 0 && ObjMode != 1;
+    const bool unified = IsFileTimeChange && !ChoosesFolders();
     return platform::FormatLocalTime(unified ? FileTime : entry.lastWriteTime, "%Y/%m/%d %H:%M:%S");
 }

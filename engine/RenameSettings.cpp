@@ -1,10 +1,17 @@
 #include "engine/RenameSettings.h"
 
+#include "engine/SettingsFields.h"
 #include "platform/Paths.h"
 
 #include <utility>
 
-CRenameSettings::CRenameSettings() : FileTime(platform::CurrentTime()) {}
+CRenameSettings::CRenameSettings()
+{
+    engine::ApplyDefaults(*this);
+    // A new record numbers directories with three digits; a store without the
+    // value gives one.
+    NumDirWidth = 3;
+}
 
 void CRenameSettings::CopyFrom(const CRenameSettings &other)
 {
@@ -12,7 +19,7 @@ void CRenameSettings::CopyFrom(const CRenameSettings &other)
         return;
     // Everything but the run-time fields is persisted; copy the whole record
     // and put the run-time fields back.
-    const int inBatch = IsInBatch;
+    const bool inBatch = IsInBatch;
     std::vector<std::string> lines = std::move(InputLines);
     *this = other;
     IsInBatch = inBatch;
@@ -21,17 +28,22 @@ void CRenameSettings::CopyFrom(const CRenameSettings &other)
 
 bool CRenameSettings::CreatesNumberedDirectories() const
 {
-    return RenameMode == kModeNumberedDirs;
+    return RenameMode == RenameKind::NumberedDirectories;
 }
 
 bool CRenameSettings::Concatenates() const
 {
-    return RenameMode == kModeConcatenate;
+    return RenameMode == RenameKind::Concatenation;
 }
 
 bool CRenameSettings::TakesNamesFromFile() const
 {
-    return RenameMode == kModeFromFile;
+    return RenameMode == RenameKind::FromFile;
+}
+
+bool CRenameSettings::ChoosesFolders() const
+{
+    return ObjMode == ObjectKind::Folders;
 }
 
 bool CRenameSettings::RenamesEntries() const
@@ -41,22 +53,22 @@ bool CRenameSettings::RenamesEntries() const
 
 bool CRenameSettings::RenamesFiles() const
 {
-    return RenamesEntries() && ObjMode != 1;
+    return RenamesEntries() && !ChoosesFolders();
 }
 
 bool CRenameSettings::TargetsFolders() const
 {
-    return CreatesNumberedDirectories() || (RenamesEntries() && ObjMode == 1);
-}
-
-bool CRenameSettings::AdvancesNumbering() const
-{
-    return RenameMode == kModeRenumber && IsIncrement != 0;
+    return CreatesNumberedDirectories() || (RenamesEntries() && ChoosesFolders());
 }
 
 bool CRenameSettings::UsesOutputFolder() const
 {
-    return RenamesFiles() && FileCopyMode != 0 && IsInBatch == 0;
+    return RenamesFiles() && FileCopyMode != OutputKind::InPlace && !IsInBatch;
+}
+
+bool CRenameSettings::AdvancesNumbering() const
+{
+    return RenameMode == RenameKind::Renumber && IsIncrement;
 }
 
 void CRenameSettings::ResolveRelativePaths(const std::string &directory)
@@ -70,7 +82,7 @@ StartProblem CRenameSettings::CheckStart() const
 {
     if (Concatenates() && OutputFile.empty())
         return StartProblem::NoOutputFile;
-    if (RenameMode == kModeFormat && FormatStr.empty())
+    if (RenameMode == RenameKind::Format && FormatStr.empty())
         return StartProblem::NoFormat;
     if (TakesNamesFromFile() && InputFile.empty() && InputLines.empty())
         return StartProblem::NoNamesFile;

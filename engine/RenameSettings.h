@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/SettingChoices.h"
 #include "platform/TimeFormat.h"
 
 #include <cstddef>
@@ -10,21 +11,6 @@
 
 class CFileEntry;
 class CRegistryStore;
-
-// Rename modes as the mode combo lists them (the combo index is the mode).
-enum RenameModeValue : int {
-    kModeRenumber = 0,
-    kModeOldName = 1,
-    kModeCharKind = 2,
-    kModeReplace = 3,
-    kModeRangeReplace = 4,
-    kModeInsert = 5,
-    kModeFormat = 6,
-    kModeFromFile = 7,
-    kModeNumberedDirs = 9,
-    kModeConcatenate = 11,
-    kModeStoreDefaults = 13, // command row, never stored as the mode
-};
 
 // Why a run cannot start with these settings: something it needs is not given.
 enum class StartProblem {
@@ -44,66 +30,68 @@ public:
     // Copies every persisted field; IsInBatch and InputLines stay as they are.
     void CopyFrom(const CRenameSettings &other);
 
-    // Persisted fields, in the order they are stored.
-    int RenameMode = 0;
-    int ObjMode = 0; // 0 files, 1 folders
+    // Persisted fields. The settings field table (engine/SettingsFields.h)
+    // names them for the store and the command line, in the order they are
+    // stored, and gives the value each takes on construction.
+    RenameKind RenameMode;
+    ObjectKind ObjMode;
     std::string RenumStr1;
     std::string RenumStr2;
     std::string RenumExtension;
-    int NumberWidth = 3;
-    int NumberStart = 1;
-    int NumberStep = 1;
-    int IsRenumExtensionChange = 0;
-    int IsIncrement = 0;
+    int NumberWidth;
+    int NumberStart;
+    int NumberStep;
+    bool IsRenumExtensionChange;
+    bool IsIncrement;
     std::string OrgStr1;
     std::string OrgStr2;
     std::string OrgExtension;
-    int IsOrgExtensionChange = 0;
-    int IsCase = 0;
-    int IsConvNum = 0;
-    int IsConvAlpha = 0;
-    int IsConvKana = 0;
-    int FileCase = 0; // 0 unchanged, 1 upper, 2 lower, 3 capitalised
-    int ExtensionCase = 0;
-    int ConvNum = 0; // 0 half width, 1 full width
-    int ConvAlpha = 0;
-    int ConvKana = 0;
+    bool IsOrgExtensionChange;
+    bool IsCase;
+    bool IsConvNum;
+    bool IsConvAlpha;
+    bool IsConvKana;
+    LetterCase FileCase;
+    LetterCase ExtensionCase;
+    CharWidth ConvNum;
+    CharWidth ConvAlpha;
+    CharWidth ConvKana;
     std::string ReplaceStr1;
     std::string ReplaceStr2;
-    int IsReplaceCase = 0;
-    int ReplaceMode = 0;
-    int ReplaceNum = 2;
-    int ReplaceWidth = 1;
+    bool IsReplaceCase;
+    RangePosition ReplaceMode;
+    int ReplaceNum;
+    int ReplaceWidth;
     std::string ReplaceStr;
-    int InsertMode = 0;
-    int InsertNum = 2;
+    InsertPosition InsertMode;
+    int InsertNum;
     std::string InsertStr;
     std::string FormatStr;
     std::string InputFile;
     std::string NumDirStr;
-    int NumDirWidth = 3;
-    int NumDirStart = 1;
-    int NumDirStep = 1;
-    int NumDirCount = 1;
+    int NumDirWidth;
+    int NumDirStart;
+    int NumDirStep;
+    int NumDirCount;
     std::string OutputFile;
     std::string Sepa;
-    int SepaMode = 0;
-    int RetMode = 0;
-    int EofMode = 0;
-    int IsAppend = 0;
-    int IsDelete = 0;
-    int IsFileTimeChange = 0;
-    platform::TimeValue FileTime = 0; // set to the current time by construction
-    int IsFileAttribChange = 0;
-    int AtrReadOnly = 0; // 0 clear, 1 set, 2 leave unchanged
-    int AtrHidden = 0;
-    int AtrSystem = 0;
-    int AtrArchive = 0;
-    int FileCopyMode = 0; // 0 in place, 1 move, 2 copy
+    SeparatorPlacement SepaMode;
+    LineEnds RetMode;
+    EofMark EofMode;
+    bool IsAppend;
+    bool IsDelete;
+    bool IsFileTimeChange;
+    platform::TimeValue FileTime; // the current time on construction
+    bool IsFileAttribChange;
+    AttributeChange AtrReadOnly;
+    AttributeChange AtrHidden;
+    AttributeChange AtrSystem;
+    AttributeChange AtrArchive;
+    OutputKind FileCopyMode;
     std::string FileCopyDirectory;
 
     // Run-time only.
-    int IsInBatch = 0;
+    bool IsInBatch = false;
     std::vector<std::string> InputLines;
 
     // What kind of run the settings make.
@@ -112,6 +100,8 @@ public:
     bool RenamesFiles() const;
     // Entries are renamed, files or folders (not numbered directories, not a concatenation).
     bool RenamesEntries() const;
+    // The object kind chosen is folders, whatever the mode makes of it.
+    bool ChoosesFolders() const;
     // The candidates are folders: folders renamed, or the numbered directories' rows.
     bool TargetsFolders() const;
     // Numbered directories are created; the candidate rows only hold their places.

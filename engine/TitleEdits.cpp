@@ -101,43 +101,54 @@ std::string ReplaceOccurrences(std::string_view title, std::string_view pattern,
     return out;
 }
 
-std::optional<std::string> ReplaceCharRange(std::string_view title, int mode, int position, int width,
-                                            std::string_view replacement)
+std::optional<std::string> ReplaceCharRange(std::string_view title, RangePosition where, int position,
+                                            int width, std::string_view replacement)
 {
-    if (mode < 0 || mode > 3)
-        return std::nullopt;
     const CharSlicer t(title);
     const std::int64_t n = t.count();
     const std::int64_t w = width;
+    std::int64_t k = 0; // the first replaced character
+    switch (where) {
+    case RangePosition::First:
+        return n == 0 || n < w ? std::string(replacement) : Concat(replacement, t.slice(w, n));
+    case RangePosition::Last:
+        return n == 0 || n < w ? std::string(replacement) : Concat(t.slice(0, n - w), replacement);
+    case RangePosition::FromFront:
+        k = std::int64_t{position} - 1;
+        break;
+    case RangePosition::FromBack:
+        k = std::max<std::int64_t>(n - position, 0);
+        break;
+    default:
+        return std::nullopt;
+    }
     if (n == 0)
         return std::string(replacement);
-    switch (mode) {
-    case 0:
-        return n >= w ? Concat(replacement, t.slice(w, n)) : std::string(replacement);
-    case 2:
-        return n >= w ? Concat(t.slice(0, n - w), replacement) : std::string(replacement);
-    default:
-        break;
-    }
-    std::int64_t k = mode == 1 ? std::int64_t{position} - 1 : n - position;
-    if (mode == 3 && k < 0)
-        k = 0;
     const std::string_view head = k >= n ? t.slice(0, n - 1) : t.slice(0, k);
     const std::string_view tail = k + w <= n ? t.slice(k + w, n) : std::string_view();
     return Concat(head, replacement, tail);
 }
 
-std::optional<std::string> InsertChars(std::string_view title, int mode, int position, std::string_view text)
+std::optional<std::string> InsertChars(std::string_view title, InsertPosition where, int position,
+                                       std::string_view text)
 {
-    if (mode < 0 || mode > 3)
-        return std::nullopt;
-    if (mode == 0)
-        return Concat(text, title);
-    if (mode == 2)
-        return Concat(title, text);
     const CharSlicer t(title);
     const std::int64_t n = t.count();
-    const std::int64_t k = mode == 1 ? std::int64_t{position} - 1 : n - position + 1;
+    std::int64_t k = 0; // the characters of the title before the text
+    switch (where) {
+    case InsertPosition::BeforeTitle:
+        return Concat(text, title);
+    case InsertPosition::AfterTitle:
+        return Concat(title, text);
+    case InsertPosition::FromFront:
+        k = std::int64_t{position} - 1;
+        break;
+    case InsertPosition::FromBack:
+        k = n - position + 1;
+        break;
+    default:
+        return std::nullopt;
+    }
     if (k <= 0)
         return Concat(text, title);
     if (k >= n)

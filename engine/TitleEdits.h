@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/SettingChoices.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,17 +18,18 @@ namespace engine {
 std::string ReplaceOccurrences(std::string_view title, std::string_view pattern, std::string_view replacement,
                                bool ignoreCase);
 
-// Replaces width characters of title by replacement. mode: 0 the first width
-// characters, 1 beginning at character position (1-based) from the front,
-// 2 the last width characters, 3 beginning at character position from the
-// back. A position beyond the end replaces the last character. Nothing for
-// another mode.
-std::optional<std::string> ReplaceCharRange(std::string_view title, int mode, int position, int width,
-                                            std::string_view replacement);
+// Replaces width characters of title by replacement: the first width
+// characters, those beginning at character position (1-based) from the front,
+// the last width characters, or those beginning at character position from the
+// back. A position beyond the end replaces the last character. Nothing for a
+// value that is none of these.
+std::optional<std::string> ReplaceCharRange(std::string_view title, RangePosition where, int position,
+                                            int width, std::string_view replacement);
 
-// Inserts text into title. mode: 0 before it, 1 so that it begins at character
-// position (1-based) from the front, 2 after it, 3 so that position - 1
-// characters follow it. Nothing for another mode.
-std::optional<std::string> InsertChars(std::string_view title, int mode, int position, std::string_view text);
+// Inserts text into title: before it, so that it begins at character position
+// (1-based) from the front, after it, or so that position - 1 characters
+// follow it. Nothing for a value that is none of these.
+std::optional<std::string> InsertChars(std::string_view title, InsertPosition where, int position,
+                                       std::string_view text);
 
 } // namespace engine

@@ -263,7 +263,8 @@ CConcatenationOutcome ConcatenateFiles(const std::vector<CFileEntry> &candidates
             log.AddResult(entry.fullPath, 0, platform::ErrorMessage(error));
             continue;
         }
-        if (settings.SepaMode == 2 || (settings.SepaMode == 1 && !separatorWritten)) {
+        if (settings.SepaMode == SeparatorPlacement::EachFile ||
+            (settings.SepaMode == SeparatorPlacement::First && !separatorWritten)) {
             assembly.Write(ExpandSeparator(settings, entry, now));
             separatorWritten = true;
         }
@@ -281,7 +282,7 @@ CConcatenationOutcome ConcatenateFiles(const std::vector<CFileEntry> &candidates
             writtenRows.push_back(log.rows().size());
         log.AddResult(entry.fullPath, readError ? 0 : 1, readError ? platform::ErrorMessage(readError) : "");
     }
-    if (settings.EofMode == 1)
+    if (settings.EofMode == EofMark::AtEnd)
         assembly.Write("\x1A");
 
     if (!assembly.Commit()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/SettingChoices.h"
 #include "exec/ExecutionHost.h"
 #include "exec/ResultLog.h"
 #include "platform/TimeFormat.h"
@@ -25,7 +26,7 @@ std::string ExpandSeparator(const CRenameSettings &settings, const CFileEntry &e
 // LF at the start of the next still make one line break.
 class CChunkConverter {
 public:
-    CChunkConverter(int retMode, int eofMode) : m_retMode(retMode), m_eofMode(eofMode) {}
+    CChunkConverter(LineEnds lineEnds, EofMark eofMark) : m_lineEnds(lineEnds), m_eofMark(eofMark) {}
 
     // Starts a new source file.
     void Reset() { m_lastWasCr = false; }
@@ -33,8 +34,8 @@ public:
     void ConvertChunk(const char *bytes, std::size_t length, std::string &out);
 
 private:
-    int m_retMode;
-    int m_eofMode;
+    LineEnds m_lineEnds;
+    EofMark m_eofMark;
     bool m_lastWasCr = false;
 };
 

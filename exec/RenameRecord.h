@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/SettingChoices.h"
 #include "exec/PlanProblem.h"
 #include "platform/FileIdentity.h"
 #include "platform/TimeFormat.h"
@@ -43,17 +44,10 @@ struct CRenameRecord {
     bool Done() const { return status != RenameStatus::NotRenamed; }
 };
 
-// Output modes of a rename of files.
-enum OutputMode : int {
-    kOutputInPlace = 0, // 通常
-    kOutputMove = 1,    // 移動
-    kOutputCopy = 2,    // 複写
-};
-
 // The values of the settings record at the start of a rename, which the whole
 // run (and its undo) uses even if the settings change meanwhile.
 struct CRenameSnapshot {
-    int outputMode = kOutputInPlace;
+    OutputKind outputMode = OutputKind::InPlace;
     bool isFileTimeChange = false;
     bool isFileAttribChange = false;
     platform::TimeValue fileTime = 0;

@@ -131,7 +131,8 @@ std::string BuildConfirmationText(const CRenameSettings &settings, int rowCount)
         text = FillText("%s　■名前変更\n　　対象：フォルダ", {selected});
     } else {
         static const char *const kOutputNames[] = {"通常", "移動", "複写"};
-        const int mode = settings.FileCopyMode >= 0 && settings.FileCopyMode <= 2 ? settings.FileCopyMode : 0;
+        const int output = static_cast<int>(settings.FileCopyMode);
+        const int mode = output >= 0 && output <= 2 ? output : 0;
         text = FillText("%s　■名前変更\n　　対象：ファイル\n　　出力先：%s", {selected, kOutputNames[mode]});
     }
     return text + "\n\n実行しますか？";

@@ -43,7 +43,7 @@ std::uint32_t AttributesToWrite(const CRenameSettings &settings, const CFileEntr
     std::uint32_t bits = settings.GetNewAttributes(entry);
     const bool hiddenByDot = !entry.fileName.empty() && entry.fileName.front() == '.' &&
                              !(entry.storedFlags & platform::kAttrHidden);
-    if (hiddenByDot && settings.AtrHidden == 2)
+    if (hiddenByDot && settings.AtrHidden == AttributeChange::Keep)
         bits &= ~static_cast<std::uint32_t>(platform::kAttrHidden);
     return bits;
 }
@@ -128,12 +128,12 @@ std::string_view TargetFolder(const CRunPlan &plan, std::size_t record)
 CRunPlan StartPlan(const CRenameSettings &settings, bool folders)
 {
     CRunPlan plan;
-    plan.folders = folders || settings.ObjMode == 1;
-    const int outputMode = settings.IsInBatch || plan.folders ? kOutputInPlace : settings.FileCopyMode;
-    plan.copy = outputMode == kOutputCopy;
-    plan.noDestination = outputMode != kOutputInPlace && settings.FileCopyDirectory.empty();
-    plan.snapshot = {outputMode, settings.IsFileTimeChange != 0, settings.IsFileAttribChange != 0,
-                     settings.FileTime};
+    plan.folders = folders || settings.TargetsFolders();
+    const OutputKind output =
+        settings.IsInBatch || plan.folders ? OutputKind::InPlace : settings.FileCopyMode;
+    plan.copy = output == OutputKind::Copy;
+    plan.noDestination = output != OutputKind::InPlace && settings.FileCopyDirectory.empty();
+    plan.snapshot = {output, settings.IsFileTimeChange, settings.IsFileAttribChange, settings.FileTime};
     return plan;
 }
 

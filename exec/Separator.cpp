@@ -6,12 +6,14 @@ namespace exec {
 
 namespace {
 
-const char *LineBreak(int retMode)
+// The line break written for lineEnds; the separator of unchanged line ends
+// ends in CR LF.
+const char *LineBreak(LineEnds lineEnds)
 {
-    switch (retMode) {
-    case 1:
+    switch (lineEnds) {
+    case LineEnds::Cr:
         return "\r";
-    case 2:
+    case LineEnds::Lf:
         return "\n";
     default:
         return "\r\n";
@@ -71,11 +73,11 @@ std::string ExpandSeparator(const CRenameSettings &settings, const CFileEntry &e
 
 void CChunkConverter::ConvertChunk(const char *bytes, std::size_t length, std::string &out)
 {
-    const char *lineBreak = LineBreak(m_retMode);
+    const char *lineBreak = LineBreak(m_lineEnds);
     for (std::size_t i = 0; i < length; ++i) {
         const char c = bytes[i];
         if (c == '\r') {
-            if (m_retMode == 0)
+            if (m_lineEnds == LineEnds::Unchanged)
                 out += c;
             else
                 out += lineBreak;
@@ -83,11 +85,11 @@ void CChunkConverter::ConvertChunk(const char *bytes, std::size_t length, std::s
             continue;
         }
         if (c == '\n') {
-            if (m_retMode == 0)
+            if (m_lineEnds == LineEnds::Unchanged)
                 out += c;
             else if (!m_lastWasCr)
                 out += lineBreak;
-        } else if (c != '\x1A' || m_eofMode == 0) {
+        } else if (c != '\x1A' || m_eofMark == EofMark::Unchanged) {
             out += c;
         }
         m_lastWasCr = false;

@@ -111,7 +111,7 @@ std::vector<CUndoFailure> SettlePendingUndo(CUndoList &undo)
     for (CRenameRecord &r : undo.records) {
         if (r.Done() || r.problem != PlanProblem::None || r.newPath == r.oldPath)
             continue;
-        if (undo.snapshot.outputMode == kOutputCopy) {
+        if (undo.snapshot.outputMode == OutputKind::Copy) {
             if (platform::PathExists(r.newPath))
                 failures.push_back({r.newPath, {}, PlanProblem::CopyUnverified, 0});
         } else if (r.source.valid &&
@@ -130,7 +130,7 @@ CUndoReport UndoRename(CUndoList &undo, IExecutionHost &host)
     if (!host.Ask(QuestionKind::ConfirmUndo, kCaption, "前回の変名を元に戻して良いですか？"))
         return report;
     report.performed = true;
-    if (undo.snapshot.outputMode == kOutputCopy)
+    if (undo.snapshot.outputMode == OutputKind::Copy)
         UndoCopies(undo.records, report);
     else
         UndoMoves(undo, report, host);

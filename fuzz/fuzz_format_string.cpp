@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size < 4)
         return 0;
     CRenameSettings settings;
-    settings.RenameMode = kModeFormat;
+    settings.RenameMode = RenameKind::Format;
     settings.NumberWidth = data[0] % 12;
     settings.NumberStart = static_cast<int>(static_cast<std::int8_t>(data[1])) * 1000;
     settings.NumberStep = static_cast<int>(static_cast<std::int8_t>(data[2]));

@@ -1,5 +1,6 @@
 #include "CliFixture.h"
 
+#include "engine/SettingsFields.h"
 #include "exec/Journal.h"
 #include "exec/PlanProblem.h"
 #include "platform/FileOps.h"
@@ -227,12 +228,12 @@ TEST_F(CliTest, HelpListsEveryOptionAndVersionNamesTheProgram)
     CliResult help = Run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     for (const char *option :
-         {"--folders",       "--dir",      "--filter",     "--sort",      "--numeric",
-          "--reverse",       "--dummy-at", "--settings",   "--defaults",  "--set",
-          "--save-settings", "--null",     "--execute",    "--overwrite", "--create-dirs",
-          "--undo",          "--recover",  "--paths-from", "--version",   "FileCopyDirectory",
-          "AtrArchive"})
+         {"--folders", "--dir", "--filter", "--sort", "--numeric", "--reverse", "--dummy-at", "--settings",
+          "--defaults", "--set", "--save-settings", "--null", "--execute", "--overwrite", "--create-dirs",
+          "--undo", "--recover", "--paths-from", "--version"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    for (const engine::SettingsField &field : engine::SettingsFields())
+        EXPECT_NE(help.out.find("  " + std::string(field.name)), std::string::npos) << field.name;
     CliResult version = Run({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out.rfind("kestrel-cli ", 0), 0u);

@@ -3,6 +3,7 @@
 #include "cli/Options.h"
 #include "cli/UsageError.h"
 #include "engine/RenameSettings.h"
+#include "engine/SettingsFields.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,9 @@ TEST(SettingsAssignment, SetsFieldsByStoreNameWithoutRegardToCase)
     // Everything after the first "=" is the value, bytes kept.
     EXPECT_EQ(Applied("ReplaceStr2=a=b\t\xff").ReplaceStr2, "a=b\t\xff");
     EXPECT_EQ(Applied("FileCopyDirectory=").FileCopyDirectory, "");
-    EXPECT_EQ(Applied("RenameMode=11").RenameMode, 11);
+    EXPECT_EQ(Applied("RenameMode=11").RenameMode, RenameKind::Concatenation);
+    EXPECT_EQ(Applied("AtrHidden=2").AtrHidden, AttributeChange::Keep);
+    EXPECT_TRUE(Applied("IsDelete=1").IsDelete);
     EXPECT_EQ(Applied("NumberStart=+7").NumberStart, 7);
 }
 
@@ -61,6 +64,27 @@ TEST(SettingsAssignment, RefusesUnknownFieldsAndValuesOutsideTheRanges)
     for (const char *mode :
          {"RenameMode=8", "RenameMode=10", "RenameMode=12", "RenameMode=13", "RenameMode=-1"})
         EXPECT_NE(RefusalOf(mode), "") << mode;
+}
+
+TEST(SettingsAssignment, TakesEveryStoredFieldWithinTheRangeOfTheFieldTable)
+{
+    for (const engine::SettingsField &field : engine::SettingsFields()) {
+        const std::string name(field.name);
+        if (!field.IsInteger()) {
+            EXPECT_EQ(RefusalOf(name + "=x").empty(), field.kind == engine::FieldKind::Text) << name;
+            continue;
+        }
+        for (int value = field.minimum; value <= field.maximum && value <= field.minimum + 20; ++value)
+            if (field.Allows(value))
+                EXPECT_EQ(field.read(Applied(name + "=" + std::to_string(value))), value) << name;
+        for (int value : {field.minimum - 1, field.maximum + 1})
+            EXPECT_EQ(RefusalOf(name + "=" + std::to_string(value)),
+                      name + " の値が正しくありません: 「" + std::to_string(value) + "」（" +
+                          std::to_string(field.minimum) + "～" + std::to_string(field.maximum) +
+                          " の整数を指定してください）");
+    }
+    EXPECT_EQ(RefusalOf("RenameMode=10"),
+              "RenameMode の値が正しくありません: 「10」（0～7、9、11 のいずれかを指定してください）");
 }
 
 TEST(SettingsAssignment, TimeIsReadAsLocalTime)

@@ -90,7 +90,7 @@ TEST(NamesFile, RowsBeyondTheFileKeepTheirNames)
 {
     testing_support::TempDir dir;
     CRenameSettings s;
-    s.RenameMode = kModeFromFile;
+    s.RenameMode = RenameKind::FromFile;
     s.InputFile = dir.write("names", "one\ntwo\nthree\n");
     s.LoadInputLines();
     const CFileEntry entry = MakeEntry(dir.path(), "old.txt");

@@ -15,13 +15,13 @@ TEST(RenameSettingsRecord, CopyKeepsRunTimeFields)
 {
     CRenameSettings source;
     source.FormatStr = "x";
-    source.IsInBatch = 1;
+    source.IsInBatch = true;
     source.InputLines = {"from source"};
     CRenameSettings target;
     target.InputLines = {"kept"};
     target.CopyFrom(source);
     EXPECT_EQ(target.FormatStr, "x");
-    EXPECT_EQ(target.IsInBatch, 0);
+    EXPECT_FALSE(target.IsInBatch);
     EXPECT_EQ(target.InputLines, std::vector<std::string>{"kept"});
 }
 
@@ -60,7 +60,7 @@ TEST(RenumberMode, OutOfRangeNumbersStaySane)
 TEST(OldNameMode, SurroundsTitle)
 {
     CRenameSettings s;
-    s.RenameMode = kModeOldName;
+    s.RenameMode = RenameKind::OldName;
     s.OrgStr1 = "%n2_";
     s.OrgStr2 = "_old";
     s.IsOrgExtensionChange = 1;
@@ -71,7 +71,7 @@ TEST(OldNameMode, SurroundsTitle)
 std::string Replace(const std::string &pattern, const std::string &name, bool ignoreCase = false)
 {
     CRenameSettings s;
-    s.RenameMode = kModeReplace;
+    s.RenameMode = RenameKind::Replace;
     s.ReplaceStr1 = pattern;
     s.ReplaceStr2 = "X";
     s.IsReplaceCase = ignoreCase;
@@ -99,10 +99,10 @@ TEST(ReplaceMode, MatchesOnlyWholeCharacters)
     EXPECT_EQ(Replace("\xE5", "写.txt"), "写.txt");
 }
 
-std::string RangeReplace(int mode, int position, int width, const std::string &name)
+std::string RangeReplace(RangePosition mode, int position, int width, const std::string &name)
 {
     CRenameSettings s;
-    s.RenameMode = kModeRangeReplace;
+    s.RenameMode = RenameKind::RangeReplace;
     s.ReplaceMode = mode;
     s.ReplaceNum = position;
     s.ReplaceWidth = width;
@@ -112,30 +112,31 @@ std::string RangeReplace(int mode, int position, int width, const std::string &n
 
 TEST(RangeReplaceMode, ReplacesCharactersByPosition)
 {
-    EXPECT_EQ(RangeReplace(0, 2, 2, "abcde.txt"), "Zcde.txt");
-    EXPECT_EQ(RangeReplace(2, 2, 2, "abcde.txt"), "abcZ.txt");
-    EXPECT_EQ(RangeReplace(1, 2, 2, "abcde.txt"), "aZde.txt");
-    EXPECT_EQ(RangeReplace(3, 2, 2, "abcde.txt"), "abcZ.txt");
-    EXPECT_EQ(RangeReplace(1, 9, 2, "abcde.txt"), "abcdZ.txt"); // the last character goes
-    EXPECT_EQ(RangeReplace(1, 2, 1, ".txt"), "Z.txt");
-    EXPECT_EQ(RangeReplace(1, 2, 1, "写真集.jpg"), "写Z集.jpg");
-    EXPECT_EQ(RangeReplace(0, 2, 1, "\xFF\xFE写.jpg"), "Z\xFE写.jpg");
-    EXPECT_EQ(RangeReplace(4, 2, 1, "abc.txt"), "");
+    EXPECT_EQ(RangeReplace(RangePosition::First, 2, 2, "abcde.txt"), "Zcde.txt");
+    EXPECT_EQ(RangeReplace(RangePosition::Last, 2, 2, "abcde.txt"), "abcZ.txt");
+    EXPECT_EQ(RangeReplace(RangePosition::FromFront, 2, 2, "abcde.txt"), "aZde.txt");
+    EXPECT_EQ(RangeReplace(RangePosition::FromBack, 2, 2, "abcde.txt"), "abcZ.txt");
+    EXPECT_EQ(RangeReplace(RangePosition::FromFront, 9, 2, "abcde.txt"),
+              "abcdZ.txt"); // the last character goes
+    EXPECT_EQ(RangeReplace(RangePosition::FromFront, 2, 1, ".txt"), "Z.txt");
+    EXPECT_EQ(RangeReplace(RangePosition::FromFront, 2, 1, "写真集.jpg"), "写Z集.jpg");
+    EXPECT_EQ(RangeReplace(RangePosition::First, 2, 1, "\xFF\xFE写.jpg"), "Z\xFE写.jpg");
+    EXPECT_EQ(RangeReplace(static_cast<RangePosition>(4), 2, 1, "abc.txt"), "");
 }
 
 TEST(RangeReplaceMode, OddValuesNeverCrash)
 {
-    EXPECT_EQ(RangeReplace(1, 0, 1, "abc.txt"), "Zabc.txt");
-    EXPECT_EQ(RangeReplace(1, INT_MIN, INT_MAX, "abc.txt"), "Zabc.txt");
-    EXPECT_EQ(RangeReplace(3, INT_MIN, INT_MAX, "abc.txt"), "abZ.txt");
-    EXPECT_EQ(RangeReplace(0, 2, -3, "abc.txt"), "Zabc.txt");
-    EXPECT_EQ(RangeReplace(2, 2, INT_MIN, "abc.txt"), "abcZ.txt");
+    EXPECT_EQ(RangeReplace(RangePosition::FromFront, 0, 1, "abc.txt"), "Zabc.txt");
+    EXPECT_EQ(RangeReplace(RangePosition::FromFront, INT_MIN, INT_MAX, "abc.txt"), "Zabc.txt");
+    EXPECT_EQ(RangeReplace(RangePosition::FromBack, INT_MIN, INT_MAX, "abc.txt"), "abZ.txt");
+    EXPECT_EQ(RangeReplace(RangePosition::First, 2, -3, "abc.txt"), "Zabc.txt");
+    EXPECT_EQ(RangeReplace(RangePosition::Last, 2, INT_MIN, "abc.txt"), "abcZ.txt");
 }
 
-std::string Insert(int mode, int position, const std::string &name)
+std::string Insert(InsertPosition mode, int position, const std::string &name)
 {
     CRenameSettings s;
-    s.RenameMode = kModeInsert;
+    s.RenameMode = RenameKind::Insert;
     s.InsertMode = mode;
     s.InsertNum = position;
     s.InsertStr = "X";
@@ -144,16 +145,16 @@ std::string Insert(int mode, int position, const std::string &name)
 
 TEST(InsertMode, InsertsByCharacterPosition)
 {
-    EXPECT_EQ(Insert(0, 3, "abcde.txt"), "Xabcde.txt");
-    EXPECT_EQ(Insert(2, 3, "abcde.txt"), "abcdeX.txt");
-    EXPECT_EQ(Insert(1, 3, "abcde.txt"), "abXcde.txt");
-    EXPECT_EQ(Insert(3, 3, "abcde.txt"), "abcXde.txt");
-    EXPECT_EQ(Insert(3, 1, "abcde.txt"), "abcdeX.txt");
-    EXPECT_EQ(Insert(1, 99, "abcde.txt"), "abcdeX.txt");
-    EXPECT_EQ(Insert(1, INT_MIN, "abc.txt"), "Xabc.txt");
-    EXPECT_EQ(Insert(3, INT_MIN, "abc.txt"), "abcX.txt");
-    EXPECT_EQ(Insert(1, 2, "写真集.jpg"), "写X真集.jpg");
-    EXPECT_EQ(Insert(7, 2, "abc.txt"), "");
+    EXPECT_EQ(Insert(InsertPosition::BeforeTitle, 3, "abcde.txt"), "Xabcde.txt");
+    EXPECT_EQ(Insert(InsertPosition::AfterTitle, 3, "abcde.txt"), "abcdeX.txt");
+    EXPECT_EQ(Insert(InsertPosition::FromFront, 3, "abcde.txt"), "abXcde.txt");
+    EXPECT_EQ(Insert(InsertPosition::FromBack, 3, "abcde.txt"), "abcXde.txt");
+    EXPECT_EQ(Insert(InsertPosition::FromBack, 1, "abcde.txt"), "abcdeX.txt");
+    EXPECT_EQ(Insert(InsertPosition::FromFront, 99, "abcde.txt"), "abcdeX.txt");
+    EXPECT_EQ(Insert(InsertPosition::FromFront, INT_MIN, "abc.txt"), "Xabc.txt");
+    EXPECT_EQ(Insert(InsertPosition::FromBack, INT_MIN, "abc.txt"), "abcX.txt");
+    EXPECT_EQ(Insert(InsertPosition::FromFront, 2, "写真集.jpg"), "写X真集.jpg");
+    EXPECT_EQ(Insert(static_cast<InsertPosition>(7), 2, "abc.txt"), "");
 }
 
 // The trailing "." of these names is dropped when the name reaches the disk.
@@ -161,30 +162,30 @@ TEST(FolderNames, KeepTheirWholeNameAsTitle)
 {
     const CFileEntry folder = MakeEntry("/in", "photos.2020", true);
     CRenameSettings s;
-    s.RenameMode = kModeOldName;
+    s.RenameMode = RenameKind::OldName;
     s.OrgStr1 = "x_";
     EXPECT_EQ(s.ComputeNewName(folder, 0), "x_photos.2020.");
     EXPECT_EQ(s.ComputeNewName(MakeEntry("/in", "photos.2020"), 0), "x_photos.2020")
         << "a file is still split at its last dot";
 
-    s.RenameMode = kModeRenumber;
+    s.RenameMode = RenameKind::Renumber;
     s.RenumStr2 = "_%f";
     EXPECT_EQ(s.ComputeNewName(folder, 0), "001_photos.2020.");
-    s.RenameMode = kModeCharKind;
-    s.IsCase = 1;
-    s.FileCase = 1;
+    s.RenameMode = RenameKind::CharKind;
+    s.IsCase = true;
+    s.FileCase = LetterCase::Upper;
     EXPECT_EQ(s.ComputeNewName(folder, 0), "PHOTOS.2020.");
-    s.RenameMode = kModeReplace;
+    s.RenameMode = RenameKind::Replace;
     s.ReplaceStr1 = "photos";
     s.ReplaceStr2 = "pics";
     EXPECT_EQ(s.ComputeNewName(folder, 0), "pics.2020.");
-    s.RenameMode = kModeRangeReplace;
-    s.ReplaceMode = 2;
+    s.RenameMode = RenameKind::RangeReplace;
+    s.ReplaceMode = RangePosition::Last;
     s.ReplaceWidth = 1;
     s.ReplaceStr = "1";
     EXPECT_EQ(s.ComputeNewName(folder, 0), "photos.2021.");
-    s.RenameMode = kModeInsert;
-    s.InsertMode = 2;
+    s.RenameMode = RenameKind::Insert;
+    s.InsertMode = InsertPosition::AfterTitle;
     s.InsertStr = "_a";
     EXPECT_EQ(s.ComputeNewName(folder, 0), "photos.2020_a.");
 }
@@ -193,7 +194,7 @@ TEST(OtherModes, GiveNoName)
 {
     CRenameSettings s;
     for (int mode : {8, 9, 10, 11, 13, -1}) {
-        s.RenameMode = mode;
+        s.RenameMode = static_cast<RenameKind>(mode);
         EXPECT_EQ(s.ComputeNewName(kPhoto, 0), "") << mode;
     }
 }
@@ -202,13 +203,13 @@ TEST(TargetPath, OutputDirectoryOnlyForFilesOutsideBatch)
 {
     CRenameSettings s;
     EXPECT_EQ(s.ComputeTargetPath(MakeEntry("", "a.jpg"), 0), "/001.jpg");
-    s.FileCopyMode = 1;
+    s.FileCopyMode = OutputKind::Move;
     s.FileCopyDirectory = "/out/";
     EXPECT_EQ(s.ComputeTargetPath(kPhoto, 0), "/out/001.jpg");
-    s.IsInBatch = 1;
+    s.IsInBatch = true;
     EXPECT_EQ(s.ComputeTargetPath(kPhoto, 0), "/in/001.jpg");
-    s.IsInBatch = 0;
-    s.ObjMode = 1;
+    s.IsInBatch = false;
+    s.ObjMode = ObjectKind::Folders;
     EXPECT_EQ(s.ComputeTargetPath(MakeEntry("/in", "d", true), 0), "/in/001.");
 }
 
@@ -228,11 +229,11 @@ TEST(PreviewTime, ShowsUnifiedOrOwnTime)
     CRenameSettings s;
     s.FileTime = LocalTime(2020, 12, 31, 23, 59, 58);
     EXPECT_EQ(s.GetPreviewTimeText(entry), "2001/03/04 05:06:07");
-    s.IsFileTimeChange = 1;
+    s.IsFileTimeChange = true;
     EXPECT_EQ(s.GetPreviewTimeText(entry), "2020/12/31 23:59:58");
-    s.ObjMode = 1;
+    s.ObjMode = ObjectKind::Folders;
     EXPECT_EQ(s.GetPreviewTimeText(entry), "2001/03/04 05:06:07");
-    s.RenameMode = kModeNumberedDirs;
+    s.RenameMode = RenameKind::NumberedDirectories;
     EXPECT_EQ(s.GetPreviewTimeText(entry), "処理実行日時");
 }
 
@@ -241,11 +242,11 @@ TEST(AttributeUnification, SetsClearsAndKeepsBits)
     using namespace platform;
     const auto entry = MakeEntry("/in", "a", false, 0, kAttrHidden | kAttrSystem | 0x80);
     CRenameSettings s;
-    s.AtrReadOnly = 1;
-    s.AtrSystem = 2;
+    s.AtrReadOnly = AttributeChange::Set;
+    s.AtrSystem = AttributeChange::Keep;
     EXPECT_EQ(s.GetNewAttributes(entry), kAttrHidden | kAttrSystem | 0x80u);
     EXPECT_EQ(s.GetNewDirAttributes(), 0u);
-    s.IsFileAttribChange = 1;
+    s.IsFileAttribChange = true;
     EXPECT_EQ(s.GetNewAttributes(entry), kAttrReadOnly | kAttrSystem);
     EXPECT_EQ(s.GetNewDirAttributes(), kAttrReadOnly | kAttrSystem);
     EXPECT_EQ(CRenameSettings::FormatAttributeText(kAttrReadOnly | kAttrSystem), "R-S-");
@@ -265,12 +266,12 @@ TEST(AnyBytes, EveryModeCopesAndKeepsUntouchedBytes)
         const CFileEntry entry = MakeEntry("/in", randomText(24));
         s.ReplaceStr1 = s.ReplaceStr2 = s.ReplaceStr = s.InsertStr = s.FormatStr = randomText(8);
         s.ReplaceNum = s.ReplaceWidth = s.InsertNum = static_cast<int>(random());
-        s.IsReplaceCase = round % 2;
-        for (int mode = 0; mode <= 7; ++mode) {
-            s.RenameMode = mode;
+        s.IsReplaceCase = round % 2 != 0;
+        for (RenameKind kind : kRenameKinds) {
+            s.RenameMode = kind;
             s.ComputeNewName(entry, round);
         }
-        s.RenameMode = kModeOldName;
+        s.RenameMode = RenameKind::OldName;
         ASSERT_EQ(s.ComputeNewName(entry, round), entry.title + "." + entry.extension);
     }
 }
@@ -281,7 +282,7 @@ TEST(EntriesFromDisk, NamesFollowTheListing)
     dir.write("写真.JPG", "x");
     dir.mkdir("sub.dir");
     CRenameSettings s;
-    s.RenameMode = kModeFormat;
+    s.RenameMode = RenameKind::Format;
     s.FormatStr = "%p_%f_%e";
     const std::string base = dir.path().substr(dir.path().rfind('/') + 1);
     platform::DirEntryInfo info;

@@ -1,57 +1,39 @@
 #include "engine/RenameSettings.h"
+#include "engine/SettingsFields.h"
 
 #include "platform/RegistryStore.h"
 #include "support/StoreContents.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <set>
+
 using testing_support::IsolatedUserDirs;
 using testing_support::StoredValuesOfKey;
 
 namespace {
 
-using S = CRenameSettings;
+using engine::FieldKind;
+using engine::SettingsField;
+using engine::SettingsFields;
 
-// The persisted fields other than the time stamp.
-int S::*const kNumberFields[] = {
-    &S::RenameMode,       &S::ObjMode,
-    &S::NumberWidth,      &S::NumberStart,
-    &S::NumberStep,       &S::IsRenumExtensionChange,
-    &S::IsIncrement,      &S::IsOrgExtensionChange,
-    &S::IsCase,           &S::IsConvNum,
-    &S::IsConvAlpha,      &S::IsConvKana,
-    &S::FileCase,         &S::ExtensionCase,
-    &S::ConvNum,          &S::ConvAlpha,
-    &S::ConvKana,         &S::IsReplaceCase,
-    &S::ReplaceMode,      &S::ReplaceNum,
-    &S::ReplaceWidth,     &S::InsertMode,
-    &S::InsertNum,        &S::NumDirWidth,
-    &S::NumDirStart,      &S::NumDirStep,
-    &S::NumDirCount,      &S::SepaMode,
-    &S::RetMode,          &S::EofMode,
-    &S::IsAppend,         &S::IsDelete,
-    &S::IsFileTimeChange, &S::IsFileAttribChange,
-    &S::AtrReadOnly,      &S::AtrHidden,
-    &S::AtrSystem,        &S::AtrArchive,
-    &S::FileCopyMode,
-};
-std::string S::*const kTextFields[] = {
-    &S::RenumStr1,  &S::RenumStr2,    &S::RenumExtension, &S::OrgStr1,
-    &S::OrgStr2,    &S::OrgExtension, &S::ReplaceStr1,    &S::ReplaceStr2,
-    &S::ReplaceStr, &S::InsertStr,    &S::FormatStr,      &S::InputFile,
-    &S::NumDirStr,  &S::OutputFile,   &S::Sepa,           &S::FileCopyDirectory,
-};
-static_assert(std::size(kNumberFields) + std::size(kTextFields) + 1 == 56);
-
-// Every persisted field set away from its default, differently for each seed.
+// Every persisted field set away from its default, differently for each seed;
+// the integers of numbers and choices mostly outside their ranges, which the
+// store keeps as they are.
 CRenameSettings Distinct(int seed)
 {
     CRenameSettings s;
     int n = seed;
-    for (auto field : kNumberFields)
-        s.*field = ++n;
-    for (auto field : kTextFields)
-        s.*field = "値 " + std::to_string(++n) + " \xff";
+    for (const SettingsField &field : SettingsFields()) {
+        ++n;
+        if (field.kind == FieldKind::Flag) // flags alternate, the other way round for the next seed
+            field.write(s, (n + seed / 100) % 2);
+        else if (field.IsInteger())
+            field.write(s, field.defaultValue == n ? -n : n);
+        else if (field.text)
+            s.*field.text = "値 " + std::to_string(n) + " \xff";
+    }
     s.NumberStart = -5 - seed;      // negative numbers survive as well
     s.FileTime = 4102444799 - seed; // 2099-12-31 23:59:59 UTC and just before
     return s;
@@ -59,11 +41,14 @@ CRenameSettings Distinct(int seed)
 
 void ExpectSameSettings(const CRenameSettings &a, const CRenameSettings &b)
 {
-    for (auto field : kNumberFields)
-        EXPECT_EQ(a.*field, b.*field);
-    for (auto field : kTextFields)
-        EXPECT_EQ(a.*field, b.*field);
-    EXPECT_EQ(a.FileTime, b.FileTime);
+    for (const SettingsField &field : SettingsFields()) {
+        if (field.IsInteger())
+            EXPECT_EQ(field.read(a), field.read(b)) << field.name;
+        else if (field.text)
+            EXPECT_EQ(a.*field.text, b.*field.text) << field.name;
+        else
+            EXPECT_EQ(a.*field.time, b.*field.time) << field.name;
+    }
 }
 
 } // namespace
@@ -76,7 +61,7 @@ TEST(RenameSettingsStoreTest, FreshSetGivesTheLoadDefaults)
     CRegistryStore store;
     settings.LoadSettings(store, "Rename");
 
-    EXPECT_EQ(settings.RenameMode, 0);
+    EXPECT_EQ(settings.RenameMode, RenameKind::Renumber);
     EXPECT_EQ(settings.NumberWidth, 3);
     EXPECT_EQ(settings.NumberStart, 1);
     EXPECT_EQ(settings.ReplaceNum, 2);
@@ -101,11 +86,11 @@ TEST(RenameSettingsStoreTest, EveryFieldRoundTripsThroughBothSets)
     EXPECT_EQ(StoredValuesOfKey("Default").size(), 56u);
 
     CRenameSettings loaded;
-    loaded.IsInBatch = 1;
+    loaded.IsInBatch = true;
     loaded.InputLines = {"kept"};
     loaded.LoadSettings(store, "Default");
     ExpectSameSettings(loaded, initial);
-    EXPECT_EQ(loaded.IsInBatch, 1);
+    EXPECT_TRUE(loaded.IsInBatch);
     EXPECT_EQ(loaded.InputLines, std::vector<std::string>{"kept"});
 
     loaded.LoadSettings(store, "Rename");
@@ -132,4 +117,62 @@ TEST(RenameSettingsStoreTest, FileTimeIsFourBytesLittleEndianToTheSecond)
     const platform::TimeValue before = platform::CurrentTime();
     loaded.LoadSettings(store, "Rename");
     EXPECT_GE(loaded.FileTime, before);
+}
+
+TEST(RenameSettingsStoreTest, StoredIntegersOutsideTheRangesAreKeptUntilTheWindowResetsChoices)
+{
+    IsolatedUserDirs dirs;
+    CRegistryStore store;
+    store.Open("Rename");
+    store.WriteDword("RenameMode", 8); // a separator row of the mode combo
+    store.WriteDword("ObjMode", 2);
+    store.WriteDword("FileCase", -1);
+    store.WriteDword("FileCopyMode", 3);
+    store.WriteDword("NumberWidth", 0);
+    store.WriteDword("IsCase", 5);
+    store.Close();
+
+    CRenameSettings settings;
+    settings.LoadSettings(store, "Rename");
+    EXPECT_EQ(static_cast<int>(settings.RenameMode), 8);
+    EXPECT_EQ(static_cast<int>(settings.ObjMode), 2);
+    EXPECT_EQ(static_cast<int>(settings.FileCase), -1);
+    EXPECT_EQ(static_cast<int>(settings.FileCopyMode), 3);
+    EXPECT_EQ(settings.NumberWidth, 0);
+    EXPECT_TRUE(settings.IsCase) << "any integer but 0 sets a flag";
+
+    settings.RenameMode = static_cast<RenameKind>(13); // the combo's command row
+    settings.ExtensionCase = LetterCase::Capitalised;
+    engine::ResetUnknownChoices(settings);
+    EXPECT_EQ(settings.RenameMode, RenameKind::Renumber);
+    EXPECT_EQ(settings.ObjMode, ObjectKind::Files);
+    EXPECT_EQ(settings.FileCase, LetterCase::Unchanged);
+    EXPECT_EQ(settings.FileCopyMode, OutputKind::InPlace);
+    EXPECT_EQ(settings.ExtensionCase, LetterCase::Capitalised);
+    EXPECT_EQ(settings.NumberWidth, 0) << "numbers are the panels' to keep in range";
+}
+
+TEST(SettingsFieldsTest, NamesAreUniqueAndFoundWithoutRegardToCase)
+{
+    std::set<std::string, std::less<>> names;
+    for (const SettingsField &field : SettingsFields()) {
+        EXPECT_TRUE(names.insert(std::string(field.name)).second) << field.name;
+        std::string lower(field.name);
+        for (char &c : lower)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        EXPECT_EQ(engine::FindSettingsField(lower), &field);
+    }
+    EXPECT_EQ(engine::FindSettingsField("IsInBatch"), nullptr) << "run-time only";
+}
+
+TEST(SettingsFieldsTest, RenameModeTakesTheRenameKindsOnly)
+{
+    const SettingsField &mode = *engine::FindSettingsField("RenameMode");
+    std::vector<int> allowed;
+    for (int value = -1; value <= 13; ++value)
+        if (mode.Allows(value))
+            allowed.push_back(value);
+    EXPECT_EQ(allowed, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 9, 11}));
+    EXPECT_TRUE(engine::FindSettingsField("NumDirCount")->Allows(0));
+    EXPECT_FALSE(engine::FindSettingsField("NumDirWidth")->Allows(0));
 }

@@ -26,7 +26,7 @@ protected:
         settings.RenumStr1 = "p_";
         settings.IsIncrement = 1;
         // A batch renames in place whatever the output says.
-        settings.FileCopyMode = kOutputCopy;
+        settings.FileCopyMode = OutputKind::Copy;
         settings.FileCopyDirectory = dir.file("copies");
         return settings;
     }
@@ -103,7 +103,7 @@ TEST_F(BatchRunTest, RelativeOutputIsReadFromTheRequestsDirectoryAndMissingOnesA
 {
     const auto a = dir.write("a", "A");
     CRenameSettings settings;
-    settings.RenameMode = kModeConcatenate;
+    settings.RenameMode = RenameKind::Concatenation;
     settings.OutputFile = "out.txt";
     CRunRequest request;
     request.rows = exec_test::EntriesFor({a});
@@ -114,7 +114,7 @@ TEST_F(BatchRunTest, RelativeOutputIsReadFromTheRequestsDirectoryAndMissingOnesA
     EXPECT_EQ(ReadFile(dir.file("out.txt")), "A");
     EXPECT_EQ(settings.OutputFile, "out.txt") << "the stored setting stays as typed";
 
-    settings.RenameMode = kModeFormat;
+    settings.RenameMode = RenameKind::Format;
     settings.FormatStr.clear();
     request.confirm = true;
     const CRunOutcome refused = exec::Run(request, settings, undo, host);

@@ -24,9 +24,9 @@ using testing_support::TempDir;
 
 namespace {
 
-std::string Convert(int retMode, int eofMode, const std::vector<std::string> &blocks)
+std::string Convert(LineEnds lineEnds, EofMark eofMark, const std::vector<std::string> &blocks)
 {
-    CChunkConverter converter(retMode, eofMode);
+    CChunkConverter converter(lineEnds, eofMark);
     std::string out;
     for (const std::string &block : blocks)
         converter.ConvertChunk(block.data(), block.size(), out);
@@ -35,17 +35,18 @@ std::string Convert(int retMode, int eofMode, const std::vector<std::string> &bl
 
 TEST(ChunkConverterTest, LineBreaksAndEndOfFileCharacters)
 {
-    EXPECT_EQ(Convert(0, 0, {"a\r\nb\nc\rd\x1A"}), "a\r\nb\nc\rd\x1A");
-    EXPECT_EQ(Convert(2, 0, {"a\r\nb\nc\rd"}), "a\nb\nc\nd");
-    EXPECT_EQ(Convert(1, 0, {"a\r\nb\nc"}), "a\rb\rc");
-    EXPECT_EQ(Convert(3, 0, {"a\nb\r\n\n"}), "a\r\nb\r\n\r\n");
+    EXPECT_EQ(Convert(LineEnds::Unchanged, EofMark::Unchanged, {"a\r\nb\nc\rd\x1A"}), "a\r\nb\nc\rd\x1A");
+    EXPECT_EQ(Convert(LineEnds::Lf, EofMark::Unchanged, {"a\r\nb\nc\rd"}), "a\nb\nc\nd");
+    EXPECT_EQ(Convert(LineEnds::Cr, EofMark::Unchanged, {"a\r\nb\nc"}), "a\rb\rc");
+    EXPECT_EQ(Convert(LineEnds::CrLf, EofMark::Unchanged, {"a\nb\r\n\n"}), "a\r\nb\r\n\r\n");
     // A CR LF pair split between two blocks is still one line break.
-    EXPECT_EQ(Convert(2, 0, {"line\r", "\nnext"}), "line\nnext");
-    EXPECT_EQ(Convert(3, 0, {"x\r", "\n"}), "x\r\n");
+    EXPECT_EQ(Convert(LineEnds::Lf, EofMark::Unchanged, {"line\r", "\nnext"}), "line\nnext");
+    EXPECT_EQ(Convert(LineEnds::CrLf, EofMark::Unchanged, {"x\r", "\n"}), "x\r\n");
     // EOF characters: kept, or dropped by both other modes; they end a CR pair.
-    EXPECT_EQ(Convert(0, 1, {"a\x1A"}), "a");
-    EXPECT_EQ(Convert(2, 2, {"a\r\x1A\nb"}), "a\n\nb");
-    EXPECT_EQ(Convert(0, 0, {std::string("n\0ul", 4)}), std::string("n\0ul", 4));
+    EXPECT_EQ(Convert(LineEnds::Unchanged, EofMark::AtEnd, {"a\x1A"}), "a");
+    EXPECT_EQ(Convert(LineEnds::Lf, EofMark::Removed, {"a\r\x1A\nb"}), "a\n\nb");
+    EXPECT_EQ(Convert(LineEnds::Unchanged, EofMark::Unchanged, {std::string("n\0ul", 4)}),
+              std::string("n\0ul", 4));
 }
 
 class ConcatenationTest : public ::testing::Test {
@@ -57,7 +58,7 @@ protected:
 
     void SetUp() override
     {
-        settings.RenameMode = kModeConcatenate;
+        settings.RenameMode = RenameKind::Concatenation;
         settings.OutputFile = dir.file("out.txt");
     }
     CConcatenationOutcome Run(const std::vector<std::string> &paths)
@@ -72,10 +73,10 @@ TEST_F(ConcatenationTest, SeparatorPlaceholders)
     settings.Sepa = "== %f ==";
     EXPECT_EQ(ExpandSeparator(settings, EntryFor(a), 0), "== a.txt ==\r\n");
     settings.Sepa = "%F|%r%l%n|100%%|%q|end%";
-    settings.RetMode = 2;
+    settings.RetMode = LineEnds::Lf;
     EXPECT_EQ(ExpandSeparator(settings, EntryFor(a), 0), a + "|\r\n\r\n|100%||end\n");
     settings.Sepa = "%d %t";
-    settings.RetMode = 1;
+    settings.RetMode = LineEnds::Cr;
     EXPECT_EQ(ExpandSeparator(settings, EntryFor(a), 86400 * 365),
               platform::FormatLocalTime(86400 * 365, "%Y/%m/%d %H:%M:%S") + "\r");
 }
@@ -87,7 +88,7 @@ TEST_F(ConcatenationTest, SeparatorModesAndUnreadableFirstSource)
     auto entries = EntriesFor({gone, a, b});
     std::filesystem::remove(gone);
     settings.Sepa = "-%f-";
-    settings.SepaMode = 1;
+    settings.SepaMode = SeparatorPlacement::First;
     ASSERT_TRUE(ConcatenateFiles(entries, settings, log, host).written);
     EXPECT_EQ(ReadFile(settings.OutputFile), "-a-\r\nAB");
     ASSERT_EQ(log.rows().size(), 3u);
@@ -96,10 +97,10 @@ TEST_F(ConcatenationTest, SeparatorModesAndUnreadableFirstSource)
               "連結に失敗しました。（" + platform::ErrorMessage(ENOENT) + "）");
     EXPECT_EQ(log.rows()[1].code, 1);
 
-    settings.SepaMode = 2;
+    settings.SepaMode = SeparatorPlacement::EachFile;
     ASSERT_TRUE(Run({a, b}).written);
     EXPECT_EQ(ReadFile(settings.OutputFile), "-a-\r\nA-b-\r\nB");
-    settings.SepaMode = 0;
+    settings.SepaMode = SeparatorPlacement::None;
     ASSERT_TRUE(Run({a, b}).written);
     EXPECT_EQ(ReadFile(settings.OutputFile), "AB");
 }
@@ -107,14 +108,14 @@ TEST_F(ConcatenationTest, SeparatorModesAndUnreadableFirstSource)
 TEST_F(ConcatenationTest, EndOfFileModesAndLineEnds)
 {
     const auto a = dir.write("a", "one\r\ntwo\x1A"), b = dir.write("b", "three\x1A");
-    settings.EofMode = 1;
+    settings.EofMode = EofMark::AtEnd;
     ASSERT_TRUE(Run({a, b}).written);
     EXPECT_EQ(ReadFile(settings.OutputFile), "one\r\ntwothree\x1A");
-    settings.EofMode = 2;
-    settings.RetMode = 2;
+    settings.EofMode = EofMark::Removed;
+    settings.RetMode = LineEnds::Lf;
     ASSERT_TRUE(Run({a, b}).written);
     EXPECT_EQ(ReadFile(settings.OutputFile), "one\ntwothree");
-    settings.EofMode = 0;
+    settings.EofMode = EofMark::Unchanged;
     ASSERT_TRUE(Run({a, b}).written);
     EXPECT_EQ(ReadFile(settings.OutputFile), "one\ntwo\x1Athree\x1A");
 }

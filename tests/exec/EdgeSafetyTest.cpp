@@ -132,7 +132,7 @@ TEST_F(EdgeSafetyTest, RollbackOfACopyRunDeletesOnlyItsOwnUnchangedCopies)
                 _exit(0);
         };
         auto settings = NamesSettings({"a", "b", "c"});
-        settings.FileCopyMode = kOutputCopy;
+        settings.FileCopyMode = OutputKind::Copy;
         settings.FileCopyDirectory = out;
         CUndoList u;
         CResultLog l;

@@ -87,7 +87,7 @@ inline std::vector<CFileEntry> EntriesFor(const std::vector<std::string> &paths)
 inline CRenameSettings NamesSettings(std::vector<std::string> names)
 {
     CRenameSettings settings;
-    settings.RenameMode = kModeFromFile;
+    settings.RenameMode = RenameKind::FromFile;
     settings.InputLines = std::move(names);
     return settings;
 }
@@ -116,7 +116,7 @@ inline bool RunRows(const std::vector<CFileEntry> &rows, CRenameSettings &settin
 inline bool RunFolderRows(const std::vector<CFileEntry> &rows, CRenameSettings &settings, exec::CUndoList &undo,
                           exec::CResultLog &log, exec::IExecutionHost &host)
 {
-    settings.ObjMode = 1;
+    settings.ObjMode = ObjectKind::Folders;
     return RunRows(rows, settings, undo, log, host);
 }
 

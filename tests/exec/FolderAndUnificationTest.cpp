@@ -98,20 +98,22 @@ TEST_F(UnificationTest, AttributeSettingsLeaveSetAndClearEachBit)
     auto settings = NamesSettings({"keep2"});
     settings.IsFileAttribChange = 1;
 
-    settings.AtrReadOnly = settings.AtrHidden = settings.AtrSystem = settings.AtrArchive = 2;
+    settings.AtrReadOnly = settings.AtrHidden = settings.AtrSystem = settings.AtrArchive =
+        AttributeChange::Keep;
     ASSERT_TRUE(RunRows(EntriesFor({keep}), settings, undo, log, host));
     EXPECT_EQ(AttributesOf(dir.file("keep2")), 0x27u);
 
     settings.InputLines = {"clear2"};
-    settings.AtrReadOnly = settings.AtrHidden = settings.AtrSystem = settings.AtrArchive = 0;
+    settings.AtrReadOnly = settings.AtrHidden = settings.AtrSystem = settings.AtrArchive =
+        AttributeChange::Clear;
     ASSERT_TRUE(RunRows(EntriesFor({clear}), settings, undo, log, host));
     EXPECT_EQ(AttributesOf(dir.file("clear2")), 0u);
     EXPECT_NE(StatOf(dir.file("clear2")).st_mode & S_IWUSR, 0u);
 
     settings.InputLines = {"set2"};
-    settings.AtrReadOnly = settings.AtrSystem = 1;
-    settings.AtrHidden = 0;
-    settings.AtrArchive = 2;
+    settings.AtrReadOnly = settings.AtrSystem = AttributeChange::Set;
+    settings.AtrHidden = AttributeChange::Clear;
+    settings.AtrArchive = AttributeChange::Keep;
     ASSERT_TRUE(RunRows(EntriesFor({set}), settings, undo, log, host));
     EXPECT_EQ(AttributesOf(dir.file("set2")), 0x5u);
     EXPECT_EQ(StatOf(dir.file("set2")).st_mode & 0222, 0u);
@@ -144,7 +146,8 @@ TEST_F(UnificationTest, StoredFlagsAfterTheListing)
     setxattr(c.c_str(), platform::kStoredAttributesName, "0x4", 3, 0);
     settings.InputLines = {"d"};
     settings.IsFileAttribChange = 1;
-    settings.AtrReadOnly = settings.AtrHidden = settings.AtrSystem = settings.AtrArchive = 2;
+    settings.AtrReadOnly = settings.AtrHidden = settings.AtrSystem = settings.AtrArchive =
+        AttributeChange::Keep;
     ASSERT_TRUE(RunRows(unified, settings, undo, log, host));
     EXPECT_EQ(AttributesOf(dir.file("d")), 0u);
 
@@ -158,11 +161,12 @@ TEST_F(UnificationTest, StoredFlagsAfterTheListing)
     EXPECT_EQ(AttributesOf(dir.file("e")), 0u);
     settings = NamesSettings({"f"});
     settings.IsFileAttribChange = 1;
-    settings.AtrReadOnly = settings.AtrHidden = settings.AtrSystem = settings.AtrArchive = 2;
+    settings.AtrReadOnly = settings.AtrHidden = settings.AtrSystem = settings.AtrArchive =
+        AttributeChange::Keep;
     ASSERT_TRUE(RunRows(EntriesFor({dot2}), settings, undo, log, host));
     EXPECT_EQ(AttributesOf(dir.file("f")), 0u);
     settings.InputLines = {"g"};
-    settings.AtrHidden = 1;
+    settings.AtrHidden = AttributeChange::Set;
     ASSERT_TRUE(RunRows(EntriesFor({dot3}), settings, undo, log, host));
     EXPECT_EQ(AttributesOf(dir.file("g")), platform::kAttrHidden);
 }
@@ -173,7 +177,7 @@ TEST_F(UnificationTest, CopyOverATakenNameGetsTheSourceFlags)
     dir.write("out/b", "old");
     const auto a = FileWith("a", "0x24", false);
     auto settings = NamesSettings({"b"});
-    settings.FileCopyMode = kOutputCopy;
+    settings.FileCopyMode = OutputKind::Copy;
     settings.FileCopyDirectory = out;
     host.overwrites = {OverwriteAnswer::Yes};
     ASSERT_TRUE(RunRows(EntriesFor({a}), settings, undo, log, host));
@@ -188,11 +192,11 @@ TEST_F(UnificationTest, FolderSwapWithAttributes)
     dir.write("x/inside", "X");
     auto settings = NamesSettings({"y", "x"});
     settings.IsFileAttribChange = 1;
-    settings.AtrReadOnly = 2;
-    settings.AtrHidden = 0;
-    settings.AtrSystem = 1;
-    settings.AtrArchive = 0;
-    settings.ObjMode = 1;
+    settings.AtrReadOnly = AttributeChange::Keep;
+    settings.AtrHidden = AttributeChange::Clear;
+    settings.AtrSystem = AttributeChange::Set;
+    settings.AtrArchive = AttributeChange::Clear;
+    settings.ObjMode = ObjectKind::Folders;
     RunFolderRows(EntriesFor({x, y}), settings, undo, log, host);
     EXPECT_EQ(ReadFile(dir.file("y/inside")), "X");
     EXPECT_TRUE(Exists(x));

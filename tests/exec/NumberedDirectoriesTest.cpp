@@ -16,7 +16,7 @@ namespace {
 CRenameSettings NumDirs(const std::string &text, int width, int start, int step, int count)
 {
     CRenameSettings s;
-    s.RenameMode = kModeNumberedDirs;
+    s.RenameMode = RenameKind::NumberedDirectories;
     s.NumDirStr = text;
     s.NumDirWidth = width;
     s.NumDirStart = start;
@@ -69,10 +69,10 @@ TEST(NumberedDirectoriesTest, UnifiedTimeAndAttributesAndNoParentCreation)
     settings.IsFileTimeChange = 1;
     settings.FileTime = 1'000'000'000;
     settings.IsFileAttribChange = 1;
-    settings.AtrReadOnly = 0;
-    settings.AtrHidden = 1;
-    settings.AtrSystem = 2; // anything but 0 sets the bit on a new directory
-    settings.AtrArchive = 0;
+    settings.AtrReadOnly = AttributeChange::Clear;
+    settings.AtrHidden = AttributeChange::Set;
+    settings.AtrSystem = AttributeChange::Keep; // anything but 0 sets the bit on a new directory
+    settings.AtrArchive = AttributeChange::Clear;
     CResultLog log(ResultKind::NumberedDirectories);
     Create(settings, dir.path(), 5, log);
     EXPECT_EQ(StatOf(dir.file("d1")).st_mtime, 1'000'000'000);

@@ -290,7 +290,7 @@ TEST_F(RenameFilesTest, CopyLeavesSourcesAndStampsTheCopies)
     platform::SetFileTimes(a, 1'000'000'000);
     setxattr(a.c_str(), platform::kStoredAttributesName, "0x4", 3, 0);
     auto settings = NamesSettings({"copy"});
-    settings.FileCopyMode = kOutputCopy;
+    settings.FileCopyMode = OutputKind::Copy;
     settings.FileCopyDirectory = out;
     ASSERT_TRUE(Run({a}, settings));
     const auto st = exec_test::StatOf(out + "/copy"); // before reading it moves the access time
@@ -301,14 +301,14 @@ TEST_F(RenameFilesTest, CopyLeavesSourcesAndStampsTheCopies)
     std::uint32_t attributes = 0;
     ASSERT_EQ(platform::ReadAttributes(out + "/copy", attributes), 0);
     EXPECT_EQ(attributes, platform::kAttrSystem);
-    EXPECT_EQ(undo.snapshot.outputMode, kOutputCopy);
+    EXPECT_EQ(undo.snapshot.outputMode, OutputKind::Copy);
 }
 
 TEST_F(RenameFilesTest, MoveIntoAnotherAndAMissingDirectory)
 {
     const auto a = dir.write("a", "A"), b = dir.write("b", "B");
     auto settings = NamesSettings({"a2"});
-    settings.FileCopyMode = kOutputMove;
+    settings.FileCopyMode = OutputKind::Move;
     settings.FileCopyDirectory = dir.file("new/deeper/");
 
     // Cancelled: nothing changes and the undo list stays.
@@ -341,7 +341,7 @@ TEST_F(RenameFilesTest, RenumberingWithIncrementAdvancesTheStart)
 {
     const auto a = dir.write("a.txt"), b = dir.write("b.txt");
     CRenameSettings settings;
-    settings.RenameMode = kModeRenumber;
+    settings.RenameMode = RenameKind::Renumber;
     settings.RenumStr1 = "n";
     settings.NumberStart = 5;
     settings.NumberStep = 2;
@@ -453,7 +453,7 @@ TEST_F(RenameFilesTest, ARunStoppedAfterItsConfirmationStillCountsAsConfirmed)
 {
     const auto a = dir.write("a", "A");
     auto settings = NamesSettings({"a2"});
-    settings.FileCopyMode = kOutputMove;
+    settings.FileCopyMode = OutputKind::Move;
     settings.FileCopyDirectory = dir.file("missing");
     CRunRequest request;
     request.rows = EntriesFor({a});

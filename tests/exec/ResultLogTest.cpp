@@ -32,14 +32,14 @@ TEST(ResultLogTest, ColumnsAndTextsOfEachKind)
 TEST(ConfirmationTextTest, EachCase)
 {
     CRenameSettings s;
-    s.FileCopyMode = 2;
+    s.FileCopyMode = OutputKind::Copy;
     EXPECT_EQ(BuildConfirmationText(s, 3),
               "3個のファイルが選択されています。\n\n　■名前変更\n　　対象：ファイル\n"
               "　　出力先：複写\n\n実行しますか？");
-    s.ObjMode = 1;
+    s.ObjMode = ObjectKind::Folders;
     EXPECT_EQ(BuildConfirmationText(s, 1),
               "1個のファイルが選択されています。\n\n　■名前変更\n　　対象：フォルダ\n\n実行しますか？");
-    s.RenameMode = kModeConcatenate;
+    s.RenameMode = RenameKind::Concatenation;
     s.IsDelete = 1;
     EXPECT_EQ(BuildConfirmationText(s, 2),
               "2個のファイルが選択されています。\n\n　■ファイル連結\n　　既存ファイルに上書き"

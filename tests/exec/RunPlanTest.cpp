@@ -76,7 +76,7 @@ TEST_F(RunPlanTest, DestinationAndTargetFolders)
 {
     const auto a = dir.write("a"), file = dir.write("plainfile");
     auto settings = NamesSettings({"n"});
-    settings.FileCopyMode = kOutputMove;
+    settings.FileCopyMode = OutputKind::Move;
     EXPECT_EQ(Problems(Plan({a}, settings)), std::vector<PlanProblem>{PlanProblem::NoDestination});
 
     settings.FileCopyDirectory = dir.file("missing");
@@ -136,7 +136,7 @@ TEST_F(RunPlanTest, ExistingNamesOutsideTheRunAndTheRowsBehindThem)
 
     // A copy never frees its source's name: it is replaced, so it is asked about.
     auto copy = NamesSettings({"b", "c2"});
-    copy.FileCopyMode = kOutputCopy;
+    copy.FileCopyMode = OutputKind::Copy;
     copy.FileCopyDirectory = dir.path();
     plan = Plan({a, b}, copy);
     EXPECT_EQ(Problems(plan), (std::vector<PlanProblem>{PlanProblem::ExistingTarget, PlanProblem::None}));

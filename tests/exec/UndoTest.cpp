@@ -77,7 +77,7 @@ TEST_F(UndoTest, AfterACopyOnlyTheCopiesGo)
     const auto out = dir.mkdir("out");
     const auto a = dir.write("a", "A");
     auto settings = NamesSettings({"a"});
-    settings.FileCopyMode = kOutputCopy;
+    settings.FileCopyMode = OutputKind::Copy;
     settings.FileCopyDirectory = out;
     Rename({a}, settings);
     ASSERT_TRUE(Exists(out + "/a"));
@@ -159,7 +159,7 @@ TEST_F(UndoTest, CopyWhoseSourceChangedIsKept)
 {
     const auto a = dir.write("a", "A"), b = dir.write("b", "B");
     auto settings = NamesSettings({"b", "c"});
-    settings.FileCopyMode = kOutputCopy;
+    settings.FileCopyMode = OutputKind::Copy;
     settings.FileCopyDirectory = dir.path();
     host.overwrites = {OverwriteAnswer::Yes};
     Rename({a, b}, settings);

@@ -15,9 +15,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -135,7 +137,7 @@ TEST_F(BatchFromWindowTest, CheckedFoldersAreRenumberedInPlaceAndTheWindowIsPutB
     SetRenumbering(*w, "p_", true);
     const int numberStart = w->Settings().NumberStart;
     dir.mkdir("copies");
-    w->Candidates().SetOutputIndex(2);
+    w->Candidates().SetOutput(OutputKind::Copy);
     w->Candidates().DestinationCombo()->SetCurrentText(dir.file("copies"));
     Select(*w, {"one", "two", "three", "gone"});
     std::filesystem::remove_all(dir.file("gone"));
@@ -175,10 +177,10 @@ TEST_F(BatchFromWindowTest, CheckedFoldersAreRenumberedInPlaceAndTheWindowIsPutB
     EXPECT_EQ(logRows.size(), 5) << logRows.join(QStringLiteral("\n")).toStdString();
     EXPECT_EQ(logRows.filter(QStringLiteral("gone")).size(), 1) << "the missing folder is reported";
 
-    EXPECT_EQ(w->Candidates().OutputIndex(), 2) << "the output mode is put back";
-    EXPECT_EQ(w->Settings().FileCopyMode, 2);
+    EXPECT_EQ(w->Candidates().Output(), OutputKind::Copy) << "the output mode is put back";
+    EXPECT_EQ(w->Settings().FileCopyMode, OutputKind::Copy);
     EXPECT_EQ(w->Settings().NumberStart, numberStart) << "開始値加算 is not done in a batch";
-    EXPECT_EQ(w->Settings().IsInBatch, 0);
+    EXPECT_FALSE(w->Settings().IsInBatch);
     EXPECT_FALSE(w->UndoAvailable());
     EXPECT_FALSE(w->Commands().UndoButton()->isEnabled());
 }
@@ -196,9 +198,39 @@ TEST_F(BatchFromWindowTest, CancelChangesNothingAndTheMenuOffersOnlyRealFolders)
     EXPECT_FALSE(BatchItemEnabled(*w)) << "a file among the rows";
     Select(*w, {".."});
     EXPECT_FALSE(BatchItemEnabled(*w)) << "\"..\" is no folder to process";
-    w->ChangeObjectKind(1);
+    w->ChangeObjectKind(ObjectKind::Folders);
     Select(*w, {"one"});
     EXPECT_FALSE(BatchItemEnabled(*w)) << "folders as candidates";
+}
+
+// During a batch the window takes no input; Escape stops the batch before
+// its next directory, and the log names the directories not run.
+TEST_F(BatchFromWindowTest, TheWindowTakesNoInputDuringABatchAndEscapeStopsIt)
+{
+    auto w = Open(false, true);
+    SetRenumbering(*w, "s_", false);
+    Select(*w, {"one", "two"});
+    // Waiting in the queue until the batch looks at the window's events.
+    QWidget *addAll = w->Candidates().ListButton(1);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(addAll,
+                                    new QMouseEvent(type, QPointF(5, 5), addAll->mapToGlobal(QPointF(5, 5)),
+                                                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(w->Selection().List(),
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    QStringList logRows;
+    WhenModalOpens([&](QWidget *log) {
+        auto *list = log->findChild<QTreeView *>();
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            logRows << list->model()->index(row, 2).data().toString();
+        qobject_cast<QDialog *>(log)->reject();
+    });
+    w->RunBatch();
+    EXPECT_TRUE(Exists(dir.file("one/a.jpg")));
+    EXPECT_TRUE(Exists(dir.file("two/a.jpg")));
+    EXPECT_EQ(logRows.size(), 2) << logRows.join(QStringLiteral("\n")).toStdString();
+    EXPECT_EQ(w->Candidates().Rows().RowCount(), 0) << "the click during the batch was not taken";
+    EXPECT_TRUE(w->IsInteractive());
 }
 
 TEST_F(BatchFromWindowTest, MenuItemRunsTheBatchWithoutAskingWhenIsAskIsOff)

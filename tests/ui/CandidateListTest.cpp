@@ -147,7 +147,7 @@ class PreviewTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        settings.RenameMode = kModeRenumber;
+        settings.RenameMode = RenameKind::Renumber;
         settings.RenumStr1 = "p";
         settings.NumberWidth = 2;
         settings.NumberStart = 1;
@@ -180,17 +180,17 @@ TEST_F(PreviewTest, RenameModesShowTheNewNameTimeAndAttributesOfEachRow)
     settings.IsFileTimeChange = 1;
     settings.FileTime = LocalTime(2001, 2, 3, 4, 5, 6);
     settings.IsFileAttribChange = 1;
-    settings.AtrReadOnly = 0;
-    settings.AtrHidden = 1;
-    settings.AtrSystem = 2;
-    settings.AtrArchive = 1;
+    settings.AtrReadOnly = AttributeChange::Clear;
+    settings.AtrHidden = AttributeChange::Set;
+    settings.AtrSystem = AttributeChange::Keep;
+    settings.AtrArchive = AttributeChange::Set;
     EXPECT_EQ(Cell(0, 2), "2001/02/03 04:05:06");
     EXPECT_EQ(Cell(0, 3), "-H-A");
 }
 
 TEST_F(PreviewTest, NumberedDirectoriesAndConcatenationHaveTheirOwnColumns)
 {
-    settings.RenameMode = kModeNumberedDirs;
+    settings.RenameMode = RenameKind::NumberedDirectories;
     settings.NumDirStr = "dir";
     settings.NumDirWidth = 2;
     settings.NumDirStart = 1;
@@ -204,10 +204,10 @@ TEST_F(PreviewTest, NumberedDirectoriesAndConcatenationHaveTheirOwnColumns)
     EXPECT_TRUE(list.Entry(4).isFolder);
     list.PlaceNumberedDirectories(2);
     EXPECT_EQ(list.RowCount(), 2);
-    EXPECT_EQ(CCandidateList::Columns(kModeNumberedDirs).size(), 3u);
+    EXPECT_EQ(CCandidateList::Columns(settings).size(), 3u);
 
     list.Clear();
-    settings.RenameMode = kModeConcatenate;
+    settings.RenameMode = RenameKind::Concatenation;
     CFileEntry typed = MakeEntry("/d", "a.txt");
     typed.size = 2048;
     typed.typeName = "テキスト";
@@ -216,7 +216,7 @@ TEST_F(PreviewTest, NumberedDirectoriesAndConcatenationHaveTheirOwnColumns)
     EXPECT_EQ(Cell(0, 1), typed.GetSizeText(false));
     EXPECT_EQ(Cell(0, 2), "テキスト");
     EXPECT_EQ(Cell(1, 2), "") << "an entry that did not come from the selection list has no type";
-    EXPECT_EQ(CCandidateList::Columns(kModeConcatenate)[1].title, QStringLiteral("サイズ"));
+    EXPECT_EQ(CCandidateList::Columns(settings)[1].title, QStringLiteral("サイズ"));
 }
 
 TEST_F(PreviewTest, MarksNameTheRowsWhoseNewNameWillFail)
@@ -229,7 +229,7 @@ TEST_F(PreviewTest, MarksNameTheRowsWhoseNewNameWillFail)
     for (const char *name : {"a.txt", "b.txt", "c.txt"})
         list.Append(MakeEntry(dir.path(), name));
     exec::CDirectoryNames existing;
-    settings.RenameMode = kModeFormat;
+    settings.RenameMode = RenameKind::Format;
 
     // Every row the same name: all three collide.
     settings.FormatStr = "same";
@@ -247,15 +247,15 @@ TEST_F(PreviewTest, MarksNameTheRowsWhoseNewNameWillFail)
 
     // A name that a file outside the list has; a listed file's old name is
     // free by the time it is needed.
-    settings.RenameMode = kModeRenumber;
+    settings.RenameMode = RenameKind::Renumber;
     settings.RenumStr1 = "x";
     list.SetMarks(PlanCandidateMarks(list.Entries(), settings, {}, existing));
     EXPECT_EQ(list.Mark(0), exec::PlanProblem::None);
-    settings.RenameMode = kModeOldName;
+    settings.RenameMode = RenameKind::OldName;
     list.SetMarks(PlanCandidateMarks(list.Entries(), settings, {}, existing));
     EXPECT_EQ(list.Mark(0), exec::PlanProblem::None) << "an unchanged name is not a collision";
 
-    settings.RenameMode = kModeFormat;
+    settings.RenameMode = RenameKind::Format;
     settings.FormatStr = "outside.txt";
     list.RemoveRows({1, 2});
     list.SetMarks(PlanCandidateMarks(list.Entries(), settings, {}, existing));

@@ -60,14 +60,16 @@ TEST_F(CandidateMarksTest, MarksOfTheRowsArriveAsTheirPlanGivesThem)
     EXPECT_EQ(PlanCandidateMarks(rows, settings, {}, folders), expected);
 
     CRenameSettings numbered = settings;
-    numbered.RenameMode = kModeNumberedDirs;
+    numbered.RenameMode = RenameKind::NumberedDirectories;
     numbered.NumDirStr = "d";
     numbered.NumDirWidth = 1;
     numbered.NumDirCount = 2;
     dir.mkdir("d2");
+    marks->InvalidateFolders();
     const std::vector<CFileEntry> places(2, exec_test::Placeholder());
     marks->Start(places, numbered, dir.path());
-    EXPECT_EQ(next(), (Marks{PlanProblem::None, PlanProblem::NameExists})) << "a folder already there is marked";
+    EXPECT_EQ(next(), (Marks{PlanProblem::None, PlanProblem::NameExists}))
+        << "a folder already there is marked";
 }
 
 TEST_F(CandidateMarksTest, FolderNamesAreReadAgainOnlyAfterInvalidation)

@@ -163,7 +163,7 @@ TEST_F(DropTest, DirectoryOnlyDropsAskWhichOfSeveralFolders)
 TEST_F(DropTest, FolderModeNeverAdds)
 {
     auto w = Open({here.path()});
-    w->ChangeObjectKind(1);
+    w->ChangeObjectKind(ObjectKind::Folders);
     Drop(*w, {there.file("x.txt"), there.file("photos")});
     EXPECT_TRUE(CandidatePaths(*w).empty());
     EXPECT_EQ(w->CurrentDirectory(), there.file("photos"));

@@ -222,9 +222,14 @@ TEST_F(ExecuteFromWindowTest, MovingNeedsADestinationAndCreatesAMissingOne)
     w->Candidates().OutputCombo()->setCurrentIndex(1);
     emit w->Candidates().OutputCombo()->activated(1);
     EXPECT_FALSE(w->Commands().ExecuteButton()->isEnabled()) << "no destination yet";
+    QString refusal;
+    WhenModalOpens([&](QWidget *modal) {
+        refusal = qobject_cast<QMessageBox *>(modal)->text();
+        AnswerBox(modal, true);
+    });
     w->Execute();
-    w->Selection().WaitForListing();
-    ASSERT_EQ(asked.size(), 1u) << "an empty destination is refused with a message";
+    EXPECT_EQ(refusal, QString::fromUtf8(CRenameSettings::StartProblemMessage(StartProblem::NoDestination)))
+        << "an empty destination is refused with a message";
     EXPECT_TRUE(Exists(dir.file("a.jpg")));
 
     const std::string target = dir.path() + "/new/deeper";
@@ -248,7 +253,7 @@ TEST_F(ExecuteFromWindowTest, IncrementAdvancesTheStartShownInThePanel)
     auto w = Open();
     w->Modes().Panel()->findChildren<QCheckBox *>().back()->click(); // 開始値加算
     QApplication::processEvents();
-    ASSERT_EQ(w->Settings().IsIncrement, 1);
+    ASSERT_TRUE(w->Settings().IsIncrement);
     w->AddAll();
     w->Candidates().InsertDummies(); // nothing selected: no placeholder
     w->Candidates().List()->SetSelectedRows({0});
@@ -303,7 +308,7 @@ TEST_F(ExecuteFromWindowTest, CandidateEditingFromTheWindow)
 
     // Another object kind clears the list after the question.
     answer = QMessageBox::Yes;
-    w->ChangeObjectKind(1);
+    w->ChangeObjectKind(ObjectKind::Folders);
     EXPECT_EQ(w->Candidates().Rows().RowCount(), 0);
     ASSERT_EQ(asked.size(), 1u);
     AddFiles(*w, {"folder", "a.jpg"});
@@ -313,7 +318,7 @@ TEST_F(ExecuteFromWindowTest, CandidateEditingFromTheWindow)
 TEST_F(ExecuteFromWindowTest, FoldersAreRenamedInPlaceAndCannotBeUndone)
 {
     auto w = Open();
-    w->ChangeObjectKind(1);
+    w->ChangeObjectKind(ObjectKind::Folders);
     EXPECT_TRUE(asked.empty()) << "an empty list changes kind without a question";
     w->AddAll();
     ASSERT_EQ(w->Candidates().Rows().RowCount(), 1);
@@ -354,12 +359,12 @@ TEST_F(ExecuteFromWindowTest, ModesShowTheirPreviewAndNumberedDirectoriesFillThe
 {
     auto w = Open();
     w->AddAll();
-    w->ChangeMode(kModeOldName);
+    w->ChangeMode(RenameKind::OldName);
     ASSERT_NE(w->Modes().Panel(), nullptr);
     EXPECT_EQ(NewName(*w, 0), "a.jpg");
     EXPECT_EQ(w->Candidates().List()->ColumnCount(), 4);
 
-    w->ChangeMode(kModeNumberedDirs);
+    w->ChangeMode(RenameKind::NumberedDirectories);
     ASSERT_NE(w->Modes().Panel(), nullptr);
     QApplication::processEvents(); // the panel reports its values
     EXPECT_EQ(w->Candidates().List()->ColumnCount(), 3);
@@ -370,7 +375,7 @@ TEST_F(ExecuteFromWindowTest, ModesShowTheirPreviewAndNumberedDirectoriesFillThe
 TEST_F(ExecuteFromWindowTest, NumberedDirectoriesKeepTheirRowsAndShowInTheSelectionList)
 {
     auto w = Open(false, true);
-    w->ChangeMode(kModeNumberedDirs);
+    w->ChangeMode(RenameKind::NumberedDirectories);
     const std::string first = w->Settings().GetNumberedDirName(0);
     ASSERT_FALSE(first.empty());
     const int rows = w->Candidates().Rows().RowCount();
@@ -385,18 +390,28 @@ TEST_F(ExecuteFromWindowTest, NumberedDirectoriesKeepTheirRowsAndShowInTheSelect
     EXPECT_TRUE(std::filesystem::is_directory(dir.file(first)));
     EXPECT_GE(w->Selection().Rows().FindName(first), 0) << "the selection list is read again";
     EXPECT_EQ(w->Candidates().Rows().RowCount(), rows) << "the placeholders stay";
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return w->Candidates().Rows().Mark(0) == exec::PlanProblem::NameExists;
+    })) << "a folder made by the run is marked as there already";
 }
 
 TEST_F(ExecuteFromWindowTest, ConcatenationWithoutAnOutputFileSaysSoAndWritesNothing)
 {
     auto w = Open(true);
-    w->ChangeMode(kModeConcatenate);
+    w->ChangeMode(RenameKind::Concatenation);
     AddFiles(*w, {"a.jpg", "b.jpg"});
     ASSERT_EQ(w->Candidates().Rows().RowCount(), 2);
     ASSERT_TRUE(w->Settings().OutputFile.empty());
+    EXPECT_FALSE(w->Commands().ExecuteButton()->isEnabled());
+    QString message;
+    WhenModalOpens([&](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        ASSERT_NE(box, nullptr);
+        message = box->text();
+        box->accept();
+    });
     w->Execute();
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_TRUE(asked[0].endsWith(QString::fromUtf8(CRenameSettings::StartProblemMessage(StartProblem::NoOutputFile)))) << asked[0].toStdString();
+    EXPECT_EQ(message, QString::fromUtf8(CRenameSettings::StartProblemMessage(StartProblem::NoOutputFile)));
     EXPECT_EQ(ReadFile(dir.file("a.jpg")), "a.jpg");
     EXPECT_EQ(w->Candidates().Rows().RowCount(), 2);
 }

@@ -87,10 +87,10 @@ protected:
 
 TEST_F(MorePanelsTest, FactoryMakesTheFormatFileDirectoryAndConcatenationPanels)
 {
-    const std::pair<int, const char *> panels[] = {{kModeFormat, "CFormatPanel"},
-                                                   {kModeFromFile, "CFromFilePanel"},
-                                                   {kModeNumberedDirs, "CNumDirPanel"},
-                                                   {kModeConcatenate, "CConcatPanel"}};
+    const std::pair<RenameKind, const char *> panels[] = {{RenameKind::Format, "CFormatPanel"},
+                                                          {RenameKind::FromFile, "CFromFilePanel"},
+                                                          {RenameKind::NumberedDirectories, "CNumDirPanel"},
+                                                          {RenameKind::Concatenation, "CConcatPanel"}};
     for (const auto &[mode, className] : panels) {
         const std::unique_ptr<CModePanel> panel(CreateModePanel(mode, &window));
         EXPECT_STREQ(panel->metaObject()->className(), className);
@@ -229,8 +229,8 @@ TEST_F(MorePanelsTest, NumberedDirectoryFieldsAreReadBackWithTheCountKeptWithinO
 
 TEST_F(MorePanelsTest, ConcatenationSettingsAreReadBackAndTheSeparatorIsUsableOnlyWhenWritten)
 {
-    settings.RetMode = 3;
-    settings.EofMode = 1;
+    settings.RetMode = LineEnds::CrLf;
+    settings.EofMode = EofMark::AtEnd;
     settings.IsDelete = 1;
     CConcatPanel panel(&window);
     panel.SetFromSettings(settings);
@@ -241,11 +241,11 @@ TEST_F(MorePanelsTest, ConcatenationSettingsAreReadBackAndTheSeparatorIsUsableOn
     panel.ReadInto(read);
     EXPECT_EQ(read.OutputFile, "/tmp/out.txt");
     EXPECT_EQ(read.Sepa, "== %f ==");
-    EXPECT_EQ(read.SepaMode, 0);
-    EXPECT_EQ(read.RetMode, 3);
-    EXPECT_EQ(read.EofMode, 1);
-    EXPECT_EQ(read.IsAppend, 1);
-    EXPECT_EQ(read.IsDelete, 1);
+    EXPECT_EQ(read.SepaMode, SeparatorPlacement::None);
+    EXPECT_EQ(read.RetMode, LineEnds::CrLf);
+    EXPECT_EQ(read.EofMode, EofMark::AtEnd);
+    EXPECT_TRUE(read.IsAppend);
+    EXPECT_TRUE(read.IsDelete);
 
     CImageButton *charsButton = Children<CImageButton>(panel)[1];
     EXPECT_FALSE(combos[1]->isEnabled());
@@ -261,7 +261,7 @@ TEST_F(MorePanelsTest, ConcatenationSettingsAreReadBackAndTheSeparatorIsUsableOn
 
 TEST_F(MorePanelsTest, SpecialCharacterRowsAppendTheirTokensWithoutHoldingTheWindow)
 {
-    settings.SepaMode = 1;
+    settings.SepaMode = SeparatorPlacement::First;
     auto *panel = new CConcatPanel(&window);
     panel->SetFromSettings(settings);
     panel->show();

@@ -75,9 +75,9 @@ ControlStateInputs Idle()
 
 TEST(ControlStatesTest, SpecialModesTurnOffObjectKindTimeAndOutput)
 {
-    for (int mode : {kModeNumberedDirs, kModeConcatenate}) {
+    for (RenameKind kind : {RenameKind::NumberedDirectories, RenameKind::Concatenation}) {
         ControlStateInputs in = Idle();
-        in.renameMode = mode;
+        in.settings.RenameMode = kind;
         in.unifyTime = in.unifyAttr = true;
         const ControlStates s = ComputeControlStates(in);
         EXPECT_FALSE(s.objectKind);
@@ -85,16 +85,16 @@ TEST(ControlStatesTest, SpecialModesTurnOffObjectKindTimeAndOutput)
         EXPECT_FALSE(s.timePickers);
         EXPECT_FALSE(s.output);
         // Attributes apply to numbered directories but not to a concatenation.
-        EXPECT_EQ(s.attrChecks, mode == kModeNumberedDirs);
+        EXPECT_EQ(s.attrChecks, in.settings.CreatesNumberedDirectories());
     }
 }
 
 TEST(ControlStatesTest, FoldersKeepAttributesButNotTimeOrOutput)
 {
     ControlStateInputs in = Idle();
-    in.objMode = 1;
+    in.settings.ObjMode = ObjectKind::Folders;
     in.unifyAttr = true;
-    in.outputIndex = 1;
+    in.settings.FileCopyMode = OutputKind::Move;
     const ControlStates s = ComputeControlStates(in);
     EXPECT_FALSE(s.unifyTime);
     EXPECT_FALSE(s.destination);
@@ -104,7 +104,7 @@ TEST(ControlStatesTest, FoldersKeepAttributesButNotTimeOrOutput)
 TEST(ControlStatesTest, ListButtonsFollowFocusAndSelection)
 {
     ControlStateInputs in = Idle();
-    in.listFocus = 2;
+    in.listFocus = ListPane::Candidates;
     in.candidateRows = 3;
     in.candidateSelected = 1;
     in.firstCandidateSelected = true;
@@ -115,7 +115,7 @@ TEST(ControlStatesTest, ListButtonsFollowFocusAndSelection)
     EXPECT_TRUE(s.moveDown);
     EXPECT_TRUE(s.clearAll);
 
-    in.renameMode = kModeNumberedDirs;
+    in.settings.RenameMode = RenameKind::NumberedDirectories;
     s = ComputeControlStates(in);
     EXPECT_FALSE(s.addOrRemove);
     EXPECT_FALSE(s.addAll);
@@ -136,13 +136,16 @@ TEST(ControlStatesTest, ExecuteNeedsCandidatesAndTheModesInputs)
     EXPECT_FALSE(ComputeControlStates(in).execute);
     in.candidateRows = 1;
     EXPECT_TRUE(ComputeControlStates(in).execute);
-    in.renameMode = kModeFormat;
+    in.settings.RenameMode = RenameKind::Format;
     EXPECT_FALSE(ComputeControlStates(in).execute);
-    in.formatEmpty = false;
+    in.settings.FormatStr = "%n";
     EXPECT_TRUE(ComputeControlStates(in).execute);
-    in.outputIndex = 2;
+    in.settings.FileCopyMode = OutputKind::Copy;
     EXPECT_FALSE(ComputeControlStates(in).execute); // copy without a destination
-    in.objMode = 1;
+    in.settings.FileCopyDirectory = "/out";
+    EXPECT_TRUE(ComputeControlStates(in).execute);
+    in.settings.FileCopyDirectory.clear();
+    in.settings.ObjMode = ObjectKind::Folders;
     EXPECT_TRUE(ComputeControlStates(in).execute); // folders are renamed in place
 }
 

@@ -38,6 +38,16 @@ using testing_support::TempDir;
 
 namespace {
 
+// The user picks the row of the mode combo that shows text.
+void ActivateModeRow(CMainDlg &w, const QString &text)
+{
+    QComboBox *combo = w.Modes().ModeCombo();
+    const int row = combo->findText(text);
+    ASSERT_GE(row, 0) << text.toStdString();
+    combo->setCurrentIndex(row);
+    emit combo->activated(row);
+}
+
 struct Question {
     QString caption;
     QString text;
@@ -181,11 +191,11 @@ TEST_F(MainWindowTest, ModeChangeToConcatenationAnsweredNoDropsOnlyDummies)
     ASSERT_EQ(w->Candidates().Rows().RowCount(), 2);
 
     answer = QMessageBox::No;
-    w->ChangeMode(kModeConcatenate);
+    w->ChangeMode(RenameKind::Concatenation);
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].caption, QStringLiteral("変名モード変更"));
     EXPECT_TRUE(asked[0].text.startsWith(QStringLiteral("【連結】モードに変更されました。")));
-    EXPECT_EQ(w->Settings().RenameMode, kModeConcatenate);
+    EXPECT_EQ(w->Settings().RenameMode, RenameKind::Concatenation);
     ASSERT_EQ(w->Candidates().Rows().RowCount(), 1);
     EXPECT_EQ(w->Candidates().Rows().Entry(0).fullPath, file);
     // Concatenation works on files: object kind and time stamps are off.
@@ -197,27 +207,27 @@ TEST_F(MainWindowTest, LeavingConcatenationAnsweredCancelKeepsTheMode)
 {
     auto w = Open({dir.path(), file});
     answer = QMessageBox::Cancel;
-    w->ChangeMode(kModeConcatenate); // Cancel here still changes the mode
-    EXPECT_EQ(w->Settings().RenameMode, kModeConcatenate);
-    w->ChangeMode(kModeReplace);
+    w->ChangeMode(RenameKind::Concatenation); // Cancel here still changes the mode
+    EXPECT_EQ(w->Settings().RenameMode, RenameKind::Concatenation);
+    w->ChangeMode(RenameKind::Replace);
     EXPECT_EQ(asked.size(), 2u);
-    EXPECT_EQ(w->Settings().RenameMode, kModeConcatenate);
-    EXPECT_EQ(w->Modes().ModeCombo()->currentIndex(), kModeConcatenate);
+    EXPECT_EQ(w->Settings().RenameMode, RenameKind::Concatenation);
+    EXPECT_EQ(w->Modes().ModeCombo()->currentText(), QStringLiteral("※連結"));
     EXPECT_EQ(w->Candidates().Rows().RowCount(), 1);
 
     answer = QMessageBox::Yes;
-    w->ChangeMode(kModeReplace);
-    EXPECT_EQ(w->Settings().RenameMode, kModeReplace);
+    w->ChangeMode(RenameKind::Replace);
+    EXPECT_EQ(w->Settings().RenameMode, RenameKind::Replace);
     EXPECT_EQ(w->Candidates().Rows().RowCount(), 0);
 }
 
 TEST_F(MainWindowTest, LeavingNumberedDirectoriesClearsWithoutAsking)
 {
     auto w = Open({dir.path(), file});
-    w->ChangeMode(kModeNumberedDirs);
+    w->ChangeMode(RenameKind::NumberedDirectories);
     EXPECT_TRUE(asked.empty());
     EXPECT_EQ(w->Candidates().Rows().RowCount(), 1);
-    w->ChangeMode(kModeRenumber);
+    w->ChangeMode(RenameKind::Renumber);
     EXPECT_TRUE(asked.empty());
     EXPECT_EQ(w->Candidates().Rows().RowCount(), 0);
 }
@@ -225,17 +235,20 @@ TEST_F(MainWindowTest, LeavingNumberedDirectoriesClearsWithoutAsking)
 TEST_F(MainWindowTest, SeparatorsAndStoreDefaultsKeepTheMode)
 {
     auto w = Open({dir.path()});
-    w->ChangeMode(kModeInsert);
-    w->Modes().ModeCombo()->setCurrentIndex(8);
-    w->ChangeMode(8);
-    EXPECT_EQ(w->Settings().RenameMode, kModeInsert);
-    EXPECT_EQ(w->Modes().ModeCombo()->currentIndex(), kModeInsert);
+    ActivateModeRow(*w, QStringLiteral("連番Dir作成"));
+    EXPECT_EQ(w->Settings().RenameMode, RenameKind::NumberedDirectories);
+    ActivateModeRow(*w, QStringLiteral("挿入"));
+    EXPECT_EQ(w->Settings().RenameMode, RenameKind::Insert);
+    ActivateModeRow(*w, QStringLiteral("------------"));
+    EXPECT_EQ(w->Settings().RenameMode, RenameKind::Insert);
+    EXPECT_EQ(w->Modes().ModeCombo()->currentText(), QStringLiteral("挿入"));
 
-    w->ChangeMode(kModeStoreDefaults);
-    EXPECT_EQ(w->Modes().ModeCombo()->currentIndex(), kModeInsert);
+    ActivateModeRow(*w, QStringLiteral("■初期値に"));
+    EXPECT_EQ(w->Modes().ModeCombo()->currentText(), QStringLiteral("挿入"));
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].text, QStringLiteral("変名の初期値を変更しました。"));
-    EXPECT_EQ(CRegistryStore::ReadKeyDword("Default", "RenameMode", -1), kModeInsert);
+    EXPECT_EQ(CRegistryStore::ReadKeyDword("Default", "RenameMode", -1),
+              static_cast<int>(RenameKind::Insert));
 }
 
 TEST_F(MainWindowTest, ControlStatesFollowOutputObjectKindAndRoot)
@@ -249,7 +262,7 @@ TEST_F(MainWindowTest, ControlStatesFollowOutputObjectKindAndRoot)
     EXPECT_TRUE(w->Candidates().DestinationBrowse()->isEnabled());
 
     static_cast<QAbstractButton *>(w->Modes().FoldersRadio())->click();
-    EXPECT_EQ(w->Settings().ObjMode, 1);
+    EXPECT_EQ(w->Settings().ObjMode, ObjectKind::Folders);
     EXPECT_FALSE(w->Candidates().OutputCombo()->isEnabled());
     EXPECT_FALSE(w->Candidates().DestinationCombo()->isEnabled());
     EXPECT_FALSE(w->Modes().UnifyTimeCheck()->isEnabled());
@@ -270,7 +283,7 @@ TEST_F(MainWindowTest, ObjectKindChangeWithCandidatesAsksAndNoKeepsThem)
     static_cast<QAbstractButton *>(w->Modes().FoldersRadio())->click();
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].caption, QStringLiteral("対象モード変更"));
-    EXPECT_EQ(w->Settings().ObjMode, 0);
+    EXPECT_EQ(w->Settings().ObjMode, ObjectKind::Files);
     EXPECT_TRUE(static_cast<QAbstractButton *>(w->Modes().FilesRadio())->isChecked());
     EXPECT_EQ(w->Candidates().Rows().RowCount(), 1);
 }
@@ -314,7 +327,7 @@ TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreReported)
     std::filesystem::create_symlink(user.root() + "/gone/Kestrel.ini", store);
     auto w = Open({dir.path()});
     w->WarnIfStoreUnreadable();
-    w->ChangeMode(kModeStoreDefaults);
+    ActivateModeRow(*w, QStringLiteral("■初期値に"));
     w->Exit();
     ASSERT_EQ(asked.size(), 2u); // the initial values, then everything at the exit
     for (const Question &q : asked) {

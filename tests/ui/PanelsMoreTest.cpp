@@ -72,10 +72,13 @@ QString LeftEmpty(CNumberField *field)
     return field->Text();
 }
 
+// The character-kind fields as the integers they are stored as.
 std::array<int, 9> CharKindFields(const CRenameSettings &s)
 {
-    return {s.IsCase,      s.FileCase,  s.ExtensionCase, s.IsConvNum, s.ConvNum,
-            s.IsConvAlpha, s.ConvAlpha, s.IsConvKana,    s.ConvKana};
+    const auto stored = [](auto value) { return static_cast<int>(value); };
+    return {stored(s.IsCase),    stored(s.FileCase),   stored(s.ExtensionCase),
+            stored(s.IsConvNum), stored(s.ConvNum),    stored(s.IsConvAlpha),
+            stored(s.ConvAlpha), stored(s.IsConvKana), stored(s.ConvKana)};
 }
 
 class PanelsMoreTest : public ::testing::Test {
@@ -103,28 +106,30 @@ TEST_F(PanelsMoreTest, CharKindPanelShowsTheRecordAndIsReadBack)
     EXPECT_EQ(CharKindFields(read), (std::array{0, 0, 0, 0, -1, 0, -1, 0, -1}))
         << "no radio button is selected before a record is shown";
 
-    settings.IsCase = 1;
-    settings.FileCase = 3;
-    settings.ExtensionCase = 2;
-    settings.IsConvNum = settings.ConvNum = 1;
-    settings.ConvAlpha = 1;
-    settings.IsConvKana = 1;
+    settings.IsCase = true;
+    settings.FileCase = LetterCase::Capitalised;
+    settings.ExtensionCase = LetterCase::Lower;
+    settings.IsConvNum = true;
+    settings.ConvNum = CharWidth::Full;
+    settings.ConvAlpha = CharWidth::Full;
+    settings.IsConvKana = true;
     panel.SetFromSettings(settings);
     panel.ReadInto(read);
     EXPECT_EQ(CharKindFields(read), CharKindFields(settings));
 
-    settings.FileCase = 9;
-    settings.ConvNum = 5;
+    settings.FileCase = static_cast<LetterCase>(9);
+    settings.ConvNum = static_cast<CharWidth>(5);
     panel.SetFromSettings(settings);
     panel.ReadInto(read);
-    EXPECT_EQ(read.FileCase, -1) << "a stored value outside the list selects nothing";
-    EXPECT_EQ(read.ConvNum, -1) << "a stored value outside the pair selects neither";
+    EXPECT_EQ(static_cast<int>(read.FileCase), -1) << "a stored value outside the list selects nothing";
+    EXPECT_EQ(static_cast<int>(read.ConvNum), -1) << "a stored value outside the pair selects neither";
 }
 
 TEST_F(PanelsMoreTest, CharKindChecksEnableTheirControlsAndKeepTheirChoices)
 {
-    settings.IsCase = settings.FileCase = 1;
-    settings.IsConvNum = settings.ConvNum = 1;
+    settings.IsCase = settings.IsConvNum = true;
+    settings.FileCase = LetterCase::Upper;
+    settings.ConvNum = CharWidth::Full;
     CCharKindPanel panel(&window);
     panel.SetFromSettings(settings);
     const auto radios = panel.findChildren<QRadioButton *>();
@@ -145,8 +150,8 @@ TEST_F(PanelsMoreTest, CharKindChecksEnableTheirControlsAndKeepTheirChoices)
     EXPECT_TRUE(ReportsChange(panel, [&] { radios[3]->click(); }));
     EXPECT_TRUE(ReportsChange(panel, [&] { Choose(KindList(panel, 1), 3); }));
     panel.ReadInto(read);
-    EXPECT_EQ(read.ConvAlpha, 1) << "全角";
-    EXPECT_EQ(read.ExtensionCase, 3);
+    EXPECT_EQ(read.ConvAlpha, CharWidth::Full);
+    EXPECT_EQ(read.ExtensionCase, LetterCase::Capitalised);
 }
 
 TEST_F(PanelsMoreTest, ReplacePanelTextsComeFromAndGoToTheirHistories)
@@ -162,7 +167,7 @@ TEST_F(PanelsMoreTest, ReplacePanelTextsComeFromAndGoToTheirHistories)
         panel.ReadInto(read);
         EXPECT_EQ(read.ReplaceStr1, "old");
         EXPECT_EQ(read.ReplaceStr2, "new");
-        EXPECT_EQ(read.IsReplaceCase, 0);
+        EXPECT_FALSE(read.IsReplaceCase);
         panel.SaveHistories();
     }
     EXPECT_EQ(platform::LoadHistory("History", "ReplaceStr2"), (std::vector<std::string>{"new"}));
@@ -171,14 +176,14 @@ TEST_F(PanelsMoreTest, ReplacePanelTextsComeFromAndGoToTheirHistories)
 TEST_F(PanelsMoreTest, RangeReplacePanelShowsTheRecordAndIsReadBack)
 {
     platform::SaveHistory("History", "ReplaceStr", {"x"});
-    settings.ReplaceMode = 3;
+    settings.ReplaceMode = RangePosition::FromBack;
     settings.ReplaceNum = 5;
     settings.ReplaceWidth = 4;
     CRangeReplacePanel panel(&window);
     panel.SetFromSettings(settings);
     panel.ReadInto(read);
     EXPECT_EQ(std::tuple(read.ReplaceMode, read.ReplaceNum, read.ReplaceWidth, read.ReplaceStr),
-              std::tuple(3, 5, 4, std::string("x")));
+              std::tuple(RangePosition::FromBack, 5, 4, std::string("x")));
 
     Field(panel, 0)->SetText("");
     Field(panel, 1)->SetText("");
@@ -189,7 +194,7 @@ TEST_F(PanelsMoreTest, RangeReplacePanelShowsTheRecordAndIsReadBack)
 
 TEST_F(PanelsMoreTest, RangeReplaceNumberFieldsKeepTheirLimits)
 {
-    settings.ReplaceMode = 1;
+    settings.ReplaceMode = RangePosition::FromFront;
     CRangeReplacePanel panel(&window);
     panel.SetFromSettings(settings);
     CNumberField *position = Field(panel, 0);
@@ -236,7 +241,7 @@ TEST_F(PanelsMoreTest, PositionIsEnabledOnlyForTheKindsThatCountIt)
     range.ReadInto(read);
     insert.ReadInto(read);
     EXPECT_EQ(std::tuple(read.ReplaceMode, read.ReplaceNum, read.InsertMode, read.InsertNum, read.InsertStr),
-              std::tuple(3, 7, 3, 8, std::string("_new")));
+              std::tuple(RangePosition::FromBack, 7, InsertPosition::FromBack, 8, std::string("_new")));
     Choose(KindList(range), 0);
     range.ReadInto(read);
     EXPECT_EQ(read.ReplaceNum, 7) << "a disabled position keeps its value";

@@ -116,20 +116,21 @@ protected:
 
 TEST_F(PanelTest, FactoryMakesThePanelOfEachModeThatHasOne)
 {
-    std::unique_ptr<CModePanel> renumber(CreateModePanel(kModeRenumber, &window));
-    std::unique_ptr<CModePanel> oldName(CreateModePanel(kModeOldName, &window));
+    std::unique_ptr<CModePanel> renumber(CreateModePanel(RenameKind::Renumber, &window));
+    std::unique_ptr<CModePanel> oldName(CreateModePanel(RenameKind::OldName, &window));
     EXPECT_TRUE(dynamic_cast<CRenumPanel *>(renumber.get()));
     EXPECT_TRUE(dynamic_cast<COrgNamePanel *>(oldName.get()));
-    std::unique_ptr<CModePanel> charKind(CreateModePanel(kModeCharKind, &window));
-    std::unique_ptr<CModePanel> replace(CreateModePanel(kModeReplace, &window));
-    std::unique_ptr<CModePanel> rangeReplace(CreateModePanel(kModeRangeReplace, &window));
-    std::unique_ptr<CModePanel> insert(CreateModePanel(kModeInsert, &window));
+    std::unique_ptr<CModePanel> charKind(CreateModePanel(RenameKind::CharKind, &window));
+    std::unique_ptr<CModePanel> replace(CreateModePanel(RenameKind::Replace, &window));
+    std::unique_ptr<CModePanel> rangeReplace(CreateModePanel(RenameKind::RangeReplace, &window));
+    std::unique_ptr<CModePanel> insert(CreateModePanel(RenameKind::Insert, &window));
     EXPECT_TRUE(dynamic_cast<CCharKindPanel *>(charKind.get()));
     EXPECT_TRUE(dynamic_cast<CReplacePanel *>(replace.get()));
     EXPECT_TRUE(dynamic_cast<CRangeReplacePanel *>(rangeReplace.get()));
     EXPECT_TRUE(dynamic_cast<CInsertPanel *>(insert.get()));
-    EXPECT_EQ(CreateModePanel(8, &window), nullptr) << "a separator row of the mode combo";
-    EXPECT_EQ(CreateModePanel(kModeStoreDefaults, &window), nullptr);
+    for (int stored : {8, 13, -1})
+        EXPECT_EQ(CreateModePanel(static_cast<RenameKind>(stored), &window), nullptr)
+            << "a value that names no kind";
 }
 
 TEST_F(PanelTest, RenumberPanelShowsTheRecordAndIsReadBackIntoIt)

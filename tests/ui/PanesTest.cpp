@@ -98,7 +98,7 @@ class CandidatePaneTest : public ::testing::Test {
 protected:
     CandidatePaneTest() : pane(&window, settings, env)
     {
-        pane.RebuildColumns(settings.RenameMode);
+        pane.RebuildColumns();
         std::vector<CFileEntry> entries;
         for (const char *name : {"c.txt", "a.txt", "d.txt", "b.txt"})
             entries.push_back(MakeEntry("/d", name));

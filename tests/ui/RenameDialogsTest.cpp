@@ -4,8 +4,8 @@
 #include "support/TempDir.h"
 
 #include "engine/RenameSettings.h"
-#include "exec/Run.h"
 #include "exec/ResultLog.h"
+#include "exec/Run.h"
 #include "model/FileEntry.h"
 #include "platform/DirectoryList.h"
 #include "platform/RegistryStore.h"
@@ -244,7 +244,7 @@ TEST_F(WindowExecutionHostTest, RenumberRunAsksInItsDialogsAndFollowsTheAnswers)
         dir.write("b.txt", "B");
         dir.write("2.txt", "existing");
         CRenameSettings settings;
-        settings.RenameMode = kModeRenumber;
+        settings.RenameMode = RenameKind::Renumber;
         settings.NumberWidth = 1;
         exec::CRunRequest request;
         request.rows = {EntryOf(dir.file("a.txt")), EntryOf(dir.file("b.txt"))};
@@ -296,8 +296,8 @@ TEST_F(WindowExecutionHostTest, MovingIntoAMissingFolderAsksBeforeCreatingIt)
         testing_support::TempDir dir;
         dir.write("a.txt", "A");
         CRenameSettings settings;
-        settings.RenameMode = kModeOldName;
-        settings.FileCopyMode = 1;
+        settings.RenameMode = RenameKind::OldName;
+        settings.FileCopyMode = OutputKind::Move;
         settings.FileCopyDirectory = dir.file("out/deeper");
         exec::CRunRequest request;
         request.rows = {EntryOf(dir.file("a.txt"))};

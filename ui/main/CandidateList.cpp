@@ -296,7 +296,7 @@ std::string CCandidateList::PreviewText(int row, int column) const
     if (!m_settings)
         return column == 0 ? name : std::string();
     const CRenameSettings &s = *m_settings;
-    if (s.RenameMode == kModeNumberedDirs) {
+    if (s.CreatesNumberedDirectories()) {
         switch (column) {
         case 0:
             return s.GetNumberedDirName(row);
@@ -308,7 +308,7 @@ std::string CCandidateList::PreviewText(int row, int column) const
             return {};
         }
     }
-    if (s.RenameMode == kModeConcatenate) {
+    if (s.Concatenates()) {
         switch (column) {
         case 0:
             return name;
@@ -346,14 +346,14 @@ QIcon CCandidateList::RowIcon(int row) const
     return QIcon(QString::fromLatin1(e.isDummy ? icons::kDummyEntry : icons::kFile));
 }
 
-std::vector<FileListColumn> CCandidateList::Columns(int renameMode)
+std::vector<FileListColumn> CCandidateList::Columns(const CRenameSettings &settings)
 {
     const FileListColumn name{QStringLiteral("名前"), 100, Qt::AlignLeft, ShortNameFitText()};
-    if (renameMode == kModeNumberedDirs)
+    if (settings.CreatesNumberedDirectories())
         return {name,
                 {QStringLiteral("更新日時"), 120, Qt::AlignLeft, DateTimeFitText()},
                 {QStringLiteral("属性"), 40, Qt::AlignLeft}};
-    if (renameMode == kModeConcatenate)
+    if (settings.Concatenates())
         return {name,
                 {QStringLiteral("サイズ"), 100, Qt::AlignRight},
                 {QStringLiteral("ファイルの種類"), 120, Qt::AlignLeft},

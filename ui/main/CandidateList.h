@@ -82,8 +82,8 @@ public:
     const CFileEntry &Entry(int row) const { return m_rows[static_cast<std::size_t>(row)]; }
     const std::vector<CFileEntry> &Entries() const { return m_rows; }
 
-    // The columns shown for a rename mode.
-    static std::vector<FileListColumn> Columns(int renameMode);
+    // The columns shown for the mode of settings.
+    static std::vector<FileListColumn> Columns(const CRenameSettings &settings);
 
 private:
     // Room for `count` rows in all, before many are appended.

@@ -113,11 +113,7 @@ void CCandidatePane::Connect()
 
 bool CCandidatePane::Accepts(bool folder) const
 {
-    if (m_settings.RenameMode == kModeNumberedDirs)
-        return folder;
-    if (m_settings.RenameMode == kModeConcatenate)
-        return !folder;
-    return folder == (m_settings.ObjMode == 1);
+    return folder == m_settings.TargetsFolders();
 }
 
 void CCandidatePane::Append(std::vector<CFileEntry> entries)
@@ -244,7 +240,7 @@ void CCandidatePane::MoveToPosition()
 
 void CCandidatePane::SortByColumn(int column)
 {
-    const bool concatenation = m_settings.RenameMode == kModeConcatenate;
+    const bool concatenation = m_settings.Concatenates();
     const SortKey key = CCandidateList::SortKeyOfColumn(column, concatenation, m_env.RenamePath == 1);
     // The new names cannot be ordered.
     if (key == SortKey::None) {
@@ -286,9 +282,9 @@ void CCandidatePane::FocusList()
     m_list->CurrentView()->setFocus();
 }
 
-void CCandidatePane::RebuildColumns(int renameMode)
+void CCandidatePane::RebuildColumns()
 {
-    std::vector<FileListColumn> columns = CCandidateList::Columns(renameMode);
+    std::vector<FileListColumn> columns = CCandidateList::Columns(m_settings);
     m_list->SetColumns(columns);
     m_list->LoadColumnWidths("Window", "DestColumnWidth");
     m_list->SetSortIndicator(-1, true);
@@ -375,14 +371,16 @@ void CCandidatePane::ShowStatus()
     m_status->setText(StatusText());
 }
 
-int CCandidatePane::OutputIndex() const
+// The rows of the output combo are the output kinds in the order of their values.
+OutputKind CCandidatePane::Output() const
 {
-    return m_outputCombo->currentIndex();
+    return static_cast<OutputKind>(m_outputCombo->currentIndex());
 }
 
-void CCandidatePane::SetOutputIndex(int index)
+void CCandidatePane::SetOutput(OutputKind output)
 {
-    m_outputCombo->setCurrentIndex(index >= 0 && index <= 2 ? index : 0);
+    const int row = static_cast<int>(output);
+    m_outputCombo->setCurrentIndex(row >= 0 && row < m_outputCombo->count() ? row : 0);
 }
 
 std::string CCandidatePane::Destination() const

@@ -62,8 +62,8 @@ public:
     // Every row is read again (after a change of mode, object kind or list).
     void ShowAllRows();
 
-    // The columns of a rename mode, with the stored widths.
-    void RebuildColumns(int renameMode);
+    // The columns of the settings' mode, with the stored widths.
+    void RebuildColumns();
     void ApplyDisplayOptions();
     // Numbered-directory mode: exactly `count` placeholder rows.
     void PlaceNumberedDirectories(int count);
@@ -85,9 +85,9 @@ public:
     QString StatusText() const;
     void ShowStatus();
 
-    // Output mode (0 in place, 1 move, 2 copy) and its destination.
-    int OutputIndex() const;
-    void SetOutputIndex(int index);
+    // The output kind the output combo shows, and its destination.
+    OutputKind Output() const;
+    void SetOutput(OutputKind output);
     std::string Destination() const;
     void AddDestinationToHistory();
     void BrowseDestination();

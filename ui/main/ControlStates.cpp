@@ -1,47 +1,36 @@
 #include "ui/main/ControlStates.h"
 
-#include "engine/RenameSettings.h"
-
 ControlStates ComputeControlStates(const ControlStateInputs &in)
 {
+    const CRenameSettings &settings = in.settings;
     ControlStates s;
-    const bool specialMode = in.renameMode == kModeNumberedDirs || in.renameMode == kModeConcatenate;
-    s.objectKind = !specialMode;
+    s.objectKind = settings.RenamesEntries();
 
     // Time stamps, move and copy apply to renamed files only.
-    const bool filesRenamed = !(in.objMode == 1 || specialMode);
-    s.unifyTime = filesRenamed;
+    s.unifyTime = settings.RenamesFiles();
     s.timePickers = s.unifyTime && in.unifyTime;
-    s.unifyAttr = in.renameMode != kModeConcatenate;
+    s.unifyAttr = !settings.Concatenates();
     s.attrChecks = s.unifyAttr && in.unifyAttr;
 
     s.parentDirectory = !in.directoryIsRoot;
 
-    s.output = filesRenamed;
-    s.destination = s.output && in.outputIndex != 0;
+    s.output = settings.RenamesFiles();
+    s.destination = settings.UsesOutputFolder();
 
-    if (in.listFocus == 2 && in.renameMode != kModeNumberedDirs && in.candidateSelected > 0) {
+    // The rows of numbered directories are placed by their count, not by the user.
+    const bool rowsEditable = !settings.CreatesNumberedDirectories();
+    if (in.listFocus == ListPane::Candidates && rowsEditable && in.candidateSelected > 0) {
         s.addOrRemove = s.moveToTop = s.moveToPosition = s.moveToEnd = true;
-        s.insertDummy = in.renameMode != kModeConcatenate;
+        s.insertDummy = !settings.Concatenates();
         s.moveUp = !in.firstCandidateSelected;
         s.moveDown = !in.lastCandidateSelected;
     }
-    if (in.listFocus == 1 && in.sourceSelected > 0)
+    if (in.listFocus == ListPane::Selection && in.sourceSelected > 0)
         s.addOrRemove = true;
-    s.addAll = in.sourceRows > 0 && in.isSplit && in.renameMode != kModeNumberedDirs;
-    s.clearAll = in.candidateRows > 0 && in.renameMode != kModeNumberedDirs;
+    s.addAll = in.sourceRows > 0 && in.isSplit && rowsEditable;
+    s.clearAll = in.candidateRows > 0 && rowsEditable;
 
     s.undo = in.undoAvailable;
-
-    bool execute = in.candidateRows > 0;
-    if (in.renameMode == kModeFormat && in.formatEmpty)
-        execute = false;
-    if (in.renameMode == kModeFromFile && in.inputFileEmpty)
-        execute = false;
-    if (in.renameMode == kModeConcatenate && in.outputFileEmpty)
-        execute = false;
-    if (in.outputIndex != 0 && in.destinationEmpty && !specialMode && in.objMode != 1)
-        execute = false;
-    s.execute = execute;
+    s.execute = in.candidateRows > 0 && settings.CheckStart() == StartProblem::None;
     return s;
 }

@@ -1,20 +1,20 @@
 #pragma once
 
+#include "engine/RenameSettings.h"
+
+// The list of the main window that has the focus.
+enum class ListPane { Selection, Candidates };
+
 // What decides which controls of the main window are enabled. Collected by the
 // window from its members and controls, so the rules can be checked alone.
 struct ControlStateInputs {
-    int renameMode = 0;
-    int objMode = 0;        // 0 files, 1 folders
-    int outputIndex = 0;    // 0 in place, 1 move, 2 copy
+    // The window's settings with the output and destination its combos show.
+    CRenameSettings settings;
     bool unifyTime = false; // check box タイムスタンプ統一
     bool unifyAttr = false; // check box 属性統一
     bool directoryIsRoot = false;
-    bool destinationEmpty = true; // text of the destination combo
-    bool formatEmpty = true;      // FormatStr
-    bool inputFileEmpty = true;   // InputFile
-    bool outputFileEmpty = true;  // OutputFile
     bool isSplit = true;
-    int listFocus = 1; // 1 selection list, 2 candidate list
+    ListPane listFocus = ListPane::Selection;
     int sourceRows = 0;
     int sourceSelected = 0;
     int candidateRows = 0;

@@ -77,7 +77,7 @@ CDropHandler::Dropped CDropHandler::Split(const std::vector<std::string> &paths)
 
 bool CDropHandler::DirectoryOnly() const
 {
-    return m_env.DDMode != 0 || m_settings.RenameMode == kModeNumberedDirs || m_settings.ObjMode == 1;
+    return m_env.DDMode != 0 || m_settings.CreatesNumberedDirectories() || m_settings.ChoosesFolders();
 }
 
 std::optional<std::string> CDropHandler::DirectoryTarget(const Dropped &dropped) const

@@ -1,5 +1,6 @@
 #include "ui/main/MainDlg.h"
 
+#include "engine/SettingsFields.h"
 #include "platform/DirectoryList.h"
 #include "platform/Paths.h"
 #include "platform/StoreFile.h"
@@ -32,13 +33,6 @@
 #include <QTimer>
 
 namespace {
-
-// A stored mode that names no mode (a separator, the command row, anything
-// out of range) starts the window in renumbering.
-int UsableMode(int mode)
-{
-    return mode < 0 || mode >= kModeStoreDefaults || IsSeparatorMode(mode) ? kModeRenumber : mode;
-}
 
 QMessageBox::StandardButton ShowMessageBox(QWidget *parent, QMessageBox::Icon icon, const QString &caption,
                                            const QString &text, QMessageBox::StandardButtons buttons)
@@ -90,7 +84,7 @@ CMainDlg::CMainDlg(const std::vector<std::string> &args, QWidget *parent)
 
     LoadState();
     m_modes->Load();
-    m_candidates->SetOutputIndex(m_settings.FileCopyMode);
+    m_candidates->SetOutput(m_settings.FileCopyMode);
     m_modes->CreatePanel();
     m_created = true;
     m_modes->StoreUnification();
@@ -102,7 +96,7 @@ CMainDlg::CMainDlg(const std::vector<std::string> &args, QWidget *parent)
     m_isSplit = !m_isSplit;
     ToggleSplit();
 
-    m_candidates->RebuildColumns(m_settings.RenameMode);
+    m_candidates->RebuildColumns();
     PanelRefresh();
 }
 
@@ -114,6 +108,7 @@ CMainDlg::~CMainDlg()
 void CMainDlg::ConnectParts()
 {
     connect(m_modes, &CModeArea::ModeChosen, this, &CMainDlg::ChangeMode);
+    connect(m_modes, &CModeArea::StoreDefaultsChosen, this, &CMainDlg::StoreDefaultsFromModes);
     connect(m_modes, &CModeArea::ObjectKindChosen, this, &CMainDlg::ChangeObjectKind);
     connect(m_modes, &CModeArea::UnificationChanged, this, &CMainDlg::StoreOutput);
     connect(m_modes, &CModeArea::PanelChanged, this, &CMainDlg::PanelRefresh);
@@ -126,7 +121,7 @@ void CMainDlg::ConnectParts()
     });
 
     connect(m_selection, &CSelectionPane::Changed, this, &CMainDlg::RefreshControlStates);
-    connect(m_selection, &CSelectionPane::FocusEntered, this, [this] { SetListFocus(1); });
+    connect(m_selection, &CSelectionPane::FocusEntered, this, [this] { SetListFocus(ListPane::Selection); });
     connect(m_selection, &CSelectionPane::BatchRequested, this, &CMainDlg::RunBatch);
     // The names in the listed folder are read again for the marks.
     connect(m_selection, &CSelectionPane::Listed, this, [this] {
@@ -136,7 +131,8 @@ void CMainDlg::ConnectParts()
     });
 
     connect(m_candidates, &CCandidatePane::Changed, this, &CMainDlg::RefreshControlStates);
-    connect(m_candidates, &CCandidatePane::FocusEntered, this, [this] { SetListFocus(2); });
+    connect(m_candidates, &CCandidatePane::FocusEntered, this,
+            [this] { SetListFocus(ListPane::Candidates); });
     connect(m_candidates, &CCandidatePane::AddClicked, this, &CMainDlg::AddSelected);
     connect(m_candidates, &CCandidatePane::AddAllClicked, this, &CMainDlg::AddAll);
     connect(m_candidates, &CCandidatePane::OutputChanged, this, &CMainDlg::StoreOutput);
@@ -163,9 +159,10 @@ void CMainDlg::ConnectParts()
     connect(m_commands, &CCommandBar::HelpClicked, this, &CMainDlg::ShowHelp);
     connect(m_commands, &CCommandBar::SettingsClicked, this, &CMainDlg::OpenSettings);
     connect(m_commands, &CCommandBar::AboutClicked, this, &CMainDlg::ShowAbout);
-    connect(m_selection->List(), &CFileListCtrl::SelectionChanged, this, [this] { ShowSelectedInViewer(1); });
+    connect(m_selection->List(), &CFileListCtrl::SelectionChanged, this,
+            [this] { ShowSelectedInViewer(ListPane::Selection); });
     connect(m_candidates->List(), &CFileListCtrl::SelectionChanged, this,
-            [this] { ShowSelectedInViewer(2); });
+            [this] { ShowSelectedInViewer(ListPane::Candidates); });
 
     m_drops = std::make_unique<CDropHandler>(this, *m_selection, *m_candidates, m_env, m_settings);
     setAcceptDrops(true);
@@ -176,10 +173,10 @@ const std::string &CMainDlg::CurrentDirectory() const
     return m_selection->CurrentDirectory();
 }
 
-void CMainDlg::SetListFocus(int list)
+void CMainDlg::SetListFocus(ListPane list)
 {
     m_listFocus = list;
-    m_candidates->SetAdding(list == 1);
+    m_candidates->SetAdding(list == ListPane::Selection);
     RefreshControlStates();
 }
 
@@ -206,10 +203,9 @@ void CMainDlg::LoadState()
     m_candidates->LoadHistory();
     m_launchers.Load();
 
-    m_settings.RenameMode = UsableMode(m_settings.RenameMode);
-    m_settings.ObjMode = m_settings.ObjMode == 1 ? 1 : 0;
-    if (m_settings.FileCopyMode < 0 || m_settings.FileCopyMode > 2)
-        m_settings.FileCopyMode = 0;
+    // A stored choice that names none (a separator row of the mode combo, say)
+    // starts the window with the choice's default.
+    engine::ResetUnknownChoices(m_settings);
 }
 
 void CMainDlg::ApplyListOptions()
@@ -248,16 +244,14 @@ void CMainDlg::RefreshControlStates()
     const CFileListCtrl &sourceList = *m_selection->List();
     const CFileListCtrl &candidateList = *m_candidates->List();
     ControlStateInputs in;
-    in.renameMode = m_settings.RenameMode;
-    in.objMode = m_settings.ObjMode;
-    in.outputIndex = m_candidates->OutputIndex();
+    // The output combos' values reach the settings when the user changes
+    // them; the states follow what the combos show now.
+    in.settings.CopyFrom(m_settings);
+    in.settings.FileCopyMode = m_candidates->Output();
+    in.settings.FileCopyDirectory = m_candidates->Destination();
     in.unifyTime = m_modes->UnifyTimeChecked();
     in.unifyAttr = m_modes->UnifyAttrChecked();
     in.directoryIsRoot = platform::IsRootDirectory(CurrentDirectory());
-    in.destinationEmpty = m_candidates->Destination().empty();
-    in.formatEmpty = m_settings.FormatStr.empty();
-    in.inputFileEmpty = m_settings.InputFile.empty();
-    in.outputFileEmpty = m_settings.OutputFile.empty();
     in.isSplit = m_isSplit;
     in.listFocus = m_listFocus;
     in.sourceRows = m_selection->Rows().RowCount();
@@ -281,7 +275,7 @@ void CMainDlg::StoreOutput()
 {
     if (!m_created)
         return;
-    m_settings.FileCopyMode = m_candidates->OutputIndex();
+    m_settings.FileCopyMode = m_candidates->Output();
     m_settings.FileCopyDirectory = m_candidates->Destination();
     PanelRefresh();
 }
@@ -291,12 +285,12 @@ void CMainDlg::PanelRefresh()
     if (!m_created)
         return;
     m_modes->ReadPanel();
-    if (m_settings.RenameMode == kModeFromFile) {
+    if (m_settings.TakesNamesFromFile()) {
         const int problem = m_settings.LoadInputLines();
         if (auto *panel = qobject_cast<CFromFilePanel *>(m_modes->Panel()))
             panel->ShowReadProblem(problem ? CRenameSettings::InputFileProblem(problem) : std::string());
     }
-    if (m_settings.RenameMode == kModeNumberedDirs)
+    if (m_settings.CreatesNumberedDirectories())
         m_candidates->PlaceNumberedDirectories(m_settings.NumDirCount);
     m_candidates->RefreshPreview();
     RefreshControlStates();
@@ -355,15 +349,15 @@ void CMainDlg::StoreDefaults()
             QStringLiteral("変名の初期値を変更しました。"), QMessageBox::Ok);
 }
 
-bool CMainDlg::ClearForModeChange(int oldMode, int newMode)
+bool CMainDlg::ClearForModeChange(RenameKind next)
 {
     if (m_candidates->Rows().RowCount() == 0)
         return true;
     const QString caption = QStringLiteral("変名モード変更");
     const auto buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    if (oldMode == kModeNumberedDirs) {
+    if (m_settings.CreatesNumberedDirectories()) {
         m_candidates->Clear();
-    } else if (newMode == kModeConcatenate) {
+    } else if (next == RenameKind::Concatenation) {
         const auto answer = Ask(QMessageBox::Question, caption,
                                 QStringLiteral("【連結】モードに変更されました。リストをクリアしますか？\n"
                                                "『いいえ』を選択してもダミーファイルはクリアされます。"),
@@ -372,7 +366,7 @@ bool CMainDlg::ClearForModeChange(int oldMode, int newMode)
             m_candidates->Clear();
         else if (answer == QMessageBox::No)
             m_candidates->RemoveDummies();
-    } else if (oldMode == kModeConcatenate) {
+    } else if (m_settings.Concatenates()) {
         const auto answer =
             Ask(QMessageBox::Question, caption,
                 QStringLiteral("【連結】モードから変更されました。リストをクリアしますか？"), buttons);
@@ -390,36 +384,30 @@ void CMainDlg::ReplacePanel()
     m_modes->CreatePanel();
 }
 
-void CMainDlg::ChangeMode(int index)
+void CMainDlg::ChangeMode(RenameKind kind)
 {
-    const int old = m_settings.RenameMode;
-    if (index == old)
+    if (kind == m_settings.RenameMode)
         return;
-    if (IsSeparatorMode(index)) {
-        QApplication::beep();
-        m_modes->ShowModeAndKind();
-        return;
-    }
-    if (index == kModeStoreDefaults) {
-        m_modes->ShowModeAndKind();
-        PanelRefresh();
-        StoreDefaults();
-        return;
-    }
-    if (!ClearForModeChange(old, index)) {
+    if (!ClearForModeChange(kind)) {
         m_modes->ShowModeAndKind();
         StoreOutput();
         return;
     }
-    m_settings.RenameMode = index;
-    m_candidates->RebuildColumns(index);
+    m_settings.RenameMode = kind;
+    m_candidates->RebuildColumns();
     m_candidates->ShowAllRows();
     ReplacePanel();
     m_modes->ShowModeAndKind();
     PanelRefresh();
 }
 
-void CMainDlg::ChangeObjectKind(int kind)
+void CMainDlg::StoreDefaultsFromModes()
+{
+    PanelRefresh();
+    StoreDefaults();
+}
+
+void CMainDlg::ChangeObjectKind(ObjectKind kind)
 {
     if (kind == m_settings.ObjMode)
         return;
@@ -437,7 +425,7 @@ void CMainDlg::ChangeObjectKind(int kind)
     }
     m_settings.ObjMode = kind;
     m_modes->ShowModeAndKind();
-    if (m_settings.RenameMode == kModeConcatenate)
+    if (m_settings.Concatenates())
         ReplacePanel();
     PanelRefresh();
 }
@@ -475,15 +463,15 @@ void CMainDlg::ShowAbout()
     }
 }
 
-void CMainDlg::ShowSelectedInViewer(int list)
+void CMainDlg::ShowSelectedInViewer(ListPane list)
 {
     if (!m_viewer->IsOpen())
         return;
-    const std::vector<int> rows =
-        list == 1 ? m_selection->List()->SelectedRows() : m_candidates->List()->SelectedRows();
+    const std::vector<int> rows = list == ListPane::Selection ? m_selection->List()->SelectedRows()
+                                                              : m_candidates->List()->SelectedRows();
     if (rows.size() != 1)
         return;
-    if (list == 1) {
+    if (list == ListPane::Selection) {
         const CSelectionList &entries = m_selection->Rows();
         if (!entries.IsFolder(rows.front()))
             m_viewer->ShowFile(entries.FullPath(rows.front()));
@@ -511,7 +499,7 @@ void CMainDlg::SaveState()
                                         m_srcListWidth, m_isSplit);
     m_candidates->SaveColumnWidths();
     m_modes->DestroyPanel();
-    m_settings.FileCopyMode = m_candidates->OutputIndex();
+    m_settings.FileCopyMode = m_candidates->Output();
     m_settings.FileCopyDirectory = m_candidates->Destination();
     const int settingsError = m_store.SaveSettings(m_settings);
     if (writeError == 0)

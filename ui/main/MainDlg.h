@@ -4,6 +4,7 @@
 #include "app/LaunchList.h"
 #include "engine/RenameSettings.h"
 #include "exec/RenameRecord.h"
+#include "ui/main/ControlStates.h"
 #include "ui/main/WindowStore.h"
 #include "ui/panels/ModalGuard.h"
 
@@ -70,10 +71,12 @@ public:
     bool IsInteractive() const override { return m_interactive; }
     void SetInteractive(bool on) override;
 
-    // Mode combo: the index chosen by the user.
-    void ChangeMode(int index);
+    // Mode combo: the mode chosen by the user.
+    void ChangeMode(RenameKind kind);
+    // Mode combo's command row: the settings stored as the defaults.
+    void StoreDefaultsFromModes();
     // Radio ファイル / フォルダ: the kind of entries the candidates are.
-    void ChangeObjectKind(int kind);
+    void ChangeObjectKind(ObjectKind kind);
     void ToggleSplit();
     void ShowHelp();
     // 環境設定: the settings dialog, and the window following what it changed.
@@ -120,10 +123,9 @@ private:
     void ApplyListOptions();
     void ApplySettings(const CSettingsDlg &dialog, bool accepted);
     void ProcessArguments(const std::vector<std::string> &args);
-    // 1: the selection list has the focus, 2: the candidate list.
-    void SetListFocus(int list);
+    void SetListFocus(ListPane list);
     // The one selected file of a list, shown in the viewer when it is open.
-    void ShowSelectedInViewer(int list);
+    void ShowSelectedInViewer(ListPane list);
     // Entries of the selection rows first..end-1 that may become candidates.
     void CollectSourceRows(int first, int end, std::vector<CFileEntry> &entries) const;
 
@@ -136,7 +138,7 @@ private:
     // The output folder made to exist (asking first); false when the export stops.
     bool PrepareExportFolder(const std::string &path);
     // Asks what becomes of the candidates when the mode changes; false to keep the old mode.
-    bool ClearForModeChange(int oldMode, int newMode);
+    bool ClearForModeChange(RenameKind next);
     void ReplacePanel();
     // The Ctrl shortcuts of the window (Qt::Key_D, Qt::Key_E, ...); true when
     // the key is one of them.
@@ -160,7 +162,7 @@ private:
     exec::CUndoList m_undo;
     int m_srcListWidth = 240;
     bool m_isSplit = true;
-    int m_listFocus = 1;
+    ListPane m_listFocus = ListPane::Selection;
     bool m_interactive = true;
     bool m_created = false;
     // The settings were deleted, or the store file could not be read at start

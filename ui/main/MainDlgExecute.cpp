@@ -73,7 +73,7 @@ bool CMainDlg::HandleShortcut(int key)
             Undo();
         return true;
     case Qt::Key_Q:
-        if (m_candidates->ListButton(3)->isEnabled() && m_listFocus == 1)
+        if (m_candidates->ListButton(3)->isEnabled() && m_listFocus == ListPane::Selection)
             AddSelected();
         return true;
     case Qt::Key_W:

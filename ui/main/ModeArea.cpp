@@ -6,6 +6,7 @@
 #include "ui/panels/ModePanel.h"
 #include "ui/panels/PanelFactory.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,29 +15,61 @@
 #include <QRadioButton>
 #include <QTimeEdit>
 
+#include <algorithm>
+#include <iterator>
+#include <optional>
+
 namespace {
 
-const char *const kModeNames[] = {"連番",         "元名",  "文字種",       "文字置換",     "範囲置換",
-                                  "挿入",         "書式",  "ファイルから", "------------", "連番Dir作成",
-                                  "------------", "※連結", "------------", "■初期値に"};
-constexpr int kModeCount = 14;
+// The rows of the mode combo: the rename kinds, separators between their
+// groups and, last, the command that stores the settings as the defaults.
+struct ModeRow {
+    const char *text;
+    std::optional<RenameKind> kind; // none for a separator and the command
+};
 
-Qt::CheckState CheckFromAttribute(int value)
+constexpr const char kSeparator[] = "------------";
+const ModeRow kModeRows[] = {
+    {"連番", RenameKind::Renumber},
+    {"元名", RenameKind::OldName},
+    {"文字種", RenameKind::CharKind},
+    {"文字置換", RenameKind::Replace},
+    {"範囲置換", RenameKind::RangeReplace},
+    {"挿入", RenameKind::Insert},
+    {"書式", RenameKind::Format},
+    {"ファイルから", RenameKind::FromFile},
+    {kSeparator, {}},
+    {"連番Dir作成", RenameKind::NumberedDirectories},
+    {kSeparator, {}},
+    {"※連結", RenameKind::Concatenation},
+    {kSeparator, {}},
+    {"■初期値に", {}},
+};
+constexpr int kModeRowCount = static_cast<int>(std::size(kModeRows));
+constexpr int kStoreDefaultsRow = kModeRowCount - 1;
+
+int RowOfKind(RenameKind kind)
 {
-    return value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
+    const auto found = std::find_if(std::begin(kModeRows), std::end(kModeRows),
+                                    [kind](const ModeRow &row) { return row.kind == kind; });
+    return found == std::end(kModeRows) ? -1 : static_cast<int>(found - std::begin(kModeRows));
 }
 
-int AttributeFromCheck(Qt::CheckState state)
+Qt::CheckState CheckFromAttribute(AttributeChange change)
 {
-    return state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
+    return change == AttributeChange::Set    ? Qt::Checked
+           : change == AttributeChange::Keep ? Qt::PartiallyChecked
+                                             : Qt::Unchecked;
+}
+
+AttributeChange AttributeFromCheck(Qt::CheckState state)
+{
+    return state == Qt::Checked            ? AttributeChange::Set
+           : state == Qt::PartiallyChecked ? AttributeChange::Keep
+                                           : AttributeChange::Clear;
 }
 
 } // namespace
-
-bool IsSeparatorMode(int mode)
-{
-    return mode == 8 || mode == 10 || mode == 12;
-}
 
 CModeArea::CModeArea(QWidget *window, const DialogUnits &du, CRenameSettings &settings)
     : QObject(window), m_settings(settings)
@@ -51,9 +84,9 @@ CModeArea::~CModeArea() = default;
 void CModeArea::CreateModeControls(QWidget *window, const DialogUnits &du)
 {
     m_modeCombo = new QComboBox(window);
-    for (const char *name : kModeNames)
-        m_modeCombo->addItem(QString::fromUtf8(name));
-    m_modeCombo->setMaxVisibleItems(kModeCount);
+    for (const ModeRow &row : kModeRows)
+        m_modeCombo->addItem(QString::fromUtf8(row.text));
+    m_modeCombo->setMaxVisibleItems(kModeRowCount);
     m_modeCombo->setGeometry(du.toPixels(4, 4, 46, 12));
 
     m_filesRadio = new QRadioButton(QStringLiteral("ファイル"), window);
@@ -61,8 +94,8 @@ void CModeArea::CreateModeControls(QWidget *window, const DialogUnits &du)
     m_filesRadio->setGeometry(du.toPixels(8, 21, 40, 10));
     m_foldersRadio->setGeometry(du.toPixels(8, 31, 40, 10));
     m_objectGroup = new QButtonGroup(this);
-    m_objectGroup->addButton(m_filesRadio, 0);
-    m_objectGroup->addButton(m_foldersRadio, 1);
+    m_objectGroup->addButton(m_filesRadio, static_cast<int>(ObjectKind::Files));
+    m_objectGroup->addButton(m_foldersRadio, static_cast<int>(ObjectKind::Folders));
 
     m_panelHost = new QWidget(window);
     m_panelHost->setGeometry(du.toPixels(56, 2, 260, 42));
@@ -102,8 +135,9 @@ void CModeArea::CreateUnificationControls(QWidget *window, const DialogUnits &du
 
 void CModeArea::Connect()
 {
-    connect(m_modeCombo, &QComboBox::activated, this, &CModeArea::ModeChosen);
-    connect(m_objectGroup, &QButtonGroup::idClicked, this, &CModeArea::ObjectKindChosen);
+    connect(m_modeCombo, &QComboBox::activated, this, &CModeArea::ModeRowActivated);
+    connect(m_objectGroup, &QButtonGroup::idClicked, this,
+            [this](int id) { emit ObjectKindChosen(static_cast<ObjectKind>(id)); });
     connect(m_nowButton, &QPushButton::clicked, this, [this] {
         const QDateTime now = QDateTime::currentDateTime();
         m_datePicker->setDate(now.date());
@@ -121,33 +155,33 @@ void CModeArea::Connect()
 void CModeArea::Load()
 {
     ShowModeAndKind();
-    m_unifyTime->setChecked(m_settings.IsFileTimeChange != 0);
-    m_unifyAttr->setChecked(m_settings.IsFileAttribChange != 0);
+    m_unifyTime->setChecked(m_settings.IsFileTimeChange);
+    m_unifyAttr->setChecked(m_settings.IsFileAttribChange);
     const QDateTime time = QDateTime::fromSecsSinceEpoch(m_settings.FileTime);
     {
         const QSignalBlocker blockDate(m_datePicker), blockTime(m_timePicker);
         m_datePicker->setDate(time.date());
         m_timePicker->setTime(time.time());
     }
-    const int attrs[] = {m_settings.AtrReadOnly, m_settings.AtrHidden, m_settings.AtrSystem,
-                         m_settings.AtrArchive};
+    const AttributeChange attrs[] = {m_settings.AtrReadOnly, m_settings.AtrHidden, m_settings.AtrSystem,
+                                     m_settings.AtrArchive};
     for (std::size_t i = 0; i < m_attrChecks.size(); ++i)
         m_attrChecks[i]->setCheckState(CheckFromAttribute(attrs[i]));
 }
 
 void CModeArea::ShowModeAndKind()
 {
-    m_modeCombo->setCurrentIndex(m_settings.RenameMode);
-    m_objectGroup->button(m_settings.ObjMode == 1 ? 1 : 0)->setChecked(true);
+    m_modeCombo->setCurrentIndex(RowOfKind(m_settings.RenameMode));
+    (m_settings.ChoosesFolders() ? m_foldersRadio : m_filesRadio)->setChecked(true);
 }
 
 void CModeArea::StoreUnification()
 {
-    m_settings.IsFileTimeChange = m_unifyTime->isChecked() ? 1 : 0;
-    m_settings.IsFileAttribChange = m_unifyAttr->isChecked() ? 1 : 0;
+    m_settings.IsFileTimeChange = m_unifyTime->isChecked();
+    m_settings.IsFileAttribChange = m_unifyAttr->isChecked();
     m_settings.FileTime = QDateTime(m_datePicker->date(), m_timePicker->time()).toSecsSinceEpoch();
-    int *attrs[] = {&m_settings.AtrReadOnly, &m_settings.AtrHidden, &m_settings.AtrSystem,
-                    &m_settings.AtrArchive};
+    AttributeChange *attrs[] = {&m_settings.AtrReadOnly, &m_settings.AtrHidden, &m_settings.AtrSystem,
+                                &m_settings.AtrArchive};
     for (std::size_t i = 0; i < m_attrChecks.size(); ++i)
         *attrs[i] = AttributeFromCheck(m_attrChecks[i]->checkState());
     emit UnificationChanged();
@@ -213,6 +247,20 @@ void CModeArea::ApplyStates(const ControlStates &states)
     m_unifyAttr->setEnabled(states.unifyAttr);
     for (QCheckBox *check : m_attrChecks)
         check->setEnabled(states.attrChecks);
+}
+
+void CModeArea::ModeRowActivated(int row)
+{
+    if (row == kStoreDefaultsRow) {
+        ShowModeAndKind();
+        emit StoreDefaultsChosen();
+    } else if (const std::optional<RenameKind> kind = kModeRows[row].kind) {
+        emit ModeChosen(*kind);
+    } else {
+        // A separator is no choice: the combo shows the mode again.
+        QApplication::beep();
+        ShowModeAndKind();
+    }
 }
 
 void CModeArea::PopUpModes()

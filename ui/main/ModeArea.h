@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/SettingChoices.h"
+
 #include <QObject>
 
 #include <array>
@@ -65,9 +67,11 @@ public:
     QCheckBox *AttributeCheck(int index) const { return m_attrChecks.at(static_cast<std::size_t>(index)); }
 
 signals:
-    // The user picked an entry of the mode combo / a radio.
-    void ModeChosen(int index);
-    void ObjectKindChosen(int kind);
+    // The user picked a mode of the mode combo / a radio.
+    void ModeChosen(RenameKind kind);
+    void ObjectKindChosen(ObjectKind kind);
+    // The user picked the command row that stores the settings as the defaults.
+    void StoreDefaultsChosen();
     // A unification control changed (its values are in the settings).
     void UnificationChanged();
     // The panel's values changed (not yet read into the settings).
@@ -76,6 +80,9 @@ signals:
     void ShortcutKey(int key);
 
 private:
+    // A row of the mode combo chosen: a mode, a separator (refused with a
+    // beep) or the command row.
+    void ModeRowActivated(int row);
     void CreateModeControls(QWidget *window, const DialogUnits &du);
     void CreateUnificationControls(QWidget *window, const DialogUnits &du);
     void Connect();
@@ -95,6 +102,3 @@ private:
     QCheckBox *m_unifyAttr = nullptr;
     std::array<QCheckBox *, 4> m_attrChecks{};
 };
-
-// Modes of the combo that are separators, not modes.
-bool IsSeparatorMode(int mode);

@@ -412,13 +412,13 @@ void CSelectionPane::SetFilterMode(int mode)
 
 void CSelectionPane::SelectAllOfKind()
 {
-    m_list->SetSelectedRows(m_rows.RowsOfKind(m_settings.ObjMode == 1 ? 1 : 0));
+    m_list->SetSelectedRows(m_rows.RowsOfKind(m_settings.ChoosesFolders() ? 1 : 0));
 }
 
 void CSelectionPane::InvertSelectionOfKind()
 {
     std::vector<int> rows;
-    for (int row : m_rows.RowsOfKind(m_settings.ObjMode == 1 ? 1 : 0)) {
+    for (int row : m_rows.RowsOfKind(m_settings.ChoosesFolders() ? 1 : 0)) {
         if (!m_list->IsRowSelected(row))
             rows.push_back(row);
     }
@@ -592,8 +592,7 @@ bool CSelectionPane::EntriesChosen(const std::vector<int> &selected) const
 
 bool CSelectionPane::BatchAllowed(const std::vector<int> &selected) const
 {
-    if (m_settings.RenameMode == kModeNumberedDirs || m_settings.RenameMode == kModeConcatenate ||
-        m_settings.ObjMode != 0)
+    if (!m_settings.RenamesFiles())
         return selected.empty();
     return std::all_of(selected.begin(), selected.end(),
                        [this](int row) { return m_rows.IsFolder(row) && !m_rows.IsParentRow(row); });

@@ -1,5 +1,7 @@
 #include "ui/panels/CharKindPanel.h"
 
+#include "ui/panels/ChoiceCombo.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -78,8 +80,8 @@ CCharKindPanel::WidthChoice CCharKindPanel::AddWidthChoice(const QString &captio
 {
     WidthChoice choice{new QCheckBox(caption, this), new QRadioButton(QStringLiteral("半角"), this),
                        new QRadioButton(QStringLiteral("全角"), this), new QButtonGroup(this)};
-    choice.pair->addButton(choice.half, 0);
-    choice.pair->addButton(choice.full, 1);
+    choice.pair->addButton(choice.half, static_cast<int>(CharWidth::Half));
+    choice.pair->addButton(choice.full, static_cast<int>(CharWidth::Full));
     const auto clicked = [this] {
         RefreshEnabled();
         PostChanged();
@@ -89,10 +91,10 @@ CCharKindPanel::WidthChoice CCharKindPanel::AddWidthChoice(const QString &captio
     return choice;
 }
 
-void CCharKindPanel::WidthChoice::Show(int isConv, int conv) const
+void CCharKindPanel::WidthChoice::Show(bool isConv, CharWidth conv) const
 {
-    check->setChecked(isConv != 0);
-    if (QAbstractButton *button = pair->button(conv)) {
+    check->setChecked(isConv);
+    if (QAbstractButton *button = pair->button(static_cast<int>(conv))) {
         button->setChecked(true);
         return;
     }
@@ -122,9 +124,9 @@ void CCharKindPanel::RefreshEnabled()
 
 void CCharKindPanel::ShowSettings(const CRenameSettings &settings)
 {
-    m_caseCheck->setChecked(settings.IsCase != 0);
-    m_fileCase->setCurrentIndex(settings.FileCase);
-    m_extensionCase->setCurrentIndex(settings.ExtensionCase);
+    m_caseCheck->setChecked(settings.IsCase);
+    ShowChoice(m_fileCase, settings.FileCase);
+    ShowChoice(m_extensionCase, settings.ExtensionCase);
     m_digits.Show(settings.IsConvNum, settings.ConvNum);
     m_letters.Show(settings.IsConvAlpha, settings.ConvAlpha);
     m_katakana.Show(settings.IsConvKana, settings.ConvKana);
@@ -133,13 +135,13 @@ void CCharKindPanel::ShowSettings(const CRenameSettings &settings)
 
 void CCharKindPanel::ReadInto(CRenameSettings &settings) const
 {
-    settings.IsCase = m_caseCheck->isChecked() ? 1 : 0;
-    settings.FileCase = m_fileCase->currentIndex();
-    settings.ExtensionCase = m_extensionCase->currentIndex();
-    settings.IsConvNum = m_digits.check->isChecked() ? 1 : 0;
-    settings.ConvNum = m_digits.pair->checkedId();
-    settings.IsConvAlpha = m_letters.check->isChecked() ? 1 : 0;
-    settings.ConvAlpha = m_letters.pair->checkedId();
-    settings.IsConvKana = m_katakana.check->isChecked() ? 1 : 0;
-    settings.ConvKana = m_katakana.pair->checkedId();
+    settings.IsCase = m_caseCheck->isChecked();
+    settings.FileCase = ChosenValue<LetterCase>(m_fileCase);
+    settings.ExtensionCase = ChosenValue<LetterCase>(m_extensionCase);
+    settings.IsConvNum = m_digits.check->isChecked();
+    settings.ConvNum = static_cast<CharWidth>(m_digits.pair->checkedId());
+    settings.IsConvAlpha = m_letters.check->isChecked();
+    settings.ConvAlpha = static_cast<CharWidth>(m_letters.pair->checkedId());
+    settings.IsConvKana = m_katakana.check->isChecked();
+    settings.ConvKana = static_cast<CharWidth>(m_katakana.pair->checkedId());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/SettingChoices.h"
 #include "ui/panels/ModePanel.h"
 
 class QButtonGroup;
@@ -22,14 +23,15 @@ protected:
     void ShowSettings(const CRenameSettings &settings) override;
 
 private:
-    // A character kind's check box and its pair 半角 (id 0) / 全角 (id 1).
+    // A character kind's check box and its pair 半角 / 全角, whose ids are
+    // the widths' values.
     // No radio button is checked until the settings are shown.
     struct WidthChoice {
         QCheckBox *check;
         QRadioButton *half;
         QRadioButton *full;
         QButtonGroup *pair;
-        void Show(int isConv, int conv) const;
+        void Show(bool isConv, CharWidth conv) const;
         void RefreshEnabled() const;
     };
     WidthChoice AddWidthChoice(const QString &caption);

@@ -4,6 +4,7 @@
 #include "ui/dialogs/SepCharsDlg.h"
 #include "ui/main/HistoryComboBox.h"
 #include "ui/main/ImageButton.h"
+#include "ui/panels/ChoiceCombo.h"
 #include "ui/panels/TextFileBrowse.h"
 
 #include <QCheckBox>
@@ -79,23 +80,23 @@ CConcatPanel::CConcatPanel(QWidget *parent) : CModePanel(parent)
 
 void CConcatPanel::ShowSettings(const CRenameSettings &settings)
 {
-    m_separatorMode->setCurrentIndex(settings.SepaMode);
-    m_appendCheck->setChecked(settings.IsAppend != 0);
-    m_deleteCheck->setChecked(settings.IsDelete != 0);
-    m_lineEnds->setCurrentIndex(settings.RetMode);
-    m_eofMarks->setCurrentIndex(settings.EofMode);
+    ShowChoice(m_separatorMode, settings.SepaMode);
+    m_appendCheck->setChecked(settings.IsAppend);
+    m_deleteCheck->setChecked(settings.IsDelete);
+    ShowChoice(m_lineEnds, settings.RetMode);
+    ShowChoice(m_eofMarks, settings.EofMode);
     enableSeparator();
 }
 
 void CConcatPanel::ReadInto(CRenameSettings &settings) const
 {
     settings.OutputFile = m_outputFile->CurrentText();
-    settings.SepaMode = m_separatorMode->currentIndex();
+    settings.SepaMode = ChosenValue<SeparatorPlacement>(m_separatorMode);
     settings.Sepa = m_separator->CurrentText();
-    settings.IsAppend = m_appendCheck->isChecked() ? 1 : 0;
-    settings.IsDelete = m_deleteCheck->isChecked() ? 1 : 0;
-    settings.RetMode = m_lineEnds->currentIndex();
-    settings.EofMode = m_eofMarks->currentIndex();
+    settings.IsAppend = m_appendCheck->isChecked();
+    settings.IsDelete = m_deleteCheck->isChecked();
+    settings.RetMode = ChosenValue<LineEnds>(m_lineEnds);
+    settings.EofMode = ChosenValue<EofMark>(m_eofMarks);
 }
 
 void CConcatPanel::enableSeparator()

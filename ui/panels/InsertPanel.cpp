@@ -1,6 +1,7 @@
 #include "ui/panels/InsertPanel.h"
 
 #include "ui/main/HistoryComboBox.h"
+#include "ui/panels/ChoiceCombo.h"
 #include "ui/panels/NumberField.h"
 
 #include <QHBoxLayout>
@@ -27,14 +28,14 @@ CInsertPanel::CInsertPanel(QWidget *parent)
 
 void CInsertPanel::ShowSettings(const CRenameSettings &settings)
 {
-    m_where.kind->setCurrentIndex(settings.InsertMode);
+    ShowChoice(m_where.kind, settings.InsertMode);
     m_where.position->SetText(QString::number(settings.InsertNum));
     m_where.RefreshEnabled();
 }
 
 void CInsertPanel::ReadInto(CRenameSettings &settings) const
 {
-    settings.InsertMode = m_where.kind->currentIndex();
+    settings.InsertMode = ChosenValue<InsertPosition>(m_where.kind);
     settings.InsertNum = m_where.position->Value();
     settings.InsertStr = m_text->CurrentText();
 }

@@ -34,7 +34,7 @@ COrgNamePanel::COrgNamePanel(QWidget *parent) : CModePanel(parent)
 
 void COrgNamePanel::ShowSettings(const CRenameSettings &settings)
 {
-    m_extension.SetChecked(settings.IsOrgExtensionChange != 0);
+    m_extension.SetChecked(settings.IsOrgExtensionChange);
 }
 
 void COrgNamePanel::ReadInto(CRenameSettings &settings) const
@@ -42,5 +42,5 @@ void COrgNamePanel::ReadInto(CRenameSettings &settings) const
     settings.OrgStr1 = m_prefix->CurrentText();
     settings.OrgStr2 = m_suffix->CurrentText();
     settings.OrgExtension = m_extension.combo->CurrentText();
-    settings.IsOrgExtensionChange = m_extension.IsChecked() ? 1 : 0;
+    settings.IsOrgExtensionChange = m_extension.IsChecked();
 }

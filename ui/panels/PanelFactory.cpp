@@ -12,30 +12,36 @@
 #include "ui/panels/RenumPanel.h"
 #include "ui/panels/ReplacePanel.h"
 
-CModePanel *CreateModePanel(int renameMode, QWidget *parent)
+namespace {
+
+template <class Panel> CModePanel *Make(QWidget *parent)
 {
-    switch (renameMode) {
-    case kModeRenumber:
-        return new CRenumPanel(parent);
-    case kModeOldName:
-        return new COrgNamePanel(parent);
-    case kModeCharKind:
-        return new CCharKindPanel(parent);
-    case kModeReplace:
-        return new CReplacePanel(parent);
-    case kModeRangeReplace:
-        return new CRangeReplacePanel(parent);
-    case kModeInsert:
-        return new CInsertPanel(parent);
-    case kModeFormat:
-        return new CFormatPanel(parent);
-    case kModeFromFile:
-        return new CFromFilePanel(parent);
-    case kModeNumberedDirs:
-        return new CNumDirPanel(parent);
-    case kModeConcatenate:
-        return new CConcatPanel(parent);
-    default:
-        return nullptr;
-    }
+    return new Panel(parent);
+}
+
+// The panel of every kind of run.
+const struct {
+    RenameKind kind;
+    CModePanel *(*make)(QWidget *parent);
+} kPanels[] = {
+    {RenameKind::Renumber, Make<CRenumPanel>},
+    {RenameKind::OldName, Make<COrgNamePanel>},
+    {RenameKind::CharKind, Make<CCharKindPanel>},
+    {RenameKind::Replace, Make<CReplacePanel>},
+    {RenameKind::RangeReplace, Make<CRangeReplacePanel>},
+    {RenameKind::Insert, Make<CInsertPanel>},
+    {RenameKind::Format, Make<CFormatPanel>},
+    {RenameKind::FromFile, Make<CFromFilePanel>},
+    {RenameKind::NumberedDirectories, Make<CNumDirPanel>},
+    {RenameKind::Concatenation, Make<CConcatPanel>},
+};
+
+} // namespace
+
+CModePanel *CreateModePanel(RenameKind kind, QWidget *parent)
+{
+    for (const auto &panel : kPanels)
+        if (panel.kind == kind)
+            return panel.make(parent);
+    return nullptr; // a stored value that names no kind
 }

@@ -1,6 +1,7 @@
 #include "ui/panels/RangeReplacePanel.h"
 
 #include "ui/main/HistoryComboBox.h"
+#include "ui/panels/ChoiceCombo.h"
 #include "ui/panels/NumberField.h"
 
 #include <QHBoxLayout>
@@ -38,7 +39,7 @@ CRangeReplacePanel::CRangeReplacePanel(QWidget *parent)
 
 void CRangeReplacePanel::ShowSettings(const CRenameSettings &settings)
 {
-    m_where.kind->setCurrentIndex(settings.ReplaceMode);
+    ShowChoice(m_where.kind, settings.ReplaceMode);
     m_where.position->SetText(QString::number(settings.ReplaceNum));
     m_count->SetText(QString::number(settings.ReplaceWidth));
     m_where.RefreshEnabled();
@@ -46,7 +47,7 @@ void CRangeReplacePanel::ShowSettings(const CRenameSettings &settings)
 
 void CRangeReplacePanel::ReadInto(CRenameSettings &settings) const
 {
-    settings.ReplaceMode = m_where.kind->currentIndex();
+    settings.ReplaceMode = ChosenValue<RangePosition>(m_where.kind);
     settings.ReplaceNum = m_where.position->Value();
     // An empty count reads as 0: nothing is replaced and the text is inserted.
     settings.ReplaceWidth = m_count->Value();

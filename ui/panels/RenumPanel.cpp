@@ -48,8 +48,8 @@ void CRenumPanel::ShowSettings(const CRenameSettings &settings)
     m_width->setCurrentIndex(settings.NumberWidth - 1);
     m_start->SetText(QString::number(settings.NumberStart));
     m_step->setCurrentIndex(settings.NumberStep - 1);
-    m_extension.SetChecked(settings.IsRenumExtensionChange != 0);
-    m_incrementCheck->setChecked(settings.IsIncrement != 0);
+    m_extension.SetChecked(settings.IsRenumExtensionChange);
+    m_incrementCheck->setChecked(settings.IsIncrement);
 }
 
 void CRenumPanel::ReadInto(CRenameSettings &settings) const
@@ -57,9 +57,9 @@ void CRenumPanel::ReadInto(CRenameSettings &settings) const
     settings.RenumStr1 = m_prefix->CurrentText();
     settings.RenumStr2 = m_suffix->CurrentText();
     settings.RenumExtension = m_extension.combo->CurrentText();
-    settings.IsRenumExtensionChange = m_extension.IsChecked() ? 1 : 0;
+    settings.IsRenumExtensionChange = m_extension.IsChecked();
     settings.NumberWidth = m_width->currentIndex() + 1;
     settings.NumberStart = m_start->Value();
     settings.NumberStep = m_step->currentIndex() + 1;
-    settings.IsIncrement = m_incrementCheck->isChecked() ? 1 : 0;
+    settings.IsIncrement = m_incrementCheck->isChecked();
 }

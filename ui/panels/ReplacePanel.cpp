@@ -29,12 +29,12 @@ CReplacePanel::CReplacePanel(QWidget *parent)
 
 void CReplacePanel::ShowSettings(const CRenameSettings &settings)
 {
-    m_ignoreCase->setChecked(settings.IsReplaceCase != 0);
+    m_ignoreCase->setChecked(settings.IsReplaceCase);
 }
 
 void CReplacePanel::ReadInto(CRenameSettings &settings) const
 {
     settings.ReplaceStr1 = m_searched->CurrentText();
     settings.ReplaceStr2 = m_replacement->CurrentText();
-    settings.IsReplaceCase = m_ignoreCase->isChecked() ? 1 : 0;
+    settings.IsReplaceCase = m_ignoreCase->isChecked();
 }
