@@ -113,8 +113,8 @@ inline bool RunRows(const std::vector<CFileEntry> &rows, CRenameSettings &settin
 }
 
 // The same for a rename of folders.
-inline bool RunFolderRows(const std::vector<CFileEntry> &rows, CRenameSettings &settings, exec::CUndoList &undo,
-                          exec::CResultLog &log, exec::IExecutionHost &host)
+inline bool RunFolderRows(const std::vector<CFileEntry> &rows, CRenameSettings &settings,
+                          exec::CUndoList &undo, exec::CResultLog &log, exec::IExecutionHost &host)
 {
     settings.ObjMode = ObjectKind::Folders;
     return RunRows(rows, settings, undo, log, host);

@@ -25,7 +25,8 @@ CRenameSettings NumDirs(const std::string &text, int width, int start, int step,
     return s;
 }
 
-void Create(const CRenameSettings &settings, const std::string &parent, platform::TimeValue now, CResultLog &log)
+void Create(const CRenameSettings &settings, const std::string &parent, platform::TimeValue now,
+            CResultLog &log)
 {
     CDirectoryNames folders;
     CreateNumberedDirectories(PlanNumberedDirectories(settings, parent, folders), settings, now, log);

@@ -13,9 +13,9 @@
 
 using namespace exec;
 using exec_test::EntriesFor;
+using exec_test::NamesSettings;
 using exec_test::RunFolderRows;
 using exec_test::RunRows;
-using exec_test::NamesSettings;
 using exec_test::ScriptedHost;
 using testing_support::Exists;
 using testing_support::ReadFile;

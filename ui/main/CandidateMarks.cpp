@@ -6,15 +6,17 @@
 #include <utility>
 
 std::vector<exec::PlanProblem> PlanCandidateMarks(const std::vector<CFileEntry> &rows,
-                                                  const CRenameSettings &settings, const std::string &directory,
+                                                  const CRenameSettings &settings,
+                                                  const std::string &directory,
                                                   exec::CDirectoryNames &folders,
                                                   const std::atomic<bool> *stop)
 {
     if (settings.Concatenates())
         return {};
-    const exec::CRunPlan plan = settings.CreatesNumberedDirectories()
-                                    ? exec::PlanNumberedDirectories(settings, directory, folders)
-                                    : exec::PlanRows(exec::StartPlan(settings), rows, settings, folders, stop);
+    const exec::CRunPlan plan =
+        settings.CreatesNumberedDirectories()
+            ? exec::PlanNumberedDirectories(settings, directory, folders)
+            : exec::PlanRows(exec::StartPlan(settings), rows, settings, folders, stop);
     std::vector<exec::PlanProblem> marks(rows.size(), exec::PlanProblem::None);
     for (const exec::CRenameRecord &r : plan.records)
         if (static_cast<std::size_t>(r.row) < marks.size())
@@ -53,7 +55,8 @@ void CCandidateMarks::Cancel()
 
 void CCandidateMarks::compute(std::uint64_t generation)
 {
-    std::vector<exec::PlanProblem> marks = PlanCandidateMarks(*m_rows, m_settings, m_directory, m_folders, &m_stop);
+    std::vector<exec::PlanProblem> marks =
+        PlanCandidateMarks(*m_rows, m_settings, m_directory, m_folders, &m_stop);
     if (m_stop)
         return;
     QMetaObject::invokeMethod(

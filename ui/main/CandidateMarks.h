@@ -18,7 +18,8 @@
 // `directory` included); empty for a concatenation. When `stop` is set while
 // planning, what comes back means nothing.
 std::vector<exec::PlanProblem> PlanCandidateMarks(const std::vector<CFileEntry> &rows,
-                                                  const CRenameSettings &settings, const std::string &directory,
+                                                  const CRenameSettings &settings,
+                                                  const std::string &directory,
                                                   exec::CDirectoryNames &folders,
                                                   const std::atomic<bool> *stop = nullptr);
 
@@ -38,7 +39,8 @@ public:
     // computation is cancelled first. `rows` is read until MarksReady arrives
     // or Cancel returns: the owner calls Cancel before changing them.
     // Numbered directories are planned in `directory`.
-    void Start(const std::vector<CFileEntry> &rows, const CRenameSettings &settings, const std::string &directory);
+    void Start(const std::vector<CFileEntry> &rows, const CRenameSettings &settings,
+               const std::string &directory);
     // Stops the computation; returns once the worker no longer reads the rows.
     void Cancel();
     // The folders are read again at the next computation (after a listing or a run).
