@@ -38,7 +38,6 @@ public:
     std::string extension; // after the last "." (files only), without the dot
     platform::TimeValue lastWriteTime = 0;
     std::string typeName; // filled by the list that shows the entry
-    int iconIndex = 0;
 
     // caseMode: 0 as stored, 1 upper case, 2 lower case.
     std::string GetDisplayName(int caseMode, bool withPath) const;

@@ -42,7 +42,6 @@ public:
     // "Environment"); a missing key is created by the first write. Returns
     // whether it existed.
     bool Open(const std::string &subkey);
-    bool Existed() const { return m_existed; }
     // Why the store file could not be read at the last Open (kept after
     // Close): 0 when it was read or is not there, else a code of
     // platform/StoreFile.h (platform::StoreErrorMessage words it).
