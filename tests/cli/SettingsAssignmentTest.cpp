@@ -74,9 +74,11 @@ TEST(SettingsAssignment, TakesEveryStoredFieldWithinTheRangeOfTheFieldTable)
             EXPECT_EQ(RefusalOf(name + "=x").empty(), field.kind == engine::FieldKind::Text) << name;
             continue;
         }
-        for (int value = field.minimum; value <= field.maximum && value <= field.minimum + 20; ++value)
-            if (field.Allows(value))
+        for (int value = field.minimum; value <= field.maximum && value <= field.minimum + 20; ++value) {
+            if (field.Allows(value)) {
                 EXPECT_EQ(field.read(Applied(name + "=" + std::to_string(value))), value) << name;
+            }
+        }
         for (int value : {field.minimum - 1, field.maximum + 1})
             EXPECT_EQ(RefusalOf(name + "=" + std::to_string(value)),
                       name + " の値が正しくありません: 「" + std::to_string(value) + "」（" +
