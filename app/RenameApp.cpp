@@ -2,6 +2,8 @@
 
 #include "app/EnvSettings.h"
 
+#include "KestrelVersion.h"
+
 CRenameApp::CRenameApp(QObject *parent) : QObject(parent)
 {
     connect(&m_instance, &CSingleInstance::activationRequested, this, &CRenameApp::activationRequested);
@@ -27,7 +29,7 @@ const std::string &CRenameApp::InternalName()
 
 const std::string &CRenameApp::FileVersion()
 {
-    static const std::string version = KESTREL_VERSION;
+    static const std::string version = kKestrelVersion;
     return version;
 }
 

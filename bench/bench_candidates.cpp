@@ -5,7 +5,7 @@
 // folder, so that the plan checks them against a real folder listing.
 #include "ui/main/CandidateList.h"
 #include "ui/main/CandidateMarks.h"
-#include "ui/main/FileListCtrl.h"
+#include "ui/widgets/FileListCtrl.h"
 
 #include "engine/RenameSettings.h"
 #include "model/FileEntry.h"

@@ -5,13 +5,13 @@
 #include "BenchDirectory.h"
 #include "ui/main/CandidatePane.h"
 #include "ui/main/DirectoryLister.h"
-#include "ui/main/FileListCtrl.h"
-#include "ui/main/HistoryComboBox.h"
 #include "ui/main/MainDlg.h"
 #include "ui/main/ModeArea.h"
 #include "ui/main/SelectionList.h"
 #include "ui/main/SelectionPane.h"
 #include "ui/panels/ModePanel.h"
+#include "ui/widgets/FileListCtrl.h"
+#include "ui/widgets/HistoryComboBox.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

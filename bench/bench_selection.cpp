@@ -3,12 +3,12 @@
 // list holding all of them: adding them, and typing in the panel meanwhile.
 #include "BenchDirectory.h"
 #include "ui/main/CandidatePane.h"
-#include "ui/main/HistoryComboBox.h"
 #include "ui/main/MainDlg.h"
 #include "ui/main/ModeArea.h"
 #include "ui/main/SelectionList.h"
 #include "ui/main/SelectionPane.h"
 #include "ui/panels/ModePanel.h"
+#include "ui/widgets/HistoryComboBox.h"
 
 #include <QApplication>
 

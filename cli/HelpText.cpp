@@ -1,7 +1,8 @@
 #include "cli/HelpText.h"
 
-#include "app/RenameApp.h"
 #include "engine/SettingsFields.h"
+
+#include "KestrelVersion.h"
 
 namespace cli {
 
@@ -79,7 +80,7 @@ std::string HelpText()
 
 std::string VersionText()
 {
-    return "kestrel-cli " + CRenameApp::FileVersion() + "\n";
+    return std::string("kestrel-cli ") + kKestrelVersion + "\n";
 }
 
 } // namespace cli

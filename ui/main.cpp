@@ -1,7 +1,7 @@
 // The kestrel program: one main window, unless another instance already runs.
 #include "app/RenameApp.h"
-#include "ui/ProgramHelp.h"
 #include "ui/main/MainDlg.h"
+#include "ui/main/ProgramHelp.h"
 #include "ui/main/RecoveryOffer.h"
 
 #include <QApplication>

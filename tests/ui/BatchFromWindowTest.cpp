@@ -1,17 +1,17 @@
 #include "support/TempDir.h"
 #include "ui/main/CandidatePane.h"
 #include "ui/main/CommandBar.h"
-#include "ui/main/ImageButton.h"
 #include "ui/main/MainDlg.h"
 #include "ui/main/ModeArea.h"
 #include "ui/main/SelectionPane.h"
+#include "ui/widgets/ImageButton.h"
 
 #include "ModalTesting.h"
 #include "app/EnvSettings.h"
 #include "ui/dialogs/BatchDlg.h"
-#include "ui/main/FileListCtrl.h"
-#include "ui/main/HistoryComboBox.h"
 #include "ui/panels/ModePanel.h"
+#include "ui/widgets/FileListCtrl.h"
+#include "ui/widgets/HistoryComboBox.h"
 
 #include <QApplication>
 #include <QCheckBox>

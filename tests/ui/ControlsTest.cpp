@@ -4,12 +4,12 @@
 #include "platform/RegistryStore.h"
 #include "platform/StoreValues.h"
 #include "support/TempDir.h"
-#include "ui/DialogUnits.h"
-#include "ui/Icons.h"
-#include "ui/main/FileListCtrl.h"
-#include "ui/main/FileListReorderDrag.h"
-#include "ui/main/HistoryComboBox.h"
-#include "ui/main/ImageButton.h"
+#include "ui/widgets/DialogUnits.h"
+#include "ui/widgets/FileListCtrl.h"
+#include "ui/widgets/FileListReorderDrag.h"
+#include "ui/widgets/HistoryComboBox.h"
+#include "ui/widgets/Icons.h"
+#include "ui/widgets/ImageButton.h"
 
 #include <QApplication>
 #include <QDir>

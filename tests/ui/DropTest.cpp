@@ -8,9 +8,9 @@
 #include "ui/dialogs/FileTypeDlg.h"
 #include "ui/dialogs/MoveDirDlg.h"
 #include "ui/main/CandidatePane.h"
-#include "ui/main/HistoryComboBox.h"
 #include "ui/main/MainDlg.h"
 #include "ui/main/SelectionPane.h"
+#include "ui/widgets/HistoryComboBox.h"
 
 #include <QCheckBox>
 #include <QDropEvent>

@@ -1,22 +1,22 @@
 #include "support/TempDir.h"
 #include "ui/main/CandidatePane.h"
 #include "ui/main/CommandBar.h"
-#include "ui/main/ImageButton.h"
 #include "ui/main/MainDlg.h"
 #include "ui/main/ModeArea.h"
 #include "ui/main/PaneSplitter.h"
 #include "ui/main/SelectionPane.h"
+#include "ui/widgets/ImageButton.h"
 
 #include "ModalTesting.h"
 #include "app/EnvSettings.h"
 #include "exec/Run.h"
 #include "ui/dialogs/ListPosDlg.h"
 #include "ui/dialogs/ResultDlg.h"
-#include "ui/main/FileListCtrl.h"
-#include "ui/main/HistoryComboBox.h"
 #include "ui/panels/ModePanel.h"
 #include "ui/panels/NumberField.h"
-#include "ui/panels/SpinEdit.h"
+#include "ui/widgets/FileListCtrl.h"
+#include "ui/widgets/HistoryComboBox.h"
+#include "ui/widgets/SpinEdit.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "platform/HistoryList.h"
 #include "support/TempDir.h"
 #include "ui/dialogs/ExportDlg.h"
-#include "ui/main/HistoryComboBox.h"
+#include "ui/widgets/HistoryComboBox.h"
 
 #include <QCheckBox>
 #include <QPushButton>

@@ -4,10 +4,10 @@
 #include "support/TempDir.h"
 #include "ui/dialogs/ExportDlg.h"
 #include "ui/main/CandidatePane.h"
-#include "ui/main/FileListCtrl.h"
-#include "ui/main/HistoryComboBox.h"
 #include "ui/main/MainDlg.h"
 #include "ui/main/SelectionPane.h"
+#include "ui/widgets/FileListCtrl.h"
+#include "ui/widgets/HistoryComboBox.h"
 
 #include <QCheckBox>
 #include <QPushButton>

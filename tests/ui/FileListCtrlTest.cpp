@@ -1,8 +1,8 @@
 // The list control following the changes of its rows: insertions, removals
 // and reorderings keep the selection and the current row on their rows; the
 // sort indicator; tooltips of cut cells; columns wide enough for their text.
-#include "ui/main/FileListCtrl.h"
-#include "ui/main/FileListDelegate.h"
+#include "ui/widgets/FileListCtrl.h"
+#include "ui/widgets/FileListDelegate.h"
 
 #include <QApplication>
 #include <QHeaderView>

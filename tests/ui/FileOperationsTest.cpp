@@ -3,10 +3,10 @@
 #include "support/TempDir.h"
 #include "ui/dialogs/FolderBrowseDlg.h"
 #include "ui/dialogs/FolderTree.h"
-#include "ui/main/FileListCtrl.h"
+#include "ui/dialogs/MakeDirDlg.h"
 #include "ui/main/MainDlg.h"
-#include "ui/main/MakeDirDlg.h"
 #include "ui/main/SelectionPane.h"
+#include "ui/widgets/FileListCtrl.h"
 
 #include <QLabel>
 #include <QLineEdit>

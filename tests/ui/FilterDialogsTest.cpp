@@ -7,7 +7,7 @@
 #include "ui/dialogs/ExtensionPattern.h"
 #include "ui/dialogs/FileTypeDlg.h"
 #include "ui/dialogs/FreeFilterDlg.h"
-#include "ui/main/HistoryComboBox.h"
+#include "ui/widgets/HistoryComboBox.h"
 
 #include <QApplication>
 #include <QCheckBox>

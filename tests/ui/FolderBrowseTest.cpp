@@ -1,13 +1,13 @@
 #include "ModalTesting.h"
 #include "platform/RegistryStore.h"
 #include "support/TempDir.h"
-#include "ui/DialogUnits.h"
 #include "ui/dialogs/ChooseFolder.h"
 #include "ui/dialogs/FolderBrowseDlg.h"
 #include "ui/dialogs/FolderDivider.h"
 #include "ui/dialogs/FolderFileList.h"
 #include "ui/dialogs/FolderTree.h"
-#include "ui/main/MakeDirDlg.h"
+#include "ui/dialogs/MakeDirDlg.h"
+#include "ui/widgets/DialogUnits.h"
 
 #include <QCheckBox>
 #include <QFileDialog>

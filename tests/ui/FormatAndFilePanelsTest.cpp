@@ -9,14 +9,14 @@
 #include "platform/HistoryList.h"
 #include "ui/dialogs/FormatHelpDlg.h"
 #include "ui/dialogs/SepCharsDlg.h"
-#include "ui/main/HistoryComboBox.h"
-#include "ui/main/ImageButton.h"
 #include "ui/panels/ConcatPanel.h"
 #include "ui/panels/FormatPanel.h"
 #include "ui/panels/FromFilePanel.h"
 #include "ui/panels/NumDirPanel.h"
 #include "ui/panels/NumberField.h"
 #include "ui/panels/PanelFactory.h"
+#include "ui/widgets/HistoryComboBox.h"
+#include "ui/widgets/ImageButton.h"
 
 #include <QCheckBox>
 #include <QFileDialog>

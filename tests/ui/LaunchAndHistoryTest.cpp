@@ -13,7 +13,7 @@
 #include "platform/Launch.h"
 #include "support/StoreContents.h"
 #include "support/TempDir.h"
-#include "ui/main/FileListCtrl.h"
+#include "ui/widgets/FileListCtrl.h"
 
 #include <QComboBox>
 #include <QDir>

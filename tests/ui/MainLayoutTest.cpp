@@ -1,10 +1,10 @@
 #include "ui/main/MainLayout.h"
 #include "support/TempDir.h"
-#include "ui/DialogUnits.h"
 #include "ui/main/ControlStates.h"
 #include "ui/main/DirectoryResolve.h"
 #include "ui/main/ManualLocation.h"
 #include "ui/main/OpenEntry.h"
+#include "ui/widgets/DialogUnits.h"
 
 #include "engine/RenameSettings.h"
 

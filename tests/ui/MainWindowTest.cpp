@@ -1,20 +1,20 @@
 #include "support/TempDir.h"
 #include "ui/main/CandidatePane.h"
 #include "ui/main/CommandBar.h"
-#include "ui/main/ImageButton.h"
 #include "ui/main/MainDlg.h"
 #include "ui/main/ModeArea.h"
 #include "ui/main/PaneSplitter.h"
 #include "ui/main/SelectionPane.h"
+#include "ui/widgets/ImageButton.h"
 
 #include "platform/HistoryList.h"
 #include "platform/Paths.h"
 #include "platform/RegistryStore.h"
-#include "ui/DialogUnits.h"
-#include "ui/main/FileListCtrl.h"
-#include "ui/main/HistoryComboBox.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/SplitterBar.h"
+#include "ui/widgets/DialogUnits.h"
+#include "ui/widgets/FileListCtrl.h"
+#include "ui/widgets/HistoryComboBox.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/panels/ModalGuard.h"
+#include "ui/widgets/ModalGuard.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -6,12 +6,12 @@
 
 #include "engine/RenameSettings.h"
 #include "platform/HistoryList.h"
-#include "ui/main/HistoryComboBox.h"
 #include "ui/panels/CharKindPanel.h"
 #include "ui/panels/InsertPanel.h"
 #include "ui/panels/NumberField.h"
 #include "ui/panels/RangeReplacePanel.h"
 #include "ui/panels/ReplacePanel.h"
+#include "ui/widgets/HistoryComboBox.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -7,16 +7,16 @@
 #include "engine/RenameSettings.h"
 #include "platform/HistoryList.h"
 #include "ui/dialogs/FileTypeDlg.h"
-#include "ui/main/HistoryComboBox.h"
 #include "ui/panels/CharKindPanel.h"
 #include "ui/panels/InsertPanel.h"
-#include "ui/panels/ModalGuard.h"
 #include "ui/panels/NumberField.h"
 #include "ui/panels/OrgNamePanel.h"
 #include "ui/panels/PanelFactory.h"
 #include "ui/panels/RangeReplacePanel.h"
 #include "ui/panels/RenumPanel.h"
 #include "ui/panels/ReplacePanel.h"
+#include "ui/widgets/HistoryComboBox.h"
+#include "ui/widgets/ModalGuard.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -11,8 +11,8 @@
 #include "app/LaunchList.h"
 #include "engine/RenameSettings.h"
 #include "support/EntryMaker.h"
-#include "ui/main/FileListCtrl.h"
-#include "ui/main/HistoryComboBox.h"
+#include "ui/widgets/FileListCtrl.h"
+#include "ui/widgets/HistoryComboBox.h"
 
 #include <QHeaderView>
 #include <QTreeView>

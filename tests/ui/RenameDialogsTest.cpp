@@ -10,13 +10,13 @@
 #include "platform/DirectoryList.h"
 #include "platform/RegistryStore.h"
 #include "platform/StoreValues.h"
-#include "ui/DialogUnits.h"
 #include "ui/dialogs/ListPosDlg.h"
 #include "ui/dialogs/OverwriteDlg.h"
 #include "ui/dialogs/ResultDlg.h"
 #include "ui/main/WindowExecutionHost.h"
-#include "ui/panels/ModalGuard.h"
-#include "ui/panels/SpinEdit.h"
+#include "ui/widgets/DialogUnits.h"
+#include "ui/widgets/ModalGuard.h"
+#include "ui/widgets/SpinEdit.h"
 
 #include <QAbstractItemModel>
 #include <QCheckBox>

@@ -4,9 +4,6 @@
 #include "app/EnvSettings.h"
 #include "app/LaunchList.h"
 #include "ui/main/CommandBar.h"
-#include "ui/main/FileListCtrl.h"
-#include "ui/main/HistoryComboBox.h"
-#include "ui/main/ImageButton.h"
 #include "ui/main/MainDlg.h"
 #include "ui/main/SelectionList.h"
 #include "ui/main/SelectionPane.h"
@@ -16,6 +13,9 @@
 #include "ui/settings/ListDisplayPage.h"
 #include "ui/settings/SettingsDlg.h"
 #include "ui/settings/StartupPage.h"
+#include "ui/widgets/FileListCtrl.h"
+#include "ui/widgets/HistoryComboBox.h"
+#include "ui/widgets/ImageButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -8,9 +8,9 @@
 #include "platform/RegistryStore.h"
 #include "support/TempDir.h"
 #include "ui/main/CommandBar.h"
-#include "ui/main/FileListCtrl.h"
-#include "ui/main/ImageButton.h"
 #include "ui/main/SelectionPane.h"
+#include "ui/widgets/FileListCtrl.h"
+#include "ui/widgets/ImageButton.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

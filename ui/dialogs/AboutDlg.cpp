@@ -2,8 +2,8 @@
 
 #include "app/RenameApp.h"
 #include "platform/RegistryStore.h"
-#include "ui/Icons.h"
-#include "ui/main/ImageButton.h"
+#include "ui/widgets/Icons.h"
+#include "ui/widgets/ImageButton.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/AskFunction.h"
-#include "ui/panels/ModalGuard.h"
+#include "ui/widgets/AskFunction.h"
+#include "ui/widgets/ModalGuard.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
 #include "ui/dialogs/AddFilesDlg.h"
 
 #include "platform/RegistryStore.h"
-#include "ui/DialogUnits.h"
 #include "ui/dialogs/ExtensionPicker.h"
 #include "ui/dialogs/FolderChoiceList.h"
-#include "ui/main/HistoryComboBox.h"
+#include "ui/widgets/DialogUnits.h"
+#include "ui/widgets/HistoryComboBox.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

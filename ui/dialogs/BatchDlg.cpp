@@ -1,5 +1,5 @@
 #include "ui/dialogs/BatchDlg.h"
-#include "ui/ShownText.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

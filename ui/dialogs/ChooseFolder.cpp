@@ -1,7 +1,7 @@
 #include "ui/dialogs/ChooseFolder.h"
 
-#include "ui/ShownText.h"
 #include "ui/dialogs/FolderBrowseDlg.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QFile>
 #include <QFileDialog>

@@ -1,11 +1,11 @@
 #include "ui/dialogs/ExportDlg.h"
 
 #include "platform/HistoryList.h"
-#include "ui/DialogUnits.h"
-#include "ui/Icons.h"
-#include "ui/main/HistoryComboBox.h"
-#include "ui/main/ImageButton.h"
-#include "ui/panels/TextFileBrowse.h"
+#include "ui/widgets/DialogUnits.h"
+#include "ui/widgets/HistoryComboBox.h"
+#include "ui/widgets/Icons.h"
+#include "ui/widgets/ImageButton.h"
+#include "ui/widgets/TextFileBrowse.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -2,7 +2,7 @@
 
 #include "ui/dialogs/ExtensionPattern.h"
 #include "ui/dialogs/FileTypeDlg.h"
-#include "ui/main/HistoryComboBox.h"
+#include "ui/widgets/HistoryComboBox.h"
 
 void AppendPickedExtensions(CHistoryComboBox &combo, QWidget *parent)
 {

@@ -1,8 +1,8 @@
 #include "ui/dialogs/FileTypeDlg.h"
 
-#include "ui/Icons.h"
 #include "ui/dialogs/ExtensionPattern.h"
 #include "ui/dialogs/FileTypeList.h"
+#include "ui/widgets/Icons.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -4,15 +4,15 @@
 #include "platform/FolderScan.h"
 #include "platform/Paths.h"
 #include "platform/RegistryStore.h"
-#include "ui/DialogUnits.h"
-#include "ui/Icons.h"
-#include "ui/ShownText.h"
 #include "ui/dialogs/CentreOnParent.h"
 #include "ui/dialogs/FolderDivider.h"
 #include "ui/dialogs/FolderFileList.h"
 #include "ui/dialogs/FolderTree.h"
+#include "ui/dialogs/MakeDirDlg.h"
 #include "ui/dialogs/StoredWindowRect.h"
-#include "ui/main/MakeDirDlg.h"
+#include "ui/widgets/DialogUnits.h"
+#include "ui/widgets/Icons.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "ui/dialogs/FolderChoiceList.h"
 
 #include "platform/Collation.h"
-#include "ui/ShownText.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QListWidget>
 

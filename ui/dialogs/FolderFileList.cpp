@@ -1,9 +1,9 @@
 #include "ui/dialogs/FolderFileList.h"
 
-#include "ui/Icons.h"
 #include "ui/dialogs/FolderFileLister.h"
 #include "ui/dialogs/FolderFilesModel.h"
-#include "ui/main/FileListDelegate.h"
+#include "ui/widgets/FileListDelegate.h"
+#include "ui/widgets/Icons.h"
 
 #include <QHeaderView>
 #include <QListView>

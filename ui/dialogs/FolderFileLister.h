@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/FileEntry.h"
-#include "ui/main/EndingWorkers.h"
+#include "ui/widgets/EndingWorkers.h"
 
 #include <QObject>
 

@@ -1,5 +1,5 @@
 #include "ui/dialogs/FolderFilesModel.h"
-#include "ui/ShownText.h"
+#include "ui/widgets/ShownText.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/FileEntry.h"
-#include "ui/main/FileTypeCache.h"
+#include "ui/widgets/FileTypeCache.h"
 
 #include <QAbstractTableModel>
 

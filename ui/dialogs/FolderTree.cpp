@@ -1,8 +1,8 @@
 #include "ui/dialogs/FolderTree.h"
 
 #include "platform/Collation.h"
-#include "ui/Icons.h"
-#include "ui/ShownText.h"
+#include "ui/widgets/Icons.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QHeaderView>
 

@@ -1,9 +1,9 @@
 #include "ui/dialogs/FreeFilterDlg.h"
 
 #include "platform/HistoryList.h"
-#include "ui/DialogUnits.h"
 #include "ui/dialogs/ExtensionPicker.h"
-#include "ui/main/HistoryComboBox.h"
+#include "ui/widgets/DialogUnits.h"
+#include "ui/widgets/HistoryComboBox.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/EnvSettings.h"
-#include "ui/panels/ModalGuard.h"
+#include "ui/widgets/ModalGuard.h"
 
 #include <QDialog>
 

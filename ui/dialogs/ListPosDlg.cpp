@@ -1,6 +1,6 @@
 #include "ui/dialogs/ListPosDlg.h"
 
-#include "ui/panels/SpinEdit.h"
+#include "ui/widgets/SpinEdit.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -1,5 +1,5 @@
 #include "ui/dialogs/OverwriteDlg.h"
-#include "ui/ShownText.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -2,10 +2,10 @@
 
 #include "platform/RegistryStore.h"
 #include "platform/StoreValues.h"
-#include "ui/DialogUnits.h"
-#include "ui/ShownText.h"
 #include "ui/dialogs/CentreOnParent.h"
 #include "ui/dialogs/StoredWindowRect.h"
+#include "ui/widgets/DialogUnits.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QAbstractTableModel>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "exec/ResultLog.h"
-#include "ui/panels/ModalGuard.h"
+#include "ui/widgets/ModalGuard.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
 #include "ui/dialogs/TextViewerDlg.h"
 
 #include "platform/TextPreview.h"
-#include "ui/DialogUnits.h"
-#include "ui/ShownText.h"
+#include "ui/widgets/DialogUnits.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>

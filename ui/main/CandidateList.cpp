@@ -2,8 +2,8 @@
 
 #include "engine/RenameSettings.h"
 #include "model/EntrySort.h"
-#include "ui/Icons.h"
-#include "ui/ShownText.h"
+#include "ui/widgets/Icons.h"
+#include "ui/widgets/ShownText.h"
 
 #include <algorithm>
 

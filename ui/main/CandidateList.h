@@ -2,7 +2,7 @@
 
 #include "exec/PlanProblem.h"
 #include "model/FileEntry.h"
-#include "ui/main/FileListCtrl.h"
+#include "ui/widgets/FileListCtrl.h"
 
 #include <string>
 #include <unordered_set>

@@ -2,17 +2,17 @@
 
 #include "app/EnvSettings.h"
 #include "engine/RenameSettings.h"
-#include "ui/Icons.h"
 #include "ui/dialogs/ChooseFolder.h"
 #include "ui/dialogs/ListPosDlg.h"
 #include "ui/main/ControlStates.h"
-#include "ui/main/FileListCtrl.h"
-#include "ui/main/HistoryComboBox.h"
-#include "ui/main/ImageButton.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/SelectionList.h"
 #include "ui/main/WaitCursor.h"
-#include "ui/panels/ModalGuard.h"
+#include "ui/widgets/FileListCtrl.h"
+#include "ui/widgets/HistoryComboBox.h"
+#include "ui/widgets/Icons.h"
+#include "ui/widgets/ImageButton.h"
+#include "ui/widgets/ModalGuard.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "ui/main/CommandBar.h"
 
-#include "ui/Icons.h"
-#include "ui/main/ImageButton.h"
 #include "ui/main/MainLayout.h"
+#include "ui/widgets/Icons.h"
+#include "ui/widgets/ImageButton.h"
 
 CCommandBar::CCommandBar(QWidget *window) : QObject(window)
 {

@@ -2,8 +2,8 @@
 
 #include "model/DirectoryListing.h"
 #include "model/ListedEntry.h"
-#include "ui/main/EndingWorkers.h"
 #include "ui/main/ListedTypes.h"
+#include "ui/widgets/EndingWorkers.h"
 
 #include <QObject>
 

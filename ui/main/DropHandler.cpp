@@ -9,9 +9,9 @@
 #include "ui/dialogs/AddFilesDlg.h"
 #include "ui/dialogs/MoveDirDlg.h"
 #include "ui/main/CandidatePane.h"
-#include "ui/main/FileListCtrl.h"
 #include "ui/main/FolderFilesProgress.h"
 #include "ui/main/SelectionPane.h"
+#include "ui/widgets/FileListCtrl.h"
 
 #include <QMimeData>
 #include <QWidget>

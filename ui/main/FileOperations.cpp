@@ -4,13 +4,13 @@
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
 #include "platform/Trash.h"
-#include "ui/ShownText.h"
 #include "ui/dialogs/ChooseFolder.h"
+#include "ui/dialogs/MakeDirDlg.h"
 #include "ui/main/BusyWindow.h"
-#include "ui/main/MakeDirDlg.h"
 #include "ui/main/SelectionPane.h"
 #include "ui/main/WaitCursor.h"
-#include "ui/panels/ModalGuard.h"
+#include "ui/widgets/ModalGuard.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "exec/CopyMove.h"
-#include "ui/AskFunction.h"
+#include "ui/widgets/AskFunction.h"
 
 #include <string>
 #include <vector>

@@ -2,9 +2,9 @@
 
 #include "platform/FolderFiles.h"
 #include "platform/Paths.h"
-#include "ui/ShownText.h"
 #include "ui/main/BusyWindow.h"
-#include "ui/panels/ModalGuard.h"
+#include "ui/widgets/ModalGuard.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QDialog>
 #include <QElapsedTimer>

@@ -4,8 +4,6 @@
 #include "platform/DirectoryList.h"
 #include "platform/Paths.h"
 #include "platform/StoreFile.h"
-#include "ui/DialogUnits.h"
-#include "ui/Icons.h"
 #include "ui/dialogs/AboutDlg.h"
 #include "ui/main/BusyWindow.h"
 #include "ui/main/CandidatePane.h"
@@ -13,15 +11,17 @@
 #include "ui/main/ControlStates.h"
 #include "ui/main/DirectoryResolve.h"
 #include "ui/main/DropHandler.h"
-#include "ui/main/FileListCtrl.h"
 #include "ui/main/FileOperations.h"
-#include "ui/main/ImageButton.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/ModeArea.h"
 #include "ui/main/PaneSplitter.h"
 #include "ui/main/SelectionPane.h"
 #include "ui/main/TextViewerHost.h"
 #include "ui/panels/FromFilePanel.h"
+#include "ui/widgets/DialogUnits.h"
+#include "ui/widgets/FileListCtrl.h"
+#include "ui/widgets/Icons.h"
+#include "ui/widgets/ImageButton.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -6,7 +6,7 @@
 #include "exec/RenameRecord.h"
 #include "ui/main/ControlStates.h"
 #include "ui/main/WindowStore.h"
-#include "ui/panels/ModalGuard.h"
+#include "ui/widgets/ModalGuard.h"
 
 #include <QMessageBox>
 #include <QWidget>

@@ -4,16 +4,16 @@
 #include "exec/Run.h"
 #include "exec/Undo.h"
 #include "platform/FileOps.h"
-#include "ui/ShownText.h"
 #include "ui/dialogs/ResultDlg.h"
 #include "ui/main/CandidatePane.h"
 #include "ui/main/CommandBar.h"
-#include "ui/main/ImageButton.h"
 #include "ui/main/ModeArea.h"
 #include "ui/main/PaneSplitter.h"
 #include "ui/main/SelectionPane.h"
 #include "ui/main/WaitCursor.h"
 #include "ui/main/WindowExecutionHost.h"
+#include "ui/widgets/ImageButton.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QApplication>
 #include <QLabel>

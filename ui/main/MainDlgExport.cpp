@@ -4,12 +4,12 @@
 #include "exec/FileListExport.h"
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
-#include "ui/ShownText.h"
 #include "ui/dialogs/ExportDlg.h"
 #include "ui/main/CandidatePane.h"
-#include "ui/main/FileListCtrl.h"
 #include "ui/main/SelectionPane.h"
 #include "ui/main/WaitCursor.h"
+#include "ui/widgets/FileListCtrl.h"
+#include "ui/widgets/ShownText.h"
 
 #include <algorithm>
 

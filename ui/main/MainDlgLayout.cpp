@@ -2,16 +2,16 @@
 // painted frames; and the window's own keys.
 #include "ui/main/MainDlg.h"
 
-#include "ui/DialogUnits.h"
 #include "ui/main/CandidatePane.h"
 #include "ui/main/CommandBar.h"
-#include "ui/main/FileListCtrl.h"
-#include "ui/main/HistoryComboBox.h"
-#include "ui/main/ImageButton.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/ManualLocation.h"
 #include "ui/main/PaneSplitter.h"
 #include "ui/main/SelectionPane.h"
+#include "ui/widgets/DialogUnits.h"
+#include "ui/widgets/FileListCtrl.h"
+#include "ui/widgets/HistoryComboBox.h"
+#include "ui/widgets/ImageButton.h"
 
 #include <QDesktopServices>
 #include <QFocusEvent>

@@ -1,6 +1,6 @@
 #include "ui/main/MainLayout.h"
 
-#include "ui/DialogUnits.h"
+#include "ui/widgets/DialogUnits.h"
 
 namespace {
 

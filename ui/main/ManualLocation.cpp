@@ -1,6 +1,6 @@
 #include "ui/main/ManualLocation.h"
 
-#include "ui/Icons.h"
+#include "ui/widgets/Icons.h"
 
 #include <QCoreApplication>
 #include <QDir>

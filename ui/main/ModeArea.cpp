@@ -1,10 +1,10 @@
 #include "ui/main/ModeArea.h"
 
 #include "engine/RenameSettings.h"
-#include "ui/DialogUnits.h"
 #include "ui/main/ControlStates.h"
 #include "ui/panels/ModePanel.h"
 #include "ui/panels/PanelFactory.h"
+#include "ui/widgets/DialogUnits.h"
 
 #include <QApplication>
 #include <QButtonGroup>

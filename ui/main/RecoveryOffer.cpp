@@ -4,7 +4,7 @@
 #include "exec/Journal.h"
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
-#include "ui/ShownText.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QMessageBox>
 #include <QPushButton>

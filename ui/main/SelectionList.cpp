@@ -2,7 +2,7 @@
 
 #include "model/EntrySort.h"
 #include "platform/Paths.h"
-#include "ui/Icons.h"
+#include "ui/widgets/Icons.h"
 
 #include <algorithm>
 #include <iterator>

@@ -3,8 +3,8 @@
 #include "model/DirectoryListing.h"
 #include "model/FileEntry.h"
 #include "model/ListedEntry.h"
-#include "ui/main/FileListCtrl.h"
 #include "ui/main/ListedTypes.h"
+#include "ui/widgets/FileListCtrl.h"
 
 #include <deque>
 #include <string>

@@ -1,7 +1,7 @@
 #include "ui/main/TextViewerHost.h"
 
 #include "ui/dialogs/TextViewerDlg.h"
-#include "ui/main/ImageButton.h"
+#include "ui/widgets/ImageButton.h"
 
 CTextViewerHost::CTextViewerHost(QWidget *window, CImageButton *button)
     : QObject(window), m_window(window), m_button(button)

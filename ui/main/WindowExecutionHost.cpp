@@ -1,8 +1,8 @@
 #include "ui/main/WindowExecutionHost.h"
 
-#include "ui/ShownText.h"
 #include "ui/dialogs/OverwriteDlg.h"
-#include "ui/panels/ModalGuard.h"
+#include "ui/widgets/ModalGuard.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QApplication>
 #include <QMessageBox>

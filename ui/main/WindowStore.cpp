@@ -5,7 +5,7 @@
 #include "platform/RegistryStore.h"
 #include "platform/StoreFile.h"
 #include "platform/StoreValues.h"
-#include "ui/ShownText.h"
+#include "ui/widgets/ShownText.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "ui/panels/ConcatPanel.h"
 
-#include "ui/Icons.h"
 #include "ui/dialogs/SepCharsDlg.h"
-#include "ui/main/HistoryComboBox.h"
-#include "ui/main/ImageButton.h"
 #include "ui/panels/ChoiceCombo.h"
-#include "ui/panels/TextFileBrowse.h"
+#include "ui/widgets/HistoryComboBox.h"
+#include "ui/widgets/Icons.h"
+#include "ui/widgets/ImageButton.h"
+#include "ui/widgets/TextFileBrowse.h"
 
 #include <QCheckBox>
 #include <QComboBox>

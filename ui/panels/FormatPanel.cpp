@@ -1,9 +1,9 @@
 #include "ui/panels/FormatPanel.h"
 
-#include "ui/Icons.h"
 #include "ui/dialogs/FormatHelpDlg.h"
-#include "ui/main/HistoryComboBox.h"
-#include "ui/main/ImageButton.h"
+#include "ui/widgets/HistoryComboBox.h"
+#include "ui/widgets/Icons.h"
+#include "ui/widgets/ImageButton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "ui/panels/FromFilePanel.h"
 
-#include "ui/Icons.h"
-#include "ui/ShownText.h"
-#include "ui/main/HistoryComboBox.h"
-#include "ui/main/ImageButton.h"
-#include "ui/panels/TextFileBrowse.h"
+#include "ui/widgets/HistoryComboBox.h"
+#include "ui/widgets/Icons.h"
+#include "ui/widgets/ImageButton.h"
+#include "ui/widgets/ShownText.h"
+#include "ui/widgets/TextFileBrowse.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

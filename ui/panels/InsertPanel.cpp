@@ -1,8 +1,8 @@
 #include "ui/panels/InsertPanel.h"
 
-#include "ui/main/HistoryComboBox.h"
 #include "ui/panels/ChoiceCombo.h"
 #include "ui/panels/NumberField.h"
+#include "ui/widgets/HistoryComboBox.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "ui/panels/ModePanel.h"
 
-#include "ui/main/HistoryComboBox.h"
+#include "ui/widgets/HistoryComboBox.h"
 
-#include "ui/DialogUnits.h"
 #include "ui/dialogs/FileTypeDlg.h"
-#include "ui/panels/ModalGuard.h"
+#include "ui/widgets/DialogUnits.h"
+#include "ui/widgets/ModalGuard.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "ui/panels/NumDirPanel.h"
 
-#include "ui/main/HistoryComboBox.h"
 #include "ui/panels/CountList.h"
 #include "ui/panels/NumberField.h"
+#include "ui/widgets/HistoryComboBox.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

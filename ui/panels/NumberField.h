@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/panels/SpinEdit.h"
+#include "ui/widgets/SpinEdit.h"
 
 // A number field of a mode panel (start values, positions, widths, counts):
 // while typing, a value beyond the limits is replaced by the nearer limit;

@@ -1,6 +1,6 @@
 #include "ui/panels/OrgNamePanel.h"
 
-#include "ui/main/HistoryComboBox.h"
+#include "ui/widgets/HistoryComboBox.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

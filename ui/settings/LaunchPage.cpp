@@ -1,9 +1,9 @@
 #include "ui/settings/LaunchPage.h"
 
 #include "app/LaunchList.h"
-#include "ui/Icons.h"
-#include "ui/main/ImageButton.h"
-#include "ui/panels/ModalGuard.h"
+#include "ui/widgets/Icons.h"
+#include "ui/widgets/ImageButton.h"
+#include "ui/widgets/ModalGuard.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,11 +1,11 @@
 #include "ui/settings/StartupPage.h"
 
 #include "app/EnvSettings.h"
-#include "ui/Icons.h"
 #include "ui/dialogs/ChooseFolder.h"
-#include "ui/main/HistoryComboBox.h"
-#include "ui/main/ImageButton.h"
 #include "ui/settings/ChoiceGroup.h"
+#include "ui/widgets/HistoryComboBox.h"
+#include "ui/widgets/Icons.h"
+#include "ui/widgets/ImageButton.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

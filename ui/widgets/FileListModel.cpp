@@ -1,4 +1,4 @@
-#include "ui/main/FileListModel.h"
+#include "ui/widgets/FileListModel.h"
 
 #include <QColor>
 

@@ -1,4 +1,4 @@
-#include "ui/panels/ModalGuard.h"
+#include "ui/widgets/ModalGuard.h"
 
 CInteractionHost *CModalGuard::FindHost(QWidget *widget)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/main/FileListCtrl.h"
+#include "ui/widgets/FileListCtrl.h"
 
 #include <QAbstractTableModel>
 

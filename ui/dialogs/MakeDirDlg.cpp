@@ -1,4 +1,4 @@
-#include "ui/main/MakeDirDlg.h"
+#include "ui/dialogs/MakeDirDlg.h"
 
 #include <QDialogButtonBox>
 #include <QFile>

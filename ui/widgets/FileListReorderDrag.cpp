@@ -1,6 +1,6 @@
-#include "ui/main/FileListReorderDrag.h"
+#include "ui/widgets/FileListReorderDrag.h"
 
-#include "ui/Icons.h"
+#include "ui/widgets/Icons.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -1,9 +1,9 @@
-#include "ui/main/FileTypeCache.h"
+#include "ui/widgets/FileTypeCache.h"
 
 #include "model/FileEntry.h"
 #include "platform/FileTypes.h"
 #include "platform/Text.h"
-#include "ui/Icons.h"
+#include "ui/widgets/Icons.h"
 
 #include <QMimeDatabase>
 

@@ -1,8 +1,8 @@
-#include "ui/panels/TextFileBrowse.h"
+#include "ui/widgets/TextFileBrowse.h"
 
-#include "ui/ShownText.h"
-#include "ui/main/HistoryComboBox.h"
-#include "ui/panels/ModalGuard.h"
+#include "ui/widgets/HistoryComboBox.h"
+#include "ui/widgets/ModalGuard.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QFile>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "ui/panels/SpinEdit.h"
+#include "ui/widgets/SpinEdit.h"
 
 #include <QLineEdit>
 

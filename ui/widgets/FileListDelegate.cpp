@@ -1,4 +1,4 @@
-#include "ui/main/FileListDelegate.h"
+#include "ui/widgets/FileListDelegate.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

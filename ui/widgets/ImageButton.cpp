@@ -1,6 +1,6 @@
-#include "ui/main/ImageButton.h"
+#include "ui/widgets/ImageButton.h"
 
-#include "ui/Icons.h"
+#include "ui/widgets/Icons.h"
 
 #include <QEnterEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/ProgramHelp.h"
+#include "ui/main/ProgramHelp.h"
 
 #include "app/RenameApp.h"
 

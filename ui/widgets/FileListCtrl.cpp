@@ -1,12 +1,12 @@
-#include "ui/main/FileListCtrl.h"
+#include "ui/widgets/FileListCtrl.h"
 
-#include "ui/main/FileListDelegate.h"
-#include "ui/main/FileListModel.h"
-#include "ui/main/FileListReorderDrag.h"
+#include "ui/widgets/FileListDelegate.h"
+#include "ui/widgets/FileListModel.h"
+#include "ui/widgets/FileListReorderDrag.h"
 
 #include "platform/RegistryStore.h"
 #include "platform/StoreValues.h"
-#include "ui/Icons.h"
+#include "ui/widgets/Icons.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,5 +1,5 @@
-#include "ui/main/HistoryComboBox.h"
-#include "ui/ShownText.h"
+#include "ui/widgets/HistoryComboBox.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QAbstractItemView>
 

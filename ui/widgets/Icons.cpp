@@ -1,4 +1,4 @@
-#include "ui/Icons.h"
+#include "ui/widgets/Icons.h"
 
 #include <QtGlobal>
 
