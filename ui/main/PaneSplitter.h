@@ -23,7 +23,6 @@ public:
     void SetShown(bool shown);
     // No drag starts and no splitter pointer shows while a modal window is open.
     void SetInteractive(bool on);
-    bool IsDragging() const { return m_dragging; }
 
     SplitterBar *LeftBar() const { return m_leftBar; }
     SplitterBar *RightBar() const { return m_rightBar; }

@@ -12,7 +12,6 @@ public:
 
     // The splitter pointer is shown only while the window takes input.
     void SetInteractive(bool on);
-    bool IsDragging() const { return m_dragging; }
 
 signals:
     void DragStarted(int globalX);

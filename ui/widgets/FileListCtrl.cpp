@@ -369,12 +369,6 @@ void CFileListCtrl::EnsureVisible(int row)
     CurrentView()->scrollTo(m_model->index(row, 0));
 }
 
-int CFileListCtrl::TopRow() const
-{
-    const QModelIndex top = CurrentView()->indexAt(QPoint(1, 1));
-    return top.isValid() ? top.row() : (RowCount() > 0 ? 0 : -1);
-}
-
 void CFileListCtrl::finishDrag(int dropIndex)
 {
     m_dropIndex = dropIndex;

@@ -136,7 +136,6 @@ public:
     int CurrentRow() const;
     void SetCurrentRow(int row);
     void EnsureVisible(int row);
-    int TopRow() const;
 
     // Reordering of the selected rows by dragging them (report view only).
     void SetReorder(bool on) { m_reorder = on; }

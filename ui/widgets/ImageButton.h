@@ -20,7 +20,6 @@ public:
     // A picture from a resource path such as ":/icons/refresh.svg".
     void SetImage(const QString &resourcePath, const QSize &size);
     bool HasImage() const { return !m_icon.isNull(); }
-    QSize ImageSize() const { return m_iconSize; }
 
     // Shows the button pressed independently of the mouse (a toggle whose
     // state the owner keeps), and repaints.
