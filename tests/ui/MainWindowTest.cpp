@@ -378,13 +378,13 @@ TEST_F(MainWindowTest, SplitterDragStopsAtBothLimitsAndRightClickCancels)
     EXPECT_EQ(leftPane->geometry().width(), MinimumLeftPaneWidth(du));
     drag(5000);
     EXPECT_EQ(leftPane->geometry().right() + 1, MaximumLeftPaneRight(du, w->width()));
-    EXPECT_EQ(w->SourceListWidth(), w->width() - du.toPixelsX(124));
+    EXPECT_EQ(w->SelectionListWidth(), w->width() - du.toPixelsX(124));
 
-    const int before = w->SourceListWidth();
+    const int before = w->SelectionListWidth();
     emit bar->DragStarted(bar->mapToGlobal(bar->rect().center()).x());
     emit bar->DragMoved(w->mapToGlobal(QPoint(grab + 300, 0)).x());
     emit bar->DragCancelled();
-    EXPECT_EQ(w->SourceListWidth(), before);
+    EXPECT_EQ(w->SelectionListWidth(), before);
     w->hide();
 }
 

@@ -25,9 +25,9 @@ ControlStates ComputeControlStates(const ControlStateInputs &in)
         s.moveUp = !in.firstCandidateSelected;
         s.moveDown = !in.lastCandidateSelected;
     }
-    if (in.listFocus == ListPane::Selection && in.sourceSelected > 0)
+    if (in.listFocus == ListPane::Selection && in.selectionListSelected > 0)
         s.addOrRemove = true;
-    s.addAll = in.sourceRows > 0 && in.isSplit && rowsEditable;
+    s.addAll = in.selectionListRows > 0 && in.isSplit && rowsEditable;
     s.clearAll = in.candidateRows > 0 && rowsEditable;
 
     s.undo = in.undoAvailable;

@@ -15,8 +15,8 @@ struct ControlStateInputs {
     bool directoryIsRoot = false;
     bool isSplit = true;
     ListPane listFocus = ListPane::Selection;
-    int sourceRows = 0;
-    int sourceSelected = 0;
+    int selectionListRows = 0;
+    int selectionListSelected = 0;
     int candidateRows = 0;
     int candidateSelected = 0;
     bool firstCandidateSelected = false;

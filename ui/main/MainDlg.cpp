@@ -116,7 +116,7 @@ void CMainDlg::ConnectParts()
 
     connect(m_splitButton, &QAbstractButton::clicked, this, &CMainDlg::ToggleSplit);
     connect(m_splitter, &CPaneSplitter::WidthChosen, this, [this](int width) {
-        m_srcListWidth = width;
+        m_selectionListWidth = width;
         LayOut();
     });
 
@@ -186,7 +186,7 @@ void CMainDlg::LoadState()
     m_storeReadError = window.storeReadError;
     // A file that cannot be parsed is kept aside by the next write instead.
     m_discardState = m_storeReadError != 0 && m_storeReadError != platform::kStoreUnparsable;
-    m_srcListWidth = window.sourceListWidth;
+    m_selectionListWidth = window.selectionListWidth;
     m_env.Load();
     m_store.LoadSettings(m_settings, m_env.DataMode != 0);
     if (window.placement)
@@ -241,7 +241,7 @@ void CMainDlg::RefreshControlStates()
 {
     if (!m_created)
         return;
-    const CFileListCtrl &sourceList = *m_selection->List();
+    const CFileListCtrl &selectionList = *m_selection->List();
     const CFileListCtrl &candidateList = *m_candidates->List();
     ControlStateInputs in;
     // The output combos' values reach the settings when the user changes
@@ -254,8 +254,8 @@ void CMainDlg::RefreshControlStates()
     in.directoryIsRoot = platform::IsRootDirectory(CurrentDirectory());
     in.isSplit = m_isSplit;
     in.listFocus = m_listFocus;
-    in.sourceRows = m_selection->Rows().RowCount();
-    in.sourceSelected = sourceList.SelectedCount();
+    in.selectionListRows = m_selection->Rows().RowCount();
+    in.selectionListSelected = selectionList.SelectedCount();
     in.candidateRows = m_candidates->Rows().RowCount();
     in.candidateSelected = candidateList.SelectedCount();
     in.firstCandidateSelected = in.candidateRows > 0 && candidateList.IsRowSelected(0);
@@ -296,7 +296,7 @@ void CMainDlg::PanelRefresh()
     RefreshControlStates();
 }
 
-void CMainDlg::CollectSourceRows(int first, int end, std::vector<CFileEntry> &entries) const
+void CMainDlg::CollectSelectionListRows(int first, int end, std::vector<CFileEntry> &entries) const
 {
     const CSelectionList &source = m_selection->Rows();
     for (int row = first; row < end; ++row) {
@@ -309,7 +309,7 @@ void CMainDlg::AddSelected()
 {
     std::vector<CFileEntry> entries;
     for (int row : m_selection->SelectedRows())
-        CollectSourceRows(row, row + 1, entries);
+        CollectSelectionListRows(row, row + 1, entries);
     m_candidates->Append(std::move(entries));
     m_candidates->RefreshPreview();
     RefreshControlStates();
@@ -327,7 +327,7 @@ void CMainDlg::AddAll()
         entries.reserve(static_cast<std::size_t>(count));
         for (int first = 0; first < count; first += kAddChunk) {
             const int end = std::min(count, first + kAddChunk);
-            CollectSourceRows(first, end, entries);
+            CollectSelectionListRows(first, end, entries);
             busy.SetProgress(end, count);
             busy.Pump();
         }
@@ -496,7 +496,7 @@ void CMainDlg::SaveState()
     // covers them all, with the reason of the first failed write.
     const QByteArray geometry = saveGeometry();
     int writeError = m_store.SaveWindow(std::vector<unsigned char>(geometry.begin(), geometry.end()),
-                                        m_srcListWidth, m_isSplit);
+                                        m_selectionListWidth, m_isSplit);
     m_candidates->SaveColumnWidths();
     m_modes->DestroyPanel();
     m_settings.FileCopyMode = m_candidates->Output();

@@ -103,7 +103,7 @@ public:
     const CEnvSettings &Env() const { return m_env; }
     const std::string &CurrentDirectory() const;
     bool IsSplit() const { return m_isSplit; }
-    int SourceListWidth() const { return m_srcListWidth; }
+    int SelectionListWidth() const { return m_selectionListWidth; }
 
     // Runs the rules that enable the controls and refreshes the status lines.
     void RefreshControlStates();
@@ -127,7 +127,7 @@ private:
     // The one selected file of a list, shown in the viewer when it is open.
     void ShowSelectedInViewer(ListPane list);
     // Entries of the selection rows first..end-1 that may become candidates.
-    void CollectSourceRows(int first, int end, std::vector<CFileEntry> &entries) const;
+    void CollectSelectionListRows(int first, int end, std::vector<CFileEntry> &entries) const;
 
     // The settings from the controls, and the preview computed again.
     void PanelRefresh();
@@ -160,7 +160,7 @@ private:
     CEnvSettings m_env;
     CLaunchList m_launchers;
     exec::CUndoList m_undo;
-    int m_srcListWidth = 240;
+    int m_selectionListWidth = 240;
     bool m_isSplit = true;
     ListPane m_listFocus = ListPane::Selection;
     bool m_interactive = true;

@@ -29,8 +29,8 @@ void CMainDlg::LayOut()
 {
     if (!m_created)
         return;
-    const MainLayout l = ComputeMainLayout(*m_du, size(), m_srcListWidth, m_isSplit, isMinimized());
-    m_srcListWidth = l.sourceListWidth;
+    const MainLayout l = ComputeMainLayout(*m_du, size(), m_selectionListWidth, m_isSplit, isMinimized());
+    m_selectionListWidth = l.selectionListWidth;
     m_splitButton->setGeometry(l.splitToggle);
     m_selection->Place(l);
     m_splitter->Place(l);

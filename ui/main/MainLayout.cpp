@@ -20,14 +20,14 @@ constexpr int kLeftPaneMinUnits = 94;
 
 } // namespace
 
-MainLayout ComputeMainLayout(const DialogUnits &du, QSize client, int sourceListWidth, bool isSplit,
+MainLayout ComputeMainLayout(const DialogUnits &du, QSize client, int selectionListWidth, bool isSplit,
                              bool minimised)
 {
     MainLayout l;
-    int s = sourceListWidth;
+    int s = selectionListWidth;
     if (!minimised && client.width() < s + du.toPixelsX(kRightPartUnits))
         s = client.width() - du.toPixelsX(kRightPartUnits);
-    l.sourceListWidth = s;
+    l.selectionListWidth = s;
 
     const int w = du.toUnitsX(client.width());
     const int h = du.toUnitsY(client.height());
@@ -36,13 +36,13 @@ MainLayout ComputeMainLayout(const DialogUnits &du, QSize client, int sourceList
     const int b = isSplit ? 8 : 0;
 
     l.splitToggle = Place(du, 4, 79, 14, 11, 0, 0);
-    l.sourceCaption = Place(du, 19, 79, -56, 11, 0, s);
+    l.selectionCaption = Place(du, 19, 79, -56, 11, 0, s);
     l.browse = Place(du, -36, 79, 14, 11, s, s);
     l.parent = Place(du, -22, 79, 14, 11, s, s);
     l.refresh = Place(du, -8, 79, 14, 11, s, s);
     l.directory = Place(du, 4, 91, 2, 11, 0, s);
-    l.sourceList = Place(du, 4, 103, 2, h - 147, 0, s);
-    l.sourceStatus = Place(du, 4, h - 43, 2, 11, 0, s);
+    l.selectionList = Place(du, 4, 103, 2, h - 147, 0, s);
+    l.selectionStatus = Place(du, 4, h - 43, 2, 11, 0, s);
     l.leftBar = Place(du, 6, 91, 4, h - 123, s, s);
     l.rightBar = Place(du, 26, 91, 4, h - 123, s, s);
 
@@ -81,12 +81,12 @@ int MaximumLeftPaneRight(const DialogUnits &du, int clientWidth)
     return LeftPaneRight(du, clientWidth - du.toPixelsX(kRightPartUnits));
 }
 
-int LeftPaneRight(const DialogUnits &du, int sourceListWidth)
+int LeftPaneRight(const DialogUnits &du, int selectionListWidth)
 {
-    return du.toPixelsX(6) + sourceListWidth;
+    return du.toPixelsX(6) + selectionListWidth;
 }
 
-int SourceListWidthForRight(const DialogUnits &du, int right)
+int SelectionListWidthForRight(const DialogUnits &du, int right)
 {
     return right - du.toPixelsX(6);
 }

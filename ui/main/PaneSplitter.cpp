@@ -72,7 +72,7 @@ void CPaneSplitter::Finish(int globalX)
         return;
     Move(globalX);
     Cancel();
-    emit WidthChosen(SourceListWidthForRight(m_du, m_right));
+    emit WidthChosen(SelectionListWidthForRight(m_du, m_right));
 }
 
 void CPaneSplitter::Cancel()

@@ -29,7 +29,7 @@ public:
 
 signals:
     // A drag ended: the left pane's new width (the stored SrcListWidth).
-    void WidthChosen(int sourceListWidth);
+    void WidthChosen(int selectionListWidth);
 
 private:
     void Start(int globalX);

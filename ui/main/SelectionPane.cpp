@@ -620,14 +620,14 @@ void CSelectionPane::ApplyStates(const ControlStates &states)
 
 void CSelectionPane::Place(const MainLayout &l)
 {
-    m_caption->setGeometry(l.sourceCaption);
+    m_caption->setGeometry(l.selectionCaption);
     m_browseButton->setGeometry(l.browse);
     m_parentButton->setGeometry(l.parent);
     m_refreshButton->setGeometry(l.refresh);
     m_directoryCombo->setGeometry(l.directory);
-    m_list->setGeometry(l.sourceList);
-    m_status->setGeometry(l.sourceStatus);
-    m_progress->setGeometry(l.sourceStatus);
+    m_list->setGeometry(l.selectionList);
+    m_status->setGeometry(l.selectionStatus);
+    m_progress->setGeometry(l.selectionStatus);
 }
 
 QRect CSelectionPane::Frame() const

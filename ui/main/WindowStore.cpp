@@ -24,20 +24,20 @@ CWindowStore::WindowValues CWindowStore::LoadWindow() const
     CRegistryStore store;
     store.Open("Window");
     values.placement = platform::QueryWindowPlacement(store);
-    values.sourceListWidth = store.ReadDword("SrcListWidth", 240);
+    values.selectionListWidth = store.ReadDword("SrcListWidth", 240);
     values.isSplit = store.ReadDword("IsSplit", 1) != 0;
     values.storeReadError = store.ReadError();
     store.Close();
     return values;
 }
 
-int CWindowStore::SaveWindow(const std::vector<unsigned char> &placement, int sourceListWidth,
+int CWindowStore::SaveWindow(const std::vector<unsigned char> &placement, int selectionListWidth,
                              bool isSplit) const
 {
     CRegistryStore store;
     store.Open("Window");
     platform::WriteWindowPlacement(store, placement);
-    store.WriteDword("SrcListWidth", sourceListWidth);
+    store.WriteDword("SrcListWidth", selectionListWidth);
     store.WriteDword("IsSplit", isSplit ? 1 : 0);
     store.Close();
     return store.WriteError();

@@ -17,7 +17,7 @@ class CWindowStore {
 public:
     struct WindowValues {
         std::optional<std::vector<unsigned char>> placement;
-        int sourceListWidth = 240;
+        int selectionListWidth = 240;
         bool isSplit = true;
         // Why the store file could not be read (CRegistryStore::ReadError).
         int storeReadError = 0;
@@ -25,7 +25,7 @@ public:
 
     WindowValues LoadWindow() const;
     // Returns 0 or the errno value of a failed write.
-    int SaveWindow(const std::vector<unsigned char> &placement, int sourceListWidth, bool isSplit) const;
+    int SaveWindow(const std::vector<unsigned char> &placement, int selectionListWidth, bool isSplit) const;
 
     // The rename settings of the last session, or the stored defaults.
     void LoadSettings(CRenameSettings &settings, bool defaults) const;
