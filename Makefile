@@ -10,7 +10,7 @@ WERROR ?= OFF
 # How long `make fuzz` runs each harness.
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps build run test test-sanitize release package fuzz bench format format-check clean
+.PHONY: deps build run test test-sanitize release package fuzz bench format format-check tidy clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -54,6 +54,11 @@ bench: build
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# clang-tidy over the sources changed since TIDY_BASE (default: the last commit).
+tidy: build
+	@./scripts/install-deps.sh tidy
+	./scripts/tidy-changed.sh $(BUILD)
 
 format-check: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
