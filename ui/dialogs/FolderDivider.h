@@ -14,7 +14,6 @@ public:
 
     explicit CFolderDivider(QWidget *parent);
 
-
 signals:
     // The divider's left edge, in the parent's coordinates, where it was dropped.
     void Dropped(int left);
