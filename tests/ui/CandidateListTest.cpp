@@ -45,7 +45,7 @@ Rows Moved(const Rows &newRowOfOld, const Rows &rows)
     return moved;
 }
 
-TEST(CandidateMovesTest, ButtonMovesKeepTheSelectionOnTheMovedEntries)
+TEST(CandidateListTest, ButtonMovesKeepTheSelectionOnTheMovedEntries)
 {
     struct Case {
         const char *name;
@@ -74,7 +74,7 @@ TEST(CandidateMovesTest, ButtonMovesKeepTheSelectionOnTheMovedEntries)
     }
 }
 
-TEST(CandidateMovesTest, MoveToAPositionCountsTheRowsTakenFromAboveIt)
+TEST(CandidateListTest, MoveToAPositionCountsTheRowsTakenFromAboveIt)
 {
     CCandidateList list = Letters("abcde");
     // Rows 0 and 1 to position 3: both lie above it, so they land at 1 and 2.
@@ -91,7 +91,7 @@ TEST(CandidateMovesTest, MoveToAPositionCountsTheRowsTakenFromAboveIt)
     EXPECT_EQ(Order(list), "dabce");
 }
 
-TEST(CandidateEditTest, PlaceholdersGoBelowEachSelectedRowUnselected)
+TEST(CandidateListTest, PlaceholdersGoBelowEachSelectedRowUnselected)
 {
     CCandidateList list = Letters("abc");
     EXPECT_EQ(Moved(list.InsertDummiesAfter({0, 2}), {0, 2}), (Rows{0, 3}));
@@ -103,7 +103,7 @@ TEST(CandidateEditTest, PlaceholdersGoBelowEachSelectedRowUnselected)
     EXPECT_EQ(Order(list), "abc");
 }
 
-TEST(CandidateEditTest, AFilePathIsListedOnceUntilItsRowIsRemoved)
+TEST(CandidateListTest, AFilePathIsListedOnceUntilItsRowIsRemoved)
 {
     CCandidateList list;
     EXPECT_TRUE(list.Append(MakeEntry("/d", "a.txt")));
@@ -128,7 +128,7 @@ TEST(CandidateEditTest, AFilePathIsListedOnceUntilItsRowIsRemoved)
     EXPECT_FALSE(list.Append(MakeEntry("/e", "b.txt")));
 }
 
-TEST(CandidateEditTest, SortKeysOfTheColumnsFollowModeAndPathDisplay)
+TEST(CandidateListTest, SortKeysOfTheColumnsFollowModeAndPathDisplay)
 {
     EXPECT_EQ(CCandidateList::SortKeyOfColumn(0, false, false), SortKey::Name);
     EXPECT_EQ(CCandidateList::SortKeyOfColumn(0, false, true), SortKey::FullPath);
@@ -143,7 +143,7 @@ TEST(CandidateEditTest, SortKeysOfTheColumnsFollowModeAndPathDisplay)
     EXPECT_EQ(Order(list), "cba");
 }
 
-class PreviewTest : public ::testing::Test {
+class CandidateListPreviewTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -160,7 +160,7 @@ protected:
     CCandidateList list;
 };
 
-TEST_F(PreviewTest, RenameModesShowTheNewNameTimeAndAttributesOfEachRow)
+TEST_F(CandidateListPreviewTest, RenameModesShowTheNewNameTimeAndAttributesOfEachRow)
 {
     list.Append(MakeEntry("/d", "a.jpg", false, LocalTime(2020, 5, 6, 7, 8, 9), platform::kAttrReadOnly));
     list.Append(MakeEntry("/d", "b.jpg"));
@@ -188,7 +188,7 @@ TEST_F(PreviewTest, RenameModesShowTheNewNameTimeAndAttributesOfEachRow)
     EXPECT_EQ(Cell(0, 3), "-H-A");
 }
 
-TEST_F(PreviewTest, NumberedDirectoriesAndConcatenationHaveTheirOwnColumns)
+TEST_F(CandidateListPreviewTest, NumberedDirectoriesAndConcatenationHaveTheirOwnColumns)
 {
     settings.RenameMode = RenameKind::NumberedDirectories;
     settings.NumDirStr = "dir";
@@ -219,7 +219,7 @@ TEST_F(PreviewTest, NumberedDirectoriesAndConcatenationHaveTheirOwnColumns)
     EXPECT_EQ(CCandidateList::Columns(settings)[1].title, QStringLiteral("サイズ"));
 }
 
-TEST_F(PreviewTest, MarksNameTheRowsWhoseNewNameWillFail)
+TEST_F(CandidateListPreviewTest, MarksNameTheRowsWhoseNewNameWillFail)
 {
     TempDir dir;
     dir.write("a.txt");

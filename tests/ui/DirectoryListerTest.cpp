@@ -1,12 +1,12 @@
 #include "ui/main/DirectoryLister.h"
+#include "ListerClient.h"
 #include "support/ListingSample.h"
 #include "support/TempDir.h"
 
+#include "model/DirectoryListing.h"
 #include "platform/DirectoryList.h"
+#include "platform/Paths.h"
 #include "ui/main/SelectionList.h"
-
-#include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <gtest/gtest.h>
 
@@ -21,66 +21,26 @@ using testing_support::TempDir;
 
 namespace {
 
-std::vector<std::string> Names(const CSelectionList &list)
+// What a listing must end with: every row of the directory read in one go,
+// in listing order, then sorted by the list.
+void ListAndSort(CSelectionList &list, const std::string &directory, const ListingFilter &filter,
+                 const ListingSort &sort)
 {
-    std::vector<std::string> names;
-    for (int i = 0; i < list.RowCount(); ++i)
-        names.push_back(list.Name(i));
-    return names;
+    const std::string normalized = platform::NormalizeDirectory(directory);
+    std::vector<ListedEntry> read;
+    std::vector<ListingGroup> groups;
+    ReadFilteredListing(normalized, filter, [&](ListedEntry &&row, ListingGroup group) {
+        read.push_back(std::move(row));
+        groups.push_back(group);
+        return true;
+    });
+    std::vector<ListedEntry> rows;
+    for (const std::size_t row : ListingOrder(groups))
+        rows.push_back(std::move(read[row]));
+    list.Clear();
+    list.AppendRows(normalized, std::move(rows));
+    list.Sort(sort);
 }
-
-// Fills a selection list from a lister as the window does, and counts what arrives.
-class ListerClient {
-public:
-    explicit ListerClient(CDirectoryLister &lister) : m_lister(lister)
-    {
-        QObject::connect(&lister, &CDirectoryLister::RowsReady, [this] {
-            ++batches;
-            EXPECT_GT(m_lister.PendingCount(), 0);
-            m_lister.MoveInto(rows);
-            if (onRows)
-                onRows();
-        });
-        QObject::connect(&lister, &CDirectoryLister::OrderReady, [this] {
-            const int count = rows.RowCount();
-            const std::vector<std::string> before = Names(rows);
-            const std::vector<int> newRowOf = m_lister.ApplyOrder(rows);
-            ASSERT_EQ(static_cast<int>(newRowOf.size()), count);
-            for (int old = 0; old < count; ++old)
-                EXPECT_EQ(rows.Name(newRowOf[static_cast<std::size_t>(old)]),
-                          before[static_cast<std::size_t>(old)]);
-        });
-        QObject::connect(&lister, &CDirectoryLister::Finished, [this](int e) {
-            ++finished;
-            error = e;
-        });
-    }
-
-    // Runs the event loop until the listing has finished or `ms` have passed.
-    void WaitForFinished(int ms = 20000)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (finished == 0 && timer.elapsed() < ms)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    void RunEvents(int ms)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < ms)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-
-    CSelectionList rows;
-    std::function<void()> onRows;
-    int batches = 0;
-    int finished = 0;
-    int error = -1;
-
-private:
-    CDirectoryLister &m_lister;
-};
 
 // The listing sample, a folder named like a file, and many files of one size
 // so that the sort keeps the listing order among them.
@@ -98,7 +58,7 @@ protected:
     CDirectoryLister lister;
 };
 
-TEST_F(DirectoryListerTest, GivesTheRowsAndOrderOfFillAndSort)
+TEST_F(DirectoryListerTest, GivesTheRowsOfTheWholeListingInTheOrderOfItsSort)
 {
     const ListingFilter filters[] = {
         {},
@@ -109,8 +69,7 @@ TEST_F(DirectoryListerTest, GivesTheRowsAndOrderOfFillAndSort)
         for (const SortKey key : {SortKey::Name, SortKey::Size, SortKey::Type, SortKey::None}) {
             const ListingSort sort{key, key == SortKey::Name, key == SortKey::Size};
             CSelectionList expected;
-            EXPECT_EQ(expected.Fill(dir.path(), filter), 0);
-            expected.Sort(sort);
+            ListAndSort(expected, dir.path(), filter, sort);
 
             ListerClient client(lister);
             lister.Start(dir.path(), filter, sort);
@@ -169,8 +128,7 @@ TEST_F(DirectoryListerTest, NewStartWhileRunningGivesOnlyTheSecondFolder)
     client.RunEvents(200);
 
     CSelectionList expected;
-    expected.Fill(dir.path(), {});
-    expected.Sort({});
+    ListAndSort(expected, dir.path(), {}, {});
     EXPECT_EQ(client.finished, 1);
     EXPECT_EQ(Names(client.rows), Names(expected));
     EXPECT_EQ(client.rows.Directory(), dir.path());
@@ -195,6 +153,7 @@ TEST_F(DirectoryListerTest, NamesThatAreNotUtf8KeepEveryByte)
     const int row = client.rows.FindName(name);
     ASSERT_NE(row, -1);
     EXPECT_EQ(client.rows.Entry(row).fullPath, dir.file(name));
+    EXPECT_EQ(client.rows.Entry(row).fileName, name);
 }
 
 } // namespace

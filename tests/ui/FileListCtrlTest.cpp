@@ -1,12 +1,18 @@
-// The list control following the changes of its rows: insertions, removals
-// and reorderings keep the selection and the current row on their rows; the
-// sort indicator; tooltips of cut cells; columns wide enough for their text.
+// The list control: rows drawn on demand, the report and list views sharing
+// one selection, stored column widths, keys, the reorder drag; and following
+// the changes of its rows: insertions, removals and reorderings keep the
+// selection and the current row on their rows; the sort indicator; tooltips
+// of cut cells; columns wide enough for their text.
 #include "ui/widgets/FileListCtrl.h"
+#include "support/TempDir.h"
 #include "ui/widgets/FileListDelegate.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QListView>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
@@ -17,7 +23,264 @@
 #include <set>
 #include <utility>
 
+using testing_support::IsolatedUserDirs;
+
 namespace {
+
+class CountingSource : public IFileListSource {
+public:
+    explicit CountingSource(int rows) : rows(rows) {}
+    int RowCount() const override { return rows; }
+    QString CellText(int row, int column) const override
+    {
+        ++textCalls;
+        return QStringLiteral("r%1c%2").arg(row).arg(column);
+    }
+    QIcon RowIcon(int) const override { return {}; }
+
+    int rows;
+    mutable int textCalls = 0;
+};
+
+class FileListCtrlTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        list.SetColumns({{QStringLiteral("名前"), 120, Qt::AlignLeft},
+                         {QStringLiteral("サイズ"), 60, Qt::AlignRight},
+                         {QStringLiteral("更新日時"), 130, Qt::AlignLeft}});
+        list.SetSource(&source);
+        list.resize(400, 300);
+        list.show();
+        QApplication::processEvents();
+    }
+
+    QWidget *viewport() const { return list.ReportWidget()->viewport(); }
+    QPoint rowPoint(int row) const
+    {
+        const QRect r = list.ReportWidget()->visualRect(list.ReportWidget()->model()->index(row, 0));
+        return QPoint(20, r.center().y());
+    }
+    int rowHeight() const
+    {
+        return list.ReportWidget()->visualRect(list.ReportWidget()->model()->index(0, 0)).height();
+    }
+    void mouse(QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QMouseEvent event(type, QPointF(pos), viewport()->mapToGlobal(QPointF(pos)), button, buttons,
+                          modifiers);
+        QApplication::sendEvent(viewport(), &event);
+    }
+    // Presses on `from`, moves past the drag distance and on to `to`.
+    void dragTo(QPoint from, QPoint to)
+    {
+        mouse(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        mouse(QEvent::MouseMove, from + QPoint(0, QApplication::startDragDistance() + 2), Qt::NoButton,
+              Qt::LeftButton);
+        mouse(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    }
+    int dropAfterDrag(QPoint from, QPoint to)
+    {
+        QSignalSpy finished(&list, &CFileListCtrl::ReorderFinished);
+        dragTo(from, to);
+        mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+        EXPECT_EQ(finished.count(), 1);
+        return finished.isEmpty() ? -2 : finished.front().front().toInt();
+    }
+
+    CountingSource source{6};
+    CFileListCtrl list;
+};
+
+TEST_F(FileListCtrlTest, AsksTheSourceOnlyForRowsThatAreDrawn)
+{
+    source.rows = 100000;
+    list.Reset();
+    source.textCalls = 0;
+    list.ReportWidget()->viewport()->repaint();
+    EXPECT_GT(source.textCalls, 0);
+    EXPECT_LT(source.textCalls, 3 * 200); // one screen of rows, not 100,000
+    const QAbstractItemModel *model = list.ReportWidget()->model();
+    EXPECT_EQ(model->rowCount(), 100000);
+    EXPECT_EQ(model->index(99999, 2).data().toString(), QStringLiteral("r99999c2"));
+    EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("サイズ"));
+    EXPECT_TRUE(model->index(0, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
+}
+
+TEST_F(FileListCtrlTest, ViewsShareOneSelectionAndHeaderButtonsFollowTheViewType)
+{
+    list.SetSelectedRows({1, 2, 4});
+    list.SetCurrentRow(4);
+    list.SetViewType(1, false);
+    EXPECT_EQ(list.CurrentViewType(), CFileListCtrl::ListView);
+    EXPECT_EQ(list.CurrentView(), list.ListWidget());
+    EXPECT_EQ(list.ListWidget()->flow(), QListView::TopToBottom);
+    EXPECT_EQ(list.SelectedRows(), (std::vector<int>{1, 2, 4}));
+    EXPECT_TRUE(list.ListWidget()->selectionModel()->isSelected(list.ListWidget()->model()->index(2, 0)));
+    EXPECT_FALSE(list.HeaderButtons());
+
+    list.SetViewType(2, true);
+    EXPECT_EQ(list.ListWidget()->flow(), QListView::LeftToRight);
+    list.SetViewType(7, true);
+    EXPECT_EQ(list.CurrentViewType(), CFileListCtrl::LargeIconView);
+    EXPECT_EQ(list.ListWidget()->viewMode(), QListView::IconMode);
+
+    list.SetViewType(0, true);
+    EXPECT_EQ(list.CurrentView(), list.ReportWidget());
+    EXPECT_TRUE(list.HeaderButtons());
+    EXPECT_EQ(list.CurrentRow(), 4);
+    list.SelectAll();
+    EXPECT_EQ(list.SelectedCount(), 6);
+    list.SelectRow(3, false);
+    EXPECT_FALSE(list.IsRowSelected(3));
+    EXPECT_EQ(list.SelectedCount(), 5);
+}
+
+TEST_F(FileListCtrlTest, GridLinesOnlyWithFullRowSelection)
+{
+    list.SetGridLines(true);
+    EXPECT_FALSE(list.GridLinesShown());
+    list.SetFullRowSelect(true);
+    EXPECT_TRUE(list.GridLinesShown());
+    list.SetGridLines(false);
+    EXPECT_FALSE(list.GridLinesShown());
+    list.SetGridLines(true);
+    list.SetFullRowSelect(false);
+    EXPECT_FALSE(list.GridLinesShown());
+}
+
+TEST_F(FileListCtrlTest, HeaderClickReportsTheColumn)
+{
+    QSignalSpy clicked(&list, &CFileListCtrl::ColumnClicked);
+    QHeaderView *header = list.ReportWidget()->header();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(1) + 10, header->height() / 2));
+    ASSERT_EQ(clicked.count(), 1);
+    EXPECT_EQ(clicked.front().front().toInt(), 1);
+}
+
+TEST_F(FileListCtrlTest, ColumnWidthsAreStoredOnlyInReportView)
+{
+    IsolatedUserDirs dirs;
+    list.SetColumnWidths({90, 70, 150});
+    list.SaveColumnWidths("Window", "SrcListColumn");
+
+    list.SetColumnWidths({40, 50, 60});
+    list.SetViewType(1, false);
+    list.SaveColumnWidths("Window", "SrcListColumn"); // list view: nothing written
+    list.LoadColumnWidths("Window", "SrcListColumn"); // nor read
+    EXPECT_EQ(list.ColumnWidths(), (std::vector<int>{40, 50, 60}));
+
+    list.SetViewType(0, true);
+    list.LoadColumnWidths("Window", "SrcListColumn");
+    EXPECT_EQ(list.ColumnWidths(), (std::vector<int>{90, 70, 150}));
+
+    // A missing value leaves the widths as they are.
+    list.LoadColumnWidths("Window", "DestColumnWidth");
+    EXPECT_EQ(list.ColumnWidths(), (std::vector<int>{90, 70, 150}));
+}
+
+TEST_F(FileListCtrlTest, KeysGoToTheOwnerFirstAndEnterActivatesTheCurrentRow)
+{
+    std::vector<int> keys;
+    list.SetKeyHandler([&keys](const QKeyEvent &event) {
+        keys.push_back(event.key());
+        return event.key() == Qt::Key_F5;
+    });
+    QSignalSpy activated(&list, &CFileListCtrl::RowActivated);
+    list.SetCurrentRow(2);
+    QTest::keyClick(list.ReportWidget(), Qt::Key_F5);
+    QTest::keyClick(list.ReportWidget(), Qt::Key_Return);
+    EXPECT_EQ(keys, (std::vector<int>{Qt::Key_F5, Qt::Key_Return}));
+    ASSERT_EQ(activated.count(), 1);
+    EXPECT_EQ(activated.front().front().toInt(), 2);
+}
+
+TEST_F(FileListCtrlTest, ReorderDragDropsBeforeTheRowUnderThePointer)
+{
+    list.SetReorder(true);
+    list.SetSelectedRows({0, 1});
+    EXPECT_EQ(list.GetDropIndex(), -1);
+    EXPECT_EQ(dropAfterDrag(rowPoint(0), rowPoint(4)), 4);
+    EXPECT_EQ(list.GetDropIndex(), 4);
+    // Pressing on a row of the selection kept the whole selection.
+    EXPECT_EQ(list.SelectedRows(), (std::vector<int>{0, 1}));
+}
+
+TEST_F(FileListCtrlTest, ReleasingBelowTheLastRowDropsAtTheEnd)
+{
+    list.SetReorder(true);
+    list.SetSelectedRows({2});
+    const QPoint below = rowPoint(5) + QPoint(0, 2 * rowHeight());
+    EXPECT_EQ(dropAfterDrag(rowPoint(2), below), 6);
+}
+
+TEST_F(FileListCtrlTest, ReleasingOverTheHeaderOrBelowTheListDoesNothing)
+{
+    list.SetReorder(true);
+    list.SetSelectedRows({3});
+    EXPECT_EQ(dropAfterDrag(rowPoint(3), QPoint(20, -5)), -1);
+    EXPECT_EQ(dropAfterDrag(rowPoint(3), QPoint(20, viewport()->height() + 5)), -1);
+    EXPECT_EQ(list.GetDropIndex(), -1);
+}
+
+TEST_F(FileListCtrlTest, RightButtonCancelsTheDrag)
+{
+    list.SetReorder(true);
+    list.SetSelectedRows({1});
+    QSignalSpy finished(&list, &CFileListCtrl::ReorderFinished);
+    dragTo(rowPoint(1), rowPoint(4));
+    mouse(QEvent::MouseButtonPress, rowPoint(4), Qt::RightButton, Qt::LeftButton | Qt::RightButton);
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_EQ(finished.front().front().toInt(), -1);
+    // The release that follows is no second drop.
+    mouse(QEvent::MouseButtonRelease, rowPoint(4), Qt::LeftButton, Qt::RightButton);
+    EXPECT_EQ(finished.count(), 1);
+}
+
+TEST_F(FileListCtrlTest, ClickOnASelectedRowWithoutDraggingSelectsItAlone)
+{
+    list.SetReorder(true);
+    list.SetSelectedRows({1, 2, 3});
+    mouse(QEvent::MouseButtonPress, rowPoint(2), Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(list.SelectedRows(), (std::vector<int>{1, 2, 3}));
+    mouse(QEvent::MouseButtonRelease, rowPoint(2), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(list.SelectedRows(), (std::vector<int>{2}));
+    EXPECT_EQ(list.CurrentRow(), 2);
+}
+
+TEST_F(FileListCtrlTest, WithoutReorderDraggingSelectsLikeAnyList)
+{
+    QSignalSpy finished(&list, &CFileListCtrl::ReorderFinished);
+    list.SetSelectedRows({1, 2});
+    dragTo(rowPoint(2), rowPoint(4));
+    mouse(QEvent::MouseButtonRelease, rowPoint(4), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(finished.count(), 0);
+    EXPECT_FALSE(list.IsRowSelected(1));
+}
+
+TEST_F(FileListCtrlTest, HoldingThePointerBelowTheListScrollsIt)
+{
+    source.rows = 200;
+    list.Reset();
+    list.SetReorder(true);
+    list.SetSelectedRows({0});
+    QScrollBar *bar = list.ReportWidget()->verticalScrollBar();
+    ASSERT_EQ(bar->value(), 0);
+    dragTo(rowPoint(0), QPoint(20, viewport()->height() + 40));
+    QTest::qWait(400); // 40 pixels away: a step every 40 ms
+    EXPECT_GT(bar->value(), 2);
+    const int scrolled = bar->value();
+    // Back inside the list the scrolling stops.
+    const QPoint inside(20, viewport()->height() / 2);
+    mouse(QEvent::MouseMove, inside, Qt::NoButton, Qt::LeftButton);
+    QTest::qWait(300);
+    EXPECT_EQ(bar->value(), scrolled);
+    mouse(QEvent::MouseButtonRelease, inside, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(list.GetDropIndex(), list.ReportWidget()->indexAt(inside).row());
+    EXPECT_GT(list.GetDropIndex(), 2);
+}
 
 const QString kWarning = QStringLiteral("同じ名前の行があります。");
 
@@ -44,7 +307,7 @@ public:
     std::set<QString> marked;
 };
 
-class FileListRowsTest : public ::testing::Test {
+class FileListCtrlRowsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -80,7 +343,7 @@ protected:
     CFileListCtrl list;
 };
 
-TEST_F(FileListRowsTest, InsertedRowsComeUnselectedAndTheSelectionStaysOnItsRows)
+TEST_F(FileListCtrlRowsTest, InsertedRowsComeUnselectedAndTheSelectionStaysOnItsRows)
 {
     list.SetSelectedRows({1, 2, 3, 6});
     list.SetCurrentRow(6);
@@ -95,7 +358,7 @@ TEST_F(FileListRowsTest, InsertedRowsComeUnselectedAndTheSelectionStaysOnItsRows
     EXPECT_EQ(currentName(), "n6");
 }
 
-TEST_F(FileListRowsTest, RemovalGoesRunByRunFromTheEndAndKeepsTheRestSelected)
+TEST_F(FileListCtrlRowsTest, RemovalGoesRunByRunFromTheEndAndKeepsTheRestSelected)
 {
     list.SetSelectedRows({1, 4, 8});
     list.SetCurrentRow(8);
@@ -111,7 +374,7 @@ TEST_F(FileListRowsTest, RemovalGoesRunByRunFromTheEndAndKeepsTheRestSelected)
     EXPECT_EQ(currentName(), "n8");
 }
 
-TEST_F(FileListRowsTest, ReorderingMovesTheSelectionAndTheCurrentRowWithTheirRows)
+TEST_F(FileListCtrlRowsTest, ReorderingMovesTheSelectionAndTheCurrentRowWithTheirRows)
 {
     list.SetSelectedRows({1, 2, 7});
     list.SetCurrentRow(2);
@@ -128,7 +391,7 @@ TEST_F(FileListRowsTest, ReorderingMovesTheSelectionAndTheCurrentRowWithTheirRow
     EXPECT_EQ(list.ReportWidget()->model()->index(0, 0).data().toString(), "n9");
 }
 
-TEST_F(FileListRowsTest, SortIndicatorIsTheOwnersAndAHeaderClickOnlyReportsTheColumn)
+TEST_F(FileListCtrlRowsTest, SortIndicatorIsTheOwnersAndAHeaderClickOnlyReportsTheColumn)
 {
     QHeaderView *header = list.ReportWidget()->header();
     EXPECT_EQ(header->sortIndicatorSection(), -1);
@@ -150,7 +413,7 @@ TEST_F(FileListRowsTest, SortIndicatorIsTheOwnersAndAHeaderClickOnlyReportsTheCo
     EXPECT_EQ(header->sortIndicatorSection(), -1);
 }
 
-TEST_F(FileListRowsTest, OnlyACutCellShowsItsWholeTextAndAWarningIsKept)
+TEST_F(FileListCtrlRowsTest, OnlyACutCellShowsItsWholeTextAndAWarningIsKept)
 {
     const QString longText = QStringLiteral("とても長いメモの文章がここに続いていて列には入りきらない");
     rows.notes[1] = longText;
@@ -179,7 +442,7 @@ TEST_F(FileListRowsTest, OnlyACutCellShowsItsWholeTextAndAWarningIsKept)
     EXPECT_EQ(toolTip(1, 1), longText);
 }
 
-TEST_F(FileListRowsTest, AColumnIsAtLeastAsWideAsItsFitTextUntilWidthsAreSet)
+TEST_F(FileListCtrlRowsTest, AColumnIsAtLeastAsWideAsItsFitTextUntilWidthsAreSet)
 {
     const QString date = QStringLiteral("2026/12/31 23:59:59");
     list.SetColumns({{QStringLiteral("名前"), 120, Qt::AlignLeft},
@@ -193,7 +456,7 @@ TEST_F(FileListRowsTest, AColumnIsAtLeastAsWideAsItsFitTextUntilWidthsAreSet)
     EXPECT_EQ(toolTip(0, 1), date);
 }
 
-TEST(FileListLargeTest, SelectedRowsOfAMillionRowsMakeOneRangePerRun)
+TEST(FileListCtrlLargeTest, SelectedRowsOfAMillionRowsMakeOneRangePerRun)
 {
     TextRows rows(0);
     rows.names.assign(1000000, QString());

@@ -1,3 +1,4 @@
+#include "ModalTesting.h"
 #include "support/TempDir.h"
 #include "ui/main/CandidatePane.h"
 #include "ui/main/CommandBar.h"
@@ -7,6 +8,7 @@
 #include "ui/main/SelectionPane.h"
 #include "ui/widgets/ImageButton.h"
 
+#include "app/EnvSettings.h"
 #include "platform/HistoryList.h"
 #include "platform/Paths.h"
 #include "platform/RegistryStore.h"
@@ -404,6 +406,17 @@ TEST_F(MainWindowTest, SplitModeOverridesTheStoredState)
     w->ToggleSplit();
     w->Selection().WaitForListing();
     EXPECT_EQ(w->Selection().Rows().RowCount(), 6);
+}
+
+TEST(MainWindowPartsTest, TheFreeFilterDialogLeavesTheWindowTakingDrags)
+{
+    IsolatedUserDirs dirs;
+    TempDir dir;
+    CMainDlg window({dir.path()});
+    WhenModalOpens([](QWidget *modal) { ClickButton(modal, QStringLiteral("cancelButton")); });
+    window.Selection().ChooseFilter(CEnvSettings::kFreeFilterIndex);
+    EXPECT_TRUE(window.IsInteractive());
+    EXPECT_EQ(window.Splitter().LeftBar()->cursor().shape(), Qt::SplitHCursor);
 }
 
 } // namespace

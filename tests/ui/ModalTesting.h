@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
 
@@ -41,6 +42,22 @@ inline void ClickButton(QWidget *window, const QString &nameOrText)
     }
     ADD_FAILURE() << "no button " << nameOrText.toStdString();
 }
+
+// Answers the next message box with `button` and remembers its title and text.
+struct MessageAnswer {
+    explicit MessageAnswer(QMessageBox::StandardButton button)
+    {
+        WhenModalOpens([this, button](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            ASSERT_NE(box, nullptr);
+            title = box->windowTitle();
+            text = box->text();
+            box->button(button)->click();
+        });
+    }
+    QString title;
+    QString text;
+};
 
 // A stand-in for the main window: a dialog (Return and Escape would close
 // it) that keeps the interaction flag cleared while modal windows are open.

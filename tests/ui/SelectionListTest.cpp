@@ -1,4 +1,5 @@
 #include "ui/main/SelectionList.h"
+#include "ListerClient.h"
 #include "support/ListingSample.h"
 #include "support/TempDir.h"
 
@@ -15,28 +16,25 @@ using testing_support::TempDir;
 
 namespace {
 
-std::vector<std::string> Names(const CSelectionList &list)
-{
-    std::vector<std::string> names;
-    for (int i = 0; i < list.RowCount(); ++i)
-        names.push_back(list.Entry(i).fileName);
-    return names;
-}
-
-// The listing sample.
+// The listing sample, listed as the window lists it.
 class SelectionListTest : public ::testing::Test {
 protected:
     void SetUp() override { testing_support::WriteListingSample(dir); }
 
-    int Fill(const ListingFilter &filter)
+    int Fill(const ListingFilter &filter, const ListingSort &sort = {})
     {
-        const int error = list.Fill(dir.path(), filter);
-        list.Sort({});
-        return error;
+        list.Clear();
+        client.finished = 0;
+        lister.Start(dir.path(), filter, sort);
+        client.WaitForFinished();
+        EXPECT_EQ(client.finished, 1);
+        return client.error;
     }
 
     TempDir dir;
-    CSelectionList list;
+    CDirectoryLister lister;
+    ListerClient client{lister};
+    CSelectionList &list = client.rows;
 };
 
 TEST_F(SelectionListTest, EmptyPatternListsEveryEntryWithParentFirst)
@@ -87,8 +85,7 @@ TEST_F(SelectionListTest, CandidateListingGivesTheRowsOfItsKindInTheListsOrder)
             for (const bool numeric : {false, true}) {
                 for (const bool descending : {false, true}) {
                     const ListingSort sort{CSelectionList::KeyOfColumn(column), numeric, descending};
-                    list.Fill(dir.path(), filter);
-                    list.Sort(sort);
+                    Fill(filter, sort);
                     for (const bool folders : {false, true}) {
                         std::vector<std::string> expected;
                         for (const int row : list.RowsOfKind(folders ? 1 : 0))
@@ -162,20 +159,7 @@ TEST_F(SelectionListTest, EntryIsWholeAndCheapAccessorsAgreeWithIt)
     EXPECT_EQ(list.Entry(0).fullPath, dir.file(".."));
 }
 
-TEST(SelectionListBytesTest, NamesThatAreNotUtf8KeepEveryByte)
-{
-    TempDir dir;
-    const std::string name = "bad\xff\xfe name.txt";
-    dir.write(name);
-    CSelectionList list;
-    list.Fill(dir.path(), {});
-    const int row = list.FindName(name);
-    ASSERT_NE(row, -1);
-    EXPECT_EQ(list.Entry(row).fullPath, dir.file(name));
-    EXPECT_EQ(list.Entry(row).fileName, name);
-}
-
-TEST(ListStatusTextTest, CountsRowsAndSelection)
+TEST(SelectionListStatusTextTest, CountsRowsAndSelection)
 {
     EXPECT_EQ(ListStatusText(12, 3), QStringLiteral(" 12個のオブジェクト（3個を選択)"));
 }

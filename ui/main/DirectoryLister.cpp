@@ -156,7 +156,7 @@ void CDirectoryLister::ReadAndSort(CDirectoryLister *owner, const std::shared_pt
             key = sortKey(ListedEntry{}, run->typeNames[key]);
     }
 
-    // Sorted from the listing order, so rows of equal keys end as after Fill and Sort.
+    // Sorted from the listing order, so rows of equal keys keep the order of the listing.
     const std::vector<std::size_t> listed = ListingOrder(groups);
     std::vector<std::string> listedKeys;
     listedKeys.reserve(keys.size());

@@ -18,9 +18,10 @@ class CSelectionList;
 // window stays responsive and shows the first rows at once, however many
 // entries the directory holds.
 //
-// Rows come in the order the directory gives them; when all are read, the worker works out the order
-// that sorts them, rows of equal keys in the order CSelectionList::Fill gives
-// them, so that the end result equals Fill followed by Sort.
+// Rows come in the order the directory gives them; when all are read, the
+// worker works out the order that sorts them, rows of equal keys in listing
+// order (ListingOrder), so that the end result equals the whole listing
+// sorted by CSelectionList::Sort.
 //
 // Threading: every member function is called, and every signal arrives, on
 // the interface thread. The worker reads the directory, keeps the sort keys

@@ -46,21 +46,6 @@ void CSelectionList::Clear()
     m_directory.clear();
 }
 
-int CSelectionList::Fill(const std::string &directory, const ListingFilter &filter)
-{
-    Clear();
-    m_directory = platform::NormalizeDirectory(directory);
-    std::vector<ListingGroup> groups;
-    const int error = ReadFilteredListing(m_directory, filter, [&](ListedEntry &&row, ListingGroup group) {
-        m_storage.push_back(std::move(row));
-        groups.push_back(group);
-        return true;
-    });
-    const std::vector<std::size_t> order = ListingOrder(groups);
-    m_index.assign(order.begin(), order.end());
-    return error;
-}
-
 void CSelectionList::AppendRows(const std::string &directory, std::vector<ListedEntry> &&rows)
 {
     if (m_index.empty())

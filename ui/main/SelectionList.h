@@ -30,11 +30,6 @@ public:
 
     void SetDisplayOptions(const DisplayOptions &options) { m_display = options; }
 
-    // Replaces every row by the entries of `directory` (held form), read
-    // here: the rows of ReadFilteredListing in their listing order. Returns 0
-    // or the errno value of a directory that could not be read (then only
-    // ".." is listed).
-    int Fill(const std::string &directory, const ListingFilter &filter);
     void Clear();
     // Adds rows of a listing of `directory` at the end; the list is empty or
     // holds rows of the same directory.

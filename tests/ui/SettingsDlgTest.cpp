@@ -1,3 +1,5 @@
+// The settings dialog: its pages, what they store and when it closes.
+#include "ui/settings/SettingsDlg.h"
 #include "ModalTesting.h"
 #include "support/TempDir.h"
 
@@ -11,7 +13,6 @@
 #include "ui/settings/ChoiceGroup.h"
 #include "ui/settings/LaunchPage.h"
 #include "ui/settings/ListDisplayPage.h"
-#include "ui/settings/SettingsDlg.h"
 #include "ui/settings/StartupPage.h"
 #include "ui/widgets/FileListCtrl.h"
 #include "ui/widgets/HistoryComboBox.h"
@@ -35,7 +36,7 @@ using testing_support::TempDir;
 
 namespace {
 
-class SettingsDialogTest : public ::testing::Test {
+class SettingsDlgTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -86,7 +87,7 @@ protected:
     QString messageText;
 };
 
-TEST_F(SettingsDialogTest, OpensOnTheStoredFirstPageOrOnNone)
+TEST_F(SettingsDlgTest, OpensOnTheStoredFirstPageOrOnNone)
 {
     auto dialog = Open(3);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Kestrel（環境設定）"));
@@ -102,7 +103,7 @@ TEST_F(SettingsDialogTest, OpensOnTheStoredFirstPageOrOnNone)
     EXPECT_NE(PageOf<CListDisplayPage>(*dialog), nullptr);
 }
 
-TEST_F(SettingsDialogTest, OnlyTheVisiblePageExistsAndItsValuesSurviveTabChanges)
+TEST_F(SettingsDlgTest, OnlyTheVisiblePageExistsAndItsValuesSurviveTabChanges)
 {
     auto dialog = Open(0);
     QPointer<CSettingsPage> first = dialog->PageWidget();
@@ -114,7 +115,7 @@ TEST_F(SettingsDialogTest, OnlyTheVisiblePageExistsAndItsValuesSurviveTabChanges
     EXPECT_TRUE(PageOf<CListDisplayPage>(*dialog)->ViewChoice()->Choice(2)->isChecked());
 }
 
-TEST_F(SettingsDialogTest, ChangedFlagsFollowWhatThePagesReport)
+TEST_F(SettingsDlgTest, ChangedFlagsFollowWhatThePagesReport)
 {
     auto dialog = Open(0);
     dialog->ShowPage(1);
@@ -136,7 +137,7 @@ TEST_F(SettingsDialogTest, ChangedFlagsFollowWhatThePagesReport)
     EXPECT_FALSE(dialog->DisplayChanged());
 }
 
-TEST_F(SettingsDialogTest, ListDisplayEnablesGridAndNumericSortOnlyWhereTheyApply)
+TEST_F(SettingsDlgTest, ListDisplayEnablesGridAndNumericSortOnlyWhereTheyApply)
 {
     auto dialog = Open(0);
     auto *page = PageOf<CListDisplayPage>(*dialog);
@@ -149,7 +150,7 @@ TEST_F(SettingsDialogTest, ListDisplayEnablesGridAndNumericSortOnlyWhereTheyAppl
     EXPECT_FALSE(page->SortNumCheck()->isEnabled());
 }
 
-TEST_F(SettingsDialogTest, BehaviourPageKeepsAllSevenFilterRecords)
+TEST_F(SettingsDlgTest, BehaviourPageKeepsAllSevenFilterRecords)
 {
     auto dialog = Open(1);
     auto *page = PageOf<CBehaviourPage>(*dialog);
@@ -199,7 +200,7 @@ TEST_F(SettingsDialogTest, BehaviourPageKeepsAllSevenFilterRecords)
     EXPECT_EQ(stored.FilterMode, 0);
 }
 
-TEST_F(SettingsDialogTest, InitialValuesButtonsStoreThePageOverTheDefaultsOnly)
+TEST_F(SettingsDlgTest, InitialValuesButtonsStoreThePageOverTheDefaultsOnly)
 {
     env.IsAsk = 1; // a running value that differs from the default
     auto dialog = Open(0);
@@ -223,7 +224,7 @@ TEST_F(SettingsDialogTest, InitialValuesButtonsStoreThePageOverTheDefaultsOnly)
     EXPECT_EQ(stored.IsAsk, 1) << "the page's values, not the defaults, are stored";
 }
 
-TEST_F(SettingsDialogTest, FirstPageButtonStoresOnlyTheFirstPage)
+TEST_F(SettingsDlgTest, FirstPageButtonStoresOnlyTheFirstPage)
 {
     auto dialog = Open(0);
     dialog->ShowPage(2);
@@ -236,7 +237,7 @@ TEST_F(SettingsDialogTest, FirstPageButtonStoresOnlyTheFirstPage)
     EXPECT_EQ(dialog->Env().IsMultiExec, 1);
 }
 
-TEST_F(SettingsDialogTest, OkStoresTheStartUpOptions)
+TEST_F(SettingsDlgTest, OkStoresTheStartUpOptions)
 {
     TempDir dir;
     auto dialog = Open(2);
@@ -254,7 +255,7 @@ TEST_F(SettingsDialogTest, OkStoresTheStartUpOptions)
     EXPECT_EQ(stored.SplitMode, 2);
 }
 
-TEST_F(SettingsDialogTest, EnterAndEscapeInsideAPageDoNotCloseTheDialog)
+TEST_F(SettingsDlgTest, EnterAndEscapeInsideAPageDoNotCloseTheDialog)
 {
     auto dialog = Open(1);
     dialog->show();
@@ -263,80 +264,6 @@ TEST_F(SettingsDialogTest, EnterAndEscapeInsideAPageDoNotCloseTheDialog)
         QTest::keyClick(inside, Qt::Key(key));
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(PageOf<CBehaviourPage>(*dialog)->AskCheck()->isChecked());
-}
-
-class SettingsFromWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        dir.write("b.txt", "b");
-        dir.write("a.jpg", "a");
-        window = std::make_unique<CMainDlg>(std::vector<std::string>{dir.path()});
-        window->Selection().WaitForListing();
-    }
-
-    // Opens the settings from the window's button and runs `edit` on the dialog.
-    void RunSettings(const std::function<void(CSettingsDlg &)> &edit)
-    {
-        WhenModalOpens([this, edit](QWidget *modal) {
-            auto *dialog = qobject_cast<CSettingsDlg *>(modal);
-            ASSERT_NE(dialog, nullptr);
-            interactiveWhileOpen = window->IsInteractive();
-            edit(*dialog);
-        });
-        ASSERT_TRUE(window->Commands().SettingsButton()->isEnabled());
-        window->Commands().SettingsButton()->click();
-        window->Selection().WaitForListing();
-    }
-
-    IsolatedUserDirs user;
-    TempDir dir;
-    std::unique_ptr<CMainDlg> window;
-    bool interactiveWhileOpen = true;
-};
-
-TEST_F(SettingsFromWindowTest, OkAppliesListDisplaySortAndFilter)
-{
-    RunSettings([](CSettingsDlg &dialog) {
-        dialog.ShowPage(0);
-        auto *display = qobject_cast<CListDisplayPage *>(dialog.PageWidget());
-        display->CharChoice()->Choice(1)->click();
-        display->SelectChoice()->Choice(1)->click();
-        display->SortDownCheck()->click();
-        dialog.ShowPage(1);
-        auto *behaviour = qobject_cast<CBehaviourPage *>(dialog.PageWidget());
-        behaviour->FilterCombo()->lineEdit()->setText(QString());
-        QTest::sendKeyEvent(QTest::Click, behaviour->FilterCombo()->lineEdit(), Qt::Key_unknown,
-                            QStringLiteral("文書"), Qt::NoModifier);
-        behaviour->PatternEdit()->setText(QStringLiteral("*.txt"));
-        dialog.accept();
-    });
-    EXPECT_FALSE(interactiveWhileOpen);
-    EXPECT_TRUE(window->IsInteractive());
-
-    CSelectionPane &pane = window->Selection();
-    EXPECT_TRUE(pane.List()->FullRowSelect());
-    EXPECT_EQ(pane.SortDirection(), -1);
-    EXPECT_EQ(window->Env().Filters[0].Title, "文書");
-    EXPECT_TRUE(pane.StatusText().contains(QStringLiteral("文書")));
-    // Listed again through the changed filter, names shown in upper case.
-    EXPECT_EQ(pane.Rows().FindName("a.jpg"), -1);
-    const int row = pane.Rows().FindName("b.txt");
-    ASSERT_GE(row, 0);
-    EXPECT_EQ(pane.Rows().CellText(row, 0), QStringLiteral("B.TXT"));
-}
-
-TEST_F(SettingsFromWindowTest, CancelKeepsTheWindowsSettingsButTheFirstPage)
-{
-    RunSettings([](CSettingsDlg &dialog) {
-        dialog.ShowPage(0);
-        qobject_cast<CListDisplayPage *>(dialog.PageWidget())->CharChoice()->Choice(2)->click();
-        dialog.ShowPage(3);
-        ClickButton(&dialog, QStringLiteral("起動時に最初に表示"));
-        dialog.reject();
-    });
-    EXPECT_EQ(window->Env().FileCharMode, 0);
-    EXPECT_EQ(window->Env().FirstCustom, 3);
 }
 
 } // namespace

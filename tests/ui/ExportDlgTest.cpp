@@ -1,8 +1,8 @@
 // The file list export dialog.
+#include "ui/dialogs/ExportDlg.h"
 #include "app/EnvSettings.h"
 #include "platform/HistoryList.h"
 #include "support/TempDir.h"
-#include "ui/dialogs/ExportDlg.h"
 #include "ui/widgets/HistoryComboBox.h"
 
 #include <QCheckBox>

@@ -1,22 +1,15 @@
-// The parts of the main window through their own interfaces.
-#include "support/TempDir.h"
-#include "ui/main/CandidatePane.h"
-#include "ui/main/MainDlg.h"
-#include "ui/main/PaneSplitter.h"
+// The selection pane: sorting, its status line and its folder history.
 #include "ui/main/SelectionPane.h"
-#include "ui/main/SplitterBar.h"
+#include "support/TempDir.h"
 
-#include "ModalTesting.h"
 #include "app/EnvSettings.h"
 #include "app/LaunchList.h"
 #include "engine/RenameSettings.h"
-#include "support/EntryMaker.h"
 #include "ui/widgets/FileListCtrl.h"
 #include "ui/widgets/HistoryComboBox.h"
 
 #include <QHeaderView>
 #include <QTreeView>
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -92,73 +85,6 @@ TEST_F(SelectionPaneTest, DirectoryHistoryKeepsFoldersThatDifferOnlyInCase)
     const std::vector<std::string> entries = pane.DirectoryCombo()->Entries();
     EXPECT_EQ(std::count(entries.begin(), entries.end(), upper), 1);
     EXPECT_EQ(std::count(entries.begin(), entries.end(), lower), 1);
-}
-
-class CandidatePaneTest : public ::testing::Test {
-protected:
-    CandidatePaneTest() : pane(&window, settings, env)
-    {
-        pane.RebuildColumns();
-        std::vector<CFileEntry> entries;
-        for (const char *name : {"c.txt", "a.txt", "d.txt", "b.txt"})
-            entries.push_back(MakeEntry("/d", name));
-        pane.Append(std::move(entries));
-    }
-    std::vector<std::string> SelectedNames() const
-    {
-        std::vector<std::string> names;
-        for (int row : pane.List()->SelectedRows())
-            names.push_back(pane.Rows().Entry(row).fileName);
-        return names;
-    }
-
-    QWidget window;
-    CEnvSettings env;
-    CRenameSettings settings;
-    CCandidatePane pane;
-};
-
-TEST_F(CandidatePaneTest, EditsAndSortingKeepTheSelectionOnItsEntries)
-{
-    CFileListCtrl &list = *pane.List();
-    list.SetSelectedRows({1, 2});
-    list.SetCurrentRow(2);
-
-    pane.MoveToTop();
-    EXPECT_EQ(list.SelectedRows(), (std::vector<int>{0, 1}));
-    EXPECT_EQ(SelectedNames(), (std::vector<std::string>{"a.txt", "d.txt"}));
-    EXPECT_EQ(pane.Rows().Entry(list.CurrentRow()).fileName, "d.txt");
-
-    pane.SortByColumn(0); // descending: the name column was the sort column
-    EXPECT_EQ(SelectedNames(), (std::vector<std::string>{"d.txt", "a.txt"}));
-    EXPECT_EQ(list.SelectedRows(), (std::vector<int>{0, 3}));
-
-    pane.InsertDummies();
-    EXPECT_EQ(pane.Rows().RowCount(), 6);
-    EXPECT_TRUE(pane.Rows().Entry(1).isDummy) << "a placeholder below each selected row";
-    EXPECT_EQ(SelectedNames(), (std::vector<std::string>{"d.txt", "a.txt"}));
-
-    pane.RemoveSelected();
-    EXPECT_EQ(pane.Rows().RowCount(), 4);
-    EXPECT_EQ(list.SelectedCount(), 0);
-}
-
-TEST_F(CandidatePaneTest, EntriesListedOnceEvenWhenAddedTwiceInOneGo)
-{
-    pane.Append({MakeEntry("/d", "e.txt"), MakeEntry("/d", "e.txt"), MakeEntry("/d", "a.txt")});
-    EXPECT_EQ(pane.Rows().RowCount(), 5);
-    EXPECT_EQ(pane.List()->RowCount(), 5);
-}
-
-TEST(MainWindowPartsTest, TheFreeFilterDialogLeavesTheWindowTakingDrags)
-{
-    IsolatedUserDirs dirs;
-    TempDir dir;
-    CMainDlg window({dir.path()});
-    WhenModalOpens([](QWidget *modal) { ClickButton(modal, QStringLiteral("cancelButton")); });
-    window.Selection().ChooseFilter(CEnvSettings::kFreeFilterIndex);
-    EXPECT_TRUE(window.IsInteractive());
-    EXPECT_EQ(window.Splitter().LeftBar()->cursor().shape(), Qt::SplitHCursor);
 }
 
 } // namespace

@@ -1,31 +1,22 @@
-// The history editing page, the launch commands page, and starting launch
-// commands on selected files.
+// Launch commands: split like desktop launchers and started on the selected
+// files, each name one argument.
 #include "ui/main/LaunchCommand.h"
-#include "ui/main/SelectionPane.h"
-#include "ui/settings/HistoryPage.h"
-#include "ui/settings/LaunchPage.h"
-
 #include "ModalTesting.h"
+#include "support/TempDir.h"
+
 #include "app/EnvSettings.h"
 #include "app/LaunchList.h"
 #include "engine/RenameSettings.h"
-#include "platform/HistoryList.h"
 #include "platform/Launch.h"
-#include "support/StoreContents.h"
-#include "support/TempDir.h"
+#include "ui/main/SelectionPane.h"
 #include "ui/widgets/FileListCtrl.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QProcess>
 #include <QThread>
-
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -40,115 +31,6 @@ using testing_support::TempDir;
 
 namespace {
 
-// Answers the next message box with `button` and remembers its title and text.
-struct MessageAnswer {
-    explicit MessageAnswer(QMessageBox::StandardButton button)
-    {
-        WhenModalOpens([this, button](QWidget *modal) {
-            auto *box = qobject_cast<QMessageBox *>(modal);
-            ASSERT_NE(box, nullptr);
-            title = box->windowTitle();
-            text = box->text();
-            box->button(button)->click();
-        });
-    }
-    QString title;
-    QString text;
-};
-
-class HistoryPageTest : public ::testing::Test {
-protected:
-    IsolatedUserDirs dirs;
-};
-
-TEST_F(HistoryPageTest, DeletesCheckedLinesAndStoresThemOnUpdate)
-{
-    platform::SaveHistory("History", "RenumStr1", {"e0", "e1", "e2", "e3", "e4"});
-    CHistoryPage page(nullptr);
-    auto *lines = page.findChild<QListWidget *>("lines");
-    page.findChild<QComboBox *>("item")->setCurrentIndex(4);
-    ASSERT_EQ(lines->count(), 5);
-
-    lines->item(1)->setCheckState(Qt::Checked);
-    lines->item(2)->setCheckState(Qt::Checked);
-    ClickButton(&page, QStringLiteral("削除"));
-    EXPECT_FALSE(page.Changed());
-
-    MessageAnswer notice(QMessageBox::Ok);
-    ClickButton(&page, QStringLiteral("更新"));
-    EXPECT_EQ(notice.text, QStringLiteral("履歴の編集結果を更新しました。"));
-    EXPECT_EQ(platform::LoadHistory("History", "RenumStr1"), (platform::HistoryEntries{"e0", "e3", "e4"}));
-    EXPECT_TRUE(page.Changed());
-}
-
-TEST_F(HistoryPageTest, DeletingAllThenUpdatingStoresNineteenEmptyLists)
-{
-    platform::SaveHistory("Environment", "CopyDirectory", {"/x"});
-    platform::SaveHistory("History", "ExportStrF", {"kept"});
-    CHistoryPage page(nullptr);
-    {
-        MessageAnswer question(QMessageBox::Yes);
-        ClickButton(&page, QStringLiteral("全履歴削除"));
-        EXPECT_EQ(question.title, QStringLiteral("履歴削除"));
-    }
-    MessageAnswer notice(QMessageBox::Ok);
-    ClickButton(&page, QStringLiteral("更新"));
-
-    auto stored = testing_support::StoredValuesOfKey("History");
-    const auto environment = testing_support::StoredValuesOfKey("Environment");
-    stored.insert(environment.begin(), environment.end());
-    int emptyLists = 0;
-    for (const auto &[name, value] : stored) {
-        if (name == "ExportStrF")
-            continue;
-        EXPECT_EQ(value.bytes, "\xFF") << name;
-        ++emptyLists;
-    }
-    EXPECT_EQ(emptyLists, 19);
-    // Histories that the page does not offer stay as they were.
-    EXPECT_EQ(platform::LoadHistory("History", "ExportStrF"), platform::HistoryEntries{"kept"});
-}
-
-TEST_F(HistoryPageTest, DeletingAllWithoutUpdateStoresNothing)
-{
-    platform::SaveHistory("History", "FormatStr", {"$n"});
-    const std::string before = ReadFile(CRegistryStore::FilePath());
-    {
-        CHistoryPage page(nullptr);
-        page.findChild<QComboBox *>("item")->setCurrentIndex(14);
-        auto *lines = page.findChild<QListWidget *>("lines");
-        MessageAnswer agreed(QMessageBox::Yes);
-        ClickButton(&page, QStringLiteral("全履歴削除"));
-        EXPECT_EQ(lines->count(), 0);
-        EXPECT_FALSE(page.Changed());
-    }
-    EXPECT_EQ(ReadFile(CRegistryStore::FilePath()), before);
-}
-
-TEST(LaunchPageTest, RowsNeedATitleAndEditsAreTrimmedWhenLeft)
-{
-    CLaunchList launchers;
-    launchers.Entries[0] = {"Viewer", "view"};
-    launchers.Entries[1] = {"   ", "unused"};
-    CLaunchPage page(launchers, nullptr);
-    auto edit = [&page](const char *name) { return page.findChild<QLineEdit *>(name); };
-    auto browse = [&page](const char *name) { return page.findChild<QAbstractButton *>(name); };
-
-    EXPECT_TRUE(edit("command1")->isEnabled() && browse("browse1")->isEnabled());
-    EXPECT_FALSE(edit("command2")->isEnabled() || browse("browse2")->isEnabled());
-    edit("title3")->setText(QStringLiteral("  Edit"));
-    EXPECT_TRUE(edit("command3")->isEnabled() && browse("browse3")->isEnabled());
-
-    edit("command3")->setText(QStringLiteral(" editor --new \t"));
-    for (const char *left : {"title2", "title3", "command3"})
-        emit edit(left)->editingFinished();
-    page.Store();
-    EXPECT_EQ(launchers.Entries[1].Title, "");
-    EXPECT_EQ(launchers.Entries[2].Title, "Edit");
-    EXPECT_EQ(launchers.Entries[2].Command, "editor --new");
-    EXPECT_EQ(launchers.Entries[0].Command, "view");
-}
-
 TEST(LaunchCommandTest, SplitsCommandsLikeDesktopLaunchers)
 {
     for (const char *command : {"prog", "  prog  -a   b ", "\"/with blank/prog\" \"two words\" x",
@@ -162,9 +44,9 @@ TEST(LaunchCommandTest, SplitsCommandsLikeDesktopLaunchers)
 
 // A program of the test's own that records its arguments, one per line, in
 // a file of its own per run (out.<pid>) beside the script.
-class LaunchRunTest : public ::testing::Test {
+class LaunchCommandRunTest : public ::testing::Test {
 protected:
-    LaunchRunTest()
+    LaunchCommandRunTest()
     {
         const std::string script = tools.write("record args.sh", "#!/bin/sh\n"
                                                                  "d=$(dirname \"$0\")\n"
@@ -197,7 +79,7 @@ protected:
     std::string command;
 };
 
-TEST_F(LaunchRunTest, FileNamesReachTheProgramAsOneArgumentAndRunNothing)
+TEST_F(LaunchCommandRunTest, FileNamesReachTheProgramAsOneArgumentAndRunNothing)
 {
     files.write("b");
     const std::string semicolon = files.write("a;rm -rf b");
@@ -215,7 +97,7 @@ TEST_F(LaunchRunTest, FileNamesReachTheProgramAsOneArgumentAndRunNothing)
     EXPECT_EQ(testing_support::Exists("x"), touchedBefore);
 }
 
-TEST_F(LaunchRunTest, AProgramThatCannotStartIsNamedInAMessage)
+TEST_F(LaunchCommandRunTest, AProgramThatCannotStartIsNamedInAMessage)
 {
     const std::string file = files.write("a.txt");
     MessageAnswer message(QMessageBox::Ok);
@@ -224,7 +106,7 @@ TEST_F(LaunchRunTest, AProgramThatCannotStartIsNamedInAMessage)
     EXPECT_TRUE(message.text.contains(QString::fromStdString(tools.file("missing-program"))));
 }
 
-TEST_F(LaunchRunTest, TheSelectionMenuRunsATitledCommandOnEveryChosenEntry)
+TEST_F(LaunchCommandRunTest, TheSelectionMenuRunsATitledCommandOnEveryChosenEntry)
 {
     IsolatedUserDirs dirs;
     files.write("one.txt");

@@ -1,4 +1,5 @@
-// Files and folders dropped on the main window, and the add-files dialog.
+// Files and folders dropped on the main window.
+#include "ui/main/DropHandler.h"
 #include "ModalTesting.h"
 #include "support/TempDir.h"
 
@@ -39,7 +40,7 @@ std::vector<QString> ItemTexts(const QListWidget *list)
     return texts;
 }
 
-class DropTest : public ::testing::Test {
+class DropHandlerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -97,7 +98,7 @@ protected:
     TempDir there;
 };
 
-TEST_F(DropTest, DroppedFilesBecomeCandidatesByteForByteAndTheirFolderIsListed)
+TEST_F(DropHandlerTest, DroppedFilesBecomeCandidatesByteForByteAndTheirFolderIsListed)
 {
     auto w = Open({here.path()});
     Drop(*w, {there.file("x.txt"), there.file("\xFF\xFE.txt")});
@@ -105,7 +106,7 @@ TEST_F(DropTest, DroppedFilesBecomeCandidatesByteForByteAndTheirFolderIsListed)
     EXPECT_EQ(w->CurrentDirectory(), there.path());
 }
 
-TEST_F(DropTest, AKnownCandidateIsNotAddedAgainAndAHiddenListWaitsForTheSplit)
+TEST_F(DropHandlerTest, AKnownCandidateIsNotAddedAgainAndAHiddenListWaitsForTheSplit)
 {
     auto w = Open({here.path(), there.file("x.txt")});
     ASSERT_EQ(CandidatePaths(*w), Paths{there.file("x.txt")});
@@ -122,7 +123,7 @@ TEST_F(DropTest, AKnownCandidateIsNotAddedAgainAndAHiddenListWaitsForTheSplit)
     EXPECT_EQ(w->CurrentDirectory(), there.path());
 }
 
-TEST_F(DropTest, DirectoryOnlyDropsAskWhichOfSeveralFolders)
+TEST_F(DropHandlerTest, DirectoryOnlyDropsAskWhichOfSeveralFolders)
 {
     auto w = Open({here.path()}, 1);
     Drop(*w, {there.file("other")});
@@ -160,7 +161,7 @@ TEST_F(DropTest, DirectoryOnlyDropsAskWhichOfSeveralFolders)
     EXPECT_TRUE(CandidatePaths(*w).empty());
 }
 
-TEST_F(DropTest, FolderModeNeverAdds)
+TEST_F(DropHandlerTest, FolderModeNeverAdds)
 {
     auto w = Open({here.path()});
     w->ChangeObjectKind(ObjectKind::Folders);
@@ -169,7 +170,7 @@ TEST_F(DropTest, FolderModeNeverAdds)
     EXPECT_EQ(w->CurrentDirectory(), there.file("photos"));
 }
 
-TEST_F(DropTest, AFolderIsAddedThroughTheAddFilesDialogAndItsParentIsListed)
+TEST_F(DropHandlerTest, AFolderIsAddedThroughTheAddFilesDialogAndItsParentIsListed)
 {
     auto w = Open({here.path()});
     std::vector<QString> folders;
@@ -192,52 +193,6 @@ TEST_F(DropTest, AFolderIsAddedThroughTheAddFilesDialogAndItsParentIsListed)
     Drop(*w, {here.file("here.txt"), there.file("other")});
     EXPECT_EQ(CandidatePaths(*w).back(), here.file("here.txt"));
     EXPECT_EQ(w->CurrentDirectory(), here.path());
-}
-
-// ---------------------------------------------------------------- add-files dialog
-
-TEST(AddFilesDlgTest, ListsTheFoldersSortedAndHandsBackTheCheckedOnes)
-{
-    IsolatedUserDirs user;
-    CAddFilesDlg dialog({"/z", "/a", "/m\xFF"}, nullptr);
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ファイルの追加"));
-    ASSERT_EQ(dialog.FolderList()->count(), 3);
-    dialog.FolderList()->item(0)->setCheckState(Qt::Unchecked);
-    EXPECT_EQ(dialog.CheckedFolders(), (Paths{"/m\xFF", "/z"})) << "sorted, paths kept as bytes";
-}
-
-TEST(AddFilesDlgTest, RunStoresFilterAndSubFolderChoiceAndCancelStoresNothing)
-{
-    IsolatedUserDirs user;
-    for (const bool run : {false, true}) {
-        CAddFilesDlg dialog({"/a"}, nullptr);
-        EXPECT_FALSE(dialog.Recurse());
-        EXPECT_TRUE(dialog.FilterCombo()->Entries().empty());
-        dialog.FilterCombo()->SetCurrentText("*.jpg");
-        dialog.RecurseCheck()->setChecked(true);
-        run ? dialog.accept() : dialog.reject();
-    }
-    CAddFilesDlg again({"/a"}, nullptr);
-    EXPECT_TRUE(again.Recurse());
-    EXPECT_EQ(again.FilterCombo()->Entries(), Paths{"*.jpg"});
-}
-
-TEST(AddFilesDlgTest, ExtensionsChosenInTheFileTypeListJoinTheFilter)
-{
-    IsolatedUserDirs user;
-    CAddFilesDlg dialog({"/a"}, nullptr);
-    WhenModalOpens([](QWidget *modal) {
-        auto *picker = qobject_cast<CFileTypeDlg *>(modal);
-        ASSERT_NE(picker, nullptr);
-        picker->SortByColumn(1);
-        picker->TypeList()->clearSelection();
-        for (const char *extension : {"txt", "png"})
-            for (QTreeWidgetItem *item : picker->TypeList()->findItems(extension, Qt::MatchExactly, 1))
-                item->setSelected(true);
-        picker->accept();
-    });
-    dialog.BrowseButton()->click();
-    EXPECT_EQ(dialog.Filter(), "*.png;*.txt");
 }
 
 } // namespace
