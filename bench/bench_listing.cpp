@@ -141,17 +141,14 @@ std::size_t NameBytes(const CSelectionList &rows)
     return bytes;
 }
 
-// Memory the list holds per row beyond the bytes of the row's name: after a
-// synchronous Fill (range 0) and after a background listing (range 1).
+// Memory the list holds per row beyond the bytes of the row's name after a
+// background listing.
 void BytesPerRow(benchmark::State &state)
 {
     for (auto _ : state) {
         CSelectionList rows;
         const std::size_t before = HeapInUse();
-        if (state.range(0) == 0)
-            rows.Fill(g_dir->path(), {});
-        else
-            ListOnce(rows);
+        ListOnce(rows);
         const std::size_t after = HeapInUse();
         const double perRow =
             (static_cast<double>(after - before) - static_cast<double>(NameBytes(rows))) / rows.RowCount();
@@ -159,7 +156,7 @@ void BytesPerRow(benchmark::State &state)
         state.counters["rows"] = rows.RowCount();
     }
 }
-BENCHMARK(BytesPerRow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BytesPerRow)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // The longest stretch the event loop of the interface thread was busy while
 // `done` was false, found with a timer ticking every millisecond.

@@ -1,5 +1,5 @@
-// The selection list over a real directory of 100,000 empty files: filling the
-// rows, ordering them, and a whole listing by the main window; the candidate
+// The selection list over a real directory of 100,000 empty files: ordering
+// the rows, and a whole listing by the main window; the candidate
 // list holding all of them: adding them, and typing in the panel meanwhile.
 #include "BenchDirectory.h"
 #include "ui/main/CandidatePane.h"
@@ -25,20 +25,12 @@ constexpr int kFileCount = 100000;
 
 BenchDirectory *g_dir = nullptr;
 
-void FillRows(benchmark::State &state)
-{
-    CSelectionList list;
-    for (auto _ : state) {
-        list.Fill(g_dir->path(), {});
-        benchmark::DoNotOptimize(list.RowCount());
-    }
-}
-BENCHMARK(FillRows)->Unit(benchmark::kMillisecond)->Iterations(3);
-
 void SortRows(benchmark::State &state)
 {
-    CSelectionList list;
-    list.Fill(g_dir->path(), {});
+    // The rows as the window lists them.
+    CMainDlg window({g_dir->path()});
+    window.Selection().WaitForListing();
+    CSelectionList &list = window.Selection().Rows();
     const SortKey key = CSelectionList::KeyOfColumn(static_cast<int>(state.range(0)));
     bool descending = false;
     for (auto _ : state) {
