@@ -8,6 +8,7 @@ void CResultLog::AddResult(const std::string &itemPath, const std::string &resul
                            std::string reason)
 {
     CResultRow row{itemPath, resultPath, code, std::move(reason)};
+    m_anyFailed = m_anyFailed || code == kResultFailed;
     if (m_sink)
         m_sink(row);
     else

@@ -44,6 +44,8 @@ public:
     ResultKind kind() const { return m_kind; }
     void setKind(ResultKind kind) { m_kind = kind; }
     const std::vector<CResultRow> &rows() const { return m_rows; }
+    // A row was added that failed (whether the log keeps its rows or hands them on).
+    bool AnyFailed() const { return m_anyFailed; }
     std::vector<CResultRow> &rows() { return m_rows; }
 
     void AddResult(const std::string &itemPath, const std::string &resultPath, int code,
@@ -66,6 +68,7 @@ private:
     ResultKind m_kind;
     RowSink m_sink;
     std::vector<CResultRow> m_rows;
+    bool m_anyFailed = false;
 };
 
 } // namespace exec

@@ -10,9 +10,6 @@
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
 
-#include <algorithm>
-#include <memory>
-
 namespace exec {
 
 namespace {
@@ -51,21 +48,8 @@ bool CanStart(CRenameSettings &settings, IExecutionHost &host, CRunOutcome &outc
     return true;
 }
 
-// The log of a run: each row goes to the request's sink, or is kept; failed
-// rows are counted either way.
-CResultLog RunLog(const CRunRequest &request, const std::shared_ptr<bool> &anyFailed)
-{
-    if (!request.onRow)
-        return CResultLog();
-    return CResultLog(ResultKind::Rename, [anyFailed, sink = request.onRow](const CResultRow &row) {
-        *anyFailed = *anyFailed || row.code == kResultFailed;
-        sink(row);
-    });
-}
-
 void CreateDirectories(const CRunRequest &request, const CRenameSettings &settings, CRunOutcome &outcome)
 {
-    outcome.log.setKind(ResultKind::NumberedDirectories);
     CDirectoryNames folders;
     const CRunPlan plan = PlanNumberedDirectories(settings, request.currentDirectory, folders);
     CreateNumberedDirectories(plan, settings, platform::CurrentTime(), outcome.log);
@@ -75,7 +59,6 @@ void CreateDirectories(const CRunRequest &request, const CRenameSettings &settin
 void Concatenate(const CRunRequest &request, const CRenameSettings &settings, IExecutionHost &host,
                  CRunOutcome &outcome)
 {
-    outcome.log.setKind(ResultKind::Concatenation);
     CCandidateSource source(request, settings);
     std::vector<CFileEntry> rows;
     if (!source.TakeAll(rows, outcome.log))
@@ -113,6 +96,13 @@ int ConfirmedRowCount(const CRunRequest &request, const CRenameSettings &setting
 }
 
 } // namespace
+
+ResultKind ResultKindOf(const CRenameSettings &settings)
+{
+    if (settings.RenamesEntries())
+        return ResultKind::Rename;
+    return settings.Concatenates() ? ResultKind::Concatenation : ResultKind::NumberedDirectories;
+}
 
 std::string BuildConfirmationText(const CRenameSettings &settings, int rowCount)
 {
@@ -156,9 +146,8 @@ bool EnsureOutputDirectory(const std::string &directory, const std::string &capt
 CRunOutcome Run(const CRunRequest &request, CRenameSettings &settings, CUndoList &undo, IExecutionHost &host)
 {
     CRunOutcome outcome;
-    const auto anyFailed = std::make_shared<bool>(false);
-    outcome.log = RunLog(request, anyFailed);
     CRenameSettings run = RunSettings(request, settings);
+    outcome.log = CResultLog(ResultKindOf(run), request.onRow);
     if (!CanStart(run, host, outcome))
         return outcome;
     if (request.confirm && !host.Ask(QuestionKind::ConfirmExecution, kCaption,
@@ -179,10 +168,7 @@ CRunOutcome Run(const CRunRequest &request, CRenameSettings &settings, CUndoList
         Rename(request, run, undo, host, outcome);
 
     settings.NumberStart = run.NumberStart;
-    const auto &rows = outcome.log.rows();
-    outcome.failed = outcome.failed || *anyFailed ||
-                     std::any_of(rows.begin(), rows.end(),
-                                 [](const CResultRow &row) { return row.code == kResultFailed; });
+    outcome.failed = outcome.failed || outcome.log.AnyFailed();
     return outcome;
 }
 
