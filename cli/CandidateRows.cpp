@@ -65,7 +65,7 @@ CandidateRows::CandidateRows(const Options &options, const CRenameSettings &sett
 {
     if (options.directory) {
         std::string directory = AbsolutePath(*options.directory, WorkingDirectory());
-        m_listed = ListedEntries(options, m_folders, directory, m_storedFlags);
+        m_listed.Entries() = ListedEntries(options, m_folders, directory, m_storedFlags);
         return;
     }
     m_workingDirectory = WorkingDirectory();
@@ -85,11 +85,7 @@ bool CandidateRows::NextGivenPath(std::string &path)
 bool CandidateRows::NextEntry(CFileEntry &entry)
 {
     if (m_options.directory) {
-        if (m_nextListed >= m_listed.size())
-            return false;
-        entry = std::move(m_listed[m_nextListed++]);
-        DropTakenEntries();
-        return true;
+        return m_listed.Take(entry);
     }
     std::string given;
     while (NextGivenPath(given)) {
@@ -119,15 +115,6 @@ bool CandidateRows::NextEntry(CFileEntry &entry)
         return true;
     }
     return false;
-}
-
-void CandidateRows::DropTakenEntries()
-{
-    if (m_nextListed * 2 < m_listed.size())
-        return;
-    m_listed.erase(m_listed.begin(), m_listed.begin() + static_cast<std::ptrdiff_t>(m_nextListed));
-    m_listed.shrink_to_fit();
-    m_nextListed = 0;
 }
 
 bool CandidateRows::Next(CFileEntry &row)

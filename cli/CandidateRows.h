@@ -3,6 +3,7 @@
 #include "cli/Options.h"
 #include "cli/PathList.h"
 #include "exec/CompactStringSet.h"
+#include "model/EntryQueue.h"
 #include "model/FileEntry.h"
 #include "platform/Paths.h"
 
@@ -34,7 +35,7 @@ public:
 
     // How many rows a listed directory still gives (placeholders aside); 0
     // when the paths are read as they come.
-    std::size_t ListedCount() const { return m_listed.size() - m_nextListed; }
+    std::size_t ListedCount() const { return m_listed.Remaining(); }
 
     // How many given paths were not there.
     std::size_t MissingCount() const { return m_missing; }
@@ -45,10 +46,6 @@ public:
 private:
     bool NextGivenPath(std::string &path);
     bool NextEntry(CFileEntry &entry);
-    // Frees the listed entries already taken once they are half of those
-    // held, so that the listing shrinks while a run's plan grows, at the cost
-    // of moving each entry about once more.
-    void DropTakenEntries();
 
     const Options &m_options;
     bool m_folders;
@@ -64,8 +61,7 @@ private:
     exec::CompactStringSet m_seenPaths;
 
     // Listed directory, already ordered.
-    std::vector<CFileEntry> m_listed;
-    std::size_t m_nextListed = 0;
+    CEntryQueue m_listed;
 };
 
 // Paths given on the command line are read from the working directory.

@@ -52,7 +52,8 @@ bool CCandidateSource::List(CResultLog &log)
     // The stored flags cost a system call per file; only a run that unifies attributes needs them.
     listing.storedFlags =
         m_settings.IsFileAttribChange ? platform::StoredFlags::Read : platform::StoredFlags::Skip;
-    if (const int code = ListCandidates(m_directory, HeldFolderHandle(m_directory), listing, m_listed)) {
+    if (const int code =
+            ListCandidates(m_directory, HeldFolderHandle(m_directory), listing, m_listed.Entries())) {
         log.AddResult(m_directory, kResultFailed, platform::ErrorMessage(code));
         return false;
     }
@@ -64,8 +65,7 @@ bool CCandidateSource::NextListed(CFileEntry &row)
     const std::vector<int> &placeholders = m_request.placeholderRows;
     bool placeholderDue = m_nextPlaceholder < placeholders.size() && placeholders[m_nextPlaceholder] == m_row;
     if (!placeholderDue) {
-        if (m_next < m_listed.size()) {
-            row = std::move(m_listed[m_next++]);
+        if (m_listed.Take(row)) {
             ++m_row;
             return true;
         }
@@ -98,7 +98,7 @@ bool CCandidateSource::AddTo(CRunPlan &plan, CResultLog &log)
         return false;
     plan.listedUnderLock = m_listedUnderLock;
     if (!m_directory.empty() || m_request.nextRow == nullptr) {
-        const std::size_t count = m_directory.empty() ? m_request.rows.size() : m_listed.size();
+        const std::size_t count = m_directory.empty() ? m_request.rows.size() : m_listed.Remaining();
         plan.records.reserve(count);
         plan.nameStart.reserve(count);
     }
