@@ -197,14 +197,6 @@ CandidateListing ListingOf(const Options &options)
     return listing;
 }
 
-// The kind of result a run's rows are.
-exec::ResultKind ResultKindOf(const CRenameSettings &settings)
-{
-    if (settings.RenamesEntries())
-        return exec::ResultKind::Rename;
-    return settings.Concatenates() ? exec::ResultKind::Concatenation : exec::ResultKind::NumberedDirectories;
-}
-
 int Execute(const Options &options, CRenameSettings &settings, const std::string &workingDirectory)
 {
     bool interactive = ::isatty(STDIN_FILENO);
@@ -229,7 +221,7 @@ int Execute(const Options &options, CRenameSettings &settings, const std::string
     }
     // The rows are written as the run reports them: a rename's old path, new
     // path and status; the item and status of the other kinds.
-    const exec::CResultLog texts(ResultKindOf(settings));
+    const exec::CResultLog texts(exec::ResultKindOf(settings));
     request.onRow = [&](const exec::CResultRow &row) {
         if (texts.kind() == exec::ResultKind::Rename)
             out.Row({row.itemPath, row.resultPath, texts.StatusText(row)});

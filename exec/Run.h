@@ -64,6 +64,9 @@ struct CRunOutcome {
 // it can undo; a batch or a rename of folders withdraws it.
 CRunOutcome Run(const CRunRequest &request, CRenameSettings &settings, CUndoList &undo, IExecutionHost &host);
 
+// The kind of result the rows of a run with these settings are.
+ResultKind ResultKindOf(const CRenameSettings &settings);
+
 // The text of the confirmation box (caption "Kestrel（実行）").
 std::string BuildConfirmationText(const CRenameSettings &settings, int rowCount);
 
