@@ -67,6 +67,12 @@ std::vector<Scenario> MakeScenarios(int count)
     rollback.arguments = {"--recover=rollback"};
     rollback.preparation = Preparation::KilledCycle;
     rollback.startsFrom = kCycle;
+    // The cycle over a listed directory: the run locks the folder, lists it
+    // through its own handle and renames through that handle.
+    Scenario listed = cycle;
+    listed.id = "listed_directory";
+    listed.arguments = {"--execute", "--defaults", "--set", "RenameMode=7", "--set", "InputFile={meta}/names",
+                        "--dir",     "{run}"};
     const std::vector<std::string> transfer = {"--execute",    "--defaults", "--set",
                                                "RenameMode=1", "--set",      "FileCopyDirectory={dest}"};
     return {
@@ -93,6 +99,7 @@ std::vector<Scenario> MakeScenarios(int count)
         undo,
         recover,
         rollback,
+        listed,
         // Undo of a move to another file system: each file copied back, then
         // removed from the other file system.
         {"undo_move_across_file_systems",
