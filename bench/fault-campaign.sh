@@ -17,5 +17,5 @@ export KESTREL_FAULT_SWEEP_SAMPLE=${3:-150}
 export KESTREL_FAULT_SWEEP_SEED=${4:-$(date +%s)}
 echo "fault campaign: $KESTREL_FAULT_SWEEP_FILES files, $KESTREL_FAULT_SWEEP_SAMPLE points a scenario, seed $KESTREL_FAULT_SWEEP_SEED"
 status=0
-"$test_cli" --gtest_filter='Scenarios/FaultSweep.*' --gtest_brief=1 || status=$?
+"$test_cli" --gtest_filter='Scenarios/FaultSweepTest.*' --gtest_brief=1 || status=$?
 exit "$status"

@@ -37,7 +37,7 @@ std::string Trimmed(std::string text)
 }
 
 // Parameters: the index of the scenario and that of the variant.
-class FaultSweep : public ::testing::TestWithParam<std::tuple<std::size_t, std::size_t>> {
+class FaultSweepTest : public ::testing::TestWithParam<std::tuple<std::size_t, std::size_t>> {
 protected:
     void SetUp() override
     {
@@ -134,7 +134,7 @@ RunAll(const std::vector<Fault> &points, const std::function<std::vector<std::st
     return problems;
 }
 
-TEST_P(FaultSweep, NoPointLosesDataOrHidesAFailure)
+TEST_P(FaultSweepTest, NoPointLosesDataOrHidesAFailure)
 {
     const auto [s, v] = Params();
     FindCycleKill();
@@ -168,12 +168,12 @@ TEST_P(FaultSweep, NoPointLosesDataOrHidesAFailure)
     std::cout << s->id << " (" << v->id << "): " << points.size() << " points, " << failing << " failing\n";
 }
 
-std::string PointName(const ::testing::TestParamInfo<FaultSweep::ParamType> &info)
+std::string PointName(const ::testing::TestParamInfo<FaultSweepTest::ParamType> &info)
 {
     return FaultScenarios()[std::get<0>(info.param)].id + "_" + kVariants[std::get<1>(info.param)].id;
 }
 
-INSTANTIATE_TEST_SUITE_P(Scenarios, FaultSweep,
+INSTANTIATE_TEST_SUITE_P(Scenarios, FaultSweepTest,
                          ::testing::Combine(::testing::Range<std::size_t>(0, FaultScenarios().size()),
                                             ::testing::Range<std::size_t>(0, kVariantCount)),
                          PointName);

@@ -1,6 +1,4 @@
 #include "cli/SettingsAssignment.h"
-#include "cli/CandidateRows.h"
-#include "cli/Options.h"
 #include "cli/UsageError.h"
 #include "engine/RenameSettings.h"
 #include "engine/SettingsFields.h"
@@ -32,7 +30,7 @@ std::string RefusalOf(const std::string &assignment)
 
 } // namespace
 
-TEST(SettingsAssignment, SetsFieldsByStoreNameWithoutRegardToCase)
+TEST(SettingsAssignmentTest, SetsFieldsByStoreNameWithoutRegardToCase)
 {
     EXPECT_EQ(Applied("NumberWidth=4").NumberWidth, 4);
     EXPECT_EQ(Applied("numberwidth=5").NumberWidth, 5);
@@ -46,7 +44,7 @@ TEST(SettingsAssignment, SetsFieldsByStoreNameWithoutRegardToCase)
     EXPECT_EQ(Applied("NumberStart=+7").NumberStart, 7);
 }
 
-TEST(SettingsAssignment, RefusesUnknownFieldsAndValuesOutsideTheRanges)
+TEST(SettingsAssignmentTest, RefusesUnknownFieldsAndValuesOutsideTheRanges)
 {
     EXPECT_NE(RefusalOf("NoSuchField=1").find("NoSuchField"), std::string::npos);
     EXPECT_NE(RefusalOf("IsInBatch=1"), ""); // run-time only, not a stored field
@@ -66,7 +64,7 @@ TEST(SettingsAssignment, RefusesUnknownFieldsAndValuesOutsideTheRanges)
         EXPECT_NE(RefusalOf(mode), "") << mode;
 }
 
-TEST(SettingsAssignment, TakesEveryStoredFieldWithinTheRangeOfTheFieldTable)
+TEST(SettingsAssignmentTest, TakesEveryStoredFieldWithinTheRangeOfTheFieldTable)
 {
     for (const engine::SettingsField &field : engine::SettingsFields()) {
         const std::string name(field.name);
@@ -89,7 +87,7 @@ TEST(SettingsAssignment, TakesEveryStoredFieldWithinTheRangeOfTheFieldTable)
               "RenameMode の値が正しくありません: 「10」（0～7、9、11 のいずれかを指定してください）");
 }
 
-TEST(SettingsAssignment, TimeIsReadAsLocalTime)
+TEST(SettingsAssignmentTest, TimeIsReadAsLocalTime)
 {
     std::tm fields{};
     fields.tm_year = 2024 - 1900;
@@ -109,50 +107,4 @@ TEST(SettingsAssignment, TimeIsReadAsLocalTime)
     EXPECT_FALSE(ParseLocalTime("2024-01-02T03:04:05Z", t));
     EXPECT_FALSE(ParseLocalTime("2200-01-01T00:00:00", t)); // beyond the stored 32 bits
     EXPECT_TRUE(ParseLocalTime("2024-02-29T23:59:59", t));
-}
-
-TEST(Options, ReadsValuesInEitherFormAndKeepsPathsInOrder)
-{
-    Options options = ParseOptions({"b.txt", "--set", "NumberWidth=4", "--set=RenumStr1=x", "--execute",
-                                    "--overwrite=all", "a.txt", "--", "--not-an-option", "-"});
-    EXPECT_EQ(options.action, Action::Execute);
-    EXPECT_EQ(options.assignments.size(), 2u);
-    ASSERT_TRUE(options.overwrite);
-    EXPECT_EQ(*options.overwrite, OverwritePolicy::All);
-    EXPECT_EQ(options.paths, (std::vector<std::string>{"b.txt", "a.txt", "--not-an-option", "-"}));
-
-    Options dummies = ParseOptions({"--dummy-at", "3", "--dummy-at=0", "--dummy-at", "3", "a"});
-    EXPECT_EQ(dummies.dummyRows, (std::vector<int>{0, 3}));
-}
-
-TEST(Options, RefusesConflictsAndMissingValues)
-{
-    const std::vector<std::vector<std::string>> bad = {
-        {"--bogus"},
-        {"--dir"},
-        {"--execute", "--undo"},
-        {"--undo", "a.txt"},
-        {"--dir", "d", "a.txt"},
-        {"--sort", "name"}, // ordering needs --dir
-        {"--dir", "d", "--sort", "colour"},
-        {"--settings", "Other"},
-        {"--settings", "Default", "--defaults"},
-        {"--overwrite=sometimes"},
-        {"--dummy-at", "-1"},
-        {"--execute=yes"},
-        {"--recover=later"},
-    };
-    for (const auto &arguments : bad)
-        EXPECT_THROW(ParseOptions(arguments), UsageError) << arguments.front();
-}
-
-TEST(AbsolutePath, ResolvesAgainstTheWorkingDirectoryKeepingBytes)
-{
-    EXPECT_EQ(AbsolutePath("a.txt", "/home/u"), "/home/u/a.txt");
-    EXPECT_EQ(AbsolutePath("./x//y/", "/home/u"), "/home/u/x/y");
-    EXPECT_EQ(AbsolutePath("/abs/./b", "/home/u"), "/abs/b");
-    EXPECT_EQ(AbsolutePath("../b", "/home/u"), "/home/u/../b");
-    EXPECT_EQ(AbsolutePath("a", ""), "/a"); // working directory is the root
-    EXPECT_EQ(AbsolutePath("/", "/home/u"), "");
-    EXPECT_EQ(AbsolutePath("n\nm\xfe", "/d"), "/d/n\nm\xfe");
 }

@@ -11,7 +11,7 @@ std::string Convert(CRenameSettings s, const std::string &name)
     return s.ComputeNewName(MakeEntry("/in", name), 0);
 }
 
-TEST(CharKindCase, TitleAndExtension)
+TEST(CharKindsTest, TitleAndExtension)
 {
     CRenameSettings s;
     s.IsCase = 1;
@@ -26,7 +26,7 @@ TEST(CharKindCase, TitleAndExtension)
     EXPECT_EQ(Convert(s, "AbC.TXT"), "AbC.txt");
 }
 
-TEST(CharKindCase, CapitalisedExtension)
+TEST(CharKindsTest, CapitalisedExtension)
 {
     CRenameSettings s;
     s.IsCase = 1;
@@ -38,7 +38,7 @@ TEST(CharKindCase, CapitalisedExtension)
     EXPECT_EQ(Convert(s, "a.tXT"), "a.tXT") << "case left alone while the case box is off";
 }
 
-TEST(CharKindWidth, DigitsAndLettersOfTheTitleOnly)
+TEST(CharKindsTest, DigitsAndLettersOfTheTitleOnly)
 {
     CRenameSettings s;
     s.IsConvNum = true;
@@ -53,7 +53,7 @@ TEST(CharKindWidth, DigitsAndLettersOfTheTitleOnly)
     EXPECT_EQ(Convert(s, "ab-1.ｔｘｔ"), "ａｂ-1.ＴＸＴ"); // the extension changes case only
 }
 
-TEST(CharKindWidth, KatakanaConvertsCharacterByCharacter)
+TEST(CharKindsTest, KatakanaConvertsCharacterByCharacter)
 {
     CRenameSettings s;
     s.IsConvKana = true;
@@ -63,7 +63,7 @@ TEST(CharKindWidth, KatakanaConvertsCharacterByCharacter)
     EXPECT_EQ(Convert(s, "ガ.txt"), "ガ.txt");
 }
 
-TEST(CharKindWidth, OtherCharactersAndUncheckedKindsKeepTheirForm)
+TEST(CharKindsTest, OtherCharactersAndUncheckedKindsKeepTheirForm)
 {
     CRenameSettings s;
     EXPECT_EQ(Convert(s, "Aａ1１ｶﾞガ写 　\xFF.tXt"), "Aａ1１ｶﾞガ写 　\xFF.tXt");
@@ -75,7 +75,7 @@ TEST(CharKindWidth, OtherCharactersAndUncheckedKindsKeepTheirForm)
     }
 }
 
-TEST(ConvertChar, WidthFlagDecidesWhetherSettingsApply)
+TEST(CharKindsTest, WidthFlagDecidesWhetherSettingsApply)
 {
     CRenameSettings s;
     s.IsConvAlpha = true;

@@ -5,7 +5,7 @@
 
 namespace {
 
-class FormatExpansion : public ::testing::Test {
+class FormatExpansionTest : public ::testing::Test {
 protected:
     std::string expand(const std::string &format, int row = 2) const
     {
@@ -16,7 +16,7 @@ protected:
     CFileEntry entry = MakeEntry("/trip/day1", "photo.jpg", false, LocalTime(2001, 3, 4, 5, 6, 7));
 };
 
-TEST_F(FormatExpansion, NameParts)
+TEST_F(FormatExpansionTest, NameParts)
 {
     EXPECT_EQ(expand("%p-%F"), "day1-photo.jpg");
     EXPECT_EQ(expand("[%f][%e]"), "[photo][jpg]");
@@ -26,7 +26,7 @@ TEST_F(FormatExpansion, NameParts)
     EXPECT_EQ(expand("<%p>"), "<>");
 }
 
-TEST_F(FormatExpansion, TimeFields)
+TEST_F(FormatExpansionTest, TimeFields)
 {
     EXPECT_EQ(expand("%Y%m%d"), "20010304");
     EXPECT_EQ(expand("%y-%h%M%s"), "01-050607");
@@ -34,7 +34,7 @@ TEST_F(FormatExpansion, TimeFields)
     EXPECT_EQ(expand("%H %h"), "17 05");
 }
 
-TEST_F(FormatExpansion, UnknownAndTrailingPercentVanish)
+TEST_F(FormatExpansionTest, UnknownAndTrailingPercentVanish)
 {
     EXPECT_EQ(expand("100%%"), "100");
     EXPECT_EQ(expand("end%"), "end");
@@ -42,7 +42,7 @@ TEST_F(FormatExpansion, UnknownAndTrailingPercentVanish)
     EXPECT_EQ(expand("写%真x"), "写x"); // the whole character goes, not just its first byte
 }
 
-TEST_F(FormatExpansion, RunningNumber)
+TEST_F(FormatExpansionTest, RunningNumber)
 {
     EXPECT_EQ(expand("%f_%n"), "photo_003");
     EXPECT_EQ(expand("%n2"), "03");
@@ -56,14 +56,14 @@ TEST_F(FormatExpansion, RunningNumber)
     EXPECT_EQ(expand("%n4:1:1-%n", 0), "0001-001");
 }
 
-TEST_F(FormatExpansion, HugeNumberFieldsStaySane)
+TEST_F(FormatExpansionTest, HugeNumberFieldsStaySane)
 {
     // Long digit runs keep their last nine digits before the reduction.
     EXPECT_EQ(expand("%n99999999999999999999999:5:1", 0), "000000005");
     EXPECT_EQ(expand("%n1:99999999999999999999:99999999999"), "1000197");
 }
 
-TEST(ParseNumberField, DigitsColonOrBoth)
+TEST(FormatExpansionNumberFieldTest, DigitsColonOrBoth)
 {
     const std::string text = "12:7x:";
     std::size_t p = 0;

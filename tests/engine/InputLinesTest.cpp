@@ -22,7 +22,7 @@ Lines LoadFrom(const std::string &path)
     return s.InputLines;
 }
 
-TEST(NamesFile, LinesWithEitherLineEnd)
+TEST(InputLinesTest, LinesWithEitherLineEnd)
 {
     testing_support::TempDir dir;
     EXPECT_EQ(LoadFrom(dir.write("lf", "a.txt\n\nc.txt\n")), (Lines{"a.txt", "", "c.txt"}));
@@ -33,14 +33,14 @@ TEST(NamesFile, LinesWithEitherLineEnd)
     EXPECT_EQ(LoadFrom(dir.write("blank", "\n")), Lines{""});
 }
 
-TEST(NamesFile, KeepsTheLastPathComponent)
+TEST(InputLinesTest, KeepsTheLastPathComponent)
 {
     testing_support::TempDir dir;
     EXPECT_EQ(LoadFrom(dir.write("paths", "/work/new.txt\nsub/写真.jpg\nend/\n")),
               (Lines{"new.txt", "写真.jpg", ""}));
 }
 
-TEST(NamesFile, Utf8ShiftJisOrRawBytes)
+TEST(InputLinesTest, Utf8ShiftJisOrRawBytes)
 {
     testing_support::TempDir dir;
     EXPECT_EQ(LoadFrom(dir.write("utf8", "\xEF\xBB\xBFテスト.txt\nｶﾞ.txt\n")),
@@ -63,7 +63,7 @@ std::pair<Lines, int> LoadWithCode(const std::string &path)
     return {s.InputLines, code};
 }
 
-TEST(NamesFile, UnreadableSourcesGiveNoLines)
+TEST(InputLinesTest, UnreadableSourcesGiveNoLines)
 {
     testing_support::TempDir dir;
     using Result = std::pair<Lines, int>;
@@ -86,7 +86,7 @@ TEST(NamesFile, UnreadableSourcesGiveNoLines)
     }
 }
 
-TEST(NamesFile, RowsBeyondTheFileKeepTheirNames)
+TEST(InputLinesTest, RowsBeyondTheFileKeepTheirNames)
 {
     testing_support::TempDir dir;
     CRenameSettings s;

@@ -11,21 +11,7 @@ namespace {
 
 const CFileEntry kPhoto = MakeEntry("/in", "a.jpg");
 
-TEST(RenameSettingsRecord, CopyKeepsRunTimeFields)
-{
-    CRenameSettings source;
-    source.FormatStr = "x";
-    source.IsInBatch = true;
-    source.InputLines = {"from source"};
-    CRenameSettings target;
-    target.InputLines = {"kept"};
-    target.CopyFrom(source);
-    EXPECT_EQ(target.FormatStr, "x");
-    EXPECT_FALSE(target.IsInBatch);
-    EXPECT_EQ(target.InputLines, std::vector<std::string>{"kept"});
-}
-
-TEST(RenumberMode, NumbersRowsBetweenFixedTexts)
+TEST(NewNameTest, NumbersRowsBetweenFixedTexts)
 {
     CRenameSettings s;
     EXPECT_EQ(s.ComputeNewName(kPhoto, 0), "001.jpg"); // defaults: width 3, from 1, step 1
@@ -43,7 +29,7 @@ TEST(RenumberMode, NumbersRowsBetweenFixedTexts)
     EXPECT_EQ(s.ComputeNewName(MakeEntry("/in", "folder.d", true), 0), "img100_folder.d.");
 }
 
-TEST(RenumberMode, OutOfRangeNumbersStaySane)
+TEST(NewNameTest, OutOfRangeNumbersStaySane)
 {
     CRenameSettings s;
     s.NumberStart = -5;
@@ -57,7 +43,7 @@ TEST(RenumberMode, OutOfRangeNumbersStaySane)
     EXPECT_EQ(s.ComputeNewName(kPhoto, 0).size(), 255u + 4u);
 }
 
-TEST(OldNameMode, SurroundsTitle)
+TEST(NewNameTest, SurroundsTitle)
 {
     CRenameSettings s;
     s.RenameMode = RenameKind::OldName;
@@ -68,97 +54,8 @@ TEST(OldNameMode, SurroundsTitle)
     EXPECT_EQ(s.ComputeNewName(MakeEntry("/in", "report.txt"), 0), "01_report_old.bak");
 }
 
-std::string Replace(const std::string &pattern, const std::string &name, bool ignoreCase = false)
-{
-    CRenameSettings s;
-    s.RenameMode = RenameKind::Replace;
-    s.ReplaceStr1 = pattern;
-    s.ReplaceStr2 = "X";
-    s.IsReplaceCase = ignoreCase;
-    return s.ComputeNewName(MakeEntry("/in", name), 0);
-}
-
-TEST(ReplaceMode, ReplacesOccurrencesInTitle)
-{
-    EXPECT_EQ(Replace("aa", "aaa.aa"), "Xa.aa"); // no overlap; the extension is kept
-    EXPECT_EQ(Replace("z", "abc"), "abc.");
-    EXPECT_EQ(Replace("", "README"), "README"); // nothing searched: no dot added
-    EXPECT_EQ(Replace("_A", "Data_a.txt"), "Data_a.txt");
-    EXPECT_EQ(Replace("_A", "Data_a.txt", true), "DataX.txt");
-    EXPECT_EQ(Replace("a", "aBc.txt", true), "XBc.txt");
-    EXPECT_EQ(Replace("É", "été.txt", true), "XtX.txt");
-    // Upper-casing the dotless i shortens it by a byte: the text after a
-    // match must still be cut at the right character.
-    EXPECT_EQ(Replace("i", "\xC4\xB1x\xC4\xB1y.txt", true), "XxXy.txt");
-}
-
-TEST(ReplaceMode, MatchesOnlyWholeCharacters)
-{
-    // 0x86 and 0xE5 are bytes of 写 and must not match inside it.
-    EXPECT_EQ(Replace("\x86", "写\x86.txt"), "写X.txt");
-    EXPECT_EQ(Replace("\xE5", "写.txt"), "写.txt");
-}
-
-std::string RangeReplace(RangePosition mode, int position, int width, const std::string &name)
-{
-    CRenameSettings s;
-    s.RenameMode = RenameKind::RangeReplace;
-    s.ReplaceMode = mode;
-    s.ReplaceNum = position;
-    s.ReplaceWidth = width;
-    s.ReplaceStr = "Z";
-    return s.ComputeNewName(MakeEntry("/in", name), 0);
-}
-
-TEST(RangeReplaceMode, ReplacesCharactersByPosition)
-{
-    EXPECT_EQ(RangeReplace(RangePosition::First, 2, 2, "abcde.txt"), "Zcde.txt");
-    EXPECT_EQ(RangeReplace(RangePosition::Last, 2, 2, "abcde.txt"), "abcZ.txt");
-    EXPECT_EQ(RangeReplace(RangePosition::FromFront, 2, 2, "abcde.txt"), "aZde.txt");
-    EXPECT_EQ(RangeReplace(RangePosition::FromBack, 2, 2, "abcde.txt"), "abcZ.txt");
-    EXPECT_EQ(RangeReplace(RangePosition::FromFront, 9, 2, "abcde.txt"),
-              "abcdZ.txt"); // the last character goes
-    EXPECT_EQ(RangeReplace(RangePosition::FromFront, 2, 1, ".txt"), "Z.txt");
-    EXPECT_EQ(RangeReplace(RangePosition::FromFront, 2, 1, "写真集.jpg"), "写Z集.jpg");
-    EXPECT_EQ(RangeReplace(RangePosition::First, 2, 1, "\xFF\xFE写.jpg"), "Z\xFE写.jpg");
-    EXPECT_EQ(RangeReplace(static_cast<RangePosition>(4), 2, 1, "abc.txt"), "");
-}
-
-TEST(RangeReplaceMode, OddValuesNeverCrash)
-{
-    EXPECT_EQ(RangeReplace(RangePosition::FromFront, 0, 1, "abc.txt"), "Zabc.txt");
-    EXPECT_EQ(RangeReplace(RangePosition::FromFront, INT_MIN, INT_MAX, "abc.txt"), "Zabc.txt");
-    EXPECT_EQ(RangeReplace(RangePosition::FromBack, INT_MIN, INT_MAX, "abc.txt"), "abZ.txt");
-    EXPECT_EQ(RangeReplace(RangePosition::First, 2, -3, "abc.txt"), "Zabc.txt");
-    EXPECT_EQ(RangeReplace(RangePosition::Last, 2, INT_MIN, "abc.txt"), "abcZ.txt");
-}
-
-std::string Insert(InsertPosition mode, int position, const std::string &name)
-{
-    CRenameSettings s;
-    s.RenameMode = RenameKind::Insert;
-    s.InsertMode = mode;
-    s.InsertNum = position;
-    s.InsertStr = "X";
-    return s.ComputeNewName(MakeEntry("/in", name), 0);
-}
-
-TEST(InsertMode, InsertsByCharacterPosition)
-{
-    EXPECT_EQ(Insert(InsertPosition::BeforeTitle, 3, "abcde.txt"), "Xabcde.txt");
-    EXPECT_EQ(Insert(InsertPosition::AfterTitle, 3, "abcde.txt"), "abcdeX.txt");
-    EXPECT_EQ(Insert(InsertPosition::FromFront, 3, "abcde.txt"), "abXcde.txt");
-    EXPECT_EQ(Insert(InsertPosition::FromBack, 3, "abcde.txt"), "abcXde.txt");
-    EXPECT_EQ(Insert(InsertPosition::FromBack, 1, "abcde.txt"), "abcdeX.txt");
-    EXPECT_EQ(Insert(InsertPosition::FromFront, 99, "abcde.txt"), "abcdeX.txt");
-    EXPECT_EQ(Insert(InsertPosition::FromFront, INT_MIN, "abc.txt"), "Xabc.txt");
-    EXPECT_EQ(Insert(InsertPosition::FromBack, INT_MIN, "abc.txt"), "abcX.txt");
-    EXPECT_EQ(Insert(InsertPosition::FromFront, 2, "写真集.jpg"), "写X真集.jpg");
-    EXPECT_EQ(Insert(static_cast<InsertPosition>(7), 2, "abc.txt"), "");
-}
-
 // The trailing "." of these names is dropped when the name reaches the disk.
-TEST(FolderNames, KeepTheirWholeNameAsTitle)
+TEST(NewNameTest, KeepTheirWholeNameAsTitle)
 {
     const CFileEntry folder = MakeEntry("/in", "photos.2020", true);
     CRenameSettings s;
@@ -190,7 +87,7 @@ TEST(FolderNames, KeepTheirWholeNameAsTitle)
     EXPECT_EQ(s.ComputeNewName(folder, 0), "photos.2020_a.");
 }
 
-TEST(OtherModes, GiveNoName)
+TEST(NewNameTest, GiveNoName)
 {
     CRenameSettings s;
     for (int mode : {8, 9, 10, 11, 13, -1}) {
@@ -199,7 +96,7 @@ TEST(OtherModes, GiveNoName)
     }
 }
 
-TEST(TargetPath, OutputDirectoryOnlyForFilesOutsideBatch)
+TEST(NewNameTest, OutputDirectoryOnlyForFilesOutsideBatch)
 {
     CRenameSettings s;
     EXPECT_EQ(s.ComputeTargetPath(MakeEntry("", "a.jpg"), 0), "/001.jpg");
@@ -213,7 +110,7 @@ TEST(TargetPath, OutputDirectoryOnlyForFilesOutsideBatch)
     EXPECT_EQ(s.ComputeTargetPath(MakeEntry("/in", "d", true), 0), "/in/001.");
 }
 
-TEST(NumberedDirectories, FixedTextIsNotExpanded)
+TEST(NewNameTest, FixedTextIsNotExpanded)
 {
     CRenameSettings s;
     s.NumDirStr = "vol%n";
@@ -223,7 +120,7 @@ TEST(NumberedDirectories, FixedTextIsNotExpanded)
     EXPECT_EQ(s.GetNumberedDirName(3), "vol%n35");
 }
 
-TEST(PreviewTime, ShowsUnifiedOrOwnTime)
+TEST(NewNameTest, ShowsUnifiedOrOwnTime)
 {
     const auto entry = MakeEntry("/in", "a.jpg", false, LocalTime(2001, 3, 4, 5, 6, 7));
     CRenameSettings s;
@@ -237,22 +134,7 @@ TEST(PreviewTime, ShowsUnifiedOrOwnTime)
     EXPECT_EQ(s.GetPreviewTimeText(entry), "処理実行日時");
 }
 
-TEST(AttributeUnification, SetsClearsAndKeepsBits)
-{
-    using namespace platform;
-    const auto entry = MakeEntry("/in", "a", false, 0, kAttrHidden | kAttrSystem | 0x80);
-    CRenameSettings s;
-    s.AtrReadOnly = AttributeChange::Set;
-    s.AtrSystem = AttributeChange::Keep;
-    EXPECT_EQ(s.GetNewAttributes(entry), kAttrHidden | kAttrSystem | 0x80u);
-    EXPECT_EQ(s.GetNewDirAttributes(), 0u);
-    s.IsFileAttribChange = true;
-    EXPECT_EQ(s.GetNewAttributes(entry), kAttrReadOnly | kAttrSystem);
-    EXPECT_EQ(s.GetNewDirAttributes(), kAttrReadOnly | kAttrSystem);
-    EXPECT_EQ(CRenameSettings::FormatAttributeText(kAttrReadOnly | kAttrSystem), "R-S-");
-}
-
-TEST(AnyBytes, EveryModeCopesAndKeepsUntouchedBytes)
+TEST(NewNameTest, EveryModeCopesAndKeepsUntouchedBytes)
 {
     std::mt19937 random(7);
     const auto randomText = [&](std::size_t maxLength) {
@@ -276,7 +158,7 @@ TEST(AnyBytes, EveryModeCopesAndKeepsUntouchedBytes)
     }
 }
 
-TEST(EntriesFromDisk, NamesFollowTheListing)
+TEST(NewNameTest, NamesFollowTheListing)
 {
     testing_support::TempDir dir;
     dir.write("写真.JPG", "x");

@@ -6,9 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <set>
-
 using testing_support::IsolatedUserDirs;
 using testing_support::StoredValuesOfKey;
 
@@ -150,29 +147,4 @@ TEST(RenameSettingsStoreTest, StoredIntegersOutsideTheRangesAreKeptUntilTheWindo
     EXPECT_EQ(settings.FileCopyMode, OutputKind::InPlace);
     EXPECT_EQ(settings.ExtensionCase, LetterCase::Capitalised);
     EXPECT_EQ(settings.NumberWidth, 0) << "numbers are the panels' to keep in range";
-}
-
-TEST(SettingsFieldsTest, NamesAreUniqueAndFoundWithoutRegardToCase)
-{
-    std::set<std::string, std::less<>> names;
-    for (const SettingsField &field : SettingsFields()) {
-        EXPECT_TRUE(names.insert(std::string(field.name)).second) << field.name;
-        std::string lower(field.name);
-        for (char &c : lower)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        EXPECT_EQ(engine::FindSettingsField(lower), &field);
-    }
-    EXPECT_EQ(engine::FindSettingsField("IsInBatch"), nullptr) << "run-time only";
-}
-
-TEST(SettingsFieldsTest, RenameModeTakesTheRenameKindsOnly)
-{
-    const SettingsField &mode = *engine::FindSettingsField("RenameMode");
-    std::vector<int> allowed;
-    for (int value = -1; value <= 13; ++value)
-        if (mode.Allows(value))
-            allowed.push_back(value);
-    EXPECT_EQ(allowed, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 9, 11}));
-    EXPECT_TRUE(engine::FindSettingsField("NumDirCount")->Allows(0));
-    EXPECT_FALSE(engine::FindSettingsField("NumDirWidth")->Allows(0));
 }

@@ -7,7 +7,7 @@
 using exec::CompactStringSet;
 using namespace std::string_literals;
 
-TEST(CompactStringSet, FindsEveryKeyAgainAcrossGrowth)
+TEST(CompactStringSetTest, FindsEveryKeyAgainAcrossGrowth)
 {
     CompactStringSet set;
     for (int i = 0; i < 5000; ++i)
@@ -20,7 +20,7 @@ TEST(CompactStringSet, FindsEveryKeyAgainAcrossGrowth)
     EXPECT_FALSE(CompactStringSet().Contains("")) << "an empty set holds nothing";
 }
 
-TEST(CompactStringSet, ComparesWholeKeysByteForByte)
+TEST(CompactStringSetTest, ComparesWholeKeysByteForByte)
 {
     CompactStringSet set;
     EXPECT_TRUE(set.Insert("ab"));

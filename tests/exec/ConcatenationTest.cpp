@@ -33,7 +33,7 @@ std::string Convert(LineEnds lineEnds, EofMark eofMark, const std::vector<std::s
     return out;
 }
 
-TEST(ChunkConverterTest, LineBreaksAndEndOfFileCharacters)
+TEST(ConcatenationChunkConverterTest, LineBreaksAndEndOfFileCharacters)
 {
     EXPECT_EQ(Convert(LineEnds::Unchanged, EofMark::Unchanged, {"a\r\nb\nc\rd\x1A"}), "a\r\nb\nc\rd\x1A");
     EXPECT_EQ(Convert(LineEnds::Lf, EofMark::Unchanged, {"a\r\nb\nc\rd"}), "a\nb\nc\nd");

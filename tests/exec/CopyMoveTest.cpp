@@ -61,7 +61,7 @@ exec::TransferCallbacks Answering(std::vector<ConflictAnswer> answers,
 
 } // namespace
 
-TEST(CopyMove, CopiesFilesAndFolderTreesKeepingTimes)
+TEST(CopyMoveTest, CopiesFilesAndFolderTreesKeepingTimes)
 {
     TempDir dir;
     const std::string file = Put(dir, "src/a.txt", "alpha");
@@ -86,7 +86,7 @@ TEST(CopyMove, CopiesFilesAndFolderTreesKeepingTimes)
     EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 2}, {2, 2}}));
 }
 
-TEST(CopyMove, MovesFilesAndFoldersOnOneFileSystem)
+TEST(CopyMoveTest, MovesFilesAndFoldersOnOneFileSystem)
 {
     TempDir dir;
     const std::string file = Put(dir, "src/a.txt", "alpha");
@@ -102,7 +102,7 @@ TEST(CopyMove, MovesFilesAndFoldersOnOneFileSystem)
     EXPECT_FALSE(Exists(dir.file("src/tree")));
 }
 
-TEST(CopyMove, ConflictsAreSkippedReplacedOrStopTheRest)
+TEST(CopyMoveTest, ConflictsAreSkippedReplacedOrStopTheRest)
 {
     TempDir dir;
     const std::string a = Put(dir, "src/a.txt", "new a");
@@ -129,7 +129,7 @@ TEST(CopyMove, ConflictsAreSkippedReplacedOrStopTheRest)
     EXPECT_EQ(ReadFile(c), "new c");
 }
 
-TEST(CopyMove, AFailureHalfWayKeepsTheSourcesAndLeavesNoPartialFile)
+TEST(CopyMoveTest, AFailureHalfWayKeepsTheSourcesAndLeavesNoPartialFile)
 {
     TempDir dir;
     Put(dir, "src/tree/a.txt", "alpha");
@@ -148,7 +148,7 @@ TEST(CopyMove, AFailureHalfWayKeepsTheSourcesAndLeavesNoPartialFile)
     EXPECT_FALSE(HasPartialCopy(target));
 }
 
-TEST(CopyMove, ACopyIntoAReadOnlyFolderFailsCleanly)
+TEST(CopyMoveTest, ACopyIntoAReadOnlyFolderFailsCleanly)
 {
     if (::geteuid() == 0)
         GTEST_SKIP() << "permissions do not bind the superuser";
@@ -166,7 +166,7 @@ TEST(CopyMove, ACopyIntoAReadOnlyFolderFailsCleanly)
     EXPECT_TRUE(std::filesystem::is_empty(target));
 }
 
-TEST(CopyMove, RefusesToCopyAFolderIntoItself)
+TEST(CopyMoveTest, RefusesToCopyAFolderIntoItself)
 {
     TempDir dir;
     const std::string tree = dir.mkdir("tree");

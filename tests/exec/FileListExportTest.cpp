@@ -35,13 +35,13 @@ std::string Text(const std::vector<ExportRow> &rows, const ExportOptions &option
 
 } // namespace
 
-TEST(FileListExport, NameAloneIsNeitherIndentedNorPadded)
+TEST(FileListExportTest, NameAloneIsNeitherIndentedNorPadded)
 {
     EXPECT_EQ(Text({Row("a.txt"), Row("b.jpg")}, NameOnly()), "a.txt\r\nb.jpg\r\n");
     EXPECT_EQ(Text({}, NameOnly()), "");
 }
 
-TEST(FileListExport, ColumnsAlignToTheLongestTextInBytes)
+TEST(FileListExportTest, ColumnsAlignToTheLongestTextInBytes)
 {
     ExportOptions options = NameOnly();
     options.size = options.type = true;
@@ -53,7 +53,7 @@ TEST(FileListExport, ColumnsAlignToTheLongestTextInBytes)
               "a.txt" + std::string(12 + 1 + 4, ' ') + "5 Text\r\n" + "写真一覧.jpeg 12345 JPEG image\r\n");
 }
 
-TEST(FileListExport, QuotedNamesWidenTheNameColumnByTwo)
+TEST(FileListExportTest, QuotedNamesWidenTheNameColumnByTwo)
 {
     ExportOptions options = NameOnly();
     options.quoteNames = true;
@@ -63,7 +63,7 @@ TEST(FileListExport, QuotedNamesWidenTheNameColumnByTwo)
     EXPECT_EQ(line, "\"a.txt\"" + std::string(8, ' ') + "----\r\n");
 }
 
-TEST(FileListExport, NameFormsFollowTheOptions)
+TEST(FileListExportTest, NameFormsFollowTheOptions)
 {
     ExportOptions options = NameOnly();
     options.fullPath = options.noExtension = true;
@@ -71,7 +71,7 @@ TEST(FileListExport, NameFormsFollowTheOptions)
     EXPECT_EQ(Text({Row("photo.jpg")}, options), "/DATA/PHOTO\r\n");
 }
 
-TEST(FileListExport, PrefixAndSuffixAreTrimmedOnlyAtTheLineEnds)
+TEST(FileListExportTest, PrefixAndSuffixAreTrimmedOnlyAtTheLineEnds)
 {
     ExportOptions options = NameOnly();
     options.addPrefix = options.addSuffix = true;
@@ -83,7 +83,7 @@ TEST(FileListExport, PrefixAndSuffixAreTrimmedOnlyAtTheLineEnds)
     EXPECT_EQ(Text({Row("a.txt")}, options), "a.txt\r\n");
 }
 
-TEST(FileListExport, ReplacesAnExistingFileWithTheNewList)
+TEST(FileListExportTest, ReplacesAnExistingFileWithTheNewList)
 {
     testing_support::TempDir dir;
     const std::string path = dir.write("list.txt", "old content that is longer\r\n");
@@ -91,7 +91,7 @@ TEST(FileListExport, ReplacesAnExistingFileWithTheNewList)
     EXPECT_EQ(testing_support::ReadFile(path), "a.txt\r\n");
 }
 
-TEST(FileListExport, FailedWriteKeepsWhatWasThereAndLeavesNoTemporaryFile)
+TEST(FileListExportTest, FailedWriteKeepsWhatWasThereAndLeavesNoTemporaryFile)
 {
     testing_support::TempDir dir;
     // A folder in the way cannot be replaced by the list.

@@ -1,6 +1,4 @@
 #include "exec/ResultLog.h"
-#include "ExecTestSupport.h"
-#include "exec/Run.h"
 
 #include <gtest/gtest.h>
 
@@ -27,38 +25,6 @@ TEST(ResultLogTest, ColumnsAndTextsOfEachKind)
     EXPECT_EQ(log.CellText(log.rows()[2], 1, 0), "連結しました。");
     EXPECT_EQ(log.CellText(log.rows()[2], 0, 1), "/src");
     EXPECT_TRUE(log.rows()[2].resultPath.empty());
-}
-
-TEST(ConfirmationTextTest, EachCase)
-{
-    CRenameSettings s;
-    s.FileCopyMode = OutputKind::Copy;
-    EXPECT_EQ(BuildConfirmationText(s, 3),
-              "3個のファイルが選択されています。\n\n　■名前変更\n　　対象：ファイル\n"
-              "　　出力先：複写\n\n実行しますか？");
-    s.ObjMode = ObjectKind::Folders;
-    EXPECT_EQ(BuildConfirmationText(s, 1),
-              "1個のファイルが選択されています。\n\n　■名前変更\n　　対象：フォルダ\n\n実行しますか？");
-    s.RenameMode = RenameKind::Concatenation;
-    s.IsDelete = 1;
-    EXPECT_EQ(BuildConfirmationText(s, 2),
-              "2個のファイルが選択されています。\n\n　■ファイル連結\n　　既存ファイルに上書き"
-              "\n　　選択ファイルを削除\n\n実行しますか？");
-}
-
-TEST(ConfirmationTextTest, RefusedConfirmationDoesNothing)
-{
-    exec_test::ScriptedHost host;
-    host.answers = {false};
-    CRenameSettings s;
-    CUndoList undo;
-    undo.available = true;
-    CRunRequest request;
-    request.rows = {exec_test::Placeholder()};
-    const auto outcome = exec::Run(request, s, undo, host);
-    EXPECT_FALSE(outcome.performed);
-    EXPECT_TRUE(undo.available);
-    EXPECT_EQ(host.asked.at(0).first, QuestionKind::ConfirmExecution);
 }
 
 } // namespace

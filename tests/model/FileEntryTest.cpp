@@ -1,5 +1,6 @@
 #include "model/FileEntry.h"
 
+#include "OrderingTesting.h"
 #include "support/EntryMaker.h"
 
 #include "platform/Attributes.h"
@@ -37,7 +38,7 @@ std::map<std::string, CFileEntry> ListEntries(const std::string &dir)
 
 } // namespace
 
-TEST(FileEntry, FileNamesAreSplitAtTheLastDot)
+TEST(FileEntryTest, FileNamesAreSplitAtTheLastDot)
 {
     TempDir dir;
     dir.write("README");
@@ -67,7 +68,7 @@ TEST(FileEntry, FileNamesAreSplitAtTheLastDot)
     EXPECT_EQ(notes.extension, "");
 }
 
-TEST(FileEntry, MultiByteAndInvalidNamesKeepEveryByte)
+TEST(FileEntryTest, MultiByteAndInvalidNamesKeepEveryByte)
 {
     const std::string odd = "写真\xff.\xfe";
     const CFileEntry entry = MakeEntry("/data", odd);
@@ -76,7 +77,7 @@ TEST(FileEntry, MultiByteAndInvalidNamesKeepEveryByte)
     EXPECT_EQ(entry.GetDisplayName(1, false), odd);
 }
 
-TEST(FileEntry, SizeTexts)
+TEST(FileEntryTest, SizeTexts)
 {
     TempDir dir;
     dir.write("zero");
@@ -99,7 +100,7 @@ TEST(FileEntry, SizeTexts)
     EXPECT_EQ(huge.GetSizeText(false), "18014398509481984KB");
 }
 
-TEST(FileEntry, AttributeTextsFromTheDisk)
+TEST(FileEntryTest, AttributeTextsFromTheDisk)
 {
     TempDir dir;
     const std::string ro = dir.write("ro.txt");
@@ -116,7 +117,7 @@ TEST(FileEntry, AttributeTextsFromTheDisk)
     EXPECT_EQ(all.GetAttributeText(), "RHSA");
 }
 
-TEST(FileEntry, TimeTextInLocalTime)
+TEST(FileEntryTest, TimeTextInLocalTime)
 {
     TempDir dir;
     const std::string path = dir.write("dated");
@@ -129,7 +130,7 @@ TEST(FileEntry, TimeTextInLocalTime)
     EXPECT_EQ(entry.GetSortKey(SortKey::Time, false), "2001/01/08 09:05:00");
 }
 
-TEST(FileEntry, DisplayNamesAndTitles)
+TEST(FileEntryTest, DisplayNamesAndTitles)
 {
     const CFileEntry entry = MakeEntry("/home/User", "Café.Txt");
     EXPECT_EQ(entry.GetDisplayName(0, false), "Café.Txt");
@@ -144,7 +145,7 @@ TEST(FileEntry, DisplayNamesAndTitles)
     EXPECT_EQ(atRoot.GetDisplayName(0, true), "/etc");
 }
 
-TEST(FileEntry, PlaceholderShowsDummyAndCarriesItsCreationTime)
+TEST(FileEntryTest, PlaceholderShowsDummyAndCarriesItsCreationTime)
 {
     const platform::TimeValue before = platform::CurrentTime();
     CFileEntry dummy;
@@ -154,4 +155,28 @@ TEST(FileEntry, PlaceholderShowsDummyAndCarriesItsCreationTime)
     EXPECT_EQ(dummy.GetDisplayName(1, true), "<DUMMY>");
     EXPECT_GE(dummy.lastWriteTime, before);
     EXPECT_LE(dummy.lastWriteTime, after);
+}
+
+TEST(FileEntryTest, NamesIgnoreCaseAndFoldersComeFirst)
+{
+    EXPECT_EQ(Compare(Entry("abc.txt"), Entry("ABC.TXT")), 0);
+    EXPECT_EQ(Entry("dir", true).GetSortKey(SortKey::Name, false), " dir");
+    EXPECT_LT(Compare(Entry("zzz", true), Entry("aaa")), 0);
+    EXPECT_GT(Compare(Entry("zzz", true), Entry("aaa"), SortKey::Name, false, -1), 0);
+    // Folders stay first with the numeric flag, even before files named with digits.
+    EXPECT_LT(Compare(Entry("zzz", true), Entry("0"), SortKey::Name, true), 0);
+    EXPECT_LT(Compare(Entry("2019", true), Entry("01 intro.mp3"), SortKey::Name, true), 0);
+    EXPECT_LT(Compare(Entry("9", true), Entry("10", true), SortKey::Name, true), 0);
+}
+
+TEST(FileEntryTest, OtherKeys)
+{
+    // Sizes beyond 32 bits still order by value.
+    EXPECT_LT(
+        Compare(Entry("a", false, 2'147'483'648ull), Entry("b", false, 4'294'967'297ull), SortKey::Size), 0);
+    EXPECT_LT(Compare(Entry("a", false, 999), Entry("b", false, 1000), SortKey::Size), 0);
+    EXPECT_EQ(Entry("a", false, 1025).GetSortKey(SortKey::Size, false), "00000000000000001025");
+    EXPECT_EQ(Compare(Entry("dir", true), Entry("empty"), SortKey::Size), 0);
+
+    EXPECT_EQ(Compare(Entry("a"), Entry("b", true, 7), SortKey::None), 0);
 }

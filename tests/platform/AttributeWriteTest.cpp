@@ -1,6 +1,5 @@
 #include "platform/AttributeWrite.h"
 #include "platform/Attributes.h"
-#include "platform/FileTimes.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -54,19 +53,6 @@ TEST(AttributeWriteTest, DotNameNeedsNoHiddenFlagAndDirectoryBitIsIgnored)
     ASSERT_EQ(SetAttributes(plain, kAttrHidden), 0);
     EXPECT_EQ(Read(plain), kAttrHidden);
     EXPECT_NE(SetAttributes(dir.file("missing"), 0), 0);
-}
-
-TEST(FileTimesTest, SetsAccessAndModificationTime)
-{
-    TempDir dir;
-    const auto f = dir.write("f");
-    ASSERT_EQ(SetFileTimes(f, 946'684'800), 0);
-    struct stat st;
-    stat(f.c_str(), &st);
-    EXPECT_EQ(st.st_mtim.tv_sec, 946'684'800);
-    EXPECT_EQ(st.st_mtim.tv_nsec, 0);
-    EXPECT_EQ(st.st_atim.tv_sec, 946'684'800);
-    EXPECT_NE(SetFileTimes(dir.file("missing"), 0), 0);
 }
 
 } // namespace

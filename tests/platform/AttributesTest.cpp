@@ -31,7 +31,7 @@ std::uint32_t Read(const std::string &path)
 
 } // namespace
 
-TEST(StoredAttributes, FormatAndParse)
+TEST(AttributesTest, FormatAndParse)
 {
     EXPECT_EQ(FormatStoredAttributes(kAttrSystem | kAttrArchive), "0x24");
     for (std::uint32_t bits : {0u, 0x2u, 0xFFFFFFFFu})
@@ -42,7 +42,7 @@ TEST(StoredAttributes, FormatAndParse)
         EXPECT_FALSE(ParseStoredAttributes(bad).has_value()) << bad;
 }
 
-TEST(Attributes, ReadFromPermissionsNameTypeAndStoredFlags)
+TEST(AttributesTest, ReadFromPermissionsNameTypeAndStoredFlags)
 {
     TempDir dir;
     EXPECT_EQ(Read(dir.write("plain.txt")), 0u);
@@ -61,7 +61,7 @@ TEST(Attributes, ReadFromPermissionsNameTypeAndStoredFlags)
     EXPECT_EQ(Read(ro), kAttrSystem | kAttrArchive);
 }
 
-TEST(Attributes, SymbolicLinksDescribeTheirTarget)
+TEST(AttributesTest, SymbolicLinksDescribeTheirTarget)
 {
     TempDir dir;
     const std::string target = Stored(dir.write("target"), "0x20");

@@ -14,7 +14,7 @@ int Sign(int v)
 }
 } // namespace
 
-TEST(Collation, BlanksBeforeDigitsBeforeLetters)
+TEST(CollationTest, BlanksBeforeDigitsBeforeLetters)
 {
     EXPECT_LT(CompareCollated(" ", "0"), 0);
     EXPECT_LT(CompareCollated("9", "a"), 0);
@@ -24,7 +24,7 @@ TEST(Collation, BlanksBeforeDigitsBeforeLetters)
     EXPECT_LT(CompareCollated("img         7.jpg", "img        12.jpg"), 0);
 }
 
-TEST(Collation, IgnoresLetterCaseButNotLetters)
+TEST(CollationTest, IgnoresLetterCaseButNotLetters)
 {
     EXPECT_EQ(CompareCollated("abc.txt", "ABC.TXT"), 0);
     EXPECT_EQ(CompareCollated("Café", "CAFÉ"), 0);
@@ -34,13 +34,13 @@ TEST(Collation, IgnoresLetterCaseButNotLetters)
     EXPECT_LT(CompareCollated("", "a"), 0);
 }
 
-TEST(Collation, IsLocaleAwareForJapanese)
+TEST(CollationTest, IsLocaleAwareForJapanese)
 {
     EXPECT_LT(CompareCollated("あ", "い"), 0);
     EXPECT_LT(CompareCollated("z", "あ"), 0);
 }
 
-TEST(Collation, InvalidBytesOrderDeterministically)
+TEST(CollationTest, InvalidBytesOrderDeterministically)
 {
     const std::string a = "name\xff", b = "name\xfe";
     const int ab = CompareCollated(a, b);
@@ -50,7 +50,7 @@ TEST(Collation, InvalidBytesOrderDeterministically)
     EXPECT_EQ(CompareCollated("X\xff", "x\xff"), 0);
 }
 
-TEST(Collation, PreparedKeysAgreeWithDirectComparison)
+TEST(CollationTest, PreparedKeysAgreeWithDirectComparison)
 {
     const std::vector<std::string> texts = {"",       " ",      "0",       "10",      "9",      "a",
                                             "A",      "b",      "abc.txt", "ABC.TXT", "é",      "e",

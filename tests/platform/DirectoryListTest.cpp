@@ -45,7 +45,7 @@ void SetModificationTime(const std::string &path, TimeValue t)
 
 } // namespace
 
-TEST(DirectoryList, ReportsEveryEntryWithItsFacts)
+TEST(DirectoryListTest, ReportsEveryEntryWithItsFacts)
 {
     TempDir dir;
     dir.write("empty.txt");
@@ -80,7 +80,7 @@ TEST(DirectoryList, ReportsEveryEntryWithItsFacts)
     EXPECT_EQ(folder.attributes, kAttrDirectory);
 }
 
-TEST(DirectoryList, PatternSelectsNamesWithoutRegardToCase)
+TEST(DirectoryListTest, PatternSelectsNamesWithoutRegardToCase)
 {
     TempDir dir;
     dir.write("a.txt");
@@ -93,7 +93,7 @@ TEST(DirectoryList, PatternSelectsNamesWithoutRegardToCase)
     EXPECT_EQ(List(dir.path(), "*.*").size(), 4u);
 }
 
-TEST(DirectoryList, SymbolicLinksShowTheirTargetOrThemselvesWhenDangling)
+TEST(DirectoryListTest, SymbolicLinksShowTheirTargetOrThemselvesWhenDangling)
 {
     TempDir dir;
     dir.mkdir("real");
@@ -110,7 +110,7 @@ TEST(DirectoryList, SymbolicLinksShowTheirTargetOrThemselvesWhenDangling)
     EXPECT_EQ(found.at("dangling").attributes, 0u);
 }
 
-TEST(DirectoryList, ReaderCanStopTheListing)
+TEST(DirectoryListTest, ReaderCanStopTheListing)
 {
     TempDir dir;
     for (const char *name : {"a", "b", "c"})
@@ -121,7 +121,7 @@ TEST(DirectoryList, ReaderCanStopTheListing)
     EXPECT_EQ(visits, 2);
 }
 
-TEST(DirectoryList, FailuresReturnErrnoAndRootIsListed)
+TEST(DirectoryListTest, FailuresReturnErrnoAndRootIsListed)
 {
     TempDir dir;
     int error = 0;
@@ -134,7 +134,7 @@ TEST(DirectoryList, FailuresReturnErrnoAndRootIsListed)
     EXPECT_EQ(List("", "*").begin()->second.directory, "");
 }
 
-TEST(DirectoryList, PermissionProblems)
+TEST(DirectoryListTest, PermissionProblems)
 {
     TempDir dir;
     ASSERT_EQ(chmod(dir.path().c_str(), 0755), 0);
@@ -161,7 +161,7 @@ TEST(DirectoryList, PermissionProblems)
     EXPECT_TRUE(ok);
 }
 
-TEST(DirectoryList, IdentityAlwaysStoredFlagsOnlyWhenAskedAndNamesAlone)
+TEST(DirectoryListTest, IdentityAlwaysStoredFlagsOnlyWhenAskedAndNamesAlone)
 {
     TempDir dir;
     const std::string file = dir.write("flagged");

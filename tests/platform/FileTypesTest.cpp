@@ -4,7 +4,7 @@
 
 using namespace platform;
 
-TEST(FileTypes, ChosenByExtensionWithFallbacksForFoldersAndBareNames)
+TEST(FileTypesTest, ChosenByExtensionWithFallbacksForFoldersAndBareNames)
 {
     EXPECT_EQ(MimeTypeNameFor(true, "jpg"), "inode/directory");
     EXPECT_EQ(MimeTypeNameFor(false, ""), "application/octet-stream");

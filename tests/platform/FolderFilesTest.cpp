@@ -41,7 +41,7 @@ Names Walk(const std::string &root, const Names &patterns, const std::atomic<boo
 
 } // namespace
 
-TEST(FolderFiles, PatternsInOrderThenEverySubFolderInNameOrder)
+TEST(FolderFilesTest, PatternsInOrderThenEverySubFolderInNameOrder)
 {
     TempDir dir;
     MakeFiles(dir, {"b.jpg", "a.jpg", "c.png", "d.txt", "2024/x.jpg", "2024/deep/y.png", "1999/z.jpg"});
@@ -56,7 +56,7 @@ TEST(FolderFiles, PatternsInOrderThenEverySubFolderInNameOrder)
     EXPECT_EQ(Walk(dir.file("2024"), {"*.jpg", "x.*", "*"}), (Names{"x.jpg", "deep/y.png"}));
 }
 
-TEST(FolderFiles, FollowsLinkedFoldersButEntersNoFolderTwice)
+TEST(FolderFilesTest, FollowsLinkedFoldersButEntersNoFolderTwice)
 {
     TempDir dir, elsewhere;
     MakeFiles(dir, {"top.txt", "sub/in.txt"});
@@ -66,7 +66,7 @@ TEST(FolderFiles, FollowsLinkedFoldersButEntersNoFolderTwice)
     EXPECT_EQ(Walk(dir.path(), {}), (Names{"top.txt", "link/far.txt", "sub/in.txt"}));
 }
 
-TEST(FolderFiles, UnreadableFoldersGiveNothingAndTheWalkGoesOn)
+TEST(FolderFilesTest, UnreadableFoldersGiveNothingAndTheWalkGoesOn)
 {
     TempDir dir;
     ASSERT_EQ(chmod(dir.path().c_str(), 0755), 0);
@@ -77,7 +77,7 @@ TEST(FolderFiles, UnreadableFoldersGiveNothingAndTheWalkGoesOn)
     }));
 }
 
-TEST(FolderFiles, StopsWhenAskedAndReportsEachFolder)
+TEST(FolderFilesTest, StopsWhenAskedAndReportsEachFolder)
 {
     TempDir dir;
     MakeFiles(dir, {"a/1.txt", "b/2.txt", "c/3.txt"});

@@ -4,7 +4,7 @@
 
 using namespace platform;
 
-TEST(Paths, RootIsHeldEmptyAndShownAsSlash)
+TEST(PathsTest, RootIsHeldEmptyAndShownAsSlash)
 {
     EXPECT_EQ(JoinPath("", "etc"), "/etc");
     EXPECT_EQ(JoinPath("/home/a", "b.txt"), "/home/a/b.txt");
@@ -14,7 +14,7 @@ TEST(Paths, RootIsHeldEmptyAndShownAsSlash)
     EXPECT_EQ(DisplayDirectory("/tmp"), "/tmp");
 }
 
-TEST(Paths, SplitKeepsEveryByteOfTheName)
+TEST(PathsTest, SplitKeepsEveryByteOfTheName)
 {
     const std::string odd = std::string("n\xff\x01me.txt");
     auto s = SplitPath("/data/" + odd);

@@ -21,7 +21,7 @@ std::string Lines(int count, const char *end = "\n")
 
 } // namespace
 
-TEST(TextPreview, ShowsTextInUtf8OrShiftJisWithEitherLineEnd)
+TEST(TextPreviewTest, ShowsTextInUtf8OrShiftJisWithEitherLineEnd)
 {
     TempDir dir;
     auto preview = PreviewTextFile(dir.write("u.txt", "写真\r\nb\n"));
@@ -39,7 +39,7 @@ TEST(TextPreview, ShowsTextInUtf8OrShiftJisWithEitherLineEnd)
     EXPECT_EQ(preview.lines, "");
 }
 
-TEST(TextPreview, ControlBytesInTheFirstKilobyteMakeABinaryFile)
+TEST(TextPreviewTest, ControlBytesInTheFirstKilobyteMakeABinaryFile)
 {
     TempDir dir;
     EXPECT_EQ(PreviewTextFile(dir.write("nul", std::string("ab\0c", 4))).kind, Kind::Binary);
@@ -49,7 +49,7 @@ TEST(TextPreview, ControlBytesInTheFirstKilobyteMakeABinaryFile)
     EXPECT_EQ(PreviewTextFile(dir.write("late", std::string(1024, 'a') + '\x01')).kind, Kind::Text);
 }
 
-TEST(TextPreview, StopsAfterTheLineLimitAndSaysWhetherMoreFollows)
+TEST(TextPreviewTest, StopsAfterTheLineLimitAndSaysWhetherMoreFollows)
 {
     TempDir dir;
     auto preview = PreviewTextFile(dir.write("100", Lines(100, "\r\n")));
@@ -66,7 +66,7 @@ TEST(TextPreview, StopsAfterTheLineLimitAndSaysWhetherMoreFollows)
     EXPECT_TRUE(preview.continues);
 }
 
-TEST(TextPreview, AMissingOrUnreadableFileIsSaidToBeSoAndNotCreated)
+TEST(TextPreviewTest, AMissingOrUnreadableFileIsSaidToBeSoAndNotCreated)
 {
     TempDir dir;
     auto preview = PreviewTextFile(dir.file("gone.txt"));

@@ -8,7 +8,7 @@ using platform::CountChars;
 using platform::ToLower;
 using platform::ToUpper;
 
-TEST(TextCharacters, MultiByteCharactersCountAsOne)
+TEST(TextTest, MultiByteCharactersCountAsOne)
 {
     EXPECT_EQ(CountChars(""), 0u);
     EXPECT_EQ(CountChars("abc"), 3u);
@@ -19,7 +19,7 @@ TEST(TextCharacters, MultiByteCharactersCountAsOne)
     EXPECT_EQ(CharLength("写真", 6), 0u);
 }
 
-TEST(TextCharacters, InvalidBytesCountOneEach)
+TEST(TextTest, InvalidBytesCountOneEach)
 {
     // A lone continuation byte, a truncated sequence, an overlong "/" and an
     // encoded surrogate are each made of single invalid bytes.
@@ -32,7 +32,7 @@ TEST(TextCharacters, InvalidBytesCountOneEach)
     EXPECT_EQ(CountChars("\x83\x65x"), 3u);
 }
 
-TEST(TextCharacters, CharOffsetStepsWholeCharacters)
+TEST(TextTest, CharOffsetStepsWholeCharacters)
 {
     const std::string s = "a写\xFF真b";
     EXPECT_EQ(CharOffset(s, 0), 0u);
@@ -44,7 +44,7 @@ TEST(TextCharacters, CharOffsetStepsWholeCharacters)
     EXPECT_EQ(CharOffset(s, 100), s.size());
 }
 
-TEST(TextCase, MapsLettersOfEveryScript)
+TEST(TextTest, MapsLettersOfEveryScript)
 {
     EXPECT_EQ(ToUpper("abc.Txt"), "ABC.TXT");
     EXPECT_EQ(ToLower("ABC.Txt"), "abc.txt");
@@ -55,14 +55,14 @@ TEST(TextCase, MapsLettersOfEveryScript)
     EXPECT_EQ(ToUpper("straße"), "STRAßE"); // no one-to-many mapping
 }
 
-TEST(TextCase, KeepsKanaDigitsAndInvalidBytes)
+TEST(TextTest, KeepsKanaDigitsAndInvalidBytes)
 {
     EXPECT_EQ(ToUpper("写真ﾃｽﾄ123"), "写真ﾃｽﾄ123");
     EXPECT_EQ(ToUpper("a\xFF\x90z"), "A\xFF\x90Z");
     EXPECT_EQ(ToLower(std::string("A\0B", 3)), std::string("a\0b", 3));
 }
 
-TEST(TextCase, MappingMayChangeByteLength)
+TEST(TextTest, MappingMayChangeByteLength)
 {
     // U+0131 dotless i (2 bytes) upper-cases to ASCII I (1 byte); the Kelvin
     // sign (3 bytes) lower-cases to k.

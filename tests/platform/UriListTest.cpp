@@ -5,7 +5,7 @@
 using platform::LocalPathsFromUriList;
 using Paths = std::vector<std::string>;
 
-TEST(UriList, LocalFileUrisBecomeTheirPathBytesInOrder)
+TEST(UriListTest, LocalFileUrisBecomeTheirPathBytesInOrder)
 {
     // CR LF and LF line ends, a last line without one, comments and empty lines.
     const std::string payload = "# dragged from a file manager\r\n"
@@ -17,13 +17,13 @@ TEST(UriList, LocalFileUrisBecomeTheirPathBytesInOrder)
     EXPECT_EQ(LocalPathsFromUriList(payload), (Paths{"/home/u/b c.txt", "/tmp/a", "/x/y", "/short/form"}));
 }
 
-TEST(UriList, EscapesGiveRawBytesAndMalformedOnesStayAsTheyAre)
+TEST(UriListTest, EscapesGiveRawBytesAndMalformedOnesStayAsTheyAre)
 {
     EXPECT_EQ(LocalPathsFromUriList("file:///t/%FF%fe%E6%97%A5"), (Paths{"/t/\xFF\xFE\xE6\x97\xA5"}));
     EXPECT_EQ(LocalPathsFromUriList("file:///t/100%\nfile:///t/%zz%4"), (Paths{"/t/100%", "/t/%zz%4"}));
 }
 
-TEST(UriList, OtherHostsSchemesAndUnusablePathsAreIgnored)
+TEST(UriListTest, OtherHostsSchemesAndUnusablePathsAreIgnored)
 {
     EXPECT_EQ(LocalPathsFromUriList("file://server/share/a\n"
                                     "https://example.com/a\n"

@@ -7,14 +7,14 @@ using platform::ClassifyHalfWidth;
 using platform::ToFullWidth;
 using platform::ToHalfWidth;
 
-TEST(Width, AsciiAndSpace)
+TEST(WidthTest, AsciiAndSpace)
 {
     EXPECT_EQ(ToFullWidth("Az09!~ "), "Ａｚ０９！～　");
     EXPECT_EQ(ToHalfWidth("Ａｚ０９！～　"), "Az09!~ ");
     EXPECT_EQ(ToFullWidth("\\"), "＼");
 }
 
-TEST(Width, EveryHalfWidthKanaRoundTrips)
+TEST(WidthTest, EveryHalfWidthKanaRoundTrips)
 {
     const std::string half = "｡｢｣､･ｦｧｨｩｪｫｬｭｮｯｰｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊﾋﾌﾍﾎﾏﾐﾑﾒﾓﾔﾕﾖﾗﾘﾙﾚﾛﾜﾝﾞﾟ";
     const std::string full =
@@ -24,21 +24,21 @@ TEST(Width, EveryHalfWidthKanaRoundTrips)
     EXPECT_EQ(ToHalfWidth(full), half);
 }
 
-TEST(Width, VoicedKanaSplitButNeverJoin)
+TEST(WidthTest, VoicedKanaSplitButNeverJoin)
 {
     EXPECT_EQ(ToHalfWidth("ガギグゲゴザヂヅデドバパビピブプベペボポヴ"),
               "ｶﾞｷﾞｸﾞｹﾞｺﾞｻﾞﾁﾞﾂﾞﾃﾞﾄﾞﾊﾞﾊﾟﾋﾞﾋﾟﾌﾞﾌﾟﾍﾞﾍﾟﾎﾞﾎﾟｳﾞ");
     EXPECT_EQ(ToFullWidth("ｶﾞﾊﾟ"), "カ゛ハ゜");
 }
 
-TEST(Width, CharactersWithoutCounterpartStay)
+TEST(WidthTest, CharactersWithoutCounterpartStay)
 {
     const std::string other = "写真ひらがなヵヶ々〜é\xFF\xE5";
     EXPECT_EQ(ToFullWidth(other), other);
     EXPECT_EQ(ToHalfWidth(other), other);
 }
 
-TEST(Width, ClassifiesByHalfWidthForm)
+TEST(WidthTest, ClassifiesByHalfWidthForm)
 {
     EXPECT_EQ(ClassifyHalfWidth("ｶ"), CharKind::Katakana);
     EXPECT_EQ(ClassifyHalfWidth("ガ"), CharKind::Katakana);

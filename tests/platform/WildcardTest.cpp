@@ -7,7 +7,7 @@
 
 using namespace platform;
 
-TEST(Wildcard, MatchesAsTheDirectorySearchDoes)
+TEST(WildcardTest, MatchesAsTheDirectorySearchDoes)
 {
     struct Case {
         const char *pattern, *name;
@@ -46,14 +46,14 @@ TEST(Wildcard, MatchesAsTheDirectorySearchDoes)
         EXPECT_EQ(MatchWildcard(c.pattern, c.name), c.matches) << c.pattern << " / " << c.name;
 }
 
-TEST(Wildcard, ManyStarsOnLongNamesFinish)
+TEST(WildcardTest, ManyStarsOnLongNamesFinish)
 {
     const std::string name(4000, 'a');
     EXPECT_FALSE(MatchWildcard("*a*a*a*a*a*a*a*a*a*a*b", name));
     EXPECT_TRUE(MatchWildcard("*a*a*a*a*a*a*a*a*a*a*", name));
 }
 
-TEST(PatternList, SplitsTrimsAndKeepsOrder)
+TEST(WildcardTest, SplitsTrimsAndKeepsOrder)
 {
     EXPECT_EQ(SplitPatternList("*.jpg; *.PNG ;;*.jpg"),
               (std::vector<std::string>{"*.jpg", "*.PNG", "*.jpg"}));

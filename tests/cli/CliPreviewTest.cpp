@@ -3,12 +3,13 @@
 #include "platform/Text.h"
 
 using namespace cli_test;
+using CliPreviewTest = CliTest;
 using testing_support::Exists;
 
 using namespace std::string_literals;
 using Lines = std::vector<std::string>;
 
-TEST_F(CliTest, PreviewOfEachRenamingModeShowsOldAndNewNames)
+TEST_F(CliPreviewTest, PreviewOfEachRenamingModeShowsOldAndNewNames)
 {
     dir.write("b.txt");
     dir.write("Banana.jpg");
@@ -44,7 +45,7 @@ TEST_F(CliTest, PreviewOfEachRenamingModeShowsOldAndNewNames)
     EXPECT_EQ(Names(), (Lines{"Banana.jpg", "abcde.txt", "b.txt"}));
 }
 
-TEST_F(CliTest, PreviewOfNamesFromFileNumberedDirectoriesAndConcatenation)
+TEST_F(CliPreviewTest, PreviewOfNamesFromFileNumberedDirectoriesAndConcatenation)
 {
     dir.write("a.txt");
     dir.write("b.txt");
@@ -69,7 +70,7 @@ TEST_F(CliTest, PreviewOfNamesFromFileNumberedDirectoriesAndConcatenation)
               (Lines{"a.txt\t" + dir.file("all.txt"), "b.txt\t" + dir.file("all.txt")}));
 }
 
-TEST_F(CliTest, NullSeparatedPreviewKeepsNamesWithNewlinesAndTabs)
+TEST_F(CliPreviewTest, NullSeparatedPreviewKeepsNamesWithNewlinesAndTabs)
 {
     const std::string odd = "line\none\tx.txt";
     dir.write(odd);
@@ -78,7 +79,7 @@ TEST_F(CliTest, NullSeparatedPreviewKeepsNamesWithNewlinesAndTabs)
     EXPECT_EQ(result.out, odd + '\0' + "new line\none\tx.txt" + '\0');
 }
 
-TEST_F(CliTest, PreviewMarksRefusedAndRepeatedNamesOnStandardError)
+TEST_F(CliPreviewTest, PreviewMarksRefusedAndRepeatedNamesOnStandardError)
 {
     dir.write("a.txt");
     dir.write("b.txt");
@@ -112,7 +113,7 @@ TEST_F(CliTest, PreviewMarksRefusedAndRepeatedNamesOnStandardError)
     EXPECT_EQ(tooLong.exitCode, 1);
 }
 
-TEST_F(CliTest, DirectoryTakesEligibleEntriesFilteredAndOrdered)
+TEST_F(CliPreviewTest, DirectoryTakesEligibleEntriesFilteredAndOrdered)
 {
     const std::string photos = dir.mkdir("photos");
     for (const char *name : {"p10.jpg", "p2.jpg", "p1.JPG", "notes.txt"})
@@ -134,7 +135,7 @@ TEST_F(CliTest, DirectoryTakesEligibleEntriesFilteredAndOrdered)
     EXPECT_EQ(folders.exitCode, 0) << folders.err;
 }
 
-TEST_F(CliTest, SortingByTypeGroupsTheKindsOfFile)
+TEST_F(CliPreviewTest, SortingByTypeGroupsTheKindsOfFile)
 {
     dir.mkdir("t");
     for (const char *name : {"a.png", "b.txt", "c.PNG", "d.txt"})
@@ -149,7 +150,7 @@ TEST_F(CliTest, SortingByTypeGroupsTheKindsOfFile)
     EXPECT_NE(extensionOf(1), extensionOf(2));
 }
 
-TEST_F(CliTest, PlaceholdersPastTheEndAndPathsGivenTwice)
+TEST_F(CliPreviewTest, PlaceholdersPastTheEndAndPathsGivenTwice)
 {
     dir.write("a.txt");
     CliResult result = Run({"--defaults", "--set", "RenumStr1=n", "--set", "NumberWidth=1", "--dummy-at", "5",
@@ -159,7 +160,7 @@ TEST_F(CliTest, PlaceholdersPastTheEndAndPathsGivenTwice)
     EXPECT_NE(result.err.find("./a.txt"), std::string::npos);
 }
 
-TEST_F(CliTest, PathsCanBeReadFromStandardInput)
+TEST_F(CliPreviewTest, PathsCanBeReadFromStandardInput)
 {
     dir.write("a b.txt");
     dir.write("c\nd.txt");

@@ -1,5 +1,4 @@
 #include "ExecTestSupport.h"
-#include "exec/DirectoryLocks.h"
 #include "exec/Journal.h"
 #include "exec/Run.h"
 #include "platform/Attributes.h"
@@ -12,8 +11,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 #include <sys/xattr.h>
@@ -30,7 +27,7 @@ using testing_support::TempDir;
 
 namespace {
 
-class RenameFilesTest : public ::testing::Test {
+class FileRenameTest : public ::testing::Test {
 protected:
     testing_support::IsolatedUserDirs userDirs; // journals go to a private state folder
     TempDir dir;
@@ -52,7 +49,7 @@ protected:
     }
 };
 
-TEST_F(RenameFilesTest, SwapCycleAndShiftMoveEachFileOnceWithoutQuestions)
+TEST_F(FileRenameTest, SwapCycleAndShiftMoveEachFileOnceWithoutQuestions)
 {
     const auto a = dir.write("a", "A"), b = dir.write("b", "B"), c = dir.write("c", "C"),
                d = dir.write("d", "D");
@@ -93,7 +90,7 @@ TEST_F(RenameFilesTest, SwapCycleAndShiftMoveEachFileOnceWithoutQuestions)
     EXPECT_EQ(ReadFile(d), "D");
 }
 
-TEST_F(RenameFilesTest, CaseOnlyRenameIsDirect)
+TEST_F(FileRenameTest, CaseOnlyRenameIsDirect)
 {
     const auto p = dir.write("readme.txt", "x");
     ASSERT_TRUE(Run({p}, NamesSettings({"README.TXT"})));
@@ -102,7 +99,7 @@ TEST_F(RenameFilesTest, CaseOnlyRenameIsDirect)
     EXPECT_TRUE(host.overwriteTargets.empty());
 }
 
-TEST_F(RenameFilesTest, CollisionOutsideTheListWithEachAnswer)
+TEST_F(FileRenameTest, CollisionOutsideTheListWithEachAnswer)
 {
     const auto a = dir.write("a", "A"), b = dir.write("b", "B"), c = dir.write("c", "C");
     const auto x = dir.write("x", "X"), y = dir.write("y", "Y");
@@ -138,7 +135,7 @@ TEST_F(RenameFilesTest, CollisionOutsideTheListWithEachAnswer)
 // DSC_0001 … DSC_0005 renumbered from 3 while DSC_0006 and DSC_0007 exist
 // outside the list: the question comes before anything moves, and a refusal
 // keeps every file whose new name would have been freed by the refused ones.
-TEST_F(RenameFilesTest, DeclinedOverwriteKeepsTheChainBehindItBeforeAnythingMoves)
+TEST_F(FileRenameTest, DeclinedOverwriteKeepsTheChainBehindItBeforeAnythingMoves)
 {
     std::vector<std::string> paths;
     for (int i = 1; i <= 7; ++i) {
@@ -179,7 +176,7 @@ TEST_F(RenameFilesTest, DeclinedOverwriteKeepsTheChainBehindItBeforeAnythingMove
     EXPECT_EQ(undo.records[0].status, RenameStatus::Renamed);
 }
 
-TEST_F(RenameFilesTest, TwoEntriesWithTheSameNewNameBothKeepTheirNames)
+TEST_F(FileRenameTest, TwoEntriesWithTheSameNewNameBothKeepTheirNames)
 {
     const auto a = dir.write("a", "A"), b = dir.write("b", "B");
     ASSERT_TRUE(Run({a, b}, NamesSettings({"same", "same."})));
@@ -190,7 +187,7 @@ TEST_F(RenameFilesTest, TwoEntriesWithTheSameNewNameBothKeepTheirNames)
     EXPECT_EQ(log.rows()[1].reason, "他の行と同じ名前になります");
 }
 
-TEST_F(RenameFilesTest, NameThatAppearsAfterPlanningIsNeverReplaced)
+TEST_F(FileRenameTest, NameThatAppearsAfterPlanningIsNeverReplaced)
 {
     const auto a = dir.write("a", "A"), b = dir.write("b", "B");
     host.onProgress = [&](int position, int) {
@@ -206,7 +203,7 @@ TEST_F(RenameFilesTest, NameThatAppearsAfterPlanningIsNeverReplaced)
     EXPECT_EQ(log.rows()[0].reason, "新しい名前のファイルが元の名前のまま残ります");
 }
 
-TEST_F(RenameFilesTest, FailedStepInACycleTakesTheCycleBack)
+TEST_F(FileRenameTest, FailedStepInACycleTakesTheCycleBack)
 {
     const auto a = dir.write("a", "A"), b = dir.write("b", "B"), c = dir.write("c", "C");
     // Steps: a to its temporary name, c -> a, b -> c, temporary -> b. b vanishes
@@ -224,7 +221,7 @@ TEST_F(RenameFilesTest, FailedStepInACycleTakesTheCycleBack)
     EXPECT_EQ(log.rows()[1].reason, platform::ErrorMessage(ENOENT));
 }
 
-TEST_F(RenameFilesTest, PlaceholdersUseUpRowIndexesButLeaveNoRecord)
+TEST_F(FileRenameTest, PlaceholdersUseUpRowIndexesButLeaveNoRecord)
 {
     const auto a = dir.write("a", "A"), b = dir.write("b", "B");
     // Rows: placeholder, a, placeholder, b; lines are taken by row index.
@@ -235,7 +232,7 @@ TEST_F(RenameFilesTest, PlaceholdersUseUpRowIndexesButLeaveNoRecord)
     EXPECT_EQ(ReadFile(a), "B");
 }
 
-TEST_F(RenameFilesTest, LeftoverTemporaryNamesAreNeverTouched)
+TEST_F(FileRenameTest, LeftoverTemporaryNamesAreNeverTouched)
 {
     const auto a = dir.write("a", "A"), b = dir.write("b", "B");
     dir.write("KEST$0000000", "leftover0");
@@ -255,7 +252,7 @@ TEST_F(RenameFilesTest, LeftoverTemporaryNamesAreNeverTouched)
     EXPECT_EQ(ReadFile(dir.file("KEST$0000000")), "leftover0");
 }
 
-TEST_F(RenameFilesTest, InvalidNamesAreRefusedAndTrailingDotsDropped)
+TEST_F(FileRenameTest, InvalidNamesAreRefusedAndTrailingDotsDropped)
 {
     const auto a = dir.write("a", "A"), b = dir.write("b", "B"), c = dir.write("c", "C");
     const auto d = dir.write("d", "D"), e = dir.write("e", "E");
@@ -274,7 +271,7 @@ TEST_F(RenameFilesTest, InvalidNamesAreRefusedAndTrailingDotsDropped)
     EXPECT_EQ(ReadFile(e), "E");
 }
 
-TEST_F(RenameFilesTest, ReadOnlyFileIsRenamedAndStaysReadOnly)
+TEST_F(FileRenameTest, ReadOnlyFileIsRenamedAndStaysReadOnly)
 {
     const auto a = dir.write("a", "A");
     chmod(a.c_str(), 0444);
@@ -283,7 +280,7 @@ TEST_F(RenameFilesTest, ReadOnlyFileIsRenamedAndStaysReadOnly)
     EXPECT_EQ(undo.records[0].status, RenameStatus::Renamed);
 }
 
-TEST_F(RenameFilesTest, CopyLeavesSourcesAndStampsTheCopies)
+TEST_F(FileRenameTest, CopyLeavesSourcesAndStampsTheCopies)
 {
     const auto out = dir.mkdir("out");
     const auto a = dir.write("a", "A");
@@ -304,7 +301,7 @@ TEST_F(RenameFilesTest, CopyLeavesSourcesAndStampsTheCopies)
     EXPECT_EQ(undo.snapshot.outputMode, OutputKind::Copy);
 }
 
-TEST_F(RenameFilesTest, MoveIntoAnotherAndAMissingDirectory)
+TEST_F(FileRenameTest, MoveIntoAnotherAndAMissingDirectory)
 {
     const auto a = dir.write("a", "A"), b = dir.write("b", "B");
     auto settings = NamesSettings({"a2"});
@@ -337,7 +334,7 @@ TEST_F(RenameFilesTest, MoveIntoAnotherAndAMissingDirectory)
     EXPECT_EQ(ReadFile(dir.file("new/deeper/b2")), "B");
 }
 
-TEST_F(RenameFilesTest, RenumberingWithIncrementAdvancesTheStart)
+TEST_F(FileRenameTest, RenumberingWithIncrementAdvancesTheStart)
 {
     const auto a = dir.write("a.txt"), b = dir.write("b.txt");
     CRenameSettings settings;
@@ -353,7 +350,7 @@ TEST_F(RenameFilesTest, RenumberingWithIncrementAdvancesTheStart)
     EXPECT_TRUE(undo.available);
 }
 
-TEST_F(RenameFilesTest, JournalIsOnDiskBeforeTheFirstTemporaryMoveAndGoneAfterwards)
+TEST_F(FileRenameTest, JournalIsOnDiskBeforeTheFirstTemporaryMoveAndGoneAfterwards)
 {
     const auto a = dir.write("a", "A"), b = dir.write("b", "B");
     std::vector<CJournalEntry> seen;
@@ -374,7 +371,7 @@ TEST_F(RenameFilesTest, JournalIsOnDiskBeforeTheFirstTemporaryMoveAndGoneAfterwa
     EXPECT_TRUE(std::filesystem::is_empty(JournalDirectory()));
 }
 
-TEST_F(RenameFilesTest, JournalThatCannotBeWrittenKeepsTheLastUndo)
+TEST_F(FileRenameTest, JournalThatCannotBeWrittenKeepsTheLastUndo)
 {
     const auto a = dir.write("a", "A"), b = dir.write("b", "B");
     ASSERT_TRUE(Run({a}, NamesSettings({"a1"})));
@@ -394,62 +391,7 @@ TEST_F(RenameFilesTest, JournalThatCannotBeWrittenKeepsTheLastUndo)
 
 } // namespace
 
-namespace {
-
-TEST(RenameLockTest, ARunWaitsForAFolderAnotherRunHoldsAndThenRefuses)
-{
-    testing_support::IsolatedUserDirs userDirs;
-    TempDir dir;
-    const auto a = dir.write("a", "A");
-    // Another run holds the folder (a lock of its own open folder).
-    const int other = open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
-    ASSERT_EQ(flock(other, LOCK_EX), 0);
-    ScriptedHost host;
-    CUndoList undo;
-    CResultLog log;
-    auto settings = NamesSettings({"b"});
-    EXPECT_FALSE(RunRows(EntriesFor({a}), settings, undo, log, host));
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0], BusyFolderMessage(dir.path()));
-    EXPECT_EQ(ReadFile(a), "A");
-    close(other);
-    EXPECT_TRUE(RunRows(EntriesFor({a}), settings, undo, log, host));
-    EXPECT_EQ(ReadFile(dir.file("b")), "A");
-}
-
-} // namespace
-
-namespace {
-
-TEST(RenameLockTest, LocksNestWithinOneProcess)
-{
-    testing_support::IsolatedUserDirs userDirs;
-    TempDir dir;
-    const auto a = dir.write("a", "A");
-    std::string busy;
-    {
-        CDirectoryLocks listing;
-        ASSERT_EQ(listing.Take({dir.path()}, std::chrono::milliseconds(0), busy), 0);
-        // Another process (here another open of the folder) is kept out...
-        const int other = open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
-        EXPECT_NE(flock(other, LOCK_EX | LOCK_NB), 0);
-        // ...while a run of this process goes on at once.
-        ScriptedHost host;
-        CUndoList undo;
-        CResultLog log;
-        auto settings = NamesSettings({"b"});
-        EXPECT_TRUE(RunRows(EntriesFor({a}), settings, undo, log, host));
-        EXPECT_NE(flock(other, LOCK_EX | LOCK_NB), 0) << "the outer lock is still held";
-        close(other);
-    }
-    const int after = open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
-    EXPECT_EQ(flock(after, LOCK_EX | LOCK_NB), 0);
-    close(after);
-}
-
-} // namespace
-
-TEST_F(RenameFilesTest, ARunStoppedAfterItsConfirmationStillCountsAsConfirmed)
+TEST_F(FileRenameTest, ARunStoppedAfterItsConfirmationStillCountsAsConfirmed)
 {
     const auto a = dir.write("a", "A");
     auto settings = NamesSettings({"a2"});

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 using namespace cli_test;
+using CliBatchTest = CliTest;
 using testing_support::Exists;
 using testing_support::ReadFile;
 using Lines = std::vector<std::string>;
@@ -18,7 +19,7 @@ bool HasRowStarting(const std::string &out, const std::string &start)
 
 } // namespace
 
-TEST_F(CliTest, SeveralDirsAreRenamedInPlaceOneByOneIntoOneResult)
+TEST_F(CliBatchTest, SeveralDirsAreRenamedInPlaceOneByOneIntoOneResult)
 {
     for (const char *folder : {"one", "two"}) {
         dir.mkdir(folder);
@@ -57,7 +58,7 @@ TEST_F(CliTest, SeveralDirsAreRenamedInPlaceOneByOneIntoOneResult)
     EXPECT_TRUE(Exists(dir.file("one/p_001.jpg")));
 }
 
-TEST_F(CliTest, SeveralDirsOnlyRenameFiles)
+TEST_F(CliBatchTest, SeveralDirsOnlyRenameFiles)
 {
     dir.mkdir("one");
     dir.mkdir("two");
@@ -67,7 +68,7 @@ TEST_F(CliTest, SeveralDirsOnlyRenameFiles)
     }
 }
 
-TEST_F(CliTest, ABatchOfReadableDirsExitsZeroAndRunsADirGivenTwiceOnce)
+TEST_F(CliBatchTest, ABatchOfReadableDirsExitsZeroAndRunsADirGivenTwiceOnce)
 {
     for (const char *folder : {"a", "b", "c"}) {
         dir.mkdir(folder);

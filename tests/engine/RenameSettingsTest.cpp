@@ -37,7 +37,7 @@ constexpr KindAnswers kAnswers[] = {
 };
 static_assert(std::size(kAnswers) == std::size(kRenameKinds));
 
-TEST(RunKind, EachRenameKindRenamesCreatesOrConcatenates)
+TEST(RenameSettingsTest, EachRenameKindRenamesCreatesOrConcatenates)
 {
     for (const KindAnswers &answers : kAnswers) {
         const CRenameSettings files = Settings(answers.kind);
@@ -61,7 +61,7 @@ TEST(RunKind, EachRenameKindRenamesCreatesOrConcatenates)
     }
 }
 
-TEST(RunKind, OnlyFilesRenamedOutsideABatchGoToTheOutputFolder)
+TEST(RenameSettingsTest, OnlyFilesRenamedOutsideABatchGoToTheOutputFolder)
 {
     EXPECT_FALSE(Settings(RenameKind::Renumber).UsesOutputFolder());
     EXPECT_TRUE(Settings(RenameKind::Renumber, ObjectKind::Files, OutputKind::Move).UsesOutputFolder());
@@ -73,7 +73,7 @@ TEST(RunKind, OnlyFilesRenamedOutsideABatchGoToTheOutputFolder)
     EXPECT_FALSE(batch.UsesOutputFolder());
 }
 
-TEST(RunKind, ARunStartsOnceWhatItNeedsIsGiven)
+TEST(RenameSettingsTest, ARunStartsOnceWhatItNeedsIsGiven)
 {
     CRenameSettings format = Settings(RenameKind::Format);
     EXPECT_EQ(format.CheckStart(), StartProblem::NoFormat);
@@ -99,6 +99,20 @@ TEST(RunKind, ARunStartsOnceWhatItNeedsIsGiven)
     EXPECT_STREQ(CRenameSettings::StartProblemMessage(StartProblem::NoDestination),
                  "移動先・複写先のディレクトリを指定してください。");
     EXPECT_STREQ(CRenameSettings::StartProblemMessage(StartProblem::None), "");
+}
+
+TEST(RenameSettingsTest, CopyKeepsRunTimeFields)
+{
+    CRenameSettings source;
+    source.FormatStr = "x";
+    source.IsInBatch = true;
+    source.InputLines = {"from source"};
+    CRenameSettings target;
+    target.InputLines = {"kept"};
+    target.CopyFrom(source);
+    EXPECT_EQ(target.FormatStr, "x");
+    EXPECT_FALSE(target.IsInBatch);
+    EXPECT_EQ(target.InputLines, std::vector<std::string>{"kept"});
 }
 
 } // namespace

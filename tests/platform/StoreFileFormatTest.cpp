@@ -22,7 +22,7 @@ StoredValue Bytes(std::string s)
 
 } // namespace
 
-TEST(RegistryStoreFileFormatTest, EveryKindRoundTrips)
+TEST(StoreFileFormatTest, EveryKindRoundTrips)
 {
     std::string everyByte;
     for (int i = 0; i < 256; ++i)
@@ -43,7 +43,7 @@ TEST(RegistryStoreFileFormatTest, EveryKindRoundTrips)
     EXPECT_NE(file.find("IsAsk=1\n"), std::string::npos);
 }
 
-TEST(RegistryStoreFileFormatTest, HandEditedFilesAreReadLeniently)
+TEST(StoreFileFormatTest, HandEditedFilesAreReadLeniently)
 {
     const auto values =
         ParseStoreFile("; comment\r\n# another\n\n  [Window]  \n IsSplit = 0 \r\nPath=/tmp/a b\n"
@@ -60,7 +60,7 @@ TEST(RegistryStoreFileFormatTest, HandEditedFilesAreReadLeniently)
     EXPECT_EQ(ParseStoreFile(FormatStoreFile(*numberLike)), numberLike);
 }
 
-TEST(RegistryStoreFileFormatTest, MalformedFilesAreRefused)
+TEST(StoreFileFormatTest, MalformedFilesAreRefused)
 {
     for (const char *content : {
              "[Window]\nno equals sign\n",
@@ -81,7 +81,7 @@ TEST(RegistryStoreFileFormatTest, MalformedFilesAreRefused)
     EXPECT_EQ(ParseStoreFile(""), StoredValues{});
 }
 
-TEST(RegistryStoreFileFormatTest, NamesTheFileCannotCarryCostOnlyTheirOwnValue)
+TEST(StoreFileFormatTest, NamesTheFileCannotCarryCostOnlyTheirOwnValue)
 {
     const StoredValues kept = {{"W/A", Number(1)}};
     EXPECT_EQ(ParseStoreFile("[W]\nA=1\nold/x=1\na[b]=2\nc]=@Bytes(zz)\nctl\x01=3\nbad\xff=4\n"), kept);

@@ -12,7 +12,7 @@ using testing_support::ReadFile;
 
 namespace {
 
-class RunRecordsTest : public CliTest {
+class CliRunRecordsTest : public CliTest {
 protected:
     std::vector<std::string> Replace(const std::string &from, const std::string &to, const std::string &path)
     {
@@ -22,7 +22,7 @@ protected:
     std::string UndoPath() const { return userDirs.stateHome() + "/Kestrel/cli-last-rename.undo"; }
 };
 
-TEST_F(RunRecordsTest, ARunThatCannotKeepItsRecordChangesNothingAndOneThatChangesNothingKeepsTheLast)
+TEST_F(CliRunRecordsTest, ARunThatCannotKeepItsRecordChangesNothingAndOneThatChangesNothingKeepsTheLast)
 {
     dir.write("a.txt", "A");
     ASSERT_EQ(Run(Replace("a", "b", "a.txt")).exitCode, 0);
@@ -41,7 +41,7 @@ TEST_F(RunRecordsTest, ARunThatCannotKeepItsRecordChangesNothingAndOneThatChange
     EXPECT_EQ(ReadFile(dir.file("a.txt")), "A");
 }
 
-TEST_F(RunRecordsTest, UndoRefusesWhileAJournalIsPendingAndSaysWhenTheRecordIsDamaged)
+TEST_F(CliRunRecordsTest, UndoRefusesWhileAJournalIsPendingAndSaysWhenTheRecordIsDamaged)
 {
     dir.write("a.txt", "A");
     ASSERT_EQ(Run(Replace("a", "b", "a.txt")).exitCode, 0);
@@ -62,7 +62,7 @@ TEST_F(RunRecordsTest, UndoRefusesWhileAJournalIsPendingAndSaysWhenTheRecordIsDa
 
 // Killed after its last rename but before its record was finished: the
 // record put in place before the first step is read off the disk.
-TEST_F(RunRecordsTest, ARunKilledBeforeItsRecordWasFinishedIsUndoneByTheFilesIdentities)
+TEST_F(CliRunRecordsTest, ARunKilledBeforeItsRecordWasFinishedIsUndoneByTheFilesIdentities)
 {
     dir.write("a1.txt", "one");
     dir.write("a2.txt", "two");
@@ -90,7 +90,7 @@ TEST_F(RunRecordsTest, ARunKilledBeforeItsRecordWasFinishedIsUndoneByTheFilesIde
 }
 
 // A journal whose folder is gone: every call says so, and the user can let it go.
-TEST_F(RunRecordsTest, AJournalWhoseFolderIsGoneIsReportedAndCanBeDiscarded)
+TEST_F(CliRunRecordsTest, AJournalWhoseFolderIsGoneIsReportedAndCanBeDiscarded)
 {
     const std::string gone = dir.file("gone");
     const std::string journal = userDirs.stateHome() + "/Kestrel/run-1-1.journal";

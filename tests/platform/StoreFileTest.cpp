@@ -45,7 +45,7 @@ int ReadError()
 
 // Each is read as an empty store without blocking, and a write is refused with
 // the same reason and leaves it as it was.
-TEST(RegistryStoreUnusableFileTest, StoresThatCannotBeReadAreNeverWrittenOver)
+TEST(StoreFileTest, StoresThatCannotBeReadAreNeverWrittenOver)
 {
     struct Case {
         const char *what;
@@ -96,7 +96,7 @@ TEST(RegistryStoreUnusableFileTest, StoresThatCannotBeReadAreNeverWrittenOver)
 
 // A store kept elsewhere through a symbolic link (a folder of dotfiles) stays
 // linked: the file the link leads to is replaced, not the link.
-TEST(RegistryStoreUnusableFileTest, WritesThroughALinkReplaceTheFileItLeadsTo)
+TEST(StoreFileTest, WritesThroughALinkReplaceTheFileItLeadsTo)
 {
     IsolatedUserDirs dirs;
     const fs::path path = CRegistryStore::FilePath();

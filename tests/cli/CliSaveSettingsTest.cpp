@@ -4,8 +4,9 @@
 #include <fstream>
 
 using namespace cli_test;
+using CliSaveSettingsTest = CliTest;
 
-TEST_F(CliTest, AFailedSaveOfTheSettingsIsReportedAndTheRenameStands)
+TEST_F(CliSaveSettingsTest, AFailedSaveOfTheSettingsIsReportedAndTheRenameStands)
 {
     dir.write("a.txt");
     const std::string store = userDirs.configHome() + "/Velmora/Kestrel.ini";
@@ -16,7 +17,7 @@ TEST_F(CliTest, AFailedSaveOfTheSettingsIsReportedAndTheRenameStands)
     EXPECT_EQ(Names(), std::vector<std::string>{"001.txt"});
 }
 
-TEST_F(CliTest, OnlyAnExplicitSaveWritesTheStoreAndOneThatCannotBeReadStopsTheRun)
+TEST_F(CliSaveSettingsTest, OnlyAnExplicitSaveWritesTheStoreAndOneThatCannotBeReadStopsTheRun)
 {
     dir.write("a.txt");
     const std::string store = userDirs.configHome() + "/Velmora/Kestrel.ini";

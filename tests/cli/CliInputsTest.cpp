@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 using namespace cli_test;
+using CliInputsTest = CliTest;
 using testing_support::Exists;
 using testing_support::ReadFile;
 using Lines = std::vector<std::string>;
@@ -30,7 +31,7 @@ std::vector<std::string> With(std::vector<std::string> arguments, const std::vec
 
 } // namespace
 
-TEST_F(CliTest, PathListsAreCheckedAndReadToTheEndBeforeAnyChange)
+TEST_F(CliInputsTest, PathListsAreCheckedAndReadToTheEndBeforeAnyChange)
 {
     dir.write("a.txt", "A");
     for (const auto &mode : {kRenumber, kConcatenate}) {
@@ -54,7 +55,7 @@ TEST_F(CliTest, PathListsAreCheckedAndReadToTheEndBeforeAnyChange)
     }
 }
 
-TEST_F(CliTest, AGivenPathThatIsGoneIsAFailedRow)
+TEST_F(CliInputsTest, AGivenPathThatIsGoneIsAFailedRow)
 {
     dir.write("a.txt", "A");
     const std::string gone = dir.file("gone.txt");
@@ -77,7 +78,7 @@ TEST_F(CliTest, AGivenPathThatIsGoneIsAFailedRow)
     EXPECT_EQ(ReadFile(dir.file("all.txt")), "A");
 }
 
-TEST_F(CliTest, ANamesFileThatIsNoRegularFileIsRefused)
+TEST_F(CliInputsTest, ANamesFileThatIsNoRegularFileIsRefused)
 {
     dir.write("a.txt", "A");
     dir.mkdir("folder");

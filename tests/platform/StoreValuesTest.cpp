@@ -8,7 +8,7 @@
 using namespace platform;
 using testing_support::IsolatedUserDirs;
 
-TEST(RegistryStoreValuesTest, RectanglesAreSixteenLittleEndianBytes)
+TEST(StoreValuesTest, RectanglesAreSixteenLittleEndianBytes)
 {
     const StoreRect rect{-10, 20, 0x12345678, -1};
     const auto data = EncodeRect(rect);
@@ -21,7 +21,7 @@ TEST(RegistryStoreValuesTest, RectanglesAreSixteenLittleEndianBytes)
     EXPECT_FALSE(DecodeRect(std::vector<unsigned char>(20)));
 }
 
-TEST(RegistryStoreValuesTest, ColumnWidthsReadBackAtMostFifty)
+TEST(StoreValuesTest, ColumnWidthsReadBackAtMostFifty)
 {
     const std::vector<int> widths = {120, 60, 0, -1};
     EXPECT_EQ(DecodeColumnWidths(EncodeColumnWidths(widths)), widths);
@@ -34,7 +34,7 @@ TEST(RegistryStoreValuesTest, ColumnWidthsReadBackAtMostFifty)
     EXPECT_EQ(DecodeColumnWidths(data), std::vector<int>{7});
 }
 
-TEST(RegistryStoreValuesTest, WindowValuesThroughTheStore)
+TEST(StoreValuesTest, WindowValuesThroughTheStore)
 {
     IsolatedUserDirs dirs;
     const std::vector<unsigned char> geometry = {0x01, 0xd9, 0xd0, 0xcb, 0x00, 0x03, 0xff};

@@ -11,11 +11,12 @@
 #include <unistd.h>
 
 using namespace cli_test;
+using CliExecuteTest = CliTest;
 using testing_support::Exists;
 using testing_support::ReadFile;
 using Lines = std::vector<std::string>;
 
-TEST_F(CliTest, SwapThroughTemporaryNamesAndUndoIt)
+TEST_F(CliExecuteTest, SwapThroughTemporaryNamesAndUndoIt)
 {
     dir.write("img001.jpg", "one");
     dir.write("img002.jpg", "two");
@@ -40,7 +41,7 @@ TEST_F(CliTest, SwapThroughTemporaryNamesAndUndoIt)
     EXPECT_EQ(ReadFile(dir.file("img001.jpg")), "one");
 }
 
-TEST_F(CliTest, UndoKeepsEveryByteOfOddNames)
+TEST_F(CliExecuteTest, UndoKeepsEveryByteOfOddNames)
 {
     const std::string odd = "a\nb\t\xff.txt";
     dir.write(odd, "x");
@@ -51,7 +52,7 @@ TEST_F(CliTest, UndoKeepsEveryByteOfOddNames)
     EXPECT_EQ(Names(), (Lines{odd}));
 }
 
-TEST_F(CliTest, MoveIntoANewFolderNeedsCreateDirs)
+TEST_F(CliExecuteTest, MoveIntoANewFolderNeedsCreateDirs)
 {
     dir.write("a.txt", "A");
     const std::vector<std::string> move = {
@@ -84,7 +85,7 @@ TEST_F(CliTest, MoveIntoANewFolderNeedsCreateDirs)
     EXPECT_FALSE(Exists(dir.file("out/new/a.txt")));
 }
 
-TEST_F(CliTest, OverwriteIsRefusedUnlessAllowed)
+TEST_F(CliExecuteTest, OverwriteIsRefusedUnlessAllowed)
 {
     dir.write("a.txt", "A");
     dir.write("b.txt", "B");
@@ -111,7 +112,7 @@ TEST_F(CliTest, OverwriteIsRefusedUnlessAllowed)
     EXPECT_EQ(ReadFile(dir.file("b.txt")), "A");
 }
 
-TEST_F(CliTest, UsageErrorsLeaveTheDiskAndTheStoreUntouched)
+TEST_F(CliExecuteTest, UsageErrorsLeaveTheDiskAndTheStoreUntouched)
 {
     dir.write("a.txt", "A");
     const std::vector<std::vector<std::string>> bad = {
@@ -135,7 +136,7 @@ TEST_F(CliTest, UsageErrorsLeaveTheDiskAndTheStoreUntouched)
     EXPECT_FALSE(Exists(userDirs.configHome() + "/Velmora/Kestrel.ini"));
 }
 
-TEST_F(CliTest, SavedSettingsAreTheStartingPointOfTheNextRun)
+TEST_F(CliExecuteTest, SavedSettingsAreTheStartingPointOfTheNextRun)
 {
     dir.write("a.txt");
     CliResult save =
@@ -146,7 +147,7 @@ TEST_F(CliTest, SavedSettingsAreTheStartingPointOfTheNextRun)
     EXPECT_EQ(Run({"--defaults", "a.txt"}).out, "a.txt\t001.txt\n");
 }
 
-TEST_F(CliTest, NumberedDirectoriesAreCreatedInTheGivenDirectory)
+TEST_F(CliExecuteTest, NumberedDirectoriesAreCreatedInTheGivenDirectory)
 {
     const std::string parent = dir.mkdir("parent");
     dir.mkdir("parent/d02");
@@ -165,7 +166,7 @@ TEST_F(CliTest, NumberedDirectoriesAreCreatedInTheGivenDirectory)
     EXPECT_NE(preview.err.find("d03"), std::string::npos) << preview.err;
 }
 
-TEST_F(CliTest, ConcatenationDeletesSourcesOnlyWhenThisCommandAsksForIt)
+TEST_F(CliExecuteTest, ConcatenationDeletesSourcesOnlyWhenThisCommandAsksForIt)
 {
     dir.write("1.txt", "one\n");
     dir.write("2.txt", "two\n");
@@ -184,7 +185,7 @@ TEST_F(CliTest, ConcatenationDeletesSourcesOnlyWhenThisCommandAsksForIt)
     EXPECT_EQ(Names(), (Lines{"all.txt", "both.txt"}));
 }
 
-TEST_F(CliTest, RecoverFinishesOrRollsBackAnInterruptedRun)
+TEST_F(CliExecuteTest, RecoverFinishesOrRollsBackAnInterruptedRun)
 {
     for (exec::RecoveryTarget target : {exec::RecoveryTarget::NewName, exec::RecoveryTarget::OldName}) {
         dir.write("old.txt", "data");
@@ -223,7 +224,7 @@ TEST_F(CliTest, RecoverFinishesOrRollsBackAnInterruptedRun)
     EXPECT_EQ(Run({"--recover"}).exitCode, 0); // nothing left to do
 }
 
-TEST_F(CliTest, HelpListsEveryOptionAndVersionNamesTheProgram)
+TEST_F(CliExecuteTest, HelpListsEveryOptionAndVersionNamesTheProgram)
 {
     CliResult help = Run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
@@ -239,7 +240,7 @@ TEST_F(CliTest, HelpListsEveryOptionAndVersionNamesTheProgram)
     EXPECT_EQ(version.out.rfind("kestrel-cli ", 0), 0u);
 }
 
-TEST_F(CliTest, OnATerminalTheOverwriteQuestionIsAsked)
+TEST_F(CliExecuteTest, OnATerminalTheOverwriteQuestionIsAsked)
 {
     dir.write("a.txt", "A");
     dir.write("b.txt", "B");
@@ -259,7 +260,7 @@ TEST_F(CliTest, OnATerminalTheOverwriteQuestionIsAsked)
 // What the preview marks is what the execution refuses: a format that would
 // put a "/" into the name (turning report.txt into a hidden .report.txt) and
 // a name an entry outside the run has.
-TEST_F(CliTest, PreviewAndExecutionRefuseTheSameRows)
+TEST_F(CliExecuteTest, PreviewAndExecutionRefuseTheSameRows)
 {
     dir.write("report.txt", "R");
     dir.write("a.txt", "A");
@@ -287,7 +288,7 @@ TEST_F(CliTest, PreviewAndExecutionRefuseTheSameRows)
     EXPECT_EQ(ReadFile(dir.file("b.txt")), "taken");
 }
 
-TEST_F(CliTest, ConcatenationThatWritesNothingFails)
+TEST_F(CliExecuteTest, ConcatenationThatWritesNothingFails)
 {
     dir.write("a.txt", "A");
     CliResult run = Run({"--execute", "--defaults", "--set", "RenameMode=11", "--set",
@@ -296,7 +297,7 @@ TEST_F(CliTest, ConcatenationThatWritesNothingFails)
     EXPECT_FALSE(Exists(dir.file("missing")));
 }
 
-TEST_F(CliTest, UndoKeepsWhatCouldNotBeTakenBack)
+TEST_F(CliExecuteTest, UndoKeepsWhatCouldNotBeTakenBack)
 {
     dir.write("a.txt", "A");
     dir.write("b.txt", "B");

@@ -1,0 +1,99 @@
+#include "engine/RenameSettings.h"
+#include "support/EntryMaker.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+std::string Replace(const std::string &pattern, const std::string &name, bool ignoreCase = false)
+{
+    CRenameSettings s;
+    s.RenameMode = RenameKind::Replace;
+    s.ReplaceStr1 = pattern;
+    s.ReplaceStr2 = "X";
+    s.IsReplaceCase = ignoreCase;
+    return s.ComputeNewName(MakeEntry("/in", name), 0);
+}
+
+TEST(TitleEditsTest, ReplacesOccurrencesInTitle)
+{
+    EXPECT_EQ(Replace("aa", "aaa.aa"), "Xa.aa"); // no overlap; the extension is kept
+    EXPECT_EQ(Replace("z", "abc"), "abc.");
+    EXPECT_EQ(Replace("", "README"), "README"); // nothing searched: no dot added
+    EXPECT_EQ(Replace("_A", "Data_a.txt"), "Data_a.txt");
+    EXPECT_EQ(Replace("_A", "Data_a.txt", true), "DataX.txt");
+    EXPECT_EQ(Replace("a", "aBc.txt", true), "XBc.txt");
+    EXPECT_EQ(Replace("É", "été.txt", true), "XtX.txt");
+    // Upper-casing the dotless i shortens it by a byte: the text after a
+    // match must still be cut at the right character.
+    EXPECT_EQ(Replace("i", "\xC4\xB1x\xC4\xB1y.txt", true), "XxXy.txt");
+}
+
+TEST(TitleEditsTest, MatchesOnlyWholeCharacters)
+{
+    // 0x86 and 0xE5 are bytes of 写 and must not match inside it.
+    EXPECT_EQ(Replace("\x86", "写\x86.txt"), "写X.txt");
+    EXPECT_EQ(Replace("\xE5", "写.txt"), "写.txt");
+}
+
+std::string RangeReplace(RangePosition mode, int position, int width, const std::string &name)
+{
+    CRenameSettings s;
+    s.RenameMode = RenameKind::RangeReplace;
+    s.ReplaceMode = mode;
+    s.ReplaceNum = position;
+    s.ReplaceWidth = width;
+    s.ReplaceStr = "Z";
+    return s.ComputeNewName(MakeEntry("/in", name), 0);
+}
+
+TEST(TitleEditsTest, ReplacesCharactersByPosition)
+{
+    EXPECT_EQ(RangeReplace(RangePosition::First, 2, 2, "abcde.txt"), "Zcde.txt");
+    EXPECT_EQ(RangeReplace(RangePosition::Last, 2, 2, "abcde.txt"), "abcZ.txt");
+    EXPECT_EQ(RangeReplace(RangePosition::FromFront, 2, 2, "abcde.txt"), "aZde.txt");
+    EXPECT_EQ(RangeReplace(RangePosition::FromBack, 2, 2, "abcde.txt"), "abcZ.txt");
+    EXPECT_EQ(RangeReplace(RangePosition::FromFront, 9, 2, "abcde.txt"),
+              "abcdZ.txt"); // the last character goes
+    EXPECT_EQ(RangeReplace(RangePosition::FromFront, 2, 1, ".txt"), "Z.txt");
+    EXPECT_EQ(RangeReplace(RangePosition::FromFront, 2, 1, "写真集.jpg"), "写Z集.jpg");
+    EXPECT_EQ(RangeReplace(RangePosition::First, 2, 1, "\xFF\xFE写.jpg"), "Z\xFE写.jpg");
+    EXPECT_EQ(RangeReplace(static_cast<RangePosition>(4), 2, 1, "abc.txt"), "");
+}
+
+TEST(TitleEditsTest, OddValuesNeverCrash)
+{
+    EXPECT_EQ(RangeReplace(RangePosition::FromFront, 0, 1, "abc.txt"), "Zabc.txt");
+    EXPECT_EQ(RangeReplace(RangePosition::FromFront, INT_MIN, INT_MAX, "abc.txt"), "Zabc.txt");
+    EXPECT_EQ(RangeReplace(RangePosition::FromBack, INT_MIN, INT_MAX, "abc.txt"), "abZ.txt");
+    EXPECT_EQ(RangeReplace(RangePosition::First, 2, -3, "abc.txt"), "Zabc.txt");
+    EXPECT_EQ(RangeReplace(RangePosition::Last, 2, INT_MIN, "abc.txt"), "abcZ.txt");
+}
+
+std::string Insert(InsertPosition mode, int position, const std::string &name)
+{
+    CRenameSettings s;
+    s.RenameMode = RenameKind::Insert;
+    s.InsertMode = mode;
+    s.InsertNum = position;
+    s.InsertStr = "X";
+    return s.ComputeNewName(MakeEntry("/in", name), 0);
+}
+
+TEST(TitleEditsTest, InsertsByCharacterPosition)
+{
+    EXPECT_EQ(Insert(InsertPosition::BeforeTitle, 3, "abcde.txt"), "Xabcde.txt");
+    EXPECT_EQ(Insert(InsertPosition::AfterTitle, 3, "abcde.txt"), "abcdeX.txt");
+    EXPECT_EQ(Insert(InsertPosition::FromFront, 3, "abcde.txt"), "abXcde.txt");
+    EXPECT_EQ(Insert(InsertPosition::FromBack, 3, "abcde.txt"), "abcXde.txt");
+    EXPECT_EQ(Insert(InsertPosition::FromBack, 1, "abcde.txt"), "abcdeX.txt");
+    EXPECT_EQ(Insert(InsertPosition::FromFront, 99, "abcde.txt"), "abcdeX.txt");
+    EXPECT_EQ(Insert(InsertPosition::FromFront, INT_MIN, "abc.txt"), "Xabc.txt");
+    EXPECT_EQ(Insert(InsertPosition::FromBack, INT_MIN, "abc.txt"), "abcX.txt");
+    EXPECT_EQ(Insert(InsertPosition::FromFront, 2, "写真集.jpg"), "写X真集.jpg");
+    EXPECT_EQ(Insert(static_cast<InsertPosition>(7), 2, "abc.txt"), "");
+}
+
+} // namespace
