@@ -1,6 +1,7 @@
 #include "model/EntrySort.h"
 #include "model/FileEntry.h"
 #include "model/NumericKey.h"
+#include "platform/Collation.h"
 
 #include "support/EntryMaker.h"
 
@@ -102,7 +103,7 @@ TEST(EntrySort, OrdersByPreparedKeys)
               (std::vector<std::string>{"Albums", "photos", "img1.jpg", "img10.jpg", "IMG2.jpg", "readme"}));
 }
 
-TEST(EntrySort, EqualKeysKeepTheirOrderAndAgreeWithCompareEntries)
+TEST(EntrySort, AgreesWithCompareEntriesAndOrdersEqualKeysByName)
 {
     std::vector<CFileEntry> store;
     for (const char *name : {"b", "B", "a10", "a010", "a9", " ", "\xff", "\xfe", "z", "Z", "日本", "にほん"})
@@ -119,7 +120,12 @@ TEST(EntrySort, EqualKeysKeepTheirOrderAndAgreeWithCompareEntries)
         for (bool numeric : {false, true}) {
             std::vector<CFileEntry *> expected = original;
             std::stable_sort(expected.begin(), expected.end(), [&](const CFileEntry *a, const CFileEntry *b) {
-                return CFileEntry::CompareEntries(*a, *b, key, numeric, -1) < 0;
+                int order = CFileEntry::CompareEntries(*a, *b, key, numeric, 1);
+                if (order == 0)
+                    order = platform::CompareCollated(a->fileName, b->fileName);
+                if (order == 0)
+                    order = a->fileName.compare(b->fileName);
+                return order > 0;
             });
             std::vector<CFileEntry *> sorted = original;
             SortEntries(sorted, key, numeric, -1);
