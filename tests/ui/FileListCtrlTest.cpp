@@ -181,6 +181,29 @@ TEST_F(FileListCtrlTest, ColumnWidthsAreStoredOnlyInReportView)
     EXPECT_EQ(list.ColumnWidths(), (std::vector<int>{90, 70, 150}));
 }
 
+TEST_F(FileListCtrlTest, FillColumnTakesTheSpareWidthAndFollowsTheList)
+{
+    const auto spare = [&] {
+        const std::vector<int> widths = list.ColumnWidths();
+        return viewport()->width() - (widths[0] + widths[1] + widths[2]);
+    };
+    list.SetFillColumn(0);
+    EXPECT_EQ(spare(), 0) << "shown without set widths, the column fills the list";
+    const int before = list.ColumnWidths()[0];
+    list.resize(600, 300);
+    QApplication::processEvents();
+    EXPECT_EQ(list.ColumnWidths()[0], before + 200) << "a wider list widens the names";
+
+    // Widths set (stored or the user's) are kept, and then follow the list too.
+    list.SetColumnWidths({90, 60, 130});
+    list.resize(500, 300);
+    QApplication::processEvents();
+    EXPECT_EQ(list.ColumnWidths(), (std::vector<int>{120, 60, 130})) << "never narrower than it was made";
+    list.resize(700, 300);
+    QApplication::processEvents();
+    EXPECT_EQ(list.ColumnWidths()[0], 90 - 100 + 200) << "it follows the list from the width set";
+}
+
 TEST_F(FileListCtrlTest, KeysGoToTheOwnerFirstAndEnterActivatesTheCurrentRow)
 {
     std::vector<int> keys;
