@@ -231,6 +231,25 @@ TEST_F(FileListCtrlTest, ReorderDragDropsBeforeTheRowUnderThePointer)
     EXPECT_EQ(list.SelectedRows(), (std::vector<int>{0, 1}));
 }
 
+TEST_F(FileListCtrlTest, InsertionLineIsDrawnAtTheDropPlaceWhileDragging)
+{
+    list.SetReorder(true);
+    list.SetSelectedRows({0});
+    const QColor lineColour = list.ReportWidget()->palette().color(QPalette::Text);
+    const auto lineDrawnAt = [&](int y) {
+        const QImage shown = viewport()->grab().toImage();
+        return shown.pixelColor(viewport()->width() / 2, y) == lineColour;
+    };
+    const int top = list.ReportWidget()->visualRect(list.ReportWidget()->model()->index(3, 0)).top();
+    EXPECT_FALSE(lineDrawnAt(top - 1));
+    dragTo(rowPoint(0), rowPoint(3));
+    QApplication::processEvents();
+    EXPECT_TRUE(lineDrawnAt(top - 1)) << "a line above row 3, where the rows would go";
+    mouse(QEvent::MouseButtonRelease, rowPoint(3), Qt::LeftButton, Qt::NoButton);
+    QApplication::processEvents();
+    EXPECT_FALSE(lineDrawnAt(top - 1));
+}
+
 TEST_F(FileListCtrlTest, ReleasingBelowTheLastRowDropsAtTheEnd)
 {
     list.SetReorder(true);
