@@ -4,16 +4,44 @@
 
 #include "KestrelVersion.h"
 
-CRenameApp::CRenameApp(QObject *parent) : QObject(parent)
+#include <unistd.h>
+
+#include <climits>
+
+namespace {
+
+// The arguments as absolute paths of this process's working directory, as bytes.
+QList<QByteArray> AbsolutePaths(const std::vector<std::string> &args)
 {
-    connect(&m_instance, &CSingleInstance::activationRequested, this, &CRenameApp::activationRequested);
+    char buffer[PATH_MAX];
+    const std::string workingDirectory = getcwd(buffer, sizeof buffer) ? buffer : "/";
+    QList<QByteArray> paths;
+    for (const std::string &arg : args) {
+        if (arg.empty())
+            continue;
+        const std::string path = arg.front() == '/' ? arg : workingDirectory + "/" + arg;
+        paths.append(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+    }
+    return paths;
 }
 
-bool CRenameApp::InitInstance()
+} // namespace
+
+CRenameApp::CRenameApp(QObject *parent) : QObject(parent)
+{
+    connect(&m_instance, &CSingleInstance::activationRequested, this, [this](const QList<QByteArray> &paths) {
+        std::vector<std::string> given;
+        for (const QByteArray &path : paths)
+            given.emplace_back(path.constData(), static_cast<std::size_t>(path.size()));
+        emit activationRequested(given);
+    });
+}
+
+bool CRenameApp::InitInstance(const std::vector<std::string> &args)
 {
     CEnvSettings env;
     env.Load();
-    if (env.IsMultiExec == 0 && CSingleInstance::NotifyRunningInstance())
+    if (env.IsMultiExec == 0 && CSingleInstance::NotifyRunningInstance(AbsolutePaths(args)))
         return false;
     // With several instances allowed, the first one that listens answers
     // later starts; the others simply run.

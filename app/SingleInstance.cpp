@@ -10,8 +10,11 @@
 
 namespace {
 
-const QByteArray kActivateRequest = "activate\n";
+// A request is "open", one line per path in hexadecimal (a path may hold
+// any byte but NUL), and an empty line.
+const QByteArray kOpenRequest = "open\n";
 const QByteArray kActivateReply = "ok\n";
+constexpr qsizetype kLongestRequest = 64 * 1024 * 1024;
 
 } // namespace
 
@@ -37,13 +40,17 @@ QString CSingleInstance::ServerName()
     return name;
 }
 
-bool CSingleInstance::NotifyRunningInstance(int timeoutMs)
+bool CSingleInstance::NotifyRunningInstance(const QList<QByteArray> &paths, int timeoutMs)
 {
     QLocalSocket socket;
     socket.connectToServer(ServerName());
     if (!socket.waitForConnected(timeoutMs))
         return false;
-    socket.write(kActivateRequest);
+    QByteArray request = kOpenRequest;
+    for (const QByteArray &path : paths)
+        request += path.toHex() + '\n';
+    request += '\n';
+    socket.write(request);
     if (!socket.waitForBytesWritten(timeoutMs))
         return false;
     // An instance that accepted the connection is alive even if it is too busy
@@ -77,17 +84,33 @@ void CSingleInstance::OnNewConnection()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine())
-                return;
-            const QByteArray request = socket->readLine();
-            if (request != kActivateRequest) {
-                socket->abort();
-                return;
-            }
-            socket->write(kActivateReply);
-            socket->flush();
-            emit activationRequested();
-        });
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { ReadRequest(socket); });
     }
+}
+
+void CSingleInstance::ReadRequest(QLocalSocket *socket)
+{
+    // The whole request is read once its closing empty line has come.
+    const QByteArray buffered = socket->peek(socket->bytesAvailable());
+    if (!buffered.startsWith(kOpenRequest) && !kOpenRequest.startsWith(buffered)) {
+        socket->abort();
+        return;
+    }
+    const qsizetype end = buffered.indexOf("\n\n", kOpenRequest.size() - 1);
+    if (end < 0) {
+        if (buffered.size() > kLongestRequest)
+            socket->abort();
+        return;
+    }
+    const QByteArray request = socket->read(end + 2);
+    QList<QByteArray> paths;
+    for (const QByteArray &line :
+         request.mid(kOpenRequest.size(), end + 1 - kOpenRequest.size()).split('\n')) {
+        const QByteArray path = QByteArray::fromHex(line);
+        if (!path.isEmpty() && !path.contains('\0'))
+            paths.append(path);
+    }
+    socket->write(kActivateReply);
+    socket->flush();
+    emit activationRequested(paths);
 }

@@ -1,5 +1,6 @@
 #include "exec/FileListExport.h"
 
+#include "platform/DisplayWidth.h"
 #include "platform/ReplaceFile.h"
 
 #include <algorithm>
@@ -13,26 +14,28 @@ constexpr std::size_t kMinimumNameWidth = 12;
 constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
 constexpr std::string_view kLineEnd = "\r\n";
 
-// The name as exported, before any quotes.
-std::string ExportedName(const CFileEntry &entry, const ExportOptions &options, int caseMode)
+// The name as exported, before any quotes: as it is on disk, whatever case
+// the lists show names in, so that the exported paths name real files.
+std::string ExportedName(const CFileEntry &entry, const ExportOptions &options)
 {
-    return options.noExtension ? entry.GetDisplayTitle(caseMode, options.fullPath)
-                               : entry.GetDisplayName(caseMode, options.fullPath);
+    constexpr int kAsStored = 0;
+    return options.noExtension ? entry.GetDisplayTitle(kAsStored, options.fullPath)
+                               : entry.GetDisplayName(kAsStored, options.fullPath);
 }
 
 void AppendLeftAligned(std::string &line, std::string_view text, std::size_t width)
 {
     line += ' ';
     line += text;
-    if (text.size() < width)
-        line.append(width - text.size(), ' ');
+    if (const std::size_t columns = platform::DisplayColumns(text); columns < width)
+        line.append(width - columns, ' ');
 }
 
 void AppendRightAligned(std::string &line, std::string_view text, std::size_t width)
 {
     line += ' ';
-    if (text.size() < width)
-        line.append(width - text.size(), ' ');
+    if (const std::size_t columns = platform::DisplayColumns(text); columns < width)
+        line.append(width - columns, ' ');
     line += text;
 }
 
@@ -52,9 +55,9 @@ ExportWidths MeasureExportWidths(const std::vector<ExportRow> &rows, const Expor
     std::size_t longestName = kMinimumNameWidth;
     for (const ExportRow &row : rows) {
         if (options.name)
-            longestName = std::max(longestName, ExportedName(row.entry, options, 0).size());
-        widths.size = std::max(widths.size, row.secondColumnText.size());
-        widths.type = std::max(widths.type, row.thirdColumnText.size());
+            longestName = std::max(longestName, platform::DisplayColumns(ExportedName(row.entry, options)));
+        widths.size = std::max(widths.size, platform::DisplayColumns(row.secondColumnText));
+        widths.type = std::max(widths.type, platform::DisplayColumns(row.thirdColumnText));
     }
     widths.name = longestName + (options.quoteNames ? 2 : 0);
     return widths;
@@ -66,7 +69,7 @@ std::string BuildExportLine(const CFileEntry &entry, const ExportWidths &widths,
     if (options.addPrefix)
         line += options.prefix;
     if (options.name) {
-        const std::string name = ExportedName(entry, options, options.caseMode);
+        const std::string name = ExportedName(entry, options);
         AppendLeftAligned(line, options.quoteNames ? '"' + name + '"' : name, widths.name);
     }
     if (options.size)

@@ -22,7 +22,6 @@ struct ExportOptions {
     bool addSuffix = false;
     std::string prefix;
     std::string suffix;
-    int caseMode = 0; // of the names written: 0 as stored, 1 upper, 2 lower case
     bool sizeInBytes = false;
 };
 
@@ -35,8 +34,9 @@ struct ExportRow {
     std::string thirdColumnText;
 };
 
-// Column widths in bytes: the name width is the longest name as stored (at
-// least 12, plus 2 for quotes), the others the longest text of their column.
+// Column widths in display columns (platform::DisplayColumns: a wide
+// character takes two): the name width is the longest name (at least 12,
+// plus 2 for quotes), the others the longest text of their column.
 struct ExportWidths {
     std::size_t name = 0;
     std::size_t size = 0;
@@ -45,7 +45,8 @@ struct ExportWidths {
 ExportWidths MeasureExportWidths(const std::vector<ExportRow> &rows, const ExportOptions &options);
 
 // The line of one row, without its line end: the pieces joined, each after
-// one blank, and the result trimmed of white space at both ends.
+// one blank, and the result trimmed of white space at both ends. Names and
+// paths are written as they are on disk.
 std::string BuildExportLine(const CFileEntry &entry, const ExportWidths &widths,
                             const ExportOptions &options);
 

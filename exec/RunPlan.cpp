@@ -1,5 +1,6 @@
 #include "exec/RunPlan.h"
 
+#include "engine/CreatedName.h"
 #include "engine/RenameSettings.h"
 #include "exec/PathIndex.h"
 #include "model/FileEntry.h"
@@ -14,16 +15,15 @@ namespace exec {
 
 namespace {
 
-// The checks of a new name on its own. The file operations drop trailing dots
-// (so "img001." is created as "img001"): what remains is the name checked and used.
+// The checks of a new name on its own, made on the name it is created under
+// (engine::CreatedName), which is the name checked and used.
 PlanProblem PrepareName(std::string &name)
 {
     if (name.empty())
         return PlanProblem::EmptyName;
-    const std::size_t kept = name.find_last_not_of('.');
-    if (kept == std::string::npos)
+    std::string trimmed(engine::CreatedName(name));
+    if (trimmed.find_first_not_of('.') == std::string::npos)
         return PlanProblem::InvalidName;
-    std::string trimmed = name.substr(0, kept + 1);
     switch (platform::ClassifyFileName(trimmed)) {
     case platform::FileNameProblem::None:
         name = std::move(trimmed);

@@ -96,6 +96,17 @@ std::vector<std::size_t> ListingOrder(const std::vector<ListingGroup> &groups)
     return order;
 }
 
+std::vector<std::size_t> SortedListingOrder(std::vector<std::string> keys, const ListingSort &sort,
+                                            const RowName &nameOf, std::size_t parentRow)
+{
+    const bool sorted = sort.key != SortKey::None;
+    std::vector<std::size_t> order =
+        CollatedOrder(std::move(keys), sort.descending ? -1 : 1, sorted ? nameOf : RowName());
+    if (const auto parent = std::find(order.begin(), order.end(), parentRow); parent != order.end())
+        std::rotate(order.begin(), parent, parent + 1);
+    return order;
+}
+
 int ListCandidates(const std::string &directory, int directoryFd, const CandidateListing &listing,
                    std::vector<CFileEntry> &entries)
 {
@@ -132,7 +143,10 @@ int ListCandidates(const std::string &directory, int directoryFd, const Candidat
         keys.push_back(sortKey(rows[row], byType ? types.Name(rows[row].TypeKey()) : kNoType));
 
     entries.reserve(rows.size());
-    for (const std::size_t position : CollatedOrder(std::move(keys), listing.sort.descending ? -1 : 1)) {
+    const RowName nameOf = [&](std::size_t position) {
+        return std::string_view(rows[listed[position]].name);
+    };
+    for (const std::size_t position : SortedListingOrder(std::move(keys), listing.sort, nameOf)) {
         const ListedEntry &row = rows[listed[position]];
         entries.push_back(row.ToEntry(held));
         if (byType)

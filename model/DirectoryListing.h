@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/EntrySort.h"
 #include "model/FileEntry.h"
 #include "model/ListedEntry.h"
 #include "model/SortKey.h"
@@ -41,8 +42,8 @@ int ReadFilteredListing(const std::string &directory, const ListingFilter &filte
 std::vector<std::size_t> ListingOrder(const std::vector<ListingGroup> &groups);
 
 // How a listing is sorted: by the collated sort key of every row (see
-// CFileEntry::GetSortKey), rows of equal keys in their listing order (as
-// ListingOrder gives it), in either direction.
+// CFileEntry::GetSortKey), rows of equal keys by their names (see
+// CollatedOrder), in either direction.
 struct ListingSort {
     SortKey key = SortKey::Name;
     bool numeric = false;
@@ -50,6 +51,15 @@ struct ListingSort {
 
     bool operator==(const ListingSort &) const = default;
 };
+
+constexpr std::size_t kNoParentRow = static_cast<std::size_t>(-1);
+
+// The order of a listing's rows as `sort` asks, keys[i] being the sort key of
+// row i and nameOf its name: ".." (row parentRow, when listed) first whatever
+// the sort, the others as CollatedOrder orders them. SortKey::None keeps the
+// rows in their order.
+std::vector<std::size_t> SortedListingOrder(std::vector<std::string> keys, const ListingSort &sort,
+                                            const RowName &nameOf, std::size_t parentRow = kNoParentRow);
 
 // The candidates a listed directory gives: files, or folders when asked.
 // The stored flags are read when asked, and also where the filter's hide

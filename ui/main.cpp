@@ -31,16 +31,16 @@ int main(int argc, char **argv)
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
 
+    // Paths are taken as the bytes given (Qt's own options removed), never re-encoded.
+    const std::vector<std::string> args(argv + 1, argv + argc);
     CRenameApp app;
-    if (!app.InitInstance())
+    if (!app.InitInstance(args))
         return 0;
 
     OfferJournalRecovery(nullptr);
 
-    // Paths are taken as the bytes given (Qt's own options removed), never re-encoded.
-    const std::vector<std::string> args(argv + 1, argv + argc);
     CMainDlg window(args);
-    QObject::connect(&app, &CRenameApp::activationRequested, &window, &CMainDlg::BringForward);
+    QObject::connect(&app, &CRenameApp::activationRequested, &window, &CMainDlg::TakeLaterStart);
     window.show();
     window.WarnIfStoreUnreadable();
     return QApplication::exec();

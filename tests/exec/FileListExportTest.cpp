@@ -41,16 +41,18 @@ TEST(FileListExportTest, NameAloneIsNeitherIndentedNorPadded)
     EXPECT_EQ(Text({}, NameOnly()), "");
 }
 
-TEST(FileListExportTest, ColumnsAlignToTheLongestTextInBytes)
+TEST(FileListExportTest, ColumnsAlignToTheWidestTextInDisplayColumns)
 {
     ExportOptions options = NameOnly();
     options.size = options.type = true;
     options.sizeInBytes = true;
-    // The 17-byte name sets the name width; sizes align right, types left.
-    const std::string text =
-        Text({Row("a.txt", 5, "Text"), Row("写真一覧.jpeg", 12345, "JPEG image")}, options);
-    EXPECT_EQ(text,
-              "a.txt" + std::string(12 + 1 + 4, ' ') + "5 Text\r\n" + "写真一覧.jpeg 12345 JPEG image\r\n");
+    // Four wide characters and ".jpeg" take 13 columns and set the name width;
+    // sizes align right, types left, the wide type name in 6 columns.
+    const std::string text = Text(
+        {Row("a.txt", 5, "Text"), Row("写真一覧.jpeg", 12345, "画像ﾌｧｲﾙ"), Row("\xff\xfe", 1, "x")}, options);
+    EXPECT_EQ(text, "a.txt" + std::string(8 + 1 + 4, ' ') + "5 Text\r\n" +
+                        "写真一覧.jpeg 12345 画像ﾌｧｲﾙ\r\n" + "\xff\xfe" + std::string(11 + 1 + 4, ' ') +
+                        "1 x\r\n");
 }
 
 TEST(FileListExportTest, QuotedNamesWidenTheNameColumnByTwo)
@@ -67,8 +69,8 @@ TEST(FileListExportTest, NameFormsFollowTheOptions)
 {
     ExportOptions options = NameOnly();
     options.fullPath = options.noExtension = true;
-    options.caseMode = 1;
-    EXPECT_EQ(Text({Row("photo.jpg")}, options), "/DATA/PHOTO\r\n");
+    // As on disk, whatever case the lists show.
+    EXPECT_EQ(Text({Row("Photo.jpg")}, options), "/data/Photo\r\n");
 }
 
 TEST(FileListExportTest, PrefixAndSuffixAreTrimmedOnlyAtTheLineEnds)

@@ -161,22 +161,40 @@ TEST(DirectoryListingSortTest, NamesNumericallyAndInEitherDirection)
     EXPECT_EQ(names({SortKey::Name, true, true}), (Names{"p10.jpg", "p2.jpg", "P1.jpg"}));
 }
 
-TEST(DirectoryListingSortTest, EqualKeysKeepTheListingOrderInBothDirections)
+TEST(DirectoryListingSortTest, EqualKeysOrderByNameThenBytesInBothDirections)
 {
     TempDir dir;
     dir.write("small.txt", "1");
-    dir.write("a.txt", "22");
-    dir.write("x.jpg", "22");
+    for (const char *name : {"x.jpg", "b.txt", "B.txt", "a.txt"})
+        dir.write(name, "22");
     CandidateListing listing;
     listing.filter.patterns = "*.jpg;*.txt";
     std::vector<CFileEntry> entries;
 
     listing.sort = {SortKey::Size, false, false};
     ListCandidates(dir.path(), -1, listing, entries);
-    EXPECT_EQ(CandidateNames(entries), (Names{"small.txt", "x.jpg", "a.txt"}));
+    EXPECT_EQ(CandidateNames(entries), (Names{"small.txt", "a.txt", "B.txt", "b.txt", "x.jpg"}));
     listing.sort.descending = true;
     ListCandidates(dir.path(), -1, listing, entries);
-    EXPECT_EQ(CandidateNames(entries), (Names{"x.jpg", "a.txt", "small.txt"}));
+    EXPECT_EQ(CandidateNames(entries), (Names{"x.jpg", "b.txt", "B.txt", "a.txt", "small.txt"}));
+}
+
+TEST(DirectoryListingSortTest, ParentRowStaysFirstWhateverTheSort)
+{
+    // Rows in listing order: "..", a folder, two files of the same time.
+    const Names names = {"..", "photos", "pic2", "pic1"};
+    const RowName nameOf = [&](std::size_t row) { return std::string_view(names[row]); };
+    const auto sorted = [&](Names keys, ListingSort sort) {
+        Names order;
+        for (const std::size_t row : SortedListingOrder(std::move(keys), sort, nameOf, 0))
+            order.push_back(names[row]);
+        return order;
+    };
+    EXPECT_EQ(sorted({" ..", " photos", "pic2", "pic1"}, {SortKey::Name, false, true}),
+              (Names{"..", "pic2", "pic1", "photos"}));
+    EXPECT_EQ(sorted({"2026/01/02", "2026/01/01", "2025/12/31", "2025/12/31"}, {SortKey::Time, false, false}),
+              (Names{"..", "pic1", "pic2", "photos"}));
+    EXPECT_EQ(sorted({"", "", "", ""}, {SortKey::None, false, false}), names);
 }
 
 TEST(DirectoryListingSortTest, ByTypeGroupsTheKindsAndNamesThem)

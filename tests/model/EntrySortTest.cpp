@@ -1,5 +1,6 @@
 #include "model/EntrySort.h"
 #include "model/FileEntry.h"
+#include "platform/Collation.h"
 
 #include "OrderingTesting.h"
 
@@ -37,7 +38,7 @@ TEST(EntrySortTest, OrdersByPreparedKeys)
               (std::vector<std::string>{"Albums", "photos", "img1.jpg", "img10.jpg", "IMG2.jpg", "readme"}));
 }
 
-TEST(EntrySortTest, EqualKeysKeepTheirOrderAndAgreeWithCompareEntries)
+TEST(EntrySortTest, AgreesWithCompareEntriesAndOrdersEqualKeysByName)
 {
     std::vector<CFileEntry> store;
     for (const char *name : {"b", "B", "a10", "a010", "a9", " ", "\xff", "\xfe", "z", "Z", "日本", "にほん"})
@@ -54,7 +55,12 @@ TEST(EntrySortTest, EqualKeysKeepTheirOrderAndAgreeWithCompareEntries)
         for (bool numeric : {false, true}) {
             std::vector<CFileEntry *> expected = original;
             std::stable_sort(expected.begin(), expected.end(), [&](const CFileEntry *a, const CFileEntry *b) {
-                return CFileEntry::CompareEntries(*a, *b, key, numeric, -1) < 0;
+                int order = CFileEntry::CompareEntries(*a, *b, key, numeric, 1);
+                if (order == 0)
+                    order = platform::CompareCollated(a->fileName, b->fileName);
+                if (order == 0)
+                    order = a->fileName.compare(b->fileName);
+                return order > 0;
             });
             std::vector<CFileEntry *> sorted = original;
             SortEntries(sorted, key, numeric, -1);

@@ -1,4 +1,5 @@
 #include "platform/Width.h"
+#include "platform/DisplayWidth.h"
 
 #include <gtest/gtest.h>
 
@@ -51,4 +52,13 @@ TEST(WidthTest, ClassifiesByHalfWidthForm)
     EXPECT_EQ(ClassifyHalfWidth("！"), CharKind::Other);
     EXPECT_EQ(ClassifyHalfWidth("\xFF"), CharKind::Other);
     EXPECT_EQ(ClassifyHalfWidth(""), CharKind::Other);
+}
+
+TEST(DisplayWidthTest, WideCharactersTakeTwoColumnsAndMarksNone)
+{
+    EXPECT_EQ(platform::DisplayColumns("abc.txt"), 7u);
+    EXPECT_EQ(platform::DisplayColumns("写真ＤＳＣ０"), 12u);
+    EXPECT_EQ(platform::DisplayColumns("ｶﾞｿﾞｳ"), 5u);
+    EXPECT_EQ(platform::DisplayColumns("e\xcc\x81"), 1u); // e and a combining acute accent
+    EXPECT_EQ(platform::DisplayColumns("\xff\xfe"), 2u);
 }

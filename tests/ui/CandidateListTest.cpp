@@ -164,9 +164,11 @@ TEST_F(CandidateListPreviewTest, RenameModesShowTheNewNameTimeAndAttributesOfEac
 {
     list.Append(MakeEntry("/d", "a.jpg", false, LocalTime(2020, 5, 6, 7, 8, 9), platform::kAttrReadOnly));
     list.Append(MakeEntry("/d", "b.jpg"));
+    list.Append(MakeEntry("/d", "Album", true));
     EXPECT_EQ(Cell(0, 0), "a.jpg");
     EXPECT_EQ(Cell(0, 1), "p01.jpg");
     EXPECT_EQ(Cell(1, 1), "p02.jpg");
+    EXPECT_EQ(Cell(2, 1), "p03") << "the name it gets, without the dot before an empty extension";
     EXPECT_EQ(Cell(0, 2), "2020/05/06 07:08:09");
     EXPECT_EQ(Cell(0, 3), "R---");
 

@@ -323,8 +323,7 @@ TEST_F(ExecuteFromWindowTest, FoldersAreRenamedInPlaceAndCannotBeUndone)
     w->AddAll();
     ASSERT_EQ(w->Candidates().Rows().RowCount(), 1);
     SetPrefix(*w, "album");
-    EXPECT_EQ(NewName(*w, 0), "album001.")
-        << "the preview shows the computed name; the dot is dropped on disk";
+    EXPECT_EQ(NewName(*w, 0), "album001") << "the preview shows the name the folder gets";
     w->Execute();
     w->Selection().WaitForListing();
     EXPECT_TRUE(Exists(dir.file("album001")));

@@ -181,6 +181,29 @@ TEST_F(FileListCtrlTest, ColumnWidthsAreStoredOnlyInReportView)
     EXPECT_EQ(list.ColumnWidths(), (std::vector<int>{90, 70, 150}));
 }
 
+TEST_F(FileListCtrlTest, FillColumnTakesTheSpareWidthAndFollowsTheList)
+{
+    const auto spare = [&] {
+        const std::vector<int> widths = list.ColumnWidths();
+        return viewport()->width() - (widths[0] + widths[1] + widths[2]);
+    };
+    list.SetFillColumn(0);
+    EXPECT_EQ(spare(), 0) << "shown without set widths, the column fills the list";
+    const int before = list.ColumnWidths()[0];
+    list.resize(600, 300);
+    QApplication::processEvents();
+    EXPECT_EQ(list.ColumnWidths()[0], before + 200) << "a wider list widens the names";
+
+    // Widths set (stored or the user's) are kept, and then follow the list too.
+    list.SetColumnWidths({90, 60, 130});
+    list.resize(500, 300);
+    QApplication::processEvents();
+    EXPECT_EQ(list.ColumnWidths(), (std::vector<int>{120, 60, 130})) << "never narrower than it was made";
+    list.resize(700, 300);
+    QApplication::processEvents();
+    EXPECT_EQ(list.ColumnWidths()[0], 90 - 100 + 200) << "it follows the list from the width set";
+}
+
 TEST_F(FileListCtrlTest, KeysGoToTheOwnerFirstAndEnterActivatesTheCurrentRow)
 {
     std::vector<int> keys;
@@ -206,6 +229,25 @@ TEST_F(FileListCtrlTest, ReorderDragDropsBeforeTheRowUnderThePointer)
     EXPECT_EQ(list.GetDropIndex(), 4);
     // Pressing on a row of the selection kept the whole selection.
     EXPECT_EQ(list.SelectedRows(), (std::vector<int>{0, 1}));
+}
+
+TEST_F(FileListCtrlTest, InsertionLineIsDrawnAtTheDropPlaceWhileDragging)
+{
+    list.SetReorder(true);
+    list.SetSelectedRows({0});
+    const QColor lineColour = list.ReportWidget()->palette().color(QPalette::Text);
+    const auto lineDrawnAt = [&](int y) {
+        const QImage shown = viewport()->grab().toImage();
+        return shown.pixelColor(viewport()->width() / 2, y) == lineColour;
+    };
+    const int top = list.ReportWidget()->visualRect(list.ReportWidget()->model()->index(3, 0)).top();
+    EXPECT_FALSE(lineDrawnAt(top - 1));
+    dragTo(rowPoint(0), rowPoint(3));
+    QApplication::processEvents();
+    EXPECT_TRUE(lineDrawnAt(top - 1)) << "a line above row 3, where the rows would go";
+    mouse(QEvent::MouseButtonRelease, rowPoint(3), Qt::LeftButton, Qt::NoButton);
+    QApplication::processEvents();
+    EXPECT_FALSE(lineDrawnAt(top - 1));
 }
 
 TEST_F(FileListCtrlTest, ReleasingBelowTheLastRowDropsAtTheEnd)

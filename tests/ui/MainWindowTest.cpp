@@ -112,6 +112,22 @@ TEST_F(MainWindowTest, FirstStartTakesTheDefaultsAndListsTheGivenDirectory)
         << "the active filter is named";
 }
 
+TEST_F(MainWindowTest, LaterStartListsItsFolderAndAddsItsFilesOnceTheWindowTakesInput)
+{
+    auto w = Open({dir.path()});
+    w->show();
+    w->SetInteractive(false); // as while a question is open
+    w->TakeLaterStart({dir.file("sub"), file});
+    EXPECT_EQ(w->Candidates().Rows().RowCount(), 0) << "nothing changes under a question";
+
+    w->SetInteractive(true);
+    QTest::qWait(500);
+    w->Selection().WaitForListing();
+    EXPECT_EQ(w->CurrentDirectory(), dir.file("sub"));
+    ASSERT_EQ(w->Candidates().Rows().RowCount(), 1);
+    EXPECT_EQ(w->Candidates().Rows().Entry(0).fullPath, file);
+}
+
 TEST_F(MainWindowTest, HeaderClicksToggleOnlyTheSameColumn)
 {
     auto w = Open({dir.path()});
@@ -119,13 +135,14 @@ TEST_F(MainWindowTest, HeaderClicksToggleOnlyTheSameColumn)
     EXPECT_EQ(w->Selection().SortDirection(), 1);
     w->Selection().SortByColumn(0);
     EXPECT_EQ(w->Selection().SortDirection(), -1);
-    EXPECT_EQ(w->Selection().Rows().Entry(0).fileName, "c.jpg");
+    EXPECT_EQ(w->Selection().Rows().Entry(0).fileName, "..") << "whatever the order";
+    EXPECT_EQ(w->Selection().Rows().Entry(1).fileName, "c.jpg");
     w->Selection().SortByColumn(1);
     EXPECT_EQ(w->Selection().SortColumn(), 1);
     EXPECT_EQ(w->Selection().SortDirection(), 1);
     w->Selection().SortByColumn(1);
     EXPECT_EQ(w->Selection().SortDirection(), -1);
-    EXPECT_EQ(w->Selection().Rows().Entry(0).fileName, "c.jpg"); // the largest file
+    EXPECT_EQ(w->Selection().Rows().Entry(1).fileName, "c.jpg"); // the largest file
 }
 
 TEST_F(MainWindowTest, EnteringAFolderAndGoingBackReselectsIt)

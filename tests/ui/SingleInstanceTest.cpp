@@ -28,7 +28,7 @@ bool WaitForInstance(int timeoutMs)
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < timeoutMs) {
-        if (CSingleInstance::NotifyRunningInstance(500))
+        if (CSingleInstance::NotifyRunningInstance({}, 500))
             return true;
         QThread::msleep(100);
     }
@@ -81,7 +81,24 @@ TEST(SingleInstanceTest, SocketNameDependsOnTheSettingsLocation)
 TEST(SingleInstanceTest, NoInstanceMeansNobodyAnswers)
 {
     IsolatedUserDirs user;
-    EXPECT_FALSE(CSingleInstance::NotifyRunningInstance(300));
+    EXPECT_FALSE(CSingleInstance::NotifyRunningInstance({}, 300));
+}
+
+TEST(SingleInstanceTest, PathsReachTheRunningInstanceByteForByte)
+{
+    IsolatedUserDirs user;
+    CSingleInstance first;
+    ASSERT_TRUE(first.Listen());
+    QSignalSpy requested(&first, &CSingleInstance::activationRequested);
+    const QList<QByteArray> paths = {"/tmp/a folder", "/tmp/\xff\xfe.txt", "/tmp/line\nbreak"};
+    // The answer comes only once this thread's loop runs, after the wait.
+    EXPECT_TRUE(CSingleInstance::NotifyRunningInstance(paths, 200));
+    ASSERT_TRUE(requested.wait(5000));
+    EXPECT_EQ(requested.front().front().value<QList<QByteArray>>(), paths);
+
+    EXPECT_TRUE(CSingleInstance::NotifyRunningInstance({}, 200));
+    ASSERT_TRUE(requested.wait(5000));
+    EXPECT_TRUE(requested.back().front().value<QList<QByteArray>>().isEmpty());
 }
 
 TEST(SingleInstanceTest, LeftoverSocketIsReplacedButALiveOneIsNot)

@@ -5,6 +5,8 @@
 #include "ui/dialogs/CentreOnParent.h"
 #include "ui/dialogs/StoredWindowRect.h"
 #include "ui/widgets/DialogUnits.h"
+#include "ui/widgets/FileListDelegate.h"
+#include "ui/widgets/ListFont.h"
 #include "ui/widgets/ShownText.h"
 
 #include <QAbstractTableModel>
@@ -75,6 +77,11 @@ CResultDlg::CResultDlg(const exec::CResultLog &log, QWidget *parent) : QDialog(p
     m_nameOnly->setChecked(true);
     m_model = new ResultRowsModel(log, this);
     m_list = new QTreeView(this);
+    m_list->setFont(ListFont());
+    // Cut cells show their whole text as a tooltip, as in the main lists.
+    auto *delegate = new FileListDelegate(m_list);
+    delegate->setFullRow(true);
+    m_list->setItemDelegate(delegate);
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -11,10 +11,12 @@ CBusyWindow::CBusyWindow(QWidget *window, QProgressBar *progress, QWidget *repla
 {
     qApp->installEventFilter(this);
     m_sincePump.start();
+    ++s_busyCount;
 }
 
 CBusyWindow::~CBusyWindow()
 {
+    --s_busyCount;
     qApp->removeEventFilter(this);
     if (m_progressShown) {
         if (m_progress)

@@ -30,11 +30,14 @@ public:
     // Escape was pressed in the window since the object was made: the user
     // asks the run to stop where it can.
     bool StopAsked() const { return m_stopAsked; }
+    // A run keeps some window busy now (its events may still be pumped).
+    static bool AnyBusy() { return s_busyCount > 0; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    static inline int s_busyCount = 0;
     QPointer<QWidget> m_window;
     QPointer<QProgressBar> m_progress;
     QPointer<QWidget> m_replaced;

@@ -1,5 +1,6 @@
 #include "ui/main/CandidateList.h"
 
+#include "engine/CreatedName.h"
 #include "engine/RenameSettings.h"
 #include "model/EntrySort.h"
 #include "ui/widgets/Icons.h"
@@ -328,7 +329,8 @@ std::string CCandidateList::PreviewText(int row, int column) const
         return {};
     switch (column) {
     case 1:
-        return s.ComputeNewName(e, row);
+        // The name the entry gets, as the run creates it.
+        return std::string(engine::CreatedName(s.ComputeNewName(e, row)));
     case 2:
         return s.GetPreviewTimeText(e);
     case 3:

@@ -69,6 +69,7 @@ void CCandidatePane::CreateControls(QWidget *window)
     m_list = new CFileListCtrl(window);
     m_list->SetSource(&m_rows);
     m_list->SetReorder(true);
+    m_list->SetFillColumn(1);
     m_status = new QLabel(window);
     m_progress = new QProgressBar(window);
     m_progress->setTextVisible(false);
@@ -284,9 +285,21 @@ void CCandidatePane::FocusList()
 
 void CCandidatePane::RebuildColumns()
 {
-    std::vector<FileListColumn> columns = CCandidateList::Columns(m_settings);
+    const std::vector<FileListColumn> columns = CCandidateList::Columns(m_settings);
+    QStringList titles;
+    for (const FileListColumn &column : columns)
+        titles << column.title;
+    const QString layout = titles.join(QLatin1Char('\n'));
+    // A mode with the same columns keeps the widths the user gave them in
+    // this session; other columns start from the stored widths.
+    if (!m_columnLayout.isEmpty())
+        m_layoutWidths[m_columnLayout] = m_list->ColumnWidths();
     m_list->SetColumns(columns);
-    m_list->LoadColumnWidths("Window", "DestColumnWidth");
+    if (const auto kept = m_layoutWidths.find(layout); kept != m_layoutWidths.end())
+        m_list->SetColumnWidths(kept->second);
+    else
+        m_list->LoadColumnWidths("Window", "DestColumnWidth");
+    m_columnLayout = layout;
     m_list->SetSortIndicator(-1, true);
 }
 

@@ -4,9 +4,11 @@
 #include "ui/main/CandidateMarks.h"
 
 #include <QObject>
+#include <QString>
 
 #include <array>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -62,7 +64,9 @@ public:
     // Every row is read again (after a change of mode, object kind or list).
     void ShowAllRows();
 
-    // The columns of the settings' mode, with the stored widths.
+    // The columns of the settings' mode: with the widths they had when last
+    // shown in this session, else the stored widths, else the new-name column
+    // takes the spare width.
     void RebuildColumns();
     void ApplyDisplayOptions();
     // Numbered-directory mode: exactly `count` placeholder rows.
@@ -141,6 +145,9 @@ private:
     // Reads m_rows while it plans: cancelled before every change of the rows.
     CCandidateMarks m_marks;
     std::string m_numberedParent;
+    // The column titles shown, and the widths of every set of columns shown before.
+    QString m_columnLayout;
+    std::map<QString, std::vector<int>> m_layoutWidths;
     bool m_adding = true;
     bool m_marksCurrent = false;
     int m_sortColumn = 0;

@@ -105,8 +105,10 @@ void CDirectoryLister::ReadAndSort(CDirectoryLister *owner, const std::shared_pt
 {
     std::vector<ListedEntry> batch;
     std::vector<ListingGroup> groups;
-    // The sort key of every row, or its type key until the type names are known.
+    // The sort key of every row, or its type key until the type names are known,
+    // and its name, which orders rows of equal keys.
     std::vector<std::string> keys;
+    std::vector<std::string> names;
     const bool byType = run->sort.key == SortKey::Type;
     ListedSortKey sortKey(run->sort.key, run->sort.numeric);
     static const std::string kNoType;
@@ -130,6 +132,7 @@ void CDirectoryLister::ReadAndSort(CDirectoryLister *owner, const std::shared_pt
             if (run->cancelled)
                 return false;
             keys.push_back(byType ? row.TypeKey() : sortKey(row, kNoType));
+            names.push_back(row.name);
             groups.push_back(group);
             batch.push_back(std::move(row));
             if (const auto now = Clock::now(); now >= due) {
@@ -156,7 +159,7 @@ void CDirectoryLister::ReadAndSort(CDirectoryLister *owner, const std::shared_pt
             key = sortKey(ListedEntry{}, run->typeNames[key]);
     }
 
-    // Sorted from the listing order, so rows of equal keys keep the order of the listing.
+    // Sorted from the listing order, which puts ".." first.
     const std::vector<std::size_t> listed = ListingOrder(groups);
     std::vector<std::string> listedKeys;
     listedKeys.reserve(keys.size());
@@ -165,8 +168,11 @@ void CDirectoryLister::ReadAndSort(CDirectoryLister *owner, const std::shared_pt
     keys = {};
     if (run->cancelled)
         return;
-    const std::vector<std::size_t> sorted =
-        CollatedOrder(std::move(listedKeys), run->sort.descending ? -1 : 1);
+    const bool parentListed = !listed.empty() && groups[listed.front()] == kParentGroup;
+    const std::vector<std::size_t> sorted = SortedListingOrder(
+        std::move(listedKeys), run->sort,
+        [&](std::size_t position) { return std::string_view(names[listed[position]]); },
+        parentListed ? 0 : kNoParentRow);
     std::vector<int> newRowOf(sorted.size());
     for (std::size_t position = 0; position < sorted.size(); ++position)
         newRowOf[listed[sorted[position]]] = static_cast<int>(position);

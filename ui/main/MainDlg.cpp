@@ -32,6 +32,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 QMessageBox::StandardButton ShowMessageBox(QWidget *parent, QMessageBox::Icon icon, const QString &caption,
@@ -44,6 +46,8 @@ QMessageBox::StandardButton ShowMessageBox(QWidget *parent, QMessageBox::Icon ic
 // Rows of the selection list made into candidate entries between two
 // repaints of the window.
 constexpr int kAddChunk = 8192;
+// How often paths handed over by a later start look for the window to take input again.
+constexpr int kLaterStartRetryMs = 200;
 
 } // namespace
 
@@ -214,20 +218,50 @@ void CMainDlg::ApplyListOptions()
     m_candidates->ApplyDisplayOptions();
 }
 
-void CMainDlg::ProcessArguments(const std::vector<std::string> &args)
+bool CMainDlg::ProcessArguments(const std::vector<std::string> &args)
 {
     std::vector<CFileEntry> files;
+    bool folderGiven = false;
     for (const std::string &arg : args) {
         const std::string path = AbsoluteDirectory(arg, CurrentDirectory());
         platform::DirEntryInfo info;
         if (arg.empty() || platform::ReadDirEntry(platform::DisplayDirectory(path), info) != 0 ||
             info.isDirectory) {
             m_selection->SetDirectoryText(platform::DisplayDirectory(path));
+            folderGiven = true;
             continue;
         }
         files.emplace_back(info);
     }
     m_candidates->Append(std::move(files));
+    return folderGiven;
+}
+
+void CMainDlg::TakeLaterStart(const std::vector<std::string> &paths)
+{
+    BringForward();
+    m_laterStarts.push_back(paths);
+    TakeWaitingStarts();
+}
+
+void CMainDlg::TakeWaitingStarts()
+{
+    // Neither a run (which pumps events) nor an open question may see its
+    // lists change under it: the paths wait until the window takes input again.
+    if (!m_interactive || CBusyWindow::AnyBusy()) {
+        if (!m_laterStartsRetry) {
+            m_laterStartsRetry = true;
+            QTimer::singleShot(kLaterStartRetryMs, this, [this] {
+                m_laterStartsRetry = false;
+                TakeWaitingStarts();
+            });
+        }
+        return;
+    }
+    for (const std::vector<std::string> &paths : std::exchange(m_laterStarts, {}))
+        if (ProcessArguments(paths))
+            m_selection->RequestListing();
+    RefreshControlStates();
 }
 
 QMessageBox::StandardButton CMainDlg::Ask(QMessageBox::Icon icon, const QString &caption, const QString &text,

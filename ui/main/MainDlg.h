@@ -52,6 +52,10 @@ public:
 
     // Brings the window forward (restored when minimised), for a later start.
     void BringForward();
+    // A later start of the program handed over its paths: the window comes
+    // forward and takes them as it takes its own command line (folders are
+    // listed, files added), once no run or question is under way.
+    void TakeLaterStart(const std::vector<std::string> &paths);
     // Warns, once the window is up, when the settings store could not be read.
     void WarnIfStoreUnreadable();
 
@@ -122,7 +126,9 @@ private:
     void LoadState();
     void ApplyListOptions();
     void ApplySettings(const CSettingsDlg &dialog, bool accepted);
-    void ProcessArguments(const std::vector<std::string> &args);
+    // True when a folder was given, whose listing is then due.
+    bool ProcessArguments(const std::vector<std::string> &args);
+    void TakeWaitingStarts();
     void SetListFocus(ListPane list);
     // The one selected file of a list, shown in the viewer when it is open.
     void ShowSelectedInViewer(ListPane list);
@@ -164,6 +170,8 @@ private:
     bool m_isSplit = true;
     ListPane m_listFocus = ListPane::Selection;
     bool m_interactive = true;
+    std::vector<std::vector<std::string>> m_laterStarts;
+    bool m_laterStartsRetry = false;
     bool m_created = false;
     // The settings were deleted, or the store file could not be read at start
     // (what it holds would be replaced by defaults): nothing is saved when the

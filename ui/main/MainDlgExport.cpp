@@ -47,7 +47,6 @@ exec::ExportOptions OptionsOf(const CEnvSettings &env, const CExportDlg &dialog)
     options.addSuffix = env.IsAddStrB != 0;
     options.prefix = dialog.Prefix();
     options.suffix = dialog.Suffix();
-    options.caseMode = env.FileCharMode;
     options.sizeInBytes = env.FileSizeType != 0;
     return options;
 }

@@ -79,7 +79,13 @@ std::vector<int> CSelectionList::Sort(const ListingSort &sort)
     for (int row = 0; row < RowCount(); ++row)
         keys.push_back(key(Row(row), byType ? TypeName(row) : kNoType));
 
-    const std::vector<std::size_t> order = CollatedOrder(std::move(keys), sort.descending ? -1 : 1);
+    std::size_t parentRow = kNoParentRow;
+    for (int row = 0; row < RowCount() && parentRow == kNoParentRow; ++row)
+        if (IsParentRow(row))
+            parentRow = static_cast<std::size_t>(row);
+    const std::vector<std::size_t> order = SortedListingOrder(
+        std::move(keys), sort,
+        [this](std::size_t row) { return std::string_view(Row(static_cast<int>(row)).name); }, parentRow);
     std::vector<int> newRowOf(order.size());
     for (std::size_t position = 0; position < order.size(); ++position)
         newRowOf[order[position]] = static_cast<int>(position);

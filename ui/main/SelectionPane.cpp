@@ -87,6 +87,7 @@ void CSelectionPane::CreateControls(QWidget *window)
     m_list = new CFileListCtrl(window);
     m_list->SetSource(&m_rows);
     m_list->SetColumns(CSelectionList::Columns());
+    m_list->SetFillColumn(0);
     m_status = new QLabel(window);
     m_progress = new QProgressBar(window);
     m_progress->setTextVisible(false);

@@ -3,10 +3,12 @@
 #include "ui/widgets/FileListDelegate.h"
 #include "ui/widgets/FileListModel.h"
 #include "ui/widgets/FileListReorderDrag.h"
+#include "ui/widgets/FillColumn.h"
 
 #include "platform/RegistryStore.h"
 #include "platform/StoreValues.h"
 #include "ui/widgets/Icons.h"
+#include "ui/widgets/ListFont.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -44,6 +46,7 @@ CFileListCtrl::CFileListCtrl(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_stack);
     setFocusProxy(m_tree);
+    setFont(ListFont());
 
     SetUpCommonView(m_tree);
     m_tree->setRootIsDecorated(false);
@@ -95,6 +98,7 @@ CFileListCtrl::CFileListCtrl(QWidget *parent)
     });
     connect(m_selection, &QItemSelectionModel::selectionChanged, this, &CFileListCtrl::SelectionChanged);
 
+    m_fill = new CFillColumn(m_tree);
     m_drag = std::make_unique<FileListReorderDrag>(m_tree);
     m_drag->finished = [this](int dropIndex) { finishDrag(dropIndex); };
 }
@@ -136,6 +140,12 @@ void CFileListCtrl::SetColumns(const std::vector<FileListColumn> &columns)
         }
         m_tree->header()->resizeSection(int(i), width);
     }
+    m_fill->ColumnsMade();
+}
+
+void CFileListCtrl::SetFillColumn(int column)
+{
+    m_fill->SetColumn(column);
 }
 
 int CFileListCtrl::ColumnCount() const
@@ -258,6 +268,7 @@ void CFileListCtrl::SetColumnWidths(const std::vector<int> &widths)
     const int count = std::min(int(widths.size()), ColumnCount());
     for (int i = 0; i < count; ++i)
         m_tree->header()->resizeSection(i, std::max(widths[size_t(i)], 0));
+    m_fill->WidthsSet();
 }
 
 void CFileListCtrl::LoadColumnWidths(const std::string &key, const std::string &value)

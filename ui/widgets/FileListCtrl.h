@@ -60,6 +60,7 @@ inline QString DateTimeFitText()
     return QStringLiteral("0000/00/00 00:00:00");
 }
 
+class CFillColumn;
 class FileListModel;
 class FileListReorderDrag;
 
@@ -117,6 +118,9 @@ public:
     // shows none. Only the owner sorts: clicking a header changes nothing
     // but emits ColumnClicked.
     void SetSortIndicator(int column, bool ascending);
+
+    // The column that takes the report view's spare width (see CFillColumn).
+    void SetFillColumn(int column);
 
     // Column widths in pixels, in column order.
     std::vector<int> ColumnWidths() const;
@@ -178,6 +182,7 @@ private:
     QListView *m_list = nullptr;
     QItemSelectionModel *m_selection = nullptr;
     std::unique_ptr<FileListReorderDrag> m_drag;
+    CFillColumn *m_fill = nullptr;
     std::function<bool(const QKeyEvent &)> m_keyHandler;
     ViewType m_viewType = ReportView;
     bool m_fullRow = false;

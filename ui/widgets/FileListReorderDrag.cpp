@@ -26,10 +26,10 @@ QCursor DragCursor(const char *resource)
 FileListReorderDrag::FileListReorderDrag(QTreeView *view)
     : m_view(view), m_line(new QWidget(view->viewport()))
 {
+    // Filled in the text colour; without a role of its own the line would take
+    // the viewport's, the base colour of the rows, and not be seen.
     m_line->setAutoFillBackground(true);
-    QPalette linePalette = m_line->palette();
-    linePalette.setColor(QPalette::Window, view->palette().color(QPalette::Text));
-    m_line->setPalette(linePalette);
+    m_line->setBackgroundRole(QPalette::Text);
     m_line->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_line->hide();
     m_scrollTimer.setSingleShot(true);
