@@ -9,9 +9,11 @@
 #include "ui/widgets/HistoryComboBox.h"
 
 #include <QHeaderView>
+#include <QTest>
 #include <QTreeView>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -61,6 +63,26 @@ TEST_F(SelectionPaneTest, SortingByAHeaderKeepsTheSelectionAndShowsTheOrder)
     EXPECT_TRUE(header->isSortIndicatorShown());
     EXPECT_EQ(header->sortIndicatorSection(), 0);
     EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+}
+
+TEST_F(SelectionPaneTest, ChangesByOthersShowWithoutLosingTheSelection)
+{
+    CFileListCtrl &list = *pane.List();
+    const int b = pane.Rows().FindName("b.txt");
+    list.SetSelectedRows({b});
+    list.SetCurrentRow(b);
+    const int rowsBefore = pane.Rows().RowCount();
+
+    dir.write("aa.txt", "new");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pane.Rows().FindName("aa.txt") >= 0; }, 5000))
+        << "a file made by another program shows without F5";
+    EXPECT_EQ(pane.Rows().RowCount(), rowsBefore + 1);
+    EXPECT_EQ(SelectedName(), "b.txt");
+    EXPECT_EQ(pane.Rows().Entry(list.CurrentRow()).fileName, "b.txt");
+
+    std::remove(dir.file("a.txt").c_str());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pane.Rows().FindName("a.txt") < 0; }, 5000));
+    EXPECT_EQ(SelectedName(), "b.txt");
 }
 
 TEST_F(SelectionPaneTest, StatusLineNamesTheActiveFilter)

@@ -46,6 +46,14 @@ void CSelectionList::Clear()
     m_directory.clear();
 }
 
+void CSelectionList::TakeRowsOf(CSelectionList &other)
+{
+    m_directory = std::move(other.m_directory);
+    m_storage = std::move(other.m_storage);
+    m_index = std::move(other.m_index);
+    other.Clear();
+}
+
 void CSelectionList::AppendRows(const std::string &directory, std::vector<ListedEntry> &&rows)
 {
     if (m_index.empty())

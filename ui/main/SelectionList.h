@@ -31,6 +31,9 @@ public:
     void SetDisplayOptions(const DisplayOptions &options) { m_display = options; }
 
     void Clear();
+    // Takes the rows of `other` (a listing of the same folder made anew) in
+    // place of its own, keeping its display options; other is left empty.
+    void TakeRowsOf(CSelectionList &other);
     // Adds rows of a listing of `directory` at the end; the list is empty or
     // holds rows of the same directory.
     void AppendRows(const std::string &directory, std::vector<ListedEntry> &&rows);

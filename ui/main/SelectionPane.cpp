@@ -6,6 +6,7 @@
 #include "platform/Paths.h"
 #include "ui/dialogs/ChooseFolder.h"
 #include "ui/dialogs/FreeFilterDlg.h"
+#include "ui/main/BusyWindow.h"
 #include "ui/main/ControlStates.h"
 #include "ui/main/DirectoryResolve.h"
 #include "ui/main/LaunchCommand.h"
@@ -19,6 +20,7 @@
 #include "ui/widgets/ModalGuard.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,6 +30,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <unordered_set>
 #include <utility>
 
 namespace {
@@ -124,6 +127,13 @@ void CSelectionPane::Connect()
         m_listingError = error;
         FinishListing();
     });
+
+    connect(&m_watcher, &CFolderWatcher::Changed, this, &CSelectionPane::RelistQuietly);
+    connect(&m_quietLister, &CDirectoryLister::RowsReady, this,
+            [this] { m_quietLister.MoveInto(m_quietRows); });
+    connect(&m_quietLister, &CDirectoryLister::OrderReady, this,
+            [this] { m_quietLister.ApplyOrder(m_quietRows); });
+    connect(&m_quietLister, &CDirectoryLister::Finished, this, &CSelectionPane::TakeQuietListing);
 }
 
 std::vector<int> CSelectionPane::SelectedRows() const
@@ -178,6 +188,7 @@ void CSelectionPane::RequestListing()
 
 void CSelectionPane::ListDirectory()
 {
+    m_quietLister.Cancel();
     m_lister.Cancel();
     m_afterListing = nullptr;
     m_listingPending = false;
@@ -199,6 +210,7 @@ void CSelectionPane::ListDirectory()
     m_progress->show();
     m_status->hide();
     m_listingError = 0;
+    m_watcher.Watch(m_currentDirectory);
     m_lister.Start(m_currentDirectory, ActiveFilter(), m_listedSort);
     AddDirectoryToHistory();
     emit Changed();
@@ -217,6 +229,53 @@ void CSelectionPane::FinishListing()
     emit Changed();
 }
 
+void CSelectionPane::RelistQuietly()
+{
+    // Not while the rows are being listed or changed by a run, nor under a
+    // question or a hidden pane: the change is looked at again shortly.
+    if (IsListing() || !m_shown || CBusyWindow::AnyBusy() || QApplication::activeModalWidget()) {
+        m_watcher.Postpone();
+        return;
+    }
+    m_quietRows.Clear();
+    m_quietSort = CurrentSort();
+    m_quietLister.Start(m_currentDirectory, ActiveFilter(), m_quietSort);
+}
+
+void CSelectionPane::TakeQuietListing(int error)
+{
+    if (error != 0) {
+        // The folder went away or cannot be read: the usual listing finds the nearest one.
+        ListDirectory();
+        return;
+    }
+    std::unordered_set<std::string> selected;
+    for (const int row : m_list->SelectedRows())
+        selected.insert(m_rows.Name(row));
+    const int current = m_list->CurrentRow();
+    const std::string currentName = current >= 0 ? m_rows.Name(current) : std::string();
+    const int scrolled = m_list->ScrollPosition();
+
+    m_list->Reset([this] { m_rows.TakeRowsOf(m_quietRows); });
+    m_listedSort = m_quietSort;
+    std::vector<int> reselected;
+    int newCurrent = -1;
+    for (int row = 0; row < m_rows.RowCount(); ++row) {
+        if (selected.count(m_rows.Name(row)) != 0)
+            reselected.push_back(row);
+        if (current >= 0 && newCurrent < 0 && m_rows.Name(row) == currentName)
+            newCurrent = row;
+    }
+    m_list->SetSelectedRows(reselected);
+    m_list->SetCurrentRow(newCurrent);
+    m_list->SetScrollPosition(scrolled);
+    // A sort chosen while the folder was listed anew.
+    if (m_listedSort != CurrentSort())
+        SortRows();
+    ShowStatus();
+    emit Changed();
+}
+
 bool CSelectionPane::IsListing() const
 {
     return m_lister.IsRunning();
@@ -227,6 +286,7 @@ void CSelectionPane::CancelListing()
     if (!IsListing())
         return;
     m_lister.Cancel();
+    m_quietLister.Cancel();
     m_afterListing = nullptr;
     m_progress->hide();
     m_status->show();

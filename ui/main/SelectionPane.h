@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/main/DirectoryLister.h"
+#include "ui/main/FolderWatcher.h"
 #include "ui/main/SelectionList.h"
 
 #include <QObject>
@@ -143,6 +144,11 @@ private:
     // The order the rows are to be in: the chosen key and direction, IsSortNum.
     ListingSort CurrentSort() const;
     void FinishListing();
+    // The listed folder changed on disk: it is listed again in the
+    // background and the new rows replace the old ones in one step, keeping
+    // the selection, the current row and the scroll position.
+    void RelistQuietly();
+    void TakeQuietListing(int error);
     // Runs `action` when the running listing is done, or now when none runs.
     void AfterListing(std::function<void()> action);
     // Orders the rows by the current sort; the selection stays on its rows.
@@ -166,6 +172,10 @@ private:
     const CLaunchList &m_launchers;
     CSelectionList m_rows;
     CDirectoryLister m_lister;
+    CFolderWatcher m_watcher;
+    CDirectoryLister m_quietLister;
+    CSelectionList m_quietRows;
+    ListingSort m_quietSort;
     std::function<void()> m_afterListing;
     // The order the rows of the last listing were put in.
     ListingSort m_listedSort;

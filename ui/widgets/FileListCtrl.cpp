@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QListView>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTreeView>
@@ -153,9 +154,9 @@ int CFileListCtrl::ColumnCount() const
     return m_model->columnCount();
 }
 
-void CFileListCtrl::Reset()
+void CFileListCtrl::Reset(const std::function<void()> &change)
 {
-    m_model->reset();
+    m_model->reset(change);
 }
 
 void CFileListCtrl::InsertRows(int first, int count, const std::function<void()> &insert)
@@ -378,6 +379,16 @@ void CFileListCtrl::EnsureVisible(int row)
     if (row < 0 || row >= RowCount())
         return;
     CurrentView()->scrollTo(m_model->index(row, 0));
+}
+
+int CFileListCtrl::ScrollPosition() const
+{
+    return CurrentView()->verticalScrollBar()->value();
+}
+
+void CFileListCtrl::SetScrollPosition(int position)
+{
+    CurrentView()->verticalScrollBar()->setValue(position);
 }
 
 void CFileListCtrl::finishDrag(int dropIndex)

@@ -83,9 +83,9 @@ public:
     void SetColumns(const std::vector<FileListColumn> &columns);
     int ColumnCount() const;
 
-    // The source changed its rows: everything is read again and the
-    // selection is cleared.
-    void Reset();
+    // The source changed its rows (or changes them in `change`): everything
+    // is read again and the selection is cleared.
+    void Reset(const std::function<void()> &change = {});
     // The changes below keep the selection and the current row on the rows
     // they were on.
     // The source inserts `count` rows before row `first`; `insert` changes the
@@ -140,6 +140,9 @@ public:
     int CurrentRow() const;
     void SetCurrentRow(int row);
     void EnsureVisible(int row);
+    // The position of the shown view's vertical scroll bar.
+    int ScrollPosition() const;
+    void SetScrollPosition(int position);
 
     // Reordering of the selected rows by dragging them (report view only).
     void SetReorder(bool on) { m_reorder = on; }

@@ -18,9 +18,11 @@ void FileListModel::setColumns(const std::vector<FileListColumn> &columns)
     endResetModel();
 }
 
-void FileListModel::reset()
+void FileListModel::reset(const std::function<void()> &change)
 {
     beginResetModel();
+    if (change)
+        change();
     endResetModel();
 }
 

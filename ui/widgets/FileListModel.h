@@ -18,7 +18,8 @@ public:
     void setSource(const IFileListSource *source);
     void setColumns(const std::vector<FileListColumn> &columns);
     const std::vector<FileListColumn> &columns() const { return m_columns; }
-    void reset();
+    // The source changes its rows in `change` (if given): everything is read again.
+    void reset(const std::function<void()> &change = {});
     // See CFileListCtrl::InsertRows, RemoveRows and ReorderRows.
     void insertSourceRows(int first, int count, const std::function<void()> &insert);
     void removeSourceRows(const std::vector<int> &rows,
