@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
@@ -85,6 +86,11 @@ TEST_F(TrashTest, RecordsAnyNameByteForByteWithTheDeletionDate)
     EXPECT_TRUE(std::regex_match(InfoValue(Info(name), "DeletionDate"),
                                  std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d)")))
         << text;
+
+    // A desktop restores the entry by moving it back to the decoded Path.
+    const std::string original = InfoValue(Info(name), "Path");
+    ASSERT_EQ(std::rename(Trashed(name).c_str(), original.c_str()), 0);
+    EXPECT_EQ(ReadFile(f), "B");
 }
 
 TEST_F(TrashTest, ASecondEntryOfTheSameNameGetsTheNextNumber)
