@@ -254,6 +254,6 @@ TEST_F(ConcatenationTest, WithoutAnOutputFileNothingIsAskedOrWritten)
     EXPECT_FALSE(outcome.performed);
     EXPECT_TRUE(host.asked.empty()) << "refused before the confirmation";
     EXPECT_EQ(host.messages,
-              std::vector<std::string>{CRenameSettings::StartProblemMessage(StartProblem::NoOutputFile)});
+              std::vector<std::string>{CRenameSettings().StartProblemMessage(StartProblem::NoOutputFile)});
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }

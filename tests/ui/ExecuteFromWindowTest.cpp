@@ -228,7 +228,8 @@ TEST_F(ExecuteFromWindowTest, MovingNeedsADestinationAndCreatesAMissingOne)
         AnswerBox(modal, true);
     });
     w->Execute();
-    EXPECT_EQ(refusal, QString::fromUtf8(CRenameSettings::StartProblemMessage(StartProblem::NoDestination)))
+    EXPECT_EQ(refusal,
+              QString::fromStdString(CRenameSettings().StartProblemMessage(StartProblem::NoDestination)))
         << "an empty destination is refused with a message";
     EXPECT_TRUE(Exists(dir.file("a.jpg")));
 
@@ -410,7 +411,8 @@ TEST_F(ExecuteFromWindowTest, ConcatenationWithoutAnOutputFileSaysSoAndWritesNot
         box->accept();
     });
     w->Execute();
-    EXPECT_EQ(message, QString::fromUtf8(CRenameSettings::StartProblemMessage(StartProblem::NoOutputFile)));
+    EXPECT_EQ(message,
+              QString::fromStdString(CRenameSettings().StartProblemMessage(StartProblem::NoOutputFile)));
     EXPECT_EQ(ReadFile(dir.file("a.jpg")), "a.jpg");
     EXPECT_EQ(w->Candidates().Rows().RowCount(), 2);
 }
