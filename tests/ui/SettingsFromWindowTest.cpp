@@ -49,8 +49,9 @@ protected:
             interactiveWhileOpen = window->IsInteractive();
             edit(*dialog);
         });
-        ASSERT_TRUE(window->Commands().SettingsButton()->isEnabled());
-        window->Commands().SettingsButton()->click();
+        auto *settings = Widget<CImageButton>(*window, "settingsButton");
+        ASSERT_TRUE(settings->isEnabled());
+        settings->click();
         window->Selection().WaitForListing();
     }
 
