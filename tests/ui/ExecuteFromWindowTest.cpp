@@ -7,6 +7,7 @@
 #include "ui/main/SelectionPane.h"
 #include "ui/widgets/ImageButton.h"
 
+#include "FindWidget.h"
 #include "ModalTesting.h"
 #include "app/EnvSettings.h"
 #include "exec/Run.h"
@@ -219,8 +220,9 @@ TEST_F(ExecuteFromWindowTest, MovingNeedsADestinationAndCreatesAMissingOne)
 {
     auto w = Open();
     AddFiles(*w, {"a.jpg", "b.jpg"});
-    w->Candidates().OutputCombo()->setCurrentIndex(1);
-    emit w->Candidates().OutputCombo()->activated(1);
+    auto *output = Widget<QComboBox>(*w, "outputCombo");
+    output->setCurrentIndex(1);
+    emit output->activated(1);
     EXPECT_FALSE(w->Commands().ExecuteButton()->isEnabled()) << "no destination yet";
     QString refusal;
     WhenModalOpens([&](QWidget *modal) {

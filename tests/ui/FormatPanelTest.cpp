@@ -18,8 +18,9 @@ TEST_F(FormatPanelTest, FormatPlaceholdersAreAppendedAtTheEndAndThePreviewFollow
     CFormatPanel panel(&window);
     panel.SetFromSettings(settings);
     auto *list = panel.findChild<CFormatHelpDlg *>();
-    ASSERT_EQ(list->List()->count(), 15);
-    EXPECT_EQ(list->List()->currentRow(), 0);
+    auto *rows = Widget<QListWidget>(*list, "placeholderList");
+    ASSERT_EQ(rows->count(), 15);
+    EXPECT_EQ(rows->currentRow(), 0);
     CHistoryComboBox *format = Children<CHistoryComboBox>(panel)[0];
     format->SetCurrentText("%f_");
     format->lineEdit()->setCursorPosition(0);

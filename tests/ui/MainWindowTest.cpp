@@ -1,10 +1,10 @@
+#include "FindWidget.h"
 #include "ModalTesting.h"
 #include "support/TempDir.h"
 #include "ui/main/CandidatePane.h"
 #include "ui/main/CommandBar.h"
 #include "ui/main/MainDlg.h"
 #include "ui/main/ModeArea.h"
-#include "ui/main/PaneSplitter.h"
 #include "ui/main/SelectionPane.h"
 #include "ui/widgets/ImageButton.h"
 
@@ -43,7 +43,7 @@ namespace {
 // The user picks the row of the mode combo that shows text.
 void ActivateModeRow(CMainDlg &w, const QString &text)
 {
-    QComboBox *combo = w.Modes().ModeCombo();
+    QComboBox *combo = Widget<QComboBox>(w, "modeCombo");
     const int row = combo->findText(text);
     ASSERT_GE(row, 0) << text.toStdString();
     combo->setCurrentIndex(row);
@@ -99,8 +99,8 @@ TEST_F(MainWindowTest, FirstStartTakesTheDefaultsAndListsTheGivenDirectory)
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Kestrel"));
     EXPECT_FALSE(testing_support::Exists(CRegistryStore::FilePath())) << "written only at the exit";
 
-    EXPECT_EQ(w->Modes().ModeCombo()->count(), 14);
-    EXPECT_EQ(w->Modes().ModeCombo()->currentIndex(), 0);
+    EXPECT_EQ(Widget<QComboBox>(*w, "modeCombo")->count(), 14);
+    EXPECT_EQ(Widget<QComboBox>(*w, "modeCombo")->currentIndex(), 0);
     EXPECT_TRUE(w->IsSplit());
     EXPECT_EQ(w->CurrentDirectory(), dir.path());
     EXPECT_EQ(w->Selection().DirectoryCombo()->CurrentText(), dir.path());
@@ -218,8 +218,8 @@ TEST_F(MainWindowTest, ModeChangeToConcatenationAnsweredNoDropsOnlyDummies)
     ASSERT_EQ(w->Candidates().Rows().RowCount(), 1);
     EXPECT_EQ(w->Candidates().Rows().Entry(0).fullPath, file);
     // Concatenation works on files: object kind and time stamps are off.
-    EXPECT_FALSE(w->Modes().FilesRadio()->isEnabled());
-    EXPECT_FALSE(w->Modes().UnifyAttrCheck()->isEnabled());
+    EXPECT_FALSE(Widget<QAbstractButton>(*w, "filesRadio")->isEnabled());
+    EXPECT_FALSE(Widget<QCheckBox>(*w, "unifyAttrCheck")->isEnabled());
 }
 
 TEST_F(MainWindowTest, LeavingConcatenationAnsweredCancelKeepsTheMode)
@@ -231,7 +231,7 @@ TEST_F(MainWindowTest, LeavingConcatenationAnsweredCancelKeepsTheMode)
     w->ChangeMode(RenameKind::Replace);
     EXPECT_EQ(asked.size(), 2u);
     EXPECT_EQ(w->Settings().RenameMode, RenameKind::Concatenation);
-    EXPECT_EQ(w->Modes().ModeCombo()->currentText(), QStringLiteral("※連結"));
+    EXPECT_EQ(Widget<QComboBox>(*w, "modeCombo")->currentText(), QStringLiteral("※連結"));
     EXPECT_EQ(w->Candidates().Rows().RowCount(), 1);
 
     answer = QMessageBox::Yes;
@@ -260,10 +260,10 @@ TEST_F(MainWindowTest, SeparatorsAndStoreDefaultsKeepTheMode)
     EXPECT_EQ(w->Settings().RenameMode, RenameKind::Insert);
     ActivateModeRow(*w, QStringLiteral("------------"));
     EXPECT_EQ(w->Settings().RenameMode, RenameKind::Insert);
-    EXPECT_EQ(w->Modes().ModeCombo()->currentText(), QStringLiteral("挿入"));
+    EXPECT_EQ(Widget<QComboBox>(*w, "modeCombo")->currentText(), QStringLiteral("挿入"));
 
     ActivateModeRow(*w, QStringLiteral("■初期値に"));
-    EXPECT_EQ(w->Modes().ModeCombo()->currentText(), QStringLiteral("挿入"));
+    EXPECT_EQ(Widget<QComboBox>(*w, "modeCombo")->currentText(), QStringLiteral("挿入"));
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].text, QStringLiteral("変名の初期値を変更しました。"));
     EXPECT_EQ(CRegistryStore::ReadKeyDword("Default", "RenameMode", -1),
@@ -273,22 +273,22 @@ TEST_F(MainWindowTest, SeparatorsAndStoreDefaultsKeepTheMode)
 TEST_F(MainWindowTest, ControlStatesFollowOutputObjectKindAndRoot)
 {
     auto w = Open({"/"});
-    EXPECT_FALSE(w->Selection().ParentButton()->isEnabled()); // no parent of the root
+    EXPECT_FALSE(Widget<CImageButton>(*w, "parentButton")->isEnabled()); // no parent of the root
     EXPECT_FALSE(w->Candidates().DestinationCombo()->isEnabled());
-    w->Candidates().OutputCombo()->setCurrentIndex(1);
+    Widget<QComboBox>(*w, "outputCombo")->setCurrentIndex(1);
     w->RefreshControlStates();
     EXPECT_TRUE(w->Candidates().DestinationCombo()->isEnabled());
-    EXPECT_TRUE(w->Candidates().DestinationBrowse()->isEnabled());
+    EXPECT_TRUE(Widget<CImageButton>(*w, "destinationBrowseButton")->isEnabled());
 
-    static_cast<QAbstractButton *>(w->Modes().FoldersRadio())->click();
+    Widget<QAbstractButton>(*w, "foldersRadio")->click();
     EXPECT_EQ(w->Settings().ObjMode, ObjectKind::Folders);
-    EXPECT_FALSE(w->Candidates().OutputCombo()->isEnabled());
+    EXPECT_FALSE(Widget<QComboBox>(*w, "outputCombo")->isEnabled());
     EXPECT_FALSE(w->Candidates().DestinationCombo()->isEnabled());
-    EXPECT_FALSE(w->Modes().UnifyTimeCheck()->isEnabled());
+    EXPECT_FALSE(Widget<QCheckBox>(*w, "unifyTimeCheck")->isEnabled());
     // Nothing to run, undo or move yet; the viewer and about box are always there.
     const CCommandBar &commands = w->Commands();
     EXPECT_TRUE(commands.ViewerButton()->isEnabled());
-    EXPECT_TRUE(commands.AboutButton()->isEnabled());
+    EXPECT_TRUE(Widget<CImageButton>(*w, "aboutButton")->isEnabled());
     for (QWidget *control : std::initializer_list<QWidget *>{
              commands.ExecuteButton(), commands.UndoButton(), w->Candidates().ListButton(0),
              w->Candidates().ListButton(3), w->Candidates().ListButton(8)})
@@ -299,11 +299,11 @@ TEST_F(MainWindowTest, ObjectKindChangeWithCandidatesAsksAndNoKeepsThem)
 {
     auto w = Open({dir.path(), file});
     answer = QMessageBox::No;
-    static_cast<QAbstractButton *>(w->Modes().FoldersRadio())->click();
+    Widget<QAbstractButton>(*w, "foldersRadio")->click();
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].caption, QStringLiteral("対象モード変更"));
     EXPECT_EQ(w->Settings().ObjMode, ObjectKind::Files);
-    EXPECT_TRUE(static_cast<QAbstractButton *>(w->Modes().FilesRadio())->isChecked());
+    EXPECT_TRUE(Widget<QAbstractButton>(*w, "filesRadio")->isChecked());
     EXPECT_EQ(w->Candidates().Rows().RowCount(), 1);
 }
 
@@ -314,7 +314,7 @@ TEST_F(MainWindowTest, ExitWritesWindowValuesAndHistories)
         Select(*w, "sub");
         w->Selection().EnterFolder();
         w->Selection().WaitForListing();
-        w->Candidates().OutputCombo()->setCurrentIndex(2);
+        Widget<QComboBox>(*w, "outputCombo")->setCurrentIndex(2);
         w->Candidates().DestinationCombo()->SetCurrentText(dir.file("zeta"));
         w->ToggleSplit();
         w->Selection().WaitForListing();
@@ -335,7 +335,7 @@ TEST_F(MainWindowTest, ExitWritesWindowValuesAndHistories)
     auto again = Open({});
     EXPECT_FALSE(again->IsSplit());
     EXPECT_EQ(again->Selection().DirectoryCombo()->CurrentText(), dir.file("sub"));
-    EXPECT_EQ(again->Candidates().OutputCombo()->currentIndex(), 2);
+    EXPECT_EQ(Widget<QComboBox>(*again, "outputCombo")->currentIndex(), 2);
 }
 
 TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreReported)
@@ -382,7 +382,7 @@ TEST_F(MainWindowTest, SplitterDragStopsAtBothLimitsAndRightClickCancels)
     auto w = Open({dir.path()});
     w->resize(900, 600);
     w->show();
-    auto *bar = static_cast<SplitterBar *>(w->Splitter().LeftBar());
+    auto *bar = Widget<SplitterBar>(*w, "leftSplitterBar");
     QWidget *leftPane = w->Selection().DirectoryCombo();
     const auto drag = [&](int toX) {
         const int from = bar->mapToGlobal(bar->rect().center()).x();
@@ -433,7 +433,7 @@ TEST(MainWindowPartsTest, TheFreeFilterDialogLeavesTheWindowTakingDrags)
     WhenModalOpens([](QWidget *modal) { ClickButton(modal, QStringLiteral("cancelButton")); });
     window.Selection().ChooseFilter(CEnvSettings::kFreeFilterIndex);
     EXPECT_TRUE(window.IsInteractive());
-    EXPECT_EQ(window.Splitter().LeftBar()->cursor().shape(), Qt::SplitHCursor);
+    EXPECT_EQ(Widget<SplitterBar>(window, "leftSplitterBar")->cursor().shape(), Qt::SplitHCursor);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The selection pane: sorting, its status line and its folder history.
 #include "ui/main/SelectionPane.h"
+#include "FindWidget.h"
 #include "support/TempDir.h"
 
 #include "app/EnvSettings.h"
@@ -59,7 +60,7 @@ TEST_F(SelectionPaneTest, SortingByAHeaderKeepsTheSelectionAndShowsTheOrder)
     EXPECT_LT(pane.Rows().FindName("c.txt"), pane.Rows().FindName("a.txt"));
     EXPECT_EQ(SelectedName(), "b.txt");
     EXPECT_EQ(pane.Rows().Entry(list.CurrentRow()).fileName, "b.txt");
-    const QHeaderView *header = list.ReportWidget()->header();
+    const QHeaderView *header = Widget<QTreeView>(list, "reportView")->header();
     EXPECT_TRUE(header->isSortIndicatorShown());
     EXPECT_EQ(header->sortIndicatorSection(), 0);
     EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);

@@ -48,6 +48,9 @@ CFolderBrowseDlg::CFolderBrowseDlg(QWidget *parent, const QString &prompt, const
     m_tree = new CFolderTree(this);
     m_files = new CFolderFileList(this);
     m_divider = new CFolderDivider(this);
+    m_tree->setObjectName(QStringLiteral("tree"));
+    m_files->setObjectName(QStringLiteral("files"));
+    m_divider->setObjectName(QStringLiteral("divider"));
 
     m_newFolder = MakeToolButton("folder-new", icons::kNewFolder, "新しいフォルダ");
     m_views = new QButtonGroup(this);

@@ -50,10 +50,6 @@ public:
     // How failures are shown (a warning message box unless replaced).
     void SetWarningFunction(WarningFunction warn) { m_warn = std::move(warn); }
 
-    CFolderTree *Tree() const { return m_tree; }
-    CFolderFileList *Files() const { return m_files; }
-    CFolderDivider *Divider() const { return m_divider; }
-
     void done(int result) override;
 
 protected:

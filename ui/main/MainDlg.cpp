@@ -70,6 +70,7 @@ CMainDlg::CMainDlg(const std::vector<std::string> &args, QWidget *parent)
     m_modes = new CModeArea(this, *m_du, m_settings);
     m_splitButton =
         MakeImageButton(this, icons::kSplitTwoPanes, icons::kDirectoryButtonSize, "リスト分割変更");
+    m_splitButton->setObjectName(QStringLiteral("splitButton"));
     m_selection = new CSelectionPane(this, m_env, m_settings, m_launchers);
     m_candidates = new CCandidatePane(this, m_settings, m_env);
     m_splitter = new CPaneSplitter(this, *m_du, *m_selection, *m_candidates);

@@ -101,8 +101,6 @@ public:
     CModeArea &Modes() const { return *m_modes; }
     CCommandBar &Commands() const { return *m_commands; }
     CTextViewerHost &ViewerHost() const { return *m_viewer; }
-    CPaneSplitter &Splitter() const { return *m_splitter; }
-    CImageButton *SplitButton() const { return m_splitButton; }
     const CRenameSettings &Settings() const { return m_settings; }
     const CEnvSettings &Env() const { return m_env; }
     const std::string &CurrentDirectory() const;

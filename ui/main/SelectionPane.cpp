@@ -84,6 +84,9 @@ void CSelectionPane::CreateControls(QWidget *window)
     m_parentButton =
         MakeImageButton(window, icons::kParentFolder, icons::kDirectoryButtonSize, "親ディレクトリへ");
     m_refreshButton = MakeImageButton(window, icons::kRefresh, icons::kDirectoryButtonSize, "更新");
+    m_browseButton->setObjectName(QStringLiteral("directoryBrowseButton"));
+    m_parentButton->setObjectName(QStringLiteral("parentButton"));
+    m_refreshButton->setObjectName(QStringLiteral("refreshButton"));
     m_directoryCombo = new CHistoryComboBox(window);
     m_directoryCombo->SetDropEmpty(true);
     m_directoryCombo->SetMatch(platform::HistoryMatch::SamePath);
