@@ -529,11 +529,15 @@ void CSelectionPane::AddListFormItems(QMenu *menu)
 
 void CSelectionPane::AddFilterItems(QMenu *menu)
 {
-    // The free filter comes first, then filters 1-5, then the no-filter entry.
-    const int order[] = {5, 0, 1, 2, 3, 4, 6};
-    for (int index : order)
-        AddCheckItem(menu, QString::fromStdString(m_env.Filters[static_cast<std::size_t>(index)].Title),
-                     kFilterBase + index, m_env.FilterMode == index);
+    // The free filter comes first, then filters 1-5 by their titles, then the
+    // no-filter entry; the first and the last have menu texts of their own.
+    const auto addFilter = [&](int index, const QString &text) {
+        AddCheckItem(menu, text, kFilterBase + index, m_env.FilterMode == index);
+    };
+    addFilter(CEnvSettings::kFreeFilterIndex, QStringLiteral("任意フィルタ"));
+    for (int index = 0; index < CEnvSettings::kFreeFilterIndex; ++index)
+        addFilter(index, QString::fromStdString(m_env.Filters[static_cast<std::size_t>(index)].Title));
+    addFilter(CEnvSettings::kNoFilterIndex, QStringLiteral("フィルタ解除"));
 }
 
 void CSelectionPane::ChooseFilter(int mode)
@@ -706,19 +710,12 @@ int CSelectionPane::DirectoryRight() const
 
 QString CSelectionPane::StatusText() const
 {
-    QString text = ListStatusText(m_rows.RowCount(), m_list->SelectedCount());
-    const int mode = m_env.FilterMode;
-    if (mode >= 0 && mode < CEnvSettings::kNoFilterIndex)
-        text += QStringLiteral("　") +
-                QString::fromStdString(m_env.Filters[static_cast<std::size_t>(mode)].Title);
-    return text;
+    return ListStatusText(m_rows.RowCount(), m_list->SelectedCount());
 }
 
 void CSelectionPane::ShowStatus()
 {
-    const QString text = StatusText();
-    m_status->setText(text);
-    m_status->setToolTip(text);
+    m_status->setText(StatusText());
 }
 
 void CSelectionPane::LoadState()
