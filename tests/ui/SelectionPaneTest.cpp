@@ -1,17 +1,20 @@
-// The selection pane: sorting, its filter menu and status line, and its
-// folder history.
+// The selection pane: sorting, its filter menu and status line, browsing
+// and its folder history.
 #include "ui/main/SelectionPane.h"
 #include "FindWidget.h"
+#include "ModalTesting.h"
 #include "support/TempDir.h"
 
 #include "app/EnvSettings.h"
 #include "app/LaunchList.h"
 #include "engine/RenameSettings.h"
+#include "ui/dialogs/FolderBrowseDlg.h"
 #include "ui/widgets/FileListCtrl.h"
 #include "ui/widgets/HistoryComboBox.h"
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -19,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -111,6 +115,24 @@ TEST_F(SelectionPaneTest, FilterMenuShowsTheUserTitlesBetweenItsOwnEntriesAndThe
     pane.SetFilterMode(0);
     pane.WaitForListing();
     EXPECT_EQ(pane.StatusText(), ListStatusText(pane.Rows().RowCount(), 0));
+}
+
+TEST_F(SelectionPaneTest, BrowsingStartsAtTheTypedFolderWithTheDefaultPrompt)
+{
+    const std::string typed = dir.mkdir("typed");
+    pane.SetDirectoryText(typed); // typed, not listed yet
+    QString prompt;
+    std::optional<std::string> shownFolder;
+    WhenModalOpens([&](QWidget *modal) {
+        auto *dialog = qobject_cast<CFolderBrowseDlg *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        prompt = dialog->findChild<QLabel *>("prompt")->text();
+        shownFolder = dialog->SelectedPath();
+        dialog->reject();
+    });
+    pane.BrowseDirectory();
+    EXPECT_EQ(prompt, QStringLiteral("フォルダを選択して下さい。"));
+    EXPECT_EQ(shownFolder, typed);
 }
 
 TEST_F(SelectionPaneTest, DirectoryHistoryKeepsFoldersThatDifferOnlyInCase)

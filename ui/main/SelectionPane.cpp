@@ -390,8 +390,7 @@ void CSelectionPane::BrowseDirectory()
     std::optional<std::string> chosen;
     {
         CModalGuard modal(m_list);
-        chosen = ChooseFolder(m_list->window(), QStringLiteral("ディレクトリ参照"),
-                              platform::DisplayDirectory(m_currentDirectory), m_env.SelDirMode);
+        chosen = ChooseFolder(m_list->window(), {}, m_directoryCombo->CurrentText(), m_env.SelDirMode);
     }
     if (chosen) {
         m_directoryCombo->SetCurrentText(*chosen);
