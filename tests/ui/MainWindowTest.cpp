@@ -109,6 +109,7 @@ TEST_F(MainWindowTest, FirstStartTakesTheDefaultsAndListsTheGivenDirectory)
     EXPECT_EQ(w->Selection().Rows().Entry(1).fileName, "sub");
     EXPECT_EQ(w->Selection().Rows().Entry(5).fileName, "c.jpg");
     EXPECT_EQ(w->Selection().StatusText(), QStringLiteral(" 6個のオブジェクト（0個を選択)"));
+    EXPECT_EQ(Widget<QCheckBox>(*w, "readOnlyAttrCheck")->text(), QStringLiteral("読みとり専用"));
 }
 
 TEST_F(MainWindowTest, LaterStartListsItsFolderAndAddsItsFilesOnceTheWindowTakesInput)
