@@ -117,7 +117,7 @@ void CMainDlg::ConnectParts()
     connect(m_modes, &CModeArea::ObjectKindChosen, this, &CMainDlg::ChangeObjectKind);
     connect(m_modes, &CModeArea::UnificationChanged, this, &CMainDlg::StoreOutput);
     connect(m_modes, &CModeArea::PanelChanged, this, &CMainDlg::PanelRefresh);
-    connect(m_modes, &CModeArea::ShortcutKey, this, &CMainDlg::HandleShortcut);
+    connect(m_modes, &CModeArea::ShortcutKey, this, [this](int key) { HandleShortcut(key, false); });
 
     connect(m_splitButton, &QAbstractButton::clicked, this, &CMainDlg::ToggleSplit);
     connect(m_splitter, &CPaneSplitter::WidthChosen, this, [this](int width) {
