@@ -568,8 +568,7 @@ void CSelectionPane::LaunchOnEntries(std::size_t launcher, const std::vector<int
     std::vector<std::string> paths;
     for (int row : rows)
         paths.push_back(m_rows.FullPath(row));
-    CModalGuard modal(m_list);
-    RunLaunchCommand(m_list->window(), m_launchers.Entries[launcher].Command, paths);
+    RunLaunchCommand(m_launchers.Entries[launcher].Command, paths);
 }
 
 void CSelectionPane::ShowMenu(const QPoint &globalPos)
