@@ -289,12 +289,16 @@ TEST_F(FolderBrowseTest, TheViewIsAlwaysRestoredAndTheSizesOnlyWhenRemembered)
 TEST_F(FolderBrowseTest, ModeZeroAsksThroughTheDesktopFolderDialog)
 {
     QString title;
-    WhenModalOpens([&](QWidget *modal) {
+    const auto cancelTheDesktopDialog = [&](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         ASSERT_NE(dialog, nullptr);
         title = dialog->windowTitle();
         static_cast<QDialog *>(dialog)->reject();
-    });
+    };
+    WhenModalOpens(cancelTheDesktopDialog);
     EXPECT_EQ(ChooseFolder(nullptr, QStringLiteral("複写先を指定して下さい。"), dir.path(), 0), std::nullopt);
     EXPECT_EQ(title, QStringLiteral("複写先を指定して下さい。"));
+    WhenModalOpens(cancelTheDesktopDialog);
+    ChooseFolder(nullptr, {}, dir.path(), 0);
+    EXPECT_EQ(title, QStringLiteral("フォルダを選択して下さい。")) << "the folder browser's own prompt";
 }

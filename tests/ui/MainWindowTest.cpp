@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 
@@ -108,8 +109,8 @@ TEST_F(MainWindowTest, FirstStartTakesTheDefaultsAndListsTheGivenDirectory)
     ASSERT_EQ(w->Selection().Rows().RowCount(), 6);
     EXPECT_EQ(w->Selection().Rows().Entry(1).fileName, "sub");
     EXPECT_EQ(w->Selection().Rows().Entry(5).fileName, "c.jpg");
-    EXPECT_EQ(w->Selection().StatusText(), QStringLiteral(" 6個のオブジェクト（0個を選択)　フィルタ 1"))
-        << "the active filter is named";
+    EXPECT_EQ(w->Selection().StatusText(), QStringLiteral(" 6個のオブジェクト（0個を選択)"));
+    EXPECT_EQ(Widget<QCheckBox>(*w, "readOnlyAttrCheck")->text(), QStringLiteral("読みとり専用"));
 }
 
 TEST_F(MainWindowTest, LaterStartListsItsFolderAndAddsItsFilesOnceTheWindowTakesInput)
@@ -189,6 +190,33 @@ TEST_F(MainWindowTest, KeysSelectByKindAndGoUp)
     w->show();
     QTest::keyClick(view, Qt::Key_Escape);
     EXPECT_TRUE(w->isVisible());
+    w->hide();
+}
+
+TEST_F(MainWindowTest, EnterAndTheAddingKeysActOnlyInTheSelectionList)
+{
+    auto w = Open({dir.path()});
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    CHistoryComboBox *directory = w->Selection().DirectoryCombo();
+    directory->SetCurrentText(dir.file("sub"));
+    directory->lineEdit()->setFocus();
+    QTest::keyClick(directory->lineEdit(), Qt::Key_Return);
+    w->Selection().WaitForListing();
+    EXPECT_TRUE(directory->lineEdit()->hasFocus());
+    EXPECT_EQ(w->CurrentDirectory(), dir.path());
+
+    directory->SetCurrentText(dir.path());
+    w->Selection().List()->SetSelectedRows({RowOf(*w, "a.txt")});
+    for (int key : {Qt::Key_Q, Qt::Key_W})
+        QTest::keyClick(Widget<QComboBox>(*w, "modeCombo"), key, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(w->Candidates().Rows().RowCount(), 0);
+
+    QWidget *view = w->Selection().List()->CurrentView();
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(w->Candidates().Rows().RowCount(), 1);
     w->hide();
 }
 

@@ -36,6 +36,9 @@ public:
     CFolderBrowseDlg(QWidget *parent, const QString &prompt, const std::string &initialFolder);
     ~CFolderBrowseDlg() override;
 
+    // The text that asks for a folder: prompt, or the default when it is empty.
+    static QString ShownPrompt(const QString &prompt);
+
     // The selected folder's path as bytes; nothing when no folder is selected.
     std::optional<std::string> SelectedPath() const;
     int ListMode() const;

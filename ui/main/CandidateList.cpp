@@ -309,7 +309,7 @@ std::string CCandidateList::PreviewText(int row, int column) const
         case 1:
             return s.GetPreviewTimeText(e);
         case 2:
-            return CRenameSettings::FormatAttributeText(s.GetNewDirAttributes());
+            return CRenameSettings::FormatAttributeText(s.GetNewAttributes(e));
         default:
             return {};
         }

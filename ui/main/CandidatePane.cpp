@@ -414,8 +414,7 @@ void CCandidatePane::BrowseDestination()
     std::optional<std::string> chosen;
     {
         CModalGuard modal(m_list);
-        chosen = ChooseFolder(m_list->window(), QStringLiteral("ディレクトリ参照"), Destination(),
-                              m_env.SelDirMode);
+        chosen = ChooseFolder(m_list->window(), {}, Destination(), m_env.SelDirMode);
     }
     if (chosen) {
         m_destinationCombo->SetCurrentText(*chosen);

@@ -131,7 +131,7 @@ void CModeArea::CreateUnificationControls(QWidget *window, const DialogUnits &du
     m_unifyAttr = new QCheckBox(QStringLiteral("属性統一"), window);
     m_unifyAttr->setObjectName(QStringLiteral("unifyAttrCheck"));
     m_unifyAttr->setGeometry(du.toPixels(10, 63, 44, 10));
-    const char *const labels[] = {"読み取り専用", "隠しファイル", "システム", "アーカイブ"};
+    const char *const labels[] = {"読みとり専用", "隠しファイル", "システム", "アーカイブ"};
     const char *const tips[] = {"読みとり専用", "隠しファイル", "システムファイル", "アーカイブ"};
     const char *const names[] = {"readOnlyAttrCheck", "hiddenAttrCheck", "systemAttrCheck",
                                  "archiveAttrCheck"};
