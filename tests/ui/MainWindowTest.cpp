@@ -109,7 +109,8 @@ TEST_F(MainWindowTest, FirstStartTakesTheDefaultsAndListsTheGivenDirectory)
     ASSERT_EQ(w->Selection().Rows().RowCount(), 6);
     EXPECT_EQ(w->Selection().Rows().Entry(1).fileName, "sub");
     EXPECT_EQ(w->Selection().Rows().Entry(5).fileName, "c.jpg");
-    EXPECT_EQ(w->Selection().StatusText(), QStringLiteral(" 6個のオブジェクト（0個を選択)"));
+    EXPECT_EQ(w->Selection().StatusText(), QStringLiteral(" 6個のオブジェクト（0個を選択)　フィルタ 1"))
+        << "the active filter is named";
     EXPECT_EQ(Widget<QCheckBox>(*w, "readOnlyAttrCheck")->text(), QStringLiteral("読みとり専用"));
 }
 

@@ -94,7 +94,7 @@ TEST_F(SelectionPaneTest, ChangesByOthersShowWithoutLosingTheSelection)
     EXPECT_EQ(SelectedName(), "b.txt");
 }
 
-TEST_F(SelectionPaneTest, FilterMenuShowsTheUserTitlesBetweenItsOwnEntriesAndTheStatusLineOnlyCounts)
+TEST_F(SelectionPaneTest, FilterMenuShowsTheUserTitlesBetweenItsOwnEntriesAndTheStatusLineTheActiveFilter)
 {
     env.Filters[0].Title = "画像";
     QStringList texts;
@@ -114,7 +114,12 @@ TEST_F(SelectionPaneTest, FilterMenuShowsTheUserTitlesBetweenItsOwnEntriesAndThe
     env.Filters[0].Filter = "*.jpg";
     pane.SetFilterMode(0);
     pane.WaitForListing();
-    EXPECT_EQ(pane.StatusText(), ListStatusText(pane.Rows().RowCount(), 0));
+    EXPECT_EQ(pane.StatusText(), ListStatusText(pane.Rows().RowCount(), 0) + QStringLiteral("　画像"));
+    env.Filters[CEnvSettings::kFreeFilterIndex].Filter = "*.txt;*.md";
+    pane.SetFilterMode(CEnvSettings::kFreeFilterIndex);
+    pane.WaitForListing();
+    EXPECT_TRUE(pane.StatusText().endsWith(QStringLiteral("　*.txt;*.md")))
+        << "the free filter by its pattern";
 }
 
 TEST_F(SelectionPaneTest, BrowsingStartsAtTheTypedFolderWithTheDefaultPrompt)

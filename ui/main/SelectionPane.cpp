@@ -18,6 +18,7 @@
 #include "ui/widgets/Icons.h"
 #include "ui/widgets/ImageButton.h"
 #include "ui/widgets/ModalGuard.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -708,12 +709,23 @@ int CSelectionPane::DirectoryRight() const
 
 QString CSelectionPane::StatusText() const
 {
-    return ListStatusText(m_rows.RowCount(), m_list->SelectedCount());
+    // The counts, then which filter is on, so that a list that lacks entries
+    // says why: filters 1-5 by their titles, the free filter by its pattern.
+    QString text = ListStatusText(m_rows.RowCount(), m_list->SelectedCount());
+    const int mode = m_env.FilterMode;
+    if (mode >= 0 && mode < CEnvSettings::kNoFilterIndex) {
+        const FilterRecord &filter = m_env.Filters[static_cast<std::size_t>(mode)];
+        text += QStringLiteral("　") +
+                ShownText(mode == CEnvSettings::kFreeFilterIndex ? filter.Filter : filter.Title);
+    }
+    return text;
 }
 
 void CSelectionPane::ShowStatus()
 {
-    m_status->setText(StatusText());
+    const QString text = StatusText();
+    m_status->setText(text);
+    m_status->setToolTip(text);
 }
 
 void CSelectionPane::LoadState()
