@@ -10,7 +10,7 @@ WERROR ?= OFF
 # How long `make fuzz` runs each harness.
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps build run test test-sanitize release package fuzz bench format format-check tidy clean
+.PHONY: deps build run test test-sanitize release package fuzz bench format format-check tidy tidy-all clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -59,6 +59,11 @@ format:
 tidy: build
 	@./scripts/install-deps.sh tidy
 	./scripts/tidy-changed.sh $(BUILD)
+
+# clang-tidy over every program source, JOBS at a time.
+tidy-all: build
+	@./scripts/install-deps.sh tidy
+	JOBS=$(JOBS) ./scripts/tidy-changed.sh $(BUILD) --all
 
 format-check: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror

@@ -1,6 +1,7 @@
 #include "app/RenameApp.h"
 
 #include "app/EnvSettings.h"
+#include "platform/Paths.h"
 
 #include "KestrelVersion.h"
 
@@ -19,7 +20,7 @@ QList<QByteArray> AbsolutePaths(const std::vector<std::string> &args)
     for (const std::string &arg : args) {
         if (arg.empty())
             continue;
-        const std::string path = arg.front() == '/' ? arg : workingDirectory + "/" + arg;
+        const std::string path = arg.front() == '/' ? arg : platform::JoinPath(workingDirectory, arg);
         paths.append(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
     }
     return paths;

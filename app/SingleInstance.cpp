@@ -33,7 +33,7 @@ QString CSingleInstance::ServerName()
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     const QByteArray digest =
         QCryptographicHash::hash(config.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    const QString name = QStringLiteral("kestrel-%1-%2").arg(getuid()).arg(QString::fromLatin1(digest));
+    QString name = QStringLiteral("kestrel-%1-%2").arg(getuid()).arg(QString::fromLatin1(digest));
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QDir(runtime).exists())
         return runtime + QLatin1Char('/') + name;

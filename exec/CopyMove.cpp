@@ -1,6 +1,7 @@
 #include "exec/CopyMove.h"
 
 #include "platform/FileOps.h"
+#include "platform/Paths.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -111,7 +112,7 @@ private:
             return Fail(source, ec.value());
         const std::size_t failuresBefore = result.failures.size();
         for (const auto &name : names) {
-            if (!Entry(source + "/" + name, target + "/" + name))
+            if (!Entry(platform::JoinPath(source, name), platform::JoinPath(target, name)))
                 return false;
         }
         if (m_kind == TransferKind::Move && result.failures.size() == failuresBefore)

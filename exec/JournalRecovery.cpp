@@ -79,13 +79,11 @@ void CRecovery::Finish(const CJournalEntry &e)
     case CJournalEntry::Replace:
         if (!HoldsFile(e.from, e))
             return; // done, or never reached by a file that has gone since
-        if (e.file.valid && Holds(e.to, e.file)) {
-            // A link and unlink stopped between its two calls: the file has
-            // both names, the old one goes.
-            m_report.steps.push_back({e.from, e.to, platform::DeleteFile(e.from)});
-        } else if (e.made.identity.valid && HoldsCopy(e.to, e)) {
-            // A move to another file system stopped between its copy and the
-            // removal of the source: the copy is whole, the source goes.
+        if ((e.file.valid && Holds(e.to, e.file)) || (e.made.identity.valid && HoldsCopy(e.to, e))) {
+            // A link and unlink stopped between its two calls (the file has
+            // both names), or a move to another file system stopped between
+            // its copy and the removal of the source (the copy is whole): the
+            // old name goes.
             m_report.steps.push_back({e.from, e.to, platform::DeleteFile(e.from)});
         } else if (e.kind == CJournalEntry::Replace || !platform::PathExists(e.to)) {
             Move(e.from, e.to, false, e.kind == CJournalEntry::Replace, e.file);

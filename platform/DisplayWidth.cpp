@@ -50,7 +50,7 @@ std::size_t DisplayColumns(std::string_view text)
         }
         pos += length;
         if (c < 0x300)
-            ++columns;
+            ++columns; // NOLINT(bugprone-branch-clone): narrow letters skip the table look-ups
         else if (InRanges(kWide, c))
             columns += 2;
         else if (!InRanges(kZeroWidth, c))

@@ -53,6 +53,7 @@ int StartDetached(const std::vector<std::string> &argv)
     // Everything the children use is prepared before forking: between fork
     // and exec only async-signal-safe calls are allowed.
     std::vector<char *> args;
+    args.reserve(argv.size() + 1);
     for (const std::string &arg : argv)
         args.push_back(const_cast<char *>(arg.c_str()));
     args.push_back(nullptr);

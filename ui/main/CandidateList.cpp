@@ -298,7 +298,7 @@ QString CCandidateList::CellText(int row, int column) const
 std::string CCandidateList::PreviewText(int row, int column) const
 {
     const CFileEntry &e = Entry(row);
-    const std::string name = e.GetDisplayName(m_display.fileCharMode, m_display.withPath);
+    std::string name = e.GetDisplayName(m_display.fileCharMode, m_display.withPath);
     if (!m_settings)
         return column == 0 ? name : std::string();
     const CRenameSettings &s = *m_settings;

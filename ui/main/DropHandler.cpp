@@ -94,7 +94,7 @@ std::optional<std::string> CDropHandler::DirectoryTarget(const Dropped &dropped)
 
 std::string CDropHandler::AddDropped(Dropped dropped)
 {
-    const std::string target =
+    std::string target =
         dropped.files.empty() ? ParentOf(dropped.folders.front()) : dropped.files.front().directory;
     m_candidates.Append(std::move(dropped.files));
     if (!dropped.folders.empty())

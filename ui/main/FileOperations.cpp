@@ -77,6 +77,7 @@ void CFileOperations::TransferSelectedTo(exec::TransferKind kind, const std::str
         return;
 
     std::vector<std::string> sources;
+    sources.reserve(names.size());
     for (const std::string &name : names)
         sources.push_back(platform::JoinPath(m_pane.CurrentDirectory(), name));
     exec::TransferResult result;

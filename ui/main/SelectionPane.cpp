@@ -567,6 +567,7 @@ void CSelectionPane::AddLaunchItems(QMenu *menu, bool enabled)
 void CSelectionPane::LaunchOnEntries(std::size_t launcher, const std::vector<int> &rows)
 {
     std::vector<std::string> paths;
+    paths.reserve(rows.size());
     for (int row : rows)
         paths.push_back(m_rows.FullPath(row));
     RunLaunchCommand(m_launchers.Entries[launcher].Command, paths);

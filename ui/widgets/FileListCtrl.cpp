@@ -261,6 +261,7 @@ void CFileListCtrl::SetSortIndicator(int column, bool ascending)
 std::vector<int> CFileListCtrl::ColumnWidths() const
 {
     std::vector<int> widths;
+    widths.reserve(ColumnCount());
     for (int i = 0; i < ColumnCount(); ++i)
         widths.push_back(m_tree->header()->sectionSize(i));
     return widths;

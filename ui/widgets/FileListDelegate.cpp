@@ -58,7 +58,7 @@ QString FileListDelegate::cellToolTip(const QStyleOptionViewItem &option, const 
     const QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, widget);
     const bool cut =
         cell.fontMetrics.horizontalAdvance(cell.text) > textRect.width() - 2 * TextMargin(widget);
-    const QString warning = index.data(Qt::ToolTipRole).toString();
+    QString warning = index.data(Qt::ToolTipRole).toString();
     if (!cut)
         return warning;
     return warning.isEmpty() ? cell.text : cell.text + QLatin1Char('\n') + warning;

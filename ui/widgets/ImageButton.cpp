@@ -131,12 +131,10 @@ void CImageButton::paintEvent(QPaintEvent *)
     const QRect &edge = face;
     const QColor light = pal.color(QPalette::Light);
     const QColor shadow = pal.color(QPalette::Dark);
-    if (pressed)
+    if (pressed || (m_latched && !m_hot))
         DrawEdge(painter, edge, shadow, light);
     else if (m_hot)
         DrawEdge(painter, edge, light, shadow);
-    else if (m_latched)
-        DrawEdge(painter, edge, shadow, light);
 
     if (hasFocus()) {
         QStyleOptionFocusRect option;
