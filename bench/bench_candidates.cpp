@@ -50,6 +50,7 @@ struct Scene {
         control.resize(800, 600);
         control.show();
         QApplication::processEvents();
+        report = control.findChild<QTreeView *>(QStringLiteral("reportView"));
     }
 
     // The prefix typed one letter longer, up to eight letters.
@@ -60,12 +61,13 @@ struct Scene {
     void repaint()
     {
         control.UpdateAll();
-        control.ReportWidget()->viewport()->repaint();
+        report->viewport()->repaint();
     }
 
     CRenameSettings settings;
     CCandidateList list;
     CFileListCtrl control;
+    QTreeView *report = nullptr;
 };
 
 Scene *g_scene = nullptr;

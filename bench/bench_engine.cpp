@@ -58,10 +58,9 @@ CRenameSettings SettingsFor(RenameKind kind)
     return s;
 }
 
-void ComputeAllNames(benchmark::State &state)
+void NameAll(benchmark::State &state, const CRenameSettings &settings)
 {
     const auto &entries = Entries();
-    const CRenameSettings settings = SettingsFor(static_cast<RenameKind>(state.range(0)));
     for (auto _ : state) {
         std::size_t bytes = 0;
         for (int i = 0; i < kEntryCount; ++i)
@@ -71,7 +70,26 @@ void ComputeAllNames(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * kEntryCount);
 }
 
+void ComputeAllNames(benchmark::State &state)
+{
+    NameAll(state, SettingsFor(static_cast<RenameKind>(state.range(0))));
+}
+
 BENCHMARK(ComputeAllNames)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
+
+// The replace mode with a regular expression: a simple pattern with a group
+// (`^IMG_(\d+)` to `photo-$1`), compiled once, matched in UTF mode.
+void RegexReplaceAllNames(benchmark::State &state)
+{
+    CRenameSettings settings = SettingsFor(RenameKind::Replace);
+    settings.IsReplaceRegex = true;
+    settings.IsReplaceCase = false;
+    settings.ReplaceStr1 = "^IMG_(\\d+)";
+    settings.ReplaceStr2 = "photo-$1";
+    NameAll(state, settings);
+}
+
+BENCHMARK(RegexReplaceAllNames)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

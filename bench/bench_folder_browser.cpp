@@ -28,18 +28,20 @@ void ListFolderFiles(benchmark::State &state)
 {
     CFolderBrowseDlg dialog(nullptr, {}, {});
     dialog.show();
+    auto *files = dialog.findChild<CFolderFileList *>(QStringLiteral("files"));
+    const auto *model = dialog.findChild<QAbstractItemModel *>(QStringLiteral("filesModel"));
     qint64 longestStall = 0;
     for (auto _ : state) {
-        dialog.Files()->ShowFolder(g_dir->path());
+        files->ShowFolder(g_dir->path());
         QElapsedTimer stall;
         stall.start();
-        while (dialog.Files()->IsListing()) {
+        while (files->IsListing()) {
             QApplication::processEvents(QEventLoop::AllEvents, 5);
             longestStall = std::max(longestStall, stall.restart());
         }
         QApplication::processEvents();
         longestStall = std::max(longestStall, stall.elapsed());
-        benchmark::DoNotOptimize(dialog.Files()->Model()->rowCount());
+        benchmark::DoNotOptimize(model->rowCount());
     }
     state.counters["longest_stall_ms"] = double(longestStall);
 }

@@ -65,6 +65,8 @@ const char *StartHint(StartProblem problem)
         return "（--set InputFile=…）";
     case StartProblem::NoOutputFile:
         return "（--set OutputFile=…）";
+    case StartProblem::InvalidPattern:
+        return "（--set ReplaceStr1=…）";
     case StartProblem::None:
         break;
     }
@@ -87,7 +89,7 @@ CRenameSettings BuildSettings(const Options &options, const std::string &working
     // mean something else to the next run.
     settings.ResolveRelativePaths(workingDirectory);
     if (const StartProblem problem = settings.CheckStart(); problem != StartProblem::None)
-        throw UsageError(CRenameSettings::StartProblemMessage(problem) + std::string(StartHint(problem)));
+        throw UsageError(settings.StartProblemMessage(problem) + StartHint(problem));
     if (settings.TakesNamesFromFile())
         LoadNamesFile(settings);
     return settings;

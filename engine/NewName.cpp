@@ -1,4 +1,5 @@
 #include "engine/Counter.h"
+#include "engine/RegexReplace.h"
 #include "engine/RenameSettings.h"
 #include "engine/TitleEdits.h"
 #include "model/FileEntry.h"
@@ -46,6 +47,10 @@ std::string CRenameSettings::ComputeNewName(const CFileEntry &entry, int rowInde
     case RenameKind::Replace:
         if (ReplaceStr1.empty())
             return entry.fileName;
+        if (IsReplaceRegex)
+            return WithExtension(
+                engine::RegexReplace(entry.title, ReplaceStr1, IsReplaceCase, ReplaceStr2, expand),
+                entry.extension);
         return WithExtension(
             engine::ReplaceOccurrences(entry.title, ReplaceStr1, expand(ReplaceStr2), IsReplaceCase),
             entry.extension);

@@ -1,5 +1,6 @@
 #include "engine/RenameSettings.h"
 
+#include "engine/RegexReplace.h"
 #include "engine/SettingsFields.h"
 #include "platform/Paths.h"
 
@@ -88,12 +89,27 @@ StartProblem CRenameSettings::CheckStart() const
         return StartProblem::NoNamesFile;
     if (UsesOutputFolder() && FileCopyDirectory.empty())
         return StartProblem::NoDestination;
+    if (HasInvalidPattern())
+        return StartProblem::InvalidPattern;
     return StartProblem::None;
 }
 
-const char *CRenameSettings::StartProblemMessage(StartProblem problem)
+bool CRenameSettings::HasInvalidPattern() const
+{
+    return RenameMode == RenameKind::Replace && IsReplaceRegex && !ReplaceStr1.empty() &&
+           engine::CheckPattern(ReplaceStr1, IsReplaceCase).has_value();
+}
+
+std::string CRenameSettings::StartProblemMessage(StartProblem problem) const
 {
     switch (problem) {
+    case StartProblem::InvalidPattern: {
+        const std::optional<engine::PatternError> error = engine::CheckPattern(ReplaceStr1, IsReplaceCase);
+        if (!error)
+            break;
+        return "正規表現が正しくありません（" + std::to_string(error->offset + 1) +
+               "文字目）: " + error->message;
+    }
     case StartProblem::NoDestination:
         return "移動先・複写先のディレクトリを指定してください。";
     case StartProblem::NoFormat:

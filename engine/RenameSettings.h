@@ -16,10 +16,11 @@ class CRegistryStore;
 // Why a run cannot start with these settings: something it needs is not given.
 enum class StartProblem {
     None,
-    NoDestination, // a move or copy without the folder to put the files in
-    NoFormat,      // the format mode without a format
-    NoNamesFile,   // names from a file without the file
-    NoOutputFile,  // a concatenation without its output file
+    NoDestination,  // a move or copy without the folder to put the files in
+    NoFormat,       // the format mode without a format
+    NoNamesFile,    // names from a file without the file
+    NoOutputFile,   // a concatenation without its output file
+    InvalidPattern, // the replace mode's regular expression does not compile
 };
 
 // Everything that decides what a run does to the candidate entries: the mode,
@@ -60,6 +61,7 @@ public:
     std::string ReplaceStr1;
     std::string ReplaceStr2;
     bool IsReplaceCase;
+    bool IsReplaceRegex; // ReplaceStr1 is a regular expression
     RangePosition ReplaceMode;
     int ReplaceNum;
     int ReplaceWidth;
@@ -121,8 +123,11 @@ public:
     void ResolveRelativePaths(const std::string &directory);
     // The one check of whether a run can start; None when it can.
     StartProblem CheckStart() const;
-    // The message that refuses a run for problem (empty for None).
-    static const char *StartProblemMessage(StartProblem problem);
+    // The message that refuses a run for problem (empty for None); for a
+    // pattern, the compiler's reason and where it stopped.
+    std::string StartProblemMessage(StartProblem problem) const;
+    // The replace mode matches a regular expression that does not compile.
+    bool HasInvalidPattern() const;
 
     // New-name computation. rowIndex is the 0-based row of the candidate list,
     // placeholder rows counted. media gives the file's own data to the

@@ -102,6 +102,7 @@ constexpr SettingsField kFields[] = {
     Text("ReplaceStr1", &S::ReplaceStr1),
     Text("ReplaceStr2", &S::ReplaceStr2),
     Flag<&S::IsReplaceCase>("IsReplaceCase"),
+    Flag<&S::IsReplaceRegex>("IsReplaceRegex"),
     Choice<&S::ReplaceMode>("ReplaceMode", RangePosition::FromBack),
     Number<&S::ReplaceNum>("ReplaceNum", 2, 99, 2),
     Number<&S::ReplaceWidth>("ReplaceWidth", 1, 99, 1),
@@ -132,7 +133,7 @@ constexpr SettingsField kFields[] = {
     Choice<&S::AtrSystem>("AtrSystem", AttributeChange::Keep),
     Choice<&S::AtrArchive>("AtrArchive", AttributeChange::Keep),
 };
-static_assert(std::size(kFields) == 57);
+static_assert(std::size(kFields) == 58);
 
 } // namespace
 

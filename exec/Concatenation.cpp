@@ -256,8 +256,11 @@ CConcatenationOutcome ConcatenateFiles(const std::vector<CFileEntry> &candidates
     std::vector<std::size_t> writtenRows;
     bool separatorWritten = false;
     for (const CFileEntry &entry : candidates) {
-        if (entry.isDummy)
+        if (entry.isDummy) {
+            // A placeholder stands for no file: it fails like a source that is gone.
+            log.AddResult(entry.fullPath, kResultFailed, platform::ErrorMessage(ENOENT));
             continue;
+        }
         int fd;
         if (const int error = OpenSource(entry.fullPath, fd)) {
             log.AddResult(entry.fullPath, 0, platform::ErrorMessage(error));

@@ -44,7 +44,8 @@ struct CConcatenationOutcome {
     std::vector<std::string> failedDeletes; // sources that could not be moved to the trash
 };
 
-// Writes all files of candidates in order into settings.OutputFile. The output
+// Writes all files of candidates in order into settings.OutputFile; a
+// placeholder row stands for no file and gets a failed row. The output
 // is assembled in a temporary file of its own directory and replaces the old
 // output only when complete, so the old output survives every failure. A row
 // that failed, and one whose source stays where it was to be trashed, carries

@@ -9,6 +9,8 @@ std::string ProblemText(PlanProblem problem, int error)
     switch (problem) {
     case PlanProblem::None:
         return {};
+    case PlanProblem::InvalidPattern:
+        return "正規表現が正しくありません";
     case PlanProblem::NoDestination:
         return "移動先・複写先のディレクトリが指定されていません";
     case PlanProblem::EmptyName:

@@ -10,6 +10,7 @@ namespace exec {
 enum class PlanProblem : std::uint8_t {
     None,
     NoDestination,          // a move or copy without a destination folder
+    InvalidPattern,         // the replace mode's regular expression does not compile
     EmptyName,              // the new name is empty
     InvalidName,            // ".", "..", only dots, "/" or NUL in the name
     NameTooLong,            // longer than a file system allows

@@ -33,7 +33,7 @@ bool CanStart(CRenameSettings &settings, IExecutionHost &host, CRunOutcome &outc
 {
     outcome.startProblem = settings.CheckStart();
     if (outcome.startProblem != StartProblem::None) {
-        host.ShowMessage(kCaption, CRenameSettings::StartProblemMessage(outcome.startProblem),
+        host.ShowMessage(kCaption, settings.StartProblemMessage(outcome.startProblem),
                          MessageIcon::Exclamation);
         return false;
     }

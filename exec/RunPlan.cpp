@@ -133,6 +133,7 @@ CRunPlan StartPlan(const CRenameSettings &settings, bool folders)
         settings.IsInBatch || plan.folders ? OutputKind::InPlace : settings.FileCopyMode;
     plan.copy = output == OutputKind::Copy;
     plan.noDestination = output != OutputKind::InPlace && settings.FileCopyDirectory.empty();
+    plan.invalidPattern = settings.HasInvalidPattern();
     plan.snapshot = {output, settings.IsFileTimeChange, settings.IsFileAttribChange, settings.FileTime};
     return plan;
 }
@@ -155,7 +156,9 @@ void AddRecord(CRunPlan &plan, const CRenameSettings &settings, const CFileEntry
     r.attributes = entry.attributes;
     r.newAttributes = AttributesToWrite(settings, entry);
     r.source = {entry.device, entry.inode, entry.birth, entry.inode != 0};
-    r.problem = plan.noDestination ? PlanProblem::NoDestination : nameProblem;
+    r.problem = plan.invalidPattern  ? PlanProblem::InvalidPattern
+                : plan.noDestination ? PlanProblem::NoDestination
+                                     : nameProblem;
     r.newPath = platform::JoinPath(folder, name);
     r.oldPath = std::move(oldPath);
     plan.nameStart.push_back(static_cast<std::uint32_t>(r.newPath.size() - name.size()));

@@ -34,10 +34,11 @@ struct CPlanStep {
 inline constexpr std::uint32_t kNoRecord = static_cast<std::uint32_t>(-1);
 
 struct CRunPlan {
-    bool folders = false;       // folders are renamed in place
-    bool copy = false;          // files are copied, the sources stay
-    bool noDestination = false; // a move or copy whose destination is not given
-    bool ownTimes = false;      // undo: unified times go back to each record's own time
+    bool folders = false;        // folders are renamed in place
+    bool copy = false;           // files are copied, the sources stay
+    bool noDestination = false;  // a move or copy whose destination is not given
+    bool invalidPattern = false; // the replace mode's regular expression does not compile
+    bool ownTimes = false;       // undo: unified times go back to each record's own time
     // The sources were listed while this process held their folders' locks:
     // no other run can have moved them since, so they need no check.
     bool listedUnderLock = false;

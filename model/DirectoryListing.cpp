@@ -38,7 +38,9 @@ public:
     // The group of a listed item, or nothing when the filter leaves it out.
     std::optional<ListingGroup> GroupOf(const platform::DirEntryInfo &item) const
     {
-        const bool hidden = (item.attributes & m_filter.hideMask) != 0;
+        // Attributes that could not be read might be any: every hide mask hides them.
+        const bool hidden =
+            item.attributesKnown ? (item.attributes & m_filter.hideMask) != 0 : m_filter.hideMask != 0;
         if (item.isDirectory)
             return m_filter.hideFolders && hidden ? std::nullopt : std::optional(kFolderGroup);
         if (hidden)

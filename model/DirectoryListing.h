@@ -31,7 +31,8 @@ constexpr ListingGroup kFirstPatternGroup = 2;
 // soon as it is read, with its group: ".." unless at the root, the folders
 // (those sharing a bit with the hide mask only when hideFolders is unset),
 // and every file that matches a pattern and shares no bit with the hide mask,
-// once. add returns false to stop the reading. Returns 0, ECANCELED when add
+// once. An entry whose attributes cannot be read counts as sharing a bit
+// with any hide mask but an empty one. add returns false to stop the reading. Returns 0, ECANCELED when add
 // stopped it, or the errno value of a directory that cannot be read (".." is
 // still given). The stored flags are read. Plain C++, safe on any thread.
 int ReadFilteredListing(const std::string &directory, const ListingFilter &filter,

@@ -37,6 +37,7 @@ void FillFromStatus(DirEntryInfo &info, const struct stat &st, std::uint32_t sto
     info.size = info.isDirectory ? 0 : static_cast<std::uint64_t>(st.st_size);
     info.lastWriteTime = static_cast<TimeValue>(st.st_mtim.tv_sec);
     info.attributes = AttributesFromStatus(st, info.name, stored);
+    info.attributesKnown = true;
 }
 
 // An entry whose status cannot be read (no search permission on the
@@ -52,6 +53,7 @@ void FillFromDirectoryOnly(DirEntryInfo &info, unsigned char type)
     struct stat st {};
     st.st_mode = static_cast<mode_t>((info.isDirectory ? S_IFDIR : S_IFREG) | S_IWUSR);
     info.attributes = AttributesFromStatus(st, info.name, 0);
+    info.attributesKnown = false;
 }
 
 struct DirCloser {

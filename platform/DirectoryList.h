@@ -26,6 +26,9 @@ struct DirEntryInfo {
     std::uint64_t size = 0;
     TimeValue lastWriteTime = 0;
     std::uint32_t attributes = 0;
+    // False when the entry's status could not be read (no search permission
+    // on its directory): the attributes are then only what its name tells.
+    bool attributesKnown = true;
     std::uint32_t storedFlags = 0; // the stored flags alone (see Attributes.h), 0 when not read
     // Identity of the file (a symbolic link's target): a rename keeps it, so it
     // tells later whether a path still holds this very file.

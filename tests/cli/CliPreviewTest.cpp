@@ -50,6 +50,26 @@ TEST_F(CliPreviewTest, PreviewOfEachRenamingModeShowsOldAndNewNames)
     EXPECT_EQ(Names(), (Lines{"Banana.jpg", "abcde.txt", "b.txt"}));
 }
 
+TEST_F(CliPreviewTest, RegularExpressionsReplaceWithGroupsOrRefuseAnInvalidPattern)
+{
+    dir.write("DSC_0001.JPG");
+    const std::vector<std::string> regex = {"--defaults",       "--set", "RenameMode=3",        "--set",
+                                            "IsReplaceRegex=1", "--set", "ReplaceStr2=photo-$1"};
+    std::vector<std::string> arguments = regex;
+    arguments.insert(arguments.end(), {"--set", "ReplaceStr1=^DSC_(\\d+)", "--execute", "DSC_0001.JPG"});
+    CliResult done = Run(arguments);
+    EXPECT_EQ(done.exitCode, 0) << done.err;
+    EXPECT_EQ(Names(), (Lines{"photo-0001.JPG"}));
+
+    arguments = regex;
+    arguments.insert(arguments.end(), {"--set", "ReplaceStr1=(\\d+", "photo-0001.JPG"});
+    CliResult refused = Run(arguments);
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_NE(refused.err.find("正規表現が正しくありません（5文字目）: missing closing parenthesis"),
+              std::string::npos)
+        << refused.err;
+}
+
 TEST_F(CliPreviewTest, PreviewOfNamesFromFileNumberedDirectoriesAndConcatenation)
 {
     dir.write("a.txt");

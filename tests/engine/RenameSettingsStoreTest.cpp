@@ -80,7 +80,7 @@ TEST(RenameSettingsStoreTest, EveryFieldRoundTripsThroughBothSets)
     CRegistryStore store;
     atExit.SaveSettings(store, "Rename");
     initial.SaveSettings(store, "Default");
-    EXPECT_EQ(StoredValuesOfKey("Default").size(), 57u);
+    EXPECT_EQ(StoredValuesOfKey("Default").size(), 58u);
 
     CRenameSettings loaded;
     loaded.IsInBatch = true;

@@ -96,9 +96,19 @@ TEST(RenameSettingsTest, ARunStartsOnceWhatItNeedsIsGiven)
               StartProblem::None);
     move.FileCopyDirectory = "/out";
     EXPECT_EQ(move.CheckStart(), StartProblem::None);
-    EXPECT_STREQ(CRenameSettings::StartProblemMessage(StartProblem::NoDestination),
-                 "移動先・複写先のディレクトリを指定してください。");
-    EXPECT_STREQ(CRenameSettings::StartProblemMessage(StartProblem::None), "");
+    EXPECT_EQ(move.StartProblemMessage(StartProblem::NoDestination),
+              "移動先・複写先のディレクトリを指定してください。");
+    EXPECT_EQ(move.StartProblemMessage(StartProblem::None), "");
+
+    CRenameSettings regex = Settings(RenameKind::Replace);
+    regex.IsReplaceRegex = true;
+    regex.ReplaceStr1 = "写真(\\d+";
+    EXPECT_EQ(regex.CheckStart(), StartProblem::InvalidPattern);
+    EXPECT_EQ(regex.StartProblemMessage(StartProblem::InvalidPattern),
+              "正規表現が正しくありません（7文字目）: missing closing parenthesis")
+        << "the compiler's reason and the character where it stopped";
+    regex.IsReplaceRegex = false;
+    EXPECT_EQ(regex.CheckStart(), StartProblem::None) << "a plain text is never a pattern";
 }
 
 TEST(RenameSettingsTest, CopyKeepsRunTimeFields)

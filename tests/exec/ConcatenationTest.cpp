@@ -105,6 +105,17 @@ TEST_F(ConcatenationTest, SeparatorModesAndUnreadableFirstSource)
     EXPECT_EQ(ReadFile(settings.OutputFile), "AB");
 }
 
+TEST_F(ConcatenationTest, APlaceholderRowFailsLikeAMissingSource)
+{
+    const auto a = dir.write("a", "A");
+    ASSERT_TRUE(Run({"", a}).written); // "" stands for a placeholder row
+    EXPECT_EQ(ReadFile(settings.OutputFile), "A");
+    ASSERT_EQ(log.rows().size(), 2u);
+    EXPECT_EQ(log.rows()[0].code, kResultFailed);
+    EXPECT_EQ(log.rows()[0].reason, platform::ErrorMessage(ENOENT));
+    EXPECT_EQ(log.rows()[1].code, kResultDone);
+}
+
 TEST_F(ConcatenationTest, EndOfFileModesAndLineEnds)
 {
     const auto a = dir.write("a", "one\r\ntwo\x1A"), b = dir.write("b", "three\x1A");
@@ -254,6 +265,6 @@ TEST_F(ConcatenationTest, WithoutAnOutputFileNothingIsAskedOrWritten)
     EXPECT_FALSE(outcome.performed);
     EXPECT_TRUE(host.asked.empty()) << "refused before the confirmation";
     EXPECT_EQ(host.messages,
-              std::vector<std::string>{CRenameSettings::StartProblemMessage(StartProblem::NoOutputFile)});
+              std::vector<std::string>{CRenameSettings().StartProblemMessage(StartProblem::NoOutputFile)});
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }

@@ -1,6 +1,7 @@
 #include "model/DirectoryListing.h"
 #include "support/ListingSample.h"
 #include "support/TempDir.h"
+#include "support/Unprivileged.h"
 
 #include "platform/Attributes.h"
 
@@ -97,6 +98,21 @@ TEST_F(DirectoryListingTest, HideMaskHidesFilesAndFoldersOnlyWhenAsked)
     CandidateListing listing;
     listing.filter = {"", false, platform::kAttrReadOnly | platform::kAttrHidden};
     EXPECT_EQ(Candidates(listing), (Names{"a.txt", "c.TXT"}));
+}
+
+TEST_F(DirectoryListingTest, EntriesWhoseAttributesCannotBeReadAreHiddenByAnyHideMask)
+{
+    ASSERT_EQ(chmod(dir.path().c_str(), 0755), 0);
+    ASSERT_EQ(chmod(dir.file("photos").c_str(), 0755), 0);
+    dir.write("photos/p.jpg");
+    ASSERT_EQ(chmod(dir.file("photos").c_str(), 0444), 0); // read, but no search permission
+    const bool ok = testing_support::AsUnprivilegedUser([&] {
+        const Names all = ListedNames(dir.file("photos"), {"", true, 0});
+        const Names masked = ListedNames(dir.file("photos"), {"", true, platform::kAttrArchive});
+        return all == Names{"..", "p.jpg"} && masked == Names{".."};
+    });
+    chmod(dir.file("photos").c_str(), 0755);
+    EXPECT_TRUE(ok);
 }
 
 TEST_F(DirectoryListingTest, StoredFlagsAreReadWhereTheHideMaskNeedsThem)

@@ -1,5 +1,6 @@
 // The about box: its version line and deleting the settings when asked.
 #include "ui/dialogs/AboutDlg.h"
+#include "FindWidget.h"
 #include "ModalTesting.h"
 #include "support/TempDir.h"
 
@@ -33,7 +34,7 @@ TEST(AboutDlgTest, ShowsTheVersionLineAndDeletesTheSettingsOnlyWhenAsked)
         // Cancelling the question closes the box and changes nothing.
         window.SetQuestionFunction([](QWidget *, QMessageBox::Icon, const QString &, const QString &,
                                       QMessageBox::StandardButtons) { return QMessageBox::Cancel; });
-        WhenModalOpens([](QWidget *modal) { qobject_cast<CAboutDlg *>(modal)->IconButton()->click(); });
+        WhenModalOpens([](QWidget *modal) { Widget<CImageButton>(*modal, "iconButton")->click(); });
         window.ShowAbout();
         EXPECT_TRUE(window.isVisible());
         window.Exit(); // a normal exit writes the store
@@ -46,7 +47,7 @@ TEST(AboutDlgTest, ShowsTheVersionLineAndDeletesTheSettingsOnlyWhenAsked)
             asked = caption + QLatin1Char('|') + text;
             return QMessageBox::Ok;
         });
-        WhenModalOpens([](QWidget *modal) { qobject_cast<CAboutDlg *>(modal)->IconButton()->click(); });
+        WhenModalOpens([](QWidget *modal) { Widget<CImageButton>(*modal, "iconButton")->click(); });
         window.ShowAbout();
         EXPECT_EQ(asked, QStringLiteral(
                              "Kestrel（レジストリ削除）|「Kestrel」のレジストリを削除して終了しますか？"));

@@ -1,5 +1,6 @@
 // The add-files dialog: the folders it lists and hands back, and what it stores.
 #include "ui/dialogs/AddFilesDlg.h"
+#include "FindWidget.h"
 #include "ModalTesting.h"
 #include "support/TempDir.h"
 
@@ -25,8 +26,9 @@ TEST(AddFilesDlgTest, ListsTheFoldersSortedAndHandsBackTheCheckedOnes)
     IsolatedUserDirs user;
     CAddFilesDlg dialog({"/z", "/a", "/m\xFF"}, nullptr);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ファイルの追加"));
-    ASSERT_EQ(dialog.FolderList()->count(), 3);
-    dialog.FolderList()->item(0)->setCheckState(Qt::Unchecked);
+    auto *folders = Widget<QListWidget>(dialog, "folderList");
+    ASSERT_EQ(folders->count(), 3);
+    folders->item(0)->setCheckState(Qt::Unchecked);
     EXPECT_EQ(dialog.CheckedFolders(), (Paths{"/m\xFF", "/z"})) << "sorted, paths kept as bytes";
 }
 
@@ -36,14 +38,15 @@ TEST(AddFilesDlgTest, RunStoresFilterAndSubFolderChoiceAndCancelStoresNothing)
     for (const bool run : {false, true}) {
         CAddFilesDlg dialog({"/a"}, nullptr);
         EXPECT_FALSE(dialog.Recurse());
-        EXPECT_TRUE(dialog.FilterCombo()->Entries().empty());
-        dialog.FilterCombo()->SetCurrentText("*.jpg");
-        dialog.RecurseCheck()->setChecked(true);
+        auto *filter = Widget<CHistoryComboBox>(dialog, "filterCombo");
+        EXPECT_TRUE(filter->Entries().empty());
+        filter->SetCurrentText("*.jpg");
+        Widget<QCheckBox>(dialog, "recurseCheck")->setChecked(true);
         run ? dialog.accept() : dialog.reject();
     }
     CAddFilesDlg again({"/a"}, nullptr);
     EXPECT_TRUE(again.Recurse());
-    EXPECT_EQ(again.FilterCombo()->Entries(), Paths{"*.jpg"});
+    EXPECT_EQ(Widget<CHistoryComboBox>(again, "filterCombo")->Entries(), Paths{"*.jpg"});
 }
 
 TEST(AddFilesDlgTest, ExtensionsChosenInTheFileTypeListJoinTheFilter)
@@ -54,13 +57,14 @@ TEST(AddFilesDlgTest, ExtensionsChosenInTheFileTypeListJoinTheFilter)
         auto *picker = qobject_cast<CFileTypeDlg *>(modal);
         ASSERT_NE(picker, nullptr);
         picker->SortByColumn(1);
-        picker->TypeList()->clearSelection();
+        auto *types = Widget<QTreeWidget>(*picker, "typeList");
+        types->clearSelection();
         for (const char *extension : {"txt", "png"})
-            for (QTreeWidgetItem *item : picker->TypeList()->findItems(extension, Qt::MatchExactly, 1))
+            for (QTreeWidgetItem *item : types->findItems(extension, Qt::MatchExactly, 1))
                 item->setSelected(true);
         picker->accept();
     });
-    dialog.BrowseButton()->click();
+    Widget<QPushButton>(dialog, "browseButton")->click();
     EXPECT_EQ(dialog.Filter(), "*.png;*.txt");
 }
 

@@ -6,6 +6,7 @@
 #include "ui/main/SelectionPane.h"
 #include "ui/widgets/ImageButton.h"
 
+#include "FindWidget.h"
 #include "ModalTesting.h"
 #include "app/EnvSettings.h"
 #include "ui/dialogs/BatchDlg.h"
@@ -147,8 +148,9 @@ TEST_F(BatchFromWindowTest, CheckedFoldersAreRenumberedInPlaceAndTheWindowIsPutB
     WhenModalOpens([&](QWidget *modal) {
         auto *batch = qobject_cast<CBatchDlg *>(modal);
         ASSERT_NE(batch, nullptr);
-        for (int line = 0; line < batch->CheckList()->count(); ++line) {
-            QListWidgetItem *item = batch->CheckList()->item(line);
+        auto *folders = Widget<QListWidget>(*batch, "checkList");
+        for (int line = 0; line < folders->count(); ++line) {
+            QListWidgetItem *item = folders->item(line);
             offered << item->text();
             if (item->text().endsWith(QStringLiteral("/three")))
                 item->setCheckState(Qt::Unchecked);

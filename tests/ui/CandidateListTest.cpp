@@ -222,6 +222,11 @@ TEST_F(CandidateListPreviewTest, NumberedDirectoriesAndConcatenationHaveTheirOwn
     EXPECT_EQ(Cell(3, 0), settings.GetNumberedDirName(3));
     EXPECT_EQ(Cell(4, 1), "処理実行日時");
     EXPECT_TRUE(list.Entry(4).isFolder);
+    // The attributes are those unification gives the placeholder, which has none to keep.
+    settings.IsFileAttribChange = 1;
+    settings.AtrReadOnly = AttributeChange::Keep;
+    settings.AtrHidden = AttributeChange::Set;
+    EXPECT_EQ(Cell(4, 2), "-H--");
     list.PlaceNumberedDirectories(2);
     EXPECT_EQ(list.RowCount(), 2);
     EXPECT_EQ(CCandidateList::Columns(settings).size(), 3u);

@@ -52,7 +52,7 @@ TEST_F(ConcatPanelTest, SpecialCharacterRowsAppendTheirTokensWithoutHoldingTheWi
     panel->SetFromSettings(settings);
     panel->show();
     auto *list = panel->findChild<CSepCharsDlg *>();
-    ASSERT_EQ(list->List()->count(), 10);
+    ASSERT_EQ(Widget<QListWidget>(*list, "placeholderList")->count(), 10);
     CHistoryComboBox *separator = Children<CHistoryComboBox>(*panel)[1];
     separator->SetCurrentText("== ");
     QCoreApplication::processEvents();

@@ -1,5 +1,6 @@
 // Files and folders dropped on the main window.
 #include "ui/main/DropHandler.h"
+#include "FindWidget.h"
 #include "ModalTesting.h"
 #include "support/TempDir.h"
 
@@ -139,9 +140,10 @@ TEST_F(DropHandlerTest, DirectoryOnlyDropsAskWhichOfSeveralFolders)
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("移動ディレクトリ選択"));
         interactiveWhileAsked = w->IsInteractive();
-        listed = ItemTexts(dialog->FolderList());
-        current = dialog->FolderList()->currentItem()->text();
-        dialog->FolderList()->setCurrentRow(0);
+        auto *folders = Widget<QListWidget>(*dialog, "folderList");
+        listed = ItemTexts(folders);
+        current = folders->currentItem()->text();
+        folders->setCurrentRow(0);
         ClickButton(modal, QStringLiteral("実行"));
     });
     Drop(*w, {there.file("photos"), here.path(), there.file("x.txt")});
@@ -177,9 +179,9 @@ TEST_F(DropHandlerTest, AFolderIsAddedThroughTheAddFilesDialogAndItsParentIsList
     WhenModalOpens([&](QWidget *modal) {
         auto *dialog = qobject_cast<CAddFilesDlg *>(modal);
         ASSERT_NE(dialog, nullptr);
-        folders = ItemTexts(dialog->FolderList());
-        dialog->FilterCombo()->SetCurrentText("*.jpg");
-        dialog->RecurseCheck()->setChecked(true);
+        folders = ItemTexts(Widget<QListWidget>(*dialog, "folderList"));
+        Widget<CHistoryComboBox>(*dialog, "filterCombo")->SetCurrentText("*.jpg");
+        Widget<QCheckBox>(*dialog, "recurseCheck")->setChecked(true);
         ClickButton(modal, QStringLiteral("実行"));
     });
     Drop(*w, {there.file("photos")});

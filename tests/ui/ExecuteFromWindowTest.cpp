@@ -7,6 +7,7 @@
 #include "ui/main/SelectionPane.h"
 #include "ui/widgets/ImageButton.h"
 
+#include "FindWidget.h"
 #include "ModalTesting.h"
 #include "app/EnvSettings.h"
 #include "exec/Run.h"
@@ -219,8 +220,9 @@ TEST_F(ExecuteFromWindowTest, MovingNeedsADestinationAndCreatesAMissingOne)
 {
     auto w = Open();
     AddFiles(*w, {"a.jpg", "b.jpg"});
-    w->Candidates().OutputCombo()->setCurrentIndex(1);
-    emit w->Candidates().OutputCombo()->activated(1);
+    auto *output = Widget<QComboBox>(*w, "outputCombo");
+    output->setCurrentIndex(1);
+    emit output->activated(1);
     EXPECT_FALSE(w->Commands().ExecuteButton()->isEnabled()) << "no destination yet";
     QString refusal;
     WhenModalOpens([&](QWidget *modal) {
@@ -228,7 +230,8 @@ TEST_F(ExecuteFromWindowTest, MovingNeedsADestinationAndCreatesAMissingOne)
         AnswerBox(modal, true);
     });
     w->Execute();
-    EXPECT_EQ(refusal, QString::fromUtf8(CRenameSettings::StartProblemMessage(StartProblem::NoDestination)))
+    EXPECT_EQ(refusal,
+              QString::fromStdString(CRenameSettings().StartProblemMessage(StartProblem::NoDestination)))
         << "an empty destination is refused with a message";
     EXPECT_TRUE(Exists(dir.file("a.jpg")));
 
@@ -410,7 +413,8 @@ TEST_F(ExecuteFromWindowTest, ConcatenationWithoutAnOutputFileSaysSoAndWritesNot
         box->accept();
     });
     w->Execute();
-    EXPECT_EQ(message, QString::fromUtf8(CRenameSettings::StartProblemMessage(StartProblem::NoOutputFile)));
+    EXPECT_EQ(message,
+              QString::fromStdString(CRenameSettings().StartProblemMessage(StartProblem::NoOutputFile)));
     EXPECT_EQ(ReadFile(dir.file("a.jpg")), "a.jpg");
     EXPECT_EQ(w->Candidates().Rows().RowCount(), 2);
 }

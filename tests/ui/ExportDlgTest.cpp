@@ -1,5 +1,6 @@
 // The file list export dialog.
 #include "ui/dialogs/ExportDlg.h"
+#include "FindWidget.h"
 #include "app/EnvSettings.h"
 #include "platform/HistoryList.h"
 #include "support/TempDir.h"
@@ -36,22 +37,24 @@ TEST(ExportDlgTest, OkNeedsAPathAndAtLeastOneColumn)
     CEnvSettings env;
     CExportDlg dialog(env, "/home/user");
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ファイルリストのエクスポート"));
-    EXPECT_FALSE(dialog.OkButton()->isEnabled());
-    dialog.PathCombo()->setEditText(QStringLiteral("   "));
-    EXPECT_FALSE(dialog.OkButton()->isEnabled());
-    dialog.PathCombo()->setEditText(QStringLiteral("/tmp/list.txt"));
-    EXPECT_TRUE(dialog.OkButton()->isEnabled());
+    auto *ok = Widget<QPushButton>(dialog, "okButton");
+    auto *path = Widget<CHistoryComboBox>(dialog, "outputPath");
+    EXPECT_FALSE(ok->isEnabled());
+    path->setEditText(QStringLiteral("   "));
+    EXPECT_FALSE(ok->isEnabled());
+    path->setEditText(QStringLiteral("/tmp/list.txt"));
+    EXPECT_TRUE(ok->isEnabled());
 
     const char *columns[] = {"name", "size", "type", "time", "attributes"};
     for (const char *column : columns)
         Check(dialog, column)->setChecked(false);
-    EXPECT_FALSE(dialog.OkButton()->isEnabled());
+    EXPECT_FALSE(ok->isEnabled());
     Check(dialog, "time")->setChecked(true);
-    EXPECT_TRUE(dialog.OkButton()->isEnabled());
+    EXPECT_TRUE(ok->isEnabled());
     // The options are not columns.
     Check(dialog, "time")->setChecked(false);
     Check(dialog, "fullPath")->setChecked(true);
-    EXPECT_FALSE(dialog.OkButton()->isEnabled());
+    EXPECT_FALSE(ok->isEnabled());
 }
 
 TEST(ExportDlgTest, CurrentDirectoryButtonPutsTheFolderWithASlash)
@@ -60,10 +63,10 @@ TEST(ExportDlgTest, CurrentDirectoryButtonPutsTheFolderWithASlash)
     CEnvSettings env;
     CExportDlg dialog(env, "/home/user/写真");
     Click(dialog, "currentDirectory");
-    EXPECT_EQ(dialog.PathCombo()->CurrentText(), "/home/user/写真/");
+    EXPECT_EQ(Widget<CHistoryComboBox>(dialog, "outputPath")->CurrentText(), "/home/user/写真/");
     CExportDlg atRoot(env, "");
     Click(atRoot, "currentDirectory");
-    EXPECT_EQ(atRoot.PathCombo()->CurrentText(), "/");
+    EXPECT_EQ(Widget<CHistoryComboBox>(atRoot, "outputPath")->CurrentText(), "/");
 }
 
 TEST(ExportDlgTest, OkRecordsTheTextsAndTakesTheFlags)
@@ -72,14 +75,15 @@ TEST(ExportDlgTest, OkRecordsTheTextsAndTakesTheFlags)
     platform::SaveHistory("History", "ExportFile", {"/tmp/old.txt"});
     CEnvSettings env;
     CExportDlg dialog(env, "/home/user");
-    EXPECT_EQ(dialog.PathCombo()->CurrentText(), "/tmp/old.txt");
+    auto *path = Widget<CHistoryComboBox>(dialog, "outputPath");
+    EXPECT_EQ(path->CurrentText(), "/tmp/old.txt");
 
-    dialog.PathCombo()->SetCurrentText("/tmp/new.txt");
-    dialog.PrefixCombo()->SetCurrentText("copy");
+    path->SetCurrentText("/tmp/new.txt");
+    Widget<CHistoryComboBox>(dialog, "prefix")->SetCurrentText("copy");
     Check(dialog, "addPrefix")->setChecked(true);
     Check(dialog, "quote")->setChecked(true);
     Check(dialog, "size")->setChecked(false);
-    dialog.OkButton()->click();
+    Widget<QPushButton>(dialog, "okButton")->click();
 
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.OutputPath(), "/tmp/new.txt");
@@ -97,7 +101,7 @@ TEST(ExportDlgTest, CancelStillRecordsTheTextsAndTheFlags)
     IsolatedUserDirs dirs;
     CEnvSettings env;
     CExportDlg dialog(env, "/home/user");
-    dialog.SuffixCombo()->SetCurrentText("end");
+    Widget<CHistoryComboBox>(dialog, "suffix")->SetCurrentText("end");
     Check(dialog, "noExtension")->setChecked(true);
     Click(dialog, "cancelButton");
 

@@ -1,4 +1,5 @@
 // Exporting the selected rows of the main window's lists.
+#include "FindWidget.h"
 #include "ModalTesting.h"
 #include "app/EnvSettings.h"
 #include "support/TempDir.h"
@@ -52,9 +53,9 @@ protected:
         WhenModalOpens([path](QWidget *modal) {
             auto *dialog = qobject_cast<CExportDlg *>(modal);
             ASSERT_NE(dialog, nullptr);
-            dialog->PathCombo()->SetCurrentText(path);
+            Widget<CHistoryComboBox>(*dialog, "outputPath")->SetCurrentText(path);
             dialog->findChild<QCheckBox *>(QStringLiteral("quote"))->setChecked(true);
-            dialog->OkButton()->click();
+            Widget<QPushButton>(*dialog, "okButton")->click();
         });
         window->ExportFileList(source);
     }

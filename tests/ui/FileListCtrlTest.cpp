@@ -4,6 +4,7 @@
 // selection and the current row on their rows; the sort indicator; tooltips
 // of cut cells; columns wide enough for their text.
 #include "ui/widgets/FileListCtrl.h"
+#include "FindWidget.h"
 #include "support/TempDir.h"
 #include "ui/widgets/FileListDelegate.h"
 
@@ -26,6 +27,12 @@
 using testing_support::IsolatedUserDirs;
 
 namespace {
+
+// The report view inside the control.
+QTreeView *ReportView(const CFileListCtrl &list)
+{
+    return Widget<QTreeView>(list, "reportView");
+}
 
 class CountingSource : public IFileListSource {
 public:
@@ -55,15 +62,15 @@ protected:
         QApplication::processEvents();
     }
 
-    QWidget *viewport() const { return list.ReportWidget()->viewport(); }
+    QWidget *viewport() const { return ReportView(list)->viewport(); }
     QPoint rowPoint(int row) const
     {
-        const QRect r = list.ReportWidget()->visualRect(list.ReportWidget()->model()->index(row, 0));
+        const QRect r = ReportView(list)->visualRect(ReportView(list)->model()->index(row, 0));
         return QPoint(20, r.center().y());
     }
     int rowHeight() const
     {
-        return list.ReportWidget()->visualRect(list.ReportWidget()->model()->index(0, 0)).height();
+        return ReportView(list)->visualRect(ReportView(list)->model()->index(0, 0)).height();
     }
     void mouse(QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons,
                Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -98,10 +105,10 @@ TEST_F(FileListCtrlTest, AsksTheSourceOnlyForRowsThatAreDrawn)
     source.rows = 100000;
     list.Reset();
     source.textCalls = 0;
-    list.ReportWidget()->viewport()->repaint();
+    ReportView(list)->viewport()->repaint();
     EXPECT_GT(source.textCalls, 0);
     EXPECT_LT(source.textCalls, 3 * 200); // one screen of rows, not 100,000
-    const QAbstractItemModel *model = list.ReportWidget()->model();
+    const QAbstractItemModel *model = ReportView(list)->model();
     EXPECT_EQ(model->rowCount(), 100000);
     EXPECT_EQ(model->index(99999, 2).data().toString(), QStringLiteral("r99999c2"));
     EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("サイズ"));
@@ -114,20 +121,21 @@ TEST_F(FileListCtrlTest, ViewsShareOneSelectionAndHeaderButtonsFollowTheViewType
     list.SetCurrentRow(4);
     list.SetViewType(1, false);
     EXPECT_EQ(list.CurrentViewType(), CFileListCtrl::ListView);
-    EXPECT_EQ(list.CurrentView(), list.ListWidget());
-    EXPECT_EQ(list.ListWidget()->flow(), QListView::TopToBottom);
+    auto *names = Widget<QListView>(list, "listView");
+    EXPECT_EQ(list.CurrentView(), names);
+    EXPECT_EQ(names->flow(), QListView::TopToBottom);
     EXPECT_EQ(list.SelectedRows(), (std::vector<int>{1, 2, 4}));
-    EXPECT_TRUE(list.ListWidget()->selectionModel()->isSelected(list.ListWidget()->model()->index(2, 0)));
+    EXPECT_TRUE(names->selectionModel()->isSelected(names->model()->index(2, 0)));
     EXPECT_FALSE(list.HeaderButtons());
 
     list.SetViewType(2, true);
-    EXPECT_EQ(list.ListWidget()->flow(), QListView::LeftToRight);
+    EXPECT_EQ(names->flow(), QListView::LeftToRight);
     list.SetViewType(7, true);
     EXPECT_EQ(list.CurrentViewType(), CFileListCtrl::LargeIconView);
-    EXPECT_EQ(list.ListWidget()->viewMode(), QListView::IconMode);
+    EXPECT_EQ(names->viewMode(), QListView::IconMode);
 
     list.SetViewType(0, true);
-    EXPECT_EQ(list.CurrentView(), list.ReportWidget());
+    EXPECT_EQ(list.CurrentView(), ReportView(list));
     EXPECT_TRUE(list.HeaderButtons());
     EXPECT_EQ(list.CurrentRow(), 4);
     list.SelectAll();
@@ -153,7 +161,7 @@ TEST_F(FileListCtrlTest, GridLinesOnlyWithFullRowSelection)
 TEST_F(FileListCtrlTest, HeaderClickReportsTheColumn)
 {
     QSignalSpy clicked(&list, &CFileListCtrl::ColumnClicked);
-    QHeaderView *header = list.ReportWidget()->header();
+    QHeaderView *header = ReportView(list)->header();
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                       QPoint(header->sectionViewportPosition(1) + 10, header->height() / 2));
     ASSERT_EQ(clicked.count(), 1);
@@ -213,8 +221,8 @@ TEST_F(FileListCtrlTest, KeysGoToTheOwnerFirstAndEnterActivatesTheCurrentRow)
     });
     QSignalSpy activated(&list, &CFileListCtrl::RowActivated);
     list.SetCurrentRow(2);
-    QTest::keyClick(list.ReportWidget(), Qt::Key_F5);
-    QTest::keyClick(list.ReportWidget(), Qt::Key_Return);
+    QTest::keyClick(ReportView(list), Qt::Key_F5);
+    QTest::keyClick(ReportView(list), Qt::Key_Return);
     EXPECT_EQ(keys, (std::vector<int>{Qt::Key_F5, Qt::Key_Return}));
     ASSERT_EQ(activated.count(), 1);
     EXPECT_EQ(activated.front().front().toInt(), 2);
@@ -235,12 +243,12 @@ TEST_F(FileListCtrlTest, InsertionLineIsDrawnAtTheDropPlaceWhileDragging)
 {
     list.SetReorder(true);
     list.SetSelectedRows({0});
-    const QColor lineColour = list.ReportWidget()->palette().color(QPalette::Text);
+    const QColor lineColour = ReportView(list)->palette().color(QPalette::Text);
     const auto lineDrawnAt = [&](int y) {
         const QImage shown = viewport()->grab().toImage();
         return shown.pixelColor(viewport()->width() / 2, y) == lineColour;
     };
-    const int top = list.ReportWidget()->visualRect(list.ReportWidget()->model()->index(3, 0)).top();
+    const int top = ReportView(list)->visualRect(ReportView(list)->model()->index(3, 0)).top();
     EXPECT_FALSE(lineDrawnAt(top - 1));
     dragTo(rowPoint(0), rowPoint(3));
     QApplication::processEvents();
@@ -308,7 +316,7 @@ TEST_F(FileListCtrlTest, HoldingThePointerBelowTheListScrollsIt)
     list.Reset();
     list.SetReorder(true);
     list.SetSelectedRows({0});
-    QScrollBar *bar = list.ReportWidget()->verticalScrollBar();
+    QScrollBar *bar = ReportView(list)->verticalScrollBar();
     ASSERT_EQ(bar->value(), 0);
     dragTo(rowPoint(0), QPoint(20, viewport()->height() + 40));
     QTest::qWait(400); // 40 pixels away: a step every 40 ms
@@ -320,7 +328,7 @@ TEST_F(FileListCtrlTest, HoldingThePointerBelowTheListScrollsIt)
     QTest::qWait(300);
     EXPECT_EQ(bar->value(), scrolled);
     mouse(QEvent::MouseButtonRelease, inside, Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(list.GetDropIndex(), list.ReportWidget()->indexAt(inside).row());
+    EXPECT_EQ(list.GetDropIndex(), ReportView(list)->indexAt(inside).row());
     EXPECT_GT(list.GetDropIndex(), 2);
 }
 
@@ -372,7 +380,7 @@ protected:
     // The tooltip of a cell as the report view would ask for it.
     QString toolTip(int row, int column) const
     {
-        QTreeView *view = list.ReportWidget();
+        QTreeView *view = ReportView(list);
         const QModelIndex index = view->model()->index(row, column);
         QStyleOptionViewItem option;
         option.initFrom(view);
@@ -430,12 +438,12 @@ TEST_F(FileListCtrlRowsTest, ReorderingMovesTheSelectionAndTheCurrentRowWithThei
     EXPECT_EQ(list.SelectedRows(), (std::vector<int>{2, 7, 8}));
     EXPECT_EQ(selectedNames(), (std::vector<QString>{"n7", "n2", "n1"}));
     EXPECT_EQ(list.CurrentRow(), 7);
-    EXPECT_EQ(list.ReportWidget()->model()->index(0, 0).data().toString(), "n9");
+    EXPECT_EQ(ReportView(list)->model()->index(0, 0).data().toString(), "n9");
 }
 
 TEST_F(FileListCtrlRowsTest, SortIndicatorIsTheOwnersAndAHeaderClickOnlyReportsTheColumn)
 {
-    QHeaderView *header = list.ReportWidget()->header();
+    QHeaderView *header = ReportView(list)->header();
     EXPECT_EQ(header->sortIndicatorSection(), -1);
     list.SetSortIndicator(1, false);
     EXPECT_TRUE(header->isSortIndicatorShown());
@@ -449,7 +457,7 @@ TEST_F(FileListCtrlRowsTest, SortIndicatorIsTheOwnersAndAHeaderClickOnlyReportsT
     ASSERT_EQ(clicked.count(), 2);
     EXPECT_EQ(header->sortIndicatorSection(), 1);
     EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
-    EXPECT_EQ(list.ReportWidget()->model()->index(0, 0).data().toString(), "n0"); // not sorted by the view
+    EXPECT_EQ(ReportView(list)->model()->index(0, 0).data().toString(), "n0"); // not sorted by the view
 
     list.SetSortIndicator(-1, true);
     EXPECT_EQ(header->sortIndicatorSection(), -1);
@@ -470,7 +478,7 @@ TEST_F(FileListCtrlRowsTest, OnlyACutCellShowsItsWholeTextAndAWarningIsKept)
     EXPECT_EQ(toolTip(4, 1), kWarning);
 
     // The view asks the delegate when the pointer rests on the cell.
-    QTreeView *view = list.ReportWidget();
+    QTreeView *view = ReportView(list);
     const QPoint pos = view->visualRect(view->model()->index(1, 1)).center();
     QHelpEvent help(QEvent::ToolTip, pos, view->viewport()->mapToGlobal(pos));
     QApplication::sendEvent(view->viewport(), &help);
@@ -513,7 +521,7 @@ TEST(FileListCtrlLargeTest, SelectedRowsOfAMillionRowsMakeOneRangePerRun)
     std::vector<int> shuffled(wanted.rbegin(), wanted.rend());
     list.SetSelectedRows(shuffled);
     EXPECT_EQ(list.SelectedRows(), wanted);
-    EXPECT_EQ(list.ReportWidget()->selectionModel()->selection().size(), 5);
+    EXPECT_EQ(ReportView(list)->selectionModel()->selection().size(), 5);
     EXPECT_TRUE(list.IsRowSelected(699999));
     EXPECT_FALSE(list.IsRowSelected(700000));
 }

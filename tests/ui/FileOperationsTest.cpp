@@ -1,4 +1,5 @@
 // Copying, moving, deleting to the trash and making folders from the selection list's menu.
+#include "FindWidget.h"
 #include "ModalTesting.h"
 #include "support/TempDir.h"
 #include "ui/dialogs/FolderBrowseDlg.h"
@@ -93,9 +94,10 @@ protected:
             auto *dialog = dynamic_cast<CMakeDirDlg *>(modal);
             ASSERT_NE(dialog, nullptr);
             EXPECT_EQ(dialog->windowTitle(), QStringLiteral("ディレクトリの作成"));
-            EXPECT_TRUE(dialog->NameEdit()->text().isEmpty());
-            dialog->NameEdit()->setText(name);
-            dialog->CreateButton()->click();
+            auto *edit = Widget<QLineEdit>(*dialog, "name");
+            EXPECT_TRUE(edit->text().isEmpty());
+            edit->setText(name);
+            Widget<QPushButton>(*dialog, "createButton")->click();
         });
         emit Pane().MakeDirectoryRequested();
         Pane().WaitForListing();
@@ -153,7 +155,7 @@ TEST_F(FileOperationsTest, CopyAsksTheFolderAndEachConflictAndKeepsTheList)
         auto *dialog = qobject_cast<CFolderBrowseDlg *>(modal);
         ASSERT_NE(dialog, nullptr);
         prompt = dialog->findChild<QLabel *>("prompt")->text();
-        dialog->Tree()->SelectPath(target.path());
+        Widget<CFolderTree>(*dialog, "tree")->SelectPath(target.path());
         ClickButton(dialog, QStringLiteral("選択"));
     });
     answer = QMessageBox::Yes; // the confirmation, then replace b.txt
@@ -234,7 +236,7 @@ TEST_F(FileOperationsTest, CancelledNewFolderCreatesNothing)
     WhenModalOpens([](QWidget *modal) {
         auto *dialog = dynamic_cast<CMakeDirDlg *>(modal);
         ASSERT_NE(dialog, nullptr);
-        dialog->NameEdit()->setText(QStringLiteral("never"));
+        Widget<QLineEdit>(*dialog, "name")->setText(QStringLiteral("never"));
         dialog->reject();
     });
     emit Pane().MakeDirectoryRequested();

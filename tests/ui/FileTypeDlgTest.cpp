@@ -1,6 +1,7 @@
 // The extension picker: the known types, single and multiple selection, sorting.
 #include "ui/dialogs/FileTypeDlg.h"
 #include "FileTypeTesting.h"
+#include "FindWidget.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -22,13 +23,13 @@ std::vector<QString> ColumnTexts(const QTreeWidget *list, int column)
 
 class FileTypeDlgTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_GT(dialog.TypeList()->topLevelItemCount(), 10); }
+    void SetUp() override { ASSERT_GT(Widget<QTreeWidget>(dialog, "typeList")->topLevelItemCount(), 10); }
     CFileTypeDlg dialog;
 };
 
 TEST_F(FileTypeDlgTest, ListsKnownTypesOnceEachSortedByDescription)
 {
-    const QTreeWidget *list = dialog.TypeList();
+    const QTreeWidget *list = Widget<QTreeWidget>(dialog, "typeList");
     EXPECT_EQ(list->headerItem()->text(0), QStringLiteral("ファイルタイプ"));
     EXPECT_EQ(list->headerItem()->text(1), QStringLiteral("拡張子"));
     QTreeWidgetItem *png = FindExtension(list, QStringLiteral("png"));
@@ -45,28 +46,31 @@ TEST_F(FileTypeDlgTest, ListsKnownTypesOnceEachSortedByDescription)
 TEST_F(FileTypeDlgTest, SingleSelectionShowsTheChosenExtension)
 {
     // Row 0 starts selected, so "選択" is enabled.
-    EXPECT_TRUE(dialog.TypeList()->topLevelItem(0)->isSelected());
-    EXPECT_TRUE(dialog.SelectButton()->isEnabled());
+    QTreeWidget *list = Widget<QTreeWidget>(dialog, "typeList");
+    auto *select = Widget<QPushButton>(dialog, "selectButton");
+    auto *summary = Widget<QLabel>(dialog, "extensionSummary");
+    EXPECT_TRUE(list->topLevelItem(0)->isSelected());
+    EXPECT_TRUE(select->isEnabled());
 
-    QTreeWidgetItem *png = FindExtension(dialog.TypeList(), QStringLiteral("png"));
-    dialog.TypeList()->setCurrentItem(png);
-    EXPECT_EQ(dialog.TypeList()->selectedItems().size(), 1);
-    EXPECT_EQ(dialog.SummaryLabel()->text(), QStringLiteral("拡張子：png"));
+    QTreeWidgetItem *png = FindExtension(list, QStringLiteral("png"));
+    list->setCurrentItem(png);
+    EXPECT_EQ(list->selectedItems().size(), 1);
+    EXPECT_EQ(summary->text(), QStringLiteral("拡張子：png"));
 
-    dialog.TypeList()->clearSelection();
-    EXPECT_FALSE(dialog.SelectButton()->isEnabled());
-    EXPECT_EQ(dialog.SummaryLabel()->text(), QStringLiteral("拡張子："));
+    list->clearSelection();
+    EXPECT_FALSE(select->isEnabled());
+    EXPECT_EQ(summary->text(), QStringLiteral("拡張子："));
 }
 
 TEST_F(FileTypeDlgTest, MultipleSelectionHandsOutExtensionsInListOrder)
 {
     dialog.SetMultiSelect(true);
-    QTreeWidget *list = dialog.TypeList();
+    QTreeWidget *list = Widget<QTreeWidget>(dialog, "typeList");
     dialog.SortByColumn(1); // by extension, ascending
     list->clearSelection();
     FindExtension(list, QStringLiteral("txt"))->setSelected(true);
     FindExtension(list, QStringLiteral("png"))->setSelected(true);
-    EXPECT_EQ(dialog.SummaryLabel()->text(), QStringLiteral("拡張子：png;txt"));
+    EXPECT_EQ(Widget<QLabel>(dialog, "extensionSummary")->text(), QStringLiteral("拡張子：png;txt"));
 
     dialog.accept();
     EXPECT_EQ(dialog.NextExtension(), "png");
@@ -78,15 +82,15 @@ TEST_F(FileTypeDlgTest, MultipleSelectionHandsOutExtensionsInListOrder)
 TEST_F(FileTypeDlgTest, LongSelectionsAreSummarisedInFortyBytes)
 {
     dialog.SetMultiSelect(true);
-    dialog.TypeList()->selectAll();
-    const QString text = dialog.SummaryLabel()->text();
+    Widget<QTreeWidget>(dialog, "typeList")->selectAll();
+    const QString text = Widget<QLabel>(dialog, "extensionSummary")->text();
     ASSERT_TRUE(text.endsWith(QStringLiteral("...")));
     EXPECT_EQ(text.toUtf8().size(), QStringLiteral("拡張子：").toUtf8().size() + 40 + 3);
 }
 
 TEST_F(FileTypeDlgTest, HeaderClicksSortWithoutRegardToCaseAndReverseOnTheSameColumn)
 {
-    QTreeWidget *list = dialog.TypeList();
+    QTreeWidget *list = Widget<QTreeWidget>(dialog, "typeList");
     QHeaderView *header = list->header();
     emit header->sectionClicked(1);
     EXPECT_EQ(dialog.SortColumn(), 1);

@@ -1,3 +1,4 @@
+#include "FindWidget.h"
 #include "ModalTesting.h"
 #include "platform/RegistryStore.h"
 #include "support/TempDir.h"
@@ -58,11 +59,12 @@ protected:
     }
     static void WaitForFiles(CFolderBrowseDlg &dialog)
     {
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.Files()->IsListing(); }));
+        CFolderFileList *files = Widget<CFolderFileList>(dialog, "files");
+        ASSERT_TRUE(QTest::qWaitFor([files] { return !files->IsListing(); }));
     }
     static QString Cell(CFolderBrowseDlg &dialog, int row, int column)
     {
-        return dialog.Files()->Model()->index(row, column).data().toString();
+        return Widget<QAbstractItemModel>(dialog, "filesModel")->index(row, column).data().toString();
     }
 };
 
@@ -93,9 +95,10 @@ TEST_F(FolderBrowseTest, OpensTheAncestorsOfTheInitialFolderAndSelectsIt)
     EXPECT_EQ(dialog.findChild<QLabel *>("path")->text(), QString::fromStdString(" " + deep));
     EXPECT_TRUE(Button(&dialog, QStringLiteral("選択"))->isEnabled());
     EXPECT_TRUE(ToolButton(&dialog, QStringLiteral("新しいフォルダ"))->isEnabled());
-    EXPECT_EQ(dialog.focusWidget(), dialog.Tree());
+    auto *tree = Widget<CFolderTree>(dialog, "tree");
+    EXPECT_EQ(dialog.focusWidget(), tree);
 
-    QTreeWidgetItem *item = dialog.Tree()->currentItem();
+    QTreeWidgetItem *item = tree->currentItem();
     EXPECT_EQ(item->text(0), "c");
     for (QTreeWidgetItem *up = item->parent(); up; up = up->parent())
         EXPECT_TRUE(up->isExpanded()) << CFolderTree::PathOf(up);
@@ -105,9 +108,9 @@ TEST_F(FolderBrowseTest, OpensTheAncestorsOfTheInitialFolderAndSelectsIt)
 
     const std::string inHome = user.root() + "/Photos";
     ::mkdir(inHome.c_str(), 0777);
-    dialog.Tree()->SelectPath(inHome);
+    tree->SelectPath(inHome);
     EXPECT_EQ(dialog.SelectedPath(), inHome);
-    EXPECT_EQ(TopLevelOf(dialog.Tree()->currentItem())->text(0), QStringLiteral("ホーム"));
+    EXPECT_EQ(TopLevelOf(tree->currentItem())->text(0), QStringLiteral("ホーム"));
 }
 
 TEST_F(FolderBrowseTest, AMissingTailOrAnotherLetterCaseOpensTheExistingPrefix)
@@ -117,7 +120,7 @@ TEST_F(FolderBrowseTest, AMissingTailOrAnotherLetterCaseOpensTheExistingPrefix)
                             dir.file("a/missing/deeper"));
     EXPECT_EQ(dialog.findChild<QLabel *>("prompt")->text(), QStringLiteral("移動先を指定して下さい。"));
     EXPECT_EQ(dialog.SelectedPath(), dir.file("a"));
-    dialog.Tree()->SelectPath(dir.file("a/sub"));
+    Widget<CFolderTree>(dialog, "tree")->SelectPath(dir.file("a/sub"));
     EXPECT_EQ(dialog.SelectedPath(), dir.file("a"));
 }
 
@@ -127,7 +130,7 @@ TEST_F(FolderBrowseTest, WithoutAnInitialFolderNothingIsSelectedAndNothingCanBeC
     EXPECT_EQ(dialog.SelectedPath(), std::nullopt);
     EXPECT_FALSE(Button(&dialog, QStringLiteral("選択"))->isEnabled());
     EXPECT_FALSE(ToolButton(&dialog, QStringLiteral("新しいフォルダ"))->isEnabled());
-    EXPECT_EQ(dialog.Tree()->topLevelItemCount(), 2);
+    EXPECT_EQ(Widget<CFolderTree>(dialog, "tree")->topLevelItemCount(), 2);
 }
 
 TEST_F(FolderBrowseTest, ANameThatIsNotUtf8IsShownAndReturnedByteForByte)
@@ -139,15 +142,17 @@ TEST_F(FolderBrowseTest, ANameThatIsNotUtf8IsShownAndReturnedByteForByte)
     WhenModalOpens([&](QWidget *modal) {
         auto *dialog = qobject_cast<CFolderBrowseDlg *>(modal);
         ASSERT_NE(dialog, nullptr);
-        dialog->Tree()->SelectPath(dir.path());
-        QTreeWidgetItem *parent = dialog->Tree()->currentItem();
+        auto *tree = Widget<CFolderTree>(*dialog, "tree");
+        tree->SelectPath(dir.path());
+        QTreeWidgetItem *parent = tree->currentItem();
         parent->setExpanded(true);
         ASSERT_EQ(parent->childCount(), 1);
         EXPECT_EQ(parent->child(0)->text(0), QString::fromUtf8("a\uFFFD"));
-        dialog->Tree()->setCurrentItem(parent->child(0));
+        tree->setCurrentItem(parent->child(0));
 
         WaitForFiles(*dialog);
-        ASSERT_EQ(dialog->Files()->Model()->rowCount(), 1) << "files only, no folders";
+        ASSERT_EQ(Widget<QAbstractItemModel>(*dialog, "filesModel")->rowCount(), 1)
+            << "files only, no folders";
         EXPECT_EQ(Cell(*dialog, 0, 0), "notes.txt");
         EXPECT_EQ(Cell(*dialog, 0, 1), "5");
         EXPECT_EQ(Cell(*dialog, 0, 3).size(), 19) << Cell(*dialog, 0, 3).toStdString();
@@ -168,16 +173,17 @@ TEST_F(FolderBrowseTest, AnUnreadableFolderIsGreyedWithoutChildrenOrFiles)
         GTEST_SKIP() << "running as root: every folder can be read";
     }
     CFolderBrowseDlg dialog(nullptr, {}, locked + "/inner");
-    QTreeWidgetItem *item = dialog.Tree()->currentItem();
+    auto *tree = Widget<CFolderTree>(dialog, "tree");
+    QTreeWidgetItem *item = tree->currentItem();
     EXPECT_EQ(dialog.SelectedPath(), locked);
     EXPECT_FALSE(CFolderTree::IsReadable(item));
     EXPECT_FALSE(item->toolTip(0).isEmpty());
     item->setExpanded(true);
     EXPECT_EQ(item->childCount(), 0);
     WaitForFiles(dialog);
-    EXPECT_EQ(dialog.Files()->Model()->rowCount(), 0);
+    EXPECT_EQ(Widget<QAbstractItemModel>(dialog, "filesModel")->rowCount(), 0);
 
-    dialog.Tree()->SelectPath(dir.path());
+    tree->SelectPath(dir.path());
     EXPECT_EQ(dialog.SelectedPath(), dir.path()) << "the browser goes on";
     ::chmod(locked.c_str(), 0755);
 }
@@ -191,22 +197,23 @@ TEST_F(FolderBrowseTest, ANewFolderIsSelectedAndAnExistingNameIsRefused)
     WhenModalOpens([](QWidget *modal) {
         auto *ask = dynamic_cast<CMakeDirDlg *>(modal);
         ASSERT_NE(ask, nullptr);
-        ask->NameEdit()->setText(QStringLiteral("新規"));
-        ask->CreateButton()->click();
+        Widget<QLineEdit>(*ask, "name")->setText(QStringLiteral("新規"));
+        Widget<QPushButton>(*ask, "createButton")->click();
     });
     ToolButton(&dialog, QStringLiteral("新しいフォルダ"))->click();
     EXPECT_TRUE(warnings.isEmpty());
     EXPECT_EQ(dialog.SelectedPath(), dir.file("新規"));
 
-    dialog.Tree()->SelectPath(dir.path());
-    QTreeWidgetItem *item = dialog.Tree()->currentItem();
+    auto *tree = Widget<CFolderTree>(dialog, "tree");
+    tree->SelectPath(dir.path());
+    QTreeWidgetItem *item = tree->currentItem();
     ASSERT_EQ(item->childCount(), 1);
     dialog.MakeFolderNamed("新規");
     EXPECT_EQ(warnings,
               (QStringList{QStringLiteral("ディレクトリの作成"),
                            QStringLiteral("ディレクトリの作成に失敗しました！\nディレクトリが既に存在す"
                                           "るか，入力文字がディレクトリ名として不正です。")}));
-    EXPECT_EQ(dialog.Tree()->currentItem(), item);
+    EXPECT_EQ(tree->currentItem(), item);
     EXPECT_EQ(item->childCount(), 1);
 }
 
@@ -214,7 +221,7 @@ TEST_F(FolderBrowseTest, TheDividerStaysClearOfBothEdgesAndEscapeCancelsTheDrag)
 {
     CFolderBrowseDlg dialog(nullptr, {}, {});
     dialog.show();
-    CFolderDivider *divider = dialog.Divider();
+    CFolderDivider *divider = Widget<CFolderDivider>(dialog, "divider");
     const int margin = CFolderDivider::kEdgeMargin;
     const int treeLeft = DialogUnits(dialog.font()).toPixelsX(6);
     EXPECT_EQ(dialog.TreeWidth(), CFolderBrowseDlg::kDefaultTreeWidth);
@@ -226,7 +233,7 @@ TEST_F(FolderBrowseTest, TheDividerStaysClearOfBothEdgesAndEscapeCancelsTheDrag)
 
     DragDivider(divider, dialog.width() + 500);
     EXPECT_EQ(divider->geometry().right() + 1, dialog.width() - margin);
-    EXPECT_EQ(dialog.Files()->x(), divider->geometry().right() + 1);
+    EXPECT_EQ(Widget<CFolderFileList>(dialog, "files")->x(), divider->geometry().right() + 1);
 
     const int width = dialog.TreeWidth();
     const int left = divider->x();
@@ -264,7 +271,7 @@ TEST_F(FolderBrowseTest, TheViewIsAlwaysRestoredAndTheSizesOnlyWhenRemembered)
         ToolButton(&dialog, QStringLiteral("小さいアイコン"))->click();
         dialog.resize(dialog.width() + 40, dialog.height() + 30);
         dialog.show();
-        DragDivider(dialog.Divider(), 180);
+        DragDivider(Widget<CFolderDivider>(dialog, "divider"), 180);
         dialog.reject();
     }
     CRegistryStore store;
@@ -282,12 +289,16 @@ TEST_F(FolderBrowseTest, TheViewIsAlwaysRestoredAndTheSizesOnlyWhenRemembered)
 TEST_F(FolderBrowseTest, ModeZeroAsksThroughTheDesktopFolderDialog)
 {
     QString title;
-    WhenModalOpens([&](QWidget *modal) {
+    const auto cancelTheDesktopDialog = [&](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         ASSERT_NE(dialog, nullptr);
         title = dialog->windowTitle();
         static_cast<QDialog *>(dialog)->reject();
-    });
+    };
+    WhenModalOpens(cancelTheDesktopDialog);
     EXPECT_EQ(ChooseFolder(nullptr, QStringLiteral("複写先を指定して下さい。"), dir.path(), 0), std::nullopt);
     EXPECT_EQ(title, QStringLiteral("複写先を指定して下さい。"));
+    WhenModalOpens(cancelTheDesktopDialog);
+    ChooseFolder(nullptr, {}, dir.path(), 0);
+    EXPECT_EQ(title, QStringLiteral("フォルダを選択して下さい。")) << "the folder browser's own prompt";
 }

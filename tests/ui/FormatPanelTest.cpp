@@ -18,8 +18,9 @@ TEST_F(FormatPanelTest, FormatPlaceholdersAreAppendedAtTheEndAndThePreviewFollow
     CFormatPanel panel(&window);
     panel.SetFromSettings(settings);
     auto *list = panel.findChild<CFormatHelpDlg *>();
-    ASSERT_EQ(list->List()->count(), 23);
-    EXPECT_EQ(list->List()->currentRow(), 0);
+    auto *rows = Widget<QListWidget>(*list, "placeholderList");
+    ASSERT_EQ(rows->count(), 23);
+    EXPECT_EQ(rows->currentRow(), 0);
     CHistoryComboBox *format = Children<CHistoryComboBox>(panel)[0];
     format->SetCurrentText("%f_");
     format->lineEdit()->setCursorPosition(0);
@@ -41,7 +42,7 @@ TEST_F(FormatPanelTest, DateSourceIsShownAndReadBack)
     CFormatPanel panel(&window);
     settings.DateSource = TimeSource::Taken;
     panel.SetFromSettings(settings);
-    QComboBox *dateSource = KindList(panel);
+    auto *dateSource = Widget<QComboBox>(panel, "dateSource");
     EXPECT_EQ(dateSource->currentIndex(), 1);
     EXPECT_TRUE(ReportsChange(panel, [&] { Choose(dateSource, 0); }));
     panel.ReadInto(read);

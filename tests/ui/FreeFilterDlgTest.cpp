@@ -2,6 +2,7 @@
 // Cancel store, and the extensions picked for its pattern.
 #include "ui/dialogs/FreeFilterDlg.h"
 #include "FileTypeTesting.h"
+#include "FindWidget.h"
 #include "ModalTesting.h"
 #include "support/TempDir.h"
 
@@ -43,8 +44,9 @@ TEST(FreeFilterDlgTest, OpensWithTheRecordAndItsHistory)
     platform::SaveHistory("History", "FreeFilter", {"*.jpg", "*.png"});
     CFreeFilterDlg dialog(SampleRecord());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("任意フィルタ"));
-    EXPECT_EQ(dialog.PatternCombo()->CurrentText(), "*.txt");
-    EXPECT_EQ(dialog.PatternCombo()->Entries(), (std::vector<std::string>{"*.jpg", "*.png"}));
+    auto *pattern = Widget<CHistoryComboBox>(dialog, "pattern");
+    EXPECT_EQ(pattern->CurrentText(), "*.txt");
+    EXPECT_EQ(pattern->Entries(), (std::vector<std::string>{"*.jpg", "*.png"}));
     EXPECT_TRUE(dialog.findChild<QCheckBox *>("hideDir")->isChecked());
     EXPECT_TRUE(dialog.findChild<QCheckBox *>("noHidden")->isChecked());
     EXPECT_FALSE(dialog.findChild<QCheckBox *>("noReadOnly")->isChecked());
@@ -73,7 +75,7 @@ TEST(FreeFilterDlgTest, OkStoresTheFreeFilterAtOnceAndRecordsTheHistory)
 {
     IsolatedUserDirs dirs;
     CFreeFilterDlg dialog(SampleRecord());
-    dialog.PatternCombo()->SetCurrentText("*.jpg;*.png");
+    Widget<CHistoryComboBox>(dialog, "pattern")->SetCurrentText("*.jpg;*.png");
     dialog.findChild<QCheckBox *>("hideDir")->setChecked(false);
     dialog.findChild<QCheckBox *>("noSystem")->setChecked(true);
     dialog.findChild<QPushButton *>("okButton")->click();
@@ -105,7 +107,7 @@ TEST(FreeFilterDlgTest, CancelKeepsTheFilterButRecordsTheTypedText)
     platform::SaveHistory("History", "FreeFilter", {"*.txt"});
 
     CFreeFilterDlg dialog(SampleRecord());
-    dialog.PatternCombo()->SetCurrentText("*.mp3");
+    Widget<CHistoryComboBox>(dialog, "pattern")->SetCurrentText("*.mp3");
     dialog.findChild<QCheckBox *>("noArchive")->setChecked(true);
     dialog.reject(); // the Escape key and 中止 end here
 
@@ -127,20 +129,21 @@ TEST(FreeFilterDlgTest, PickedExtensionsAreAppendedToThePattern)
         auto *picker = qobject_cast<CFileTypeDlg *>(modal);
         ASSERT_NE(picker, nullptr);
         EXPECT_TRUE(picker->MultiSelect());
-        QTreeWidget *list = picker->TypeList();
+        QTreeWidget *list = Widget<QTreeWidget>(*picker, "typeList");
         picker->SortByColumn(1);
         list->clearSelection();
         FindExtension(list, QStringLiteral("png"))->setSelected(true);
         FindExtension(list, QStringLiteral("jpg"))->setSelected(true);
-        picker->SelectButton()->click();
+        Widget<QPushButton>(*picker, "selectButton")->click();
     });
+    auto *pattern = Widget<CHistoryComboBox>(dialog, "pattern");
     dialog.findChild<QPushButton *>("browseExtensions")->click();
-    EXPECT_EQ(dialog.PatternCombo()->CurrentText(), "*.txt;*.jpg;*.png");
+    EXPECT_EQ(pattern->CurrentText(), "*.txt;*.jpg;*.png");
 
     // Cancel in the picker leaves the pattern alone.
     WhenModalOpens([](QWidget *modal) { modal->close(); });
     dialog.findChild<QPushButton *>("browseExtensions")->click();
-    EXPECT_EQ(dialog.PatternCombo()->CurrentText(), "*.txt;*.jpg;*.png");
+    EXPECT_EQ(pattern->CurrentText(), "*.txt;*.jpg;*.png");
 }
 
 } // namespace

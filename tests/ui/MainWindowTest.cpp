@@ -1,10 +1,10 @@
+#include "FindWidget.h"
 #include "ModalTesting.h"
 #include "support/TempDir.h"
 #include "ui/main/CandidatePane.h"
 #include "ui/main/CommandBar.h"
 #include "ui/main/MainDlg.h"
 #include "ui/main/ModeArea.h"
-#include "ui/main/PaneSplitter.h"
 #include "ui/main/SelectionPane.h"
 #include "ui/widgets/ImageButton.h"
 
@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 
@@ -43,7 +44,7 @@ namespace {
 // The user picks the row of the mode combo that shows text.
 void ActivateModeRow(CMainDlg &w, const QString &text)
 {
-    QComboBox *combo = w.Modes().ModeCombo();
+    QComboBox *combo = Widget<QComboBox>(w, "modeCombo");
     const int row = combo->findText(text);
     ASSERT_GE(row, 0) << text.toStdString();
     combo->setCurrentIndex(row);
@@ -99,8 +100,8 @@ TEST_F(MainWindowTest, FirstStartTakesTheDefaultsAndListsTheGivenDirectory)
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Kestrel"));
     EXPECT_FALSE(testing_support::Exists(CRegistryStore::FilePath())) << "written only at the exit";
 
-    EXPECT_EQ(w->Modes().ModeCombo()->count(), 14);
-    EXPECT_EQ(w->Modes().ModeCombo()->currentIndex(), 0);
+    EXPECT_EQ(Widget<QComboBox>(*w, "modeCombo")->count(), 14);
+    EXPECT_EQ(Widget<QComboBox>(*w, "modeCombo")->currentIndex(), 0);
     EXPECT_TRUE(w->IsSplit());
     EXPECT_EQ(w->CurrentDirectory(), dir.path());
     EXPECT_EQ(w->Selection().DirectoryCombo()->CurrentText(), dir.path());
@@ -108,8 +109,8 @@ TEST_F(MainWindowTest, FirstStartTakesTheDefaultsAndListsTheGivenDirectory)
     ASSERT_EQ(w->Selection().Rows().RowCount(), 6);
     EXPECT_EQ(w->Selection().Rows().Entry(1).fileName, "sub");
     EXPECT_EQ(w->Selection().Rows().Entry(5).fileName, "c.jpg");
-    EXPECT_EQ(w->Selection().StatusText(), QStringLiteral(" 6個のオブジェクト（0個を選択)　フィルタ 1"))
-        << "the active filter is named";
+    EXPECT_EQ(w->Selection().StatusText(), QStringLiteral(" 6個のオブジェクト（0個を選択)"));
+    EXPECT_EQ(Widget<QCheckBox>(*w, "readOnlyAttrCheck")->text(), QStringLiteral("読みとり専用"));
 }
 
 TEST_F(MainWindowTest, LaterStartListsItsFolderAndAddsItsFilesOnceTheWindowTakesInput)
@@ -192,6 +193,33 @@ TEST_F(MainWindowTest, KeysSelectByKindAndGoUp)
     w->hide();
 }
 
+TEST_F(MainWindowTest, EnterAndTheAddingKeysActOnlyInTheSelectionList)
+{
+    auto w = Open({dir.path()});
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    CHistoryComboBox *directory = w->Selection().DirectoryCombo();
+    directory->SetCurrentText(dir.file("sub"));
+    directory->lineEdit()->setFocus();
+    QTest::keyClick(directory->lineEdit(), Qt::Key_Return);
+    w->Selection().WaitForListing();
+    EXPECT_TRUE(directory->lineEdit()->hasFocus());
+    EXPECT_EQ(w->CurrentDirectory(), dir.path());
+
+    directory->SetCurrentText(dir.path());
+    w->Selection().List()->SetSelectedRows({RowOf(*w, "a.txt")});
+    for (int key : {Qt::Key_Q, Qt::Key_W})
+        QTest::keyClick(Widget<QComboBox>(*w, "modeCombo"), key, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(w->Candidates().Rows().RowCount(), 0);
+
+    QWidget *view = w->Selection().List()->CurrentView();
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(w->Candidates().Rows().RowCount(), 1);
+    w->hide();
+}
+
 TEST_F(MainWindowTest, FilterModeHidesFilesOfTheFreeFilter)
 {
     auto w = Open({dir.path()});
@@ -218,8 +246,8 @@ TEST_F(MainWindowTest, ModeChangeToConcatenationAnsweredNoDropsOnlyDummies)
     ASSERT_EQ(w->Candidates().Rows().RowCount(), 1);
     EXPECT_EQ(w->Candidates().Rows().Entry(0).fullPath, file);
     // Concatenation works on files: object kind and time stamps are off.
-    EXPECT_FALSE(w->Modes().FilesRadio()->isEnabled());
-    EXPECT_FALSE(w->Modes().UnifyAttrCheck()->isEnabled());
+    EXPECT_FALSE(Widget<QAbstractButton>(*w, "filesRadio")->isEnabled());
+    EXPECT_FALSE(Widget<QCheckBox>(*w, "unifyAttrCheck")->isEnabled());
 }
 
 TEST_F(MainWindowTest, LeavingConcatenationAnsweredCancelKeepsTheMode)
@@ -231,7 +259,7 @@ TEST_F(MainWindowTest, LeavingConcatenationAnsweredCancelKeepsTheMode)
     w->ChangeMode(RenameKind::Replace);
     EXPECT_EQ(asked.size(), 2u);
     EXPECT_EQ(w->Settings().RenameMode, RenameKind::Concatenation);
-    EXPECT_EQ(w->Modes().ModeCombo()->currentText(), QStringLiteral("※連結"));
+    EXPECT_EQ(Widget<QComboBox>(*w, "modeCombo")->currentText(), QStringLiteral("※連結"));
     EXPECT_EQ(w->Candidates().Rows().RowCount(), 1);
 
     answer = QMessageBox::Yes;
@@ -260,10 +288,10 @@ TEST_F(MainWindowTest, SeparatorsAndStoreDefaultsKeepTheMode)
     EXPECT_EQ(w->Settings().RenameMode, RenameKind::Insert);
     ActivateModeRow(*w, QStringLiteral("------------"));
     EXPECT_EQ(w->Settings().RenameMode, RenameKind::Insert);
-    EXPECT_EQ(w->Modes().ModeCombo()->currentText(), QStringLiteral("挿入"));
+    EXPECT_EQ(Widget<QComboBox>(*w, "modeCombo")->currentText(), QStringLiteral("挿入"));
 
     ActivateModeRow(*w, QStringLiteral("■初期値に"));
-    EXPECT_EQ(w->Modes().ModeCombo()->currentText(), QStringLiteral("挿入"));
+    EXPECT_EQ(Widget<QComboBox>(*w, "modeCombo")->currentText(), QStringLiteral("挿入"));
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].text, QStringLiteral("変名の初期値を変更しました。"));
     EXPECT_EQ(CRegistryStore::ReadKeyDword("Default", "RenameMode", -1),
@@ -273,22 +301,22 @@ TEST_F(MainWindowTest, SeparatorsAndStoreDefaultsKeepTheMode)
 TEST_F(MainWindowTest, ControlStatesFollowOutputObjectKindAndRoot)
 {
     auto w = Open({"/"});
-    EXPECT_FALSE(w->Selection().ParentButton()->isEnabled()); // no parent of the root
+    EXPECT_FALSE(Widget<CImageButton>(*w, "parentButton")->isEnabled()); // no parent of the root
     EXPECT_FALSE(w->Candidates().DestinationCombo()->isEnabled());
-    w->Candidates().OutputCombo()->setCurrentIndex(1);
+    Widget<QComboBox>(*w, "outputCombo")->setCurrentIndex(1);
     w->RefreshControlStates();
     EXPECT_TRUE(w->Candidates().DestinationCombo()->isEnabled());
-    EXPECT_TRUE(w->Candidates().DestinationBrowse()->isEnabled());
+    EXPECT_TRUE(Widget<CImageButton>(*w, "destinationBrowseButton")->isEnabled());
 
-    static_cast<QAbstractButton *>(w->Modes().FoldersRadio())->click();
+    Widget<QAbstractButton>(*w, "foldersRadio")->click();
     EXPECT_EQ(w->Settings().ObjMode, ObjectKind::Folders);
-    EXPECT_FALSE(w->Candidates().OutputCombo()->isEnabled());
+    EXPECT_FALSE(Widget<QComboBox>(*w, "outputCombo")->isEnabled());
     EXPECT_FALSE(w->Candidates().DestinationCombo()->isEnabled());
-    EXPECT_FALSE(w->Modes().UnifyTimeCheck()->isEnabled());
+    EXPECT_FALSE(Widget<QCheckBox>(*w, "unifyTimeCheck")->isEnabled());
     // Nothing to run, undo or move yet; the viewer and about box are always there.
     const CCommandBar &commands = w->Commands();
     EXPECT_TRUE(commands.ViewerButton()->isEnabled());
-    EXPECT_TRUE(commands.AboutButton()->isEnabled());
+    EXPECT_TRUE(Widget<CImageButton>(*w, "aboutButton")->isEnabled());
     for (QWidget *control : std::initializer_list<QWidget *>{
              commands.ExecuteButton(), commands.UndoButton(), w->Candidates().ListButton(0),
              w->Candidates().ListButton(3), w->Candidates().ListButton(8)})
@@ -299,11 +327,11 @@ TEST_F(MainWindowTest, ObjectKindChangeWithCandidatesAsksAndNoKeepsThem)
 {
     auto w = Open({dir.path(), file});
     answer = QMessageBox::No;
-    static_cast<QAbstractButton *>(w->Modes().FoldersRadio())->click();
+    Widget<QAbstractButton>(*w, "foldersRadio")->click();
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].caption, QStringLiteral("対象モード変更"));
     EXPECT_EQ(w->Settings().ObjMode, ObjectKind::Files);
-    EXPECT_TRUE(static_cast<QAbstractButton *>(w->Modes().FilesRadio())->isChecked());
+    EXPECT_TRUE(Widget<QAbstractButton>(*w, "filesRadio")->isChecked());
     EXPECT_EQ(w->Candidates().Rows().RowCount(), 1);
 }
 
@@ -314,7 +342,7 @@ TEST_F(MainWindowTest, ExitWritesWindowValuesAndHistories)
         Select(*w, "sub");
         w->Selection().EnterFolder();
         w->Selection().WaitForListing();
-        w->Candidates().OutputCombo()->setCurrentIndex(2);
+        Widget<QComboBox>(*w, "outputCombo")->setCurrentIndex(2);
         w->Candidates().DestinationCombo()->SetCurrentText(dir.file("zeta"));
         w->ToggleSplit();
         w->Selection().WaitForListing();
@@ -335,7 +363,7 @@ TEST_F(MainWindowTest, ExitWritesWindowValuesAndHistories)
     auto again = Open({});
     EXPECT_FALSE(again->IsSplit());
     EXPECT_EQ(again->Selection().DirectoryCombo()->CurrentText(), dir.file("sub"));
-    EXPECT_EQ(again->Candidates().OutputCombo()->currentIndex(), 2);
+    EXPECT_EQ(Widget<QComboBox>(*again, "outputCombo")->currentIndex(), 2);
 }
 
 TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreReported)
@@ -382,7 +410,7 @@ TEST_F(MainWindowTest, SplitterDragStopsAtBothLimitsAndRightClickCancels)
     auto w = Open({dir.path()});
     w->resize(900, 600);
     w->show();
-    auto *bar = static_cast<SplitterBar *>(w->Splitter().LeftBar());
+    auto *bar = Widget<SplitterBar>(*w, "leftSplitterBar");
     QWidget *leftPane = w->Selection().DirectoryCombo();
     const auto drag = [&](int toX) {
         const int from = bar->mapToGlobal(bar->rect().center()).x();
@@ -433,7 +461,7 @@ TEST(MainWindowPartsTest, TheFreeFilterDialogLeavesTheWindowTakingDrags)
     WhenModalOpens([](QWidget *modal) { ClickButton(modal, QStringLiteral("cancelButton")); });
     window.Selection().ChooseFilter(CEnvSettings::kFreeFilterIndex);
     EXPECT_TRUE(window.IsInteractive());
-    EXPECT_EQ(window.Splitter().LeftBar()->cursor().shape(), Qt::SplitHCursor);
+    EXPECT_EQ(Widget<SplitterBar>(window, "leftSplitterBar")->cursor().shape(), Qt::SplitHCursor);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // renumbering and old-name panels: change reports, histories, the keys typed
 // inside a panel and the extension field with its picker.
 #include "ui/panels/ModePanel.h"
+#include "FindWidget.h"
 #include "PanelTesting.h"
 
 #include "platform/HistoryList.h"
@@ -125,11 +126,11 @@ TEST_F(ModePanelTest, ExtensionPickerFillsTheFieldWithTheWindowFlagCleared)
         ASSERT_TRUE(picker);
         EXPECT_FALSE(picker->MultiSelect());
         interactiveWhileOpen = window.interactive;
-        QTreeWidget *list = picker->TypeList();
+        QTreeWidget *list = Widget<QTreeWidget>(*picker, "typeList");
         ASSERT_GT(list->topLevelItemCount(), 0);
         list->setCurrentItem(list->topLevelItem(0));
         chosen = list->topLevelItem(0)->text(1);
-        picker->SelectButton()->click();
+        Widget<QPushButton>(*picker, "selectButton")->click();
     });
     panel->findChild<QPushButton *>()->click();
     EXPECT_FALSE(interactiveWhileOpen);

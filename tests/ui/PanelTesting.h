@@ -2,6 +2,7 @@
 
 // What the tests of the mode panels share: a stand-in main window with the
 // record a panel shows, and ways to reach a panel's controls as a user would.
+#include "FindWidget.h"
 #include "ModalTesting.h"
 #include "support/TempDir.h"
 
@@ -82,8 +83,8 @@ inline void Choose(QComboBox *list, int index)
 
 inline void AddRow(CPlaceholderListDlg *list, int row)
 {
-    list->List()->setCurrentRow(row);
-    list->AddButton()->click();
+    Widget<QListWidget>(*list, "placeholderList")->setCurrentRow(row);
+    Widget<QPushButton>(*list, "addButton")->click();
 }
 
 // Whether the panel reports a change for what `action` does.

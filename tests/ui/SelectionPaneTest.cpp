@@ -1,19 +1,28 @@
-// The selection pane: sorting, its status line and its folder history.
+// The selection pane: sorting, its filter menu and status line, browsing
+// and its folder history.
 #include "ui/main/SelectionPane.h"
+#include "FindWidget.h"
+#include "ModalTesting.h"
 #include "support/TempDir.h"
 
 #include "app/EnvSettings.h"
 #include "app/LaunchList.h"
 #include "engine/RenameSettings.h"
+#include "ui/dialogs/FolderBrowseDlg.h"
 #include "ui/widgets/FileListCtrl.h"
 #include "ui/widgets/HistoryComboBox.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,7 +68,7 @@ TEST_F(SelectionPaneTest, SortingByAHeaderKeepsTheSelectionAndShowsTheOrder)
     EXPECT_LT(pane.Rows().FindName("c.txt"), pane.Rows().FindName("a.txt"));
     EXPECT_EQ(SelectedName(), "b.txt");
     EXPECT_EQ(pane.Rows().Entry(list.CurrentRow()).fileName, "b.txt");
-    const QHeaderView *header = list.ReportWidget()->header();
+    const QHeaderView *header = Widget<QTreeView>(list, "reportView")->header();
     EXPECT_TRUE(header->isSortIndicatorShown());
     EXPECT_EQ(header->sortIndicatorSection(), 0);
     EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
@@ -85,14 +94,45 @@ TEST_F(SelectionPaneTest, ChangesByOthersShowWithoutLosingTheSelection)
     EXPECT_EQ(SelectedName(), "b.txt");
 }
 
-TEST_F(SelectionPaneTest, StatusLineNamesTheActiveFilter)
+TEST_F(SelectionPaneTest, FilterMenuShowsTheUserTitlesBetweenItsOwnEntriesAndTheStatusLineOnlyCounts)
 {
-    EXPECT_EQ(pane.StatusText(), ListStatusText(pane.Rows().RowCount(), 0)) << "no filter, nothing added";
     env.Filters[0].Title = "画像";
+    QStringList texts;
+    QTimer::singleShot(20, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction *action : menu->actions())
+            if (action->text() == QStringLiteral("フィルタ"))
+                for (QAction *item : action->menu()->actions())
+                    texts << item->text();
+        menu->close();
+    });
+    pane.ShowMenu(window.mapToGlobal(QPoint(10, 10)));
+    EXPECT_EQ(texts, (QStringList{"任意フィルタ", "画像", "フィルタ 2", "フィルタ 3", "フィルタ 4",
+                                  "フィルタ 5", "フィルタ解除"}));
+
     env.Filters[0].Filter = "*.jpg";
     pane.SetFilterMode(0);
     pane.WaitForListing();
-    EXPECT_TRUE(pane.StatusText().endsWith(QStringLiteral("画像"))) << pane.StatusText().toStdString();
+    EXPECT_EQ(pane.StatusText(), ListStatusText(pane.Rows().RowCount(), 0));
+}
+
+TEST_F(SelectionPaneTest, BrowsingStartsAtTheTypedFolderWithTheDefaultPrompt)
+{
+    const std::string typed = dir.mkdir("typed");
+    pane.SetDirectoryText(typed); // typed, not listed yet
+    QString prompt;
+    std::optional<std::string> shownFolder;
+    WhenModalOpens([&](QWidget *modal) {
+        auto *dialog = qobject_cast<CFolderBrowseDlg *>(modal);
+        ASSERT_NE(dialog, nullptr);
+        prompt = dialog->findChild<QLabel *>("prompt")->text();
+        shownFolder = dialog->SelectedPath();
+        dialog->reject();
+    });
+    pane.BrowseDirectory();
+    EXPECT_EQ(prompt, QStringLiteral("フォルダを選択して下さい。"));
+    EXPECT_EQ(shownFolder, typed);
 }
 
 TEST_F(SelectionPaneTest, DirectoryHistoryKeepsFoldersThatDifferOnlyInCase)

@@ -1,5 +1,6 @@
 // The settings dialog: its pages, what they store and when it closes.
 #include "ui/settings/SettingsDlg.h"
+#include "FindWidget.h"
 #include "ModalTesting.h"
 #include "support/TempDir.h"
 
@@ -58,7 +59,7 @@ protected:
 
     template <class Page> static Page *PageOf(const CSettingsDlg &dialog)
     {
-        return qobject_cast<Page *>(dialog.PageWidget());
+        return dialog.findChild<Page *>();
     }
 
     static CEnvSettings Stored()
@@ -93,26 +94,27 @@ TEST_F(SettingsDlgTest, OpensOnTheStoredFirstPageOrOnNone)
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Kestrel（環境設定）"));
     EXPECT_EQ(dialog->CurrentPage(), 3);
     EXPECT_NE(PageOf<CLaunchPage>(*dialog), nullptr);
-    EXPECT_EQ(dialog->Tabs()->tabText(1), QStringLiteral("動　作"));
+    EXPECT_EQ(Widget<QTabBar>(*dialog, "tabs")->tabText(1), QStringLiteral("動　作"));
 
     dialog = Open(7);
     EXPECT_EQ(dialog->CurrentPage(), -1);
-    EXPECT_EQ(dialog->PageWidget(), nullptr);
+    EXPECT_EQ(PageOf<CSettingsPage>(*dialog), nullptr);
     // Even the tab that looks chosen shows its page when clicked.
-    emit dialog->Tabs()->tabBarClicked(0);
+    emit Widget<QTabBar>(*dialog, "tabs")->tabBarClicked(0);
     EXPECT_NE(PageOf<CListDisplayPage>(*dialog), nullptr);
 }
 
 TEST_F(SettingsDlgTest, OnlyTheVisiblePageExistsAndItsValuesSurviveTabChanges)
 {
     auto dialog = Open(0);
-    QPointer<CSettingsPage> first = dialog->PageWidget();
-    PageOf<CListDisplayPage>(*dialog)->ViewChoice()->Choice(2)->click();
-    dialog->Tabs()->setCurrentIndex(2);
+    QTabBar *tabs = Widget<QTabBar>(*dialog, "tabs");
+    QPointer<CSettingsPage> first = PageOf<CSettingsPage>(*dialog);
+    Widget<CChoiceGroup>(*dialog, "viewChoice")->Choice(2)->click();
+    tabs->setCurrentIndex(2);
     EXPECT_TRUE(first.isNull()) << "the page left is destroyed";
     EXPECT_EQ(dialog->Env().SrcListType, 2);
-    dialog->Tabs()->setCurrentIndex(0);
-    EXPECT_TRUE(PageOf<CListDisplayPage>(*dialog)->ViewChoice()->Choice(2)->isChecked());
+    tabs->setCurrentIndex(0);
+    EXPECT_TRUE(Widget<CChoiceGroup>(*dialog, "viewChoice")->Choice(2)->isChecked());
 }
 
 TEST_F(SettingsDlgTest, ChangedFlagsFollowWhatThePagesReport)
@@ -124,7 +126,7 @@ TEST_F(SettingsDlgTest, ChangedFlagsFollowWhatThePagesReport)
     EXPECT_FALSE(dialog->BehaviourChanged()) << "the active filter has no pattern";
 
     dialog->ShowPage(0);
-    emit PageOf<CListDisplayPage>(*dialog)->SortCombo()->activated(1);
+    emit Widget<QComboBox>(*dialog, "sortCombo")->activated(1);
     dialog->ShowPage(2);
     EXPECT_TRUE(dialog->DisplayChanged());
     EXPECT_FALSE(dialog->BehaviourChanged());
@@ -140,14 +142,17 @@ TEST_F(SettingsDlgTest, ChangedFlagsFollowWhatThePagesReport)
 TEST_F(SettingsDlgTest, ListDisplayEnablesGridAndNumericSortOnlyWhereTheyApply)
 {
     auto dialog = Open(0);
-    auto *page = PageOf<CListDisplayPage>(*dialog);
-    EXPECT_FALSE(page->GridCheck()->isEnabled());
-    EXPECT_TRUE(page->SortNumCheck()->isEnabled());
-    page->SelectChoice()->Choice(1)->click();
-    page->SortCombo()->setCurrentIndex(3);
-    emit page->SortCombo()->activated(3);
-    EXPECT_TRUE(page->GridCheck()->isEnabled());
-    EXPECT_FALSE(page->SortNumCheck()->isEnabled());
+    ASSERT_NE(PageOf<CListDisplayPage>(*dialog), nullptr);
+    auto *grid = Widget<QCheckBox>(*dialog, "gridCheck");
+    auto *sortNum = Widget<QCheckBox>(*dialog, "sortNumCheck");
+    auto *sort = Widget<QComboBox>(*dialog, "sortCombo");
+    EXPECT_FALSE(grid->isEnabled());
+    EXPECT_TRUE(sortNum->isEnabled());
+    Widget<CChoiceGroup>(*dialog, "selectChoice")->Choice(1)->click();
+    sort->setCurrentIndex(3);
+    emit sort->activated(3);
+    EXPECT_TRUE(grid->isEnabled());
+    EXPECT_FALSE(sortNum->isEnabled());
 }
 
 TEST_F(SettingsDlgTest, BehaviourPageKeepsAllSevenFilterRecords)
@@ -156,18 +161,20 @@ TEST_F(SettingsDlgTest, BehaviourPageKeepsAllSevenFilterRecords)
     auto *page = PageOf<CBehaviourPage>(*dialog);
     int beeps = 0;
     page->SetBeep([&beeps] { ++beeps; });
-    QComboBox *combo = page->FilterCombo();
+    auto *combo = Widget<QComboBox>(*page, "filterCombo");
+    auto *pattern = Widget<QLineEdit>(*page, "patternEdit");
+    auto *hideHidden = Widget<QCheckBox>(*page, "hideHiddenCheck");
     ASSERT_EQ(combo->count(), 7);
 
     combo->setCurrentIndex(1);
-    page->PatternEdit()->setText(QStringLiteral("*.jpg;*.png"));
-    page->HideCheck(1)->click();
+    pattern->setText(QStringLiteral("*.jpg;*.png"));
+    hideHidden->click();
     combo->setCurrentIndex(2);
-    EXPECT_TRUE(page->PatternEdit()->text().isEmpty());
-    EXPECT_FALSE(page->HideCheck(1)->isChecked());
+    EXPECT_TRUE(pattern->text().isEmpty());
+    EXPECT_FALSE(hideHidden->isChecked());
     combo->setCurrentIndex(1);
-    EXPECT_EQ(page->PatternEdit()->text(), QStringLiteral("*.jpg;*.png"));
-    EXPECT_TRUE(page->HideCheck(1)->isChecked());
+    EXPECT_EQ(pattern->text(), QStringLiteral("*.jpg;*.png"));
+    EXPECT_TRUE(hideHidden->isChecked());
 
     // Typing in the combo's field renames the filter edited.
     combo->lineEdit()->clear();
@@ -175,9 +182,9 @@ TEST_F(SettingsDlgTest, BehaviourPageKeepsAllSevenFilterRecords)
 
     // The free filter is chosen but neither renamed nor edited here.
     combo->setCurrentIndex(CEnvSettings::kFreeFilterIndex);
-    EXPECT_FALSE(page->PatternEdit()->isEnabled());
-    EXPECT_FALSE(page->HideCheck(0)->isEnabled());
-    EXPECT_FALSE(page->ExtensionButton()->isEnabled());
+    EXPECT_FALSE(pattern->isEnabled());
+    EXPECT_FALSE(Widget<QCheckBox>(*page, "hideReadOnlyCheck")->isEnabled());
+    EXPECT_FALSE(Widget<QPushButton>(*page, "extensionButton")->isEnabled());
     QTest::keyClicks(combo->lineEdit(), QStringLiteral("x"));
     EXPECT_EQ(beeps, 1);
     EXPECT_EQ(combo->lineEdit()->text(), QStringLiteral("--- 任意フィルタ ---"));
@@ -204,17 +211,17 @@ TEST_F(SettingsDlgTest, InitialValuesButtonsStoreThePageOverTheDefaultsOnly)
 {
     env.IsAsk = 1; // a running value that differs from the default
     auto dialog = Open(0);
-    PageOf<CListDisplayPage>(*dialog)->SizeChoice()->Choice(1)->click();
+    Widget<CChoiceGroup>(*dialog, "sizeChoice")->Choice(1)->click();
     AnswerMessage();
-    PageOf<CListDisplayPage>(*dialog)->InitialButton()->click();
+    Widget<QPushButton>(*dialog, "initialButton")->click();
     EXPECT_EQ(messageTitle, QStringLiteral("Kestrel"));
     EXPECT_EQ(messageText, QStringLiteral("リスト表示の初期値を変更しました。"));
     EXPECT_EQ(dialog->Env().FileSizeType, 0) << "the dialog's copy is left alone";
 
     dialog->ShowPage(1);
-    PageOf<CBehaviourPage>(*dialog)->DispLogCheck()->click();
+    Widget<QCheckBox>(*dialog, "dispLogCheck")->click();
     AnswerMessage();
-    PageOf<CBehaviourPage>(*dialog)->InitialButton()->click();
+    Widget<QPushButton>(*dialog, "initialButton")->click();
     EXPECT_EQ(messageText, QStringLiteral("動作の初期値を変更しました。"));
     dialog->reject();
 
@@ -228,7 +235,7 @@ TEST_F(SettingsDlgTest, FirstPageButtonStoresOnlyTheFirstPage)
 {
     auto dialog = Open(0);
     dialog->ShowPage(2);
-    PageOf<CStartupPage>(*dialog)->MultiExecCheck()->click();
+    Widget<QCheckBox>(*dialog, "multiExecCheck")->click();
     ClickButton(dialog.get(), QStringLiteral("起動時に最初に表示"));
     dialog->reject();
     const CEnvSettings stored = Stored();
@@ -241,12 +248,13 @@ TEST_F(SettingsDlgTest, OkStoresTheStartUpOptions)
 {
     TempDir dir;
     auto dialog = Open(2);
-    auto *page = PageOf<CStartupPage>(*dialog);
-    EXPECT_FALSE(page->DirectoryCombo()->isEnabled());
-    page->DirectoryChoice()->Choice(1)->click();
-    EXPECT_TRUE(page->BrowseButton()->isEnabled());
-    page->DirectoryCombo()->SetCurrentText(dir.path());
-    page->SplitChoice()->Choice(2)->click();
+    ASSERT_NE(PageOf<CStartupPage>(*dialog), nullptr);
+    auto *directory = Widget<CHistoryComboBox>(*dialog, "directoryCombo");
+    EXPECT_FALSE(directory->isEnabled());
+    Widget<CChoiceGroup>(*dialog, "directoryChoice")->Choice(1)->click();
+    EXPECT_TRUE(Widget<CImageButton>(*dialog, "browseButton")->isEnabled());
+    directory->SetCurrentText(dir.path());
+    Widget<CChoiceGroup>(*dialog, "splitChoice")->Choice(2)->click();
     ClickButton(dialog.get(), QStringLiteral("設定"));
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     const CEnvSettings stored = Stored();
@@ -259,11 +267,11 @@ TEST_F(SettingsDlgTest, EnterAndEscapeInsideAPageDoNotCloseTheDialog)
 {
     auto dialog = Open(1);
     dialog->show();
-    QWidget *inside = PageOf<CBehaviourPage>(*dialog)->AskCheck();
+    auto *inside = Widget<QCheckBox>(*dialog, "askCheck");
     for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
         QTest::keyClick(inside, Qt::Key(key));
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_FALSE(PageOf<CBehaviourPage>(*dialog)->AskCheck()->isChecked());
+    EXPECT_FALSE(Widget<QCheckBox>(*dialog, "askCheck")->isChecked());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The settings dialog opened from the main window: what OK applies to the
 // window and what Cancel keeps.
+#include "FindWidget.h"
 #include "ModalTesting.h"
 #include "support/TempDir.h"
 
@@ -7,14 +8,13 @@
 #include "ui/main/MainDlg.h"
 #include "ui/main/SelectionList.h"
 #include "ui/main/SelectionPane.h"
-#include "ui/settings/BehaviourPage.h"
 #include "ui/settings/ChoiceGroup.h"
-#include "ui/settings/ListDisplayPage.h"
 #include "ui/settings/SettingsDlg.h"
 #include "ui/widgets/HistoryComboBox.h"
 #include "ui/widgets/ImageButton.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -49,8 +49,9 @@ protected:
             interactiveWhileOpen = window->IsInteractive();
             edit(*dialog);
         });
-        ASSERT_TRUE(window->Commands().SettingsButton()->isEnabled());
-        window->Commands().SettingsButton()->click();
+        auto *settings = Widget<CImageButton>(*window, "settingsButton");
+        ASSERT_TRUE(settings->isEnabled());
+        settings->click();
         window->Selection().WaitForListing();
     }
 
@@ -64,16 +65,15 @@ TEST_F(SettingsFromWindowTest, OkAppliesListDisplaySortAndFilter)
 {
     RunSettings([](CSettingsDlg &dialog) {
         dialog.ShowPage(0);
-        auto *display = qobject_cast<CListDisplayPage *>(dialog.PageWidget());
-        display->CharChoice()->Choice(1)->click();
-        display->SelectChoice()->Choice(1)->click();
-        display->SortDownCheck()->click();
+        Widget<CChoiceGroup>(dialog, "charChoice")->Choice(1)->click();
+        Widget<CChoiceGroup>(dialog, "selectChoice")->Choice(1)->click();
+        Widget<QCheckBox>(dialog, "sortDownCheck")->click();
         dialog.ShowPage(1);
-        auto *behaviour = qobject_cast<CBehaviourPage *>(dialog.PageWidget());
-        behaviour->FilterCombo()->lineEdit()->setText(QString());
-        QTest::sendKeyEvent(QTest::Click, behaviour->FilterCombo()->lineEdit(), Qt::Key_unknown,
-                            QStringLiteral("文書"), Qt::NoModifier);
-        behaviour->PatternEdit()->setText(QStringLiteral("*.txt"));
+        QLineEdit *filterTitle = Widget<QComboBox>(dialog, "filterCombo")->lineEdit();
+        filterTitle->setText(QString());
+        QTest::sendKeyEvent(QTest::Click, filterTitle, Qt::Key_unknown, QStringLiteral("文書"),
+                            Qt::NoModifier);
+        Widget<QLineEdit>(dialog, "patternEdit")->setText(QStringLiteral("*.txt"));
         dialog.accept();
     });
     EXPECT_FALSE(interactiveWhileOpen);
@@ -83,7 +83,6 @@ TEST_F(SettingsFromWindowTest, OkAppliesListDisplaySortAndFilter)
     EXPECT_TRUE(pane.List()->FullRowSelect());
     EXPECT_EQ(pane.SortDirection(), -1);
     EXPECT_EQ(window->Env().Filters[0].Title, "文書");
-    EXPECT_TRUE(pane.StatusText().contains(QStringLiteral("文書")));
     // Listed again through the changed filter, names shown in upper case.
     EXPECT_EQ(pane.Rows().FindName("a.jpg"), -1);
     const int row = pane.Rows().FindName("b.txt");
@@ -95,7 +94,7 @@ TEST_F(SettingsFromWindowTest, CancelKeepsTheWindowsSettingsButTheFirstPage)
 {
     RunSettings([](CSettingsDlg &dialog) {
         dialog.ShowPage(0);
-        qobject_cast<CListDisplayPage *>(dialog.PageWidget())->CharChoice()->Choice(2)->click();
+        Widget<CChoiceGroup>(dialog, "charChoice")->Choice(2)->click();
         dialog.ShowPage(3);
         ClickButton(&dialog, QStringLiteral("起動時に最初に表示"));
         dialog.reject();

@@ -1,5 +1,6 @@
 // The text viewer: what it says of what it cannot show.
 #include "ui/dialogs/TextViewerDlg.h"
+#include "FindWidget.h"
 #include "support/TempDir.h"
 
 #include <QLabel>
@@ -18,18 +19,20 @@ TEST(TextViewerDlgTest, SaysWhatItCannotShow)
     std::string lines;
     for (int i = 0; i < 120; ++i)
         lines += "x\n";
+    auto *text = Widget<QPlainTextEdit>(viewer, "text");
     viewer.ShowFile(dir.write("long.txt", lines));
-    EXPECT_EQ(viewer.PathLine()->text(), QStringLiteral(" ") + QString::fromStdString(dir.file("long.txt")));
-    EXPECT_TRUE(viewer.Text()->toPlainText().endsWith(
-        QStringLiteral("x\n=============== 続く．．． ===============")));
-    EXPECT_EQ(viewer.Text()->document()->blockCount(), 101);
+    EXPECT_EQ(Widget<QLabel>(viewer, "pathLine")->text(),
+              QStringLiteral(" ") + QString::fromStdString(dir.file("long.txt")));
+    EXPECT_TRUE(
+        text->toPlainText().endsWith(QStringLiteral("x\n=============== 続く．．． ===============")));
+    EXPECT_EQ(text->document()->blockCount(), 101);
 
     viewer.ShowFile(dir.write("data.bin", std::string("\x7f"
                                                       "ELF\0",
                                                       5)));
-    EXPECT_EQ(viewer.Text()->toPlainText(), QStringLiteral("=============== Binary File ==============="));
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("=============== Binary File ==============="));
     viewer.ShowFile(dir.file("gone.txt"));
-    EXPECT_EQ(viewer.Text()->toPlainText(),
+    EXPECT_EQ(text->toPlainText(),
               QStringLiteral("=============== ファイルが見つかりません ==============="));
     EXPECT_FALSE(Exists(dir.file("gone.txt")));
 }

@@ -1,6 +1,7 @@
 // The text viewer beside the main window: opened from its button, following
 // the selection and closing itself.
 #include "ui/main/TextViewerHost.h"
+#include "FindWidget.h"
 #include "support/TempDir.h"
 
 #include "ui/dialogs/TextViewerDlg.h"
@@ -33,19 +34,19 @@ TEST(TextViewerHostTest, OpensFromTheButtonFollowsTheSelectionAndClosesItself)
     ASSERT_TRUE(button->isEnabled());
 
     button->click();
-    CTextViewerDlg *viewer = window.ViewerHost().Viewer();
-    ASSERT_NE(viewer, nullptr);
+    auto *viewer = Widget<CTextViewerDlg>(window, "textViewer");
+    auto *text = Widget<QPlainTextEdit>(*viewer, "text");
     EXPECT_TRUE(button->IsLatched());
 
     CSelectionPane &pane = window.Selection();
     pane.List()->SetSelectedRows({pane.Rows().FindName("b.txt")});
-    EXPECT_EQ(viewer->Text()->toPlainText(), QStringLiteral("second\nfile\n"));
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("second\nfile\n"));
     // A folder or two rows at once leave the file shown.
     pane.List()->SetSelectedRows({pane.Rows().FindName("sub")});
     pane.List()->SetSelectedRows({pane.Rows().FindName("a.txt"), pane.Rows().FindName("b.txt")});
-    EXPECT_EQ(viewer->Text()->toPlainText(), QStringLiteral("second\nfile\n"));
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("second\nfile\n"));
 
-    viewer->CloseButton()->click();
+    Widget<QPushButton>(*viewer, "closeButton")->click();
     QCoreApplication::processEvents();
     EXPECT_FALSE(window.ViewerHost().IsOpen());
     EXPECT_FALSE(button->IsLatched());

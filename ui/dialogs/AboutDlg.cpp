@@ -16,6 +16,8 @@ CAboutDlg::CAboutDlg(QWidget *parent, AskFunction ask)
       m_version(new QLabel(VersionLine(), this))
 {
     setWindowTitle(QStringLiteral("Kestrel（バージョン情報）"));
+    m_icon->setObjectName(QStringLiteral("iconButton"));
+    m_version->setObjectName(QStringLiteral("versionLabel"));
     m_icon->SetImage(QString::fromLatin1(icons::kApplication), QSize(32, 32));
     connect(m_icon, &QAbstractButton::clicked, this, &CAboutDlg::OfferDeletion);
 

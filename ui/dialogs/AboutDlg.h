@@ -21,9 +21,6 @@ public:
     // The settings were deleted: the program is to end without saving.
     bool Deleted() const { return m_deleted; }
 
-    CImageButton *IconButton() const { return m_icon; }
-    QLabel *VersionLabel() const { return m_version; }
-
 private:
     void OfferDeletion();
 

@@ -42,6 +42,10 @@ CAddFilesDlg::CAddFilesDlg(const std::vector<std::string> &folders, QWidget *par
       m_recurse(new QCheckBox(QStringLiteral("サブフォルダ内のファイルも追加"), this))
 {
     setWindowTitle(QStringLiteral("ファイルの追加"));
+    m_folders->setObjectName(QStringLiteral("folderList"));
+    m_filter->setObjectName(QStringLiteral("filterCombo"));
+    m_browse->setObjectName(QStringLiteral("browseButton"));
+    m_recurse->setObjectName(QStringLiteral("recurseCheck"));
     FillFolderList(m_folders, folders);
     for (int line = 0; line < m_folders->count(); ++line) {
         QListWidgetItem *item = m_folders->item(line);

@@ -28,11 +28,6 @@ public:
     // The checked folders in the order of the list.
     std::vector<std::string> CheckedFolders() const;
 
-    QListWidget *FolderList() const { return m_folders; }
-    CHistoryComboBox *FilterCombo() const { return m_filter; }
-    QCheckBox *RecurseCheck() const { return m_recurse; }
-    QPushButton *BrowseButton() const { return m_browse; }
-
     void accept() override;
 
 private:

@@ -17,6 +17,7 @@ CBatchDlg::CBatchDlg(std::vector<std::string> &directories, QWidget *parent)
                                              "処理をしないディレクトリはチェックを外して下さい。"),
                               this);
     m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("checkList"));
     for (const std::string &directory : m_directories) {
         auto *item = new QListWidgetItem(ShownText(directory), m_list);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);

@@ -17,8 +17,6 @@ class CBatchDlg : public QDialog {
 public:
     CBatchDlg(std::vector<std::string> &directories, QWidget *parent);
 
-    QListWidget *CheckList() const { return m_list; }
-
     void accept() override;
 
 private:

@@ -10,7 +10,8 @@ std::optional<std::string> ChooseFolder(QWidget *parent, const QString &prompt,
                                         const std::string &initialDirectory, int selDirMode)
 {
     if (selDirMode == 0) {
-        const QString chosen = QFileDialog::getExistingDirectory(parent, prompt, ShownText(initialDirectory));
+        const QString chosen = QFileDialog::getExistingDirectory(
+            parent, CFolderBrowseDlg::ShownPrompt(prompt), ShownText(initialDirectory));
         if (chosen.isEmpty())
             return std::nullopt;
         return QFile::encodeName(chosen).toStdString();

@@ -29,11 +29,6 @@ public:
     const std::string &Prefix() const { return m_prefix; }
     const std::string &Suffix() const { return m_suffix; }
 
-    CHistoryComboBox *PathCombo() const { return m_path; }
-    CHistoryComboBox *PrefixCombo() const { return m_prefixCombo; }
-    CHistoryComboBox *SuffixCombo() const { return m_suffixCombo; }
-    QPushButton *OkButton() const { return m_ok; }
-
     void accept() override;
     void reject() override;
 

@@ -32,10 +32,6 @@ public:
     int SortColumn() const { return m_sortColumn; }
     int SortDirection() const { return m_sortDirection; }
 
-    QTreeWidget *TypeList() const { return m_list; }
-    QPushButton *SelectButton() const { return m_select; }
-    QLabel *SummaryLabel() const { return m_summary; }
-
     void accept() override;
 
 private:

@@ -2,8 +2,14 @@
 
 #include <QMimeDatabase>
 #include <QSet>
+#include <QThreadPool>
 
-std::vector<FileTypeRow> KnownFileTypes()
+#include <condition_variable>
+#include <mutex>
+
+namespace {
+
+std::vector<FileTypeRow> ReadKnownFileTypes()
 {
     const QMimeDatabase db;
     std::vector<FileTypeRow> rows;
@@ -22,4 +28,61 @@ std::vector<FileTypeRow> KnownFileTypes()
         }
     }
     return rows;
+}
+
+// The rows of the process and how far their reading is.
+struct KnownTypes {
+    enum class State { NotStarted, Reading, Read };
+    std::mutex mutex;
+    std::condition_variable read;
+    State state = State::NotStarted;
+    std::vector<FileTypeRow> rows;
+};
+
+KnownTypes &Shared()
+{
+    static KnownTypes known;
+    return known;
+}
+
+// Reads the rows unless another thread reads or has read them, in which case
+// it waits until they are there.
+void ReadOnce()
+{
+    KnownTypes &known = Shared();
+    {
+        std::unique_lock lock(known.mutex);
+        if (known.state != KnownTypes::State::NotStarted) {
+            known.read.wait(lock, [&known] { return known.state == KnownTypes::State::Read; });
+            return;
+        }
+        known.state = KnownTypes::State::Reading;
+    }
+    std::vector<FileTypeRow> rows = ReadKnownFileTypes();
+    {
+        const std::lock_guard lock(known.mutex);
+        known.rows = std::move(rows);
+        known.state = KnownTypes::State::Read;
+    }
+    known.read.notify_all();
+}
+
+} // namespace
+
+const std::vector<FileTypeRow> &KnownFileTypes()
+{
+    ReadOnce();
+    return Shared().rows;
+}
+
+void StartReadingKnownFileTypes()
+{
+    {
+        KnownTypes &known = Shared();
+        const std::lock_guard lock(known.mutex);
+        if (known.state != KnownTypes::State::NotStarted)
+            return;
+    }
+    // The application waits for the global pool's workers before it ends.
+    QThreadPool::globalInstance()->start(ReadOnce);
 }

@@ -38,7 +38,7 @@ CFolderBrowseDlg::CFolderBrowseDlg(QWidget *parent, const QString &prompt, const
 {
     icons::EnsureResourcesLoaded();
     setWindowTitle(QStringLiteral("フォルダの参照"));
-    m_prompt = new QLabel(prompt.isEmpty() ? QStringLiteral("フォルダを選択して下さい。") : prompt, this);
+    m_prompt = new QLabel(ShownPrompt(prompt), this);
     m_prompt->setObjectName(QStringLiteral("prompt"));
     m_prompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_prompt->setWordWrap(true);
@@ -48,6 +48,9 @@ CFolderBrowseDlg::CFolderBrowseDlg(QWidget *parent, const QString &prompt, const
     m_tree = new CFolderTree(this);
     m_files = new CFolderFileList(this);
     m_divider = new CFolderDivider(this);
+    m_tree->setObjectName(QStringLiteral("tree"));
+    m_files->setObjectName(QStringLiteral("files"));
+    m_divider->setObjectName(QStringLiteral("divider"));
 
     m_newFolder = MakeToolButton("folder-new", icons::kNewFolder, "新しいフォルダ");
     m_views = new QButtonGroup(this);
@@ -84,6 +87,11 @@ CFolderBrowseDlg::CFolderBrowseDlg(QWidget *parent, const QString &prompt, const
 }
 
 CFolderBrowseDlg::~CFolderBrowseDlg() = default;
+
+QString CFolderBrowseDlg::ShownPrompt(const QString &prompt)
+{
+    return prompt.isEmpty() ? QStringLiteral("フォルダを選択して下さい。") : prompt;
+}
 
 QToolButton *CFolderBrowseDlg::MakeToolButton(const char *themeIcon, const char *ownIcon, const char *text)
 {

@@ -36,6 +36,9 @@ public:
     CFolderBrowseDlg(QWidget *parent, const QString &prompt, const std::string &initialFolder);
     ~CFolderBrowseDlg() override;
 
+    // The text that asks for a folder: prompt, or the default when it is empty.
+    static QString ShownPrompt(const QString &prompt);
+
     // The selected folder's path as bytes; nothing when no folder is selected.
     std::optional<std::string> SelectedPath() const;
     int ListMode() const;
@@ -49,10 +52,6 @@ public:
     void MakeFolderNamed(const std::string &name);
     // How failures are shown (a warning message box unless replaced).
     void SetWarningFunction(WarningFunction warn) { m_warn = std::move(warn); }
-
-    CFolderTree *Tree() const { return m_tree; }
-    CFolderFileList *Files() const { return m_files; }
-    CFolderDivider *Divider() const { return m_divider; }
 
     void done(int result) override;
 

@@ -12,6 +12,7 @@
 CFolderFileList::CFolderFileList(QWidget *parent)
     : QStackedWidget(parent), m_model(new CFolderFilesModel(this)), m_lister(new CFolderFileLister(this))
 {
+    m_model->setObjectName(QStringLiteral("filesModel"));
     m_details = new QTreeView(this);
     m_details->setRootIsDecorated(false);
     m_details->setUniformRowHeights(true);
@@ -72,9 +73,4 @@ void CFolderFileList::SetViewMode(int mode)
     // The list runs down in columns, the small icons across in rows.
     m_names->setFlow(m_viewMode == kList ? QListView::TopToBottom : QListView::LeftToRight);
     setCurrentWidget(m_names);
-}
-
-QAbstractItemModel *CFolderFileList::Model() const
-{
-    return m_model;
 }

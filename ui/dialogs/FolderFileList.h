@@ -7,7 +7,6 @@
 
 class CFolderFileLister;
 class CFolderFilesModel;
-class QAbstractItemModel;
 class QListView;
 class QTreeView;
 
@@ -31,8 +30,6 @@ public:
     // Out-of-range modes show the details.
     void SetViewMode(int mode);
     int ViewMode() const { return m_viewMode; }
-
-    QAbstractItemModel *Model() const;
 
 private:
     void ShowListedFiles();

@@ -21,8 +21,6 @@ public:
 
     const FilterRecord &Record() const { return m_record; }
 
-    CHistoryComboBox *PatternCombo() const { return m_pattern; }
-
     void accept() override;
     void reject() override;
 

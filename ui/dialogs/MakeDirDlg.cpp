@@ -13,6 +13,7 @@ CMakeDirDlg::CMakeDirDlg(QWidget *parent) : QDialog(parent)
     m_name->setObjectName(QStringLiteral("name"));
     auto *buttons = new QDialogButtonBox(this);
     m_create = buttons->addButton(QStringLiteral("作成"), QDialogButtonBox::AcceptRole);
+    m_create->setObjectName(QStringLiteral("createButton"));
     m_create->setDefault(true);
     buttons->addButton(QStringLiteral("中止"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -14,8 +14,6 @@ public:
 
     // The name as typed, in the file system's encoding.
     std::string Name() const;
-    QLineEdit *NameEdit() const { return m_name; }
-    QPushButton *CreateButton() const { return m_create; }
 
 private:
     QLineEdit *m_name = nullptr;

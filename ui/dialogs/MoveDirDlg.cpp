@@ -13,6 +13,7 @@ CMoveDirDlg::CMoveDirDlg(const std::vector<std::string> &folders, const std::str
     : QDialog(parent), m_modal(parent), m_list(new QListWidget(this))
 {
     setWindowTitle(QStringLiteral("移動ディレクトリ選択"));
+    m_list->setObjectName(QStringLiteral("folderList"));
     FillFolderList(m_list, folders);
     for (int line = 0; line < m_list->count(); ++line) {
         if (FolderOfItem(m_list->item(line)) == preselected)

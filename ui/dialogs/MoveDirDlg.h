@@ -19,7 +19,6 @@ public:
 
     // The chosen folder's path.
     std::string Chosen() const;
-    QListWidget *FolderList() const { return m_list; }
 
 private:
     CModalGuard m_modal;

@@ -11,6 +11,8 @@ CPlaceholderListDlg::CPlaceholderListDlg(QWidget *panel, const QString &caption,
       m_addButton(new QPushButton(QStringLiteral("追　　加"), this)), m_guardHost(guardHost)
 {
     setWindowTitle(caption);
+    m_list->setObjectName(QStringLiteral("placeholderList"));
+    m_addButton->setObjectName(QStringLiteral("addButton"));
     // The rows line up their explanations with full-width blanks, which only
     // works in a fixed-pitch font.
     QFont rowFont(QStringList{QStringLiteral("IPAGothic"), QStringLiteral("monospace")}, 9);

@@ -32,9 +32,6 @@ public:
     // activates it.
     void ShowBelow(const QWidget *anchor);
 
-    QListWidget *List() const { return m_list; }
-    QPushButton *AddButton() const { return m_addButton; }
-
 signals:
     void PlaceholderChosen(const std::string &placeholder);
 

@@ -44,6 +44,9 @@ CTextViewerDlg::CTextViewerDlg(QWidget *owner)
       m_text(new QPlainTextEdit(this)), m_close(new QPushButton(QStringLiteral("閉じる"), this))
 {
     setWindowTitle(QStringLiteral("Kestrel（簡易テキストビュア）"));
+    m_path->setObjectName(QStringLiteral("pathLine"));
+    m_text->setObjectName(QStringLiteral("text"));
+    m_close->setObjectName(QStringLiteral("closeButton"));
     m_path->setTextFormat(Qt::PlainText);
     m_text->setReadOnly(true);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -23,10 +23,6 @@ public:
     // Shows the first lines of the file at path (bytes), or says why not.
     void ShowFile(const std::string &path);
 
-    QLabel *PathLine() const { return m_path; }
-    QPlainTextEdit *Text() const { return m_text; }
-    QPushButton *CloseButton() const { return m_close; }
-
 signals:
     // 閉じる, Escape or the window's close box: the owner destroys the window.
     void Closed();

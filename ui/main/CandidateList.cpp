@@ -282,7 +282,12 @@ exec::PlanProblem CCandidateList::Mark(int row) const
 QString CCandidateList::RowToolTip(int row) const
 {
     const exec::PlanProblem mark = Mark(row);
-    return mark == exec::PlanProblem::None ? QString() : ShownText(exec::ProblemText(mark) + "。");
+    if (mark == exec::PlanProblem::None)
+        return {};
+    // A pattern that does not compile says why and where.
+    if (mark == exec::PlanProblem::InvalidPattern && m_settings)
+        return ShownText(m_settings->StartProblemMessage(StartProblem::InvalidPattern));
+    return ShownText(exec::ProblemText(mark) + "。");
 }
 
 QString CCandidateList::CellText(int row, int column) const
@@ -304,7 +309,7 @@ std::string CCandidateList::PreviewText(int row, int column) const
         case 1:
             return s.GetPreviewTimeText(e);
         case 2:
-            return CRenameSettings::FormatAttributeText(s.GetNewDirAttributes());
+            return CRenameSettings::FormatAttributeText(s.GetNewAttributes(e));
         default:
             return {};
         }

@@ -60,12 +60,14 @@ void CCandidatePane::CreateControls(QWidget *window)
 
     m_caption = new QLabel(QStringLiteral("候補リスト"), window);
     m_outputCombo = new QComboBox(window);
+    m_outputCombo->setObjectName(QStringLiteral("outputCombo"));
     m_outputCombo->addItems({QStringLiteral("通常"), QStringLiteral("移動"), QStringLiteral("複写")});
     m_destinationCombo = new CHistoryComboBox(window);
     m_destinationCombo->SetDropEmpty(true);
     m_destinationCombo->SetMatch(platform::HistoryMatch::SamePath);
     m_destinationBrowse =
         MakeImageButton(window, icons::kBrowseFolder, icons::kDirectoryButtonSize, "ディレクトリ参照");
+    m_destinationBrowse->setObjectName(QStringLiteral("destinationBrowseButton"));
     m_list = new CFileListCtrl(window);
     m_list->SetSource(&m_rows);
     m_list->SetReorder(true);
@@ -413,8 +415,7 @@ void CCandidatePane::BrowseDestination()
     std::optional<std::string> chosen;
     {
         CModalGuard modal(m_list);
-        chosen = ChooseFolder(m_list->window(), QStringLiteral("ディレクトリ参照"), Destination(),
-                              m_env.SelDirMode);
+        chosen = ChooseFolder(m_list->window(), {}, Destination(), m_env.SelDirMode);
     }
     if (chosen) {
         m_destinationCombo->SetCurrentText(*chosen);

@@ -107,9 +107,7 @@ public:
     bool HandleKey(const QKeyEvent &key);
     void FocusList();
 
-    QComboBox *OutputCombo() const { return m_outputCombo; }
     CHistoryComboBox *DestinationCombo() const { return m_destinationCombo; }
-    CImageButton *DestinationBrowse() const { return m_destinationBrowse; }
     QLabel *Status() const { return m_status; }
     QProgressBar *Progress() const { return m_progress; }
     // insert dummy, add all, clear all, add / remove, to top, up, to position, down, to end

@@ -14,6 +14,10 @@ CCommandBar::CCommandBar(QWidget *window) : QObject(window)
     m_settings = MakeImageButton(window, icons::kSettings, size, "環境設定");
     m_help = MakeImageButton(window, icons::kHelp, size, "ヘルプ");
     m_about = MakeImageButton(window, icons::kAbout, size, "バージョン情報");
+    m_exit->setObjectName(QStringLiteral("exitButton"));
+    m_settings->setObjectName(QStringLiteral("settingsButton"));
+    m_help->setObjectName(QStringLiteral("helpButton"));
+    m_about->setObjectName(QStringLiteral("aboutButton"));
 
     connect(m_execute, &QAbstractButton::clicked, this, &CCommandBar::ExecuteClicked);
     connect(m_undo, &QAbstractButton::clicked, this, &CCommandBar::UndoClicked);

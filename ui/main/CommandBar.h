@@ -20,10 +20,6 @@ public:
     CImageButton *ViewerButton() const { return m_viewer; }
     CImageButton *UndoButton() const { return m_undo; }
     CImageButton *ExecuteButton() const { return m_execute; }
-    CImageButton *ExitButton() const { return m_exit; }
-    CImageButton *SettingsButton() const { return m_settings; }
-    CImageButton *HelpButton() const { return m_help; }
-    CImageButton *AboutButton() const { return m_about; }
 
 signals:
     void ExecuteClicked();

@@ -5,6 +5,7 @@
 #include "platform/Paths.h"
 #include "platform/StoreFile.h"
 #include "ui/dialogs/AboutDlg.h"
+#include "ui/dialogs/FileTypeList.h"
 #include "ui/main/BusyWindow.h"
 #include "ui/main/CandidatePane.h"
 #include "ui/main/CommandBar.h"
@@ -70,6 +71,7 @@ CMainDlg::CMainDlg(const std::vector<std::string> &args, QWidget *parent)
     m_modes = new CModeArea(this, *m_du, m_settings);
     m_splitButton =
         MakeImageButton(this, icons::kSplitTwoPanes, icons::kDirectoryButtonSize, "リスト分割変更");
+    m_splitButton->setObjectName(QStringLiteral("splitButton"));
     m_selection = new CSelectionPane(this, m_env, m_settings, m_launchers);
     m_candidates = new CCandidatePane(this, m_settings, m_env);
     m_splitter = new CPaneSplitter(this, *m_du, *m_selection, *m_candidates);
@@ -102,6 +104,8 @@ CMainDlg::CMainDlg(const std::vector<std::string> &args, QWidget *parent)
 
     m_candidates->RebuildColumns();
     PanelRefresh();
+    // The extension pickers of the panels and dialogs open on these at once.
+    StartReadingKnownFileTypes();
 }
 
 CMainDlg::~CMainDlg()
@@ -116,7 +120,7 @@ void CMainDlg::ConnectParts()
     connect(m_modes, &CModeArea::ObjectKindChosen, this, &CMainDlg::ChangeObjectKind);
     connect(m_modes, &CModeArea::UnificationChanged, this, &CMainDlg::StoreOutput);
     connect(m_modes, &CModeArea::PanelChanged, this, &CMainDlg::PanelRefresh);
-    connect(m_modes, &CModeArea::ShortcutKey, this, &CMainDlg::HandleShortcut);
+    connect(m_modes, &CModeArea::ShortcutKey, this, [this](int key) { HandleShortcut(key, false); });
 
     connect(m_splitButton, &QAbstractButton::clicked, this, &CMainDlg::ToggleSplit);
     connect(m_splitter, &CPaneSplitter::WidthChosen, this, [this](int width) {

@@ -101,8 +101,6 @@ public:
     CModeArea &Modes() const { return *m_modes; }
     CCommandBar &Commands() const { return *m_commands; }
     CTextViewerHost &ViewerHost() const { return *m_viewer; }
-    CPaneSplitter &Splitter() const { return *m_splitter; }
-    CImageButton *SplitButton() const { return m_splitButton; }
     const CRenameSettings &Settings() const { return m_settings; }
     const CEnvSettings &Env() const { return m_env; }
     const std::string &CurrentDirectory() const;
@@ -147,8 +145,9 @@ private:
     bool ClearForModeChange(RenameKind next);
     void ReplacePanel();
     // The Ctrl shortcuts of the window (Qt::Key_D, Qt::Key_E, ...); true when
-    // the key is one of them.
-    bool HandleShortcut(int key);
+    // the key is one of them. Those of the selection list (Q, W) act only
+    // when the key was pressed in it.
+    bool HandleShortcut(int key, bool inSelectionList);
     // After a run: the candidates emptied, the directory read again.
     void FinishRun(bool clearCandidates, bool listAgain);
     // Runs request through the one entry of runs: progress under the

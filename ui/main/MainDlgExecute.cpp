@@ -47,7 +47,7 @@ void CMainDlg::SetInteractive(bool on)
     m_splitter->SetInteractive(on);
 }
 
-bool CMainDlg::HandleShortcut(int key)
+bool CMainDlg::HandleShortcut(int key, bool inSelectionList)
 {
     switch (key) {
     case Qt::Key_D:
@@ -73,11 +73,11 @@ bool CMainDlg::HandleShortcut(int key)
             Undo();
         return true;
     case Qt::Key_Q:
-        if (m_candidates->ListButton(3)->isEnabled() && m_listFocus == ListPane::Selection)
+        if (inSelectionList && m_candidates->ListButton(3)->isEnabled())
             AddSelected();
         return true;
     case Qt::Key_W:
-        if (m_candidates->ListButton(1)->isEnabled())
+        if (inSelectionList && m_candidates->ListButton(1)->isEnabled())
             AddAll();
         return true;
     default:

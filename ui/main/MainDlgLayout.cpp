@@ -104,15 +104,14 @@ bool CMainDlg::eventFilter(QObject *watched, QEvent *event)
 
     const auto *key = static_cast<QKeyEvent *>(event);
     const bool ctrl = key->modifiers().testFlag(Qt::ControlModifier);
+    const bool inSelectionList = widget == m_selection->List() || m_selection->List()->isAncestorOf(widget);
     switch (key->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (directory->isAncestorOf(widget) || widget == directory) {
-            // A typed directory is taken when the focus moves on to the list.
-            m_selection->FocusList();
-        } else if (m_selection->List()->isAncestorOf(widget)) {
+        // Enter acts only in the selection list; a typed directory is taken
+        // when the focus leaves its combo.
+        if (inSelectionList)
             m_selection->ActivateSelection();
-        }
         return true;
     case Qt::Key_Escape:
         // The window never closes on Escape; it stops a listing.
@@ -121,7 +120,7 @@ bool CMainDlg::eventFilter(QObject *watched, QEvent *event)
     default:
         break;
     }
-    if (ctrl && HandleShortcut(key->key()))
+    if (ctrl && HandleShortcut(key->key(), inSelectionList))
         return true;
     return QWidget::eventFilter(watched, event);
 }

@@ -84,6 +84,7 @@ CModeArea::~CModeArea() = default;
 void CModeArea::CreateModeControls(QWidget *window, const DialogUnits &du)
 {
     m_modeCombo = new QComboBox(window);
+    m_modeCombo->setObjectName(QStringLiteral("modeCombo"));
     for (const ModeRow &row : kModeRows)
         m_modeCombo->addItem(QString::fromUtf8(row.text));
     m_modeCombo->setMaxVisibleItems(kModeRowCount);
@@ -91,6 +92,8 @@ void CModeArea::CreateModeControls(QWidget *window, const DialogUnits &du)
 
     m_filesRadio = new QRadioButton(QStringLiteral("ファイル"), window);
     m_foldersRadio = new QRadioButton(QStringLiteral("フォルダ"), window);
+    m_filesRadio->setObjectName(QStringLiteral("filesRadio"));
+    m_foldersRadio->setObjectName(QStringLiteral("foldersRadio"));
     m_filesRadio->setGeometry(du.toPixels(8, 21, 40, 10));
     m_foldersRadio->setGeometry(du.toPixels(8, 31, 40, 10));
     m_objectGroup = new QButtonGroup(this);
@@ -98,35 +101,45 @@ void CModeArea::CreateModeControls(QWidget *window, const DialogUnits &du)
     m_objectGroup->addButton(m_foldersRadio, static_cast<int>(ObjectKind::Folders));
 
     m_panelHost = new QWidget(window);
+    m_panelHost->setObjectName(QStringLiteral("panelHost"));
     m_panelHost->setGeometry(du.toPixels(56, 2, 260, 42));
 }
 
 void CModeArea::CreateUnificationControls(QWidget *window, const DialogUnits &du)
 {
     m_unifyTime = new QCheckBox(QStringLiteral("タイムスタンプ統一"), window);
+    m_unifyTime->setObjectName(QStringLiteral("unifyTimeCheck"));
     m_unifyTime->setGeometry(du.toPixels(10, 50, 72, 10));
     m_datePicker = new QDateEdit(window);
+    m_datePicker->setObjectName(QStringLiteral("datePicker"));
     m_datePicker->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
     m_datePicker->setGeometry(du.toPixels(90, 49, 54, 12));
     m_datePicker->setDateRange(QDate(1980, 1, 1), QDate(2037, 12, 31));
     m_timePicker = new QTimeEdit(window);
+    m_timePicker->setObjectName(QStringLiteral("timePicker"));
     m_timePicker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     m_timePicker->setGeometry(du.toPixels(144, 49, 42, 12));
     m_nowButton = new QPushButton(QStringLiteral("現在日時"), window);
+    m_nowButton->setObjectName(QStringLiteral("nowButton"));
     m_nowButton->setGeometry(du.toPixels(187, 49, 34, 12));
     m_nowButton->setToolTip(QStringLiteral("現在時刻"));
     m_midnightButton = new QPushButton(QStringLiteral("00:00:00"), window);
+    m_midnightButton->setObjectName(QStringLiteral("midnightButton"));
     m_midnightButton->setGeometry(du.toPixels(221, 49, 34, 12));
     m_midnightButton->setToolTip(QStringLiteral("00:00:00"));
 
     m_unifyAttr = new QCheckBox(QStringLiteral("属性統一"), window);
+    m_unifyAttr->setObjectName(QStringLiteral("unifyAttrCheck"));
     m_unifyAttr->setGeometry(du.toPixels(10, 63, 44, 10));
-    const char *const labels[] = {"読み取り専用", "隠しファイル", "システム", "アーカイブ"};
+    const char *const labels[] = {"読みとり専用", "隠しファイル", "システム", "アーカイブ"};
     const char *const tips[] = {"読みとり専用", "隠しファイル", "システムファイル", "アーカイブ"};
+    const char *const names[] = {"readOnlyAttrCheck", "hiddenAttrCheck", "systemAttrCheck",
+                                 "archiveAttrCheck"};
     const int x[] = {90, 150, 210, 260};
     const int w[] = {56, 56, 46, 46};
     for (std::size_t i = 0; i < m_attrChecks.size(); ++i) {
         m_attrChecks[i] = new QCheckBox(QString::fromUtf8(labels[i]), window);
+        m_attrChecks[i]->setObjectName(QString::fromLatin1(names[i]));
         m_attrChecks[i]->setTristate(true);
         m_attrChecks[i]->setToolTip(QString::fromUtf8(tips[i]));
         m_attrChecks[i]->setGeometry(du.toPixels(x[i], 63, w[i], 10));

@@ -47,24 +47,12 @@ public:
     void DestroyPanel();
     void SavePanelHistories();
     CModePanel *Panel() const { return m_panel; }
-    QWidget *PanelHost() const { return m_panelHost; }
 
     bool UnifyTimeChecked() const;
     bool UnifyAttrChecked() const;
     void ApplyStates(const ControlStates &states);
     // Opens the mode combo's list with the focus on it.
     void PopUpModes();
-
-    QComboBox *ModeCombo() const { return m_modeCombo; }
-    QRadioButton *FilesRadio() const { return m_filesRadio; }
-    QRadioButton *FoldersRadio() const { return m_foldersRadio; }
-    QCheckBox *UnifyTimeCheck() const { return m_unifyTime; }
-    QCheckBox *UnifyAttrCheck() const { return m_unifyAttr; }
-    QDateEdit *DatePicker() const { return m_datePicker; }
-    QTimeEdit *TimePicker() const { return m_timePicker; }
-    QPushButton *NowButton() const { return m_nowButton; }
-    QPushButton *MidnightButton() const { return m_midnightButton; }
-    QCheckBox *AttributeCheck(int index) const { return m_attrChecks.at(static_cast<std::size_t>(index)); }
 
 signals:
     // The user picked a mode of the mode combo / a radio.

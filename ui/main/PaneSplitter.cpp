@@ -14,6 +14,8 @@ CPaneSplitter::CPaneSplitter(QWidget *window, const DialogUnits &du, const CSele
       m_leftFrame(new QRubberBand(QRubberBand::Rectangle, window)),
       m_rightFrame(new QRubberBand(QRubberBand::Rectangle, window))
 {
+    m_leftBar->setObjectName(QStringLiteral("leftSplitterBar"));
+    m_rightBar->setObjectName(QStringLiteral("rightSplitterBar"));
     for (SplitterBar *bar : {m_leftBar, m_rightBar}) {
         connect(bar, &SplitterBar::DragStarted, this, &CPaneSplitter::Start);
         connect(bar, &SplitterBar::DragMoved, this, &CPaneSplitter::Move);

@@ -24,9 +24,6 @@ public:
     // No drag starts and no splitter pointer shows while a modal window is open.
     void SetInteractive(bool on);
 
-    SplitterBar *LeftBar() const { return m_leftBar; }
-    SplitterBar *RightBar() const { return m_rightBar; }
-
 signals:
     // A drag ended: the left pane's new width (the stored SrcListWidth).
     void WidthChosen(int selectionListWidth);

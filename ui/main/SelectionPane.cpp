@@ -84,6 +84,9 @@ void CSelectionPane::CreateControls(QWidget *window)
     m_parentButton =
         MakeImageButton(window, icons::kParentFolder, icons::kDirectoryButtonSize, "親ディレクトリへ");
     m_refreshButton = MakeImageButton(window, icons::kRefresh, icons::kDirectoryButtonSize, "更新");
+    m_browseButton->setObjectName(QStringLiteral("directoryBrowseButton"));
+    m_parentButton->setObjectName(QStringLiteral("parentButton"));
+    m_refreshButton->setObjectName(QStringLiteral("refreshButton"));
     m_directoryCombo = new CHistoryComboBox(window);
     m_directoryCombo->SetDropEmpty(true);
     m_directoryCombo->SetMatch(platform::HistoryMatch::SamePath);
@@ -387,8 +390,7 @@ void CSelectionPane::BrowseDirectory()
     std::optional<std::string> chosen;
     {
         CModalGuard modal(m_list);
-        chosen = ChooseFolder(m_list->window(), QStringLiteral("ディレクトリ参照"),
-                              platform::DisplayDirectory(m_currentDirectory), m_env.SelDirMode);
+        chosen = ChooseFolder(m_list->window(), {}, m_directoryCombo->CurrentText(), m_env.SelDirMode);
     }
     if (chosen) {
         m_directoryCombo->SetCurrentText(*chosen);
@@ -526,11 +528,15 @@ void CSelectionPane::AddListFormItems(QMenu *menu)
 
 void CSelectionPane::AddFilterItems(QMenu *menu)
 {
-    // The free filter comes first, then filters 1-5, then the no-filter entry.
-    const int order[] = {5, 0, 1, 2, 3, 4, 6};
-    for (int index : order)
-        AddCheckItem(menu, QString::fromStdString(m_env.Filters[static_cast<std::size_t>(index)].Title),
-                     kFilterBase + index, m_env.FilterMode == index);
+    // The free filter comes first, then filters 1-5 by their titles, then the
+    // no-filter entry; the first and the last have menu texts of their own.
+    const auto addFilter = [&](int index, const QString &text) {
+        AddCheckItem(menu, text, kFilterBase + index, m_env.FilterMode == index);
+    };
+    addFilter(CEnvSettings::kFreeFilterIndex, QStringLiteral("任意フィルタ"));
+    for (int index = 0; index < CEnvSettings::kFreeFilterIndex; ++index)
+        addFilter(index, QString::fromStdString(m_env.Filters[static_cast<std::size_t>(index)].Title));
+    addFilter(CEnvSettings::kNoFilterIndex, QStringLiteral("フィルタ解除"));
 }
 
 void CSelectionPane::ChooseFilter(int mode)
@@ -562,8 +568,7 @@ void CSelectionPane::LaunchOnEntries(std::size_t launcher, const std::vector<int
     std::vector<std::string> paths;
     for (int row : rows)
         paths.push_back(m_rows.FullPath(row));
-    CModalGuard modal(m_list);
-    RunLaunchCommand(m_list->window(), m_launchers.Entries[launcher].Command, paths);
+    RunLaunchCommand(m_launchers.Entries[launcher].Command, paths);
 }
 
 void CSelectionPane::ShowMenu(const QPoint &globalPos)
@@ -703,19 +708,12 @@ int CSelectionPane::DirectoryRight() const
 
 QString CSelectionPane::StatusText() const
 {
-    QString text = ListStatusText(m_rows.RowCount(), m_list->SelectedCount());
-    const int mode = m_env.FilterMode;
-    if (mode >= 0 && mode < CEnvSettings::kNoFilterIndex)
-        text += QStringLiteral("　") +
-                QString::fromStdString(m_env.Filters[static_cast<std::size_t>(mode)].Title);
-    return text;
+    return ListStatusText(m_rows.RowCount(), m_list->SelectedCount());
 }
 
 void CSelectionPane::ShowStatus()
 {
-    const QString text = StatusText();
-    m_status->setText(text);
-    m_status->setToolTip(text);
+    m_status->setText(StatusText());
 }
 
 void CSelectionPane::LoadState()

@@ -113,9 +113,6 @@ public:
     void AddDirectoryToHistory();
 
     CHistoryComboBox *DirectoryCombo() const { return m_directoryCombo; }
-    CImageButton *BrowseButton() const { return m_browseButton; }
-    CImageButton *ParentButton() const { return m_parentButton; }
-    CImageButton *RefreshButton() const { return m_refreshButton; }
     QLabel *Status() const { return m_status; }
     QProgressBar *Progress() const { return m_progress; }
 

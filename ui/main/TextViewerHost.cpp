@@ -16,11 +16,6 @@ bool CTextViewerHost::IsOpen() const
     return !m_viewer.isNull();
 }
 
-CTextViewerDlg *CTextViewerHost::Viewer() const
-{
-    return m_viewer;
-}
-
 void CTextViewerHost::Toggle()
 {
     if (IsOpen()) {
@@ -29,6 +24,7 @@ void CTextViewerHost::Toggle()
         return;
     }
     m_viewer = new CTextViewerDlg(m_window);
+    m_viewer->setObjectName(QStringLiteral("textViewer"));
     connect(m_viewer, &CTextViewerDlg::Closed, this, &CTextViewerHost::Close, Qt::QueuedConnection);
     m_viewer->show();
     m_viewer->raise();

@@ -20,7 +20,6 @@ public:
     // The viewer button: opens the viewer, or closes it when open.
     void Toggle();
     bool IsOpen() const;
-    CTextViewerDlg *Viewer() const;
     // Shows the file when the viewer is open.
     void ShowFile(const std::string &path);
     // Destroys the viewer window, if open.

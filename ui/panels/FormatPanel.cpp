@@ -15,6 +15,7 @@ CFormatPanel::CFormatPanel(QWidget *parent) : CModePanel(parent)
 {
     m_format = AddHistoryCombo("FormatStr");
     m_dateSource = new QComboBox(this);
+    m_dateSource->setObjectName(QStringLiteral("dateSource"));
     m_dateSource->addItems(
         {QStringLiteral("ファイルの更新日時"), QStringLiteral("写真の撮影日時（なければ更新日時）")});
     m_helpButton = MakeImageButton(this, icons::kHelp, icons::kDirectoryButtonSize, "");

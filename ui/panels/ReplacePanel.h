@@ -4,8 +4,8 @@
 
 class QCheckBox;
 
-// The replace panel: the text searched for in the title, its replacement,
-// and whether case is ignored.
+// The replace panel: the text searched for in the title (or a regular
+// expression), its replacement, and whether case is ignored.
 class CReplacePanel : public CModePanel {
     Q_OBJECT
 public:
@@ -20,4 +20,5 @@ private:
     CHistoryComboBox *m_searched;
     CHistoryComboBox *m_replacement;
     QCheckBox *m_ignoreCase;
+    QCheckBox *m_regex;
 };

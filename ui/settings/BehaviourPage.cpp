@@ -74,6 +74,12 @@ void CBehaviourPage::CreateControls()
     m_help = new CChoiceGroup(QStringLiteral("ヘルプ"), {"コンパイル済みHTMLヘルプ", "HTMLマニュアル"}, this);
     m_initial = new QPushButton(QStringLiteral("起動動作"), this);
     m_initial->setAutoDefault(false);
+    m_ask->setObjectName(QStringLiteral("askCheck"));
+    m_dispLog->setObjectName(QStringLiteral("dispLogCheck"));
+    m_drop->setObjectName(QStringLiteral("dropChoice"));
+    m_folderPicker->setObjectName(QStringLiteral("folderPickerChoice"));
+    m_help->setObjectName(QStringLiteral("helpChoice"));
+    m_initial->setObjectName(QStringLiteral("initialButton"));
 
     auto *grid = new QGridLayout;
     grid->addWidget(run, 0, 0);
@@ -93,15 +99,22 @@ QGroupBox *CBehaviourPage::CreateFilterControls()
     m_pattern = new QLineEdit(group);
     m_extensions = new QPushButton(QStringLiteral("..."), group);
     m_extensions->setAutoDefault(false);
+    m_filterCombo->setObjectName(QStringLiteral("filterCombo"));
+    m_pattern->setObjectName(QStringLiteral("patternEdit"));
+    m_extensions->setObjectName(QStringLiteral("extensionButton"));
     m_extensions->setFixedWidth(m_extensions->fontMetrics().horizontalAdvance(QStringLiteral("....")) * 2);
     m_hideDir = new QCheckBox(QStringLiteral("フォルダ表示にも適用"), group);
+    m_hideDir->setObjectName(QStringLiteral("hideDirCheck"));
     m_hideGroup = new QGroupBox(QStringLiteral("非表示属性"), group);
     auto *hideLayout = new QGridLayout(m_hideGroup);
     const char *const hideTexts[] = {"読み取り専用", "隠しファイル", "システム", "アーカイブ"};
+    const char *const hideNames[] = {"hideReadOnlyCheck", "hideHiddenCheck", "hideSystemCheck",
+                                     "hideArchiveCheck"};
     for (int i = 0; i < 4; ++i) {
-        m_hideChecks[static_cast<std::size_t>(i)] =
-            new QCheckBox(QString::fromUtf8(hideTexts[i]), m_hideGroup);
-        hideLayout->addWidget(m_hideChecks[static_cast<std::size_t>(i)], i / 2, i % 2);
+        auto *check = new QCheckBox(QString::fromUtf8(hideTexts[i]), m_hideGroup);
+        check->setObjectName(QString::fromLatin1(hideNames[i]));
+        m_hideChecks[static_cast<std::size_t>(i)] = check;
+        hideLayout->addWidget(check, i / 2, i % 2);
     }
 
     auto *layout = new QGridLayout(group);

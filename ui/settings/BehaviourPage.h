@@ -29,19 +29,6 @@ public:
     // to be renamed (tests listen to it).
     void SetBeep(std::function<void()> beep) { m_beep = std::move(beep); }
 
-    QCheckBox *AskCheck() const { return m_ask; }
-    QCheckBox *DispLogCheck() const { return m_dispLog; }
-    QComboBox *FilterCombo() const { return m_filterCombo; }
-    QLineEdit *PatternEdit() const { return m_pattern; }
-    QPushButton *ExtensionButton() const { return m_extensions; }
-    QCheckBox *HideDirCheck() const { return m_hideDir; }
-    // 0 読み取り専用, 1 隠しファイル, 2 システム, 3 アーカイブ.
-    QCheckBox *HideCheck(int index) const { return m_hideChecks.at(static_cast<std::size_t>(index)); }
-    CChoiceGroup *DropChoice() const { return m_drop; }
-    CChoiceGroup *FolderPickerChoice() const { return m_folderPicker; }
-    CChoiceGroup *HelpChoice() const { return m_help; }
-    QPushButton *InitialButton() const { return m_initial; }
-
 private:
     void CreateControls();
     QGroupBox *CreateFilterControls();

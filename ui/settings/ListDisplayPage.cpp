@@ -63,6 +63,18 @@ void CListDisplayPage::CreateControls()
     m_initial = new QPushButton(QStringLiteral("起動動作"), this);
     m_initial->setAutoDefault(false);
 
+    m_view->setObjectName(QStringLiteral("viewChoice"));
+    m_select->setObjectName(QStringLiteral("selectChoice"));
+    m_grid->setObjectName(QStringLiteral("gridCheck"));
+    m_chars->setObjectName(QStringLiteral("charChoice"));
+    m_size->setObjectName(QStringLiteral("sizeChoice"));
+    m_sort->setObjectName(QStringLiteral("sortCombo"));
+    m_sortDown->setObjectName(QStringLiteral("sortDownCheck"));
+    m_sortNum->setObjectName(QStringLiteral("sortNumCheck"));
+    m_path->setObjectName(QStringLiteral("pathChoice"));
+    m_destSort->setObjectName(QStringLiteral("destSortCheck"));
+    m_initial->setObjectName(QStringLiteral("initialButton"));
+
     auto *grid = new QGridLayout;
     grid->addWidget(m_view, 0, 0);
     grid->addWidget(m_select, 0, 1);

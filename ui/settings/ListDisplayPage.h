@@ -17,18 +17,6 @@ public:
 
     void Store() override;
 
-    CChoiceGroup *ViewChoice() const { return m_view; }
-    CChoiceGroup *SelectChoice() const { return m_select; }
-    QCheckBox *GridCheck() const { return m_grid; }
-    CChoiceGroup *CharChoice() const { return m_chars; }
-    CChoiceGroup *SizeChoice() const { return m_size; }
-    QComboBox *SortCombo() const { return m_sort; }
-    QCheckBox *SortDownCheck() const { return m_sortDown; }
-    QCheckBox *SortNumCheck() const { return m_sortNum; }
-    CChoiceGroup *PathChoice() const { return m_path; }
-    QCheckBox *DestSortCheck() const { return m_destSort; }
-    QPushButton *InitialButton() const { return m_initial; }
-
 private:
     void CreateControls();
     void ShowValues();

@@ -19,6 +19,7 @@ CSettingsDlg::CSettingsDlg(const CEnvSettings &env, const CLaunchList &launchers
     setWindowTitle(QStringLiteral("Kestrel（環境設定）"));
 
     m_tabs = new QTabBar(this);
+    m_tabs->setObjectName(QStringLiteral("tabs"));
     m_tabs->setExpanding(false);
     for (const char *caption : {"リスト表示", "動　作", "起動動作", "起動アプリケーション", "履歴編集"})
         m_tabs->addTab(QString::fromUtf8(caption));

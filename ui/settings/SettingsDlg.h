@@ -29,8 +29,6 @@ public:
 
     // The page shown, -1 while none is.
     int CurrentPage() const { return m_currentPage; }
-    CSettingsPage *PageWidget() const { return m_page; }
-    QTabBar *Tabs() const { return m_tabs; }
     // Shows the page of a tab as a click on the tab does.
     void ShowPage(int index);
 

@@ -46,6 +46,14 @@ void CStartupPage::CreateControls()
     m_multiExec = new QCheckBox(QStringLiteral("許可"), multiGroup);
     (new QVBoxLayout(multiGroup))->addWidget(m_multiExec);
 
+    m_data->setObjectName(QStringLiteral("dataChoice"));
+    m_window->setObjectName(QStringLiteral("windowChoice"));
+    m_directory->setObjectName(QStringLiteral("directoryChoice"));
+    m_directoryCombo->setObjectName(QStringLiteral("directoryCombo"));
+    m_browse->setObjectName(QStringLiteral("browseButton"));
+    m_split->setObjectName(QStringLiteral("splitChoice"));
+    m_multiExec->setObjectName(QStringLiteral("multiExecCheck"));
+
     auto *grid = new QGridLayout;
     grid->addWidget(m_data, 0, 0);
     grid->addWidget(m_window, 0, 1);

@@ -17,14 +17,6 @@ public:
 
     void Store() override;
 
-    CChoiceGroup *DataChoice() const { return m_data; }
-    CChoiceGroup *WindowChoice() const { return m_window; }
-    CChoiceGroup *DirectoryChoice() const { return m_directory; }
-    CHistoryComboBox *DirectoryCombo() const { return m_directoryCombo; }
-    CImageButton *BrowseButton() const { return m_browse; }
-    CChoiceGroup *SplitChoice() const { return m_split; }
-    QCheckBox *MultiExecCheck() const { return m_multiExec; }
-
 private:
     void CreateControls();
     void ShowValues();

@@ -43,6 +43,8 @@ CFileListCtrl::CFileListCtrl(QWidget *parent)
       m_tree(new QTreeView), m_list(new QListView)
 {
     icons::EnsureResourcesLoaded();
+    m_tree->setObjectName(QStringLiteral("reportView"));
+    m_list->setObjectName(QStringLiteral("listView"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_stack);

@@ -157,8 +157,6 @@ public:
 
     // The view that is shown now (for focus and geometry).
     QAbstractItemView *CurrentView() const;
-    QTreeView *ReportWidget() const { return m_tree; }
-    QListView *ListWidget() const { return m_list; }
 
 signals:
     void ColumnClicked(int column);
