@@ -67,7 +67,7 @@ private:
     std::function<void()> m_read;
     std::mutex m_mutex;
     std::condition_variable m_wake;
-    std::vector<File> m_requests; // the newest at the back
+    std::vector<File> m_requests;    // the newest at the back
     std::set<std::string> m_waiting; // paths requested and not read yet
     bool m_stop = false;
     std::thread m_worker;
