@@ -58,6 +58,17 @@ constexpr const char *kUsage = R"(使い方: kestrel-cli [オプション] [パ�
 
 日時の値は 2024-01-02T03:04:05 の形（ローカル時刻）で指定します。
 連結の元ファイルは、標準入力が端末でなければ --set IsDelete=1 を指定したときだけ削除します。
+
+ファイルの情報の置換文字（書式と各モードの文字列で使える）:
+  %{camera}               写真の機種（Exif）
+  %{width} %{height}      画像の幅と高さ（ピクセル）
+  %{artist} %{album} %{title}  曲のアーティスト、アルバム、タイトル
+  %{track}                曲のトラック番号（2 桁）
+  %{year}                 曲の年
+                          ファイルにない値は空。値の中の / と NUL は _ になる
+  DateSource=1            日時の置換文字（%Y %y %m %d %H %h %M %s）に撮影日時を使う
+                          （Exif の DateTimeOriginal、なければ DateTimeDigitized、
+                          どちらもなければファイルの更新日時）
 設定項目:
 )";
 

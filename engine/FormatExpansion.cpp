@@ -1,25 +1,59 @@
 #include "engine/Counter.h"
+#include "engine/MediaLookup.h"
 #include "engine/RenameSettings.h"
 #include "model/FileEntry.h"
 #include "platform/Text.h"
 #include "platform/TimeFormat.h"
 
+#include <algorithm>
 #include <array>
+#include <memory>
 #include <optional>
 #include <string_view>
 
 namespace {
 
+// The file's own data of one entry, asked for when a placeholder first needs
+// it: a text that asks for none reads nothing. A folder or a placeholder row
+// has none.
+class EntryMedia {
+public:
+    EntryMedia(const CFileEntry &entry, const engine::IMediaLookup &lookup) : m_entry(entry), m_lookup(lookup)
+    {
+    }
+
+    const platform::MediaInfo &info()
+    {
+        if (!m_asked) {
+            m_asked = true;
+            if (!m_entry.isFolder && !m_entry.isDummy && !m_entry.fullPath.empty())
+                m_values = m_lookup.Find(m_entry);
+        }
+        static const platform::MediaInfo kNone;
+        return m_values ? *m_values : kNone;
+    }
+
+private:
+    const CFileEntry &m_entry;
+    const engine::IMediaLookup &m_lookup;
+    bool m_asked = false;
+    std::shared_ptr<const platform::MediaInfo> m_values;
+};
+
 // The time fields of one entry, formatted once when the first of them is
 // needed: year, two-digit year, month, day, hour, 12-hour hour, minute, second.
+// The time is the file's modification time, or its date taken where asked
+// for and known.
 class TimeFields {
 public:
-    explicit TimeFields(platform::TimeValue time) : m_time(time) {}
+    TimeFields(platform::TimeValue modified, EntryMedia *taken) : m_modified(modified), m_taken(taken) {}
 
     std::string_view field(char letter)
     {
-        if (!m_fields)
-            split(platform::FormatLocalTime(m_time, "%Y|%y|%m|%d|%H|%I|%M|%S"));
+        if (!m_fields) {
+            const std::optional<platform::TimeValue> taken = m_taken ? m_taken->info().taken : std::nullopt;
+            split(platform::FormatLocalTime(taken.value_or(m_modified), "%Y|%y|%m|%d|%H|%I|%M|%S"));
+        }
         static constexpr std::string_view kLetters = "YymdHhMs";
         return (*m_fields)[kLetters.find(letter)];
     }
@@ -37,7 +71,8 @@ private:
         }
     }
 
-    platform::TimeValue m_time;
+    platform::TimeValue m_modified;
+    EntryMedia *m_taken;
     std::string m_text;
     std::optional<std::array<std::string_view, 8>> m_fields;
 };
@@ -47,6 +82,68 @@ std::string_view LastComponent(std::string_view directory)
 {
     const std::size_t slash = directory.rfind('/');
     return slash == std::string_view::npos ? std::string_view() : directory.substr(slash + 1);
+}
+
+// The names of the %{name} placeholders, in the order of MediaText.
+constexpr std::string_view kMediaNames[] = {"camera", "width", "height", "artist",
+                                            "album",  "title", "track",  "year"};
+
+std::string NumberText(int value)
+{
+    return value > 0 ? std::to_string(value) : std::string();
+}
+
+// The value of the placeholder kMediaNames[index]; empty where the file has
+// none. A "/" or NUL would split or cut the name: each becomes "_".
+std::string MediaText(std::size_t index, const platform::MediaInfo &info)
+{
+    std::string text;
+    switch (index) {
+    case 0:
+        text = info.camera;
+        break;
+    case 1:
+        text = NumberText(info.width);
+        break;
+    case 2:
+        text = NumberText(info.height);
+        break;
+    case 3:
+        text = info.artist;
+        break;
+    case 4:
+        text = info.album;
+        break;
+    case 5:
+        text = info.title;
+        break;
+    case 6:
+        text = info.track > 0 && info.track < 10 ? "0" + NumberText(info.track) : NumberText(info.track);
+        break;
+    default:
+        text = NumberText(info.year);
+        break;
+    }
+    for (char &c : text)
+        if (c == '/' || c == '\0')
+            c = '_';
+    return text;
+}
+
+// A %{name} placeholder whose "{" is at open: its value appended and the
+// position after "}" returned. Without a "}" the "{" alone is passed over; a
+// name not known vanishes with its braces.
+std::size_t AppendMediaPlaceholder(const std::string &text, std::size_t open, EntryMedia &media,
+                                   std::string &out)
+{
+    const std::size_t close = text.find('}', open);
+    if (close == std::string::npos)
+        return open + 1;
+    const std::string_view name = std::string_view(text).substr(open + 1, close - open - 1);
+    const auto known = std::find(std::begin(kMediaNames), std::end(kMediaNames), name);
+    if (known != std::end(kMediaNames))
+        out.append(MediaText(static_cast<std::size_t>(known - std::begin(kMediaNames)), media.info()));
+    return close + 1;
 }
 
 } // namespace
@@ -72,12 +169,13 @@ bool CRenameSettings::ParseNumberField(const std::string &text, std::size_t &pos
     return found;
 }
 
-std::string CRenameSettings::ExpandFormat(const std::string &text, const CFileEntry &entry,
-                                          int rowIndex) const
+std::string CRenameSettings::ExpandFormat(const std::string &text, const CFileEntry &entry, int rowIndex,
+                                          const engine::IMediaLookup &media) const
 {
     std::string out;
     out.reserve(text.size() + entry.fileName.size());
-    TimeFields time(entry.lastWriteTime);
+    EntryMedia entryMedia(entry, media);
+    TimeFields time(entry.lastWriteTime, DateSource == TimeSource::Taken ? &entryMedia : nullptr);
     std::size_t p = 0;
     while (p < text.size()) {
         const char c = text[p];
@@ -111,6 +209,9 @@ std::string CRenameSettings::ExpandFormat(const std::string &text, const CFileEn
         case 'M':
         case 's':
             out.append(time.field(letter));
+            break;
+        case '{':
+            p = AppendMediaPlaceholder(text, p - 1, entryMedia, out);
             break;
         case 'n': {
             int width = 3;

@@ -27,9 +27,10 @@ std::string WithExtension(std::optional<std::string> stem, const std::string &ex
 
 } // namespace
 
-std::string CRenameSettings::ComputeNewName(const CFileEntry &entry, int rowIndex) const
+std::string CRenameSettings::ComputeNewName(const CFileEntry &entry, int rowIndex,
+                                            const engine::IMediaLookup &media) const
 {
-    const auto expand = [&](const std::string &text) { return ExpandFormat(text, entry, rowIndex); };
+    const auto expand = [&](const std::string &text) { return ExpandFormat(text, entry, rowIndex, media); };
     switch (RenameMode) {
     case RenameKind::Renumber: {
         std::string stem = expand(RenumStr1);

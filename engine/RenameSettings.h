@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/MediaLookup.h"
 #include "engine/SettingChoices.h"
 #include "platform/TimeFormat.h"
 
@@ -69,6 +70,7 @@ public:
     int InsertNum;
     std::string InsertStr;
     std::string FormatStr;
+    TimeSource DateSource;
     std::string InputFile;
     std::string NumDirStr;
     int NumDirWidth;
@@ -128,8 +130,10 @@ public:
     bool HasInvalidPattern() const;
 
     // New-name computation. rowIndex is the 0-based row of the candidate list,
-    // placeholder rows counted.
-    std::string ComputeNewName(const CFileEntry &entry, int rowIndex) const;
+    // placeholder rows counted. media gives the file's own data to the
+    // placeholders that ask for it; by default it is read, waiting for it.
+    std::string ComputeNewName(const CFileEntry &entry, int rowIndex,
+                               const engine::IMediaLookup &media = engine::ReadingMediaLookup()) const;
     std::string ComputeTargetPath(const CFileEntry &entry, int rowIndex) const;
     // The folder ComputeTargetPath puts the entry's new name in.
     std::string ComputeTargetDirectory(const CFileEntry &entry) const;
@@ -148,7 +152,8 @@ public:
     std::string ConvertChar(std::string_view character, int caseOperation, bool widthFlag) const;
 
     // Placeholders.
-    std::string ExpandFormat(const std::string &text, const CFileEntry &entry, int rowIndex) const;
+    std::string ExpandFormat(const std::string &text, const CFileEntry &entry, int rowIndex,
+                             const engine::IMediaLookup &media = engine::ReadingMediaLookup()) const;
     static bool ParseNumberField(const std::string &text, std::size_t &position, int &value);
 
     // Names from a file: replaces InputLines by the lines of InputFile. 0, or

@@ -60,5 +60,9 @@ enum class LineEnds : int { Unchanged = 0, Cr = 1, Lf = 2, CrLf = 3 };
 // one at the end only, or removes them.
 enum class EofMark : int { Unchanged = 0, AtEnd = 1, Removed = 2 };
 
+// The time the time placeholders give: the file's modification time, or the
+// date its picture was taken (the modification time where it has none).
+enum class TimeSource : int { Modified = 0, Taken = 1 };
+
 // What the attribute unification does with one attribute bit.
 enum class AttributeChange : int { Clear = 0, Set = 1, Keep = 2 };

@@ -111,6 +111,7 @@ constexpr SettingsField kFields[] = {
     Number<&S::InsertNum>("InsertNum", 2, 99, 2),
     Text("InsertStr", &S::InsertStr),
     Text("FormatStr", &S::FormatStr),
+    Choice<&S::DateSource>("DateSource", TimeSource::Taken),
     Text("InputFile", &S::InputFile),
     Text("NumDirStr", &S::NumDirStr),
     Number<&S::NumDirWidth>("NumDirWidth", 1, 20, 1),
@@ -132,7 +133,7 @@ constexpr SettingsField kFields[] = {
     Choice<&S::AtrSystem>("AtrSystem", AttributeChange::Keep),
     Choice<&S::AtrArchive>("AtrArchive", AttributeChange::Keep),
 };
-static_assert(std::size(kFields) == 57);
+static_assert(std::size(kFields) == 58);
 
 } // namespace
 

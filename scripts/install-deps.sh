@@ -12,6 +12,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins libqt6svg6
   libpcre2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libexiv2-dev libtag1-dev
   fonts-ipafont-gothic xdg-utils attr
   xvfb xauth xdotool imagemagick
   rename mmv time strace

@@ -235,6 +235,9 @@ TEST_F(CliExecuteTest, HelpListsEveryOptionAndVersionNamesTheProgram)
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     for (const engine::SettingsField &field : engine::SettingsFields())
         EXPECT_NE(help.out.find("  " + std::string(field.name)), std::string::npos) << field.name;
+    for (const char *placeholder :
+         {"%{camera}", "%{width}", "%{height}", "%{artist}", "%{album}", "%{title}", "%{track}", "%{year}"})
+        EXPECT_NE(help.out.find(placeholder), std::string::npos) << placeholder;
     CliResult version = Run({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out.rfind("kestrel-cli ", 0), 0u);

@@ -1,6 +1,11 @@
 #include "CliFixture.h"
 
 #include "platform/Text.h"
+#include "support/EntryMaker.h"
+#include "support/MediaSamples.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 using namespace cli_test;
 using CliPreviewTest = CliTest;
@@ -192,4 +197,19 @@ TEST_F(CliPreviewTest, PathsCanBeReadFromStandardInput)
         Run({"-0", "--defaults", "--set", "RenumStr1=x", "--paths-from", "-"}, "c\nd.txt\0a b.txt\0"s);
     EXPECT_EQ(nul.exitCode, 0) << nul.err;
     EXPECT_EQ(nul.out, "c\nd.txt\0x001.txt\0a b.txt\0x002.txt\0"s);
+}
+
+TEST_F(CliPreviewTest, TimePlaceholdersTakeAPhotosDateTakenWhenAskedTo)
+{
+    testing_support::WriteJpeg(dir.file("DSC_0001.JPG"),
+                               {{"Exif.Photo.DateTimeOriginal", "2021:07:08 09:10:11"}});
+    const std::string plain = dir.write("notes.txt");
+    struct timespec times[2] = {{0, UTIME_OMIT}, {LocalTime(2003, 4, 5, 6, 7, 8), 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, plain.c_str(), times, 0), 0);
+
+    CliResult result = Run({"--defaults", "--set", "RenameMode=6", "--set", "DateSource=1", "--set",
+                            "FormatStr=%Y%m%d_%H%M%s", "DSC_0001.JPG", "notes.txt"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(SplitRecords(result.out, '\n'),
+              (Lines{"DSC_0001.JPG\t20210708_091011", "notes.txt\t20030405_060708"}));
 }

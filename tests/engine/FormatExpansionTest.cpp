@@ -80,4 +80,73 @@ TEST(FormatExpansionNumberFieldTest, DigitsColonOrBoth)
     EXPECT_EQ(p, 6u);
 }
 
+// The file's data as a lookup gives it, counting how often it is asked.
+class MediaExpansionTest : public FormatExpansionTest, public engine::IMediaLookup {
+protected:
+    std::shared_ptr<const platform::MediaInfo> Find(const CFileEntry &) const override
+    {
+        ++asked;
+        return values;
+    }
+    std::string expandWithMedia(const std::string &format) const
+    {
+        return settings.ExpandFormat(format, entry, 2, *this);
+    }
+    void give(platform::MediaInfo info)
+    {
+        values = std::make_shared<const platform::MediaInfo>(std::move(info));
+    }
+
+    std::shared_ptr<const platform::MediaInfo> values;
+    mutable int asked = 0;
+};
+
+TEST_F(MediaExpansionTest, FileDataPlaceholders)
+{
+    platform::MediaInfo info;
+    info.camera = std::string("Cam/1\0x", 7);
+    info.width = 4000;
+    info.height = 3000;
+    info.artist = "AC/DC";
+    info.album = "アルバム";
+    info.title = "Song";
+    info.track = 3;
+    info.year = 1999;
+    give(info);
+    EXPECT_EQ(expandWithMedia("%{camera}_%{width}x%{height}"), "Cam_1_x_4000x3000") << "/ and NUL become _";
+    EXPECT_EQ(expandWithMedia("%{track} %{artist} - %{title} (%{album}, %{year})"),
+              "03 AC_DC - Song (アルバム, 1999)");
+    info.track = 112;
+    give(info);
+    EXPECT_EQ(expandWithMedia("%{track}"), "112");
+    EXPECT_EQ(asked, 3) << "once per text";
+
+    give({});
+    EXPECT_EQ(expandWithMedia("[%{camera}|%{width}|%{track}|%{year}]"), "[|||]") << "what the file lacks";
+    values = nullptr;
+    EXPECT_EQ(expandWithMedia("[%{artist}|%{height}]"), "[|]") << "what is not known";
+    EXPECT_EQ(expandWithMedia("a%{nothing}b%{camera"), "abcamera")
+        << "unknown names vanish, an open brace alone";
+}
+
+TEST_F(MediaExpansionTest, DateTakenWhereAskedForAndKnown)
+{
+    platform::MediaInfo info;
+    info.taken = LocalTime(2020, 5, 6, 7, 8, 9);
+    give(info);
+    EXPECT_EQ(expandWithMedia("%f_%Y%m%d"), "photo_20010304");
+    EXPECT_EQ(asked, 0) << "nothing asked for, nothing read";
+
+    settings.DateSource = TimeSource::Taken;
+    EXPECT_EQ(expandWithMedia("%Y%m%d_%H%M%s %y %h"), "20200506_070809 20 07");
+    give({});
+    EXPECT_EQ(expandWithMedia("%Y%m%d"), "20010304") << "no date taken: the file's time";
+    EXPECT_EQ(expandWithMedia("%f"), "photo");
+    EXPECT_EQ(asked, 2);
+
+    entry = MakeEntry("/trip", "day1", true, LocalTime(2001, 3, 4, 5, 6, 7));
+    EXPECT_EQ(expandWithMedia("%Y%{camera}"), "2001");
+    EXPECT_EQ(asked, 2) << "a folder has no data to read";
+}
+
 } // namespace

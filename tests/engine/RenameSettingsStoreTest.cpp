@@ -80,7 +80,7 @@ TEST(RenameSettingsStoreTest, EveryFieldRoundTripsThroughBothSets)
     CRegistryStore store;
     atExit.SaveSettings(store, "Rename");
     initial.SaveSettings(store, "Default");
-    EXPECT_EQ(StoredValuesOfKey("Default").size(), 57u);
+    EXPECT_EQ(StoredValuesOfKey("Default").size(), 58u);
 
     CRenameSettings loaded;
     loaded.IsInBatch = true;
@@ -92,6 +92,22 @@ TEST(RenameSettingsStoreTest, EveryFieldRoundTripsThroughBothSets)
 
     loaded.LoadSettings(store, "Rename");
     ExpectSameSettings(loaded, atExit);
+}
+
+TEST(RenameSettingsStoreTest, AStoreFromBeforeTheDateSourceReadsTheFileTime)
+{
+    IsolatedUserDirs dirs;
+    CRegistryStore store;
+    store.Open("Rename");
+    store.WriteDword("RenameMode", 6);
+    store.WriteString("FormatStr", "%Y%m%d");
+    store.Close();
+
+    CRenameSettings settings;
+    settings.DateSource = TimeSource::Taken;
+    settings.LoadSettings(store, "Rename");
+    EXPECT_EQ(settings.FormatStr, "%Y%m%d");
+    EXPECT_EQ(settings.DateSource, TimeSource::Modified);
 }
 
 TEST(RenameSettingsStoreTest, FileTimeIsFourBytesLittleEndianToTheSecond)

@@ -3,8 +3,10 @@
 
 #include "engine/RenameSettings.h"
 #include "support/EntryMaker.h"
+#include "support/MediaSamples.h"
 #include "support/TempDir.h"
 
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -188,6 +190,22 @@ TEST_F(CandidateListPreviewTest, RenameModesShowTheNewNameTimeAndAttributesOfEac
     settings.AtrArchive = AttributeChange::Set;
     EXPECT_EQ(Cell(0, 2), "2001/02/03 04:05:06");
     EXPECT_EQ(Cell(0, 3), "-H-A");
+}
+
+TEST_F(CandidateListPreviewTest, ANameThatNeedsTheFilesDataShowsOnceAWorkerHasReadIt)
+{
+    TempDir dir;
+    testing_support::WriteJpeg(dir.file("DSC_0001.JPG"), {{"Exif.Image.Model", "Cam/1"}});
+    platform::DirEntryInfo info;
+    ASSERT_EQ(platform::ReadDirEntry(dir.file("DSC_0001.JPG"), info), 0);
+    list.Append(CFileEntry(info));
+    settings.RenameMode = RenameKind::Format;
+    settings.FormatStr = "%{camera}_%n2.%e";
+
+    QSignalSpy arrived(&list.Media(), &CMediaFetcher::Arrived);
+    EXPECT_EQ(Cell(0, 1), "") << "never read on the interface thread";
+    ASSERT_TRUE(arrived.wait(10000));
+    EXPECT_EQ(Cell(0, 1), "Cam_1_01.JPG");
 }
 
 TEST_F(CandidateListPreviewTest, NumberedDirectoriesAndConcatenationHaveTheirOwnColumns)

@@ -19,7 +19,7 @@ TEST_F(FormatPanelTest, FormatPlaceholdersAreAppendedAtTheEndAndThePreviewFollow
     panel.SetFromSettings(settings);
     auto *list = panel.findChild<CFormatHelpDlg *>();
     auto *rows = Widget<QListWidget>(*list, "placeholderList");
-    ASSERT_EQ(rows->count(), 15);
+    ASSERT_EQ(rows->count(), 23);
     EXPECT_EQ(rows->currentRow(), 0);
     CHistoryComboBox *format = Children<CHistoryComboBox>(panel)[0];
     format->SetCurrentText("%f_");
@@ -32,9 +32,21 @@ TEST_F(FormatPanelTest, FormatPlaceholdersAreAppendedAtTheEndAndThePreviewFollow
     EXPECT_EQ(PendingChanges(panel), 1);
 
     format->SetCurrentText("");
-    for (int row : {5, 6, 0, 14})
+    for (int row : {5, 6, 0, 14, 15, 22})
         AddRow(list, row);
-    EXPECT_EQ(format->CurrentText(), "%n%n%F%s") << "the example rows append a bare %n";
+    EXPECT_EQ(format->CurrentText(), "%n%n%F%s%{camera}%{year}") << "the example rows append a bare %n";
+}
+
+TEST_F(FormatPanelTest, DateSourceIsShownAndReadBack)
+{
+    CFormatPanel panel(&window);
+    settings.DateSource = TimeSource::Taken;
+    panel.SetFromSettings(settings);
+    auto *dateSource = Widget<QComboBox>(panel, "dateSource");
+    EXPECT_EQ(dateSource->currentIndex(), 1);
+    EXPECT_TRUE(ReportsChange(panel, [&] { Choose(dateSource, 0); }));
+    panel.ReadInto(read);
+    EXPECT_EQ(read.DateSource, TimeSource::Modified);
 }
 
 TEST_F(FormatPanelTest, FormatListOpensBelowTheFieldHoldsTheWindowAndHidesWhenDeactivated)

@@ -3,7 +3,8 @@
 namespace {
 
 // The two example rows explain the parameters of %n; choosing one appends
-// the bare placeholder.
+// the bare placeholder. The time rows give the date taken instead where the
+// panel asks for it; a %{...} value the file lacks is empty.
 constexpr PlaceholderRow kRows[] = {
     {"・%F：ファイル名", "%F"},
     {"・%f：ファイルタイトル", "%f"},
@@ -20,6 +21,14 @@ constexpr PlaceholderRow kRows[] = {
     {"・%h：タイムスタンプ時（12h）", "%h"},
     {"・%M：タイムスタンプ分", "%M"},
     {"・%s：タイムスタンプ秒", "%s"},
+    {"・%{camera}：写真の機種", "%{camera}"},
+    {"・%{width}：画像の幅（ピクセル）", "%{width}"},
+    {"・%{height}：画像の高さ（ピクセル）", "%{height}"},
+    {"・%{artist}：曲のアーティスト", "%{artist}"},
+    {"・%{album}：曲のアルバム", "%{album}"},
+    {"・%{title}：曲のタイトル", "%{title}"},
+    {"・%{track}：曲のトラック番号（2桁）", "%{track}"},
+    {"・%{year}：曲の年", "%{year}"},
 };
 
 } // namespace

@@ -333,9 +333,13 @@ std::string CCandidateList::PreviewText(int row, int column) const
     if (e.isDummy)
         return {};
     switch (column) {
-    case 1:
-        // The name the entry gets, as the run creates it.
-        return std::string(engine::CreatedName(s.ComputeNewName(e, row)));
+    case 1: {
+        // The name the entry gets, as the run creates it; none while the
+        // file data it needs is being read.
+        const std::uint64_t misses = m_media->Misses();
+        std::string newName = s.ComputeNewName(e, row, *m_media);
+        return m_media->Misses() == misses ? std::string(engine::CreatedName(newName)) : std::string();
+    }
     case 2:
         return s.GetPreviewTimeText(e);
     case 3:

@@ -2,8 +2,10 @@
 
 #include "exec/PlanProblem.h"
 #include "model/FileEntry.h"
+#include "ui/main/MediaFetcher.h"
 #include "ui/widgets/FileListCtrl.h"
 
+#include <memory>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -13,7 +15,8 @@ class CRenameSettings;
 // The rows of the candidate list: the entries the next run processes, in
 // processing order, and the preview of what the run does with each of them.
 // Each row owns its own copy of an entry. The texts of a row are computed
-// from the settings when the row is drawn; nothing of them is kept.
+// from the settings when the row is drawn; nothing of them is kept. The file
+// data a new name needs comes from the list's fetcher, never read here.
 class CCandidateList : public IFileListSource {
 public:
     struct DisplayOptions {
@@ -82,6 +85,9 @@ public:
     const CFileEntry &Entry(int row) const { return m_rows[static_cast<std::size_t>(row)]; }
     const std::vector<CFileEntry> &Entries() const { return m_rows; }
 
+    // Reports the files whose data the new names were drawn without.
+    const CMediaFetcher &Media() const { return *m_media; }
+
     // The columns shown for the mode of settings.
     static std::vector<FileListColumn> Columns(const CRenameSettings &settings);
 
@@ -97,4 +103,5 @@ private:
     std::vector<exec::PlanProblem> m_marks;
     const CRenameSettings *m_settings = nullptr;
     DisplayOptions m_display;
+    std::unique_ptr<CMediaFetcher> m_media = std::make_unique<CMediaFetcher>();
 };

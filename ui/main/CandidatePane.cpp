@@ -112,6 +112,7 @@ void CCandidatePane::Connect()
         m_marksCurrent = true;
         m_list->UpdateAll();
     });
+    connect(&m_rows.Media(), &CMediaFetcher::Arrived, m_list, &CFileListCtrl::UpdateAll);
 }
 
 bool CCandidatePane::Accepts(bool folder) const

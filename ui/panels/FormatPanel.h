@@ -4,10 +4,12 @@
 
 class CFormatHelpDlg;
 class CImageButton;
+class QComboBox;
 
 // The format panel: the format with its placeholders, and a button that
 // opens the list of placeholders below the field. A placeholder chosen there
-// is appended at the end of the format.
+// is appended at the end of the format. Below, the time the time
+// placeholders give: the file's modification time or the date taken.
 class CFormatPanel : public CModePanel {
     Q_OBJECT
 public:
@@ -20,6 +22,7 @@ protected:
 
 private:
     CHistoryComboBox *m_format;
+    QComboBox *m_dateSource;
     CImageButton *m_helpButton;
     CFormatHelpDlg *m_helpList;
 };
