@@ -109,8 +109,10 @@ CFileListCtrl::CFileListCtrl(QWidget *parent)
 CFileListCtrl::~CFileListCtrl()
 {
     // The views go with the widget tree; detach them from the model first.
-    // Their last events must not reach this filter while they are half destroyed.
+    // Their last events must not reach this filter, nor the fill column's,
+    // while they are half destroyed.
     m_drag.reset();
+    delete m_fill;
     for (QAbstractItemView *view :
          {static_cast<QAbstractItemView *>(m_tree), static_cast<QAbstractItemView *>(m_list)}) {
         view->viewport()->removeEventFilter(this);
