@@ -261,6 +261,8 @@ TEST_F(MainWindowTest, LeavingConcatenationAnsweredCancelKeepsTheMode)
     EXPECT_EQ(asked.size(), 2u);
     EXPECT_EQ(w->Settings().RenameMode, RenameKind::Concatenation);
     EXPECT_EQ(Widget<QComboBox>(*w, "modeCombo")->currentText(), QStringLiteral("※連結"));
+    EXPECT_EQ(Widget<QComboBox>(*w, "modeCombo")->toolTip(), QStringLiteral("※連結"))
+        << "a cut mode is named whole";
     EXPECT_EQ(w->Candidates().Rows().RowCount(), 1);
 
     answer = QMessageBox::Yes;

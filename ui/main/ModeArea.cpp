@@ -149,6 +149,8 @@ void CModeArea::CreateUnificationControls(QWidget *window, const DialogUnits &du
 void CModeArea::Connect()
 {
     connect(m_modeCombo, &QComboBox::activated, this, &CModeArea::ModeRowActivated);
+    // The combo is narrower than its longest items: the tooltip names the mode whole.
+    connect(m_modeCombo, &QComboBox::currentTextChanged, m_modeCombo, &QWidget::setToolTip);
     connect(m_objectGroup, &QButtonGroup::idClicked, this,
             [this](int id) { emit ObjectKindChosen(static_cast<ObjectKind>(id)); });
     connect(m_nowButton, &QPushButton::clicked, this, [this] {
