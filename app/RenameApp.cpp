@@ -5,22 +5,18 @@
 
 #include "KestrelVersion.h"
 
-#include <unistd.h>
-
-#include <climits>
-
 namespace {
 
 // The arguments as absolute paths of this process's working directory, as bytes.
 QList<QByteArray> AbsolutePaths(const std::vector<std::string> &args)
 {
-    char buffer[PATH_MAX];
-    const std::string workingDirectory = getcwd(buffer, sizeof buffer) ? buffer : "/";
+    std::string workingDirectory = "/";
+    platform::GetWorkingDirectory(workingDirectory);
     QList<QByteArray> paths;
     for (const std::string &arg : args) {
         if (arg.empty())
             continue;
-        const std::string path = arg.front() == '/' ? arg : platform::JoinPath(workingDirectory, arg);
+        const std::string path = platform::AbsolutePath(arg, workingDirectory);
         paths.append(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
     }
     return paths;

@@ -10,7 +10,6 @@
 #include <cerrno>
 #include <cstring>
 #include <iostream>
-#include <unistd.h>
 
 namespace cli {
 
@@ -50,14 +49,10 @@ std::vector<CFileEntry> ListedEntries(const Options &options, bool folders, cons
 
 std::string WorkingDirectory()
 {
-    std::string buffer(4096, '\0');
-    while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
-        if (errno != ERANGE)
-            throw UsageError(std::string("作業ディレクトリを読めません: ") + Reason(errno));
-        buffer.resize(buffer.size() * 2);
-    }
-    buffer.resize(std::strlen(buffer.c_str()));
-    return platform::NormalizeDirectory(buffer);
+    std::string directory;
+    if (const int error = platform::GetWorkingDirectory(directory))
+        throw UsageError(std::string("作業ディレクトリを読めません: ") + Reason(error));
+    return directory;
 }
 
 CandidateRows::CandidateRows(const Options &options, const CRenameSettings &settings)

@@ -1,5 +1,10 @@
 #include "platform/Paths.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
 namespace platform {
 
 std::string JoinPath(std::string_view dir, std::string_view name)
@@ -18,6 +23,19 @@ SplitResult SplitPath(std::string_view fullPath)
     if (slash == std::string_view::npos)
         return {std::string(), std::string(fullPath)};
     return {NormalizeDirectory(fullPath.substr(0, slash)), std::string(fullPath.substr(slash + 1))};
+}
+
+int GetWorkingDirectory(std::string &directory)
+{
+    std::string buffer(4096, '\0');
+    while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE)
+            return errno;
+        buffer.resize(buffer.size() * 2);
+    }
+    buffer.resize(std::strlen(buffer.c_str()));
+    directory = NormalizeDirectory(buffer);
+    return 0;
 }
 
 std::string NormalizeDirectory(std::string_view dir)

@@ -22,6 +22,10 @@ SplitResult SplitPath(std::string_view fullPath);
 // removed, "/" itself becomes "".
 std::string NormalizeDirectory(std::string_view dir);
 
+// The process's working directory (held form) into directory: 0, or the
+// errno value of getcwd.
+int GetWorkingDirectory(std::string &directory);
+
 // How a held directory is shown and typed: the root "" shows as "/".
 std::string DisplayDirectory(std::string_view dir);
 
