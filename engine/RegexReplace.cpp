@@ -94,6 +94,7 @@ PatternCache &Cache()
 // A replacement cut into literal text and group references.
 struct GroupRef {
     std::string name; // a number or a name
+    int number = -1;  // the group it names in the compiled pattern, -1 for none
 };
 using Piece = std::variant<std::string, GroupRef>;
 
@@ -128,14 +129,16 @@ std::vector<Piece> ParseReplacement(std::string_view replacement)
     return pieces;
 }
 
-void AppendGroup(std::string &out, std::string_view title, const pcre2_code *code, const PCRE2_SIZE *ovector,
-                 std::uint32_t pairs, const std::string &name)
+int GroupNumber(const pcre2_code *code, const std::string &name)
 {
-    int number = -1;
     if (!name.empty() && name.find_first_not_of("0123456789") == std::string::npos && name.size() < 4)
-        number = std::stoi(name);
-    else
-        number = pcre2_substring_number_from_name(code, reinterpret_cast<PCRE2_SPTR>(name.c_str()));
+        return std::stoi(name);
+    return pcre2_substring_number_from_name(code, reinterpret_cast<PCRE2_SPTR>(name.c_str()));
+}
+
+void AppendGroup(std::string &out, std::string_view title, const PCRE2_SIZE *ovector, std::uint32_t pairs,
+                 int number)
+{
     if (number < 0 || static_cast<std::uint32_t>(number) >= pairs)
         return;
     const PCRE2_SIZE start = ovector[2 * number], end = ovector[2 * number + 1];
@@ -162,10 +165,14 @@ std::string RegexReplace(std::string_view title, std::string_view pattern, bool 
     const pcre2_code *code = compiled.code.get();
     pcre2_match_data *data = cache.MatchDataFor(code);
 
+    // Literal text expanded and group names looked up once, not per match.
     std::vector<Piece> pieces = ParseReplacement(replacement);
-    for (Piece &piece : pieces)
+    for (Piece &piece : pieces) {
         if (auto *literal = std::get_if<std::string>(&piece))
             *literal = expandLiteral(*literal);
+        else
+            std::get<GroupRef>(piece).number = GroupNumber(code, std::get<GroupRef>(piece).name);
+    }
 
     std::string out;
     out.reserve(title.size() + replacement.size());
@@ -183,7 +190,7 @@ std::string RegexReplace(std::string_view title, std::string_view pattern, bool 
             if (const auto *literal = std::get_if<std::string>(&piece))
                 out += *literal;
             else
-                AppendGroup(out, title, code, ovector, pairs, std::get<GroupRef>(piece).name);
+                AppendGroup(out, title, ovector, pairs, std::get<GroupRef>(piece).number);
         }
         from = end;
         if (end > start) {
