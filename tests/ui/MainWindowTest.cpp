@@ -123,7 +123,7 @@ TEST_F(MainWindowTest, LaterStartListsItsFolderAndAddsItsFilesOnceTheWindowTakes
     EXPECT_EQ(w->Candidates().Rows().RowCount(), 0) << "nothing changes under a question";
 
     w->SetInteractive(true);
-    QTest::qWaitFor([&] { return w->Candidates().Rows().RowCount() == 1; }, 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->Candidates().Rows().RowCount() == 1; }, 5000));
     w->Selection().WaitForListing();
     EXPECT_EQ(w->CurrentDirectory(), dir.file("sub"));
     ASSERT_EQ(w->Candidates().Rows().RowCount(), 1);
