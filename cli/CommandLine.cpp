@@ -9,15 +9,15 @@
 #include "cli/OutputWriter.h"
 #include "cli/Preview.h"
 #include "cli/StoredSettings.h"
-#include "cli/UndoFile.h"
 #include "cli/UsageError.h"
 #include "engine/RenameSettings.h"
 #include "exec/BatchRun.h"
 #include "exec/DirectoryLocks.h"
+#include "exec/HistoryUndo.h"
 #include "exec/Journal.h"
 #include "exec/Run.h"
+#include "exec/RunHistory.h"
 #include "exec/RunPlan.h"
-#include "exec/Undo.h"
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
 #include "platform/RegistryStore.h"
@@ -199,6 +199,18 @@ CandidateListing ListingOf(const Options &options)
     return listing;
 }
 
+// The history of runs, with the record of the last run that an earlier
+// kestrel-cli kept taken in.
+exec::CRunHistory OpenHistory()
+{
+    exec::CRunHistory history;
+    const std::string earlier = exec::EarlierUndoFile();
+    if (const int code = history.TakeInEarlierRecord(earlier))
+        std::cerr << "kestrel-cli: 前回の変名の記録を履歴に移せません: " << earlier << ": "
+                  << (code == EINVAL ? "記録が壊れています" : platform::ErrorMessage(code)) << '\n';
+    return history;
+}
+
 int Execute(const Options &options, CRenameSettings &settings, const std::string &workingDirectory)
 {
     bool interactive = ::isatty(STDIN_FILENO);
@@ -231,17 +243,18 @@ int Execute(const Options &options, CRenameSettings &settings, const std::string
             out.Row({row.itemPath, texts.StatusText(row)});
     };
 
-    const UndoFile undoFile;
-    if (settings.RenamesEntries() && !request.IsBatch())
-        host.KeepUndoIn(&undoFile);
+    const exec::CRunHistory history = OpenHistory();
+    request.history = &history;
     exec::CUndoList undo;
     const exec::CRunOutcome outcome = exec::Run(request, settings, undo, host);
     out.Flush();
+    for (const exec::CRunSummary &dropped : outcome.droppedRuns)
+        std::cerr << "kestrel-cli: 古い実行を履歴から外しました: " << exec::DescribeRun(dropped) << '\n';
     if (outcome.noCandidates) {
         std::cerr << "kestrel-cli: 対象がありません\n";
         return kExitDone;
     }
-    return outcome.performed && !outcome.failed && !host.UndoRecordFailed() ? kExitDone : kExitIncomplete;
+    return outcome.performed && !outcome.failed ? kExitDone : kExitIncomplete;
 }
 
 // A run that was killed is finished or taken back first: its journal knows
@@ -259,48 +272,42 @@ int Undo(const Options &options)
 {
     if (RefuseWhileJournalPending())
         return kExitIncomplete;
-    UndoFile undoFile;
-    exec::CUndoList undo;
-    switch (undoFile.Load(undo)) {
-    case UndoFile::LoadResult::Loaded:
-        break;
-    case UndoFile::LoadResult::Missing:
-        std::cerr << "kestrel-cli: 元に戻せる変名がありません\n";
-        return kExitIncomplete;
-    case UndoFile::LoadResult::Damaged:
-        std::cerr << "kestrel-cli: 元に戻すための記録が壊れているか読めません: " << undoFile.path() << '\n';
-        return kExitIncomplete;
+    const exec::CRunHistory history = OpenHistory();
+    std::uint64_t number = options.undoRun.value_or(0);
+    if (!options.undoRun) {
+        const std::vector<exec::CRunSummary> runs = history.List();
+        if (runs.empty()) {
+            std::cerr << "kestrel-cli: 元に戻せる変名がありません\n";
+            return kExitIncomplete;
+        }
+        number = runs.front().number;
     }
-    std::vector<exec::CUndoFailure> unverified;
-    if (undo.pending)
-        unverified = exec::SettlePendingUndo(undo);
-    const std::vector<exec::CRenameRecord> records = undo.records;
     bool interactive = ::isatty(STDIN_FILENO);
     CommandLineHost host(OverwritePolicy::Never, false, interactive, false);
-    exec::CUndoReport report = exec::UndoRename(undo, host);
-    report.failures.insert(report.failures.begin(), unverified.begin(), unverified.end());
-    // What could not be taken back stays recorded, so that it can be tried again.
-    if (undo.records.empty()) {
-        undoFile.Remove();
-    } else if (int code = undoFile.Save(undo)) {
-        std::cerr << "kestrel-cli: 元に戻すための記録を保存できません: " << undoFile.path() << ": "
-                  << platform::ErrorMessage(code) << '\n';
-    }
-
-    std::unordered_set<std::string> failed;
-    for (const exec::CRenameRecord &record : undo.records)
-        failed.insert(record.oldPath);
     OutputWriter out(STDOUT_FILENO, options.nullSeparated);
-    for (const exec::CRenameRecord &record : records) {
-        if (!record.Done())
-            continue;
-        const bool back = failed.count(record.oldPath) == 0;
-        out.Row({record.newPath, record.oldPath, back ? "元に戻しました。" : "元に戻せませんでした。"});
-    }
+    const exec::CUndoReport report =
+        exec::UndoFromHistory(history, number, host, [&](const exec::CRenameRecord &record, bool back) {
+            out.Row({record.newPath, record.oldPath, back ? "元に戻しました。" : "元に戻せませんでした。"});
+        });
     out.Flush();
     for (const exec::CUndoFailure &failure : report.failures)
         std::cerr << "kestrel-cli: " << failure.path << ": " << failure.ReasonText() << '\n';
-    return report.failures.empty() ? kExitDone : kExitIncomplete;
+    return report.performed && report.failures.empty() ? kExitDone : kExitIncomplete;
+}
+
+// One row per run of the history, newest first.
+int History(const Options &options)
+{
+    const exec::CRunHistory history = OpenHistory();
+    const std::vector<exec::CRunSummary> runs = history.List();
+    OutputWriter out(STDOUT_FILENO, options.nullSeparated);
+    const std::vector<std::vector<std::uint64_t>> inTheWay = exec::RunsInTheWay(history, runs);
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const exec::CRunSummary &run = runs[i];
+        const exec::CRunRow row = exec::DescribeRunRow(run, inTheWay[i]);
+        out.Row({row.number, row.time, row.folder, row.count, row.kind, row.undoable});
+    }
+    return out.Flush() ? kExitDone : kExitIncomplete;
 }
 
 int Recover(const Options &options)
@@ -361,6 +368,8 @@ int Run(const Options &options)
         return kExitDone;
     case Action::Undo:
         return Undo(options);
+    case Action::History:
+        return History(options);
     case Action::Recover:
         return Recover(options);
     case Action::Preview:

@@ -1,8 +1,6 @@
 #include "cli/CommandLineHost.h"
 
-#include "cli/UndoFile.h"
 #include "cli/UsageError.h"
-#include "platform/FileOps.h"
 
 #include <iostream>
 #include <string>
@@ -76,43 +74,6 @@ exec::OverwriteAnswer CommandLineHost::AskOverwrite(const std::string &targetPat
     if (answer.starts_with('a') || answer.starts_with('A'))
         return exec::OverwriteAnswer::All;
     return exec::OverwriteAnswer::No;
-}
-
-int CommandLineHost::RunStarting(const exec::CRunPlan &plan, const std::string &)
-{
-    if (!m_undoFile)
-        return 0;
-    const int code = m_undoFile->BeginRun(plan);
-    m_runStarted = code == 0;
-    if (code != 0)
-        std::cerr << "kestrel-cli: 元に戻すための記録を保存できないため、何も変更しません: "
-                  << m_undoFile->path() << ": " << platform::ErrorMessage(code) << '\n';
-    return code;
-}
-
-void CommandLineHost::RunEnded(const exec::CUndoList &undo, bool changed)
-{
-    // A run that never reached its first step left the record as it was.
-    if (!m_undoFile || !m_runStarted)
-        return;
-    m_runStarted = false;
-    if (const int code = m_undoFile->EndRun(undo, changed)) {
-        // The record of the run as it began stays: an undo then reads off the
-        // disk which of its files were renamed.
-        std::cerr << "kestrel-cli: 元に戻すための記録を仕上げられません: " << m_undoFile->path() << ": "
-                  << platform::ErrorMessage(code) << '\n';
-        m_undoRecordFailed = true;
-    }
-}
-
-int CommandLineHost::WithdrawUndo()
-{
-    UndoFile undoFile;
-    const int code = undoFile.Remove();
-    if (code != 0)
-        std::cerr << "kestrel-cli: 前回の変名の記録を取り下げられないため、何も変更しません: "
-                  << undoFile.path() << ": " << platform::ErrorMessage(code) << '\n';
-    return code;
 }
 
 void CommandLineHost::ShowMessage(const std::string &caption, const std::string &text, exec::MessageIcon)

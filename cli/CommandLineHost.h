@@ -7,8 +7,6 @@
 
 namespace cli {
 
-class UndoFile;
-
 // Answers the questions of an execution from the command line's options, and
 // asks on the terminal only where the options leave the choice to the user.
 class CommandLineHost : public exec::IExecutionHost {
@@ -22,22 +20,11 @@ public:
     void ShowMessage(const std::string &caption, const std::string &text, exec::MessageIcon icon) override;
     void ReportProgress(int, int) override {}
 
-    // The undo file that a rename keeps its record in (none: a run that keeps none).
-    void KeepUndoIn(const UndoFile *undoFile) { m_undoFile = undoFile; }
-    int RunStarting(const exec::CRunPlan &plan, const std::string &journalPath) override;
-    void RunEnded(const exec::CUndoList &undo, bool changed) override;
-    int WithdrawUndo() override;
-    // The run went through but its undo record could not be finished.
-    bool UndoRecordFailed() const { return m_undoRecordFailed; }
-
 private:
     OverwritePolicy m_overwrite;
     bool m_createDirectories;
     bool m_interactive;
     bool m_deleteSources;
-    const UndoFile *m_undoFile = nullptr;
-    bool m_undoRecordFailed = false;
-    bool m_runStarted = false; // the undo file holds the record of a run under way
 };
 
 // The overwrite policy in force: the one given, else ask on a terminal and

@@ -41,8 +41,11 @@ constexpr const char *kUsage = R"(使い方: kestrel-cli [オプション] [パ�
   --overwrite=ask|never|all  既存ファイルを上書きするか（ask は標準入力が端末のときのみ、
                           既定は端末なら ask、そうでなければ never）
   --create-dirs           移動・複写先のディレクトリがなければ作成する
-  --undo                  kestrel-cli が最後に行った変名を元に戻す（中断された実行の記録が
-                          残っている間は --recover が先）
+  --history               元に戻せる実行の一覧: 番号<TAB>日時<TAB>フォルダ<TAB>件数<TAB>種類<TAB>
+                          いま元に戻せるか（最近の 50 回まで、新しい順）
+  --undo[=番号]           最後の実行（番号を指定するとその実行）を元に戻す。後の実行が同じ
+                          ファイルを変更していれば、先にそちらを元に戻す（中断された実行の
+                          記録が残っている間は --recover が先）
   --recover[=finish|rollback|discard]  中断された実行を記録から完了する（finish、既定: 新しい
                           名前が使えなければ元の名前）か、元に戻す（rollback）か、ファイルを
                           そのままにして記録を破棄する（discard）。複写は実行が作ったそのもの

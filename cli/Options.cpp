@@ -84,10 +84,19 @@ exec::RecoveryTarget ParseRecoverTarget(const std::string &text)
     throw UsageError("--recover には finish、rollback か discard を指定してください: 「" + text + "」");
 }
 
+std::uint64_t ParseRunNumber(const std::string &text)
+{
+    std::uint64_t number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size() || number == 0)
+        throw UsageError("--undo には --history に出る実行の番号を指定してください: 「" + text + "」");
+    return number;
+}
+
 void SetAction(Options &options, Action action, const std::string &option)
 {
     if (options.action != Action::Preview && options.action != action)
-        throw UsageError(option + " は --execute、--undo、--recover と同時に指定できません");
+        throw UsageError(option + " は --execute、--undo、--history、--recover と同時に指定できません");
     options.action = action;
 }
 
@@ -98,9 +107,10 @@ void CheckCombinations(const Options &options, bool settingsGiven, bool defaults
     bool hasPaths = !options.paths.empty() || options.pathsFrom;
     if (options.directory && hasPaths)
         throw UsageError("--dir とパスは同時に指定できません");
-    if ((options.action == Action::Undo || options.action == Action::Recover) &&
+    if ((options.action == Action::Undo || options.action == Action::History ||
+         options.action == Action::Recover) &&
         (hasPaths || options.directory))
-        throw UsageError("--undo と --recover にはパスを指定できません");
+        throw UsageError("--undo、--history と --recover にはパスを指定できません");
     if ((!options.filter.empty() || sortGiven || options.numeric || options.reverse) && !options.directory)
         throw UsageError("--filter、--sort、--numeric、--reverse は --dir と一緒に指定してください");
 }
@@ -146,8 +156,12 @@ Options ParseOptions(const std::vector<std::string> &arguments)
             noValue();
             SetAction(options, Action::Execute, name);
         } else if (name == "--undo") {
-            noValue();
+            if (inlineValue)
+                options.undoRun = ParseRunNumber(*inlineValue);
             SetAction(options, Action::Undo, name);
+        } else if (name == "--history") {
+            noValue();
+            SetAction(options, Action::History, name);
         } else if (name == "--recover") {
             options.recoverTarget = ParseRecoverTarget(inlineValue.value_or("finish"));
             SetAction(options, Action::Recover, name);

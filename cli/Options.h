@@ -4,13 +4,14 @@
 #include "exec/Journal.h"
 #include "model/SortKey.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace cli {
 
-enum class Action { Preview, Execute, Undo, Recover, Help, Version };
+enum class Action { Preview, Execute, Undo, History, Recover, Help, Version };
 
 // Where the settings start before --set is applied.
 enum class SettingsSource { Stored, StoredDefault, BuiltIn };
@@ -43,6 +44,8 @@ struct Options {
     bool createDirectories = false;
     // --recover finishes an interrupted run; --recover=rollback takes it back.
     exec::RecoveryTarget recoverTarget = exec::RecoveryTarget::NewName;
+    // --undo=N takes back run N of the history; --undo alone the newest.
+    std::optional<std::uint64_t> undoRun;
 };
 
 // Reads the command line (argv[0] excluded). Throws UsageError for an unknown

@@ -4,6 +4,7 @@
 #include "exec/CandidateSource.h"
 #include "exec/PlanExecution.h"
 #include "exec/Run.h"
+#include "exec/RunRecorder.h"
 #include "platform/FileIdentity.h"
 #include "platform/Paths.h"
 
@@ -19,16 +20,15 @@ bool SameFolder(const platform::FileIdentity &a, const platform::FileIdentity &b
 }
 
 // Lists one directory and renames its files; nothing when it has none.
-void RunDirectory(const CRunRequest &request, const std::string &directory, CRenameSettings &settings,
-                  IExecutionHost &host, CResultLog &log)
+// False when the run's record could not be kept, which stops the batch.
+bool RunDirectory(const CRunRequest &request, const std::string &directory, CRenameSettings &settings,
+                  CRunRecorder &recorder, IExecutionHost &host, CResultLog &log)
 {
     CCandidateSource source(request, settings, directory);
     CRunPlan plan = StartPlan(settings);
     if (!source.AddTo(plan, log) || plan.records.empty())
-        return;
-    // Each directory's records are its own; none of them is kept for undo.
-    CUndoList directoryUndo;
-    RunRenamePlan(plan, settings, directoryUndo, log, host);
+        return true;
+    return RunRenamePlan(plan, settings, recorder, log, host);
 }
 
 } // namespace
@@ -50,14 +50,9 @@ std::vector<CBatchDirectory> BatchDirectories(const std::vector<std::string> &di
     return batch;
 }
 
-void RunBatch(const CRunRequest &request, CRenameSettings &settings, CUndoList &undo, IExecutionHost &host,
-              CRunOutcome &outcome)
+void RunBatch(const CRunRequest &request, CRenameSettings &settings, CRunRecorder &recorder,
+              IExecutionHost &host, CRunOutcome &outcome)
 {
-    if (host.WithdrawUndo() != 0) {
-        outcome.failed = true;
-        return;
-    }
-    undo = CUndoList();
     outcome.performed = outcome.clearCandidates = true;
     const std::vector<CBatchDirectory> batch =
         BatchDirectories(request.directories, request.currentDirectory);
@@ -67,10 +62,12 @@ void RunBatch(const CRunRequest &request, CRenameSettings &settings, CUndoList &
                 outcome.log.AddResult(batch[rest].path, kResultFailed, "中止したため処理していません。");
             return;
         }
-        if (batch[i].repeated)
+        if (batch[i].repeated) {
             outcome.log.AddResult(batch[i].path, kResultFailed, kRepeatedDirectoryReason);
-        else
-            RunDirectory(request, batch[i].path, settings, host, outcome.log);
+        } else if (!RunDirectory(request, batch[i].path, settings, recorder, host, outcome.log)) {
+            outcome.failed = true;
+            return;
+        }
     }
 }
 

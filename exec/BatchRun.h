@@ -11,7 +11,7 @@ namespace exec {
 
 struct CRunOutcome;
 struct CRunRequest;
-struct CUndoList;
+class CRunRecorder;
 
 // One directory of a batch: its absolute path, and whether an earlier one of
 // the batch is the same directory (the same device and inode, whatever the
@@ -28,9 +28,9 @@ inline constexpr const char *kRepeatedDirectoryReason = "同じディレクト�
 // place, every directory numbered from the same start, into one log. A
 // directory that cannot be listed, or that was already run under another
 // path, gets a failed row and the others still run; a stop the host asks for
-// ends the batch between directories, the rest logged as not run. The undo of
-// the last run is withdrawn first: a batch cannot be undone.
-void RunBatch(const CRunRequest &request, CRenameSettings &settings, CUndoList &undo, IExecutionHost &host,
-              CRunOutcome &outcome);
+// ends the batch between directories, the rest logged as not run. What every
+// directory's rename carried out goes to the recorder, as one run.
+void RunBatch(const CRunRequest &request, CRenameSettings &settings, CRunRecorder &recorder,
+              IExecutionHost &host, CRunOutcome &outcome);
 
 } // namespace exec

@@ -163,26 +163,32 @@ private:
 
 // Sources that went into the output move to the trash after a Yes; the output
 // itself is never one of them, even when it was also a source. A source that
-// stays gets the reason on its row.
-std::vector<std::string> TrashSources(const std::vector<std::size_t> &writtenRows, const std::string &output,
-                                      CResultLog &log, CRunJournal &journal)
+// stays gets the reason on its row and goes to outcome.failedDeletes; one
+// that went, to outcome.trashed.
+void TrashSources(const std::vector<std::size_t> &writtenRows, const std::string &output, CResultLog &log,
+                  CRunJournal &journal, CConcatenationOutcome &outcome)
 {
-    std::vector<std::string> failed;
     for (const std::size_t row : writtenRows) {
         CResultRow &result = log.rows()[row];
         if (platform::IsSameFile(result.itemPath, output))
             continue;
+        CRenameRecord trashed;
         // Each move is journaled first: a run killed half-way through one is
         // finished or taken back by a recovery.
         const auto record = [&](const std::string &target, const platform::FileIdentity &file) {
+            trashed.newPath = target;
+            trashed.placed.identity = trashed.source = file;
             return journal.RecordMove(result.itemPath, target, file);
         };
         if (const int code = platform::MoveToTrash(result.itemPath, record)) {
             result.reason = "ごみ箱へ移動できませんでした: " + platform::ErrorMessage(code);
-            failed.push_back(result.itemPath);
+            outcome.failedDeletes.push_back(result.itemPath);
+            continue;
         }
+        trashed.oldPath = result.itemPath;
+        trashed.status = RenameStatus::Renamed;
+        outcome.trashed.push_back(std::move(trashed));
     }
-    return failed;
 }
 
 // The reason a source cannot be read, or 0 with fd open on it.
@@ -302,7 +308,7 @@ CConcatenationOutcome ConcatenateFiles(const std::vector<CFileEntry> &candidates
     platform::SetFileTimes(output, platform::CurrentTime());
     if (settings.IsDelete &&
         host.Ask(QuestionKind::DeleteSources, kCaption, "選択ファイルを削除しますか？")) {
-        outcome.failedDeletes = TrashSources(writtenRows, output, log, journal);
+        TrashSources(writtenRows, output, log, journal, outcome);
         if (!outcome.failedDeletes.empty()) {
             std::string text = "次のファイルをごみ箱へ移動できませんでした。\n";
             for (const std::string &path : outcome.failedDeletes)

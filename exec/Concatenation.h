@@ -2,6 +2,7 @@
 
 #include "engine/SettingChoices.h"
 #include "exec/ExecutionHost.h"
+#include "exec/RenameRecord.h"
 #include "exec/ResultLog.h"
 #include "platform/TimeFormat.h"
 
@@ -42,6 +43,9 @@ private:
 struct CConcatenationOutcome {
     bool written = false;                   // the output is in place
     std::vector<std::string> failedDeletes; // sources that could not be moved to the trash
+    // The sources moved to the trash: oldPath where each was, newPath where
+    // the trash keeps it, placed its identity.
+    std::vector<CRenameRecord> trashed;
 };
 
 // Writes all files of candidates in order into settings.OutputFile; a

@@ -29,9 +29,6 @@ enum class MessageIcon {
     Information, // completion notices
 };
 
-struct CRunPlan;
-struct CUndoList;
-
 class IExecutionHost {
 public:
     virtual ~IExecutionHost() = default;
@@ -48,18 +45,6 @@ public:
     // repaints here (at most every few milliseconds) without taking input.
     virtual void ReportProgress(int position, int maximum) = 0;
 
-    // A rename's journal is on disk and its first step comes next: a host that
-    // keeps the undo record beyond the process puts the run's record in place
-    // here, so that no older record can be taken for this run. A non-zero
-    // error code stops the run before anything changes.
-    virtual int RunStarting(const CRunPlan &, const std::string & /*journalPath*/) { return 0; }
-    // The rename is over; undo holds its records where it changed anything.
-    virtual void RunEnded(const CUndoList &, bool /*changed*/) {}
-    // A batch is about to start: it leaves nothing to undo, so a host that
-    // keeps the undo record beyond the process withdraws it here (and says
-    // why when it cannot; a non-zero error code stops the batch before it
-    // changes anything).
-    virtual int WithdrawUndo() { return 0; }
     // Looked at between the directories of a batch: true stops it there.
     virtual bool StopRequested() { return false; }
 };

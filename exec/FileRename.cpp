@@ -2,6 +2,7 @@
 #include "exec/DirectoryLocks.h"
 #include "exec/Journal.h"
 #include "exec/PlanExecution.h"
+#include "exec/RunRecorder.h"
 #include "model/FileEntry.h"
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
@@ -54,25 +55,17 @@ void AskOverwrites(CRunPlan &plan, IExecutionHost &host)
 }
 
 // Runs a checked plan: the questions, the order, the journal, the steps, one
-// log row per record; the undo list then holds the plan's records where the
-// run changed anything (changed), and stays the last run's otherwise. False,
-// with nothing changed and the undo list untouched, when the journal or the
-// host's undo record cannot be written.
-bool RunCheckedPlan(CRunPlan &plan, CUndoList &undo, CResultLog &log, IExecutionHost &host, bool &changed)
+// log row per record; the records carried out go to the recorder. False, with
+// nothing changed, when the journal or the run's record cannot be written.
+bool RunCheckedPlan(CRunPlan &plan, CRunRecorder &recorder, CResultLog &log, IExecutionHost &host)
 {
     AskOverwrites(plan, host);
     std::vector<std::uint32_t> stranded;
-    const auto recordUndo = [&](const std::string &journal) { return host.RunStarting(plan, journal); };
-    if (CarryOutPlan(plan, host, kCaption, stranded, recordUndo) != 0)
+    const auto record = [&](const std::string &) { return recorder.PlanStarting(plan); };
+    if (CarryOutPlan(plan, host, kCaption, stranded, record) != 0)
         return false;
     LogPlan(plan, stranded, log);
-    changed = !stranded.empty() || std::any_of(plan.records.begin(), plan.records.end(),
-                                               [](const CRenameRecord &r) { return r.Done(); });
-    if (changed) {
-        undo.records = std::move(plan.records);
-        undo.snapshot = plan.snapshot;
-        undo.available = false;
-    }
+    recorder.PlanEnded(plan.records);
     return true;
 }
 
@@ -113,24 +106,18 @@ int CarryOutPlan(CRunPlan &plan, IExecutionHost &host, const std::string &captio
     return 0;
 }
 
-bool RunRenamePlan(CRunPlan &plan, CRenameSettings &settings, CUndoList &undo, CResultLog &log,
+bool RunRenamePlan(CRunPlan &plan, CRenameSettings &settings, CRunRecorder &recorder, CResultLog &log,
                    IExecutionHost &host)
 {
     CDirectoryNames folders;
     CheckPlan(plan, folders);
     const int rowCount = plan.rowCount;
-    const bool folderRun = plan.folders;
-    bool changed = false;
-    if (!RunCheckedPlan(plan, undo, log, host, changed))
+    if (!RunCheckedPlan(plan, recorder, log, host))
         return false;
     // Renumbering with 加算 continues after the rows of this run next time;
     // a batch starts every directory at the same number.
     if (settings.AdvancesNumbering() && !settings.IsInBatch)
         settings.NumberStart += rowCount * settings.NumberStep;
-    // Folders cannot be undone; a run that changed nothing keeps the last one's undo.
-    if (changed)
-        undo.available = !folderRun;
-    host.RunEnded(undo, changed);
     return true;
 }
 

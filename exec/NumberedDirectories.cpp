@@ -1,7 +1,9 @@
 #include "exec/NumberedDirectories.h"
 
 #include "engine/RenameSettings.h"
+#include "exec/RunRecorder.h"
 #include "platform/AttributeWrite.h"
+#include "platform/FileIdentity.h"
 #include "platform/FileOps.h"
 #include "platform/FileTimes.h"
 #include "platform/Paths.h"
@@ -59,7 +61,7 @@ CRunPlan PlanNumberedDirectories(const CRenameSettings &settings, const std::str
 }
 
 void CreateNumberedDirectories(const CRunPlan &plan, const CRenameSettings &settings, platform::TimeValue now,
-                               CResultLog &log)
+                               CResultLog &log, CRunRecorder &recorder)
 {
     const platform::TimeValue stamp = settings.IsFileTimeChange ? settings.FileTime : now;
     const std::uint32_t attributes = settings.GetNewDirAttributes();
@@ -72,6 +74,10 @@ void CreateNumberedDirectories(const CRunPlan &plan, const CRenameSettings &sett
             log.AddResult(r.newPath, kResultFailed, platform::ErrorMessage(errno));
             continue;
         }
+        CRenameRecord made = r;
+        made.status = RenameStatus::Renamed;
+        made.placed.identity = platform::GetFolderIdentity(r.newPath);
+        recorder.Add(std::move(made));
         platform::SetFileTimes(r.newPath, stamp);
         platform::SetAttributes(r.newPath, attributes);
         log.AddResult(r.newPath, kResultDone);

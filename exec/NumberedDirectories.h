@@ -11,6 +11,8 @@ class CRenameSettings;
 
 namespace exec {
 
+class CRunRecorder;
+
 // The plan of numbered-directory creation: NumDirCount records, one per
 // directory NumDirStr + number (zero-padded to NumDirWidth) below parent, in
 // newPath (oldPath empty), each with the first problem that keeps it from
@@ -22,7 +24,8 @@ CRunPlan PlanNumberedDirectories(const CRenameSettings &settings, const std::str
 // Creates the directories of a plan that have no problem, each stamped with
 // the run's time and given GetNewDirAttributes; one log row per record. now
 // is the moment of execution, used unless IsFileTimeChange asks for FileTime.
+// Every directory made goes to the recorder, with its identity.
 void CreateNumberedDirectories(const CRunPlan &plan, const CRenameSettings &settings, platform::TimeValue now,
-                               CResultLog &log);
+                               CResultLog &log, CRunRecorder &recorder);
 
 } // namespace exec

@@ -13,7 +13,7 @@ class CRenameSettings;
 namespace exec {
 
 class CRunJournal;
-struct CUndoList;
+class CRunRecorder;
 
 // Gives every record that steps aside (StepKind::ToTemp) a free temporary
 // name "KEST$" + seven digits: beside its old name for a move, beside its new
@@ -46,10 +46,9 @@ int CarryOutPlan(CRunPlan &plan, IExecutionHost &host, const std::string &captio
 
 // Runs a rename plan whose rows have been added (AddPlanRow): the checks, the
 // questions, the steps, one log row per record, NumberStart advanced where
-// 加算 asks for it, and the undo list replaced (available after files, not
-// after folders; a run that changed nothing keeps the last one's). False,
-// with nothing changed, when the journal cannot be written.
-bool RunRenamePlan(CRunPlan &plan, CRenameSettings &settings, CUndoList &undo, CResultLog &log,
+// 加算 asks for it, and the records carried out handed to recorder. False,
+// with nothing changed, when the journal or the run's record cannot be written.
+bool RunRenamePlan(CRunPlan &plan, CRenameSettings &settings, CRunRecorder &recorder, CResultLog &log,
                    IExecutionHost &host);
 
 } // namespace exec

@@ -53,11 +53,21 @@ struct CRenameSnapshot {
     platform::TimeValue fileTime = 0;
 };
 
-// The one-level undo data the caller keeps between runs.
+// What a run did, which decides how it is taken back.
+enum class RunKind : std::uint8_t {
+    Files = 0,               // files renamed, moved or copied (snapshot.outputMode says which)
+    Folders = 1,             // folders renamed in place
+    Batch = 2,               // files renamed in place in several directories
+    NumberedDirectories = 3, // records: the folders made (newPath), oldPath empty
+    Concatenation = 4,       // records: the sources moved to the trash (newPath: where the trash keeps them)
+};
+
+// The record of one run that changed something: what undo takes back.
 struct CUndoList {
+    RunKind kind = RunKind::Files;
     std::vector<CRenameRecord> records;
     CRenameSnapshot snapshot;
-    bool available = false; // enables アンドゥ
+    bool available = false; // the run changed something that can be taken back
     // Saved as its run began and not after it: which records were done is
     // read off the disk (a record is done where its file is at its new name).
     bool pending = false;

@@ -6,6 +6,7 @@
 #include "exec/Concatenation.h"
 #include "exec/NumberedDirectories.h"
 #include "exec/PlanExecution.h"
+#include "exec/RunRecorder.h"
 #include "exec/TextFill.h"
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
@@ -48,16 +49,17 @@ bool CanStart(CRenameSettings &settings, IExecutionHost &host, CRunOutcome &outc
     return true;
 }
 
-void CreateDirectories(const CRunRequest &request, const CRenameSettings &settings, CRunOutcome &outcome)
+void CreateDirectories(const CRunRequest &request, const CRenameSettings &settings, CRunRecorder &recorder,
+                       CRunOutcome &outcome)
 {
     CDirectoryNames folders;
     const CRunPlan plan = PlanNumberedDirectories(settings, request.currentDirectory, folders);
-    CreateNumberedDirectories(plan, settings, platform::CurrentTime(), outcome.log);
+    CreateNumberedDirectories(plan, settings, platform::CurrentTime(), outcome.log, recorder);
     outcome.performed = true;
 }
 
-void Concatenate(const CRunRequest &request, const CRenameSettings &settings, IExecutionHost &host,
-                 CRunOutcome &outcome)
+void Concatenate(const CRunRequest &request, const CRenameSettings &settings, CRunRecorder &recorder,
+                 IExecutionHost &host, CRunOutcome &outcome)
 {
     CCandidateSource source(request, settings);
     std::vector<CFileEntry> rows;
@@ -65,7 +67,9 @@ void Concatenate(const CRunRequest &request, const CRenameSettings &settings, IE
         return;
     // The concatenation revises its rows at the end, so they are kept until then.
     CResultLog kept(ResultKind::Concatenation);
-    const CConcatenationOutcome result = ConcatenateFiles(rows, settings, kept, host);
+    CConcatenationOutcome result = ConcatenateFiles(rows, settings, kept, host);
+    for (CRenameRecord &trashed : result.trashed)
+        recorder.Add(std::move(trashed));
     for (const CResultRow &row : kept.rows())
         outcome.log.AddResult(row.itemPath, row.code, row.reason);
     outcome.performed = true;
@@ -74,8 +78,8 @@ void Concatenate(const CRunRequest &request, const CRenameSettings &settings, IE
 }
 
 // A rename of files or folders, all rows in one plan.
-void Rename(const CRunRequest &request, CRenameSettings &settings, CUndoList &undo, IExecutionHost &host,
-            CRunOutcome &outcome)
+void Rename(const CRunRequest &request, CRenameSettings &settings, CRunRecorder &recorder,
+            IExecutionHost &host, CRunOutcome &outcome)
 {
     CCandidateSource source(request, settings);
     CRunPlan plan = StartPlan(settings);
@@ -85,7 +89,7 @@ void Rename(const CRunRequest &request, CRenameSettings &settings, CUndoList &un
         outcome.noCandidates = true;
         return;
     }
-    outcome.performed = outcome.clearCandidates = RunRenamePlan(plan, settings, undo, outcome.log, host);
+    outcome.performed = outcome.clearCandidates = RunRenamePlan(plan, settings, recorder, outcome.log, host);
     outcome.failed = !outcome.performed;
 }
 
@@ -93,6 +97,17 @@ int ConfirmedRowCount(const CRunRequest &request, const CRenameSettings &setting
 {
     return settings.CreatesNumberedDirectories() ? settings.NumDirCount
                                                  : static_cast<int>(request.rows.size());
+}
+
+RunKind RunKindOf(const CRunRequest &request, const CRenameSettings &settings)
+{
+    if (settings.CreatesNumberedDirectories())
+        return RunKind::NumberedDirectories;
+    if (settings.Concatenates())
+        return RunKind::Concatenation;
+    if (request.IsBatch())
+        return RunKind::Batch;
+    return settings.TargetsFolders() ? RunKind::Folders : RunKind::Files;
 }
 
 } // namespace
@@ -158,14 +173,18 @@ CRunOutcome Run(const CRunRequest &request, CRenameSettings &settings, CUndoList
         !EnsureOutputDirectory(platform::NormalizeDirectory(run.FileCopyDirectory), kCaption, host))
         return outcome;
 
+    CRunRecorder recorder(undo, request.history, host, RunKindOf(request, run));
     if (run.CreatesNumberedDirectories())
-        CreateDirectories(request, run, outcome);
+        CreateDirectories(request, run, recorder, outcome);
     else if (run.Concatenates())
-        Concatenate(request, run, host, outcome);
+        Concatenate(request, run, recorder, host, outcome);
     else if (request.IsBatch())
-        RunBatch(request, run, undo, host, outcome);
+        RunBatch(request, run, recorder, host, outcome);
     else
-        Rename(request, run, undo, host, outcome);
+        Rename(request, run, recorder, host, outcome);
+    if (!recorder.Finish())
+        outcome.failed = true;
+    outcome.droppedRuns = recorder.Dropped();
 
     settings.NumberStart = run.NumberStart;
     outcome.failed = outcome.failed || outcome.log.AnyFailed();

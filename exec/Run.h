@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exec/ExecutionHost.h"
+#include "exec/HistoryFile.h"
 #include "exec/RenameRecord.h"
 #include "exec/ResultLog.h"
 #include "model/DirectoryListing.h"
@@ -17,6 +18,8 @@ enum class StartProblem;
 // numbered directories, a concatenation, or a batch over several directories.
 namespace exec {
 
+class CRunHistory;
+
 // What a front end asks to run, besides the settings.
 struct CRunRequest {
     // The candidate rows in the order they are numbered, placeholders included.
@@ -30,7 +33,7 @@ struct CRunRequest {
     CandidateListing listing;
     std::vector<int> placeholderRows; // ascending row indexes
     // A batch: the files of every directory renamed in place, the numbering
-    // starting anew in each, nothing left to undo. Several directories are
+    // starting anew in each, taken back as one run. Several directories are
     // always a batch.
     bool batch = false;
     // Relative paths of the settings (output file, destination, names file)
@@ -41,6 +44,8 @@ struct CRunRequest {
     // Receives each row of the result as it is added; without it the outcome's
     // log keeps them.
     CResultLog::RowSink onRow;
+    // Where the run is kept to be taken back later (none: only in `undo`).
+    const CRunHistory *history = nullptr;
 
     bool IsBatch() const { return batch || directories.size() > 1; }
 };
@@ -54,14 +59,15 @@ struct CRunOutcome {
     bool clearCandidates = false; // the candidate list is emptied and the directory read again
     bool failed = false;          // a row failed, or the run went wrong as a whole
     CResultLog log;
+    std::vector<CRunSummary> droppedRuns; // older runs the history let go to keep this one
 };
 
 // Runs `request`: checks that it can start (settings.CheckStart, the names
 // file), confirms, makes a missing output folder after asking, plans, asks,
-// carries out, logs each row and keeps undo. settings.NumberStart advances
-// where 加算 asks for it; otherwise settings are not changed (relative paths
-// are resolved on a copy). undo holds the run's records when it changed files
-// it can undo; a batch or a rename of folders withdraws it.
+// carries out, logs each row and keeps its record. settings.NumberStart
+// advances where 加算 asks for it; otherwise settings are not changed
+// (relative paths are resolved on a copy). Where the run changed anything,
+// undo holds its record and the request's history a new entry.
 CRunOutcome Run(const CRunRequest &request, CRenameSettings &settings, CUndoList &undo, IExecutionHost &host);
 
 // The kind of result the rows of a run with these settings are.

@@ -3,8 +3,12 @@
 #include "exec/PlanExecution.h"
 #include "exec/RunPlan.h"
 #include "platform/FileOps.h"
+#include "platform/Paths.h"
+#include "platform/Trash.h"
 
 #include <cerrno>
+#include <optional>
+#include <unordered_map>
 
 namespace exec {
 
@@ -13,10 +17,10 @@ namespace {
 const char *const kCaption = "アンドゥ";
 
 // Why the file at record.newPath cannot be taken back; None when it is still
-// the one the rename put there (for a copy: unchanged since it was made).
-PlanProblem CheckPlaced(const CRenameRecord &r, bool copy, int &error)
+// the one the run put there (for a copy: unchanged since it was made).
+PlanProblem CheckPlaced(const CRenameRecord &r, const std::string &at, bool copy, int &error)
 {
-    const platform::FileVersion now = platform::GetFileVersion(r.newPath);
+    const platform::FileVersion now = platform::GetFileVersion(at);
     if (!now.identity.valid) {
         error = ENOENT;
         return PlanProblem::StepFailed;
@@ -29,6 +33,14 @@ PlanProblem CheckPlaced(const CRenameRecord &r, bool copy, int &error)
     return same ? PlanProblem::None : PlanProblem::FileReplaced;
 }
 
+// The very file the run moved is at its old name again: an undo that was
+// interrupted (and recovered) took it back already.
+bool AlreadyBack(const CRenameRecord &r, const std::string &to)
+{
+    return r.placed.identity.valid &&
+           platform::IsRecordedFile(r.placed.identity, platform::GetFileIdentity(to));
+}
+
 void UndoCopies(std::vector<CRenameRecord> &records, CUndoReport &report)
 {
     std::vector<CRenameRecord> kept;
@@ -36,7 +48,10 @@ void UndoCopies(std::vector<CRenameRecord> &records, CUndoReport &report)
         if (!r->Done())
             continue;
         int error = 0;
-        PlanProblem problem = CheckPlaced(*r, true, error);
+        PlanProblem problem = CheckPlaced(*r, r->newPath, true, error);
+        // A copy that is gone needs nothing more.
+        if (error == ENOENT)
+            continue;
         // The copy may be the last place the former content of its source
         // lives (the source was replaced by another copy since).
         if (problem == PlanProblem::None && r->source.valid &&
@@ -52,33 +67,77 @@ void UndoCopies(std::vector<CRenameRecord> &records, CUndoReport &report)
     records.assign(kept.rbegin(), kept.rend());
 }
 
-// The undo of moves is a run of its own: every renamed file from its new name
-// to its old one, planned, ordered and carried out like a rename, never
-// replacing anything.
+// Where the entries of a rename of folders are now: a folder inside a renamed
+// one moved with it. Answers in the paths from before the run.
+class CFolderPlaces {
+public:
+    // records must outlive the object.
+    explicit CFolderPlaces(const std::vector<CRenameRecord> &records)
+    {
+        for (const CRenameRecord &r : records)
+            if (r.Done())
+                m_renamed.emplace(r.oldPath, &r.newPath);
+    }
+
+    // Where the entry that was at path before the run is now.
+    std::string Now(const std::string &path)
+    {
+        if (const auto known = m_now.find(path); known != m_now.end())
+            return known->second;
+        const auto renamed = m_renamed.find(path);
+        const std::string &named = renamed == m_renamed.end() ? path : *renamed->second;
+        const std::size_t slash = named.rfind('/');
+        std::string now = slash == std::string::npos || slash == 0
+                              ? named
+                              : platform::JoinPath(Now(named.substr(0, slash)), named.substr(slash + 1));
+        return m_now.emplace(path, std::move(now)).first->second;
+    }
+
+private:
+    std::unordered_map<std::string, const std::string *> m_renamed;
+    std::unordered_map<std::string, std::string> m_now;
+};
+
+// The undo of moves is a run of its own: every file from where the run put it
+// back to its old name, planned, ordered and carried out like a rename, never
+// replacing anything. Folders go from the deepest path up.
 void UndoMoves(CUndoList &undo, CUndoReport &report, IExecutionHost &host)
 {
     std::vector<CRenameRecord> &records = undo.records;
+    const bool folders = undo.kind == RunKind::Folders;
+    std::optional<CFolderPlaces> places;
+    if (folders)
+        places.emplace(records);
     CRunPlan plan;
     plan.snapshot = undo.snapshot;
     plan.ownTimes = true;
+    plan.folders = folders;
     for (std::size_t i = 0; i < records.size(); ++i) {
         const CRenameRecord &r = records[i];
         if (!r.Done())
             continue;
         CRenameRecord back;
         back.row = static_cast<int>(i);
-        back.oldPath = r.newPath;
-        back.newPath = r.oldPath;
+        if (folders) {
+            const platform::SplitResult old = platform::SplitPath(r.oldPath);
+            back.oldPath = places->Now(r.oldPath);
+            back.newPath = platform::JoinPath(places->Now(old.directory), old.name);
+        } else {
+            back.oldPath = r.newPath;
+            back.newPath = r.oldPath;
+        }
+        if (AlreadyBack(r, back.newPath))
+            continue;
         back.time = r.time;
         back.attributes = back.newAttributes = r.attributes;
         back.source = r.placed.identity;
-        back.problem = CheckPlaced(r, false, back.error);
+        back.problem = CheckPlaced(r, back.oldPath, false, back.error);
         plan.nameStart.push_back(static_cast<std::uint32_t>(back.newPath.rfind('/') + 1));
         plan.records.push_back(std::move(back));
     }
     plan.rowCount = static_cast<int>(records.size());
-    CDirectoryNames folders;
-    CheckPlan(plan, folders);
+    CDirectoryNames names;
+    CheckPlan(plan, names);
     std::vector<std::uint32_t> stranded;
     if (const int error = CarryOutPlan(plan, host, kCaption, stranded)) {
         for (const CRenameRecord &b : plan.records)
@@ -91,18 +150,35 @@ void UndoMoves(CUndoList &undo, CUndoReport &report, IExecutionHost &host)
     std::vector<CRenameRecord> kept;
     for (std::size_t i = 0; i < plan.records.size(); ++i) {
         const CRenameRecord &b = plan.records[i];
-        if (b.Done())
+        if (b.Done()) {
+            // A source of a concatenation is back: its note in the trash goes.
+            if (undo.kind == RunKind::Concatenation)
+                platform::DeleteFile(platform::TrashInfoPathOf(b.oldPath));
             continue;
+        }
         report.failures.push_back({atTemp[i] ? b.tempPath : b.oldPath, b.newPath, b.problem, b.error});
         kept.push_back(records[static_cast<std::size_t>(b.row)]);
     }
     records = std::move(kept);
 }
 
-// A record saved before its run ended tells what was planned, not what was
-// done: a renamed file is the one at its new name with its listed identity.
-// A copy's identity was known only to the run, so a copy cannot be told from
-// a file someone else put at its name: it is reported and left.
+// Folders that numbered-directory creation made go again while each is the
+// very folder made and still empty, the last made first.
+void RemoveMadeFolders(std::vector<CRenameRecord> &records, CUndoReport &report)
+{
+    std::vector<CRenameRecord> kept;
+    for (auto r = records.rbegin(); r != records.rend(); ++r) {
+        const int error = platform::RemoveFolderIfIdentity(r->newPath, r->placed.identity);
+        if (error == 0 || error == ENOENT)
+            continue;
+        const PlanProblem problem =
+            error == platform::kErrorFileReplaced ? PlanProblem::FileReplaced : PlanProblem::StepFailed;
+        report.failures.push_back({r->newPath, {}, problem, error});
+        kept.push_back(*r);
+    }
+    records.assign(kept.rbegin(), kept.rend());
+}
+
 } // namespace
 
 std::vector<CUndoFailure> SettlePendingUndo(CUndoList &undo)
@@ -124,18 +200,25 @@ std::vector<CUndoFailure> SettlePendingUndo(CUndoList &undo)
     return failures;
 }
 
-CUndoReport UndoRename(CUndoList &undo, IExecutionHost &host)
+CUndoReport TakeBackRun(CUndoList &undo, IExecutionHost &host)
 {
     CUndoReport report;
-    if (!host.Ask(QuestionKind::ConfirmUndo, kCaption, "前回の変名を元に戻して良いですか？"))
-        return report;
     report.performed = true;
-    if (undo.snapshot.outputMode == OutputKind::Copy)
+    if (undo.kind == RunKind::NumberedDirectories)
+        RemoveMadeFolders(undo.records, report);
+    else if (undo.snapshot.outputMode == OutputKind::Copy)
         UndoCopies(undo.records, report);
     else
         UndoMoves(undo, report, host);
     undo.available = false;
     return report;
+}
+
+CUndoReport UndoRename(CUndoList &undo, IExecutionHost &host)
+{
+    if (!host.Ask(QuestionKind::ConfirmUndo, kCaption, "前回の変名を元に戻して良いですか？"))
+        return {};
+    return TakeBackRun(undo, host);
 }
 
 } // namespace exec

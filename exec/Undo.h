@@ -20,24 +20,33 @@ struct CUndoFailure {
 };
 
 struct CUndoReport {
-    bool performed = false; // false when the question was refused
+    bool performed = false; // false when the question was refused or the undo could not start
     std::vector<CUndoFailure> failures;
 };
 
-// Reverts the last rename of files after asking "前回の変名を元に戻して良いですか？".
-// Files go back in an order in which none has to replace another (a swap or a
-// rotation through one temporary name), and only while each is still the file
-// the rename put there; a name taken by another file meanwhile is never
-// replaced. A copy is deleted only while its source is still the file it was
-// copied from. Afterwards undo.available is false and undo.records holds the
-// records whose step failed, so that they can be tried again.
+// Takes back the run of undo, whatever its kind, without asking:
+// - renamed and moved files and folders go back in an order in which none has
+//   to replace another (a swap or a rotation through one temporary name;
+//   folders from the deepest path up), only while each is still the file the
+//   run put there, never replacing a name taken meanwhile;
+// - a copy is deleted only while it is unchanged and its source is still the
+//   file it was copied from;
+// - a folder made is removed only while it is that very folder, and empty;
+// - a source of a concatenation comes back from the trash while the trash
+//   still holds it; where it cannot, the failure names where the trash keeps it.
+// An entry already back where it was counts as taken back, so an undo that was
+// interrupted can be run again. Afterwards undo.available is false and
+// undo.records holds the records whose step failed, to be tried again.
+CUndoReport TakeBackRun(CUndoList &undo, IExecutionHost &host);
+
+// Reverts the last rename after asking "前回の変名を元に戻して良いですか？".
 CUndoReport UndoRename(CUndoList &undo, IExecutionHost &host);
 
 // A record saved as its run began (undo.pending) tells what was planned, not
 // what was done: a renamed file is the one at its new name with its listed
 // identity, and becomes Renamed. A copy's identity was known only to its run,
 // so a copy cannot be told from a file someone else put at its name: it is
-// returned as a failure and left. Call it before UndoRename on a pending list.
+// returned as a failure and left. Call it before TakeBackRun on a pending list.
 std::vector<CUndoFailure> SettlePendingUndo(CUndoList &undo);
 
 } // namespace exec

@@ -100,6 +100,10 @@ int DeleteFile(const std::string &path);
 // Removes the file at path only while it is that very version: 0, ENOENT
 // when nothing is there, kErrorFileReplaced when something else is.
 int DeleteFileIfVersion(const std::string &path, const FileVersion &version);
+// Removes the empty folder at path only while it is that very folder: 0,
+// ENOENT when nothing is there, kErrorFileReplaced when something else is,
+// ENOTEMPTY when it holds anything, or another errno value.
+int RemoveFolderIfIdentity(const std::string &path, const FileIdentity &identity);
 
 // Creates directory and every missing parent. 0 when it exists afterwards.
 int EnsureDirectory(const std::string &directory);

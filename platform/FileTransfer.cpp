@@ -371,4 +371,21 @@ int DeleteFileIfVersion(const std::string &path, const FileVersion &version)
     return DeleteFile(path);
 }
 
+int RemoveFolderIfIdentity(const std::string &path, const FileIdentity &identity)
+{
+    const SplitResult split = SplitPath(path);
+    const int parent = OpenDirectoryHandle(split.directory.empty() ? "/" : split.directory);
+    if (parent < 0)
+        return errno;
+    // Looked at and removed through one handle on the parent, so the name
+    // checked is the name removed.
+    int error = 0;
+    if (!HoldsIdentityAt(parent, split.name.c_str(), identity))
+        error = GetFileIdentityAt(parent, split.name.c_str()).valid ? kErrorFileReplaced : ENOENT;
+    else if (unlinkat(parent, split.name.c_str(), AT_REMOVEDIR) != 0)
+        error = errno == EEXIST ? ENOTEMPTY : errno;
+    close(parent);
+    return error;
+}
+
 } // namespace platform

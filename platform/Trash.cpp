@@ -95,4 +95,11 @@ int MoveToTrash(const std::string &path, const TrashObserver &beforeMove)
     return EEXIST;
 }
 
+std::string TrashInfoPathOf(const std::string &trashedPath)
+{
+    const SplitResult entry = SplitPath(trashedPath);
+    const std::string trash = SplitPath(entry.directory).directory;
+    return JoinPath(JoinPath(trash, "info"), entry.name + std::string(kInfoSuffix));
+}
+
 } // namespace platform

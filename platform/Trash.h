@@ -19,4 +19,8 @@ namespace platform {
 using TrashObserver = std::function<int(const std::string &target, const FileIdentity &entry)>;
 int MoveToTrash(const std::string &path, const TrashObserver &beforeMove = {});
 
+// The .trashinfo file that belongs to the trashed entry at trashedPath (a path
+// inside a trash's "files" folder).
+std::string TrashInfoPathOf(const std::string &trashedPath);
+
 } // namespace platform

@@ -6,6 +6,7 @@
 #include "exec/PlanExecution.h"
 #include "exec/Run.h"
 #include "exec/RunPlan.h"
+#include "exec/RunRecorder.h"
 #include "exec/Undo.h"
 #include "platform/DirectoryList.h"
 #include "support/TempDir.h"
@@ -61,7 +62,8 @@ TEST_F(EdgeSafetyTest, ARunRenamesThroughTheFolderItListedEvenWhenItsPathMovesOn
     CRunPlan plan = StartPlan(settings);
     plan.listedUnderLock = true;
     AddPlanRow(plan, settings, entries[0], 0);
-    ASSERT_TRUE(RunRenamePlan(plan, settings, undo, log, host));
+    CRunRecorder recorder(undo, nullptr, host, RunKind::Files);
+    ASSERT_TRUE(RunRenamePlan(plan, settings, recorder, log, host));
     EXPECT_EQ(ReadFile(dir.file("moved/y")), "listed");
     EXPECT_EQ(ReadFile(dir.file("A/x")), "stranger");
 }

@@ -260,7 +260,8 @@ TEST_F(FileRenameTest, InvalidNamesAreRefusedAndTrailingDotsDropped)
     ASSERT_TRUE(Run({a, b, c, d, e}, NamesSettings({"sub/a", "..", "", "img001.", std::string(300, 'n')})));
     EXPECT_EQ(Names(), (std::vector<std::string>{"a", "b", "c", "e", "img001", "sub"}));
     EXPECT_EQ(ReadFile(dir.file("img001")), "D");
-    EXPECT_EQ(undo.records[3].newPath, dir.file("img001"));
+    ASSERT_EQ(undo.records.size(), 1u) << "only what was carried out is kept for undo";
+    EXPECT_EQ(undo.records[0].newPath, dir.file("img001"));
     EXPECT_FALSE(Exists(dir.file("sub/a")));
     ASSERT_EQ(log.rows().size(), 5u);
     EXPECT_EQ(log.rows()[0].reason, "この名前は使えません");

@@ -2,9 +2,9 @@
 // or a step can fail, and what recovery and the run itself leave behind: each
 // file under its old name or its new one, never under a temporary name.
 #include "ExecTestSupport.h"
+#include "exec/HistoryUndo.h"
 #include "exec/Journal.h"
 #include "exec/Run.h"
-#include "exec/Undo.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -133,7 +133,8 @@ TEST_F(InterruptionSweepTest, EveryKillPointIsFinishedOrTakenBack)
 }
 
 // An undo is a run of its own: killed at any step, it is finished (the old
-// names back) or taken back (the new names stay).
+// names back) or taken back (the new names stay); either way the run stays in
+// the history, and taking it back again ends with every old name.
 TEST_F(InterruptionSweepTest, EveryKillPointOfAnUndoIsFinishedOrTakenBack)
 {
     for (const Scenario &s : {kScenarios[0], kScenarios[2]}) {
@@ -142,10 +143,14 @@ TEST_F(InterruptionSweepTest, EveryKillPointOfAnUndoIsFinishedOrTakenBack)
             for (const RecoveryTarget target : {RecoveryTarget::NewName, RecoveryTarget::OldName}) {
                 TempDir dir;
                 ScriptedHost host;
+                const CRunHistory history(dir.path() + ".history");
+                CRunRequest request;
+                request.rows = EntriesFor(Paths(dir, s));
+                request.confirm = false;
+                request.history = &history;
                 CUndoList undo;
-                CResultLog log;
                 auto settings = NamesSettings(s.newNames);
-                ASSERT_TRUE(RunRows(EntriesFor(Paths(dir, s)), settings, undo, log, host));
+                ASSERT_TRUE(exec::Run(request, settings, undo, host).performed);
                 const pid_t child = fork();
                 ASSERT_GE(child, 0);
                 if (child == 0) {
@@ -153,7 +158,7 @@ TEST_F(InterruptionSweepTest, EveryKillPointOfAnUndoIsFinishedOrTakenBack)
                         if (position == step)
                             _exit(0);
                     };
-                    UndoRename(undo, host);
+                    UndoFromHistory(history, history.Newest(), host);
                     _exit(1);
                 }
                 int status = 0;
@@ -169,6 +174,11 @@ TEST_F(InterruptionSweepTest, EveryKillPointOfAnUndoIsFinishedOrTakenBack)
                 EXPECT_EQ(Placement(dir), Expected(s, !finish))
                     << s.title << ", undo killed before step " << step
                     << (finish ? ", finished" : ", taken back");
+                EXPECT_TRUE(UndoFromHistory(history, history.Newest(), host).failures.empty());
+                EXPECT_EQ(Placement(dir), Expected(s, false))
+                    << s.title << ", undone again after step " << step;
+                EXPECT_EQ(history.Newest(), 0u);
+                std::filesystem::remove_all(dir.path() + ".history");
             }
             if (!stepExisted)
                 break;

@@ -1,6 +1,7 @@
 #include "exec/NumberedDirectories.h"
 #include "ExecTestSupport.h"
 #include "exec/Run.h"
+#include "exec/RunRecorder.h"
 #include "platform/Attributes.h"
 #include "support/TempDir.h"
 
@@ -29,7 +30,11 @@ void Create(const CRenameSettings &settings, const std::string &parent, platform
             CResultLog &log)
 {
     CDirectoryNames folders;
-    CreateNumberedDirectories(PlanNumberedDirectories(settings, parent, folders), settings, now, log);
+    CUndoList undo;
+    exec_test::ScriptedHost host;
+    CRunRecorder recorder(undo, nullptr, host, RunKind::NumberedDirectories);
+    CreateNumberedDirectories(PlanNumberedDirectories(settings, parent, folders), settings, now, log,
+                              recorder);
 }
 
 TEST(NumberedDirectoriesTest, CreatesPaddedNamesStampedWithTheRunTime)
@@ -90,12 +95,11 @@ TEST(NumberedDirectoriesTest, UnifiedTimeAndAttributesAndNoParentCreation)
     EXPECT_EQ(log.rows().back().code, 0);
 }
 
-TEST(NumberedDirectoriesTest, ExecuteDispatchKeepsUndoAndCandidates)
+TEST(NumberedDirectoriesTest, ExecuteDispatchRecordsTheFoldersAndKeepsCandidates)
 {
     TempDir dir;
     exec_test::ScriptedHost host;
     CUndoList undo;
-    undo.available = true;
     auto settings = NumDirs("x", 2, 1, 1, 2);
     CRunRequest request;
     request.currentDirectory = dir.path();
@@ -103,7 +107,8 @@ TEST(NumberedDirectoriesTest, ExecuteDispatchKeepsUndoAndCandidates)
     const CRunOutcome outcome = exec::Run(request, settings, undo, host);
     EXPECT_TRUE(outcome.performed);
     EXPECT_FALSE(outcome.clearCandidates);
-    EXPECT_TRUE(undo.available);
+    EXPECT_EQ(undo.kind, RunKind::NumberedDirectories);
+    EXPECT_EQ(undo.records.size(), 2u);
     EXPECT_EQ(outcome.log.kind(), ResultKind::NumberedDirectories);
     ASSERT_EQ(host.asked.size(), 1u);
     EXPECT_EQ(
@@ -128,7 +133,10 @@ TEST(NumberedDirectoriesTest, ANameOnDiskIsMarkedBeforeTheRun)
     EXPECT_EQ(plan.records[2].problem, PlanProblem::NameExists);
 
     CResultLog log(ResultKind::NumberedDirectories);
-    CreateNumberedDirectories(plan, settings, 0, log);
+    CUndoList undo;
+    exec_test::ScriptedHost host;
+    CRunRecorder recorder(undo, nullptr, host, RunKind::NumberedDirectories);
+    CreateNumberedDirectories(plan, settings, 0, log, recorder);
     ASSERT_EQ(log.rows().size(), 3u);
     EXPECT_EQ(log.rows()[0].code, kResultFailed);
     EXPECT_EQ(log.rows()[0].reason, ProblemText(PlanProblem::NameExists));

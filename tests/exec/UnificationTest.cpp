@@ -86,7 +86,7 @@ TEST_F(UnificationTest, TimeOnStampsFilesButNotFolders)
     settings.InputLines = {"renamed"};
     RunFolderRows(EntriesFor({folder}), settings, undo, log, host);
     EXPECT_EQ(StatOf(dir.file("renamed")).st_mtime, kOld);
-    EXPECT_FALSE(undo.available);
+    EXPECT_EQ(undo.kind, RunKind::Folders);
 }
 
 TEST_F(UnificationTest, AttributeSettingsLeaveSetAndClearEachBit)

@@ -119,7 +119,7 @@ protected:
 TEST_F(BatchFromWindowTest, CheckedFoldersAreRenumberedInPlaceAndTheWindowIsPutBack)
 {
     auto w = Open(true, true);
-    // A first run, so that there is an undo for the batch to withdraw.
+    // A first run, before the batch.
     Select(*w, {"top.jpg"});
     w->AddSelected();
     WhenModalOpens([](QWidget *confirm) {
@@ -183,8 +183,8 @@ TEST_F(BatchFromWindowTest, CheckedFoldersAreRenumberedInPlaceAndTheWindowIsPutB
     EXPECT_EQ(w->Settings().FileCopyMode, OutputKind::Copy);
     EXPECT_EQ(w->Settings().NumberStart, numberStart) << "開始値加算 is not done in a batch";
     EXPECT_FALSE(w->Settings().IsInBatch);
-    EXPECT_FALSE(w->UndoAvailable());
-    EXPECT_FALSE(w->Commands().UndoButton()->isEnabled());
+    EXPECT_TRUE(w->UndoAvailable()) << "a batch is taken back as one run";
+    EXPECT_TRUE(w->Commands().UndoButton()->isEnabled());
 }
 
 TEST_F(BatchFromWindowTest, CancelChangesNothingAndTheMenuOffersOnlyRealFolders)

@@ -25,9 +25,11 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTreeView>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -161,7 +163,7 @@ TEST_F(ExecuteFromWindowTest, RenumberRunShowsItsLogAndUndoBringsTheNamesBack)
     w->Selection().WaitForListing();
     EXPECT_EQ(ReadFile(dir.file("a.jpg")), "a.jpg");
     EXPECT_FALSE(Exists(dir.file("photo_001.jpg")));
-    EXPECT_FALSE(w->Commands().UndoButton()->isEnabled()) << "undo reaches back one run";
+    EXPECT_FALSE(w->Commands().UndoButton()->isEnabled()) << "no run is left to take back";
     EXPECT_GE(w->Selection().Rows().FindName("b.jpg"), 0);
 }
 
@@ -318,7 +320,7 @@ TEST_F(ExecuteFromWindowTest, CandidateEditingFromTheWindow)
     EXPECT_EQ(w->Candidates().Rows().RowCount(), 1) << "folders only now";
 }
 
-TEST_F(ExecuteFromWindowTest, FoldersAreRenamedInPlaceAndCannotBeUndone)
+TEST_F(ExecuteFromWindowTest, FoldersAreRenamedInPlaceAndCanBeUndone)
 {
     auto w = Open();
     w->ChangeObjectKind(ObjectKind::Folders);
@@ -331,7 +333,47 @@ TEST_F(ExecuteFromWindowTest, FoldersAreRenamedInPlaceAndCannotBeUndone)
     w->Selection().WaitForListing();
     EXPECT_TRUE(Exists(dir.file("album001")));
     EXPECT_FALSE(Exists(dir.file("folder")));
-    EXPECT_FALSE(w->Commands().UndoButton()->isEnabled());
+    ASSERT_TRUE(w->Commands().UndoButton()->isEnabled());
+    WhenModalOpens([](QWidget *modal) { AnswerBox(modal, true); });
+    w->Undo();
+    EXPECT_TRUE(Exists(dir.file("folder")));
+}
+
+// 履歴… lists the runs of the history, newest first, and takes back the one
+// selected there, an older one included.
+TEST_F(ExecuteFromWindowTest, TheHistoryListsTheRunsAndTakesBackTheSelectedOne)
+{
+    auto w = Open();
+    AddFiles(*w, {"a.jpg"});
+    SetPrefix(*w, "p_");
+    w->Execute();
+    w->Selection().WaitForListing();
+    AddFiles(*w, {"b.jpg"});
+    SetPrefix(*w, "q_");
+    w->Execute();
+    w->Selection().WaitForListing();
+    ASSERT_FALSE(Exists(dir.file("a.jpg")));
+    ASSERT_FALSE(Exists(dir.file("b.jpg")));
+
+    QStringList before, after;
+    WhenModalOpens([&](QWidget *dialog) {
+        auto *list = Widget<QTreeWidget>(*dialog, "historyList");
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            before.push_back(list->topLevelItem(row)->text(0) + QStringLiteral(" ") +
+                             list->topLevelItem(row)->text(5));
+        list->setCurrentItem(list->topLevelItem(1));
+        WhenModalOpens([](QWidget *box) { AnswerBox(box, true); });
+        Widget<QPushButton>(*dialog, "undoRun")->click();
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            after.push_back(list->topLevelItem(row)->text(0));
+        qobject_cast<QDialog *>(dialog)->reject();
+    });
+    w->ShowHistory();
+    EXPECT_EQ(before, (QStringList{QStringLiteral("2 はい"), QStringLiteral("1 はい")}));
+    EXPECT_EQ(after, QStringList{QStringLiteral("2")});
+    EXPECT_EQ(ReadFile(dir.file("a.jpg")), "a.jpg") << "the older run was taken back";
+    EXPECT_FALSE(Exists(dir.file("b.jpg")));
+    EXPECT_TRUE(w->Commands().UndoButton()->isEnabled()) << "the newer run is still there";
 }
 
 TEST_F(ExecuteFromWindowTest, CtrlShortcutsTypedInThePanelActOnTheWindow)

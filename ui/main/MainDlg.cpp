@@ -131,6 +131,7 @@ void CMainDlg::ConnectParts()
     connect(m_selection, &CSelectionPane::Changed, this, &CMainDlg::RefreshControlStates);
     connect(m_selection, &CSelectionPane::FocusEntered, this, [this] { SetListFocus(ListPane::Selection); });
     connect(m_selection, &CSelectionPane::BatchRequested, this, &CMainDlg::RunBatch);
+    connect(m_selection, &CSelectionPane::HistoryRequested, this, &CMainDlg::ShowHistory);
     // The names in the listed folder are read again for the marks.
     connect(m_selection, &CSelectionPane::Listed, this, [this] {
         m_candidates->SetNumberedDirectoryParent(CurrentDirectory());
@@ -298,7 +299,7 @@ void CMainDlg::RefreshControlStates()
     in.candidateSelected = candidateList.SelectedCount();
     in.firstCandidateSelected = in.candidateRows > 0 && candidateList.IsRowSelected(0);
     in.lastCandidateSelected = in.candidateRows > 0 && candidateList.IsRowSelected(in.candidateRows - 1);
-    in.undoAvailable = m_undo.available;
+    in.undoAvailable = UndoAvailable();
     const ControlStates states = ComputeControlStates(in);
 
     m_modes->ApplyStates(states);

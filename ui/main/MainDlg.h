@@ -3,7 +3,7 @@
 #include "app/EnvSettings.h"
 #include "app/LaunchList.h"
 #include "engine/RenameSettings.h"
-#include "exec/RenameRecord.h"
+#include "exec/RunHistory.h"
 #include "ui/main/ControlStates.h"
 #include "ui/main/WindowStore.h"
 #include "ui/widgets/ModalGuard.h"
@@ -63,10 +63,12 @@ public:
     void AddSelected();
     void AddAll();
 
-    // 実行 and アンドゥ.
+    // 実行 and アンドゥ (the newest run of the history).
     void Execute();
     void Undo();
-    bool UndoAvailable() const { return m_undo.available; }
+    bool UndoAvailable() const { return m_history.Newest() != 0; }
+    // 履歴…: the list of runs, any of which can be taken back from there.
+    void ShowHistory();
     // バッチ処理: the rename of files in each selected directory of the
     // selection list, in place, with one result log for all of them.
     void RunBatch();
@@ -148,11 +150,13 @@ private:
     // the key is one of them. Those of the selection list (Q, W) act only
     // when the key was pressed in it.
     bool HandleShortcut(int key, bool inSelectionList);
+    // Takes back run `number` of the history, asking first.
+    void UndoRun(std::uint64_t number);
     // After a run: the candidates emptied, the directory read again.
     void FinishRun(bool clearCandidates, bool listAgain);
     // Runs request through the one entry of runs: progress under the
     // candidate list, input blocked, the lists refreshed, the log shown.
-    void RunAndShow(const exec::CRunRequest &request);
+    void RunAndShow(exec::CRunRequest request);
     void SaveState();
     void LayOut();
 
@@ -164,7 +168,7 @@ private:
     CRenameSettings m_settings;
     CEnvSettings m_env;
     CLaunchList m_launchers;
-    exec::CUndoList m_undo;
+    exec::CRunHistory m_history;
     int m_selectionListWidth = 240;
     bool m_isSplit = true;
     ListPane m_listFocus = ListPane::Selection;

@@ -23,5 +23,5 @@ void CMainDlg::RunBatch()
     request.currentDirectory = CurrentDirectory();
     StoreOutput();
     m_candidates->Clear();
-    RunAndShow(request);
+    RunAndShow(std::move(request));
 }

@@ -1,9 +1,10 @@
 // 実行 and アンドゥ of the main window, and the Ctrl shortcuts that reach them.
 #include "ui/main/MainDlg.h"
 
+#include "exec/HistoryUndo.h"
 #include "exec/Run.h"
-#include "exec/Undo.h"
 #include "platform/FileOps.h"
+#include "ui/dialogs/HistoryDlg.h"
 #include "ui/dialogs/ResultDlg.h"
 #include "ui/main/CandidatePane.h"
 #include "ui/main/CommandBar.h"
@@ -97,17 +98,19 @@ void CMainDlg::Execute()
     request.rows = m_candidates->Rows().Entries();
     request.currentDirectory = CurrentDirectory();
     request.confirm = m_env.IsAsk != 0;
-    RunAndShow(request);
+    RunAndShow(std::move(request));
 }
 
-void CMainDlg::RunAndShow(const exec::CRunRequest &request)
+void CMainDlg::RunAndShow(exec::CRunRequest request)
 {
     exec::CRunOutcome outcome;
     {
         WaitCursor wait;
         {
             CWindowExecutionHost host(this, m_candidates->Progress(), m_candidates->Status());
-            outcome = exec::Run(request, m_settings, m_undo, host);
+            request.history = &m_history;
+            exec::CUndoList undo;
+            outcome = exec::Run(request, m_settings, undo, host);
         }
         if (outcome.performed) {
             m_selection->AddDirectoryToHistory();
@@ -130,11 +133,26 @@ void CMainDlg::RunAndShow(const exec::CRunRequest &request)
 
 void CMainDlg::Undo()
 {
+    if (const std::uint64_t newest = m_history.Newest())
+        UndoRun(newest);
+}
+
+void CMainDlg::ShowHistory()
+{
+    CHistoryDlg history(
+        m_history, [this](std::uint64_t number) { UndoRun(number); }, this);
+    history.exec();
+    RefreshControlStates();
+}
+
+void CMainDlg::UndoRun(std::uint64_t number)
+{
     exec::CUndoReport report;
     {
         CWindowExecutionHost host(this, m_candidates->Progress(), m_candidates->Status());
-        report = exec::UndoRename(m_undo, host);
+        report = exec::UndoFromHistory(m_history, number, host);
     }
+    RefreshControlStates();
     if (!report.performed)
         return;
     FinishRun(true, true);

@@ -596,6 +596,7 @@ void CSelectionPane::ShowMenu(const QPoint &globalPos)
     exportList->setEnabled(entriesChosen);
     QAction *batch = menu.addAction(QStringLiteral("バッチ処理"));
     batch->setEnabled(BatchAllowed(selected));
+    QAction *history = menu.addAction(QStringLiteral("履歴…"));
 
     QAction *chosen = menu.exec(globalPos);
     if (!chosen)
@@ -626,6 +627,10 @@ void CSelectionPane::ShowMenu(const QPoint &globalPos)
     }
     if (chosen == batch) {
         emit BatchRequested();
+        return;
+    }
+    if (chosen == history) {
+        emit HistoryRequested();
         return;
     }
     int command = chosen->data().toInt();

@@ -124,6 +124,8 @@ signals:
     void Listed();
     // The menu's バッチ処理 on the selected rows.
     void BatchRequested();
+    // 履歴…: the list of runs that can be taken back.
+    void HistoryRequested();
     // The context menu's export item: the selected rows are to be exported.
     void ExportRequested();
     // 複写 or 移動 of the selected rows.

@@ -1,0 +1,134 @@
+#include "exec/HistoryUndo.h"
+
+#include "exec/TextFill.h"
+#include "platform/FileOps.h"
+
+#include <algorithm>
+#include <string_view>
+#include <unordered_set>
+
+namespace exec {
+
+namespace {
+
+const char *const kCaption = "アンドゥ";
+// How long an undo waits for a run in another process to end.
+constexpr int kLockWaitMs = 3000;
+
+using PathSet = std::unordered_set<std::string_view>;
+
+// The paths a run touched: where its entries were and where it put them.
+PathSet PathsOf(const CUndoList &undo)
+{
+    PathSet paths;
+    for (const CRenameRecord &r : undo.records) {
+        if (!r.Done() && !(undo.pending && r.problem == PlanProblem::None))
+            continue;
+        for (const std::string &path : {std::cref(r.oldPath), std::cref(r.newPath)})
+            if (!path.empty())
+                paths.insert(path);
+    }
+    return paths;
+}
+
+// A path of `paths` is one of `in`, or inside one of them.
+bool AnyWithin(const PathSet &paths, const PathSet &in)
+{
+    for (std::string_view path : paths)
+        for (;;) {
+            if (in.count(path))
+                return true;
+            const std::size_t slash = path.rfind('/');
+            if (slash == std::string_view::npos || slash == 0)
+                break;
+            path = path.substr(0, slash);
+        }
+    return false;
+}
+
+} // namespace
+
+std::vector<std::vector<std::uint64_t>> RunsInTheWay(const CRunHistory &history,
+                                                     const std::vector<CRunSummary> &list)
+{
+    // Every entry is read once; the sets look into the records they came from.
+    std::vector<CHistoryEntry> entries(list.size());
+    std::vector<PathSet> paths(list.size());
+    std::vector<char> readable(list.size(), 0);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        readable[i] =
+            !list[i].damaged && history.Load(list[i].number, entries[i]) == CRunHistory::LoadResult::Loaded;
+        if (readable[i])
+            paths[i] = PathsOf(entries[i].undo);
+    }
+    std::vector<std::vector<std::uint64_t>> inTheWay(list.size());
+    for (std::size_t run = 0; run < list.size(); ++run)
+        for (std::size_t later = 0; later < run && readable[run]; ++later)
+            if (readable[later] &&
+                (AnyWithin(paths[later], paths[run]) || AnyWithin(paths[run], paths[later])))
+                inTheWay[run].push_back(list[later].number);
+    return inTheWay;
+}
+
+CUndoReport UndoFromHistory(const CRunHistory &history, std::uint64_t number, IExecutionHost &host,
+                            const UndoRowSink &onRecord)
+{
+    const CRunHistory::Lock alone(history, CRunHistory::Lock::Exclusive, kLockWaitMs);
+    if (alone.Error() != 0) {
+        host.ShowMessage(kCaption, "ほかの実行が終わるまで元に戻せません。", MessageIcon::Exclamation);
+        return {};
+    }
+    const std::vector<CRunSummary> list = history.List();
+    const auto run =
+        std::find_if(list.begin(), list.end(), [&](const CRunSummary &s) { return s.number == number; });
+    CHistoryEntry entry;
+    if (run == list.end() || run->damaged || history.Load(number, entry) != CRunHistory::LoadResult::Loaded) {
+        host.ShowMessage(kCaption,
+                         run == list.end()
+                             ? FillText("実行 #%d は履歴にありません。", {std::to_string(number)})
+                             : "元に戻すための記録が壊れているか読めません: " + history.EntryPath(number),
+                         MessageIcon::Exclamation);
+        return {};
+    }
+    const std::vector<std::uint64_t> later =
+        RunsInTheWay(history, list)[static_cast<std::size_t>(run - list.begin())];
+    if (!later.empty()) {
+        std::string text = "後の実行が同じファイルを変更しています。先に次の実行を元に戻してください。\n";
+        for (const std::uint64_t n : later)
+            text += "\n" + DescribeRun(*std::find_if(list.begin(), list.end(),
+                                                     [&](const CRunSummary &s) { return s.number == n; }));
+        host.ShowMessage(kCaption, text, MessageIcon::Exclamation);
+        return {};
+    }
+    const std::string question = run == list.begin()
+                                     ? "前回の変名を元に戻して良いですか？"
+                                     : DescribeRun(*run) + "\n\nこの実行を元に戻して良いですか？";
+    if (!host.Ask(QuestionKind::ConfirmUndo, kCaption, question))
+        return {};
+    std::vector<CUndoFailure> unverified;
+    if (entry.undo.pending)
+        unverified = SettlePendingUndo(entry.undo);
+    std::vector<CRenameRecord> before;
+    if (onRecord)
+        before = entry.undo.records;
+    CUndoReport report = TakeBackRun(entry.undo, host);
+    report.failures.insert(report.failures.begin(), unverified.begin(), unverified.end());
+    if (onRecord) {
+        std::unordered_set<std::string_view> left;
+        for (const CRenameRecord &r : entry.undo.records)
+            left.insert(r.newPath);
+        for (const CRenameRecord &r : before)
+            if (r.Done())
+                onRecord(r, left.count(r.newPath) == 0);
+    }
+    // What could not be taken back stays recorded, so that it can be tried again.
+    const int code = entry.undo.records.empty() ? history.Remove(number) : history.Save(entry);
+    if (code != 0)
+        host.ShowMessage(kCaption,
+                         "元に戻すための記録を保存できません: " + history.EntryPath(number) + "\n" +
+                             platform::ErrorMessage(code),
+                         MessageIcon::Exclamation);
+    return report;
+}
+
+} // namespace exec
