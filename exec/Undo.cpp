@@ -6,6 +6,7 @@
 #include "platform/Paths.h"
 #include "platform/Trash.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <optional>
 #include <unordered_map>
@@ -76,8 +77,10 @@ public:
     {
         for (const CRenameRecord &r : records)
             if (r.Done())
-                m_renamed.emplace(r.oldPath, &r.newPath);
+                Add(r);
     }
+    // A folder found renamed, before any path inside it is asked for.
+    void Add(const CRenameRecord &r) { m_renamed.emplace(r.oldPath, &r.newPath); }
 
     // Where the entry that was at path before the run is now.
     std::string Now(const std::string &path)
@@ -179,11 +182,43 @@ void RemoveMadeFolders(std::vector<CRenameRecord> &records, CUndoReport &report)
     records.assign(kept.rbegin(), kept.rend());
 }
 
+// A folder of a run that ended before its record did is renamed where it is
+// at its new name, inside its parent wherever that went: the outer folders
+// are settled first.
+void SettlePendingFolders(std::vector<CRenameRecord> &records)
+{
+    const auto depth = [&](std::size_t i) {
+        return std::count(records[i].oldPath.begin(), records[i].oldPath.end(), '/');
+    };
+    std::vector<std::size_t> planned;
+    for (std::size_t i = 0; i < records.size(); ++i)
+        if (!records[i].Done() && records[i].problem == PlanProblem::None && records[i].source.valid)
+            planned.push_back(i);
+    std::stable_sort(planned.begin(), planned.end(),
+                     [&](std::size_t a, std::size_t b) { return depth(a) < depth(b); });
+    CFolderPlaces places(records);
+    for (const std::size_t i : planned) {
+        CRenameRecord &r = records[i];
+        const platform::SplitResult named = platform::SplitPath(r.newPath);
+        const std::string now = platform::JoinPath(places.Now(named.directory), named.name);
+        if (platform::IsRecordedFile(r.source, platform::GetFileIdentity(now))) {
+            r.status = RenameStatus::Renamed;
+            r.placed = {r.source, 0, 0};
+            places.Add(r);
+        }
+    }
+}
+
 } // namespace
 
 std::vector<CUndoFailure> SettlePendingUndo(CUndoList &undo)
 {
     std::vector<CUndoFailure> failures;
+    if (undo.kind == RunKind::Folders) {
+        SettlePendingFolders(undo.records);
+        undo.pending = false;
+        return failures;
+    }
     for (CRenameRecord &r : undo.records) {
         if (r.Done() || r.problem != PlanProblem::None || r.newPath == r.oldPath)
             continue;

@@ -3,6 +3,7 @@
 #include "exec/HistoryUndo.h"
 #include "ExecTestSupport.h"
 #include "exec/Run.h"
+#include "platform/FileIdentity.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -113,6 +114,32 @@ TEST_F(HistoryUndoTest, NestedFoldersComeBackFromTheDeepestUpAndABatchAsOneRun)
     EXPECT_TRUE(UndoFromHistory(history, batchRun, host).failures.empty());
     for (const char *folder : {"one", "two", "three"})
         EXPECT_EQ(ReadFile(dir.file(std::string(folder) + "/a.jpg")), folder);
+}
+
+// Killed after its steps but before its record was finished: the record as
+// planned is read off the folders' identities, an inner folder inside its
+// renamed parent.
+TEST_F(HistoryUndoTest, AFolderRunKilledBeforeItsRecordWasFinishedIsTakenBackByIdentity)
+{
+    dir.mkdir("x");
+    dir.mkdir("x/y");
+    CHistoryEntry entry;
+    entry.undo.kind = RunKind::Folders;
+    entry.undo.pending = true;
+    for (const auto &[from, to] : {std::pair{"x", "X"}, std::pair{"x/y", "x/Y"}}) {
+        CRenameRecord r;
+        r.oldPath = dir.file(from);
+        r.newPath = dir.file(to);
+        r.source = platform::GetFolderIdentity(r.oldPath);
+        entry.undo.records.push_back(r);
+    }
+    ASSERT_EQ(history.Create(entry), 0);
+    std::filesystem::rename(dir.file("x/y"), dir.file("x/Y"));
+    std::filesystem::rename(dir.file("x"), dir.file("X"));
+
+    EXPECT_TRUE(UndoFromHistory(history, entry.number, host).failures.empty());
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("x/y")));
+    EXPECT_FALSE(Exists(dir.file("X")));
 }
 
 TEST_F(HistoryUndoTest, AnEditedCopyAndAFilledFolderStayAndAreReported)
