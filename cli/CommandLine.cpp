@@ -285,9 +285,9 @@ int Undo(const Options &options)
     bool interactive = ::isatty(STDIN_FILENO);
     CommandLineHost host(OverwritePolicy::Never, false, interactive, false);
     OutputWriter out(STDOUT_FILENO, options.nullSeparated);
-    const exec::CUndoReport report =
-        exec::UndoFromHistory(history, number, host, [&](const exec::CRenameRecord &record, bool back) {
-            out.Row({record.newPath, record.oldPath, back ? "元に戻しました。" : "元に戻せませんでした。"});
+    const exec::CUndoReport report = exec::UndoFromHistory(
+        history, number, host, [&](const std::string &from, const std::string &to, bool back) {
+            out.Row({from, to, back ? "元に戻しました。" : "元に戻せませんでした。"});
         });
     out.Flush();
     for (const exec::CUndoFailure &failure : report.failures)

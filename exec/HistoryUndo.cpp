@@ -4,6 +4,7 @@
 #include "platform/FileOps.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 #include <unordered_set>
 
@@ -46,6 +47,30 @@ bool AnyWithin(const PathSet &paths, const PathSet &in)
     return false;
 }
 
+bool Overlap(const PathSet &a, const PathSet &b)
+{
+    return AnyWithin(a, b) || AnyWithin(b, a);
+}
+
+// The later runs of list in the way of run, each read in turn.
+std::vector<std::uint64_t> LaterRunsInTheWay(const CRunHistory &history, const std::vector<CRunSummary> &list,
+                                             const CHistoryEntry &run)
+{
+    std::vector<std::uint64_t> inTheWay;
+    std::optional<PathSet> paths;
+    for (const CRunSummary &later : list) {
+        CHistoryEntry entry;
+        if (later.number <= run.number || later.damaged ||
+            history.Load(later.number, entry) != CRunHistory::LoadResult::Loaded)
+            continue;
+        if (!paths)
+            paths = PathsOf(run.undo);
+        if (Overlap(*paths, PathsOf(entry.undo)))
+            inTheWay.push_back(later.number);
+    }
+    return inTheWay;
+}
+
 } // namespace
 
 std::vector<std::vector<std::uint64_t>> RunsInTheWay(const CRunHistory &history,
@@ -64,8 +89,7 @@ std::vector<std::vector<std::uint64_t>> RunsInTheWay(const CRunHistory &history,
     std::vector<std::vector<std::uint64_t>> inTheWay(list.size());
     for (std::size_t run = 0; run < list.size(); ++run)
         for (std::size_t later = 0; later < run && readable[run]; ++later)
-            if (readable[later] &&
-                (AnyWithin(paths[later], paths[run]) || AnyWithin(paths[run], paths[later])))
+            if (readable[later] && Overlap(paths[later], paths[run]))
                 inTheWay[run].push_back(list[later].number);
     return inTheWay;
 }
@@ -90,8 +114,7 @@ CUndoReport UndoFromHistory(const CRunHistory &history, std::uint64_t number, IE
                          MessageIcon::Exclamation);
         return {};
     }
-    const std::vector<std::uint64_t> later =
-        RunsInTheWay(history, list)[static_cast<std::size_t>(run - list.begin())];
+    const std::vector<std::uint64_t> later = LaterRunsInTheWay(history, list, entry);
     if (!later.empty()) {
         std::string text = "後の実行が同じファイルを変更しています。先に次の実行を元に戻してください。\n";
         for (const std::uint64_t n : later)
@@ -108,19 +131,8 @@ CUndoReport UndoFromHistory(const CRunHistory &history, std::uint64_t number, IE
     std::vector<CUndoFailure> unverified;
     if (entry.undo.pending)
         unverified = SettlePendingUndo(entry.undo);
-    std::vector<CRenameRecord> before;
-    if (onRecord)
-        before = entry.undo.records;
-    CUndoReport report = TakeBackRun(entry.undo, host);
+    CUndoReport report = TakeBackRun(entry.undo, host, onRecord);
     report.failures.insert(report.failures.begin(), unverified.begin(), unverified.end());
-    if (onRecord) {
-        std::unordered_set<std::string_view> left;
-        for (const CRenameRecord &r : entry.undo.records)
-            left.insert(r.newPath);
-        for (const CRenameRecord &r : before)
-            if (r.Done())
-                onRecord(r, left.count(r.newPath) == 0);
-    }
     // What could not be taken back stays recorded, so that it can be tried again.
     const int code = entry.undo.records.empty() ? history.Remove(number) : history.Save(entry);
     if (code != 0)

@@ -5,7 +5,6 @@
 #include "exec/Undo.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,9 +24,7 @@ std::vector<std::vector<std::uint64_t>> RunsInTheWay(const CRunHistory &history,
 // named) or the entry cannot be read. Asks first: "前回の変名を元に戻して良い
 // ですか？" for the newest run, a question naming the run for an older one. A
 // pending entry is settled first. The steps that failed stay in the entry for
-// another try; an entry all taken back goes. onRecord, where given, is told of
-// every record of the run afterwards: whether it was taken back.
-using UndoRowSink = std::function<void(const CRenameRecord &record, bool back)>;
+// another try; an entry all taken back goes. onRecord: as for TakeBackRun.
 CUndoReport UndoFromHistory(const CRunHistory &history, std::uint64_t number, IExecutionHost &host,
                             const UndoRowSink &onRecord = {});
 

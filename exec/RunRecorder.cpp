@@ -4,6 +4,7 @@
 #include "platform/FileOps.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace exec {
 
@@ -54,10 +55,15 @@ int CRunRecorder::PlanStarting(const CRunPlan &plan)
 
 void CRunRecorder::PlanEnded(std::vector<CRenameRecord> &records)
 {
+    records.erase(
+        std::remove_if(records.begin(), records.end(), [](const CRenameRecord &r) { return !r.Done(); }),
+        records.end());
+    // The first plan's records are taken whole: a large run holds them once.
     std::vector<CRenameRecord> &kept = m_entry.undo.records;
-    for (CRenameRecord &r : records)
-        if (r.Done())
-            kept.push_back(std::move(r));
+    if (kept.empty())
+        kept = std::move(records);
+    else
+        std::move(records.begin(), records.end(), std::back_inserter(kept));
 }
 
 bool CRunRecorder::Finish()

@@ -42,7 +42,14 @@ bool AlreadyBack(const CRenameRecord &r, const std::string &to)
            platform::IsRecordedFile(r.placed.identity, platform::GetFileIdentity(to));
 }
 
-void UndoCopies(std::vector<CRenameRecord> &records, CUndoReport &report)
+// Tells sink, where given, of one record.
+void Tell(const UndoRowSink &sink, const std::string &from, const std::string &to, bool back)
+{
+    if (sink)
+        sink(from, to, back);
+}
+
+void UndoCopies(std::vector<CRenameRecord> &records, CUndoReport &report, const UndoRowSink &onRecord)
 {
     std::vector<CRenameRecord> kept;
     for (auto r = records.rbegin(); r != records.rend(); ++r) {
@@ -51,8 +58,10 @@ void UndoCopies(std::vector<CRenameRecord> &records, CUndoReport &report)
         int error = 0;
         PlanProblem problem = CheckPlaced(*r, r->newPath, true, error);
         // A copy that is gone needs nothing more.
-        if (error == ENOENT)
+        if (error == ENOENT) {
+            Tell(onRecord, r->newPath, {}, true);
             continue;
+        }
         // The copy may be the last place the former content of its source
         // lives (the source was replaced by another copy since).
         if (problem == PlanProblem::None && r->source.valid &&
@@ -60,6 +69,7 @@ void UndoCopies(std::vector<CRenameRecord> &records, CUndoReport &report)
             problem = PlanProblem::SourceChanged;
         if (problem == PlanProblem::None && (error = platform::DeleteFile(r->newPath)) != 0)
             problem = PlanProblem::StepFailed;
+        Tell(onRecord, r->newPath, {}, problem == PlanProblem::None);
         if (problem == PlanProblem::None)
             continue;
         report.failures.push_back({r->newPath, {}, problem, error});
@@ -104,7 +114,7 @@ private:
 // The undo of moves is a run of its own: every file from where the run put it
 // back to its old name, planned, ordered and carried out like a rename, never
 // replacing anything. Folders go from the deepest path up.
-void UndoMoves(CUndoList &undo, CUndoReport &report, IExecutionHost &host)
+void UndoMoves(CUndoList &undo, CUndoReport &report, IExecutionHost &host, const UndoRowSink &onRecord)
 {
     std::vector<CRenameRecord> &records = undo.records;
     const bool folders = undo.kind == RunKind::Folders;
@@ -116,7 +126,7 @@ void UndoMoves(CUndoList &undo, CUndoReport &report, IExecutionHost &host)
     plan.ownTimes = true;
     plan.folders = folders;
     for (std::size_t i = 0; i < records.size(); ++i) {
-        const CRenameRecord &r = records[i];
+        CRenameRecord &r = records[i];
         if (!r.Done())
             continue;
         CRenameRecord back;
@@ -126,11 +136,15 @@ void UndoMoves(CUndoList &undo, CUndoReport &report, IExecutionHost &host)
             back.oldPath = places->Now(r.oldPath);
             back.newPath = platform::JoinPath(places->Now(old.directory), old.name);
         } else {
-            back.oldPath = r.newPath;
-            back.newPath = r.oldPath;
+            // The paths move into the plan and back where a step fails: a
+            // large run's paths are held once.
+            back.oldPath = std::move(r.newPath);
+            back.newPath = std::move(r.oldPath);
         }
-        if (AlreadyBack(r, back.newPath))
+        if (AlreadyBack(r, back.newPath)) {
+            Tell(onRecord, back.oldPath, back.newPath, true);
             continue;
+        }
         back.time = r.time;
         back.attributes = back.newAttributes = r.attributes;
         back.source = r.placed.identity;
@@ -142,36 +156,42 @@ void UndoMoves(CUndoList &undo, CUndoReport &report, IExecutionHost &host)
     CDirectoryNames names;
     CheckPlan(plan, names);
     std::vector<std::uint32_t> stranded;
-    if (const int error = CarryOutPlan(plan, host, kCaption, stranded)) {
-        for (const CRenameRecord &b : plan.records)
-            report.failures.push_back({b.oldPath, b.newPath, PlanProblem::StepFailed, error});
-        return;
-    }
+    const int error = CarryOutPlan(plan, host, kCaption, stranded);
     std::vector<char> atTemp(plan.records.size(), 0);
     for (const std::uint32_t i : stranded)
         atTemp[i] = 1;
     std::vector<CRenameRecord> kept;
     for (std::size_t i = 0; i < plan.records.size(); ++i) {
-        const CRenameRecord &b = plan.records[i];
-        if (b.Done()) {
+        CRenameRecord &b = plan.records[i];
+        Tell(onRecord, b.oldPath, b.newPath, error == 0 && b.Done());
+        if (error == 0 && b.Done()) {
             // A source of a concatenation is back: its note in the trash goes.
             if (undo.kind == RunKind::Concatenation)
                 platform::DeleteFile(platform::TrashInfoPathOf(b.oldPath));
             continue;
         }
-        report.failures.push_back({atTemp[i] ? b.tempPath : b.oldPath, b.newPath, b.problem, b.error});
-        kept.push_back(records[static_cast<std::size_t>(b.row)]);
+        if (error != 0)
+            report.failures.push_back({b.oldPath, b.newPath, PlanProblem::StepFailed, error});
+        else
+            report.failures.push_back({atTemp[i] ? b.tempPath : b.oldPath, b.newPath, b.problem, b.error});
+        CRenameRecord &r = records[static_cast<std::size_t>(b.row)];
+        if (!folders) {
+            r.newPath = std::move(b.oldPath);
+            r.oldPath = std::move(b.newPath);
+        }
+        kept.push_back(std::move(r));
     }
     records = std::move(kept);
 }
 
 // Folders that numbered-directory creation made go again while each is the
 // very folder made and still empty, the last made first.
-void RemoveMadeFolders(std::vector<CRenameRecord> &records, CUndoReport &report)
+void RemoveMadeFolders(std::vector<CRenameRecord> &records, CUndoReport &report, const UndoRowSink &onRecord)
 {
     std::vector<CRenameRecord> kept;
     for (auto r = records.rbegin(); r != records.rend(); ++r) {
         const int error = platform::RemoveFolderIfIdentity(r->newPath, r->placed.identity);
+        Tell(onRecord, r->newPath, {}, error == 0 || error == ENOENT);
         if (error == 0 || error == ENOENT)
             continue;
         const PlanProblem problem =
@@ -235,16 +255,16 @@ std::vector<CUndoFailure> SettlePendingUndo(CUndoList &undo)
     return failures;
 }
 
-CUndoReport TakeBackRun(CUndoList &undo, IExecutionHost &host)
+CUndoReport TakeBackRun(CUndoList &undo, IExecutionHost &host, const UndoRowSink &onRecord)
 {
     CUndoReport report;
     report.performed = true;
     if (undo.kind == RunKind::NumberedDirectories)
-        RemoveMadeFolders(undo.records, report);
+        RemoveMadeFolders(undo.records, report, onRecord);
     else if (undo.snapshot.outputMode == OutputKind::Copy)
-        UndoCopies(undo.records, report);
+        UndoCopies(undo.records, report, onRecord);
     else
-        UndoMoves(undo, report, host);
+        UndoMoves(undo, report, host, onRecord);
     undo.available = false;
     return report;
 }

@@ -4,6 +4,7 @@
 #include "exec/PlanProblem.h"
 #include "exec/RenameRecord.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,10 @@ struct CUndoReport {
 // An entry already back where it was counts as taken back, so an undo that was
 // interrupted can be run again. Afterwards undo.available is false and
 // undo.records holds the records whose step failed, to be tried again.
-CUndoReport TakeBackRun(CUndoList &undo, IExecutionHost &host);
+// onRecord, where given, is told of every record: where the entry was, where
+// undo took it (or wanted to; empty for a deletion) and whether it did.
+using UndoRowSink = std::function<void(const std::string &from, const std::string &to, bool back)>;
+CUndoReport TakeBackRun(CUndoList &undo, IExecutionHost &host, const UndoRowSink &onRecord = {});
 
 // Reverts the last rename after asking "前回の変名を元に戻して良いですか？".
 CUndoReport UndoRename(CUndoList &undo, IExecutionHost &host);
