@@ -31,18 +31,16 @@ platform::StoredFlags StoredFlagsFor(const CRenameSettings &settings)
 // locked is listed through the lock's own handle, which the run then renames
 // through: should the path name another folder by the first step, the files
 // renamed are still the ones listed.
-std::vector<CFileEntry> ListedEntries(const Options &options, bool folders, const std::string &directory,
-                                      platform::StoredFlags flags)
+void ListEntries(const Options &options, bool folders, const std::string &directory,
+                 platform::StoredFlags flags, CListedCandidates &entries)
 {
     // The command line hides nothing by its attributes.
     const CandidateListing listing{
         {options.filter, false, 0}, {options.sortKey, options.numeric, options.reverse}, folders, flags};
-    std::vector<CFileEntry> entries;
     const int code = ListCandidates(directory, exec::HeldFolderHandle(directory), listing, entries);
     if (code != 0)
         throw UsageError("ディレクトリを読めません: " + platform::DisplayDirectory(directory) + ": " +
                          Reason(code));
-    return entries;
 }
 
 } // namespace
@@ -60,7 +58,7 @@ CandidateRows::CandidateRows(const Options &options, const CRenameSettings &sett
 {
     if (options.directory) {
         std::string directory = AbsolutePath(*options.directory, WorkingDirectory());
-        m_listed.Entries() = ListedEntries(options, m_folders, directory, m_storedFlags);
+        ListEntries(options, m_folders, directory, m_storedFlags, m_listed);
         return;
     }
     m_workingDirectory = WorkingDirectory();

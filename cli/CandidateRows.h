@@ -3,7 +3,7 @@
 #include "cli/Options.h"
 #include "cli/PathList.h"
 #include "exec/CompactStringSet.h"
-#include "model/EntryQueue.h"
+#include "model/ListedCandidates.h"
 #include "model/FileEntry.h"
 #include "platform/Paths.h"
 
@@ -61,7 +61,7 @@ private:
     exec::CompactStringSet m_seenPaths;
 
     // Listed directory, already ordered.
-    CEntryQueue m_listed;
+    CListedCandidates m_listed;
 };
 
 // Paths given on the command line are read from the working directory.

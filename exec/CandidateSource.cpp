@@ -53,7 +53,7 @@ bool CCandidateSource::List(CResultLog &log)
     listing.storedFlags =
         m_settings.IsFileAttribChange ? platform::StoredFlags::Read : platform::StoredFlags::Skip;
     if (const int code =
-            ListCandidates(m_directory, HeldFolderHandle(m_directory), listing, m_listed.Entries())) {
+            ListCandidates(m_directory, HeldFolderHandle(m_directory), listing, m_listed)) {
         log.AddResult(m_directory, kResultFailed, platform::ErrorMessage(code));
         return false;
     }

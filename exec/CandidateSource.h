@@ -2,7 +2,7 @@
 
 #include "exec/DirectoryLocks.h"
 #include "exec/ResultLog.h"
-#include "model/EntryQueue.h"
+#include "model/ListedCandidates.h"
 #include "model/FileEntry.h"
 
 #include <string>
@@ -45,7 +45,7 @@ private:
     std::string m_directory; // empty: the request's rows
     CDirectoryLocks m_lock;
     bool m_listedUnderLock = false;
-    CEntryQueue m_listed;
+    CListedCandidates m_listed;
     std::size_t m_next = 0; // the request's own rows
     std::size_t m_nextPlaceholder = 0;
     int m_row = 0;

@@ -7,9 +7,10 @@
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <set>
+#include <string_view>
 
 namespace exec {
 
@@ -20,18 +21,23 @@ const char *const kCaption = "Kestrel（実行）";
 // How long a run waits for a folder that another run is working in.
 constexpr std::chrono::milliseconds kLockWait{3000};
 
-// The folders the steps of a plan take files from and put them into.
+// The folders the steps of a plan take files from and put them into, each
+// once (a run has many steps and mostly one or two folders).
 std::vector<std::string> StepFolders(const CRunPlan &plan)
 {
-    std::vector<std::string> folders;
+    std::set<std::string, std::less<>> folders;
+    std::string_view last;
     for (const CPlanStep &step : plan.steps) {
         const CRenameRecord &r = plan.records[step.record];
-        folders.push_back(platform::SplitPath(r.oldPath).directory);
-        folders.push_back(platform::SplitPath(r.newPath).directory);
+        for (const std::string *path : {&r.oldPath, &r.newPath}) {
+            const std::size_t slash = path->rfind('/');
+            const std::string_view folder =
+                std::string_view(*path).substr(0, slash == std::string::npos ? 0 : slash);
+            if (folder != last)
+                last = *folders.emplace(folder).first;
+        }
     }
-    std::sort(folders.begin(), folders.end());
-    folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
-    return folders;
+    return {folders.begin(), folders.end()};
 }
 
 // Asks the overwrite question for every record whose new name belongs to an

@@ -110,9 +110,8 @@ std::vector<std::size_t> SortedListingOrder(std::vector<std::string> keys, const
 }
 
 int ListCandidates(const std::string &directory, int directoryFd, const CandidateListing &listing,
-                   std::vector<CFileEntry> &entries)
+                   CListedCandidates &candidates)
 {
-    entries.clear();
     const std::string held = platform::NormalizeDirectory(directory);
     const FilterRule rule(listing.filter);
     // The rows as the selection list keeps them, so that they order as its rows do.
@@ -144,15 +143,25 @@ int ListCandidates(const std::string &directory, int directoryFd, const Candidat
     for (const std::size_t row : listed)
         keys.push_back(sortKey(rows[row], byType ? types.Name(rows[row].TypeKey()) : kNoType));
 
-    entries.reserve(rows.size());
     const RowName nameOf = [&](std::size_t position) {
         return std::string_view(rows[listed[position]].name);
     };
-    for (const std::size_t position : SortedListingOrder(std::move(keys), listing.sort, nameOf)) {
-        const ListedEntry &row = rows[listed[position]];
-        entries.push_back(row.ToEntry(held));
-        if (byType)
-            entries.back().typeName = types.Name(row.TypeKey());
-    }
+    std::vector<std::size_t> order = SortedListingOrder(std::move(keys), listing.sort, nameOf);
+    for (std::size_t &position : order)
+        position = listed[position];
+    candidates.Assign(held, std::move(rows), std::move(order), byType);
+    return 0;
+}
+
+int ListCandidates(const std::string &directory, int directoryFd, const CandidateListing &listing,
+                   std::vector<CFileEntry> &entries)
+{
+    entries.clear();
+    CListedCandidates candidates;
+    if (const int error = ListCandidates(directory, directoryFd, listing, candidates))
+        return error;
+    entries.reserve(candidates.Remaining());
+    for (CFileEntry entry; candidates.Take(entry);)
+        entries.push_back(std::move(entry));
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "model/EntrySort.h"
 #include "model/FileEntry.h"
+#include "model/ListedCandidates.h"
 #include "model/ListedEntry.h"
 #include "model/SortKey.h"
 #include "platform/DirectoryList.h"
@@ -84,6 +85,10 @@ struct CandidateListing {
 // through directoryFd when it is an open directory (>= 0), which stays the
 // folder listed even if the path names another one by now; the entries then
 // still carry `directory` as their folder.
-// 0 or the errno value of a directory that cannot be read; entries in the order to number them.
+// 0 or the errno value of a directory that cannot be read; candidates to be
+// taken in the order to number them.
+int ListCandidates(const std::string &directory, int directoryFd, const CandidateListing &listing,
+                   CListedCandidates &candidates);
+// The same, every entry made at once.
 int ListCandidates(const std::string &directory, int directoryFd, const CandidateListing &listing,
                    std::vector<CFileEntry> &entries);
