@@ -2,6 +2,7 @@
 
 #include "platform/FileOps.h"
 
+#include <algorithm>
 #include <charconv>
 #include <istream>
 #include <iterator>
@@ -15,7 +16,10 @@ constexpr std::string_view kHeader = "KestrelRun 1\n";
 // second version had no birth times and no size and time of copies, the first
 // no identity of the sources.
 constexpr std::string_view kCliHeaders[] = {"KestrelCliUndo 1\n", "KestrelCliUndo 2\n", "KestrelCliUndo 3\n"};
-constexpr int kCurrentRecords = 3;
+// The records of a run's entry: the third form, with each path written as
+// the bytes it shares with the path written before and the rest, and a
+// source that is the placed file itself written as one flag.
+constexpr int kCurrentRecords = 4;
 constexpr std::size_t kLongestPath = 1u << 20;
 
 // Appends value and then separator, without a temporary string per number.
@@ -45,7 +49,33 @@ bool GetPath(std::istream &in, std::string &path)
     return in.read(path.data(), static_cast<std::streamsize>(length)) && in.get(newline) && newline == '\n';
 }
 
-void PutRecord(std::string &out, const CRenameRecord &r)
+// Writes path as the length it shares with `previous`, then the rest; previous becomes path.
+void PutSharedPath(std::string &out, const std::string &path, std::string &previous)
+{
+    const std::size_t most = std::min(path.size(), previous.size());
+    std::size_t shared = 0;
+    while (shared < most && path[shared] == previous[shared])
+        ++shared;
+    PutNumber(out, shared, ' ');
+    PutNumber(out, path.size() - shared, ':');
+    out.append(path, shared);
+    out += '\n';
+    previous = path;
+}
+
+bool GetSharedPath(std::istream &in, std::string &path, std::string &previous)
+{
+    std::size_t shared = 0;
+    std::string rest;
+    if (!(in >> shared) || shared > previous.size() || !GetPath(in, rest))
+        return false;
+    path.assign(previous, 0, shared);
+    path += rest;
+    previous = path;
+    return true;
+}
+
+void PutRecord(std::string &out, const CRenameRecord &r, std::string &previous)
 {
     PutNumber(out, static_cast<int>(r.status), ' ');
     PutNumber(out, r.time, ' ');
@@ -56,32 +86,55 @@ void PutRecord(std::string &out, const CRenameRecord &r)
     PutNumber(out, r.placed.identity.birth, ' ');
     PutNumber(out, r.placed.size, ' ');
     PutNumber(out, r.placed.modified, ' ');
-    PutNumber(out, r.source.device, ' ');
-    PutNumber(out, r.source.inode, ' ');
-    PutNumber(out, r.source.birth, '\n');
-    PutPath(out, r.oldPath);
-    PutPath(out, r.newPath);
-    PutPath(out, r.tempPath);
+    if (r.source == r.placed.identity) {
+        out += "=\n";
+    } else {
+        PutNumber(out, r.source.device, ' ');
+        PutNumber(out, r.source.inode, ' ');
+        PutNumber(out, r.source.birth, '\n');
+    }
+    PutSharedPath(out, r.oldPath, previous);
+    PutSharedPath(out, r.newPath, previous);
+    PutSharedPath(out, r.tempPath, previous);
 }
 
-// One record in the form of the given version (see kCliHeaders).
-bool GetRecord(std::istream &in, int version, CRenameRecord &r)
+// The source's identity of the current form: "=" for the placed file's.
+bool GetSource(std::istream &in, CRenameRecord &r)
+{
+    if (!(in >> std::ws))
+        return false;
+    if (in.peek() == '=') {
+        in.get();
+        r.source = r.placed.identity;
+        return true;
+    }
+    return static_cast<bool>(in >> r.source.device >> r.source.inode >> r.source.birth);
+}
+
+// One record in the form of the given version (see kCliHeaders and kCurrentRecords).
+bool GetRecord(std::istream &in, int version, CRenameRecord &r, std::string &previous)
 {
     int status = 0;
     platform::FileIdentity &placed = r.placed.identity;
     if (!(in >> status >> r.time >> r.attributes >> r.newAttributes >> placed.device >> placed.inode) ||
         status < 0 || status > 2)
         return false;
-    if (version == 3 && !(in >> placed.birth >> r.placed.size >> r.placed.modified))
+    if (version >= 3 && !(in >> placed.birth >> r.placed.size >> r.placed.modified))
         return false;
-    if (version >= 2 && !(in >> r.source.device >> r.source.inode))
+    placed.valid = placed.inode != 0;
+    if (version == 4 && !GetSource(in, r))
+        return false;
+    if ((version == 2 || version == 3) && !(in >> r.source.device >> r.source.inode))
         return false;
     if (version == 3 && !(in >> r.source.birth))
         return false;
-    placed.valid = placed.inode != 0;
     r.source.valid = r.source.inode != 0;
     r.status = static_cast<RenameStatus>(status);
-    if (!GetPath(in, r.oldPath) || !GetPath(in, r.newPath) || !GetPath(in, r.tempPath))
+    const bool paths =
+        version == 4 ? GetSharedPath(in, r.oldPath, previous) && GetSharedPath(in, r.newPath, previous) &&
+                           GetSharedPath(in, r.tempPath, previous)
+                     : GetPath(in, r.oldPath) && GetPath(in, r.newPath) && GetPath(in, r.tempPath);
+    if (!paths)
         return false;
     r.usesTemp = !r.tempPath.empty();
     return true;
@@ -178,9 +231,10 @@ int WriteHistoryEntry(int fd, const CHistoryEntry &entry, std::span<const CRenam
     PutNumber(out, undo.records.size() + more.size(), '\n');
     for (std::size_t i = 0; i < shown; ++i)
         PutPath(out, entry.folders[i]);
+    std::string previous;
     for (const std::span<const CRenameRecord> records : {std::span<const CRenameRecord>(undo.records), more})
         for (const CRenameRecord &r : records) {
-            PutRecord(out, r);
+            PutRecord(out, r, previous);
             if (out.size() >= kBlock) {
                 if (const int code = platform::WriteAll(fd, out))
                     return code;
@@ -198,9 +252,10 @@ bool ReadHistoryEntry(std::istream &in, CHistoryEntry &entry)
     if (!GetHead(in, loaded, summary, version))
         return false;
     // The count comes from the file: the records are read, not reserved for.
+    std::string previous;
     for (std::size_t i = 0; i < summary.count; ++i) {
         CRenameRecord r;
-        if (!GetRecord(in, version, r))
+        if (!GetRecord(in, version, r, previous))
             return false;
         loaded.undo.records.push_back(std::move(r));
     }
