@@ -49,7 +49,8 @@ bool GetPath(std::istream &in, std::string &path)
     return in.read(path.data(), static_cast<std::streamsize>(length)) && in.get(newline) && newline == '\n';
 }
 
-// Writes path as the length it shares with `previous`, then the rest; previous becomes path.
+// Writes path as the length it shares with `previous`, then the rest;
+// previous becomes path.
 void PutSharedPath(std::string &out, const std::string &path, std::string &previous)
 {
     const std::size_t most = std::min(path.size(), previous.size());
@@ -60,7 +61,9 @@ void PutSharedPath(std::string &out, const std::string &path, std::string &previ
     PutNumber(out, path.size() - shared, ':');
     out.append(path, shared);
     out += '\n';
-    previous = path;
+    // An empty path (most temporary names) leaves the next path its neighbour.
+    if (!path.empty())
+        previous = path;
 }
 
 bool GetSharedPath(std::istream &in, std::string &path, std::string &previous)
@@ -71,7 +74,8 @@ bool GetSharedPath(std::istream &in, std::string &path, std::string &previous)
         return false;
     path.assign(previous, 0, shared);
     path += rest;
-    previous = path;
+    if (!path.empty())
+        previous = path;
     return true;
 }
 
