@@ -8,7 +8,8 @@
 #   plain     f000001.txt ... -> g000001.txt ..., all new names free
 # Every run is checked: each file (by its inode) must end up under its new name and
 # nothing else may be left in the folder; a run that did not is shown as FAILED.
-# It also prints kestrel-cli's memory and, with strace, its system calls per file.
+# It also prints kestrel-cli's memory (for the shift and its undo) and, with strace,
+# its system calls per file.
 # The goals are printed beside the figures; missing one does not fail the script.
 #
 # Usage: bench/cli_execution.sh BUILD_DIR [COUNT]   (COUNT default 100000, at most 999998)
@@ -266,6 +267,26 @@ if [ "${result[shift/kestrel-cli]:-FAILED}" != FAILED ]; then
     "$per_file bytes per file"
 fi
 
+# The undo of a shift: its time and memory per file, checked by inode.
+undo_per_file=-
+make_set "$count"
+if "${kestrel_shift[@]}" >/dev/null 2>"$work/stderr" &&
+  /usr/bin/time -f '%e %U %S %M' -o "$work/time" "$cli" --undo >/dev/null 2>>"$work/stderr"; then
+  read -r wall user sys rss < <(tail -n 1 "$work/time")
+  if LC_ALL=C comm -3 <(LC_ALL=C sort "$work/before") \
+    <(find "$dir" -mindepth 1 -printf '%i %f\n' | LC_ALL=C sort) | grep -q .; then
+    failures=$((failures + 1))
+    echo "undo: kestrel-cli --undo FAILED: the files are not back under their old names"
+  else
+    undo_per_file=$(((rss - base_rss) * 1024 / count))
+    echo "undo: kestrel-cli --undo of the shift $wall s wall, $(awk -v u="$user" -v s="$sys" 'BEGIN { printf "%.2f", u + s }') s cpu," \
+      "peak $((rss / 1024)) MB: $undo_per_file bytes per file"
+  fi
+else
+  failures=$((failures + 1))
+  echo "undo: the shift or its undo FAILED: $(head -c 200 "$work/stderr" | tr '\n' ' ')"
+fi
+
 # System calls of the shift, counted on a smaller set.
 calls_per_file=-
 if command -v strace >/dev/null; then
@@ -311,6 +332,7 @@ goal "rotation: kestrel-cli / floor <= 1.30" "$(floor_ratio rotation)" 1.30
 goal "plain: kestrel-cli / floor <= 1.15" "$(floor_ratio plain)" 1.15
 goal "shift: system calls per file <= 3" "$calls_per_file" 3
 goal "shift: memory per file <= 300 bytes" "$per_file" 300
+goal "undo of the shift: memory per file <= 300 bytes" "$undo_per_file" 300
 
 if [ "$failures" -gt 0 ]; then
   echo
