@@ -255,7 +255,15 @@ bool ReadHistoryEntry(std::istream &in, CHistoryEntry &entry)
     int version = 0;
     if (!GetHead(in, loaded, summary, version))
         return false;
-    // The count comes from the file: the records are read, not reserved for.
+    // The count comes from the file: room is made for no more records than
+    // the rest of the file can hold (a record takes more than 16 bytes).
+    const std::istream::pos_type here = in.tellg();
+    if (here != std::istream::pos_type(-1) && in.seekg(0, std::ios::end)) {
+        const auto left = static_cast<std::size_t>(in.tellg() - here);
+        in.seekg(here);
+        loaded.undo.records.reserve(std::min(summary.count, left / 16));
+    }
+    in.clear();
     std::string previous;
     for (std::size_t i = 0; i < summary.count; ++i) {
         CRenameRecord r;

@@ -8,8 +8,9 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <optional>
+#include <tuple>
 #include <unordered_map>
+#include <utility>
 
 namespace exec {
 
@@ -111,36 +112,59 @@ private:
     std::unordered_map<std::string, std::string> m_now;
 };
 
+// The record of the run again, rebuilt from its way back where that failed,
+// so that it can be tried once more (folderPaths: the recorded paths of a
+// rename of folders by row, empty for other runs).
+CRenameRecord RecordAgain(CRenameRecord &back, std::vector<std::pair<std::string, std::string>> &folderPaths)
+{
+    CRenameRecord r;
+    r.status = RenameStatus::Renamed;
+    if (folderPaths.empty()) {
+        r.oldPath = std::move(back.newPath);
+        r.newPath = std::move(back.oldPath);
+    } else {
+        std::tie(r.oldPath, r.newPath) = std::move(folderPaths[static_cast<std::size_t>(back.row)]);
+    }
+    r.time = back.time;
+    r.attributes = r.newAttributes = back.attributes;
+    r.placed.identity = r.source = back.source;
+    return r;
+}
+
 // The undo of moves is a run of its own: every file from where the run put it
 // back to its old name, planned, ordered and carried out like a rename, never
-// replacing anything. Folders go from the deepest path up.
+// replacing anything. Folders go from the deepest path up. The records become
+// the plan's in place, so a large run's records and paths are held once.
 void UndoMoves(CUndoList &undo, CUndoReport &report, IExecutionHost &host, const UndoRowSink &onRecord)
 {
     std::vector<CRenameRecord> &records = undo.records;
     const bool folders = undo.kind == RunKind::Folders;
-    std::optional<CFolderPlaces> places;
-    if (folders)
-        places.emplace(records);
+    // A folder's way back is worked out from all the records first; its
+    // recorded paths are kept aside for another try.
+    std::vector<std::pair<std::string, std::string>> folderMoves, folderPaths;
+    if (folders) {
+        CFolderPlaces places(records);
+        for (const CRenameRecord &r : records) {
+            const platform::SplitResult old = platform::SplitPath(r.oldPath);
+            folderMoves.emplace_back(places.Now(r.oldPath),
+                                     platform::JoinPath(places.Now(old.directory), old.name));
+            folderPaths.emplace_back(r.oldPath, r.newPath);
+        }
+    }
     CRunPlan plan;
     plan.snapshot = undo.snapshot;
     plan.ownTimes = true;
     plan.folders = folders;
+    plan.rowCount = static_cast<int>(records.size());
+    std::size_t planned = 0;
     for (std::size_t i = 0; i < records.size(); ++i) {
         CRenameRecord &r = records[i];
         if (!r.Done())
             continue;
         CRenameRecord back;
         back.row = static_cast<int>(i);
-        if (folders) {
-            const platform::SplitResult old = platform::SplitPath(r.oldPath);
-            back.oldPath = places->Now(r.oldPath);
-            back.newPath = platform::JoinPath(places->Now(old.directory), old.name);
-        } else {
-            // The paths move into the plan and back where a step fails: a
-            // large run's paths are held once.
-            back.oldPath = std::move(r.newPath);
-            back.newPath = std::move(r.oldPath);
-        }
+        std::tie(back.oldPath, back.newPath) =
+            folders ? std::move(folderMoves[i]) : std::pair(std::move(r.newPath), std::move(r.oldPath));
         if (AlreadyBack(r, back.newPath)) {
             Tell(onRecord, back.oldPath, back.newPath, true);
             continue;
@@ -150,9 +174,10 @@ void UndoMoves(CUndoList &undo, CUndoReport &report, IExecutionHost &host, const
         back.source = r.placed.identity;
         back.problem = CheckPlaced(r, back.oldPath, false, back.error);
         plan.nameStart.push_back(static_cast<std::uint32_t>(back.newPath.rfind('/') + 1));
-        plan.records.push_back(std::move(back));
+        records[planned++] = std::move(back);
     }
-    plan.rowCount = static_cast<int>(records.size());
+    records.resize(planned);
+    plan.records = std::move(records);
     CDirectoryNames names;
     CheckPlan(plan, names);
     std::vector<std::uint32_t> stranded;
@@ -174,14 +199,9 @@ void UndoMoves(CUndoList &undo, CUndoReport &report, IExecutionHost &host, const
             report.failures.push_back({b.oldPath, b.newPath, PlanProblem::StepFailed, error});
         else
             report.failures.push_back({atTemp[i] ? b.tempPath : b.oldPath, b.newPath, b.problem, b.error});
-        CRenameRecord &r = records[static_cast<std::size_t>(b.row)];
-        if (!folders) {
-            r.newPath = std::move(b.oldPath);
-            r.oldPath = std::move(b.newPath);
-        }
-        kept.push_back(std::move(r));
+        kept.push_back(RecordAgain(b, folderPaths));
     }
-    records = std::move(kept);
+    undo.records = std::move(kept);
 }
 
 // Folders that numbered-directory creation made go again while each is the
