@@ -75,6 +75,13 @@ bool CandidateRows::NextGivenPath(std::string &path)
     return m_pathList && m_pathList->Next(path);
 }
 
+std::size_t CandidateRows::MostRows() const
+{
+    if (m_options.directory)
+        return m_listed.Remaining();
+    return m_options.paths.size() + (m_pathList ? m_pathList->MostPaths() : 0);
+}
+
 bool CandidateRows::NextEntry(CFileEntry &entry)
 {
     if (m_options.directory) {

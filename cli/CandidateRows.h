@@ -3,8 +3,8 @@
 #include "cli/Options.h"
 #include "cli/PathList.h"
 #include "exec/CompactStringSet.h"
-#include "model/ListedCandidates.h"
 #include "model/FileEntry.h"
+#include "model/ListedCandidates.h"
 #include "platform/Paths.h"
 
 #include <memory>
@@ -33,9 +33,10 @@ public:
     // The next row; false after the last one.
     bool Next(CFileEntry &row);
 
-    // How many rows a listed directory still gives (placeholders aside); 0
-    // when the paths are read as they come.
-    std::size_t ListedCount() const { return m_listed.Remaining(); }
+    // At most how many rows there are (placeholders aside), to make room
+    // for them at once: the given paths, a list file's paths or the entries
+    // a listed directory still gives; 0 for paths read from a pipe.
+    std::size_t MostRows() const;
 
     // How many given paths were not there.
     std::size_t MissingCount() const { return m_missing; }

@@ -232,6 +232,7 @@ int Execute(const Options &options, CRenameSettings &settings, const std::string
         // Given paths stream into the run, so no list of them is kept beside it.
         rows.emplace(options, settings);
         request.nextRow = [&rows](CFileEntry &row) { return rows->Next(row); };
+        request.mostRows = rows->MostRows();
     }
     // The rows are written as the run reports them: a rename's old path, new
     // path and status; the item and status of the other kinds.

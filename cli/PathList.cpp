@@ -4,7 +4,6 @@
 #include "cli/UsageError.h"
 #include "platform/FileOps.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -65,6 +64,34 @@ PathList::~PathList()
 {
     if (m_close)
         ::close(m_fd);
+}
+
+std::size_t PathList::MostPaths() const
+{
+    struct stat info {};
+    if (::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<std::uint64_t>(info.st_size) > kMaxPathListBytes)
+        return 0;
+    std::vector<char> block(kBlockBytes);
+    std::size_t paths = 0;
+    char last = m_delimiter;
+    for (off_t at = 0; paths < kMostCounted;) {
+        const ssize_t n = ::pread(m_fd, block.data(), block.size(), at);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return 0;
+        if (n == 0)
+            return paths + (last != m_delimiter ? 1 : 0);
+        // A path ends where a delimiter follows something else (empty lines are skipped).
+        for (ssize_t i = 0; i < n; ++i) {
+            if (block[static_cast<std::size_t>(i)] == m_delimiter && last != m_delimiter)
+                ++paths;
+            last = block[static_cast<std::size_t>(i)];
+        }
+        at += n;
+    }
+    return kMostCounted;
 }
 
 bool PathList::Fill()

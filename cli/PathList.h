@@ -25,6 +25,11 @@ public:
 
     // The next path; false after the last one.
     bool Next(std::string &path);
+    // How many paths a list in a regular file holds, counted without moving
+    // the list on, to make room for them at once: at most kMostCounted (a
+    // longer list grows as it is read); 0 for a pipe.
+    static constexpr std::size_t kMostCounted = std::size_t(1) << 23;
+    std::size_t MostPaths() const;
 
 private:
     bool Fill();

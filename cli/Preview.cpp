@@ -54,6 +54,8 @@ int WritePreview(CandidateRows &rows, const CRenameSettings &settings, bool crea
 
     // The same plan an execution makes, so the marks are the execution's.
     exec::CRunPlan plan = exec::StartPlan(settings);
+    plan.records.reserve(rows.MostRows());
+    plan.nameStart.reserve(rows.MostRows());
     CFileEntry entry;
     for (int row = 0; rows.Next(entry); ++row)
         exec::AddPlanRow(plan, settings, entry, row);

@@ -52,8 +52,7 @@ bool CCandidateSource::List(CResultLog &log)
     // The stored flags cost a system call per file; only a run that unifies attributes needs them.
     listing.storedFlags =
         m_settings.IsFileAttribChange ? platform::StoredFlags::Read : platform::StoredFlags::Skip;
-    if (const int code =
-            ListCandidates(m_directory, HeldFolderHandle(m_directory), listing, m_listed)) {
+    if (const int code = ListCandidates(m_directory, HeldFolderHandle(m_directory), listing, m_listed)) {
         log.AddResult(m_directory, kResultFailed, platform::ErrorMessage(code));
         return false;
     }
@@ -97,11 +96,11 @@ bool CCandidateSource::AddTo(CRunPlan &plan, CResultLog &log)
     if (!List(log))
         return false;
     plan.listedUnderLock = m_listedUnderLock;
-    if (!m_directory.empty() || m_request.nextRow == nullptr) {
-        const std::size_t count = m_directory.empty() ? m_request.rows.size() : m_listed.Remaining();
-        plan.records.reserve(count);
-        plan.nameStart.reserve(count);
-    }
+    const std::size_t count = !m_directory.empty()           ? m_listed.Remaining()
+                              : m_request.nextRow == nullptr ? m_request.rows.size()
+                                                             : m_request.mostRows;
+    plan.records.reserve(count);
+    plan.nameStart.reserve(count);
     CFileEntry row;
     for (int index = 0; Next(row); ++index)
         AddPlanRow(plan, m_settings, std::move(row), index);

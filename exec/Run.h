@@ -25,8 +25,10 @@ struct CRunRequest {
     // The candidate rows in the order they are numbered, placeholders included.
     std::vector<CFileEntry> rows;
     // Rows read one at a time instead of `rows` (a long list that is never
-    // held whole); returns false after the last one.
+    // held whole); returns false after the last one. mostRows, where known,
+    // is at most how many there are, so that room is made for them at once.
     std::function<bool(CFileEntry &row)> nextRow;
+    std::size_t mostRows = 0;
     // Directories whose entries are the candidates, each listed here with
     // `listing` (placeholders inserted at `placeholderRows`) and run in turn.
     std::vector<std::string> directories;
