@@ -92,7 +92,12 @@ std::vector<CRunSummary> CRunHistory::List() const
 std::uint64_t CRunHistory::Newest() const
 {
     const std::vector<std::uint64_t> numbers = EntryNumbers(m_directory);
-    return numbers.empty() ? 0 : numbers.back();
+    for (auto n = numbers.rbegin(); n != numbers.rend(); ++n) {
+        struct stat st;
+        if (stat(EntryPath(*n).c_str(), &st) != 0 || st.st_size > 0)
+            return *n;
+    }
+    return 0;
 }
 
 CRunHistory::LoadResult CRunHistory::Load(std::uint64_t number, CHistoryEntry &entry) const
@@ -168,6 +173,14 @@ int CRunHistory::Remove(std::uint64_t number) const
 
 std::vector<CRunSummary> CRunHistory::Trim() const
 {
+    // Whoever trims holds the history alone, and a number is taken only under
+    // the shared lock: an entry still empty now was left by a process that
+    // ended between taking its number and writing its entry.
+    for (const std::uint64_t number : EntryNumbers(m_directory)) {
+        struct stat st;
+        if (stat(EntryPath(number).c_str(), &st) == 0 && st.st_size == 0)
+            Remove(number);
+    }
     std::vector<CRunSummary> dropped;
     std::vector<CRunSummary> list = List();
     std::uint64_t bytes = 0;
@@ -222,6 +235,9 @@ int CRunHistory::TakeInEarlierRecord(const std::string &undoFile) const
         return EINVAL;
     entry.time = static_cast<platform::TimeValue>(st.st_mtime);
     NoteFolders(entry);
+    const Lock shared(*this, Lock::Shared, 3000);
+    if (shared.Error() != 0)
+        return shared.Error();
     if (const int code = Create(entry))
         return code;
     return ::unlink(undoFile.c_str()) == 0 ? 0 : errno;

@@ -32,8 +32,8 @@ public:
     enum class LoadResult { Loaded, Missing, Damaged };
     LoadResult Load(std::uint64_t number, CHistoryEntry &entry) const;
 
-    // Gives entry the next number and writes it (its records, then more).
-    // 0 or an error code.
+    // Gives entry the next number and writes it (its records, then more);
+    // call it holding the lock shared. 0 or an error code.
     int Create(CHistoryEntry &entry, std::span<const CRenameRecord> more = {}) const;
     // Replaces the entry of entry.number atomically. 0 or an error code.
     int Save(const CHistoryEntry &entry, std::span<const CRenameRecord> more = {}) const;
@@ -41,7 +41,7 @@ public:
     int Remove(std::uint64_t number) const;
     // Drops the oldest entries beyond kMaxRuns, or beyond kMaxBytes together
     // (the newest is always kept), and returns what it dropped; a line for
-    // each is added to a note in the folder.
+    // each is added to a note in the folder. Call it holding the lock alone.
     std::vector<CRunSummary> Trim() const;
     // The line of the last run that Trim dropped ("" when none was).
     std::string LastDropped() const;

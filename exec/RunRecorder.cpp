@@ -33,18 +33,24 @@ int CRunRecorder::ShowFailure(const char *what, int code)
     return code;
 }
 
+int CRunRecorder::TakeLock()
+{
+    if (m_lock)
+        return 0;
+    m_lock = std::make_unique<CRunHistory::Lock>(*m_history, CRunHistory::Lock::Shared, kLockWaitMs);
+    const int code = m_lock->Error();
+    if (code != 0)
+        m_lock.reset();
+    return code;
+}
+
 int CRunRecorder::PlanStarting(const CRunPlan &plan)
 {
     m_entry.undo.snapshot = plan.snapshot;
     if (!m_history)
         return 0;
-    if (!m_lock) {
-        m_lock = std::make_unique<CRunHistory::Lock>(*m_history, CRunHistory::Lock::Shared, kLockWaitMs);
-        if (const int code = m_lock->Error()) {
-            m_lock.reset();
-            return ShowFailure("元に戻すための記録を保存できないため、何も変更しません", code);
-        }
-    }
+    if (const int code = TakeLock())
+        return ShowFailure("元に戻すための記録を保存できないため、何も変更しません", code);
     m_entry.undo.pending = true;
     NoteFolders(m_entry, plan.records);
     const int code =
@@ -78,7 +84,9 @@ bool CRunRecorder::Finish()
         } else {
             run.pending = false;
             NoteFolders(m_entry);
-            code = m_created ? m_history->Save(m_entry) : m_history->Create(m_entry);
+            code = m_created ? m_history->Save(m_entry) : TakeLock();
+            if (!m_created && code == 0)
+                code = m_history->Create(m_entry);
             m_created = m_created || code == 0;
         }
         // The entry as planned stays where it could not be finished: an undo

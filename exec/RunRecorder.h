@@ -41,6 +41,8 @@ public:
 
 private:
     int ShowFailure(const char *what, int code);
+    // Holds the history shared from the first write of the run's entry. 0 or an error code.
+    int TakeLock();
 
     CUndoList &m_undo;
     const CRunHistory *m_history;

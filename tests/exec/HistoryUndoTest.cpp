@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 
 using namespace exec;
@@ -201,6 +202,9 @@ TEST_F(HistoryUndoTest, KeepsTheNewestRunsAndSaysWhichWentOut)
         entry.undo.records.resize(1);
         ASSERT_EQ(history.Create(entry), 0);
     }
+    // A number taken by a process that ended before writing its entry.
+    std::fclose(std::fopen(history.EntryPath(CRunHistory::kMaxRuns + 2).c_str(), "w"));
+    EXPECT_EQ(history.Newest(), CRunHistory::kMaxRuns + 1);
     const auto a = dir.write("a", "A");
     CRunRequest request;
     request.rows = EntriesFor({a});
@@ -214,7 +218,8 @@ TEST_F(HistoryUndoTest, KeepsTheNewestRunsAndSaysWhichWentOut)
     EXPECT_EQ(outcome.droppedRuns[1].number, 1u);
     const std::vector<CRunSummary> kept = history.List();
     ASSERT_EQ(kept.size(), CRunHistory::kMaxRuns);
-    EXPECT_EQ(kept.front().number, CRunHistory::kMaxRuns + 2);
+    EXPECT_EQ(kept.front().number, CRunHistory::kMaxRuns + 3);
+    EXPECT_FALSE(Exists(history.EntryPath(CRunHistory::kMaxRuns + 2))) << "the empty entry went";
     EXPECT_EQ(kept.back().number, 3u);
     EXPECT_EQ(history.LastDropped().rfind("#2 ", 0), 0u) << history.LastDropped();
 }
