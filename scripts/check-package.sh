@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the Debian package that `make package` made: its file list and its
-# dependencies, and, run as root, that it installs with apt, runs, shows its
-# manual pages and removes cleanly.
+# dependencies, lintian's verdict (any error or warning fails), and, run as
+# root, that it installs with apt, runs, shows its manual pages and removes
+# cleanly.
 # usage: check-package.sh kestrel_<version>_<arch>.deb
 set -euo pipefail
 deb=$(realpath "$1")
@@ -13,7 +14,8 @@ for f in ./usr/bin/kestrel ./usr/bin/kestrel-cli \
     ./usr/share/metainfo/com.velmora.Kestrel.metainfo.xml \
     ./usr/share/doc/kestrel/manual/index.html \
     ./usr/share/man/man1/kestrel.1.gz ./usr/share/man/man1/kestrel-cli.1.gz \
-    ./usr/share/bash-completion/completions/kestrel-cli; do
+    ./usr/share/bash-completion/completions/kestrel-cli \
+    ./usr/share/doc/kestrel/copyright ./usr/share/doc/kestrel/changelog.Debian.gz; do
   if ! grep -qxF "$f" <<<"$files"; then
     echo "not in the package: $f" >&2
     exit 1
@@ -27,6 +29,12 @@ for d in libqt6widgets6 libqt6svg6 qt6-qpa-plugins fonts-ipafont-gothic; do
   fi
 done
 echo "package contents ok: $(basename "$deb")"
+
+# Tags that do not apply to this package are overridden, each with its
+# reason, in res/debian/lintian-overrides, which the package installs where
+# lintian reads it.
+lintian --fail-on error,warning "$deb"
+echo "lintian: no error or warning"
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "not root: install check skipped"

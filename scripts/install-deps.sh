@@ -2,7 +2,7 @@
 # Installs every Debian package that building, testing and running Kestrel needs.
 # Idempotent: prints nothing and changes nothing when everything is already there.
 # usage: install-deps.sh [package] [fuzz] [tidy]
-#   package: also what building the Debian package needs
+#   package: also what building and checking the Debian package needs
 #   fuzz:    also clang and libFuzzer for the fuzz harnesses
 #   tidy:    also clang-tidy
 set -euo pipefail
@@ -20,7 +20,7 @@ packages=(
 )
 for group in "$@"; do
   case $group in
-    package) packages+=(dpkg-dev file) ;;
+    package) packages+=(dpkg-dev file lintian) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     tidy) packages+=(clang-tidy) ;;
     *) echo "unknown group: $group" >&2; exit 2 ;;
