@@ -50,23 +50,30 @@ std::size_t DecodeChar(std::string_view s, std::size_t pos, char32_t &codePoint)
     return length;
 }
 
-void AppendChar(std::string &out, char32_t c)
+char *WriteChar(char *out, char32_t c)
 {
     if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
+        *out++ = static_cast<char>(c);
     } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        *out++ = static_cast<char>(0xC0 | (c >> 6));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        *out++ = static_cast<char>(0xE0 | (c >> 12));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        *out++ = static_cast<char>(0xF0 | (c >> 18));
+        *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     }
+    return out;
+}
+
+void AppendChar(std::string &out, char32_t c)
+{
+    char bytes[4];
+    out.append(bytes, static_cast<std::size_t>(WriteChar(bytes, c) - bytes));
 }
 
 namespace {
@@ -108,9 +115,19 @@ std::size_t CharLength(std::string_view s, std::size_t pos)
 {
     if (pos >= s.size())
         return 0;
+    if (static_cast<unsigned char>(s[pos]) < 0x80)
+        return 1;
     char32_t ignored = 0;
     const std::size_t length = DecodeChar(s, pos, ignored);
     return length == 0 ? 1 : length;
+}
+
+bool IsAscii(std::string_view s)
+{
+    unsigned char bits = 0;
+    for (const char c : s)
+        bits |= static_cast<unsigned char>(c);
+    return bits < 0x80;
 }
 
 std::size_t CountChars(std::string_view s)

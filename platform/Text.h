@@ -18,8 +18,15 @@ std::size_t CharLength(std::string_view s, std::size_t pos);
 // or pos is at or past the end.
 std::size_t DecodeChar(std::string_view s, std::size_t pos, char32_t &codePoint);
 
+// Writes the UTF-8 form of a code point (at most U+10FFFF) to out, which has
+// room for four bytes; returns the end of what it wrote.
+char *WriteChar(char *out, char32_t codePoint);
+
 // Appends the UTF-8 form of a code point (at most U+10FFFF).
 void AppendChar(std::string &out, char32_t codePoint);
+
+// True when every byte of s is ASCII: each byte is then one character.
+bool IsAscii(std::string_view s);
 
 // Number of characters of s.
 std::size_t CountChars(std::string_view s);
