@@ -6,7 +6,7 @@
 #include "platform/TimeFormat.h"
 
 #include <algorithm>
-#include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -40,41 +40,78 @@ private:
     std::shared_ptr<const platform::MediaInfo> m_values;
 };
 
-// The time fields of one entry, formatted once when the first of them is
-// needed: year, two-digit year, month, day, hour, 12-hour hour, minute, second.
-// The time is the file's modification time, or its date taken where asked
-// for and known.
+// Appends value (0 to 99) in two digits.
+void AppendTwoDigits(std::string &out, int value)
+{
+    const char digits[2] = {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+    out.append(digits, 2);
+}
+
+// The time fields of one entry (year, two-digit year, month, day, hour,
+// 12-hour hour, minute, second), its local time found when the first of them
+// is needed. The time is the file's modification time, or its date taken
+// where asked for and known.
 class TimeFields {
 public:
-    TimeFields(platform::TimeValue modified, EntryMedia *taken) : m_modified(modified), m_taken(taken) {}
+    TimeFields(platform::TimeValue modified, EntryMedia *taken) : m_time(modified), m_taken(taken) {}
 
-    std::string_view field(char letter)
+    void append(std::string &out, char letter)
     {
-        if (!m_fields) {
-            const std::optional<platform::TimeValue> taken = m_taken ? m_taken->info().taken : std::nullopt;
-            split(platform::FormatLocalTime(taken.value_or(m_modified), "%Y|%y|%m|%d|%H|%I|%M|%S"));
+        if (!m_found)
+            find();
+        if (!m_fourDigitYear) {
+            // Other years, and times that cannot be shown, look as strftime
+            // makes them.
+            static constexpr std::string_view kLetters = "YymdHhMs";
+            static constexpr const char *kPatterns[] = {"%Y", "%y", "%m", "%d", "%H", "%I", "%M", "%S"};
+            out.append(platform::FormatLocalTime(m_time, kPatterns[kLetters.find(letter)]));
+            return;
         }
-        static constexpr std::string_view kLetters = "YymdHhMs";
-        return (*m_fields)[kLetters.find(letter)];
+        // The widths strftime writes these fields with.
+        switch (letter) {
+        case 'Y':
+            AppendTwoDigits(out, static_cast<int>(m_local.year / 100));
+            AppendTwoDigits(out, static_cast<int>(m_local.year % 100));
+            break;
+        case 'y':
+            AppendTwoDigits(out, static_cast<int>(m_local.year % 100));
+            break;
+        case 'm':
+            AppendTwoDigits(out, m_local.month);
+            break;
+        case 'd':
+            AppendTwoDigits(out, m_local.day);
+            break;
+        case 'H':
+            AppendTwoDigits(out, m_local.hour);
+            break;
+        case 'h':
+            AppendTwoDigits(out, m_local.hour % 12 == 0 ? 12 : m_local.hour % 12);
+            break;
+        case 'M':
+            AppendTwoDigits(out, m_local.minute);
+            break;
+        default:
+            AppendTwoDigits(out, m_local.second);
+            break;
+        }
     }
 
 private:
-    void split(std::string text)
+    void find()
     {
-        m_text = std::move(text);
-        m_fields.emplace();
-        std::string_view rest = m_text;
-        for (std::size_t i = 0; i < m_fields->size() && !rest.empty(); ++i) {
-            const std::size_t bar = rest.find('|');
-            (*m_fields)[i] = rest.substr(0, bar);
-            rest = bar == std::string_view::npos ? std::string_view() : rest.substr(bar + 1);
-        }
+        m_found = true;
+        if (m_taken)
+            m_time = m_taken->info().taken.value_or(m_time);
+        m_fourDigitYear =
+            platform::SplitLocalTime(m_time, m_local) && m_local.year >= 1000 && m_local.year <= 9999;
     }
 
-    platform::TimeValue m_modified;
+    platform::TimeValue m_time;
     EntryMedia *m_taken;
-    std::string m_text;
-    std::optional<std::array<std::string_view, 8>> m_fields;
+    bool m_found = false;
+    bool m_fourDigitYear = false;
+    platform::LocalDateTime m_local;
 };
 
 // The text after the last "/" of a held directory; nothing for the root.
@@ -173,19 +210,27 @@ std::string CRenameSettings::ExpandFormat(const std::string &text, const CFileEn
                                           const engine::IMediaLookup &media) const
 {
     std::string out;
-    out.reserve(text.size() + entry.fileName.size());
+    AppendExpanded(out, text, entry, rowIndex, media);
+    return out;
+}
+
+void CRenameSettings::AppendExpanded(std::string &out, const std::string &text, const CFileEntry &entry,
+                                     int rowIndex, const engine::IMediaLookup &media) const
+{
     EntryMedia entryMedia(entry, media);
     TimeFields time(entry.lastWriteTime, DateSource == TimeSource::Taken ? &entryMedia : nullptr);
     std::size_t p = 0;
     while (p < text.size()) {
-        const char c = text[p];
-        if (c != '%') {
-            out.push_back(c);
-            ++p;
-            continue;
-        }
-        if (++p >= text.size())
+        // The fixed text up to the next placeholder: mostly a few characters,
+        // found sooner by this loop than by a call.
+        std::size_t percent = p;
+        while (percent < text.size() && text[percent] != '%')
+            ++percent;
+        if (percent > p)
+            out.append(text.data() + p, percent - p);
+        if (percent + 1 >= text.size())
             break;
+        p = percent + 1;
         const char letter = text[p++];
         switch (letter) {
         case 'F':
@@ -208,7 +253,7 @@ std::string CRenameSettings::ExpandFormat(const std::string &text, const CFileEn
         case 'h':
         case 'M':
         case 's':
-            out.append(time.field(letter));
+            time.append(out, letter);
             break;
         case '{':
             p = AppendMediaPlaceholder(text, p - 1, entryMedia, out);
@@ -226,7 +271,7 @@ std::string CRenameSettings::ExpandFormat(const std::string &text, const CFileEn
                         step = value % 100;
                 }
             }
-            out.append(engine::FormatCounter(rowIndex, step, start, width));
+            engine::AppendCounter(out, rowIndex, step, start, width);
             break;
         }
         default:
@@ -236,5 +281,4 @@ std::string CRenameSettings::ExpandFormat(const std::string &text, const CFileEn
             break;
         }
     }
-    return out;
 }

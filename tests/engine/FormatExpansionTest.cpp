@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 class FormatExpansionTest : public ::testing::Test {
@@ -32,6 +34,21 @@ TEST_F(FormatExpansionTest, TimeFields)
     EXPECT_EQ(expand("%y-%h%M%s"), "01-050607");
     entry = MakeEntry("/trip", "photo.jpg", false, LocalTime(2001, 3, 4, 17, 6, 7));
     EXPECT_EQ(expand("%H %h"), "17 05");
+}
+
+// Four-digit years are written by the expansion itself, others by strftime.
+TEST_F(FormatExpansionTest, TimeFieldsLookAsStrftimeWritesThem)
+{
+    for (int year : {999, 1000, 1970, 2024, 9999, 10000}) {
+        for (int hour : {0, 1, 11, 12, 13, 23}) {
+            entry = MakeEntry("/trip", "photo.jpg", false, LocalTime(year, 12, 31, hour, 5, 9));
+            EXPECT_EQ(expand("%Y|%y|%m|%d|%H|%h|%M|%s"),
+                      platform::FormatLocalTime(entry.lastWriteTime, "%Y|%y|%m|%d|%H|%I|%M|%S"))
+                << year << " " << hour;
+        }
+    }
+    entry = MakeEntry("/trip", "photo.jpg", false, std::numeric_limits<platform::TimeValue>::max());
+    EXPECT_EQ(expand("[%Y%m%d%H]"), "[]") << "a time that cannot be shown";
 }
 
 TEST_F(FormatExpansionTest, UnknownAndTrailingPercentVanish)
