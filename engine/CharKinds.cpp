@@ -51,22 +51,17 @@ bool WantsFullWidth(const CRenameSettings &s, platform::CharKind kind, bool isFu
     return isFull;
 }
 
-// Appends the valid non-ASCII character c converted as ConvertChar describes.
-void AppendConverted(const CRenameSettings &s, std::string &out, char32_t c, int caseOperation,
-                     bool widthFlag)
+// Writes the valid non-ASCII character c converted as ConvertChar describes
+// to p; returns the end of what it wrote.
+char *WriteConverted(const CRenameSettings &s, char *p, char32_t c, int caseOperation, bool widthFlag)
 {
     const platform::HalfWidthForm half = platform::HalfWidthOf(c);
     if (half.second != 0) {
         // A voiced kana: it has no case, and its full-width form is itself,
         // kept whole rather than rebuilt from its two half-width parts.
-        const bool full = !widthFlag || WantsFullWidth(s, platform::CharKind::Katakana, true);
-        if (full) {
-            platform::AppendChar(out, c);
-        } else {
-            platform::AppendChar(out, half.first);
-            platform::AppendChar(out, half.second);
-        }
-        return;
+        if (!widthFlag || WantsFullWidth(s, platform::CharKind::Katakana, true))
+            return platform::WriteChar(p, c);
+        return platform::WriteChar(platform::WriteChar(p, half.first), half.second);
     }
     char32_t cased = half.first;
     if (caseOperation == CRenameSettings::kCaseUpper)
@@ -75,7 +70,7 @@ void AppendConverted(const CRenameSettings &s, std::string &out, char32_t c, int
         cased = platform::LowerOf(cased);
     const bool isFull = half.first != c;
     const bool full = widthFlag ? WantsFullWidth(s, platform::KindOfHalfWidth(cased), isFull) : isFull;
-    platform::AppendChar(out, full ? platform::FullWidthOf(cased) : cased);
+    return platform::WriteChar(p, full ? platform::FullWidthOf(cased) : cased);
 }
 
 // The width an ASCII letter or digit takes: ASCII is the half-width form, so
@@ -85,9 +80,9 @@ struct AsciiWidths {
     bool fullDigit;
 };
 
-// Writes an ASCII character converted as ConvertChar describes to p, which
-// has room for three bytes, without decoding it or looking up its half-width
-// form; returns the end of what it wrote.
+// Writes an ASCII character converted as ConvertChar describes to p, without
+// decoding it or looking up its half-width form; returns the end of what it
+// wrote.
 char *WriteConvertedAscii(char *p, char c, int caseOperation, AsciiWidths widths)
 {
     if (caseOperation == CRenameSettings::kCaseUpper && c >= 'a' && c <= 'z')
@@ -97,7 +92,7 @@ char *WriteConvertedAscii(char *p, char c, int caseOperation, AsciiWidths widths
     const bool latin = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
     const bool digit = c >= '0' && c <= '9';
     if ((latin && widths.fullLatin) || (digit && widths.fullDigit))
-        return platform::WriteChar(p, platform::FullWidthOf(static_cast<char32_t>(c)));
+        return platform::WriteChar(p, static_cast<char32_t>(c) + platform::kFullAsciiOffset);
     *p = c;
     return p + 1;
 }
@@ -109,33 +104,32 @@ void AppendConvertedText(const CRenameSettings &s, std::string &out, std::string
 {
     const AsciiWidths widths{widthFlag && WantsFullWidth(s, platform::CharKind::Latin, false),
                              widthFlag && WantsFullWidth(s, platform::CharKind::Digit, false)};
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        // A run of ASCII characters is written straight into room made for
-        // its widest form.
-        std::size_t end = pos;
-        while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80)
-            ++end;
-        if (end > pos) {
-            const std::size_t at = out.size();
-            out.resize(at + 3 * (end - pos));
-            char *p = out.data() + at;
-            for (std::size_t i = pos; i < end; ++i)
-                p = WriteConvertedAscii(p, text[i], i == 0 ? firstOperation : caseOperation, widths);
-            out.resize(static_cast<std::size_t>(p - out.data()));
-            pos = end;
+    // Written straight into room made beforehand, three bytes for each byte
+    // of text: an ASCII character becomes at most three bytes (its full-width
+    // form), a character of two bytes or more at most two characters of up
+    // to four bytes (a voiced kana split in two: six bytes from three).
+    const std::size_t at = out.size();
+    out.resize(at + 3 * text.size());
+    char *p = out.data() + at;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const int operation = pos == 0 ? firstOperation : caseOperation;
+        const char byte = text[pos];
+        if (static_cast<unsigned char>(byte) < 0x80) {
+            p = WriteConvertedAscii(p, byte, operation, widths);
+            ++pos;
             continue;
         }
         char32_t c = 0;
         const std::size_t length = platform::DecodeChar(text, pos, c);
         if (length == 0) {
-            out.push_back(text[pos]); // an invalid byte stays as it is
+            *p++ = byte; // an invalid byte stays as it is
             ++pos;
             continue;
         }
-        AppendConverted(s, out, c, pos == 0 ? firstOperation : caseOperation, widthFlag);
+        p = WriteConverted(s, p, c, operation, widthFlag);
         pos += length;
     }
+    out.resize(static_cast<std::size_t>(p - out.data()));
 }
 
 } // namespace

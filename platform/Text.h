@@ -19,8 +19,27 @@ std::size_t CharLength(std::string_view s, std::size_t pos);
 std::size_t DecodeChar(std::string_view s, std::size_t pos, char32_t &codePoint);
 
 // Writes the UTF-8 form of a code point (at most U+10FFFF) to out, which has
-// room for four bytes; returns the end of what it wrote.
-char *WriteChar(char *out, char32_t codePoint);
+// room for four bytes; returns the end of what it wrote. Inline: text
+// conversions write a character at a time.
+inline char *WriteChar(char *out, char32_t c)
+{
+    if (c < 0x80) {
+        *out++ = static_cast<char>(c);
+    } else if (c < 0x800) {
+        *out++ = static_cast<char>(0xC0 | (c >> 6));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        *out++ = static_cast<char>(0xE0 | (c >> 12));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xF0 | (c >> 18));
+        *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
 
 // Appends the UTF-8 form of a code point (at most U+10FFFF).
 void AppendChar(std::string &out, char32_t codePoint);
