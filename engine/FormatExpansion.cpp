@@ -1,11 +1,10 @@
 #include "engine/Counter.h"
+#include "engine/FormatPieces.h"
 #include "engine/MediaLookup.h"
 #include "engine/RenameSettings.h"
 #include "model/FileEntry.h"
-#include "platform/Text.h"
 #include "platform/TimeFormat.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -121,17 +120,13 @@ std::string_view LastComponent(std::string_view directory)
     return slash == std::string_view::npos ? std::string_view() : directory.substr(slash + 1);
 }
 
-// The names of the %{name} placeholders, in the order of MediaText.
-constexpr std::string_view kMediaNames[] = {"camera", "width", "height", "artist",
-                                            "album",  "title", "track",  "year"};
-
 std::string NumberText(int value)
 {
     return value > 0 ? std::to_string(value) : std::string();
 }
 
-// The value of the placeholder kMediaNames[index]; empty where the file has
-// none. A "/" or NUL would split or cut the name: each becomes "_".
+// The value of the placeholder engine::kMediaNames[index]; empty where the
+// file has none. A "/" or NUL would split or cut the name: each becomes "_".
 std::string MediaText(std::size_t index, const platform::MediaInfo &info)
 {
     std::string text;
@@ -167,44 +162,7 @@ std::string MediaText(std::size_t index, const platform::MediaInfo &info)
     return text;
 }
 
-// A %{name} placeholder whose "{" is at open: its value appended and the
-// position after "}" returned. Without a "}" the "{" alone is passed over; a
-// name not known vanishes with its braces.
-std::size_t AppendMediaPlaceholder(const std::string &text, std::size_t open, EntryMedia &media,
-                                   std::string &out)
-{
-    const std::size_t close = text.find('}', open);
-    if (close == std::string::npos)
-        return open + 1;
-    const std::string_view name = std::string_view(text).substr(open + 1, close - open - 1);
-    const auto known = std::find(std::begin(kMediaNames), std::end(kMediaNames), name);
-    if (known != std::end(kMediaNames))
-        out.append(MediaText(static_cast<std::size_t>(known - std::begin(kMediaNames)), media.info()));
-    return close + 1;
-}
-
 } // namespace
-
-bool CRenameSettings::ParseNumberField(const std::string &text, std::size_t &position, int &value)
-{
-    // Only the last nine digits of a long run are kept: every use reduces the
-    // value modulo a power of ten no larger than that, and the sum never
-    // overflows.
-    constexpr int kKeptModulus = 1000000000;
-    value = 0;
-    bool found = false;
-    while (position < text.size() && text[position] >= '0' && text[position] <= '9') {
-        found = true;
-        value =
-            static_cast<int>((static_cast<long long>(value) * 10 + (text[position] - '0')) % kKeptModulus);
-        ++position;
-    }
-    if (position < text.size() && text[position] == ':') {
-        found = true;
-        ++position;
-    }
-    return found;
-}
 
 std::string CRenameSettings::ExpandFormat(const std::string &text, const CFileEntry &entry, int rowIndex,
                                           const engine::IMediaLookup &media) const
@@ -217,22 +175,17 @@ std::string CRenameSettings::ExpandFormat(const std::string &text, const CFileEn
 void CRenameSettings::AppendExpanded(std::string &out, const std::string &text, const CFileEntry &entry,
                                      int rowIndex, const engine::IMediaLookup &media) const
 {
+    if (text.find('%') == std::string::npos) {
+        out.append(text);
+        return;
+    }
     EntryMedia entryMedia(entry, media);
     TimeFields time(entry.lastWriteTime, DateSource == TimeSource::Taken ? &entryMedia : nullptr);
-    std::size_t p = 0;
-    while (p < text.size()) {
-        // The fixed text up to the next placeholder: mostly a few characters,
-        // found sooner by this loop than by a call.
-        std::size_t percent = p;
-        while (percent < text.size() && text[percent] != '%')
-            ++percent;
-        if (percent > p)
-            out.append(text.data() + p, percent - p);
-        if (percent + 1 >= text.size())
+    for (const engine::FormatPiece &piece : engine::PiecesOf(text)) {
+        switch (piece.letter) {
+        case 0:
+            out.append(text.data() + piece.begin, piece.length);
             break;
-        p = percent + 1;
-        const char letter = text[p++];
-        switch (letter) {
         case 'F':
             out.append(entry.title).append(".").append(entry.extension);
             break;
@@ -245,39 +198,14 @@ void CRenameSettings::AppendExpanded(std::string &out, const std::string &text, 
         case 'p':
             out.append(LastComponent(entry.directory));
             break;
-        case 'Y':
-        case 'y':
-        case 'm':
-        case 'd':
-        case 'H':
-        case 'h':
-        case 'M':
-        case 's':
-            time.append(out, letter);
-            break;
         case '{':
-            p = AppendMediaPlaceholder(text, p - 1, entryMedia, out);
+            out.append(MediaText(piece.media, entryMedia.info()));
             break;
-        case 'n': {
-            int width = 3;
-            int start = 1;
-            int step = 1;
-            int value = 0;
-            if (ParseNumberField(text, p, value)) {
-                width = value % 10;
-                if (ParseNumberField(text, p, value)) {
-                    start = value % 1000000;
-                    if (ParseNumberField(text, p, value))
-                        step = value % 100;
-                }
-            }
-            engine::AppendCounter(out, rowIndex, step, start, width);
+        case 'n':
+            engine::AppendCounter(out, rowIndex, piece.step, piece.start, piece.width);
             break;
-        }
         default:
-            // Unknown placeholders, "%%" included, vanish with the whole
-            // character after the "%", never leaving half of one behind.
-            p += platform::CharLength(text, p - 1) - 1;
+            time.append(out, piece.letter);
             break;
         }
     }

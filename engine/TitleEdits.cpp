@@ -147,13 +147,25 @@ void ReplaceInText(std::string &out, std::string_view title, std::string_view ne
     out.append(titleStarts.empty() ? title : title.substr(titleStarts[copiedChars]));
 }
 
+// The pattern upper-cased. It is the same for every name of a run, so the
+// last one is kept, for each thread that computes names.
+std::string_view UpperCasedPattern(std::string_view pattern)
+{
+    thread_local std::string last;
+    thread_local std::string upper;
+    if (pattern != last) {
+        upper = platform::ToUpper(pattern);
+        last.assign(pattern);
+    }
+    return upper;
+}
+
 } // namespace
 
 void ReplaceOccurrences(std::string &out, std::string_view title, std::string_view pattern,
                         std::string_view replacement, bool ignoreCase)
 {
-    const std::string upperPattern = ignoreCase ? platform::ToUpper(pattern) : std::string();
-    const std::string_view needle = ignoreCase ? std::string_view(upperPattern) : pattern;
+    const std::string_view needle = ignoreCase ? UpperCasedPattern(pattern) : pattern;
     if (needle.empty())
         out.append(title);
     else if (platform::IsAscii(title))

@@ -142,12 +142,12 @@ char32_t LowerOf(char32_t c)
 
 std::string ToUpper(std::string_view s)
 {
-    return MapChars(s, UpperOf);
+    return MapChars(s, [](char32_t c) { return UpperOf(c); });
 }
 
 std::string ToLower(std::string_view s)
 {
-    return MapChars(s, LowerOf);
+    return MapChars(s, [](char32_t c) { return LowerOf(c); });
 }
 
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)
