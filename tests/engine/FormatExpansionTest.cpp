@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <thread>
 
 namespace {
 
@@ -78,6 +79,35 @@ TEST_F(FormatExpansionTest, HugeNumberFieldsStaySane)
     // Long digit runs keep their last nine digits before the reduction.
     EXPECT_EQ(expand("%n99999999999999999999999:5:1", 0), "000000005");
     EXPECT_EQ(expand("%n1:99999999999999999999:99999999999"), "1000197");
+}
+
+// Texts are cut into pieces once and kept for each thread: a text changed in
+// place, or more texts than are kept, must each expand as themselves.
+TEST_F(FormatExpansionTest, EveryTextExpandsAsItself)
+{
+    std::string format = "%f_%n";
+    EXPECT_EQ(expand(format), "photo_003");
+    format[1] = 'e';
+    EXPECT_EQ(expand(format), "jpg_003");
+    for (int round = 0; round < 2; ++round) {
+        for (int width = 1; width <= 6; ++width)
+            EXPECT_EQ(expand("%n" + std::to_string(width)), std::string(width - 1, '0') + "3");
+    }
+}
+
+TEST_F(FormatExpansionTest, ThreadsExpandTheirOwnTexts)
+{
+    const auto expandMany = [this](const std::string &format, const std::string &expected) {
+        int wrong = 0;
+        for (int i = 0; i < 100000; ++i)
+            wrong += expand(format + std::to_string(i % 7)) != expected + std::to_string(i % 7);
+        return wrong;
+    };
+    int wrongInThread = -1;
+    std::thread other([&] { wrongInThread = expandMany("%e%n2_", "jpg03_"); });
+    EXPECT_EQ(expandMany("%f-%n4-", "photo-0003-"), 0);
+    other.join();
+    EXPECT_EQ(wrongInThread, 0);
 }
 
 TEST(FormatExpansionNumberFieldTest, DigitsColonOrBoth)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <thread>
 
 namespace {
 
@@ -137,6 +138,22 @@ TEST(TitleEditsTest, CutsLongTitlesWhereAsked)
     const std::string many(300, 'b');
     EXPECT_EQ(Insert(InsertPosition::FromFront, 302, many + "acdab.txt"), many + "aXcdab.txt");
     EXPECT_EQ(RangeReplace(RangePosition::FromBack, 3, 2, many + "acdab.txt"), many + "acZb.txt");
+}
+
+// The upper-cased pattern is kept for each thread.
+TEST(TitleEditsTest, ThreadsReplaceTheirOwnPatterns)
+{
+    const auto replaceMany = [](const std::string &first, const std::string &second) {
+        int wrong = 0;
+        for (int i = 0; i < 100000; ++i)
+            wrong += Replace(i % 2 ? first : second, "abcd.txt", true) != (i % 2 ? "Xcd.txt" : "abX.txt");
+        return wrong;
+    };
+    int wrongInThread = -1;
+    std::thread other([&] { wrongInThread = replaceMany("aB", "Cd"); });
+    EXPECT_EQ(replaceMany("Ab", "cD"), 0);
+    other.join();
+    EXPECT_EQ(wrongInThread, 0);
 }
 
 TEST(TitleEditsTest, IgnoringCaseOtherLettersMatchAsciiTitles)
