@@ -10,6 +10,16 @@
 std::string CRenameSettings::ComputeNewName(const CFileEntry &entry, int rowIndex,
                                             const engine::IMediaLookup &media) const
 {
+    // Names handed back as they are: a line of the names file, or the old
+    // name where there is nothing to replace.
+    if (RenameMode == RenameKind::FromFile) {
+        if (rowIndex >= 0 && static_cast<std::size_t>(rowIndex) < InputLines.size())
+            return InputLines[static_cast<std::size_t>(rowIndex)];
+        return entry.fileName;
+    }
+    if (RenameMode == RenameKind::Replace && ReplaceStr1.empty())
+        return entry.fileName;
+
     const std::string_view title = entry.title;
     const std::string_view extension = entry.extension;
     // The name is built in one buffer, allocated once: room for three times
@@ -58,8 +68,6 @@ std::string CRenameSettings::ComputeNewName(const CFileEntry &entry, int rowInde
         ConvertCharKinds(name, title, extension);
         return name;
     case RenameKind::Replace:
-        if (ReplaceStr1.empty())
-            return entry.fileName;
         if (IsReplaceRegex)
             name = engine::RegexReplace(
                 title, ReplaceStr1, IsReplaceCase, ReplaceStr2,
@@ -78,10 +86,6 @@ std::string CRenameSettings::ComputeNewName(const CFileEntry &entry, int rowInde
     case RenameKind::Format:
         append(FormatStr);
         return name;
-    case RenameKind::FromFile:
-        if (rowIndex >= 0 && static_cast<std::size_t>(rowIndex) < InputLines.size())
-            return InputLines[static_cast<std::size_t>(rowIndex)];
-        return entry.fileName;
     default:
         return {};
     }
