@@ -1,10 +1,10 @@
 #include "engine/RenameSettings.h"
 #include "support/EntryMaker.h"
+#include "support/TwoThreads.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <thread>
 
 namespace {
 
@@ -97,17 +97,16 @@ TEST_F(FormatExpansionTest, EveryTextExpandsAsItself)
 
 TEST_F(FormatExpansionTest, ThreadsExpandTheirOwnTexts)
 {
-    const auto expandMany = [this](const std::string &format, const std::string &expected) {
-        int wrong = 0;
-        for (int i = 0; i < 100000; ++i)
-            wrong += expand(format + std::to_string(i % 7)) != expected + std::to_string(i % 7);
-        return wrong;
-    };
-    int wrongInThread = -1;
-    std::thread other([&] { wrongInThread = expandMany("%e%n2_", "jpg03_"); });
-    EXPECT_EQ(expandMany("%f-%n4-", "photo-0003-"), 0);
-    other.join();
-    EXPECT_EQ(wrongInThread, 0);
+    const std::string formats[] = {"%f-%n4-", "%e%n2_"};
+    const std::string names[] = {"photo-0003-", "jpg03_"};
+    EXPECT_EQ(testing_support::SumOnTwoThreads([&](int thread) {
+                  int wrong = 0;
+                  for (int i = 0; i < 300000; ++i)
+                      wrong += expand(formats[thread] + std::to_string(i % 7)) !=
+                               names[thread] + std::to_string(i % 7);
+                  return wrong;
+              }),
+              0);
 }
 
 TEST(FormatExpansionNumberFieldTest, DigitsColonOrBoth)

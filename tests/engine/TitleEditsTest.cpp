@@ -1,10 +1,10 @@
 #include "engine/RenameSettings.h"
 #include "support/EntryMaker.h"
+#include "support/TwoThreads.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <thread>
 
 namespace {
 
@@ -143,17 +143,15 @@ TEST(TitleEditsTest, CutsLongTitlesWhereAsked)
 // The upper-cased pattern is kept for each thread.
 TEST(TitleEditsTest, ThreadsReplaceTheirOwnPatterns)
 {
-    const auto replaceMany = [](const std::string &first, const std::string &second) {
-        int wrong = 0;
-        for (int i = 0; i < 100000; ++i)
-            wrong += Replace(i % 2 ? first : second, "abcd.txt", true) != (i % 2 ? "Xcd.txt" : "abX.txt");
-        return wrong;
-    };
-    int wrongInThread = -1;
-    std::thread other([&] { wrongInThread = replaceMany("aB", "Cd"); });
-    EXPECT_EQ(replaceMany("Ab", "cD"), 0);
-    other.join();
-    EXPECT_EQ(wrongInThread, 0);
+    const std::string patterns[2][2] = {{"aB", "Cd"}, {"bC", "D"}};
+    const std::string names[2][2] = {{"Xcd.txt", "abX.txt"}, {"aXd.txt", "abcX.txt"}};
+    EXPECT_EQ(testing_support::SumOnTwoThreads([&](int thread) {
+                  int wrong = 0;
+                  for (int i = 0; i < 300000; ++i)
+                      wrong += Replace(patterns[thread][i % 2], "abcd.txt", true) != names[thread][i % 2];
+                  return wrong;
+              }),
+              0);
 }
 
 TEST(TitleEditsTest, IgnoringCaseOtherLettersMatchAsciiTitles)
