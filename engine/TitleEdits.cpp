@@ -111,8 +111,15 @@ void ReplaceInAscii(std::string &out, std::string_view title, std::string_view n
 void ReplaceInText(std::string &out, std::string_view title, std::string_view needle,
                    std::string_view replacement, bool ignoreCase)
 {
-    const std::string upperTitle = ignoreCase ? platform::ToUpper(title) : std::string();
-    const std::string_view key = ignoreCase ? std::string_view(upperTitle) : title;
+    // The upper-cased title goes into a buffer kept for each thread, which
+    // keeps its room from name to name.
+    thread_local std::string upperTitle;
+    std::string_view key = title;
+    if (ignoreCase) {
+        upperTitle.clear();
+        platform::AppendUpper(upperTitle, title);
+        key = upperTitle;
+    }
     // Character starts are only needed once something is found.
     std::vector<std::size_t> keyStarts;
     std::vector<std::size_t> titleStarts;

@@ -58,12 +58,11 @@ void AppendChar(std::string &out, char32_t c)
 
 namespace {
 
-// Applies a one-code-point mapping to every valid character; ASCII bytes skip
-// decoding, invalid bytes are copied as they are.
-template <typename Map> std::string MapChars(std::string_view s, Map map)
+// Appends s with a one-code-point mapping applied to every valid character;
+// ASCII bytes skip decoding, invalid bytes are copied as they are.
+template <typename Map> void AppendMapped(std::string &out, std::string_view s, Map map)
 {
-    std::string out;
-    out.reserve(s.size());
+    out.reserve(out.size() + s.size());
     std::size_t pos = 0;
     while (pos < s.size()) {
         const unsigned char lead = static_cast<unsigned char>(s[pos]);
@@ -86,7 +85,6 @@ template <typename Map> std::string MapChars(std::string_view s, Map map)
             AppendChar(out, mapped);
         pos += length;
     }
-    return out;
 }
 
 } // namespace
@@ -140,14 +138,23 @@ char32_t LowerOf(char32_t c)
     return QChar::toLower(c);
 }
 
+void AppendUpper(std::string &out, std::string_view s)
+{
+    AppendMapped(out, s, [](char32_t c) { return UpperOf(c); });
+}
+
 std::string ToUpper(std::string_view s)
 {
-    return MapChars(s, [](char32_t c) { return UpperOf(c); });
+    std::string out;
+    AppendUpper(out, s);
+    return out;
 }
 
 std::string ToLower(std::string_view s)
 {
-    return MapChars(s, [](char32_t c) { return LowerOf(c); });
+    std::string out;
+    AppendMapped(out, s, [](char32_t c) { return LowerOf(c); });
+    return out;
 }
 
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)

@@ -58,6 +58,8 @@ std::size_t CharOffset(std::string_view s, std::size_t index);
 // without a mapping are copied unchanged.
 std::string ToUpper(std::string_view s);
 std::string ToLower(std::string_view s);
+// ToUpper appended to out: a buffer used again keeps its room.
+void AppendUpper(std::string &out, std::string_view s);
 
 // The same mapping for one code point.
 char32_t UpperOf(char32_t c);

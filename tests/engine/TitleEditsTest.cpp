@@ -140,15 +140,16 @@ TEST(TitleEditsTest, CutsLongTitlesWhereAsked)
     EXPECT_EQ(RangeReplace(RangePosition::FromBack, 3, 2, many + "acdab.txt"), many + "acZb.txt");
 }
 
-// The upper-cased pattern is kept for each thread.
+// The upper-cased pattern, and the buffer a title other than ASCII is
+// upper-cased in, are kept for each thread.
 TEST(TitleEditsTest, ThreadsReplaceTheirOwnPatterns)
 {
-    const std::string patterns[2][2] = {{"aB", "Cd"}, {"bC", "D"}};
-    const std::string names[2][2] = {{"Xcd.txt", "abX.txt"}, {"aXd.txt", "abcX.txt"}};
+    const std::string patterns[2][2] = {{"aB", "Cd"}, {"B写C", "D"}};
+    const std::string names[2][2] = {{"X写cd.txt", "ab写X.txt"}, {"aXd.txt", "ab写cX.txt"}};
     EXPECT_EQ(testing_support::SumOnTwoThreads([&](int thread) {
                   int wrong = 0;
                   for (int i = 0; i < 300000; ++i)
-                      wrong += Replace(patterns[thread][i % 2], "abcd.txt", true) != names[thread][i % 2];
+                      wrong += Replace(patterns[thread][i % 2], "ab写cd.txt", true) != names[thread][i % 2];
                   return wrong;
               }),
               0);
