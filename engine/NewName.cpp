@@ -22,6 +22,10 @@ std::string CRenameSettings::ComputeNewName(const CFileEntry &entry, int rowInde
 
     const std::string_view title = entry.title;
     const std::string_view extension = entry.extension;
+    // Over a long list the title's bytes are seldom in the cache: they are
+    // asked for now, so that fetching them overlaps with the work before the
+    // title is read.
+    __builtin_prefetch(title.data());
     // The name is built in one buffer, allocated once: room for three times
     // the old name (the most the character kinds make of it) and what the
     // settings' texts usually add.
