@@ -51,27 +51,17 @@ bool WantsFullWidth(const CRenameSettings &s, platform::CharKind kind, bool isFu
     return isFull;
 }
 
-// Appends one character converted as ConvertChar describes.
-void AppendConverted(const CRenameSettings &s, std::string &out, std::string_view character,
-                     int caseOperation, bool widthFlag)
+// Writes the valid non-ASCII character c converted as ConvertChar describes
+// to p; returns the end of what it wrote.
+char *WriteConverted(const CRenameSettings &s, char *p, char32_t c, int caseOperation, bool widthFlag)
 {
-    char32_t c = 0;
-    if (platform::DecodeChar(character, 0, c) == 0) {
-        out.append(character); // an invalid byte stays as it is
-        return;
-    }
     const platform::HalfWidthForm half = platform::HalfWidthOf(c);
     if (half.second != 0) {
         // A voiced kana: it has no case, and its full-width form is itself,
         // kept whole rather than rebuilt from its two half-width parts.
-        const bool full = !widthFlag || WantsFullWidth(s, platform::CharKind::Katakana, true);
-        if (full) {
-            platform::AppendChar(out, c);
-        } else {
-            platform::AppendChar(out, half.first);
-            platform::AppendChar(out, half.second);
-        }
-        return;
+        if (!widthFlag || WantsFullWidth(s, platform::CharKind::Katakana, true))
+            return platform::WriteChar(p, c);
+        return platform::WriteChar(platform::WriteChar(p, half.first), half.second);
     }
     char32_t cased = half.first;
     if (caseOperation == CRenameSettings::kCaseUpper)
@@ -80,7 +70,31 @@ void AppendConverted(const CRenameSettings &s, std::string &out, std::string_vie
         cased = platform::LowerOf(cased);
     const bool isFull = half.first != c;
     const bool full = widthFlag ? WantsFullWidth(s, platform::KindOfHalfWidth(cased), isFull) : isFull;
-    platform::AppendChar(out, full ? platform::FullWidthOf(cased) : cased);
+    return platform::WriteChar(p, full ? platform::FullWidthOf(cased) : cased);
+}
+
+// The width an ASCII letter or digit takes: ASCII is the half-width form, so
+// only a setting that asks for full width changes it.
+struct AsciiWidths {
+    bool fullLatin;
+    bool fullDigit;
+};
+
+// Writes an ASCII character converted as ConvertChar describes to p, without
+// decoding it or looking up its half-width form; returns the end of what it
+// wrote.
+char *WriteConvertedAscii(char *p, char c, int caseOperation, AsciiWidths widths)
+{
+    if (caseOperation == CRenameSettings::kCaseUpper && c >= 'a' && c <= 'z')
+        c = static_cast<char>(c - 'a' + 'A');
+    else if (caseOperation == CRenameSettings::kCaseLower && c >= 'A' && c <= 'Z')
+        c = static_cast<char>(c - 'A' + 'a');
+    const bool latin = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    const bool digit = c >= '0' && c <= '9';
+    if ((latin && widths.fullLatin) || (digit && widths.fullDigit))
+        return platform::WriteChar(p, static_cast<char32_t>(c) + platform::kFullAsciiOffset);
+    *p = c;
+    return p + 1;
 }
 
 // Appends every character of text converted; the first one with
@@ -88,26 +102,46 @@ void AppendConverted(const CRenameSettings &s, std::string &out, std::string_vie
 void AppendConvertedText(const CRenameSettings &s, std::string &out, std::string_view text,
                          int firstOperation, int caseOperation, bool widthFlag)
 {
+    const AsciiWidths widths{widthFlag && WantsFullWidth(s, platform::CharKind::Latin, false),
+                             widthFlag && WantsFullWidth(s, platform::CharKind::Digit, false)};
+    // Written straight into room made beforehand, three bytes for each byte
+    // of text: an ASCII character becomes at most three bytes (its full-width
+    // form), a character of two bytes or more at most two characters of up
+    // to four bytes (a voiced kana split in two: six bytes from three).
+    const std::size_t at = out.size();
+    out.resize(at + 3 * text.size());
+    char *p = out.data() + at;
     for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t length = platform::CharLength(text, pos);
-        AppendConverted(s, out, text.substr(pos, length), pos == 0 ? firstOperation : caseOperation,
-                        widthFlag);
+        const int operation = pos == 0 ? firstOperation : caseOperation;
+        const char byte = text[pos];
+        if (static_cast<unsigned char>(byte) < 0x80) {
+            p = WriteConvertedAscii(p, byte, operation, widths);
+            ++pos;
+            continue;
+        }
+        char32_t c = 0;
+        const std::size_t length = platform::DecodeChar(text, pos, c);
+        if (length == 0) {
+            *p++ = byte; // an invalid byte stays as it is
+            ++pos;
+            continue;
+        }
+        p = WriteConverted(s, p, c, operation, widthFlag);
         pos += length;
     }
+    out.resize(static_cast<std::size_t>(p - out.data()));
 }
 
 } // namespace
 
-std::string CRenameSettings::ConvertCharKinds(const std::string &title, const std::string &extension) const
+void CRenameSettings::ConvertCharKinds(std::string &out, std::string_view title,
+                                       std::string_view extension) const
 {
     const PartCase titleCase = PartCaseOf(IsCase, FileCase);
     const PartCase extensionCase = PartCaseOf(IsCase, ExtensionCase);
-    std::string out;
-    out.reserve(title.size() + 1 + extension.size());
     AppendConvertedText(*this, out, title, titleCase.first, titleCase.rest, true);
     out.push_back('.');
     AppendConvertedText(*this, out, extension, extensionCase.first, extensionCase.rest, false);
-    return out;
 }
 
 std::string CRenameSettings::ConvertChar(std::string_view character, int caseOperation, bool widthFlag) const

@@ -1,31 +1,33 @@
 #include "engine/Counter.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
+#include <iterator>
 
 namespace engine {
 
-std::string FormatCounter(int index, int step, int start, int width)
+void AppendCounter(std::string &out, int index, int step, int start, int width)
 {
     const std::int64_t exact = std::int64_t{index} * step + start;
     const auto value = static_cast<std::int32_t>(static_cast<std::uint32_t>(exact));
-    char digits[16];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    const std::string_view text(digits, static_cast<std::size_t>(end - digits));
-    const std::size_t wanted = static_cast<std::size_t>(std::clamp(width, 0, kMaxCounterWidth));
-    if (text.size() >= wanted)
-        return std::string(text);
-    std::string out;
-    out.reserve(wanted);
-    std::string_view magnitude = text;
-    if (value < 0) {
-        out.push_back('-');
-        magnitude.remove_prefix(1);
-    }
-    out.append(wanted - text.size(), '0');
-    out.append(magnitude);
-    return out;
+    // Written from the right into a buffer and appended at once: the digits,
+    // the zeros that make up the width, the sign.
+    char buffer[kMaxCounterWidth + 16];
+    char *const end = std::end(buffer);
+    char *first = end;
+    std::uint32_t magnitude =
+        value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
+    do {
+        *--first = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    const std::ptrdiff_t sign = value < 0 ? 1 : 0;
+    const std::ptrdiff_t wanted = std::clamp(width, 0, kMaxCounterWidth);
+    while (end - first + sign < wanted)
+        *--first = '0';
+    if (value < 0)
+        *--first = '-';
+    out.append(first, static_cast<std::size_t>(end - first));
 }
 
 } // namespace engine

@@ -9,9 +9,10 @@ namespace engine {
 // width cannot make a name of gigabytes.
 constexpr int kMaxCounterWidth = 255;
 
-// index * step + start, computed without overflow and wrapped to a signed
-// 32-bit value, written with at least width characters: zeros follow a minus
-// sign and the sign counts toward the width; a width of 0 or less pads nothing.
-std::string FormatCounter(int index, int step, int start, int width);
+// Appends index * step + start, computed without overflow and wrapped to a
+// signed 32-bit value, written with at least width characters: zeros follow a
+// minus sign and the sign counts toward the width; a width of 0 or less pads
+// nothing.
+void AppendCounter(std::string &out, int index, int step, int start, int width);
 
 } // namespace engine

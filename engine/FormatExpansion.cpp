@@ -1,12 +1,11 @@
 #include "engine/Counter.h"
+#include "engine/FormatPieces.h"
 #include "engine/MediaLookup.h"
 #include "engine/RenameSettings.h"
 #include "model/FileEntry.h"
-#include "platform/Text.h"
 #include "platform/TimeFormat.h"
 
-#include <algorithm>
-#include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -40,41 +39,78 @@ private:
     std::shared_ptr<const platform::MediaInfo> m_values;
 };
 
-// The time fields of one entry, formatted once when the first of them is
-// needed: year, two-digit year, month, day, hour, 12-hour hour, minute, second.
-// The time is the file's modification time, or its date taken where asked
-// for and known.
+// Appends value (0 to 99) in two digits.
+void AppendTwoDigits(std::string &out, int value)
+{
+    const char digits[2] = {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+    out.append(digits, 2);
+}
+
+// The time fields of one entry (year, two-digit year, month, day, hour,
+// 12-hour hour, minute, second), its local time found when the first of them
+// is needed. The time is the file's modification time, or its date taken
+// where asked for and known.
 class TimeFields {
 public:
-    TimeFields(platform::TimeValue modified, EntryMedia *taken) : m_modified(modified), m_taken(taken) {}
+    TimeFields(platform::TimeValue modified, EntryMedia *taken) : m_time(modified), m_taken(taken) {}
 
-    std::string_view field(char letter)
+    void append(std::string &out, char letter)
     {
-        if (!m_fields) {
-            const std::optional<platform::TimeValue> taken = m_taken ? m_taken->info().taken : std::nullopt;
-            split(platform::FormatLocalTime(taken.value_or(m_modified), "%Y|%y|%m|%d|%H|%I|%M|%S"));
+        if (!m_found)
+            find();
+        if (!m_fourDigitYear) {
+            // Other years, and times that cannot be shown, look as strftime
+            // makes them.
+            static constexpr std::string_view kLetters = "YymdHhMs";
+            static constexpr const char *kPatterns[] = {"%Y", "%y", "%m", "%d", "%H", "%I", "%M", "%S"};
+            out.append(platform::FormatLocalTime(m_time, kPatterns[kLetters.find(letter)]));
+            return;
         }
-        static constexpr std::string_view kLetters = "YymdHhMs";
-        return (*m_fields)[kLetters.find(letter)];
+        // The widths strftime writes these fields with.
+        switch (letter) {
+        case 'Y':
+            AppendTwoDigits(out, static_cast<int>(m_local.year / 100));
+            AppendTwoDigits(out, static_cast<int>(m_local.year % 100));
+            break;
+        case 'y':
+            AppendTwoDigits(out, static_cast<int>(m_local.year % 100));
+            break;
+        case 'm':
+            AppendTwoDigits(out, m_local.month);
+            break;
+        case 'd':
+            AppendTwoDigits(out, m_local.day);
+            break;
+        case 'H':
+            AppendTwoDigits(out, m_local.hour);
+            break;
+        case 'h':
+            AppendTwoDigits(out, m_local.hour % 12 == 0 ? 12 : m_local.hour % 12);
+            break;
+        case 'M':
+            AppendTwoDigits(out, m_local.minute);
+            break;
+        default:
+            AppendTwoDigits(out, m_local.second);
+            break;
+        }
     }
 
 private:
-    void split(std::string text)
+    void find()
     {
-        m_text = std::move(text);
-        m_fields.emplace();
-        std::string_view rest = m_text;
-        for (std::size_t i = 0; i < m_fields->size() && !rest.empty(); ++i) {
-            const std::size_t bar = rest.find('|');
-            (*m_fields)[i] = rest.substr(0, bar);
-            rest = bar == std::string_view::npos ? std::string_view() : rest.substr(bar + 1);
-        }
+        m_found = true;
+        if (m_taken)
+            m_time = m_taken->info().taken.value_or(m_time);
+        m_fourDigitYear =
+            platform::SplitLocalTime(m_time, m_local) && m_local.year >= 1000 && m_local.year <= 9999;
     }
 
-    platform::TimeValue m_modified;
+    platform::TimeValue m_time;
     EntryMedia *m_taken;
-    std::string m_text;
-    std::optional<std::array<std::string_view, 8>> m_fields;
+    bool m_found = false;
+    bool m_fourDigitYear = false;
+    platform::LocalDateTime m_local;
 };
 
 // The text after the last "/" of a held directory; nothing for the root.
@@ -84,17 +120,13 @@ std::string_view LastComponent(std::string_view directory)
     return slash == std::string_view::npos ? std::string_view() : directory.substr(slash + 1);
 }
 
-// The names of the %{name} placeholders, in the order of MediaText.
-constexpr std::string_view kMediaNames[] = {"camera", "width", "height", "artist",
-                                            "album",  "title", "track",  "year"};
-
 std::string NumberText(int value)
 {
     return value > 0 ? std::to_string(value) : std::string();
 }
 
-// The value of the placeholder kMediaNames[index]; empty where the file has
-// none. A "/" or NUL would split or cut the name: each becomes "_".
+// The value of the placeholder engine::kMediaNames[index]; empty where the
+// file has none. A "/" or NUL would split or cut the name: each becomes "_".
 std::string MediaText(std::size_t index, const platform::MediaInfo &info)
 {
     std::string text;
@@ -130,64 +162,30 @@ std::string MediaText(std::size_t index, const platform::MediaInfo &info)
     return text;
 }
 
-// A %{name} placeholder whose "{" is at open: its value appended and the
-// position after "}" returned. Without a "}" the "{" alone is passed over; a
-// name not known vanishes with its braces.
-std::size_t AppendMediaPlaceholder(const std::string &text, std::size_t open, EntryMedia &media,
-                                   std::string &out)
-{
-    const std::size_t close = text.find('}', open);
-    if (close == std::string::npos)
-        return open + 1;
-    const std::string_view name = std::string_view(text).substr(open + 1, close - open - 1);
-    const auto known = std::find(std::begin(kMediaNames), std::end(kMediaNames), name);
-    if (known != std::end(kMediaNames))
-        out.append(MediaText(static_cast<std::size_t>(known - std::begin(kMediaNames)), media.info()));
-    return close + 1;
-}
-
 } // namespace
-
-bool CRenameSettings::ParseNumberField(const std::string &text, std::size_t &position, int &value)
-{
-    // Only the last nine digits of a long run are kept: every use reduces the
-    // value modulo a power of ten no larger than that, and the sum never
-    // overflows.
-    constexpr int kKeptModulus = 1000000000;
-    value = 0;
-    bool found = false;
-    while (position < text.size() && text[position] >= '0' && text[position] <= '9') {
-        found = true;
-        value =
-            static_cast<int>((static_cast<long long>(value) * 10 + (text[position] - '0')) % kKeptModulus);
-        ++position;
-    }
-    if (position < text.size() && text[position] == ':') {
-        found = true;
-        ++position;
-    }
-    return found;
-}
 
 std::string CRenameSettings::ExpandFormat(const std::string &text, const CFileEntry &entry, int rowIndex,
                                           const engine::IMediaLookup &media) const
 {
     std::string out;
-    out.reserve(text.size() + entry.fileName.size());
+    AppendExpanded(out, text, entry, rowIndex, media);
+    return out;
+}
+
+void CRenameSettings::AppendExpanded(std::string &out, const std::string &text, const CFileEntry &entry,
+                                     int rowIndex, const engine::IMediaLookup &media) const
+{
+    if (text.find('%') == std::string::npos) {
+        out.append(text);
+        return;
+    }
     EntryMedia entryMedia(entry, media);
     TimeFields time(entry.lastWriteTime, DateSource == TimeSource::Taken ? &entryMedia : nullptr);
-    std::size_t p = 0;
-    while (p < text.size()) {
-        const char c = text[p];
-        if (c != '%') {
-            out.push_back(c);
-            ++p;
-            continue;
-        }
-        if (++p >= text.size())
+    for (const engine::FormatPiece &piece : engine::PiecesOf(text)) {
+        switch (piece.letter) {
+        case 0:
+            out.append(text.data() + piece.begin, piece.length);
             break;
-        const char letter = text[p++];
-        switch (letter) {
         case 'F':
             out.append(entry.title).append(".").append(entry.extension);
             break;
@@ -200,41 +198,15 @@ std::string CRenameSettings::ExpandFormat(const std::string &text, const CFileEn
         case 'p':
             out.append(LastComponent(entry.directory));
             break;
-        case 'Y':
-        case 'y':
-        case 'm':
-        case 'd':
-        case 'H':
-        case 'h':
-        case 'M':
-        case 's':
-            out.append(time.field(letter));
-            break;
         case '{':
-            p = AppendMediaPlaceholder(text, p - 1, entryMedia, out);
+            out.append(MediaText(piece.media, entryMedia.info()));
             break;
-        case 'n': {
-            int width = 3;
-            int start = 1;
-            int step = 1;
-            int value = 0;
-            if (ParseNumberField(text, p, value)) {
-                width = value % 10;
-                if (ParseNumberField(text, p, value)) {
-                    start = value % 1000000;
-                    if (ParseNumberField(text, p, value))
-                        step = value % 100;
-                }
-            }
-            out.append(engine::FormatCounter(rowIndex, step, start, width));
+        case 'n':
+            engine::AppendCounter(out, rowIndex, piece.step, piece.start, piece.width);
             break;
-        }
         default:
-            // Unknown placeholders, "%%" included, vanish with the whole
-            // character after the "%", never leaving half of one behind.
-            p += platform::CharLength(text, p - 1) - 1;
+            time.append(out, piece.letter);
             break;
         }
     }
-    return out;
 }

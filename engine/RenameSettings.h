@@ -144,7 +144,8 @@ public:
     static std::string FormatAttributeText(std::uint32_t attributes);
 
     // Character kinds.
-    std::string ConvertCharKinds(const std::string &title, const std::string &extension) const;
+    // Appends the title and the extension converted, joined by ".".
+    void ConvertCharKinds(std::string &out, std::string_view title, std::string_view extension) const;
     enum CaseOperation : int { kCaseNone = 0, kCaseUpper = 1, kCaseLower = 2 };
     // One character (its UTF-8 bytes, or one invalid byte) with the case
     // operation applied and, when widthFlag is set, the width chosen by the
@@ -154,6 +155,9 @@ public:
     // Placeholders.
     std::string ExpandFormat(const std::string &text, const CFileEntry &entry, int rowIndex,
                              const engine::IMediaLookup &media = engine::ReadingMediaLookup()) const;
+    // The same, appended to out.
+    void AppendExpanded(std::string &out, const std::string &text, const CFileEntry &entry, int rowIndex,
+                        const engine::IMediaLookup &media) const;
     static bool ParseNumberField(const std::string &text, std::size_t &position, int &value);
 
     // Names from a file: replaces InputLines by the lines of InputFile. 0, or

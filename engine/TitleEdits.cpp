@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace engine {
@@ -21,13 +22,23 @@ std::vector<std::size_t> CharStarts(std::string_view s)
     return starts;
 }
 
-// The characters [from, to) of a title split at starts; bounds outside
-// 0..n are clamped, an empty or reversed range gives nothing.
+// The characters [from, to) of a title; bounds outside 0..n are clamped, an
+// empty or reversed range gives nothing.
 class CharSlicer {
 public:
-    explicit CharSlicer(std::string_view title) : m_title(title), m_starts(CharStarts(title)) {}
+    // Where the characters begin is found in one pass and kept for the first
+    // kKept of them, which covers every file name (at most 255 bytes); a
+    // longer title is stepped through from there for each cut beyond.
+    explicit CharSlicer(std::string_view title) : m_title(title)
+    {
+        for (std::size_t pos = 0; pos < title.size(); ++m_count) {
+            if (m_count < kKept)
+                m_starts[m_count] = pos;
+            pos += static_cast<unsigned char>(title[pos]) < 0x80 ? 1 : platform::CharLength(title, pos);
+        }
+    }
 
-    std::int64_t count() const { return static_cast<std::int64_t>(m_starts.size()) - 1; }
+    std::int64_t count() const { return static_cast<std::int64_t>(m_count); }
 
     std::string_view slice(std::int64_t from, std::int64_t to) const
     {
@@ -35,34 +46,80 @@ public:
         to = std::clamp<std::int64_t>(to, 0, count());
         if (from >= to)
             return {};
-        const std::size_t begin = m_starts[static_cast<std::size_t>(from)];
-        return m_title.substr(begin, m_starts[static_cast<std::size_t>(to)] - begin);
+        const std::size_t begin = offset(static_cast<std::size_t>(from));
+        return m_title.substr(begin, offset(static_cast<std::size_t>(to)) - begin);
     }
 
 private:
+    static constexpr std::size_t kKept = 256;
+
+    std::size_t offset(std::size_t index) const
+    {
+        if (index >= m_count)
+            return m_title.size();
+        if (index < kKept)
+            return m_starts[index];
+        const std::size_t last = m_starts[kKept - 1];
+        return last + platform::CharOffset(m_title.substr(last), index - (kKept - 1));
+    }
+
     std::string_view m_title;
-    std::vector<std::size_t> m_starts;
+    std::size_t m_count = 0;
+    std::size_t m_starts[kKept];
 };
 
-std::string Concat(std::string_view a, std::string_view b, std::string_view c = {})
+char AsciiUpper(char c)
 {
-    std::string out;
-    out.reserve(a.size() + b.size() + c.size());
-    out.append(a).append(b).append(c);
-    return out;
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-} // namespace
-
-std::string ReplaceOccurrences(std::string_view title, std::string_view pattern, std::string_view replacement,
-                               bool ignoreCase)
+// Where needle next occurs in an ASCII title at or after from; with
+// ignoreCase the title's letters compare upper-cased.
+std::size_t FindInAscii(std::string_view title, std::string_view needle, std::size_t from, bool ignoreCase)
 {
-    // The key is searched, the title is copied. Upper-casing maps each
-    // character to exactly one character, so the k-th character of the key
-    // stands for the k-th character of the title even where byte lengths
-    // differ.
-    const std::string key = ignoreCase ? platform::ToUpper(title) : std::string(title);
-    const std::string needle = ignoreCase ? platform::ToUpper(pattern) : std::string(pattern);
+    if (!ignoreCase)
+        return title.find(needle, from);
+    for (std::size_t at = from; at + needle.size() <= title.size(); ++at) {
+        std::size_t i = 0;
+        while (i < needle.size() && AsciiUpper(title[at + i]) == needle[i])
+            ++i;
+        if (i == needle.size())
+            return at;
+    }
+    return std::string_view::npos;
+}
+
+// An ASCII title: every byte is a character and upper-casing keeps each in
+// place, so a match is found in the title itself, without an upper-cased copy
+// or a table of where characters begin. A needle with other bytes never matches.
+void ReplaceInAscii(std::string &out, std::string_view title, std::string_view needle,
+                    std::string_view replacement, bool ignoreCase)
+{
+    std::size_t copied = 0;
+    for (std::size_t found;
+         (found = FindInAscii(title, needle, copied, ignoreCase)) != std::string_view::npos;) {
+        out.append(title.substr(copied, found - copied)).append(replacement);
+        copied = found + needle.size();
+    }
+    out.append(title.substr(copied));
+}
+
+// Any other title. The key is searched, the title is copied. Upper-casing
+// maps each character to exactly one character, so the k-th character of the
+// key stands for the k-th character of the title even where byte lengths
+// differ.
+void ReplaceInText(std::string &out, std::string_view title, std::string_view needle,
+                   std::string_view replacement, bool ignoreCase)
+{
+    // The upper-cased title goes into a buffer kept for each thread, which
+    // keeps its room from name to name.
+    thread_local std::string upperTitle;
+    std::string_view key = title;
+    if (ignoreCase) {
+        upperTitle.clear();
+        platform::AppendUpper(upperTitle, title);
+        key = upperTitle;
+    }
     // Character starts are only needed once something is found.
     std::vector<std::size_t> keyStarts;
     std::vector<std::size_t> titleStarts;
@@ -77,12 +134,11 @@ std::string ReplaceOccurrences(std::string_view title, std::string_view pattern,
         return static_cast<std::size_t>(it - keyStarts.begin());
     };
 
-    std::string out;
     std::size_t copiedChars = 0; // characters of the title already handled
     std::size_t searchFrom = 0;
-    while (!needle.empty()) {
+    for (;;) {
         const std::size_t found = key.find(needle, searchFrom);
-        if (found == std::string::npos)
+        if (found == std::string_view::npos)
             break;
         const auto first = charIndexAt(found);
         const auto last = charIndexAt(found + needle.size());
@@ -95,14 +151,38 @@ std::string ReplaceOccurrences(std::string_view title, std::string_view pattern,
         copiedChars = *last;
         searchFrom = found + needle.size();
     }
-    if (titleStarts.empty())
-        return std::string(title);
-    out.append(title.substr(titleStarts[copiedChars]));
-    return out;
+    out.append(titleStarts.empty() ? title : title.substr(titleStarts[copiedChars]));
 }
 
-std::optional<std::string> ReplaceCharRange(std::string_view title, RangePosition where, int position,
-                                            int width, std::string_view replacement)
+// The pattern upper-cased. It is the same for every name of a run, so the
+// last one is kept, for each thread that computes names.
+std::string_view UpperCasedPattern(std::string_view pattern)
+{
+    thread_local std::string last;
+    thread_local std::string upper;
+    if (pattern != last) {
+        upper = platform::ToUpper(pattern);
+        last.assign(pattern);
+    }
+    return upper;
+}
+
+} // namespace
+
+void ReplaceOccurrences(std::string &out, std::string_view title, std::string_view pattern,
+                        std::string_view replacement, bool ignoreCase)
+{
+    const std::string_view needle = ignoreCase ? UpperCasedPattern(pattern) : pattern;
+    if (needle.empty())
+        out.append(title);
+    else if (platform::IsAscii(title))
+        ReplaceInAscii(out, title, needle, replacement, ignoreCase);
+    else
+        ReplaceInText(out, title, needle, replacement, ignoreCase);
+}
+
+bool ReplaceCharRange(std::string &out, std::string_view title, RangePosition where, int position, int width,
+                      std::string_view replacement)
 {
     const CharSlicer t(title);
     const std::int64_t n = t.count();
@@ -110,9 +190,15 @@ std::optional<std::string> ReplaceCharRange(std::string_view title, RangePositio
     std::int64_t k = 0; // the first replaced character
     switch (where) {
     case RangePosition::First:
-        return n == 0 || n < w ? std::string(replacement) : Concat(replacement, t.slice(w, n));
+        out.append(replacement);
+        if (n >= w)
+            out.append(t.slice(w, n));
+        return true;
     case RangePosition::Last:
-        return n == 0 || n < w ? std::string(replacement) : Concat(t.slice(0, n - w), replacement);
+        if (n >= w)
+            out.append(t.slice(0, n - w));
+        out.append(replacement);
+        return true;
     case RangePosition::FromFront:
         k = std::int64_t{position} - 1;
         break;
@@ -120,26 +206,27 @@ std::optional<std::string> ReplaceCharRange(std::string_view title, RangePositio
         k = std::max<std::int64_t>(n - position, 0);
         break;
     default:
-        return std::nullopt;
+        return false;
     }
-    if (n == 0)
-        return std::string(replacement);
-    const std::string_view head = k >= n ? t.slice(0, n - 1) : t.slice(0, k);
-    const std::string_view tail = k + w <= n ? t.slice(k + w, n) : std::string_view();
-    return Concat(head, replacement, tail);
+    out.append(k >= n ? t.slice(0, n - 1) : t.slice(0, k));
+    out.append(replacement);
+    if (k + w <= n)
+        out.append(t.slice(k + w, n));
+    return true;
 }
 
-std::optional<std::string> InsertChars(std::string_view title, InsertPosition where, int position,
-                                       std::string_view text)
+bool InsertChars(std::string &out, std::string_view title, InsertPosition where, int position,
+                 std::string_view text)
 {
     const CharSlicer t(title);
     const std::int64_t n = t.count();
     std::int64_t k = 0; // the characters of the title before the text
     switch (where) {
     case InsertPosition::BeforeTitle:
-        return Concat(text, title);
+        break;
     case InsertPosition::AfterTitle:
-        return Concat(title, text);
+        k = n;
+        break;
     case InsertPosition::FromFront:
         k = std::int64_t{position} - 1;
         break;
@@ -147,13 +234,10 @@ std::optional<std::string> InsertChars(std::string_view title, InsertPosition wh
         k = n - position + 1;
         break;
     default:
-        return std::nullopt;
+        return false;
     }
-    if (k <= 0)
-        return Concat(text, title);
-    if (k >= n)
-        return Concat(title, text);
-    return Concat(t.slice(0, k), text, t.slice(k, n));
+    out.append(t.slice(0, k)).append(text).append(t.slice(k, n));
+    return true;
 }
 
 } // namespace engine

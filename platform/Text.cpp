@@ -52,31 +52,17 @@ std::size_t DecodeChar(std::string_view s, std::size_t pos, char32_t &codePoint)
 
 void AppendChar(std::string &out, char32_t c)
 {
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
+    char bytes[4];
+    out.append(bytes, static_cast<std::size_t>(WriteChar(bytes, c) - bytes));
 }
 
 namespace {
 
-// Applies a one-code-point mapping to every valid character; ASCII bytes skip
-// decoding, invalid bytes are copied as they are.
-template <typename Map> std::string MapChars(std::string_view s, Map map)
+// Appends s with a one-code-point mapping applied to every valid character;
+// ASCII bytes skip decoding, invalid bytes are copied as they are.
+template <typename Map> void AppendMapped(std::string &out, std::string_view s, Map map)
 {
-    std::string out;
-    out.reserve(s.size());
+    out.reserve(out.size() + s.size());
     std::size_t pos = 0;
     while (pos < s.size()) {
         const unsigned char lead = static_cast<unsigned char>(s[pos]);
@@ -99,7 +85,6 @@ template <typename Map> std::string MapChars(std::string_view s, Map map)
             AppendChar(out, mapped);
         pos += length;
     }
-    return out;
 }
 
 } // namespace
@@ -108,9 +93,19 @@ std::size_t CharLength(std::string_view s, std::size_t pos)
 {
     if (pos >= s.size())
         return 0;
+    if (static_cast<unsigned char>(s[pos]) < 0x80)
+        return 1;
     char32_t ignored = 0;
     const std::size_t length = DecodeChar(s, pos, ignored);
     return length == 0 ? 1 : length;
+}
+
+bool IsAscii(std::string_view s)
+{
+    unsigned char bits = 0;
+    for (const char c : s)
+        bits |= static_cast<unsigned char>(c);
+    return bits < 0x80;
 }
 
 std::size_t CountChars(std::string_view s)
@@ -143,14 +138,23 @@ char32_t LowerOf(char32_t c)
     return QChar::toLower(c);
 }
 
+void AppendUpper(std::string &out, std::string_view s)
+{
+    AppendMapped(out, s, [](char32_t c) { return UpperOf(c); });
+}
+
 std::string ToUpper(std::string_view s)
 {
-    return MapChars(s, UpperOf);
+    std::string out;
+    AppendUpper(out, s);
+    return out;
 }
 
 std::string ToLower(std::string_view s)
 {
-    return MapChars(s, LowerOf);
+    std::string out;
+    AppendMapped(out, s, [](char32_t c) { return LowerOf(c); });
+    return out;
 }
 
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)

@@ -20,6 +20,21 @@ std::string FormatLocalTime(TimeValue t, const char *pattern)
     return std::string(buffer, n);
 }
 
+bool SplitLocalTime(TimeValue t, LocalDateTime &fields)
+{
+    const std::time_t tt = static_cast<std::time_t>(t);
+    std::tm parts{};
+    if (!localtime_r(&tt, &parts))
+        return false;
+    fields = {std::int64_t{parts.tm_year} + 1900,
+              parts.tm_mon + 1,
+              parts.tm_mday,
+              parts.tm_hour,
+              parts.tm_min,
+              parts.tm_sec};
+    return true;
+}
+
 bool MakeLocalTime(int year, int month, int day, int hour, int minute, int second, TimeValue &result)
 {
     std::tm fields{};

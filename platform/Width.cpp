@@ -8,7 +8,6 @@ namespace platform {
 
 namespace {
 
-constexpr char32_t kFullAsciiOffset = 0xFEE0; // U+FF01 - 0x21
 constexpr char32_t kIdeographicSpace = 0x3000;
 constexpr char32_t kHalfKanaFirst = 0xFF61;
 constexpr char32_t kHalfKanaLast = 0xFF9F;

@@ -9,6 +9,10 @@
 // forms. Characters without a counterpart, and invalid bytes, stay as they are.
 namespace platform {
 
+// The full-width forms of ASCII '!' to '~' (U+FF01 to U+FF5E) lie this far
+// above them.
+constexpr char32_t kFullAsciiOffset = 0xFEE0;
+
 // Every character in its half-width form; a voiced or semi-voiced full-width
 // katakana becomes two characters (ガ -> ｶﾞ).
 std::string ToHalfWidth(std::string_view s);

@@ -1,7 +1,12 @@
 #include "engine/RenameSettings.h"
 #include "support/EntryMaker.h"
 
+#include "platform/Text.h"
+#include "platform/Width.h"
+
 #include <gtest/gtest.h>
+
+#include <cctype>
 
 namespace {
 
@@ -82,6 +87,48 @@ TEST(CharKindsTest, WidthFlagDecidesWhetherSettingsApply)
     EXPECT_EQ(s.ConvertChar("ｂ", CRenameSettings::kCaseUpper, false), "Ｂ");
     EXPECT_EQ(s.ConvertChar("ｂ", CRenameSettings::kCaseUpper, true), "B");
     EXPECT_EQ(s.ConvertChar("\x80", CRenameSettings::kCaseUpper, true), "\x80");
+}
+
+// ASCII characters convert without being decoded: each must come out as its
+// full-width form does where a width is chosen for letters and digits, and
+// keep its own width otherwise.
+TEST(CharKindsTest, AsciiConvertsAsItsFullWidthForm)
+{
+    CRenameSettings s;
+    s.IsConvAlpha = s.IsConvNum = true;
+    for (CharWidth width : {CharWidth::Half, CharWidth::Full}) {
+        s.ConvAlpha = s.ConvNum = width;
+        for (int operation :
+             {CRenameSettings::kCaseNone, CRenameSettings::kCaseUpper, CRenameSettings::kCaseLower}) {
+            for (char c = '!'; c <= '~'; ++c) {
+                const std::string ascii(1, c);
+                std::string full;
+                platform::AppendChar(full, platform::FullWidthOf(static_cast<char32_t>(c)));
+                const bool letterOrDigit = std::isalnum(static_cast<unsigned char>(c)) != 0;
+                EXPECT_EQ(s.ConvertChar(ascii, operation, true),
+                          letterOrDigit ? s.ConvertChar(full, operation, true) : ascii)
+                    << c << " " << operation;
+                EXPECT_EQ(platform::ToFullWidth(s.ConvertChar(ascii, operation, false)),
+                          s.ConvertChar(full, operation, false))
+                    << c << " " << operation;
+            }
+        }
+    }
+}
+
+TEST(CharKindsTest, MixedTitlesConvertCharacterByCharacter)
+{
+    CRenameSettings s;
+    s.IsCase = 1;
+    s.FileCase = LetterCase::Capitalised;
+    s.ExtensionCase = LetterCase::Upper;
+    s.IsConvAlpha = true;
+    s.ConvAlpha = CharWidth::Full;
+    EXPECT_EQ(Convert(s, "ｂAR写\xFFｶx1.Txt"), "Ｂａｒ写\xFFｶｘ1.TXT");
+    EXPECT_EQ(Convert(s, "\xFF"
+                         "aB.txt"),
+              "\xFFａｂ.TXT")
+        << "an invalid byte is the first character";
 }
 
 } // namespace

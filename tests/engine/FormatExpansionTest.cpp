@@ -1,7 +1,10 @@
 #include "engine/RenameSettings.h"
 #include "support/EntryMaker.h"
+#include "support/TwoThreads.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 namespace {
 
@@ -34,6 +37,21 @@ TEST_F(FormatExpansionTest, TimeFields)
     EXPECT_EQ(expand("%H %h"), "17 05");
 }
 
+// Four-digit years are written by the expansion itself, others by strftime.
+TEST_F(FormatExpansionTest, TimeFieldsLookAsStrftimeWritesThem)
+{
+    for (int year : {999, 1000, 1970, 2024, 9999, 10000}) {
+        for (int hour : {0, 1, 11, 12, 13, 23}) {
+            entry = MakeEntry("/trip", "photo.jpg", false, LocalTime(year, 12, 31, hour, 5, 9));
+            EXPECT_EQ(expand("%Y|%y|%m|%d|%H|%h|%M|%s"),
+                      platform::FormatLocalTime(entry.lastWriteTime, "%Y|%y|%m|%d|%H|%I|%M|%S"))
+                << year << " " << hour;
+        }
+    }
+    entry = MakeEntry("/trip", "photo.jpg", false, std::numeric_limits<platform::TimeValue>::max());
+    EXPECT_EQ(expand("[%Y%m%d%H]"), "[]") << "a time that cannot be shown";
+}
+
 TEST_F(FormatExpansionTest, UnknownAndTrailingPercentVanish)
 {
     EXPECT_EQ(expand("100%%"), "100");
@@ -61,6 +79,34 @@ TEST_F(FormatExpansionTest, HugeNumberFieldsStaySane)
     // Long digit runs keep their last nine digits before the reduction.
     EXPECT_EQ(expand("%n99999999999999999999999:5:1", 0), "000000005");
     EXPECT_EQ(expand("%n1:99999999999999999999:99999999999"), "1000197");
+}
+
+// Texts are cut into pieces once and kept for each thread: a text changed in
+// place, or more texts than are kept, must each expand as themselves.
+TEST_F(FormatExpansionTest, EveryTextExpandsAsItself)
+{
+    std::string format = "%f_%n";
+    EXPECT_EQ(expand(format), "photo_003");
+    format[1] = 'e';
+    EXPECT_EQ(expand(format), "jpg_003");
+    for (int round = 0; round < 2; ++round) {
+        for (int width = 1; width <= 6; ++width)
+            EXPECT_EQ(expand("%n" + std::to_string(width)), std::string(width - 1, '0') + "3");
+    }
+}
+
+TEST_F(FormatExpansionTest, ThreadsExpandTheirOwnTexts)
+{
+    const std::string formats[] = {"%f-%n4-", "%e%n2_"};
+    const std::string names[] = {"photo-0003-", "jpg03_"};
+    EXPECT_EQ(testing_support::SumOnTwoThreads([&](int thread) {
+                  int wrong = 0;
+                  for (int i = 0; i < 300000; ++i)
+                      wrong += expand(formats[thread] + std::to_string(i % 7)) !=
+                               names[thread] + std::to_string(i % 7);
+                  return wrong;
+              }),
+              0);
 }
 
 TEST(FormatExpansionNumberFieldTest, DigitsColonOrBoth)

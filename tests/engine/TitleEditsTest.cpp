@@ -1,5 +1,6 @@
 #include "engine/RenameSettings.h"
 #include "support/EntryMaker.h"
+#include "support/TwoThreads.h"
 
 #include <gtest/gtest.h>
 
@@ -94,6 +95,72 @@ TEST(TitleEditsTest, InsertsByCharacterPosition)
     EXPECT_EQ(Insert(InsertPosition::FromBack, INT_MIN, "abc.txt"), "abcX.txt");
     EXPECT_EQ(Insert(InsertPosition::FromFront, 2, "写真集.jpg"), "写X真集.jpg");
     EXPECT_EQ(Insert(static_cast<InsertPosition>(7), 2, "abc.txt"), "");
+}
+
+// An edit must come out the same where characters take several bytes or are
+// invalid bytes as where each is one ASCII byte, also in titles longer than
+// any file name.
+TEST(TitleEditsTest, EveryKindOfCharacterCountsAsOne)
+{
+    // b, c and d stand for characters of three bytes, one invalid byte and two bytes.
+    const auto widen = [](const std::string &text) {
+        std::string out;
+        for (const char c : text)
+            out += c == 'b' ? "写" : c == 'c' ? "\xFF" : c == 'd' ? "é" : std::string(1, c);
+        return out;
+    };
+    for (const std::string &title : {std::string("abcdab"), std::string(300, 'b') + "acdab"}) {
+        for (int position : {-1, 0, 1, 2, 3, 5, 8, 255, 256, 257, 301, 306}) {
+            for (int width : {0, 1, 2, 3, 7, 260}) {
+                for (RangePosition mode : {RangePosition::First, RangePosition::Last,
+                                           RangePosition::FromFront, RangePosition::FromBack})
+                    ASSERT_EQ(RangeReplace(mode, position, width, widen(title) + ".txt"),
+                              widen(RangeReplace(mode, position, width, title + ".txt")))
+                        << title.size() << " " << static_cast<int>(mode) << " " << position << " " << width;
+            }
+            for (InsertPosition mode : {InsertPosition::BeforeTitle, InsertPosition::AfterTitle,
+                                        InsertPosition::FromFront, InsertPosition::FromBack})
+                ASSERT_EQ(Insert(mode, position, widen(title) + ".txt"),
+                          widen(Insert(mode, position, title + ".txt")))
+                    << title.size() << " " << static_cast<int>(mode) << " " << position;
+        }
+        for (const std::string pattern : {"a", "A", "ab", "bc", "dab", "x"}) {
+            for (bool ignoreCase : {false, true})
+                ASSERT_EQ(Replace(widen(pattern), widen(title) + ".txt", ignoreCase),
+                          widen(Replace(pattern, title + ".txt", ignoreCase)))
+                    << title.size() << " " << pattern << " " << ignoreCase;
+        }
+    }
+}
+
+TEST(TitleEditsTest, CutsLongTitlesWhereAsked)
+{
+    const std::string many(300, 'b');
+    EXPECT_EQ(Insert(InsertPosition::FromFront, 302, many + "acdab.txt"), many + "aXcdab.txt");
+    EXPECT_EQ(RangeReplace(RangePosition::FromBack, 3, 2, many + "acdab.txt"), many + "acZb.txt");
+}
+
+// The upper-cased pattern, and the buffer a title other than ASCII is
+// upper-cased in, are kept for each thread.
+TEST(TitleEditsTest, ThreadsReplaceTheirOwnPatterns)
+{
+    const std::string patterns[2][2] = {{"aB", "Cd"}, {"B写C", "D"}};
+    const std::string names[2][2] = {{"X写cd.txt", "ab写X.txt"}, {"aXd.txt", "ab写cX.txt"}};
+    EXPECT_EQ(testing_support::SumOnTwoThreads([&](int thread) {
+                  int wrong = 0;
+                  for (int i = 0; i < 300000; ++i)
+                      wrong += Replace(patterns[thread][i % 2], "ab写cd.txt", true) != names[thread][i % 2];
+                  return wrong;
+              }),
+              0);
+}
+
+TEST(TitleEditsTest, IgnoringCaseOtherLettersMatchAsciiTitles)
+{
+    // The dotless i and the long s upper-case to ASCII I and S.
+    EXPECT_EQ(Replace("\xC4\xB1", "Ikii.txt", true), "XkXX.txt");
+    EXPECT_EQ(Replace("\xC5\xBFs", "Ssx.txt", true), "Xx.txt");
+    EXPECT_EQ(Replace("\xC4\xB1", "Ikii.txt"), "Ikii.txt");
 }
 
 } // namespace
