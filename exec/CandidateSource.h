@@ -2,8 +2,8 @@
 
 #include "exec/DirectoryLocks.h"
 #include "exec/ResultLog.h"
-#include "model/ListedCandidates.h"
 #include "model/FileEntry.h"
+#include "model/ListedCandidates.h"
 
 #include <string>
 #include <vector>
