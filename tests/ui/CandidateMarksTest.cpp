@@ -97,6 +97,34 @@ TEST_F(CandidateMarksTest, OnlyTheLastStartDelivers)
     EXPECT_EQ(arrived.size(), 1u);
 }
 
+// A keystroke while the marks of the last one are planned: the plan that was
+// running is dropped, the marks that arrive are those of the new settings.
+TEST_F(CandidateMarksTest, AStartDuringPlanningDeliversTheMarksOfItsOwnSettings)
+{
+    const auto many = ManyRows(200000);
+    const auto settings = NamesSettings({"same", "same", "other"});
+    marks->Start(many, NamesSettings({"x", "x"}), {});
+    marks->Start(many, settings, {});
+    exec::CDirectoryNames folders;
+    EXPECT_EQ(next(), PlanCandidateMarks(many, settings, {}, folders));
+    QTest::qWait(50);
+    EXPECT_EQ(arrived.size(), 1u);
+}
+
+TEST_F(CandidateMarksTest, FolderNamesAreReadAgainEvenWhenTheStartAfterTheInvalidationIsReplaced)
+{
+    const auto rows = EntriesFor({dir.write("a")});
+    const auto settings = NamesSettings({"x"});
+    marks->Start(rows, settings, {});
+    EXPECT_EQ(next(), Marks{PlanProblem::None});
+    dir.write("x");
+    marks->InvalidateFolders();
+    const auto many = ManyRows(100000);
+    marks->Start(many, NamesSettings({}), {});
+    marks->Start(rows, settings, {});
+    EXPECT_EQ(next(), Marks{PlanProblem::ExistingTarget});
+}
+
 TEST_F(CandidateMarksTest, CancelledOrDestroyedComputationsNeverDeliver)
 {
     const auto many = ManyRows(200000);
