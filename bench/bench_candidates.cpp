@@ -133,19 +133,36 @@ void MarksOfAllRows(benchmark::State &state)
 BENCHMARK(MarksOfAllRows)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
 // A keystroke while the marks of the previous one are still being computed:
-// that computation is cancelled, the next one started, the rows drawn.
+// that computation is told to stop, the next one started, the rows drawn.
+// Counters: the longest a keystroke waited in Start for the marks worker, and
+// the longest from the keystroke until its rows were painted; the marks of the
+// last keystroke are then waited for, so that they are known to arrive.
 void KeystrokeWhileMarking(benchmark::State &state)
 {
     CCandidateMarks marks;
+    std::size_t marked = 0;
+    QObject::connect(&marks, &CCandidateMarks::MarksReady,
+                     [&marked](std::vector<exec::PlanProblem> m) { marked = m.size(); });
     marks.Start(g_scene->list.Entries(), g_scene->settings, {});
+    double longestWaitMs = 0;
+    double longestPaintedMs = 0;
+    QElapsedTimer clock;
     for (auto _ : state) {
+        clock.start();
         g_scene->type();
         marks.Start(g_scene->list.Entries(), g_scene->settings, {});
+        longestWaitMs = std::max(longestWaitMs, static_cast<double>(clock.nsecsElapsed()) / 1e6);
         g_scene->repaint();
+        longestPaintedMs = std::max(longestPaintedMs, static_cast<double>(clock.nsecsElapsed()) / 1e6);
         state.PauseTiming();
         QThread::msleep(200); // well into planning
         state.ResumeTiming();
     }
+    while (marked == 0)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    state.counters["marks_wait_ms"] = longestWaitMs;
+    state.counters["painted_ms"] = longestPaintedMs;
+    state.counters["rows_marked"] = static_cast<double>(marked);
 }
 BENCHMARK(KeystrokeWhileMarking)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
 

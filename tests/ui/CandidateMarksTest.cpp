@@ -8,6 +8,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -84,6 +85,13 @@ TEST_F(CandidateMarksTest, FolderNamesAreReadAgainOnlyAfterInvalidation)
     marks->InvalidateFolders();
     marks->Start(rows, settings, {});
     EXPECT_EQ(next(), Marks{PlanProblem::ExistingTarget});
+
+    std::remove(dir.file("x").c_str());
+    marks->InvalidateFolders();
+    const auto many = ManyRows(100000);
+    marks->Start(many, NamesSettings({}), {});
+    marks->Start(rows, settings, {});
+    EXPECT_EQ(next(), Marks{PlanProblem::None}) << "also when the start after it was replaced at once";
 }
 
 TEST_F(CandidateMarksTest, OnlyTheLastStartDelivers)
@@ -93,6 +101,20 @@ TEST_F(CandidateMarksTest, OnlyTheLastStartDelivers)
     marks->Start(many, NamesSettings({}), {});
     marks->Start(few, NamesSettings({"same", "same"}), {});
     EXPECT_EQ(next(), (Marks{PlanProblem::DuplicateName, PlanProblem::DuplicateName}));
+    QTest::qWait(50);
+    EXPECT_EQ(arrived.size(), 1u);
+}
+
+// A keystroke while the marks of the last one are planned: the plan that was
+// running is dropped, the marks that arrive are those of the new settings.
+TEST_F(CandidateMarksTest, AStartDuringPlanningDeliversTheMarksOfItsOwnSettings)
+{
+    const auto many = ManyRows(200000);
+    const auto settings = NamesSettings({"same", "same", "other"});
+    marks->Start(many, NamesSettings({"x", "x"}), {});
+    marks->Start(many, settings, {});
+    exec::CDirectoryNames folders;
+    EXPECT_EQ(next(), PlanCandidateMarks(many, settings, {}, folders));
     QTest::qWait(50);
     EXPECT_EQ(arrived.size(), 1u);
 }

@@ -441,6 +441,28 @@ TEST_F(FileListCtrlRowsTest, ReorderingMovesTheSelectionAndTheCurrentRowWithThei
     EXPECT_EQ(ReportView(list)->model()->index(0, 0).data().toString(), "n9");
 }
 
+// A reorder changes which entry each row shows, never which entries are
+// selected; an empty order means the source kept its rows.
+TEST_F(FileListCtrlRowsTest, AReorderReportsNoSelectionChangeAndAnEmptyOrderMovesNothing)
+{
+    list.SetSelectedRows({1, 2, 7});
+    list.SetCurrentRow(2);
+    QSignalSpy changed(&list, &CFileListCtrl::SelectionChanged);
+    list.ReorderRows([] { return std::vector<int>{}; });
+    EXPECT_EQ(list.SelectedRows(), (std::vector<int>{1, 2, 7}));
+    EXPECT_EQ(list.CurrentRow(), 2);
+    list.ReorderRows([this] {
+        std::rotate(rows.names.begin(), rows.names.begin() + 1, rows.names.end());
+        std::vector<int> newRowOf(rows.names.size());
+        for (size_t row = 0; row < newRowOf.size(); ++row)
+            newRowOf[row] = int((row + newRowOf.size() - 1) % newRowOf.size());
+        return newRowOf;
+    });
+    EXPECT_EQ(selectedNames(), (std::vector<QString>{"n1", "n2", "n7"}));
+    EXPECT_EQ(currentName(), "n2");
+    EXPECT_EQ(changed.count(), 0);
+}
+
 TEST_F(FileListCtrlRowsTest, SortIndicatorIsTheOwnersAndAHeaderClickOnlyReportsTheColumn)
 {
     QHeaderView *header = ReportView(list)->header();

@@ -3,12 +3,14 @@
 #include "support/ListingSample.h"
 #include "support/TempDir.h"
 
+#include "model/TypeNames.h"
 #include "platform/DirectoryList.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -136,6 +138,29 @@ TEST_F(SelectionListTest, SortReturnsTheNewRowOfEveryOldRow)
     for (std::size_t old = 0; old < before.size(); ++old)
         EXPECT_EQ(list.Name(newRowOf[old]), before[old]);
     EXPECT_EQ(list.Name(1), "c.TXT");
+}
+
+TEST_F(SelectionListTest, ASnapshotSortsAsTheListDoesAndKeepsItsRowsWhileTheListChanges)
+{
+    Fill({});
+    const CSelectionList::Snapshot snapshot = list.TakeSnapshot();
+    EXPECT_TRUE(list.Holds(snapshot));
+    const ListingSort sort{SortKey::Type, false, true};
+    TypeNames types;
+    std::atomic<bool> stop{true};
+    EXPECT_TRUE(CSelectionList::SortedOrder(snapshot, sort, types, &stop).empty());
+    const std::vector<int> newRowOf = CSelectionList::SortedOrder(snapshot, sort, types);
+    EXPECT_EQ(list.Sort(sort), newRowOf);
+    EXPECT_FALSE(list.Holds(snapshot)) << "the rows moved";
+
+    const std::size_t count = snapshot.storage->size();
+    ListedEntry late;
+    late.name = "late.txt";
+    list.AppendRows(list.Directory(), {late});
+    EXPECT_EQ(list.FindName("late.txt"), list.RowCount() - 1);
+    EXPECT_EQ(snapshot.storage->size(), count) << "rows shared with a snapshot are not changed";
+    list.Clear();
+    EXPECT_EQ(snapshot.storage->size(), count);
 }
 
 TEST_F(SelectionListTest, EntryIsWholeAndCheapAccessorsAgreeWithIt)

@@ -8,6 +8,7 @@
 #include "app/EnvSettings.h"
 #include "app/LaunchList.h"
 #include "engine/RenameSettings.h"
+#include "model/ListedEntry.h"
 #include "ui/dialogs/FolderBrowseDlg.h"
 #include "ui/widgets/FileListCtrl.h"
 #include "ui/widgets/HistoryComboBox.h"
@@ -16,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -72,6 +74,43 @@ TEST_F(SelectionPaneTest, SortingByAHeaderKeepsTheSelectionAndShowsTheOrder)
     EXPECT_TRUE(header->isSortIndicatorShown());
     EXPECT_EQ(header->sortIndicatorSection(), 0);
     EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+}
+
+// A long list is sorted on a worker: the header shows the order asked for at
+// once, the rows follow in one step, and of two sorts asked for quickly only
+// the second lands.
+TEST_F(SelectionPaneTest, ALongListIsSortedInTheBackgroundAndOnlyTheLastSortAskedForLands)
+{
+    CFileListCtrl &list = *pane.List();
+    std::vector<ListedEntry> more(6000);
+    for (std::size_t i = 0; i < more.size(); ++i) {
+        more[i].name = "f" + std::to_string(i) + ".txt";
+        more[i].size = i % 7;
+    }
+    list.InsertRows(pane.Rows().RowCount(), static_cast<int>(more.size()),
+                    [&] { pane.Rows().AppendRows(pane.Rows().Directory(), std::move(more)); });
+    const int b = pane.Rows().FindName("b.txt");
+    list.SetSelectedRows({b});
+    list.SetCurrentRow(b);
+    const std::string firstByName = pane.Rows().Name(1);
+    QSignalSpy changed(&pane, &CSelectionPane::Changed);
+
+    pane.SortByColumn(0); // the name column again: descending
+    const QHeaderView *header = Widget<QTreeView>(list, "reportView")->header();
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    EXPECT_TRUE(pane.IsSorting());
+    EXPECT_EQ(pane.Rows().Name(1), firstByName) << "the rows stay until the sort lands";
+    pane.SortByColumn(1); // by size, before the first sort landed
+    EXPECT_EQ(header->sortIndicatorSection(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !pane.IsSorting(); }, 20000));
+    QTest::qWait(50);
+
+    EXPECT_EQ(changed.count(), 1) << "one sort landed";
+    EXPECT_EQ(pane.Rows().Name(0), "..");
+    for (int row = 2; row < pane.Rows().RowCount(); ++row)
+        ASSERT_LE(pane.Rows().Entry(row - 1).size, pane.Rows().Entry(row).size) << row;
+    EXPECT_EQ(SelectedName(), "b.txt");
+    EXPECT_EQ(pane.Rows().Entry(list.CurrentRow()).fileName, "b.txt");
 }
 
 TEST_F(SelectionPaneTest, ChangesByOthersShowWithoutLosingTheSelection)

@@ -24,6 +24,16 @@ std::vector<exec::PlanProblem> PlanCandidateMarks(const std::vector<CFileEntry> 
     return marks;
 }
 
+// What the interface thread and one worker share.
+struct CCandidateMarks::Run {
+    const std::vector<CFileEntry> *rows = nullptr;
+    CRenameSettings settings;
+    std::string directory;
+    bool invalidateFolders = false;
+    std::uint64_t generation = 0;
+    std::atomic<bool> stop{false};
+};
+
 CCandidateMarks::CCandidateMarks(QObject *parent) : QObject(parent) {}
 
 CCandidateMarks::~CCandidateMarks()
@@ -34,13 +44,16 @@ CCandidateMarks::~CCandidateMarks()
 void CCandidateMarks::Start(const std::vector<CFileEntry> &rows, const CRenameSettings &settings,
                             const std::string &directory)
 {
-    Cancel();
-    if (std::exchange(m_foldersStale, false))
-        m_folders.Invalidate();
-    m_rows = &rows;
-    m_settings = settings;
-    m_directory = directory;
-    m_worker = std::thread(&CCandidateMarks::compute, this, m_generation);
+    ++m_generation;
+    if (m_run)
+        m_run->stop = true;
+    m_run = std::make_shared<Run>();
+    m_run->rows = &rows;
+    m_run->settings = settings;
+    m_run->directory = directory;
+    m_run->invalidateFolders = std::exchange(m_foldersStale, false);
+    m_run->generation = m_generation;
+    m_worker = std::thread(&CCandidateMarks::Compute, this, m_run, std::move(m_worker));
 }
 
 void CCandidateMarks::Cancel()
@@ -48,20 +61,27 @@ void CCandidateMarks::Cancel()
     ++m_generation;
     if (!m_worker.joinable())
         return;
-    m_stop = true;
+    m_run->stop = true;
     m_worker.join();
-    m_stop = false;
+    m_run.reset();
 }
 
-void CCandidateMarks::compute(std::uint64_t generation)
+void CCandidateMarks::Compute(const std::shared_ptr<Run> &run, std::thread before)
 {
+    if (before.joinable())
+        before.join();
+    // Even when this computation was replaced too: the next one relies on it.
+    if (run->invalidateFolders)
+        m_folders.Invalidate();
+    if (run->stop)
+        return;
     std::vector<exec::PlanProblem> marks =
-        PlanCandidateMarks(*m_rows, m_settings, m_directory, m_folders, &m_stop);
-    if (m_stop)
+        PlanCandidateMarks(*run->rows, run->settings, run->directory, m_folders, &run->stop);
+    if (run->stop)
         return;
     QMetaObject::invokeMethod(
         this,
-        [this, generation, marks = std::move(marks)]() mutable {
+        [this, generation = run->generation, marks = std::move(marks)]() mutable {
             if (generation == m_generation)
                 emit MarksReady(std::move(marks));
         },

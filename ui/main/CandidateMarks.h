@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -28,20 +29,25 @@ std::vector<exec::PlanProblem> PlanCandidateMarks(const std::vector<CFileEntry> 
 // the last Start arrive through MarksReady; those of a computation that was
 // cancelled or followed by another Start never do. The folder names the plans
 // look into are kept between computations.
+//
+// A Start never waits for the computation it replaces: that one is told to
+// stop and left to end, and the new worker waits for it before it plans, so
+// the folder names are used by one computation at a time.
 class CCandidateMarks : public QObject {
     Q_OBJECT
 public:
     explicit CCandidateMarks(QObject *parent = nullptr);
-    // Cancels the computation and waits for the worker.
+    // Cancels the computation and waits for the workers.
     ~CCandidateMarks() override;
 
     // Starts computing the marks of `rows` for `settings` (copied); a running
-    // computation is cancelled first. `rows` is read until MarksReady arrives
-    // or Cancel returns: the owner calls Cancel before changing them.
-    // Numbered directories are planned in `directory`.
+    // computation is told to stop and its marks dropped. `rows` (and the rows
+    // of earlier Starts) are read until MarksReady arrives or Cancel returns:
+    // the owner calls Cancel before changing them. Numbered directories are
+    // planned in `directory`.
     void Start(const std::vector<CFileEntry> &rows, const CRenameSettings &settings,
                const std::string &directory);
-    // Stops the computation; returns once the worker no longer reads the rows.
+    // Stops the computations; returns once no worker reads the rows.
     void Cancel();
     // The folders are read again at the next computation (after a listing or a run).
     void InvalidateFolders() { m_foldersStale = true; }
@@ -52,18 +58,16 @@ signals:
     void MarksReady(std::vector<exec::PlanProblem> marks);
 
 private:
-    void compute(std::uint64_t generation);
+    struct Run;
+    // Worker thread: waits for the worker before it, then plans.
+    void Compute(const std::shared_ptr<Run> &run, std::thread before);
 
-    const std::vector<CFileEntry> *m_rows = nullptr;
-    CRenameSettings m_settings;
-    std::string m_directory;
-    // Read and filled by the worker; the interface thread invalidates it only
-    // while no worker runs.
+    // Read and filled by one worker at a time.
     exec::CDirectoryNames m_folders;
     bool m_foldersStale = false;
     // Counts the computations started or cancelled: a result is delivered
     // only while its computation is still the latest.
     std::uint64_t m_generation = 0;
-    std::atomic<bool> m_stop{false};
-    std::thread m_worker;
+    std::shared_ptr<Run> m_run; // the latest computation
+    std::thread m_worker;       // its worker, which joins the one before it
 };

@@ -13,6 +13,7 @@
 class ListedTypes {
 public:
     const std::string &Name(const std::string &typeKey) { return m_names.Name(typeKey); }
+    TypeNames &Names() { return m_names; }
     QIcon Icon(const std::string &typeKey);
 
 private:

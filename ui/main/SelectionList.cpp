@@ -7,7 +7,19 @@
 #include <algorithm>
 #include <iterator>
 
-CSelectionList::CSelectionList() = default;
+namespace {
+
+// Rows between two looks at the stop flag of a sort on a worker.
+constexpr std::size_t kRowsBetweenStopChecks = 4096;
+
+bool IsParent(const ListedEntry &row)
+{
+    return row.isFolder && row.name == CSelectionList::kParentName;
+}
+
+} // namespace
+
+CSelectionList::CSelectionList() : m_storage(std::make_shared<Storage>()) {}
 CSelectionList::~CSelectionList() = default;
 
 std::vector<FileListColumn> CSelectionList::Columns()
@@ -41,7 +53,8 @@ int CSelectionList::ColumnOfKey(SortKey key)
 
 void CSelectionList::Clear()
 {
-    m_storage.clear();
+    // A snapshot may still read the old rows.
+    m_storage = std::make_shared<Storage>();
     m_index.clear();
     m_directory.clear();
 }
@@ -58,9 +71,11 @@ void CSelectionList::AppendRows(const std::string &directory, std::vector<Listed
 {
     if (m_index.empty())
         m_directory = directory;
+    if (m_storage.use_count() > 1)
+        m_storage = std::make_shared<Storage>(*m_storage);
     for (ListedEntry &row : rows) {
-        m_index.push_back(static_cast<int>(m_storage.size()));
-        m_storage.push_back(std::move(row));
+        m_index.push_back(static_cast<int>(m_storage->size()));
+        m_storage->push_back(std::move(row));
     }
 }
 
@@ -79,25 +94,45 @@ const std::string &CSelectionList::TypeName(int row) const
 
 std::vector<int> CSelectionList::Sort(const ListingSort &sort)
 {
+    std::vector<int> newRowOf = SortedOrder(TakeSnapshot(), sort, m_types.Names());
+    MoveRows(newRowOf);
+    return newRowOf;
+}
+
+bool CSelectionList::Holds(const Snapshot &snapshot) const
+{
+    return snapshot.storage == m_storage && snapshot.index == m_index;
+}
+
+std::vector<int> CSelectionList::SortedOrder(const Snapshot &rows, const ListingSort &sort, TypeNames &types,
+                                             const std::atomic<bool> *stop)
+{
+    const auto stopped = [stop] { return stop && stop->load(); };
+    const auto rowAt = [&rows](std::size_t row) -> const ListedEntry & {
+        return (*rows.storage)[static_cast<std::size_t>(rows.index[row])];
+    };
     static const std::string kNoType;
     const bool byType = sort.key == SortKey::Type;
     ListedSortKey key(sort.key, sort.numeric);
     std::vector<std::string> keys;
-    keys.reserve(m_index.size());
-    for (int row = 0; row < RowCount(); ++row)
-        keys.push_back(key(Row(row), byType ? TypeName(row) : kNoType));
-
+    keys.reserve(rows.index.size());
     std::size_t parentRow = kNoParentRow;
-    for (int row = 0; row < RowCount() && parentRow == kNoParentRow; ++row)
-        if (IsParentRow(row))
-            parentRow = static_cast<std::size_t>(row);
+    for (std::size_t row = 0; row < rows.index.size(); ++row) {
+        if (row % kRowsBetweenStopChecks == 0 && stopped())
+            return {};
+        const ListedEntry &entry = rowAt(row);
+        if (parentRow == kNoParentRow && IsParent(entry))
+            parentRow = row;
+        keys.push_back(key(entry, byType ? types.Name(entry.TypeKey()) : kNoType));
+    }
     const std::vector<std::size_t> order = SortedListingOrder(
-        std::move(keys), sort,
-        [this](std::size_t row) { return std::string_view(Row(static_cast<int>(row)).name); }, parentRow);
+        std::move(keys), sort, [&rowAt](std::size_t row) { return std::string_view(rowAt(row).name); },
+        parentRow);
+    if (stopped())
+        return {};
     std::vector<int> newRowOf(order.size());
     for (std::size_t position = 0; position < order.size(); ++position)
         newRowOf[order[position]] = static_cast<int>(position);
-    MoveRows(newRowOf);
     return newRowOf;
 }
 
@@ -110,7 +145,7 @@ CFileEntry CSelectionList::Entry(int row) const
 
 bool CSelectionList::IsParentRow(int row) const
 {
-    return Row(row).isFolder && Row(row).name == kParentName;
+    return IsParent(Row(row));
 }
 
 std::string CSelectionList::FullPath(int row) const

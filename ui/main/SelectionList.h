@@ -6,7 +6,9 @@
 #include "ui/main/ListedTypes.h"
 #include "ui/widgets/FileListCtrl.h"
 
+#include <atomic>
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,10 +16,19 @@
 // the filter lets through, in the chosen order. Each row keeps only what the
 // columns and the sort read, the directory is kept once; cell texts, pictures
 // and full entries are made only for the rows asked for. Interface thread only
-// (see CDirectoryLister for filling it from a worker thread).
+// (see CDirectoryLister for filling it from a worker thread, CSelectionSorter
+// for sorting it on one).
 class CSelectionList : public IFileListSource {
 public:
     static constexpr const char *kParentName = "..";
+
+    // The rows as they stand, to be ordered on another thread: the rows are
+    // shared with the list, which never changes rows it shares (it appends to
+    // a copy of them), and their order is copied.
+    struct Snapshot {
+        std::shared_ptr<const std::deque<ListedEntry>> storage;
+        std::vector<int> index;
+    };
 
     // Display options read at every cell request.
     struct DisplayOptions {
@@ -43,6 +54,14 @@ public:
     // Orders the rows by `sort`; rows of equal keys keep their order.
     // Returns the new row of each old row.
     std::vector<int> Sort(const ListingSort &sort);
+
+    Snapshot TakeSnapshot() const { return {m_storage, m_index}; }
+    // True while the list holds the rows of `snapshot` in its order.
+    bool Holds(const Snapshot &snapshot) const;
+    // The new row of each row of `rows` in the order Sort puts them in, on any
+    // thread with a TypeNames of its own; empty once `stop` is set.
+    static std::vector<int> SortedOrder(const Snapshot &rows, const ListingSort &sort, TypeNames &types,
+                                        const std::atomic<bool> *stop = nullptr);
 
     int RowCount() const override { return static_cast<int>(m_index.size()); }
     QString CellText(int row, int column) const override;
@@ -70,16 +89,19 @@ public:
     static int ColumnOfKey(SortKey key);
 
 private:
+    using Storage = std::deque<ListedEntry>;
+
     const ListedEntry &Row(int row) const
     {
-        return m_storage[static_cast<std::size_t>(m_index[static_cast<std::size_t>(row)])];
+        return (*m_storage)[static_cast<std::size_t>(m_index[static_cast<std::size_t>(row)])];
     }
     const std::string &TypeName(int row) const;
 
     std::string m_directory;
     // The rows stay where they arrived (a deque never moves them as it
     // grows); the order is an index, so sorting a million rows moves ints.
-    std::deque<ListedEntry> m_storage;
+    // Never null; shared with snapshots.
+    std::shared_ptr<Storage> m_storage;
     std::vector<int> m_index; // storage position of each row
     DisplayOptions m_display;
     mutable ListedTypes m_types;

@@ -12,7 +12,6 @@
 #include "ui/main/LaunchCommand.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/OpenEntry.h"
-#include "ui/main/WaitCursor.h"
 #include "ui/widgets/FileListCtrl.h"
 #include "ui/widgets/HistoryComboBox.h"
 #include "ui/widgets/Icons.h"
@@ -49,6 +48,9 @@ enum ListFormCommand { kViewBase = 1260, kSortBase = 1263, kNumericSort = 1268 }
 enum FilterCommand { kFilterBase = 3021, kFreeFilter = 3026 };
 // Launch command k is menu command kLaunchBase + k.
 constexpr int kLaunchBase = 1096;
+// Up to this many rows a sort takes a few milliseconds and is done at once;
+// more are sorted on a worker thread so that the window stays responsive.
+constexpr int kSortAtOnceRows = 5000;
 
 std::string ProcessDirectory()
 {
@@ -131,6 +133,7 @@ void CSelectionPane::Connect()
         m_listingError = error;
         FinishListing();
     });
+    connect(&m_sorter, &CSelectionSorter::OrderReady, this, &CSelectionPane::TakeSortedRows);
 
     connect(&m_watcher, &CFolderWatcher::Changed, this, &CSelectionPane::RelistQuietly);
     connect(&m_quietLister, &CDirectoryLister::RowsReady, this,
@@ -194,6 +197,7 @@ void CSelectionPane::ListDirectory()
 {
     m_quietLister.Cancel();
     m_lister.Cancel();
+    m_sorter.Cancel();
     m_afterListing = nullptr;
     m_listingPending = false;
     m_rows.Clear();
@@ -260,6 +264,7 @@ void CSelectionPane::TakeQuietListing(int error)
     const std::string currentName = current >= 0 ? m_rows.Name(current) : std::string();
     const int scrolled = m_list->ScrollPosition();
 
+    m_sorter.Cancel();
     m_list->Reset([this] { m_rows.TakeRowsOf(m_quietRows); });
     m_listedSort = m_quietSort;
     std::vector<int> reselected;
@@ -319,9 +324,28 @@ void CSelectionPane::SortRows()
     // While rows come in, the listing's own order is applied first.
     if (IsListing())
         return;
-    WaitCursor wait;
-    m_listedSort = CurrentSort();
-    m_list->ReorderRows([this] { return m_rows.Sort(m_listedSort); });
+    const ListingSort sort = CurrentSort();
+    if (m_rows.RowCount() > kSortAtOnceRows) {
+        m_sorter.Start(m_rows, sort);
+        return;
+    }
+    m_sorter.Cancel();
+    m_list->ReorderRows([this, &sort] { return m_rows.Sort(sort); });
+    m_listedSort = sort;
+    emit Changed();
+}
+
+void CSelectionPane::TakeSortedRows(const ListingSort &sort)
+{
+    bool moved = false;
+    m_list->ReorderRows([this, &moved] {
+        std::vector<int> newRowOf = m_sorter.ApplyOrder(m_rows);
+        moved = !newRowOf.empty();
+        return newRowOf;
+    });
+    if (!moved)
+        return;
+    m_listedSort = sort;
     emit Changed();
 }
 

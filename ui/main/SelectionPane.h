@@ -3,6 +3,7 @@
 #include "ui/main/DirectoryLister.h"
 #include "ui/main/FolderWatcher.h"
 #include "ui/main/SelectionList.h"
+#include "ui/main/SelectionSorter.h"
 
 #include <QObject>
 
@@ -74,7 +75,12 @@ public:
     // Enter in the list: the one selected row activated, or every selected entry opened.
     void ActivateSelection();
 
+    // Sorts by a column's key (its header clicked): a list of many rows is
+    // sorted on a worker thread while the window takes input, the header
+    // showing the order asked for at once.
     void SortByColumn(int column);
+    // A sort of many rows has not yet put the rows in their order.
+    bool IsSorting() const { return m_sorter.IsRunning(); }
     int SortColumn() const { return CSelectionList::ColumnOfKey(m_sortKey); }
     // How the list filters and sorts, for listing another directory as the list would show it.
     CandidateListing ShownListing() const;
@@ -150,8 +156,10 @@ private:
     void TakeQuietListing(int error);
     // Runs `action` when the running listing is done, or now when none runs.
     void AfterListing(std::function<void()> action);
-    // Orders the rows by the current sort; the selection stays on its rows.
+    // Orders the rows by the current sort, at once or on the sorter's worker;
+    // the selection stays on its rows.
     void SortRows();
+    void TakeSortedRows(const ListingSort &sort);
     // Selects and shows `row` (the current row only at the top when -1).
     void FocusRow(int row);
     void OpenEntries(const std::vector<int> &rows);
@@ -175,8 +183,9 @@ private:
     CDirectoryLister m_quietLister;
     CSelectionList m_quietRows;
     ListingSort m_quietSort;
+    CSelectionSorter m_sorter;
     std::function<void()> m_afterListing;
-    // The order the rows of the last listing were put in.
+    // The order the rows were last put in, by a listing or a sort.
     ListingSort m_listedSort;
     std::string m_currentDirectory;
     bool m_shown = true;

@@ -11,9 +11,11 @@
 #include "ui/widgets/ListFont.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QListView>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTreeView>
@@ -176,7 +178,27 @@ void CFileListCtrl::RemoveRows(const std::vector<int> &rows,
 
 void CFileListCtrl::ReorderRows(const std::function<std::vector<int>()> &reorder)
 {
-    m_model->reorderSourceRows(reorder);
+    // The selection goes to where its rows went. Its ranges are taken out
+    // while the held indexes move (their corners would move one by one) and
+    // put back quietly: the same entries stay selected.
+    std::vector<bool> selected(static_cast<std::size_t>(RowCount()));
+    for (const QItemSelectionRange &range : m_selection->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            selected[static_cast<std::size_t>(row)] = true;
+    const QSignalBlocker quiet(m_selection);
+    m_selection->clearSelection();
+    const std::vector<int> newRowOf = m_model->reorderSourceRows(reorder);
+    if (!newRowOf.empty()) {
+        std::vector<bool> moved(newRowOf.size());
+        for (std::size_t row = 0; row < selected.size() && row < newRowOf.size(); ++row)
+            if (selected[row])
+                moved[static_cast<std::size_t>(newRowOf[row])] = true;
+        selected = std::move(moved);
+    }
+    m_selection->select(wholeRows(selected), QItemSelectionModel::Select);
+    // The rows show other entries now.
+    m_tree->viewport()->update();
+    m_list->viewport()->update();
 }
 
 void CFileListCtrl::UpdateRows(int first, int last)
@@ -325,22 +347,29 @@ bool CFileListCtrl::IsRowSelected(int row) const
 
 void CFileListCtrl::SetSelectedRows(const std::vector<int> &rows)
 {
-    std::vector<int> sorted(rows);
-    std::sort(sorted.begin(), sorted.end());
-    const int count = RowCount();
+    std::vector<bool> selected(static_cast<std::size_t>(RowCount()));
+    for (const int row : rows)
+        if (row >= 0 && row < RowCount())
+            selected[static_cast<std::size_t>(row)] = true;
+    m_selection->select(wholeRows(selected), QItemSelectionModel::ClearAndSelect);
+}
+
+QItemSelection CFileListCtrl::wholeRows(const std::vector<bool> &rows) const
+{
+    // Consecutive rows make one range, so that large selections stay cheap.
     const int lastColumn = std::max(ColumnCount() - 1, 0);
     QItemSelection selection;
-    // Consecutive rows make one range, so that large selections stay cheap.
-    for (size_t i = 0; i < sorted.size();) {
-        size_t j = i;
-        while (j + 1 < sorted.size() && sorted[j + 1] <= sorted[j] + 1)
-            ++j;
-        const int first = std::max(sorted[i], 0), last = std::min(sorted[j], count - 1);
-        if (first <= last)
-            selection.select(m_model->index(first, 0), m_model->index(last, lastColumn));
-        i = j + 1;
+    for (std::size_t first = 0; first < rows.size(); ++first) {
+        if (!rows[first])
+            continue;
+        std::size_t last = first;
+        while (last + 1 < rows.size() && rows[last + 1])
+            ++last;
+        selection.select(m_model->index(static_cast<int>(first), 0),
+                         m_model->index(static_cast<int>(last), lastColumn));
+        first = last;
     }
-    m_selection->select(selection, QItemSelectionModel::ClearAndSelect);
+    return selection;
 }
 
 void CFileListCtrl::SelectRow(int row, bool selected)

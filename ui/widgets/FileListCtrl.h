@@ -11,6 +11,7 @@
 #include <vector>
 
 class QAbstractItemView;
+class QItemSelection;
 class QItemSelectionModel;
 class QKeyEvent;
 class QListView;
@@ -96,7 +97,7 @@ public:
     void RemoveRows(const std::vector<int> &rows,
                     const std::function<void(int first, int last)> &removeRange);
     // The source reorders its rows: `reorder` changes the source and returns,
-    // for each old row, its new row.
+    // for each old row, its new row (nothing, when it left its rows as they were).
     void ReorderRows(const std::function<std::vector<int>()> &reorder);
     // The texts of some rows changed (rows stay where they are): repaint.
     void UpdateRows(int first, int last);
@@ -176,6 +177,8 @@ private:
     friend class FileListReorderDrag;
     void finishDrag(int dropIndex);
     void applyGridLines();
+    // The rows flagged in `rows`, as one range of whole rows per run.
+    QItemSelection wholeRows(const std::vector<bool> &rows) const;
 
     std::unique_ptr<FileListModel> m_model;
     QStackedWidget *m_stack = nullptr;

@@ -51,15 +51,16 @@ void FileListModel::removeSourceRows(const std::vector<int> &rows,
     }
 }
 
-void FileListModel::reorderSourceRows(const std::function<std::vector<int>()> &reorder)
+std::vector<int> FileListModel::reorderSourceRows(const std::function<std::vector<int>()> &reorder)
 {
-    // The hint lets the selection keep one index per selected row rather than
-    // one per cell.
-    const QList<QPersistentModelIndex> noParents;
-    emit layoutAboutToBeChanged(noParents, QAbstractItemModel::VerticalSortHint);
-    const std::vector<int> newRowOf = reorder();
-    // Only the indexes someone holds are moved: a few for a small selection,
-    // whatever the number of rows.
+    std::vector<int> newRowOf = reorder();
+    // An empty order: the source kept its rows where they were.
+    if (newRowOf.empty())
+        return newRowOf;
+    // The number of rows stays and a row's number is all the views know of
+    // it, so no layout change is announced (the tree view would lay out every
+    // row again: some 25 ms at a million rows). Only the indexes someone holds
+    // move with their rows: a few, whatever the number of rows.
     const QModelIndexList from = persistentIndexList();
     QModelIndexList to;
     to.reserve(from.size());
@@ -68,7 +69,7 @@ void FileListModel::reorderSourceRows(const std::function<std::vector<int>()> &r
         to.append(row < newRowOf.size() ? this->index(newRowOf[row], index.column()) : QModelIndex());
     }
     changePersistentIndexList(from, to);
-    emit layoutChanged(noParents, QAbstractItemModel::VerticalSortHint);
+    return newRowOf;
 }
 
 int FileListModel::rowCount(const QModelIndex &parent) const

@@ -24,7 +24,10 @@ public:
     void insertSourceRows(int first, int count, const std::function<void()> &insert);
     void removeSourceRows(const std::vector<int> &rows,
                           const std::function<void(int first, int last)> &removeRange);
-    void reorderSourceRows(const std::function<std::vector<int>()> &reorder);
+    // Moves the indexes held with their rows, those of a selection's ranges
+    // one by one: the owner takes the selection out first. Returns the new
+    // row of each old row, as `reorder` gave it.
+    std::vector<int> reorderSourceRows(const std::function<std::vector<int>()> &reorder);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
