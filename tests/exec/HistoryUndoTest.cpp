@@ -86,6 +86,21 @@ TEST_F(HistoryUndoTest, AnIndependentOlderRunGoesBackAndOneALaterRunTouchedWaits
     EXPECT_TRUE(history.List().empty());
 }
 
+// A later rename of the folder a run's files are in stands in the way; a
+// later run in another folder does not.
+TEST_F(HistoryUndoTest, ALaterRunOfTheFolderAboveStandsInTheWay)
+{
+    dir.mkdir("in");
+    dir.mkdir("other");
+    const std::uint64_t inside = Run({dir.write("in/a", "A")}, NamesSettings({"b"}));
+    const std::uint64_t elsewhere = Run({dir.write("other/c", "C")}, NamesSettings({"d"}));
+    CRenameSettings folders = NamesSettings({"out"});
+    folders.ObjMode = ObjectKind::Folders;
+    const std::uint64_t above = Run({dir.file("in")}, folders);
+    EXPECT_EQ(InTheWayOf(inside), std::vector<std::uint64_t>{above});
+    EXPECT_TRUE(InTheWayOf(elsewhere).empty());
+}
+
 TEST_F(HistoryUndoTest, NestedFoldersComeBackFromTheDeepestUpAndABatchAsOneRun)
 {
     dir.mkdir("x");
