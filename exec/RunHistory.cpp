@@ -29,10 +29,11 @@ constexpr const char *kSuffix = ".run";
 // The number of an entry's file name ("0000000042.run"), 0 for any other name.
 std::uint64_t EntryNumber(const std::string &name)
 {
-    if (!name.ends_with(kSuffix) || name.size() == std::char_traits<char>::length(kSuffix))
+    const std::size_t digits = name.size() - std::char_traits<char>::length(kSuffix);
+    if (!name.ends_with(kSuffix) || digits == 0)
         return 0;
     std::uint64_t number = 0;
-    for (std::size_t i = 0; i + 4 < name.size(); ++i) {
+    for (std::size_t i = 0; i < digits; ++i) {
         if (name[i] < '0' || name[i] > '9')
             return 0;
         number = number * 10 + static_cast<std::uint64_t>(name[i] - '0');
