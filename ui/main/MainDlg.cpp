@@ -103,6 +103,7 @@ CMainDlg::CMainDlg(const std::vector<std::string> &args, QWidget *parent)
     ToggleSplit();
 
     m_candidates->RebuildColumns();
+    m_historyHasRuns = m_history.Newest() != 0;
     PanelRefresh();
     // The extension pickers of the panels and dialogs open on these at once.
     StartReadingKnownFileTypes();

@@ -66,7 +66,7 @@ public:
     // 実行 and アンドゥ (the newest run of the history).
     void Execute();
     void Undo();
-    bool UndoAvailable() const { return m_history.Newest() != 0; }
+    bool UndoAvailable() const { return m_historyHasRuns; }
     // 履歴…: the list of runs, any of which can be taken back from there.
     void ShowHistory();
     // バッチ処理: the rename of files in each selected directory of the
@@ -114,6 +114,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -152,6 +153,9 @@ private:
     bool HandleShortcut(int key, bool inSelectionList);
     // Takes back run `number` of the history, asking first.
     void UndoRun(std::uint64_t number);
+    // Looks again whether the history holds a run (after a run or an undo
+    // here, and when the window comes forward: kestrel-cli may have run).
+    void ReadHistoryState();
     // After a run: the candidates emptied, the directory read again.
     void FinishRun(bool clearCandidates, bool listAgain);
     // Runs request through the one entry of runs: progress under the
@@ -169,6 +173,7 @@ private:
     CEnvSettings m_env;
     CLaunchList m_launchers;
     exec::CRunHistory m_history;
+    bool m_historyHasRuns = false;
     int m_selectionListWidth = 240;
     bool m_isSplit = true;
     ListPane m_listFocus = ListPane::Selection;

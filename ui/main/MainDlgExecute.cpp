@@ -17,6 +17,7 @@
 #include "ui/widgets/ShownText.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
@@ -112,6 +113,7 @@ void CMainDlg::RunAndShow(exec::CRunRequest request)
             exec::CUndoList undo;
             outcome = exec::Run(request, m_settings, undo, host);
         }
+        m_historyHasRuns = m_history.Newest() != 0;
         if (outcome.performed) {
             m_selection->AddDirectoryToHistory();
             if (m_settings.UsesOutputFolder())
@@ -131,6 +133,19 @@ void CMainDlg::RunAndShow(exec::CRunRequest request)
     }
 }
 
+void CMainDlg::ReadHistoryState()
+{
+    m_historyHasRuns = m_history.Newest() != 0;
+    RefreshControlStates();
+}
+
+void CMainDlg::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        ReadHistoryState();
+}
+
 void CMainDlg::Undo()
 {
     if (const std::uint64_t newest = m_history.Newest())
@@ -142,7 +157,7 @@ void CMainDlg::ShowHistory()
     CHistoryDlg history(
         m_history, [this](std::uint64_t number) { UndoRun(number); }, this);
     history.exec();
-    RefreshControlStates();
+    ReadHistoryState();
 }
 
 void CMainDlg::UndoRun(std::uint64_t number)
@@ -152,7 +167,7 @@ void CMainDlg::UndoRun(std::uint64_t number)
         CWindowExecutionHost host(this, m_candidates->Progress(), m_candidates->Status());
         report = exec::UndoFromHistory(m_history, number, host);
     }
-    RefreshControlStates();
+    ReadHistoryState();
     if (!report.performed)
         return;
     FinishRun(true, true);
