@@ -3,6 +3,7 @@
 #include "platform/DirectoryList.h"
 #include "platform/RegistryStore.h"
 #include "platform/StoreFields.h"
+#include "platform/Translation.h"
 
 #include <QString>
 
@@ -67,7 +68,8 @@ const platform::StoreField<F> kFilterFields[] = {
     {"IsNoArchive", &F::IsNoArchive},
 };
 
-const char *const kFixedTitles[] = {"--- 任意フィルタ ---", "--- フィルタ解除 ---"};
+const char *const kFixedTitles[] = {platform::TrMark("app", "--- 任意フィルタ ---"),
+                                    platform::TrMark("app", "--- フィルタ解除 ---")};
 
 std::string FilterValueName(std::size_t index, const char *field)
 {
@@ -77,7 +79,7 @@ std::string FilterValueName(std::size_t index, const char *field)
 FilterRecord DefaultFilter(std::size_t index)
 {
     FilterRecord filter;
-    filter.Title = "フィルタ " + std::to_string(index + 1);
+    filter.Title = platform::Fill(platform::Tr("app", "フィルタ %1"), {std::to_string(index + 1)});
     return filter;
 }
 
@@ -122,8 +124,8 @@ CEnvSettings::CEnvSettings()
 {
     for (std::size_t i = 0; i < kFilterCount; ++i)
         Filters[i] = DefaultFilter(i);
-    Filters[kFreeFilterIndex].Title = kFixedTitles[0];
-    Filters[kNoFilterIndex].Title = kFixedTitles[1];
+    Filters[kFreeFilterIndex].Title = platform::Tr("app", kFixedTitles[0]);
+    Filters[kNoFilterIndex].Title = platform::Tr("app", kFixedTitles[1]);
 }
 
 void CEnvSettings::Load()
@@ -141,8 +143,8 @@ void CEnvSettings::Load()
     for (const EnvField &f : kFieldsAfterFilters)
         platform::ReadStoreField(store, f.field.name, f.field.member, *this, defaults);
     store.Close();
-    Filters[kFreeFilterIndex].Title = kFixedTitles[0];
-    Filters[kNoFilterIndex].Title = kFixedTitles[1];
+    Filters[kFreeFilterIndex].Title = platform::Tr("app", kFixedTitles[0]);
+    Filters[kNoFilterIndex].Title = platform::Tr("app", kFixedTitles[1]);
 }
 
 bool CEnvSettings::Save(const std::string &group) const

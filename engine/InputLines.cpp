@@ -1,6 +1,7 @@
 #include "engine/RenameSettings.h"
 #include "platform/FileOps.h"
 #include "platform/TextFile.h"
+#include "platform/Translation.h"
 
 #include <cerrno>
 #include <string_view>
@@ -27,11 +28,11 @@ std::string CRenameSettings::InputFileProblem(int code)
 {
     switch (code) {
     case EISDIR:
-        return "フォルダです";
+        return platform::Tr("engine", "フォルダです");
     case EINVAL:
-        return "通常のファイルではありません";
+        return platform::Tr("engine", "通常のファイルではありません");
     case EFBIG:
-        return "ファイルが大きすぎます（上限 64 MiB）";
+        return platform::Tr("engine", "ファイルが大きすぎます（上限 64 MiB）");
     default:
         return platform::ErrorMessage(code);
     }

@@ -4,6 +4,7 @@
 #include "engine/TitleEdits.h"
 #include "model/FileEntry.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 
 #include <string_view>
 
@@ -115,7 +116,7 @@ std::string CRenameSettings::GetNumberedDirName(int rowIndex) const
 std::string CRenameSettings::GetPreviewTimeText(const CFileEntry &entry) const
 {
     if (CreatesNumberedDirectories())
-        return "処理実行日時";
+        return platform::Tr("engine", "処理実行日時");
     const bool unified = IsFileTimeChange && !ChoosesFolders();
     return platform::FormatLocalTime(unified ? FileTime : entry.lastWriteTime, "%Y/%m/%d %H:%M:%S");
 }

@@ -3,6 +3,7 @@
 #include "engine/RegexReplace.h"
 #include "engine/SettingsFields.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 
 #include <utility>
 
@@ -107,17 +108,17 @@ std::string CRenameSettings::StartProblemMessage(StartProblem problem) const
         const std::optional<engine::PatternError> error = engine::CheckPattern(ReplaceStr1, IsReplaceCase);
         if (!error)
             break;
-        return "正規表現が正しくありません（" + std::to_string(error->offset + 1) +
-               "文字目）: " + error->message;
+        return platform::Fill(platform::Tr("engine", "正規表現が正しくありません（%1文字目）: %2"),
+                              {std::to_string(error->offset + 1), error->message});
     }
     case StartProblem::NoDestination:
-        return "移動先・複写先のディレクトリを指定してください。";
+        return platform::Tr("engine", "移動先・複写先のディレクトリを指定してください。");
     case StartProblem::NoFormat:
-        return "書式を指定してください。";
+        return platform::Tr("engine", "書式を指定してください。");
     case StartProblem::NoNamesFile:
-        return "名前のファイルを指定してください。";
+        return platform::Tr("engine", "名前のファイルを指定してください。");
     case StartProblem::NoOutputFile:
-        return "出力ファイルを指定してください。";
+        return platform::Tr("engine", "出力ファイルを指定してください。");
     case StartProblem::None:
         break;
     }

@@ -3,8 +3,10 @@
 #include "platform/AttributeWrite.h"
 #include "platform/Attributes.h"
 #include "platform/DirectoryList.h"
+#include "platform/ErrorReason.h"
 #include "platform/FileTimes.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 
 #include <cerrno>
 #include <climits>
@@ -144,19 +146,19 @@ std::string ErrorMessage(int code)
 {
     switch (code) {
     case 0:
-        return "正常に終了しました。";
+        return Tr("platform", "正常に終了しました。");
     case kErrorTargetExists:
-        return "同じ名前のファイルが既に存在します。";
+        return Tr("platform", "同じ名前のファイルが既に存在します。");
     case kErrorFileReplaced:
-        return "ファイルが別のファイルに置き換えられています。";
+        return Tr("platform", "ファイルが別のファイルに置き換えられています。");
     case kErrorSameFileLink:
-        return "変更後の名前は同じファイルの別の名前（ハードリンク）です。";
+        return Tr("platform", "変更後の名前は同じファイルの別の名前（ハードリンク）です。");
     case EINVAL:
-        return "ファイル名が正しくありません。";
+        return Tr("platform", "ファイル名が正しくありません。");
     case ENAMETOOLONG:
-        return "ファイル名が長すぎます。";
+        return Tr("platform", "ファイル名が長すぎます。");
     default:
-        return std::strerror(code);
+        return ErrorReason(code);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "platform/Paths.h"
 #include "platform/ReplaceFile.h"
 #include "platform/TextFile.h"
+#include "platform/Translation.h"
 
 #include <cerrno>
 #include <climits>
@@ -83,9 +84,9 @@ std::string StoreErrorMessage(int code)
 {
     switch (code) {
     case kStoreNotRegularFile:
-        return "通常のファイルではありません。";
+        return Tr("platform", "通常のファイルではありません。");
     case kStoreUnparsable:
-        return "設定ファイルの形式が正しくありません。";
+        return Tr("platform", "設定ファイルの形式が正しくありません。");
     default:
         return ErrorMessage(code);
     }

@@ -14,6 +14,8 @@ for f in ./usr/bin/kestrel ./usr/bin/kestrel-cli \
     ./usr/share/metainfo/com.velmora.Kestrel.metainfo.xml \
     ./usr/share/doc/kestrel/manual/index.html \
     ./usr/share/man/man1/kestrel.1.gz ./usr/share/man/man1/kestrel-cli.1.gz \
+    ./usr/share/man/ja/man1/kestrel.1.gz ./usr/share/man/ja/man1/kestrel-cli.1.gz \
+    ./usr/share/kestrel/translations/kestrel_en.qm \
     ./usr/share/bash-completion/completions/kestrel-cli \
     ./usr/share/doc/kestrel/copyright ./usr/share/doc/kestrel/changelog.Debian.gz; do
   if ! grep -qxF "$f" <<<"$files"; then
@@ -44,6 +46,8 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get install -y -qq "$deb" >/dev/null
 /usr/bin/kestrel-cli --version | grep -q '^kestrel-cli '
 /usr/bin/kestrel --version | grep -q '^kestrel '
+# The installed programs find their catalogue: English for English locales.
+LC_ALL=en_US.UTF-8 /usr/bin/kestrel-cli --help | grep -q '^Usage'
 [ "$(man -w kestrel-cli)" = /usr/share/man/man1/kestrel-cli.1.gz ]
 MANWIDTH=80 man kestrel-cli 2>/dev/null | grep -q -- '--execute'
 # The window opens under a virtual display and stays up until it is ended.

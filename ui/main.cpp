@@ -1,13 +1,12 @@
 // The kestrel program: one main window, unless another instance already runs.
+#include "app/InterfaceLanguage.h"
 #include "app/RenameApp.h"
+#include "platform/Translation.h"
 #include "ui/main/MainDlg.h"
 #include "ui/main/ProgramHelp.h"
 #include "ui/main/RecoveryOffer.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <cstdio>
 #include <string>
@@ -15,6 +14,7 @@
 
 int main(int argc, char **argv)
 {
+    platform::UseLanguage(platform::LanguageOfEnvironment(), platform::CatalogueFolder());
     // Answered before any window system is needed, so that it works anywhere.
     if (const auto answer = ProgramHelpAnswer({argv + 1, argv + argc})) {
         std::fputs(answer->c_str(), stdout);
@@ -25,11 +25,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("kestrel"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
 
-    // Standard buttons and dialogs in Japanese.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    const CInterfaceLanguage language;
 
     // Paths are taken as the bytes given (Qt's own options removed), never re-encoded.
     const std::vector<std::string> args(argv + 1, argv + argc);

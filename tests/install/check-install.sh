@@ -18,6 +18,8 @@ for f in bin/kestrel bin/kestrel-cli \
     share/metainfo/$id.metainfo.xml \
     share/doc/kestrel/manual/index.html \
     share/man/man1/kestrel.1.gz share/man/man1/kestrel-cli.1.gz \
+    share/man/ja/man1/kestrel.1.gz share/man/ja/man1/kestrel-cli.1.gz \
+    share/kestrel/translations/kestrel_en.qm \
     share/bash-completion/completions/kestrel-cli; do
   if [ ! -s "$root/usr/$f" ]; then
     echo "missing: $f" >&2
@@ -29,14 +31,18 @@ done
 desktop-file-validate "$root/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net --explain "$root/usr/share/metainfo/$id.metainfo.xml"
 
-for page in kestrel kestrel-cli; do
-  warnings=$(MANWIDTH=80 man --warnings -l "$root/usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
+for page in man1/kestrel man1/kestrel-cli ja/man1/kestrel ja/man1/kestrel-cli; do
+  warnings=$(MANWIDTH=80 man --warnings -l "$root/usr/share/man/$page.1.gz" 2>&1 >/dev/null)
   if [ -n "$warnings" ]; then
     echo "$page.1: $warnings" >&2
     exit 1
   fi
-  MANWIDTH=80 man -l "$root/usr/share/man/man1/$page.1.gz" 2>/dev/null | grep -q -- '--version'
+  MANWIDTH=80 man -l "$root/usr/share/man/$page.1.gz" 2>/dev/null | grep -q -- '--version'
 done
+
+# The installed programs find their catalogue: English for English locales.
+LC_ALL=en_US.UTF-8 "$root/usr/bin/kestrel-cli" --help | grep -q '^Usage'
+LC_ALL=C.UTF-8 "$root/usr/bin/kestrel-cli" --help | grep -qv '^Usage' 
 
 "$root/usr/bin/kestrel-cli" --version | grep -q '^kestrel-cli '
 "$root/usr/bin/kestrel" --version | grep -q '^kestrel '
