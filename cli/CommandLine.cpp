@@ -22,6 +22,7 @@
 #include "platform/Paths.h"
 #include "platform/RegistryStore.h"
 #include "platform/StoreFile.h"
+#include "platform/Translation.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -166,8 +167,8 @@ int Preview(const Options &options, const CRenameSettings &settings, const std::
         for (const exec::CBatchDirectory &directory :
              exec::BatchDirectories(options.directories, workingDirectory)) {
             if (directory.repeated) {
-                std::cerr << "kestrel-cli: " << directory.path << ": " << exec::kRepeatedDirectoryReason
-                          << '\n';
+                std::cerr << "kestrel-cli: " << directory.path << ": "
+                          << platform::Tr("exec", exec::kRepeatedDirectoryReason) << '\n';
                 ++problems;
                 continue;
             }
@@ -322,8 +323,15 @@ int Recover(const Options &options)
     bool allPlaced = true;
     const std::string discardHint =
         "（ファイルをそのままにして記録を破棄するには kestrel-cli --recover=discard）";
+    // Each step is printed as it is made: a long run's steps are not held.
+    const auto printStep = [&](const exec::CRecoveryStep &step) {
+        const char *done = step.to.empty() ? "削除しました。" : "移動しました。";
+        const std::string status = step.code == 0 ? done : platform::ErrorMessage(step.code);
+        out.Row({step.from, step.to, status});
+        allPlaced = allPlaced && step.code == 0;
+    };
     for (const std::string &journal : journals) {
-        exec::CRecoveryReport report = exec::RecoverJournal(journal, options.recoverTarget);
+        const exec::CRecoveryReport report = exec::RecoverJournal(journal, options.recoverTarget, printStep);
         allPlaced = allPlaced && report.journalRemoved;
         if (!report.busyFolder.empty()) {
             std::cerr << "kestrel-cli: " << exec::BusyFolderMessage(report.busyFolder) << '\n';
@@ -341,12 +349,6 @@ int Recover(const Options &options)
                                            : "実行の記録ではありません")
                       << discardHint << '\n';
             continue;
-        }
-        for (const exec::CRecoveryStep &step : report.steps) {
-            const char *done = step.to.empty() ? "削除しました。" : "移動しました。";
-            std::string status = step.code == 0 ? done : platform::ErrorMessage(step.code);
-            out.Row({step.from, step.to, status});
-            allPlaced = allPlaced && step.code == 0;
         }
         if (options.recoverTarget == exec::RecoveryTarget::Discard && report.journalRemoved)
             out.Row({journal, "", "破棄しました。"});

@@ -30,6 +30,8 @@ const std::string kHeaderVersion2 = "KESTREL-JOURNAL 2\n";
 // The first format: one line per record (old, temporary, new path) in row order.
 const std::string kHeaderVersion1 = "KESTREL-JOURNAL 1\n";
 const std::string kSuffix = ".journal";
+// Steps are read back this many at a time.
+constexpr std::size_t kBlockSteps = 4096;
 const std::string kWritingSuffix = ".new";
 
 // Paths are bytes: the few that would break the line format are written as %XX.
@@ -65,44 +67,68 @@ template <typename Number> bool ParseNumber(const std::string &text, Number &val
     return result.ec == std::errc() && result.ptr == text.data() + text.size();
 }
 
-bool ReadAll(int fd, std::string &text)
+// Reads size bytes at offset, all of them; false on an error or a file that
+// has become shorter.
+bool ReadAt(int fd, std::uint64_t offset, std::size_t size, std::string &text)
 {
-    char buffer[1 << 16];
+    text.resize(size);
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = pread(fd, text.data() + done, size - done, static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// What ForEachLine gives besides 0 and an errno value of a read that failed:
+// a line cut short at the end (the journal was being written), or one refused.
+constexpr int kNotJournal = -1;
+
+// Hands every whole line of fd to take with the offset it starts at, reading
+// a block at a time.
+int ForEachLine(int fd, const std::function<bool(std::string_view line, std::uint64_t offset)> &take)
+{
+    constexpr std::size_t kChunk = 1 << 20;
+    std::string pending;
+    std::uint64_t base = 0; // offset of pending's first byte
+    std::vector<char> chunk(kChunk);
     for (;;) {
-        const ssize_t n = read(fd, buffer, sizeof buffer);
+        const ssize_t n = read(fd, chunk.data(), chunk.size());
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return false;
+            return errno;
         if (n == 0)
-            return true;
-        text.append(buffer, static_cast<std::size_t>(n));
+            return pending.empty() ? 0 : kNotJournal;
+        pending.append(chunk.data(), static_cast<std::size_t>(n));
+        std::size_t pos = 0;
+        for (std::size_t end; (end = pending.find('\n', pos)) != std::string::npos; pos = end + 1)
+            if (!take(std::string_view(pending).substr(pos, end - pos), base + pos))
+                return kNotJournal;
+        pending.erase(0, pos);
+        base += pos;
     }
 }
 
-// Splits the lines after header into tab-separated fields (as many as a line has).
-bool ParseLines(const std::string &text, std::size_t pos,
-                const std::function<bool(const std::vector<std::string> &)> &take)
+// Splits a line into its tab-separated fields, decoded.
+bool SplitFields(std::string_view line, std::vector<std::string> &fields)
 {
-    std::vector<std::string> fields;
-    while (pos < text.size()) {
-        const std::size_t end = text.find('\n', pos);
-        if (end == std::string::npos)
-            return false; // cut short while it was written: not a journal of a run that moved anything
-        std::string_view line(text.data() + pos, end - pos);
-        fields.clear();
-        for (;;) {
-            const std::size_t tab = line.find('\t');
-            if (!Decode(line.substr(0, tab), fields.emplace_back()))
-                return false;
-            if (tab == std::string_view::npos)
-                break;
-            line.remove_prefix(tab + 1);
-        }
-        if (!take(fields))
+    std::size_t count = 0;
+    for (;;) {
+        const std::size_t tab = line.find('\t');
+        if (count == fields.size())
+            fields.emplace_back();
+        if (!Decode(line.substr(0, tab), fields[count++]))
             return false;
-        pos = end + 1;
+        if (tab == std::string_view::npos)
+            break;
+        line.remove_prefix(tab + 1);
     }
+    fields.resize(count);
     return true;
 }
 
@@ -118,55 +144,48 @@ bool ParseIdentity(const std::string &device, const std::string &inode, const st
 
 // A step: kind, from, to, and the identity of its file (device, inode and,
 // from the third format on, birth time).
-bool ParseStep(const std::vector<std::string> &f, bool withBirth, std::vector<CJournalEntry> &entries)
+bool ParseStep(std::vector<std::string> &f, bool withBirth, CJournalEntry &entry)
 {
     static const std::string kKinds = "MRCPT";
     if (f.size() != (withBirth ? 6u : 5u) || f[0].size() != 1 || kKinds.find(f[0][0]) == std::string::npos)
         return false;
     static const std::string kNoBirth = "0";
-    CJournalEntry entry;
     if (!ParseIdentity(f[3], f[4], withBirth ? f[5] : kNoBirth, entry.file))
         return false;
     entry.kind = static_cast<CJournalEntry::Kind>(f[0][0]);
-    entry.from = f[1];
-    entry.to = f[2];
-    entries.push_back(std::move(entry));
+    entry.from.swap(f[1]);
+    entry.to.swap(f[2]);
+    entry.made = {};
     return true;
 }
 
-// A copy made during the run: "I", the name it was made for, its identity,
-// size and modification time. It belongs to the step whose target is that name.
-bool ParseCopy(const std::vector<std::string> &f, std::vector<CJournalEntry> &entries)
+bool IsCopyLine(const std::vector<std::string> &f)
 {
-    platform::FileVersion made;
-    if (f.size() != 7 || !ParseIdentity(f[2], f[3], f[4], made.identity) || !ParseNumber(f[5], made.size) ||
-        !ParseNumber(f[6], made.modified))
-        return false;
-    for (auto e = entries.rbegin(); e != entries.rend(); ++e) {
-        if (e->to == f[1]) {
-            e->made = made;
-            return true;
-        }
-    }
-    return false;
+    return f.size() == 7 && f[0] == "I";
 }
 
-bool ParseJournal(const std::string &text, std::vector<CJournalEntry> &entries)
+// A copy made during the run: "I", the name it was made for, its identity,
+// size and modification time. It belongs to the last step before it whose
+// target is that name.
+bool ParseCopy(const std::vector<std::string> &f, platform::FileVersion &made)
 {
-    const bool current = text.starts_with(kHeader);
-    if (current || text.starts_with(kHeaderVersion2))
-        return ParseLines(text, kHeader.size(), [&](const std::vector<std::string> &f) {
-            if (current && !f.empty() && f[0] == "I")
-                return ParseCopy(f, entries);
-            return ParseStep(f, current, entries);
-        });
-    if (!text.starts_with(kHeaderVersion1))
-        return false;
-    // The first format's runs moved every record with a temporary name there
-    // and every other one straight on, then the temporary names on.
+    return ParseIdentity(f[2], f[3], f[4], made.identity) && ParseNumber(f[5], made.size) &&
+           ParseNumber(f[6], made.modified);
+}
+
+// The first format: one line per record (old, temporary, new path) in row
+// order. Its runs moved every record with a temporary name there and every
+// other one straight on, then the temporary names on. 0, an errno value or
+// kNotJournal, as ForEachLine.
+int ParseFirstFormat(int fd, std::vector<CJournalEntry> &entries)
+{
     std::vector<CJournalEntry> later;
-    const bool parsed = ParseLines(text, kHeaderVersion1.size(), [&](const std::vector<std::string> &f) {
-        if (f.size() != 3)
+    std::vector<std::string> f;
+    bool header = true;
+    const int read = ForEachLine(fd, [&](std::string_view line, std::uint64_t) {
+        if (std::exchange(header, false))
+            return true;
+        if (!SplitFields(line, f) || f.size() != 3)
             return false;
         if (f[1].empty()) {
             entries.push_back({CJournalEntry::Move, f[0], f[2], {}, {}});
@@ -177,7 +196,22 @@ bool ParseJournal(const std::string &text, std::vector<CJournalEntry> &entries)
         return true;
     });
     entries.insert(entries.end(), later.begin(), later.end());
-    return parsed;
+    return read;
+}
+
+// Adds path's folder to folders unless it is the one added last (the steps of
+// a run mostly share their folder).
+void NoteFolder(const std::string &path, std::vector<std::string> &folders)
+{
+    const std::string folder = platform::SplitPath(path).directory;
+    if (folders.empty() || folders.back() != folder)
+        folders.push_back(folder);
+}
+
+void SortUnique(std::vector<std::string> &folders)
+{
+    std::sort(folders.begin(), folders.end());
+    folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
 }
 
 void AppendIdentity(std::string &text, const platform::FileIdentity &identity)
@@ -390,30 +424,175 @@ std::vector<std::string> FindLeftoverJournals()
     return journals;
 }
 
+CJournalSteps::~CJournalSteps()
+{
+    if (m_fd >= 0)
+        close(m_fd);
+}
+
+bool CJournalSteps::Open(const std::string &journalPath, int *error)
+{
+    m_fd = open(journalPath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (m_fd < 0) {
+        if (error)
+            *error = errno;
+        return false;
+    }
+    std::string header(kHeader.size(), '\0');
+    const ssize_t n = pread(m_fd, header.data(), header.size(), 0);
+    header.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    int read = kNotJournal;
+    if (header == kHeaderVersion1) {
+        read = ParseFirstFormat(m_fd, m_firstFormat);
+        m_count = m_firstFormat.size();
+        for (const CJournalEntry &e : m_firstFormat) {
+            NoteFolder(e.from, m_folders);
+            NoteFolder(e.to, m_targetFolders);
+        }
+    } else if (header == kHeader || header == kHeaderVersion2) {
+        m_withBirth = header == kHeader;
+        // The copies are matched to their steps by the hash of the name
+        // they were made for, once every line has been read.
+        std::vector<std::uint64_t> targetHashes;
+        struct RecordedCopy {
+            std::uint64_t hash;
+            std::size_t stepsBefore;
+            platform::FileVersion made;
+        };
+        std::vector<RecordedCopy> copies;
+        std::vector<std::string> f;
+        CJournalEntry entry;
+        bool first = true;
+        const auto hash = [](const std::string &name) { return std::hash<std::string>{}(name); };
+        read = ForEachLine(m_fd, [&](std::string_view line, std::uint64_t offset) {
+            if (std::exchange(first, false))
+                return true;
+            if (!SplitFields(line, f))
+                return false;
+            if (m_withBirth && IsCopyLine(f)) {
+                platform::FileVersion made;
+                if (!ParseCopy(f, made))
+                    return false;
+                copies.push_back({hash(f[1]), m_count, made});
+                return true;
+            }
+            if (!ParseStep(f, m_withBirth, entry))
+                return false;
+            if (m_count % kBlockSteps == 0)
+                m_blockStarts.push_back(offset);
+            m_end = offset + line.size() + 1;
+            targetHashes.push_back(hash(entry.to));
+            NoteFolder(entry.from, m_folders);
+            NoteFolder(entry.to, m_targetFolders);
+            ++m_count;
+            return true;
+        });
+        if (read == 0 && !copies.empty()) {
+            std::vector<std::pair<std::uint64_t, std::size_t>> byHash(targetHashes.size());
+            for (std::size_t i = 0; i < targetHashes.size(); ++i)
+                byHash[i] = {targetHashes[i], i};
+            std::sort(byHash.begin(), byHash.end());
+            for (const RecordedCopy &copy : copies) {
+                // The last step before the copy's line with that target.
+                auto it = std::lower_bound(byHash.begin(), byHash.end(),
+                                           std::make_pair(copy.hash, copy.stepsBefore));
+                if (it == byHash.begin() || (--it)->first != copy.hash) {
+                    read = kNotJournal;
+                    break;
+                }
+                m_made.emplace_back(it->second, copy.made);
+            }
+            // A later line about the same step stands.
+            std::stable_sort(m_made.begin(), m_made.end(),
+                             [](const auto &a, const auto &b) { return a.first < b.first; });
+            const auto last = std::unique(m_made.rbegin(), m_made.rend(),
+                                          [](const auto &a, const auto &b) { return a.first == b.first; });
+            m_made.erase(m_made.begin(), last.base());
+        }
+    }
+    if (read != 0) {
+        if (error && read > 0)
+            *error = read;
+        return false;
+    }
+    SortUnique(m_folders);
+    SortUnique(m_targetFolders);
+    m_folders.insert(m_folders.end(), m_targetFolders.begin(), m_targetFolders.end());
+    SortUnique(m_folders);
+    return true;
+}
+
+bool CJournalSteps::ReadBlock(std::size_t block, std::vector<CJournalEntry> &entries) const
+{
+    const std::uint64_t from = m_blockStarts[block];
+    const std::uint64_t to = block + 1 < m_blockStarts.size() ? m_blockStarts[block + 1] : m_end;
+    std::string text;
+    if (!ReadAt(m_fd, from, static_cast<std::size_t>(to - from), text))
+        return false;
+    const std::size_t firstStep = block * kBlockSteps;
+    auto made = std::lower_bound(m_made.begin(), m_made.end(), firstStep,
+                                 [](const auto &m, std::size_t index) { return m.first < index; });
+    entries.clear();
+    std::vector<std::string> f;
+    std::size_t pos = 0;
+    for (std::size_t end; (end = text.find('\n', pos)) != std::string::npos; pos = end + 1) {
+        if (!SplitFields(std::string_view(text).substr(pos, end - pos), f))
+            return false;
+        if (m_withBirth && IsCopyLine(f))
+            continue;
+        CJournalEntry &entry = entries.emplace_back();
+        if (!ParseStep(f, m_withBirth, entry))
+            return false;
+        const std::size_t index = firstStep + entries.size() - 1;
+        if (made != m_made.end() && made->first == index)
+            entry.made = (made++)->second;
+    }
+    return pos == text.size() && entries.size() == std::min(kBlockSteps, m_count - firstStep);
+}
+
+bool CJournalSteps::ForEach(const std::function<void(const CJournalEntry &)> &take, bool backward) const
+{
+    if (!m_firstFormat.empty()) {
+        if (backward)
+            std::for_each(m_firstFormat.rbegin(), m_firstFormat.rend(), take);
+        else
+            std::for_each(m_firstFormat.begin(), m_firstFormat.end(), take);
+        return true;
+    }
+    std::vector<CJournalEntry> entries;
+    for (std::size_t i = 0; i < m_blockStarts.size(); ++i) {
+        if (!ReadBlock(backward ? m_blockStarts.size() - 1 - i : i, entries))
+            return false;
+        if (backward)
+            std::for_each(entries.rbegin(), entries.rend(), take);
+        else
+            std::for_each(entries.begin(), entries.end(), take);
+    }
+    return true;
+}
+
 bool ReadJournal(const std::string &journalPath, std::vector<CJournalEntry> &entries, int *error)
 {
     entries.clear();
-    const int fd = open(journalPath.c_str(), O_RDONLY | O_CLOEXEC);
-    std::string text;
-    const bool read = fd >= 0 && ReadAll(fd, text);
-    if (!read && error)
-        *error = errno;
-    if (fd >= 0)
-        close(fd);
-    return read && ParseJournal(text, entries);
+    CJournalSteps steps;
+    if (!steps.Open(journalPath, error))
+        return false;
+    entries.reserve(steps.size());
+    return steps.ForEach([&](const CJournalEntry &e) { entries.push_back(e); });
 }
 
-CJournalSummary SummarizeJournal(const std::vector<CJournalEntry> &entries)
+CJournalSummary SummarizeJournal(const CJournalSteps &steps)
 {
     CJournalSummary summary;
-    if (!entries.empty())
-        summary.folder = platform::SplitPath(entries.front().from).directory;
-    for (const CJournalEntry &e : entries) {
+    bool first = true;
+    steps.ForEach([&](const CJournalEntry &e) {
+        if (std::exchange(first, false))
+            summary.folder = platform::SplitPath(e.from).directory;
         // A file that steps aside to a temporary name is one file in two steps.
         summary.files += !TemporaryNameLike(e.from);
         summary.copies = summary.copies || e.kind == CJournalEntry::Copy;
         summary.concatenation = summary.concatenation || e.kind == CJournalEntry::Output;
-    }
+    });
     return summary;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The crash-safety journal of a rename (or of an undo). Before anything on
@@ -77,8 +78,49 @@ struct CJournalEntry {
     platform::FileVersion made;
 };
 
-// Reads a journal; false when it cannot be read or is not a journal. error,
-// where given, receives the errno value of a journal that cannot be read.
+// The steps of a journal, read a block at a time in the run's order or in
+// reverse, each with the copy the run recorded for it: the memory a reader
+// needs stays small however long the journal is.
+class CJournalSteps {
+public:
+    CJournalSteps() = default;
+    ~CJournalSteps();
+    CJournalSteps(const CJournalSteps &) = delete;
+    CJournalSteps &operator=(const CJournalSteps &) = delete;
+
+    // Reads the journal once through: checks every line, notes where each
+    // block of steps begins and which step each recorded copy belongs to.
+    // False when it cannot be read (error, where given, receives the errno
+    // value) or is not a journal.
+    bool Open(const std::string &journalPath, int *error = nullptr);
+    std::size_t size() const { return m_count; }
+    // The folders the steps take files from and put them into, sorted; and
+    // those they put them into.
+    const std::vector<std::string> &folders() const { return m_folders; }
+    const std::vector<std::string> &targetFolders() const { return m_targetFolders; }
+    // Hands every step to take, in the run's order or in reverse. False when
+    // the journal can no longer be read as it was when opened.
+    bool ForEach(const std::function<void(const CJournalEntry &)> &take, bool backward = false) const;
+
+private:
+    bool ReadBlock(std::size_t block, std::vector<CJournalEntry> &entries) const;
+
+    int m_fd = -1;
+    bool m_withBirth = true;
+    std::size_t m_count = 0;
+    std::vector<std::uint64_t> m_blockStarts; // file offset of every kBlockSteps-th step
+    std::uint64_t m_end = 0;
+    // The copies the run recorded, by the index of their step, in that order.
+    std::vector<std::pair<std::size_t, platform::FileVersion>> m_made;
+    std::vector<std::string> m_folders;
+    std::vector<std::string> m_targetFolders;
+    // The first format is reordered when read; its runs were small, so it is
+    // held whole.
+    std::vector<CJournalEntry> m_firstFormat;
+};
+
+// Reads a journal whole; false when it cannot be read or is not a journal.
+// error, where given, receives the errno value of a journal that cannot be read.
 bool ReadJournal(const std::string &journalPath, std::vector<CJournalEntry> &entries, int *error = nullptr);
 
 enum class RecoveryTarget {
@@ -111,7 +153,7 @@ struct CJournalSummary {
     bool copies = false; // the run made copies (taking it back deletes them)
     bool concatenation = false;
 };
-CJournalSummary SummarizeJournal(const std::vector<CJournalEntry> &entries);
+CJournalSummary SummarizeJournal(const CJournalSteps &steps);
 
 // Finishes the steps of the journal in their order (NewName), or takes the
 // done ones back in reverse order (OldName). Every step acts only on the file
@@ -119,7 +161,9 @@ CJournalSummary SummarizeJournal(const std::vector<CJournalEntry> &entries);
 // a name is left alone and reported. A step is done again only where its file
 // is still at its source and its target is free, so recovery can be run again
 // after it was interrupted itself. The journal is removed when no temporary
-// name of it is left on disk.
-CRecoveryReport RecoverJournal(const std::string &journalPath, RecoveryTarget target);
+// name of it is left on disk. With onStep, every step is handed to it as it is
+// made and the report keeps only the failed ones.
+CRecoveryReport RecoverJournal(const std::string &journalPath, RecoveryTarget target,
+                               const std::function<void(const CRecoveryStep &)> &onStep = {});
 
 } // namespace exec

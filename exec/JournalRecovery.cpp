@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <unordered_set>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -36,10 +37,20 @@ bool HoldsFile(const std::string &path, const CJournalEntry &e)
 
 class CRecovery {
 public:
-    explicit CRecovery(CRecoveryReport &report) : m_report(report) {}
+    CRecovery(CRecoveryReport &report, const std::function<void(const CRecoveryStep &)> &onStep)
+        : m_report(report), m_onStep(onStep)
+    {
+    }
 
     void Finish(const CJournalEntry &e);
     void TakeBack(const CJournalEntry &e);
+    // A temporary name of the run still on disk, unless a failed step
+    // reported it already.
+    void NoteLeftTemporary(const std::string &temporary)
+    {
+        if (m_failedFrom.insert(temporary).second)
+            Note({temporary, {}, platform::kErrorTargetExists});
+    }
 
 private:
     // A concatenation cut short: its output is of no use, whichever way.
@@ -47,26 +58,36 @@ private:
     {
         if (platform::PathExists(e.from) &&
             RemoveAbandonedConcatenations(platform::SplitPath(e.from).directory) > 0)
-            m_report.steps.push_back({e.from, {}, 0});
+            Note({e.from, {}, 0});
     }
     void Move(const std::string &from, const std::string &to, bool copy, bool replace,
               const platform::FileIdentity &file)
     {
         const platform::TransferOptions options{copy, replace, file, {}};
-        m_report.steps.push_back({from, to, platform::MoveOrCopy(from, to, options)});
+        Note({from, to, platform::MoveOrCopy(from, to, options)});
     }
     void DeleteCopy(const std::string &path, const CJournalEntry &e)
     {
-        m_report.steps.push_back({path, {}, platform::DeleteFileIfVersion(path, e.made)});
+        Note({path, {}, platform::DeleteFileIfVersion(path, e.made)});
     }
     // Something the run did not put there stands at path: it stays, and the
     // report says so.
-    void LeaveAlone(const std::string &path, const std::string &to, int code)
+    void LeaveAlone(const std::string &path, const std::string &to, int code) { Note({path, to, code}); }
+    // Every step goes to onStep where there is one (the report keeps the
+    // failed ones), else into the report.
+    void Note(CRecoveryStep step)
     {
-        m_report.steps.push_back({path, to, code});
+        if (step.code != 0)
+            m_failedFrom.insert(step.from);
+        if (m_onStep)
+            m_onStep(step);
+        if (!m_onStep || step.code != 0)
+            m_report.steps.push_back(std::move(step));
     }
 
     CRecoveryReport &m_report;
+    const std::function<void(const CRecoveryStep &)> &m_onStep;
+    std::unordered_set<std::string> m_failedFrom;
 };
 
 void CRecovery::Finish(const CJournalEntry &e)
@@ -84,7 +105,7 @@ void CRecovery::Finish(const CJournalEntry &e)
             // both names), or a move to another file system stopped between
             // its copy and the removal of the source (the copy is whole): the
             // old name goes.
-            m_report.steps.push_back({e.from, e.to, platform::DeleteFile(e.from)});
+            Note({e.from, e.to, platform::DeleteFile(e.from)});
         } else if (e.kind == CJournalEntry::Replace || !platform::PathExists(e.to)) {
             Move(e.from, e.to, false, e.kind == CJournalEntry::Replace, e.file);
         } else {
@@ -118,7 +139,7 @@ void CRecovery::TakeBack(const CJournalEntry &e)
     case CJournalEntry::Replace:
         if (e.file.valid && Holds(e.to, e.file) && Holds(e.from, e.file)) {
             // A link and unlink stopped between its two calls: the new name goes.
-            m_report.steps.push_back({e.to, {}, platform::DeleteFile(e.to)});
+            Note({e.to, {}, platform::DeleteFile(e.to)});
         } else if (e.made.identity.valid && HoldsCopy(e.to, e) && HoldsFile(e.from, e)) {
             // The copy of a move to another file system was made, the source
             // is still whole: the copy goes.
@@ -146,41 +167,26 @@ void CRecovery::TakeBack(const CJournalEntry &e)
     }
 }
 
-// The folders a journal's steps take files from and put them into.
-std::vector<std::string> JournalFolders(const std::vector<CJournalEntry> &entries, bool targetsOnly)
-{
-    std::vector<std::string> folders;
-    for (const CJournalEntry &e : entries) {
-        if (!targetsOnly)
-            folders.push_back(platform::SplitPath(e.from).directory);
-        folders.push_back(platform::SplitPath(e.to).directory);
-    }
-    std::sort(folders.begin(), folders.end());
-    folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
-    return folders;
-}
-
 // A temporary name (the target of a copy or of the step that starts a cycle)
 // still on disk means the journal is still needed; each is reported.
-bool AllPlaced(const std::vector<CJournalEntry> &entries, CRecoveryReport &report)
+bool AllPlaced(const CJournalSteps &steps, CRecovery &recovery)
 {
     bool allPlaced = true;
-    for (const CJournalEntry &e : entries) {
+    const bool read = steps.ForEach([&](const CJournalEntry &e) {
         const bool fromTemporary = e.kind == CJournalEntry::PutCopy || e.kind == CJournalEntry::Output;
         const std::string &temporary = fromTemporary ? e.from : e.to;
         if ((!fromTemporary && !TemporaryNameLike(temporary)) || !platform::PathExists(temporary))
-            continue;
+            return;
         allPlaced = false;
-        if (std::none_of(report.steps.begin(), report.steps.end(),
-                         [&](const CRecoveryStep &s) { return s.from == temporary && s.code != 0; }))
-            report.steps.push_back({temporary, {}, platform::kErrorTargetExists});
-    }
-    return allPlaced;
+        recovery.NoteLeftTemporary(temporary);
+    });
+    return read && allPlaced;
 }
 
 } // namespace
 
-CRecoveryReport RecoverJournal(const std::string &journalPath, RecoveryTarget target)
+CRecoveryReport RecoverJournal(const std::string &journalPath, RecoveryTarget target,
+                               const std::function<void(const CRecoveryStep &)> &onStep)
 {
     CRecoveryReport report;
     const int fd = open(journalPath.c_str(), O_RDONLY | O_CLOEXEC);
@@ -194,7 +200,6 @@ CRecoveryReport RecoverJournal(const std::string &journalPath, RecoveryTarget ta
         close(fd);
         return report;
     }
-    std::vector<CJournalEntry> entries;
     if (target == RecoveryTarget::Discard) {
         report.readable = true;
         report.removeError = unlink(journalPath.c_str()) == 0 ? 0 : errno;
@@ -202,7 +207,8 @@ CRecoveryReport RecoverJournal(const std::string &journalPath, RecoveryTarget ta
         close(fd);
         return report;
     }
-    if (!ReadJournal(journalPath, entries, &report.readError)) {
+    CJournalSteps steps;
+    if (!steps.Open(journalPath, &report.readError)) {
         close(fd);
         return report;
     }
@@ -210,7 +216,7 @@ CRecoveryReport RecoverJournal(const std::string &journalPath, RecoveryTarget ta
     // Like a run, a recovery works alone in its folders.
     CDirectoryLocks locks;
     std::string busy;
-    if (const int error = locks.Take(JournalFolders(entries, false), std::chrono::seconds(3), busy)) {
+    if (const int error = locks.Take(steps.folders(), std::chrono::seconds(3), busy)) {
         if (error == EWOULDBLOCK) {
             report.busyFolder = busy;
         } else {
@@ -220,19 +226,16 @@ CRecoveryReport RecoverJournal(const std::string &journalPath, RecoveryTarget ta
         close(fd);
         return report;
     }
-    CRecovery recovery(report);
-    if (target == RecoveryTarget::NewName) {
-        for (const CJournalEntry &e : entries)
-            recovery.Finish(e);
-    } else {
-        for (auto e = entries.rbegin(); e != entries.rend(); ++e)
-            recovery.TakeBack(*e);
-    }
+    CRecovery recovery(report, onStep);
+    const bool finish = target == RecoveryTarget::NewName;
+    const bool read = steps.ForEach(
+        [&](const CJournalEntry &e) { finish ? recovery.Finish(e) : recovery.TakeBack(e); }, !finish);
     // A copy cut short by the end of the run is of no use to anyone; the
     // folders are locked, so no copy is under way in them.
-    for (const std::string &folder : JournalFolders(entries, true))
+    for (const std::string &folder : steps.targetFolders())
         platform::RemovePartialCopies(folder);
-    if (AllPlaced(entries, report)) {
+    // A journal that changed under the recovery stays for another look.
+    if (AllPlaced(steps, recovery) && read) {
         report.removeError = unlink(journalPath.c_str()) == 0 ? 0 : errno;
         report.journalRemoved = report.removeError == 0;
     }

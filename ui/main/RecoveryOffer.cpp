@@ -100,14 +100,14 @@ void ReportRecovery(QWidget *parent, const std::string &journal, const exec::CRe
 void OfferJournalRecovery(QWidget *parent)
 {
     for (const std::string &journal : exec::FindLeftoverJournals()) {
-        std::vector<exec::CJournalEntry> entries;
+        exec::CJournalSteps steps;
         int readError = 0;
-        if (!exec::ReadJournal(journal, entries, &readError)) {
+        if (!steps.Open(journal, &readError)) {
             OfferDiscard(parent, journal,
                          readError ? Reason(readError) : QStringLiteral("実行の記録ではありません。"));
             continue;
         }
-        const auto answer = AskAboutRun(parent, exec::SummarizeJournal(entries));
+        const auto answer = AskAboutRun(parent, exec::SummarizeJournal(steps));
         if (answer == QMessageBox::Cancel)
             continue;
         const exec::RecoveryTarget target = answer == QMessageBox::Yes  ? exec::RecoveryTarget::OldName
