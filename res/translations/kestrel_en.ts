@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>通常</source>
-        <translation>In place</translation>
+        <translation>Stay</translation>
     </message>
     <message>
         <source>移動</source>
@@ -332,7 +332,7 @@ Create it?</translation>
     </message>
     <message>
         <source>範囲置換</source>
-        <translation>Range replace</translation>
+        <translation>Range</translation>
     </message>
     <message>
         <source>挿入</source>
@@ -348,11 +348,11 @@ Create it?</translation>
     </message>
     <message>
         <source>連番Dir作成</source>
-        <translation>Numbered dirs</translation>
+        <translation>Make dirs</translation>
     </message>
     <message>
         <source>※連結</source>
-        <translation>※Concatenate</translation>
+        <translation>※Join</translation>
     </message>
     <message>
         <source>■初期値に</source>

@@ -130,7 +130,8 @@ void CModeArea::CreateUnificationControls(QWidget *window, const DialogUnits &du
 
     m_unifyAttr = new QCheckBox(tr("属性統一"), window);
     m_unifyAttr->setObjectName(QStringLiteral("unifyAttrCheck"));
-    m_unifyAttr->setGeometry(du.toPixels(10, 63, 44, 10));
+    // As wide as the timestamp box: the room up to the first attribute is free.
+    m_unifyAttr->setGeometry(du.toPixels(10, 63, 72, 10));
     const char *const labels[] = {QT_TR_NOOP("読みとり専用"), QT_TR_NOOP("隠しファイル"),
                                   QT_TR_NOOP("システム"), QT_TR_NOOP("アーカイブ")};
     const char *const tips[] = {QT_TR_NOOP("読みとり専用"), QT_TR_NOOP("隠しファイル"),
