@@ -2,6 +2,747 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>CCandidateList</name>
+    <message>
+        <source>%1。</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>更新日時</source>
+        <translation>Modified</translation>
+    </message>
+    <message>
+        <source>属性</source>
+        <translation>Attributes</translation>
+    </message>
+    <message>
+        <source>サイズ</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>ファイルの種類</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>変更後の名前</source>
+        <translation>New name</translation>
+    </message>
+</context>
+<context>
+    <name>CCandidatePane</name>
+    <message>
+        <source>ダミー挿入</source>
+        <translation>Insert dummy</translation>
+    </message>
+    <message>
+        <source>全て追加</source>
+        <translation>Add all</translation>
+    </message>
+    <message>
+        <source>全て取消</source>
+        <translation>Remove all</translation>
+    </message>
+    <message>
+        <source>追加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>先頭へ</source>
+        <translation>To the top</translation>
+    </message>
+    <message>
+        <source>上へ</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>指定位置へ</source>
+        <translation>To a position</translation>
+    </message>
+    <message>
+        <source>下へ</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>末尾へ</source>
+        <translation>To the bottom</translation>
+    </message>
+    <message>
+        <source>候補リスト</source>
+        <translation>Candidate list</translation>
+    </message>
+    <message>
+        <source>通常</source>
+        <translation>Stay</translation>
+    </message>
+    <message>
+        <source>移動</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>複写</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>ディレクトリ参照</source>
+        <translation>Browse for a folder</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>ファイルリストのエクスポート</source>
+        <translation>Export file list</translation>
+    </message>
+</context>
+<context>
+    <name>CCommandBar</name>
+    <message>
+        <source>簡易テキストビュア</source>
+        <translation>Text viewer</translation>
+    </message>
+    <message>
+        <source>アンドゥ</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>実行</source>
+        <translation>Execute</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>環境設定</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>バージョン情報</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>CFileOperations</name>
+    <message>
+        <source>「%1」を「%2」へ複写しますか？</source>
+        <translation>Copy &quot;%1&quot; to &quot;%2&quot;?</translation>
+    </message>
+    <message>
+        <source>「%1」を「%2」へ移動しますか？</source>
+        <translation>Move &quot;%1&quot; to &quot;%2&quot;?</translation>
+    </message>
+    <message numerus="yes">
+        <source>選択した %n 個の項目を「%1」へ複写しますか？</source>
+        <translation>
+            <numerusform>Copy the selected item to &quot;%1&quot;?</numerusform>
+            <numerusform>Copy the %n selected items to &quot;%1&quot;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>選択した %n 個の項目を「%1」へ移動しますか？</source>
+        <translation>
+            <numerusform>Move the selected item to &quot;%1&quot;?</numerusform>
+            <numerusform>Move the %n selected items to &quot;%1&quot;?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>複写先を指定して下さい。</source>
+        <translation>Choose the folder to copy to.</translation>
+    </message>
+    <message>
+        <source>移動先を指定して下さい。</source>
+        <translation>Choose the folder to move to.</translation>
+    </message>
+    <message>
+        <source>Kestrel（複写）</source>
+        <translation>Kestrel (copy)</translation>
+    </message>
+    <message>
+        <source>Kestrel（移動）</source>
+        <translation>Kestrel (move)</translation>
+    </message>
+    <message>
+        <source>「%1」は既にあります。置き換えますか？</source>
+        <translation>&quot;%1&quot; already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>複写できませんでした。
+%1</source>
+        <translation>Could not copy:
+%1</translation>
+    </message>
+    <message>
+        <source>移動できませんでした。
+%1</source>
+        <translation>Could not move:
+%1</translation>
+    </message>
+    <message>
+        <source>Kestrel（削除）</source>
+        <translation>Kestrel (delete)</translation>
+    </message>
+    <message>
+        <source>「%1」をごみ箱へ移動しますか？</source>
+        <translation>Move &quot;%1&quot; to the trash?</translation>
+    </message>
+    <message numerus="yes">
+        <source>選択した %n 個の項目をごみ箱へ移動しますか？</source>
+        <translation>
+            <numerusform>Move the selected item to the trash?</numerusform>
+            <numerusform>Move the %n selected items to the trash?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>ごみ箱へ移動できませんでした。
+%1</source>
+        <translation>Could not move to the trash:
+%1</translation>
+    </message>
+    <message>
+        <source>ディレクトリの作成</source>
+        <translation>New folder</translation>
+    </message>
+    <message>
+        <source>ディレクトリの作成に失敗しました！
+ディレクトリが既に存在するか，入力文字がディレクトリ名として不正です。
+
+%1
+%2</source>
+        <translation>The folder could not be created.
+A folder of that name exists already, or the name is not valid for a folder.
+
+%1
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>CMainDlg</name>
+    <message>
+        <source>リスト分割変更</source>
+        <translation>Split or join the lists</translation>
+    </message>
+    <message>
+        <source>変名の初期値を変更しました。</source>
+        <translation>The rename defaults have been changed.</translation>
+    </message>
+    <message>
+        <source>変名モード変更</source>
+        <translation>Rename mode changed</translation>
+    </message>
+    <message>
+        <source>【連結】モードに変更されました。リストをクリアしますか？
+『いいえ』を選択してもダミーファイルはクリアされます。</source>
+        <translation>The mode is now Concatenate. Clear the list?
+Choosing No still removes the dummy files.</translation>
+    </message>
+    <message>
+        <source>【連結】モードから変更されました。リストをクリアしますか？</source>
+        <translation>The mode is no longer Concatenate. Clear the list?</translation>
+    </message>
+    <message>
+        <source>対象モード変更</source>
+        <translation>Target changed</translation>
+    </message>
+    <message>
+        <source>対象モードが変更されました。リストがクリアされますが，よろしいですか？</source>
+        <translation>The target (files or folders) has changed. The list will be cleared. Continue?</translation>
+    </message>
+    <message>
+        <source>元に戻せなかったファイルがあります。
+</source>
+        <translation>Some files could not be put back.
+</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 → %2：%3</source>
+        <translation>%1 → %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+ほか %n 件</source>
+        <translation>
+            <numerusform>
+
+and %n more</numerusform>
+            <numerusform>
+
+and %n more</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>アンドゥ</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>ファイルリストのエクスポート（エラー）</source>
+        <translation>Export file list (error)</translation>
+    </message>
+    <message>
+        <source>[%1] への出力に失敗しました!!
+%2</source>
+        <translation>Could not write to [%1].
+%2</translation>
+    </message>
+    <message>
+        <source>ファイルリストのエクスポート</source>
+        <translation>Export file list</translation>
+    </message>
+    <message>
+        <source>ディレクトリ［%1］が存在しません!!
+作成しますか？</source>
+        <translation>The folder [%1] does not exist.
+Create it?</translation>
+    </message>
+    <message>
+        <source>ディレクトリの作成に失敗しました!!</source>
+        <translation>The folder could not be created.</translation>
+    </message>
+</context>
+<context>
+    <name>CModeArea</name>
+    <message>
+        <source>連番</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>元名</source>
+        <translation>Old name</translation>
+    </message>
+    <message>
+        <source>文字種</source>
+        <translation>Char type</translation>
+    </message>
+    <message>
+        <source>文字置換</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>範囲置換</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>挿入</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>書式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>ファイルから</source>
+        <translation>From file</translation>
+    </message>
+    <message>
+        <source>連番Dir作成</source>
+        <translation>Make dirs</translation>
+    </message>
+    <message>
+        <source>※連結</source>
+        <translation>※Join</translation>
+    </message>
+    <message>
+        <source>■初期値に</source>
+        <translation>■Make defaults</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>フォルダ</source>
+        <translation>Folders</translation>
+    </message>
+    <message>
+        <source>タイムスタンプ統一</source>
+        <translation>Set timestamp</translation>
+    </message>
+    <message>
+        <source>現在日時</source>
+        <translation>Now</translation>
+    </message>
+    <message>
+        <source>現在時刻</source>
+        <translation>The current date and time</translation>
+    </message>
+    <message>
+        <source>属性統一</source>
+        <translation>Set attributes</translation>
+    </message>
+    <message>
+        <source>読みとり専用</source>
+        <translation>Read-only</translation>
+    </message>
+    <message>
+        <source>隠しファイル</source>
+        <translation>Hidden</translation>
+    </message>
+    <message>
+        <source>システム</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>アーカイブ</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <source>システムファイル</source>
+        <translation>System file</translation>
+    </message>
+</context>
+<context>
+    <name>CSelectionList</name>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>サイズ</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>ファイルの種類</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>更新日時</source>
+        <translation>Modified</translation>
+    </message>
+    <message>
+        <source>属性</source>
+        <translation>Attributes</translation>
+    </message>
+    <message numerus="yes">
+        <source> %n個のオブジェクト（%1個を選択)</source>
+        <translation>
+            <numerusform> %n object (%1 selected)</numerusform>
+            <numerusform> %n objects (%1 selected)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CSelectionPane</name>
+    <message>
+        <source>選択リスト</source>
+        <translation>Selection list</translation>
+    </message>
+    <message>
+        <source>ディレクトリ参照</source>
+        <translation>Browse for a folder</translation>
+    </message>
+    <message>
+        <source>親ディレクトリへ</source>
+        <translation>Parent folder</translation>
+    </message>
+    <message>
+        <source>更新</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>詳細</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>一覧</source>
+        <translation>List</translation>
+    </message>
+    <message>
+        <source>小さなアイコン</source>
+        <translation>Small icons</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>サイズ</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>ファイルの種類</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>更新日時</source>
+        <translation>Modified</translation>
+    </message>
+    <message>
+        <source>属性</source>
+        <translation>Attributes</translation>
+    </message>
+    <message>
+        <source>数値比較</source>
+        <translation>Numbers by value</translation>
+    </message>
+    <message>
+        <source>任意フィルタ</source>
+        <translation>Custom filter</translation>
+    </message>
+    <message>
+        <source>フィルタ解除</source>
+        <translation>No filter</translation>
+    </message>
+    <message>
+        <source>リスト形式</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>フィルタ</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>複写</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>移動</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>ディレクトリ作成</source>
+        <translation>New folder</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>ファイルリストのエクスポート</source>
+        <translation>Export file list</translation>
+    </message>
+    <message>
+        <source>バッチ処理</source>
+        <translation>Batch</translation>
+    </message>
+    <message>
+        <source>履歴…</source>
+        <translation>History…</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;%2</source>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>CWindowStore</name>
+    <message>
+        <source>設定を保存できませんでした。
+%1
+%2</source>
+        <translation>The settings could not be saved.
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>このファイルは、設定を保存するときに名前に .broken を付けて残します。</source>
+        <translation>When the settings are saved, this file is kept with .broken added to its name.</translation>
+    </message>
+    <message>
+        <source>このファイルには終了時にも設定を保存しません。</source>
+        <translation>No settings are saved to this file, not even on exit.</translation>
+    </message>
+    <message>
+        <source>設定ファイルを読めないため、初期値で始めます。
+%1
+%2
+%3</source>
+        <translation>The settings file cannot be read; starting with the defaults.
+%1
+%2
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>FolderFilesProgress</name>
+    <message>
+        <source>ファイルの追加</source>
+        <translation>Adding files</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Stop</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 個のファイルが見つかりました。
+%1</source>
+        <translation>
+            <numerusform>%n file found.
+%1</numerusform>
+            <numerusform>%n files found.
+%1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgramHelp</name>
+    <message>
+        <source>使い方: kestrel [パス...]
+
+多数のファイルやフォルダの名前を一度に変更するウィンドウを開きます。
+選択リストでディレクトリを開き、変名する項目を番号を振る順に候補リストへ移し、
+変名の方法を選ぶと、新しい名前が元の名前の横に表示されます。実行で変名します。
+
+引数:
+  パス...                 フォルダは選択リストに開き、ファイルは候補リストに追加する
+  -h, --help              この説明を表示する
+  -V, --version           バージョンを表示する
+
+ファイル:
+  ~/.config/Velmora/Kestrel.ini  設定と履歴（バージョン情報の画面から削除できる）
+
+コマンドラインからの変名は kestrel-cli を使います。
+</source>
+        <translation>Usage: kestrel [PATH...]
+
+Opens a window that renames many files or folders at once.
+Open a folder in the selection list, move the entries to rename into the
+candidate list in the order they are to be numbered and choose a rename mode;
+each new name is shown beside the old one. Execute renames them.
+
+Arguments:
+  PATH...                 a folder opens in the selection list, a file is added
+                          to the candidate list
+  -h, --help              show this help
+  -V, --version           show the version
+
+Files:
+  ~/.config/Velmora/Kestrel.ini  settings and history (they can be deleted in
+                                 the About window)
+
+To rename from the command line, use kestrel-cli.
+</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryOffer</name>
+    <message>
+        <source>Kestrel（復旧）</source>
+        <translation>Kestrel (recovery)</translation>
+    </message>
+    <message>
+        <source>中断された実行の記録を使えません。
+%1
+%2
+
+記録を破棄しますか？（ファイルはそのままです）</source>
+        <translation>The record of an interrupted run cannot be used.
+%1
+%2
+
+Discard the record? (The files stay as they are.)</translation>
+    </message>
+    <message>
+        <source>記録を破棄</source>
+        <translation>Discard record</translation>
+    </message>
+    <message>
+        <source>記録を削除できません：%1
+%2</source>
+        <translation>Cannot delete the record: %1
+%2</translation>
+    </message>
+    <message>
+        <source>前回の連結が途中で終了しました。</source>
+        <translation>The last concatenation stopped before it was done.</translation>
+    </message>
+    <message>
+        <source>前回の複写が途中で終了しました。</source>
+        <translation>The last copy run stopped before it was done.</translation>
+    </message>
+    <message>
+        <source>前回の変名が途中で終了しました。</source>
+        <translation>The last rename stopped before it was done.</translation>
+    </message>
+    <message>
+        <source>書きかけの出力ファイルはどちらを選んでも削除します。ごみ箱に移す途中だった元ファイルを元の場所に戻しますか？</source>
+        <translation>The partly written output file is deleted whichever you choose. Put the original files that were being moved to the trash back where they were?</translation>
+    </message>
+    <message>
+        <source>作った複写を削除して実行前に戻しますか？</source>
+        <translation>Delete the copies made and go back to how things were before the run?</translation>
+    </message>
+    <message>
+        <source>一時的な名前のまま残ったファイルを元の名前に戻しますか？</source>
+        <translation>Give the files left under temporary names their old names back?</translation>
+    </message>
+    <message>
+        <source>『いいえ』を選択すると残りの複写を作ります。</source>
+        <translation>Choosing No makes the remaining copies.</translation>
+    </message>
+    <message>
+        <source>『いいえ』を選択すると変更後の名前に移します。</source>
+        <translation>Choosing No gives them their new names.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1
+フォルダ：%2
+%n 個のファイル
+
+%3
+%4</source>
+        <translation>
+            <numerusform>%1
+Folder: %2
+%n file
+
+%3
+%4</numerusform>
+            <numerusform>%1
+Folder: %2
+%n files
+
+%3
+%4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>ディレクトリ［%1］を開けません：%2</source>
+        <translation>Cannot open the folder [%1]: %2</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>次のファイルを移せませんでした：
+%1</source>
+        <translation>These files could not be moved:
+%1</translation>
+    </message>
+    <message>
+        <source>実行の記録ではありません。</source>
+        <translation>This is not the record of a run.</translation>
+    </message>
+</context>
+<context>
+    <name>TextFileBrowse</name>
+    <message>
+        <source>テキストファイル (*.txt *.TXT)</source>
+        <translation>Text files (*.txt *.TXT)</translation>
+    </message>
+    <message>
+        <source>全てのファイル (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+</context>
+<context>
     <name>app</name>
     <message>
         <source>--- 任意フィルタ ---</source>

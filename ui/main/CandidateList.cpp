@@ -287,7 +287,7 @@ QString CCandidateList::RowToolTip(int row) const
     // A pattern that does not compile says why and where.
     if (mark == exec::PlanProblem::InvalidPattern && m_settings)
         return ShownText(m_settings->StartProblemMessage(StartProblem::InvalidPattern));
-    return ShownText(exec::ProblemText(mark) + "。");
+    return tr("%1。").arg(ShownText(exec::ProblemText(mark)));
 }
 
 QString CCandidateList::CellText(int row, int column) const
@@ -359,18 +359,17 @@ QIcon CCandidateList::RowIcon(int row) const
 
 std::vector<FileListColumn> CCandidateList::Columns(const CRenameSettings &settings)
 {
-    const FileListColumn name{QStringLiteral("名前"), 100, Qt::AlignLeft, ShortNameFitText()};
+    const FileListColumn name{tr("名前"), 100, Qt::AlignLeft, ShortNameFitText()};
     if (settings.CreatesNumberedDirectories())
-        return {name,
-                {QStringLiteral("更新日時"), 120, Qt::AlignLeft, DateTimeFitText()},
-                {QStringLiteral("属性"), 40, Qt::AlignLeft}};
+        return {
+            name, {tr("更新日時"), 120, Qt::AlignLeft, DateTimeFitText()}, {tr("属性"), 40, Qt::AlignLeft}};
     if (settings.Concatenates())
         return {name,
-                {QStringLiteral("サイズ"), 100, Qt::AlignRight},
-                {QStringLiteral("ファイルの種類"), 120, Qt::AlignLeft},
-                {QStringLiteral("更新日時"), 40, Qt::AlignLeft, DateTimeFitText()}};
+                {tr("サイズ"), 100, Qt::AlignRight},
+                {tr("ファイルの種類"), 120, Qt::AlignLeft},
+                {tr("更新日時"), 40, Qt::AlignLeft, DateTimeFitText()}};
     return {name,
-            {QStringLiteral("変更後の名前"), 100, Qt::AlignLeft, ShortNameFitText()},
-            {QStringLiteral("更新日時"), 120, Qt::AlignLeft, DateTimeFitText()},
-            {QStringLiteral("属性"), 40, Qt::AlignLeft}};
+            {tr("変更後の名前"), 100, Qt::AlignLeft, ShortNameFitText()},
+            {tr("更新日時"), 120, Qt::AlignLeft, DateTimeFitText()},
+            {tr("属性"), 40, Qt::AlignLeft}};
 }

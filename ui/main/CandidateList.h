@@ -5,6 +5,8 @@
 #include "ui/main/MediaFetcher.h"
 #include "ui/widgets/FileListCtrl.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 #include <string>
 #include <unordered_set>
@@ -18,6 +20,8 @@ class CRenameSettings;
 // from the settings when the row is drawn; nothing of them is kept. The file
 // data a new name needs comes from the list's fetcher, never read here.
 class CCandidateList : public IFileListSource {
+    Q_DECLARE_TR_FUNCTIONS(CCandidateList)
+
 public:
     struct DisplayOptions {
         int fileCharMode = 0;

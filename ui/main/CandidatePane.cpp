@@ -49,24 +49,24 @@ void CCandidatePane::CreateControls(QWidget *window)
         const char *tip;
     };
     const ButtonDef buttons[] = {
-        {icons::kInsertDummy, "ダミー挿入"}, {icons::kAddAll, "全て追加"},
-        {icons::kRemoveAll, "全て取消"},     {icons::kAdd, "追加"},
-        {icons::kMoveTop, "先頭へ"},         {icons::kMoveUp, "上へ"},
-        {icons::kMoveTo, "指定位置へ"},      {icons::kMoveDown, "下へ"},
-        {icons::kMoveBottom, "末尾へ"},
+        {icons::kInsertDummy, QT_TR_NOOP("ダミー挿入")}, {icons::kAddAll, QT_TR_NOOP("全て追加")},
+        {icons::kRemoveAll, QT_TR_NOOP("全て取消")},     {icons::kAdd, QT_TR_NOOP("追加")},
+        {icons::kMoveTop, QT_TR_NOOP("先頭へ")},         {icons::kMoveUp, QT_TR_NOOP("上へ")},
+        {icons::kMoveTo, QT_TR_NOOP("指定位置へ")},      {icons::kMoveDown, QT_TR_NOOP("下へ")},
+        {icons::kMoveBottom, QT_TR_NOOP("末尾へ")},
     };
     for (std::size_t i = 0; i < m_buttons.size(); ++i)
-        m_buttons[i] = MakeImageButton(window, buttons[i].image, icons::kListButtonSize, buttons[i].tip);
+        m_buttons[i] = MakeImageButton(window, buttons[i].image, icons::kListButtonSize, tr(buttons[i].tip));
 
-    m_caption = new QLabel(QStringLiteral("候補リスト"), window);
+    m_caption = new QLabel(tr("候補リスト"), window);
     m_outputCombo = new QComboBox(window);
     m_outputCombo->setObjectName(QStringLiteral("outputCombo"));
-    m_outputCombo->addItems({QStringLiteral("通常"), QStringLiteral("移動"), QStringLiteral("複写")});
+    m_outputCombo->addItems({tr("通常"), tr("移動"), tr("複写")});
     m_destinationCombo = new CHistoryComboBox(window);
     m_destinationCombo->SetDropEmpty(true);
     m_destinationCombo->SetMatch(platform::HistoryMatch::SamePath);
     m_destinationBrowse =
-        MakeImageButton(window, icons::kBrowseFolder, icons::kDirectoryButtonSize, "ディレクトリ参照");
+        MakeImageButton(window, icons::kBrowseFolder, icons::kDirectoryButtonSize, tr("ディレクトリ参照"));
     m_destinationBrowse->setObjectName(QStringLiteral("destinationBrowseButton"));
     m_list = new CFileListCtrl(window);
     m_list->SetSource(&m_rows);
@@ -345,7 +345,7 @@ void CCandidatePane::SetAdding(bool adding)
     m_adding = adding;
     CImageButton *button = m_buttons[kAddOrRemove];
     button->SetImage(QString::fromLatin1(adding ? icons::kAdd : icons::kRemove), icons::kListButtonSize);
-    button->setToolTip(adding ? QStringLiteral("追加") : QStringLiteral("取消"));
+    button->setToolTip(adding ? tr("追加") : tr("取消"));
 }
 
 void CCandidatePane::ApplyStates(const ControlStates &s)
@@ -460,7 +460,7 @@ void CCandidatePane::ShowMenu(const QPoint &globalPos)
     if (m_list->SelectedRows().empty())
         return;
     QMenu menu(m_list);
-    QAction *exportList = menu.addAction(QStringLiteral("ファイルリストのエクスポート"));
+    QAction *exportList = menu.addAction(tr("ファイルリストのエクスポート"));
     if (menu.exec(globalPos) == exportList)
         emit ExportRequested();
 }

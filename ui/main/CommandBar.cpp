@@ -7,13 +7,13 @@
 CCommandBar::CCommandBar(QWidget *window) : QObject(window)
 {
     const QSize size = icons::kBottomButtonSize;
-    m_viewer = MakeImageButton(window, icons::kViewer, size, "簡易テキストビュア");
-    m_undo = MakeImageButton(window, icons::kUndo, size, "アンドゥ");
-    m_execute = MakeImageButton(window, icons::kExecute, size, "実行");
-    m_exit = MakeImageButton(window, icons::kExit, size, "終了");
-    m_settings = MakeImageButton(window, icons::kSettings, size, "環境設定");
-    m_help = MakeImageButton(window, icons::kHelp, size, "ヘルプ");
-    m_about = MakeImageButton(window, icons::kAbout, size, "バージョン情報");
+    m_viewer = MakeImageButton(window, icons::kViewer, size, tr("簡易テキストビュア"));
+    m_undo = MakeImageButton(window, icons::kUndo, size, tr("アンドゥ"));
+    m_execute = MakeImageButton(window, icons::kExecute, size, tr("実行"));
+    m_exit = MakeImageButton(window, icons::kExit, size, tr("終了"));
+    m_settings = MakeImageButton(window, icons::kSettings, size, tr("環境設定"));
+    m_help = MakeImageButton(window, icons::kHelp, size, tr("ヘルプ"));
+    m_about = MakeImageButton(window, icons::kAbout, size, tr("バージョン情報"));
     m_exit->setObjectName(QStringLiteral("exitButton"));
     m_settings->setObjectName(QStringLiteral("settingsButton"));
     m_help->setObjectName(QStringLiteral("helpButton"));

@@ -18,14 +18,26 @@
 
 namespace {
 
-const QString kDeleteCaption = QStringLiteral("Kestrel（削除）");
-const QString kCopyCaption = QStringLiteral("Kestrel（複写）");
-const QString kMoveCaption = QStringLiteral("Kestrel（移動）");
-const QString kMakeDirCaption = QStringLiteral("ディレクトリの作成");
-
 QString Reason(int code)
 {
     return QString::fromStdString(platform::ErrorMessage(code));
+}
+
+// Whether to copy or move the chosen entries into `targetFolder`: one entry
+// by its name, several by their count.
+QString TransferQuestion(bool copy, const std::vector<std::string> &names, const std::string &targetFolder)
+{
+    const QString folder = ShownText(targetFolder);
+    const int count = static_cast<int>(names.size());
+    if (count == 1) {
+        const QString name = ShownText(names.front());
+        return copy ? CFileOperations::tr("「%1」を「%2」へ複写しますか？").arg(name, folder)
+                    : CFileOperations::tr("「%1」を「%2」へ移動しますか？").arg(name, folder);
+    }
+    return copy ? CFileOperations::tr("選択した %n 個の項目を「%1」へ複写しますか？", nullptr, count)
+                      .arg(folder)
+                : CFileOperations::tr("選択した %n 個の項目を「%1」へ移動しますか？", nullptr, count)
+                      .arg(folder);
 }
 
 } // namespace
@@ -52,8 +64,8 @@ void CFileOperations::TransferSelected(exec::TransferKind kind)
     {
         CModalGuard modal(m_pane.List());
         folder = ChooseFolder(m_pane.List()->window(),
-                              kind == exec::TransferKind::Copy ? QStringLiteral("複写先を指定して下さい。")
-                                                               : QStringLiteral("移動先を指定して下さい。"),
+                              kind == exec::TransferKind::Copy ? tr("複写先を指定して下さい。")
+                                                               : tr("移動先を指定して下さい。"),
                               platform::DisplayDirectory(m_pane.CurrentDirectory()), m_pane.Env().SelDirMode);
     }
     if (folder)
@@ -66,14 +78,9 @@ void CFileOperations::TransferSelectedTo(exec::TransferKind kind, const std::str
     if (names.empty())
         return;
     const bool copy = kind == exec::TransferKind::Copy;
-    const QString &caption = copy ? kCopyCaption : kMoveCaption;
-    const QString what = names.size() == 1 ? QStringLiteral("「%1」").arg(ShownText(names.front()))
-                                           : QStringLiteral("選択した %1 個の項目").arg(names.size());
-    const QString question =
-        QStringLiteral("%1を「%2」へ%3しますか？")
-            .arg(what, ShownText(targetFolder), copy ? QStringLiteral("複写") : QStringLiteral("移動"));
-    if (m_ask(QMessageBox::Question, caption, question, QMessageBox::Yes | QMessageBox::No) !=
-        QMessageBox::Yes)
+    const QString caption = copy ? tr("Kestrel（複写）") : tr("Kestrel（移動）");
+    if (m_ask(QMessageBox::Question, caption, TransferQuestion(copy, names, targetFolder),
+              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
 
     std::vector<std::string> sources;
@@ -86,7 +93,7 @@ void CFileOperations::TransferSelectedTo(exec::TransferKind kind, const std::str
         exec::TransferCallbacks callbacks;
         callbacks.onConflict = [&](const std::string &target) {
             switch (m_ask(QMessageBox::Question, caption,
-                          QStringLiteral("「%1」は既にあります。置き換えますか？").arg(ShownText(target)),
+                          tr("「%1」は既にあります。置き換えますか？").arg(ShownText(target)),
                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
             case QMessageBox::Yes:
                 return exec::ConflictAnswer::Replace;
@@ -106,11 +113,10 @@ void CFileOperations::TransferSelectedTo(exec::TransferKind kind, const std::str
         QStringList failures;
         for (const exec::TransferFailure &failure : result.failures)
             failures << QStringLiteral("%1: %2").arg(ShownText(failure.path), Reason(failure.error));
-        m_ask(
-            QMessageBox::Warning, caption,
-            (copy ? QStringLiteral("複写できませんでした。\n") : QStringLiteral("移動できませんでした。\n")) +
-                failures.join(QLatin1Char('\n')),
-            QMessageBox::Ok);
+        const QString list = failures.join(QLatin1Char('\n'));
+        m_ask(QMessageBox::Warning, caption,
+              copy ? tr("複写できませんでした。\n%1").arg(list) : tr("移動できませんでした。\n%1").arg(list),
+              QMessageBox::Ok);
     }
     if (!copy)
         m_pane.Refresh();
@@ -121,10 +127,12 @@ void CFileOperations::DeleteSelected()
     const std::vector<std::string> names = ChosenNames();
     if (names.empty())
         return;
+    const QString caption = tr("Kestrel（削除）");
     const QString question =
-        names.size() == 1 ? QStringLiteral("「%1」をごみ箱へ移動しますか？").arg(ShownText(names.front()))
-                          : QStringLiteral("選択した %1 個の項目をごみ箱へ移動しますか？").arg(names.size());
-    if (m_ask(QMessageBox::Question, kDeleteCaption, question, QMessageBox::Yes | QMessageBox::No) !=
+        names.size() == 1
+            ? tr("「%1」をごみ箱へ移動しますか？").arg(ShownText(names.front()))
+            : tr("選択した %n 個の項目をごみ箱へ移動しますか？", nullptr, static_cast<int>(names.size()));
+    if (m_ask(QMessageBox::Question, caption, question, QMessageBox::Yes | QMessageBox::No) !=
         QMessageBox::Yes)
         return;
 
@@ -137,8 +145,8 @@ void CFileOperations::DeleteSelected()
         }
     }
     if (!failures.isEmpty())
-        m_ask(QMessageBox::Warning, kDeleteCaption,
-              QStringLiteral("ごみ箱へ移動できませんでした。\n") + failures.join(QLatin1Char('\n')),
+        m_ask(QMessageBox::Warning, caption,
+              tr("ごみ箱へ移動できませんでした。\n%1").arg(failures.join(QLatin1Char('\n'))),
               QMessageBox::Ok);
     m_pane.Refresh();
 }
@@ -160,9 +168,9 @@ void CFileOperations::CreateDirectoryNamed(const std::string &name)
 {
     if (const int error = platform::MakeChildDirectory(m_pane.CurrentDirectory(), name)) {
         const std::string path = platform::JoinPath(m_pane.CurrentDirectory(), name);
-        m_ask(QMessageBox::Warning, kMakeDirCaption,
-              QStringLiteral("ディレクトリの作成に失敗しました！\nディレクトリが既に存在するか，"
-                             "入力文字がディレクトリ名として不正です。\n\n%1\n%2")
+        m_ask(QMessageBox::Warning, tr("ディレクトリの作成"),
+              tr("ディレクトリの作成に失敗しました！\nディレクトリが既に存在するか，"
+                 "入力文字がディレクトリ名として不正です。\n\n%1\n%2")
                   .arg(ShownText(path), Reason(error)),
               QMessageBox::Ok);
         return;

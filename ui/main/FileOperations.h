@@ -3,6 +3,8 @@
 #include "exec/CopyMove.h"
 #include "ui/widgets/AskFunction.h"
 
+#include <QCoreApplication>
+
 #include <string>
 #include <vector>
 
@@ -12,6 +14,8 @@ class CSelectionPane;
 // selected entries to another folder, deleting them to the trash and making a
 // folder. Each that changes the current directory ends by listing it again.
 class CFileOperations {
+    Q_DECLARE_TR_FUNCTIONS(CFileOperations)
+
 public:
     CFileOperations(CSelectionPane &pane, AskFunction ask);
 

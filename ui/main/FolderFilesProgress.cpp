@@ -6,6 +6,7 @@
 #include "ui/widgets/ModalGuard.h"
 #include "ui/widgets/ShownText.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -37,7 +38,10 @@ QString ProgressText(WalkState &state)
 {
     const std::lock_guard lock(state.mutex);
     const std::string shown = platform::DisplayDirectory(state.folder);
-    return QStringLiteral("%1 個のファイルが見つかりました。\n%2").arg(state.found).arg(ShownText(shown));
+    const int found = static_cast<int>(state.found);
+    return QCoreApplication::translate("FolderFilesProgress", "%n 個のファイルが見つかりました。\n%1",
+                                       nullptr, found)
+        .arg(ShownText(shown));
 }
 
 } // namespace
@@ -68,11 +72,11 @@ std::vector<platform::DirEntryInfo> CollectFilesWithProgress(QWidget *window,
     CModalGuard modal(window);
     CBusyWindow busy(window);
     QDialog dialog(window);
-    dialog.setWindowTitle(QStringLiteral("ファイルの追加"));
+    dialog.setWindowTitle(QCoreApplication::translate("FolderFilesProgress", "ファイルの追加"));
     dialog.setWindowModality(Qt::ApplicationModal);
     auto *label = new QLabel(&dialog);
     label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 50);
-    auto *cancel = new QPushButton(QStringLiteral("中止"), &dialog);
+    auto *cancel = new QPushButton(QCoreApplication::translate("FolderFilesProgress", "中止"), &dialog);
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
     // 中止, Escape and closing the dialog all stop the walk.
     QObject::connect(&dialog, &QDialog::rejected, [&state] { state.stop = true; });

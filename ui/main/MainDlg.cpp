@@ -70,7 +70,7 @@ CMainDlg::CMainDlg(const std::vector<std::string> &args, QWidget *parent)
 
     m_modes = new CModeArea(this, *m_du, m_settings);
     m_splitButton =
-        MakeImageButton(this, icons::kSplitTwoPanes, icons::kDirectoryButtonSize, "リスト分割変更");
+        MakeImageButton(this, icons::kSplitTwoPanes, icons::kDirectoryButtonSize, tr("リスト分割変更"));
     m_splitButton->setObjectName(QStringLiteral("splitButton"));
     m_selection = new CSelectionPane(this, m_env, m_settings, m_launchers);
     m_candidates = new CCandidatePane(this, m_settings, m_env);
@@ -385,31 +385,30 @@ void CMainDlg::StoreDefaults()
         Ask(QMessageBox::Warning, QStringLiteral("Kestrel"), CWindowStore::NotSavedText(error),
             QMessageBox::Ok);
     else
-        Ask(QMessageBox::Information, QStringLiteral("Kestrel"),
-            QStringLiteral("変名の初期値を変更しました。"), QMessageBox::Ok);
+        Ask(QMessageBox::Information, QStringLiteral("Kestrel"), tr("変名の初期値を変更しました。"),
+            QMessageBox::Ok);
 }
 
 bool CMainDlg::ClearForModeChange(RenameKind next)
 {
     if (m_candidates->Rows().RowCount() == 0)
         return true;
-    const QString caption = QStringLiteral("変名モード変更");
+    const QString caption = tr("変名モード変更");
     const auto buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     if (m_settings.CreatesNumberedDirectories()) {
         m_candidates->Clear();
     } else if (next == RenameKind::Concatenation) {
         const auto answer = Ask(QMessageBox::Question, caption,
-                                QStringLiteral("【連結】モードに変更されました。リストをクリアしますか？\n"
-                                               "『いいえ』を選択してもダミーファイルはクリアされます。"),
+                                tr("【連結】モードに変更されました。リストをクリアしますか？\n"
+                                   "『いいえ』を選択してもダミーファイルはクリアされます。"),
                                 buttons);
         if (answer == QMessageBox::Yes)
             m_candidates->Clear();
         else if (answer == QMessageBox::No)
             m_candidates->RemoveDummies();
     } else if (m_settings.Concatenates()) {
-        const auto answer =
-            Ask(QMessageBox::Question, caption,
-                QStringLiteral("【連結】モードから変更されました。リストをクリアしますか？"), buttons);
+        const auto answer = Ask(QMessageBox::Question, caption,
+                                tr("【連結】モードから変更されました。リストをクリアしますか？"), buttons);
         if (answer == QMessageBox::Cancel)
             return false;
         if (answer == QMessageBox::Yes)
@@ -452,10 +451,9 @@ void CMainDlg::ChangeObjectKind(ObjectKind kind)
     if (kind == m_settings.ObjMode)
         return;
     if (m_candidates->Rows().RowCount() > 0) {
-        const auto answer =
-            Ask(QMessageBox::Question, QStringLiteral("対象モード変更"),
-                QStringLiteral("対象モードが変更されました。リストがクリアされますが，よろしいですか？"),
-                QMessageBox::Yes | QMessageBox::No);
+        const auto answer = Ask(QMessageBox::Question, tr("対象モード変更"),
+                                tr("対象モードが変更されました。リストがクリアされますが，よろしいですか？"),
+                                QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes) {
             m_modes->ShowModeAndKind();
             RefreshControlStates();

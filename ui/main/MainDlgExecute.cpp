@@ -28,16 +28,17 @@ namespace {
 QString UndoFailureText(const std::vector<exec::CUndoFailure> &failures)
 {
     constexpr std::size_t kShown = 20;
-    QString text = QStringLiteral("元に戻せなかったファイルがあります。\n");
+    QString text = CMainDlg::tr("元に戻せなかったファイルがあります。\n");
     for (std::size_t i = 0; i < failures.size() && i < kShown; ++i) {
         const exec::CUndoFailure &f = failures[i];
-        text += QStringLiteral("\n") + ShownText(f.path);
-        if (!f.target.empty())
-            text += QStringLiteral(" → ") + ShownText(f.target);
-        text += QStringLiteral("：") + ShownText(f.ReasonText());
+        const QString reason = ShownText(f.ReasonText());
+        text += QStringLiteral("\n") +
+                (f.target.empty()
+                     ? CMainDlg::tr("%1：%2").arg(ShownText(f.path), reason)
+                     : CMainDlg::tr("%1 → %2：%3").arg(ShownText(f.path), ShownText(f.target), reason));
     }
     if (failures.size() > kShown)
-        text += QStringLiteral("\n\nほか %1 件").arg(failures.size() - kShown);
+        text += CMainDlg::tr("\n\nほか %n 件", nullptr, static_cast<int>(failures.size() - kShown));
     return text;
 }
 
@@ -173,8 +174,7 @@ void CMainDlg::UndoRun(std::uint64_t number)
     FinishRun(true, true);
     m_selection->FocusList();
     if (!report.failures.empty())
-        Ask(QMessageBox::Warning, QStringLiteral("アンドゥ"), UndoFailureText(report.failures),
-            QMessageBox::Ok);
+        Ask(QMessageBox::Warning, tr("アンドゥ"), UndoFailureText(report.failures), QMessageBox::Ok);
 }
 
 void CMainDlg::FinishRun(bool clearCandidates, bool listAgain)

@@ -15,8 +15,6 @@
 
 namespace {
 
-const QString kCaption = QStringLiteral("ファイルリストのエクスポート");
-
 // The selected rows of a list in row order, with the texts of its second and
 // third columns, which set the widths of the size and type columns.
 template <class List>
@@ -78,8 +76,8 @@ void CMainDlg::ExportFileList(ExportSource source)
             error = exec::ExportFileList(path, rows, OptionsOf(dialog.Env(), dialog));
         }
         if (error != 0) {
-            Ask(QMessageBox::Warning, QStringLiteral("ファイルリストのエクスポート（エラー）"),
-                QStringLiteral("[%1] への出力に失敗しました!!\n%2")
+            Ask(QMessageBox::Warning, tr("ファイルリストのエクスポート（エラー）"),
+                tr("[%1] への出力に失敗しました!!\n%2")
                     .arg(ShownText(path), ShownText(platform::ErrorMessage(error))),
                 QMessageBox::Ok);
             return;
@@ -95,13 +93,13 @@ bool CMainDlg::PrepareExportFolder(const std::string &path)
     const std::string folder = platform::SplitPath(path).directory;
     if (platform::IsDirectory(platform::DisplayDirectory(folder)))
         return true;
-    if (Ask(QMessageBox::Question, kCaption,
-            QStringLiteral("ディレクトリ［%1］が存在しません!!\n作成しますか？").arg(ShownText(folder)),
+    const QString caption = tr("ファイルリストのエクスポート");
+    if (Ask(QMessageBox::Question, caption,
+            tr("ディレクトリ［%1］が存在しません!!\n作成しますか？").arg(ShownText(folder)),
             QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return false;
     if (platform::EnsureDirectory(folder) == 0)
         return true;
-    Ask(QMessageBox::Warning, kCaption, QStringLiteral("ディレクトリの作成に失敗しました!!"),
-        QMessageBox::Ok);
+    Ask(QMessageBox::Warning, caption, tr("ディレクトリの作成に失敗しました!!"), QMessageBox::Ok);
     return false;
 }

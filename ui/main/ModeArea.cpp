@@ -30,20 +30,20 @@ struct ModeRow {
 
 constexpr const char kSeparator[] = "------------";
 const ModeRow kModeRows[] = {
-    {"連番", RenameKind::Renumber},
-    {"元名", RenameKind::OldName},
-    {"文字種", RenameKind::CharKind},
-    {"文字置換", RenameKind::Replace},
-    {"範囲置換", RenameKind::RangeReplace},
-    {"挿入", RenameKind::Insert},
-    {"書式", RenameKind::Format},
-    {"ファイルから", RenameKind::FromFile},
+    {QT_TRANSLATE_NOOP("CModeArea", "連番"), RenameKind::Renumber},
+    {QT_TRANSLATE_NOOP("CModeArea", "元名"), RenameKind::OldName},
+    {QT_TRANSLATE_NOOP("CModeArea", "文字種"), RenameKind::CharKind},
+    {QT_TRANSLATE_NOOP("CModeArea", "文字置換"), RenameKind::Replace},
+    {QT_TRANSLATE_NOOP("CModeArea", "範囲置換"), RenameKind::RangeReplace},
+    {QT_TRANSLATE_NOOP("CModeArea", "挿入"), RenameKind::Insert},
+    {QT_TRANSLATE_NOOP("CModeArea", "書式"), RenameKind::Format},
+    {QT_TRANSLATE_NOOP("CModeArea", "ファイルから"), RenameKind::FromFile},
     {kSeparator, {}},
-    {"連番Dir作成", RenameKind::NumberedDirectories},
+    {QT_TRANSLATE_NOOP("CModeArea", "連番Dir作成"), RenameKind::NumberedDirectories},
     {kSeparator, {}},
-    {"※連結", RenameKind::Concatenation},
+    {QT_TRANSLATE_NOOP("CModeArea", "※連結"), RenameKind::Concatenation},
     {kSeparator, {}},
-    {"■初期値に", {}},
+    {QT_TRANSLATE_NOOP("CModeArea", "■初期値に"), {}},
 };
 constexpr int kModeRowCount = static_cast<int>(std::size(kModeRows));
 constexpr int kStoreDefaultsRow = kModeRowCount - 1;
@@ -86,12 +86,12 @@ void CModeArea::CreateModeControls(QWidget *window, const DialogUnits &du)
     m_modeCombo = new QComboBox(window);
     m_modeCombo->setObjectName(QStringLiteral("modeCombo"));
     for (const ModeRow &row : kModeRows)
-        m_modeCombo->addItem(QString::fromUtf8(row.text));
+        m_modeCombo->addItem(tr(row.text));
     m_modeCombo->setMaxVisibleItems(kModeRowCount);
     m_modeCombo->setGeometry(du.toPixels(4, 4, 46, 12));
 
-    m_filesRadio = new QRadioButton(QStringLiteral("ファイル"), window);
-    m_foldersRadio = new QRadioButton(QStringLiteral("フォルダ"), window);
+    m_filesRadio = new QRadioButton(tr("ファイル"), window);
+    m_foldersRadio = new QRadioButton(tr("フォルダ"), window);
     m_filesRadio->setObjectName(QStringLiteral("filesRadio"));
     m_foldersRadio->setObjectName(QStringLiteral("foldersRadio"));
     m_filesRadio->setGeometry(du.toPixels(8, 21, 40, 10));
@@ -107,7 +107,7 @@ void CModeArea::CreateModeControls(QWidget *window, const DialogUnits &du)
 
 void CModeArea::CreateUnificationControls(QWidget *window, const DialogUnits &du)
 {
-    m_unifyTime = new QCheckBox(QStringLiteral("タイムスタンプ統一"), window);
+    m_unifyTime = new QCheckBox(tr("タイムスタンプ統一"), window);
     m_unifyTime->setObjectName(QStringLiteral("unifyTimeCheck"));
     m_unifyTime->setGeometry(du.toPixels(10, 50, 72, 10));
     m_datePicker = new QDateEdit(window);
@@ -119,29 +119,32 @@ void CModeArea::CreateUnificationControls(QWidget *window, const DialogUnits &du
     m_timePicker->setObjectName(QStringLiteral("timePicker"));
     m_timePicker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     m_timePicker->setGeometry(du.toPixels(144, 49, 42, 12));
-    m_nowButton = new QPushButton(QStringLiteral("現在日時"), window);
+    m_nowButton = new QPushButton(tr("現在日時"), window);
     m_nowButton->setObjectName(QStringLiteral("nowButton"));
     m_nowButton->setGeometry(du.toPixels(187, 49, 34, 12));
-    m_nowButton->setToolTip(QStringLiteral("現在時刻"));
+    m_nowButton->setToolTip(tr("現在時刻"));
     m_midnightButton = new QPushButton(QStringLiteral("00:00:00"), window);
     m_midnightButton->setObjectName(QStringLiteral("midnightButton"));
     m_midnightButton->setGeometry(du.toPixels(221, 49, 34, 12));
     m_midnightButton->setToolTip(QStringLiteral("00:00:00"));
 
-    m_unifyAttr = new QCheckBox(QStringLiteral("属性統一"), window);
+    m_unifyAttr = new QCheckBox(tr("属性統一"), window);
     m_unifyAttr->setObjectName(QStringLiteral("unifyAttrCheck"));
-    m_unifyAttr->setGeometry(du.toPixels(10, 63, 44, 10));
-    const char *const labels[] = {"読みとり専用", "隠しファイル", "システム", "アーカイブ"};
-    const char *const tips[] = {"読みとり専用", "隠しファイル", "システムファイル", "アーカイブ"};
+    // As wide as the timestamp box: the room up to the first attribute is free.
+    m_unifyAttr->setGeometry(du.toPixels(10, 63, 72, 10));
+    const char *const labels[] = {QT_TR_NOOP("読みとり専用"), QT_TR_NOOP("隠しファイル"),
+                                  QT_TR_NOOP("システム"), QT_TR_NOOP("アーカイブ")};
+    const char *const tips[] = {QT_TR_NOOP("読みとり専用"), QT_TR_NOOP("隠しファイル"),
+                                QT_TR_NOOP("システムファイル"), QT_TR_NOOP("アーカイブ")};
     const char *const names[] = {"readOnlyAttrCheck", "hiddenAttrCheck", "systemAttrCheck",
                                  "archiveAttrCheck"};
     const int x[] = {90, 150, 210, 260};
     const int w[] = {56, 56, 46, 46};
     for (std::size_t i = 0; i < m_attrChecks.size(); ++i) {
-        m_attrChecks[i] = new QCheckBox(QString::fromUtf8(labels[i]), window);
+        m_attrChecks[i] = new QCheckBox(tr(labels[i]), window);
         m_attrChecks[i]->setObjectName(QString::fromLatin1(names[i]));
         m_attrChecks[i]->setTristate(true);
-        m_attrChecks[i]->setToolTip(QString::fromUtf8(tips[i]));
+        m_attrChecks[i]->setToolTip(tr(tips[i]));
         m_attrChecks[i]->setGeometry(du.toPixels(x[i], 63, w[i], 10));
     }
 }

@@ -1,10 +1,12 @@
 #include "ui/main/ProgramHelp.h"
 
 #include "app/RenameApp.h"
+#include "platform/Translation.h"
 
 namespace {
 
-constexpr const char *kHelp = R"(使い方: kestrel [パス...]
+// Read before the application object exists, so through platform::Tr.
+constexpr const char *kHelp = platform::TrMark("ProgramHelp", R"(使い方: kestrel [パス...]
 
 多数のファイルやフォルダの名前を一度に変更するウィンドウを開きます。
 選択リストでディレクトリを開き、変名する項目を番号を振る順に候補リストへ移し、
@@ -19,7 +21,7 @@ constexpr const char *kHelp = R"(使い方: kestrel [パス...]
   ~/.config/Velmora/Kestrel.ini  設定と履歴（バージョン情報の画面から削除できる）
 
 コマンドラインからの変名は kestrel-cli を使います。
-)";
+)");
 
 } // namespace
 
@@ -28,7 +30,7 @@ std::optional<std::string> ProgramHelpAnswer(const std::vector<std::string> &arg
     if (args.size() != 1)
         return std::nullopt;
     if (args.front() == "-h" || args.front() == "--help")
-        return std::string(kHelp);
+        return platform::Tr("ProgramHelp", kHelp);
     if (args.front() == "-V" || args.front() == "--version")
         return "kestrel " + CRenameApp::FileVersion() + "\n";
     return std::nullopt;

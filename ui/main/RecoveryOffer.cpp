@@ -6,12 +6,21 @@
 #include "platform/Paths.h"
 #include "ui/widgets/ShownText.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace {
 
-const QString kCaption = QStringLiteral("Kestrel（復旧）");
+// The context of this file's texts in the catalogue.
+class RecoveryOffer {
+    Q_DECLARE_TR_FUNCTIONS(RecoveryOffer)
+};
+
+QString Caption()
+{
+    return RecoveryOffer::tr("Kestrel（復旧）");
+}
 
 QString Reason(int code)
 {
@@ -22,20 +31,20 @@ QString Reason(int code)
 // gone): said so, with the choice of discarding it. True when discarded.
 bool OfferDiscard(QWidget *parent, const std::string &journal, const QString &why)
 {
-    QMessageBox box(QMessageBox::Warning, kCaption,
-                    QStringLiteral("中断された実行の記録を使えません。\n%1\n%2\n\n"
-                                   "記録を破棄しますか？（ファイルはそのままです）")
+    QMessageBox box(QMessageBox::Warning, Caption(),
+                    RecoveryOffer::tr("中断された実行の記録を使えません。\n%1\n%2\n\n"
+                                      "記録を破棄しますか？（ファイルはそのままです）")
                         .arg(ShownText(journal), why),
                     QMessageBox::Discard | QMessageBox::Cancel, parent);
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("記録を破棄"));
+    box.button(QMessageBox::Discard)->setText(RecoveryOffer::tr("記録を破棄"));
     box.setDefaultButton(QMessageBox::Cancel);
     if (box.exec() != QMessageBox::Discard)
         return false;
     const exec::CRecoveryReport report = exec::RecoverJournal(journal, exec::RecoveryTarget::Discard);
     if (!report.journalRemoved)
         QMessageBox::warning(
-            parent, kCaption,
-            QStringLiteral("記録を削除できません：%1\n%2")
+            parent, Caption(),
+            RecoveryOffer::tr("記録を削除できません：%1\n%2")
                 .arg(ShownText(journal), Reason(report.removeError ? report.removeError : report.readError)));
     return report.journalRemoved;
 }
@@ -45,23 +54,22 @@ bool OfferDiscard(QWidget *parent, const std::string &journal, const QString &wh
 // Taking back a copy run deletes its copies, so that is never the default.
 QMessageBox::StandardButton AskAboutRun(QWidget *parent, const exec::CJournalSummary &run)
 {
-    const QString kind = run.concatenation ? QStringLiteral("連結")
-                         : run.copies      ? QStringLiteral("複写")
-                                           : QStringLiteral("変名");
+    const QString stopped = run.concatenation ? RecoveryOffer::tr("前回の連結が途中で終了しました。")
+                            : run.copies ? RecoveryOffer::tr("前回の複写が途中で終了しました。")
+                                         : RecoveryOffer::tr("前回の変名が途中で終了しました。");
     const QString back =
-        run.concatenation ? QStringLiteral("書きかけの出力ファイルはどちらを選んでも削除します。"
-                                           "ごみ箱に移す途中だった元ファイルを元の場所に戻しますか？")
-        : run.copies ? QStringLiteral("作った複写を削除して実行前に戻しますか？")
-                     : QStringLiteral("一時的な名前のまま残ったファイルを元の名前に戻しますか？");
-    const QString forward = run.copies ? QStringLiteral("『いいえ』を選択すると残りの複写を作ります。")
-                                       : QStringLiteral("『いいえ』を選択すると変更後の名前に移します。");
-    QMessageBox box(QMessageBox::Question, kCaption,
-                    QStringLiteral("前回の%1が途中で終了しました。\nフォルダ：%2\n%3 個のファイル\n\n%4\n%5")
-                        .arg(kind, ShownText(platform::DisplayDirectory(run.folder)))
-                        .arg(run.files)
-                        .arg(back, forward),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard | QMessageBox::Cancel, parent);
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("記録を破棄"));
+        run.concatenation ? RecoveryOffer::tr("書きかけの出力ファイルはどちらを選んでも削除します。"
+                                              "ごみ箱に移す途中だった元ファイルを元の場所に戻しますか？")
+        : run.copies ? RecoveryOffer::tr("作った複写を削除して実行前に戻しますか？")
+                     : RecoveryOffer::tr("一時的な名前のまま残ったファイルを元の名前に戻しますか？");
+    const QString forward = run.copies ? RecoveryOffer::tr("『いいえ』を選択すると残りの複写を作ります。")
+                                       : RecoveryOffer::tr("『いいえ』を選択すると変更後の名前に移します。");
+    QMessageBox box(
+        QMessageBox::Question, Caption(),
+        RecoveryOffer::tr("%1\nフォルダ：%2\n%n 個のファイル\n\n%3\n%4", nullptr, static_cast<int>(run.files))
+            .arg(stopped, ShownText(platform::DisplayDirectory(run.folder)), back, forward),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Discard)->setText(RecoveryOffer::tr("記録を破棄"));
     box.setDefaultButton(run.copies ? QMessageBox::No : QMessageBox::Yes);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -69,13 +77,13 @@ QMessageBox::StandardButton AskAboutRun(QWidget *parent, const exec::CJournalSum
 void ReportRecovery(QWidget *parent, const std::string &journal, const exec::CRecoveryReport &report)
 {
     if (!report.busyFolder.empty()) {
-        QMessageBox::warning(parent, kCaption,
+        QMessageBox::warning(parent, Caption(),
                              QString::fromStdString(exec::BusyFolderMessage(report.busyFolder)));
         return;
     }
     if (!report.missingFolder.empty()) {
         OfferDiscard(parent, journal,
-                     QStringLiteral("ディレクトリ［%1］を開けません：%2")
+                     RecoveryOffer::tr("ディレクトリ［%1］を開けません：%2")
                          .arg(ShownText(platform::DisplayDirectory(report.missingFolder)),
                               Reason(report.folderError)));
         return;
@@ -83,15 +91,15 @@ void ReportRecovery(QWidget *parent, const std::string &journal, const exec::CRe
     QStringList failed;
     for (const exec::CRecoveryStep &step : report.steps) {
         if (step.code != 0)
-            failed << ShownText(step.from) + QStringLiteral("（") + Reason(step.code) + QStringLiteral("）");
+            failed << RecoveryOffer::tr("%1（%2）").arg(ShownText(step.from), Reason(step.code));
     }
     if (!failed.isEmpty())
-        QMessageBox::warning(parent, kCaption,
-                             QStringLiteral("次のファイルを移せませんでした：\n") +
-                                 failed.join(QLatin1Char('\n')));
+        QMessageBox::warning(
+            parent, Caption(),
+            RecoveryOffer::tr("次のファイルを移せませんでした：\n%1").arg(failed.join(QLatin1Char('\n'))));
     if (report.removeError)
-        QMessageBox::warning(parent, kCaption,
-                             QStringLiteral("記録を削除できません：%1\n%2")
+        QMessageBox::warning(parent, Caption(),
+                             RecoveryOffer::tr("記録を削除できません：%1\n%2")
                                  .arg(ShownText(journal), Reason(report.removeError)));
 }
 
@@ -104,7 +112,7 @@ void OfferJournalRecovery(QWidget *parent)
         int readError = 0;
         if (!steps.Open(journal, &readError)) {
             OfferDiscard(parent, journal,
-                         readError ? Reason(readError) : QStringLiteral("実行の記録ではありません。"));
+                         readError ? Reason(readError) : RecoveryOffer::tr("実行の記録ではありません。"));
             continue;
         }
         const auto answer = AskAboutRun(parent, exec::SummarizeJournal(steps));

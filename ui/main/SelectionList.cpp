@@ -25,11 +25,11 @@ CSelectionList::~CSelectionList() = default;
 std::vector<FileListColumn> CSelectionList::Columns()
 {
     return {
-        {QStringLiteral("名前"), 100, Qt::AlignLeft, ShortNameFitText()},
-        {QStringLiteral("サイズ"), 50, Qt::AlignRight},
-        {QStringLiteral("ファイルの種類"), 60, Qt::AlignLeft},
-        {QStringLiteral("更新日時"), 120, Qt::AlignLeft, DateTimeFitText()},
-        {QStringLiteral("属性"), 40, Qt::AlignLeft},
+        {tr("名前"), 100, Qt::AlignLeft, ShortNameFitText()},
+        {tr("サイズ"), 50, Qt::AlignRight},
+        {tr("ファイルの種類"), 60, Qt::AlignLeft},
+        {tr("更新日時"), 120, Qt::AlignLeft, DateTimeFitText()},
+        {tr("属性"), 40, Qt::AlignLeft},
     };
 }
 
@@ -200,5 +200,5 @@ QIcon CSelectionList::RowIcon(int row) const
 
 QString ListStatusText(int rows, int selected)
 {
-    return QStringLiteral(" %1個のオブジェクト（%2個を選択)").arg(rows).arg(selected);
+    return CSelectionList::tr(" %n個のオブジェクト（%1個を選択)", nullptr, rows).arg(selected);
 }

@@ -6,6 +6,8 @@
 #include "ui/main/ListedTypes.h"
 #include "ui/widgets/FileListCtrl.h"
 
+#include <QCoreApplication>
+
 #include <atomic>
 #include <deque>
 #include <memory>
@@ -19,6 +21,8 @@
 // (see CDirectoryLister for filling it from a worker thread, CSelectionSorter
 // for sorting it on one).
 class CSelectionList : public IFileListSource {
+    Q_DECLARE_TR_FUNCTIONS(CSelectionList)
+
 public:
     static constexpr const char *kParentName = "..";
 
@@ -107,5 +111,5 @@ private:
     mutable ListedTypes m_types;
 };
 
-// " %u個のオブジェクト（%u個を選択)" for a list.
+// The status line of a list: how many rows it has and how many are selected.
 QString ListStatusText(int rows, int selected);

@@ -81,12 +81,12 @@ CSelectionPane::~CSelectionPane()
 
 void CSelectionPane::CreateControls(QWidget *window)
 {
-    m_caption = new QLabel(QStringLiteral("選択リスト"), window);
+    m_caption = new QLabel(tr("選択リスト"), window);
     m_browseButton =
-        MakeImageButton(window, icons::kBrowseFolder, icons::kDirectoryButtonSize, "ディレクトリ参照");
+        MakeImageButton(window, icons::kBrowseFolder, icons::kDirectoryButtonSize, tr("ディレクトリ参照"));
     m_parentButton =
-        MakeImageButton(window, icons::kParentFolder, icons::kDirectoryButtonSize, "親ディレクトリへ");
-    m_refreshButton = MakeImageButton(window, icons::kRefresh, icons::kDirectoryButtonSize, "更新");
+        MakeImageButton(window, icons::kParentFolder, icons::kDirectoryButtonSize, tr("親ディレクトリへ"));
+    m_refreshButton = MakeImageButton(window, icons::kRefresh, icons::kDirectoryButtonSize, tr("更新"));
     m_browseButton->setObjectName(QStringLiteral("directoryBrowseButton"));
     m_parentButton->setObjectName(QStringLiteral("parentButton"));
     m_refreshButton->setObjectName(QStringLiteral("refreshButton"));
@@ -538,16 +538,17 @@ bool CSelectionPane::HandleKey(const QKeyEvent &key)
 
 void CSelectionPane::AddListFormItems(QMenu *menu)
 {
-    const char *const views[] = {"詳細", "一覧", "小さなアイコン"};
+    const char *const views[] = {QT_TR_NOOP("詳細"), QT_TR_NOOP("一覧"), QT_TR_NOOP("小さなアイコン")};
     for (int i = 0; i < 3; ++i)
-        AddCheckItem(menu, QString::fromUtf8(views[i]), kViewBase + i, m_env.SrcListType == i);
+        AddCheckItem(menu, tr(views[i]), kViewBase + i, m_env.SrcListType == i);
     menu->addSeparator();
-    const char *const sorts[] = {"名前", "サイズ", "ファイルの種類", "更新日時", "属性"};
+    const char *const sorts[] = {QT_TR_NOOP("名前"), QT_TR_NOOP("サイズ"), QT_TR_NOOP("ファイルの種類"),
+                                 QT_TR_NOOP("更新日時"), QT_TR_NOOP("属性")};
     for (int i = 0; i < 5; ++i)
-        AddCheckItem(menu, QString::fromUtf8(sorts[i]), kSortBase + i,
+        AddCheckItem(menu, tr(sorts[i]), kSortBase + i,
                      m_env.ListSortKey() == CSelectionList::KeyOfColumn(i));
     menu->addSeparator();
-    AddCheckItem(menu, QStringLiteral("数値比較"), kNumericSort, m_env.IsSortNum != 0)
+    AddCheckItem(menu, tr("数値比較"), kNumericSort, m_env.IsSortNum != 0)
         ->setEnabled(m_env.ListSortKey() == SortKey::Name);
 }
 
@@ -558,10 +559,10 @@ void CSelectionPane::AddFilterItems(QMenu *menu)
     const auto addFilter = [&](int index, const QString &text) {
         AddCheckItem(menu, text, kFilterBase + index, m_env.FilterMode == index);
     };
-    addFilter(CEnvSettings::kFreeFilterIndex, QStringLiteral("任意フィルタ"));
+    addFilter(CEnvSettings::kFreeFilterIndex, tr("任意フィルタ"));
     for (int index = 0; index < CEnvSettings::kFreeFilterIndex; ++index)
         addFilter(index, QString::fromStdString(m_env.Filters[static_cast<std::size_t>(index)].Title));
-    addFilter(CEnvSettings::kNoFilterIndex, QStringLiteral("フィルタ解除"));
+    addFilter(CEnvSettings::kNoFilterIndex, tr("フィルタ解除"));
 }
 
 void CSelectionPane::ChooseFilter(int mode)
@@ -601,26 +602,26 @@ void CSelectionPane::ShowMenu(const QPoint &globalPos)
 {
     emit Changed();
     QMenu menu(m_list);
-    AddListFormItems(menu.addMenu(QStringLiteral("リスト形式")));
-    AddFilterItems(menu.addMenu(QStringLiteral("フィルタ")));
+    AddListFormItems(menu.addMenu(tr("リスト形式")));
+    AddFilterItems(menu.addMenu(tr("フィルタ")));
 
     const std::vector<int> selected = SelectedRows();
     const bool entriesChosen = EntriesChosen(selected);
-    QAction *copy = menu.addAction(QStringLiteral("複写"));
+    QAction *copy = menu.addAction(tr("複写"));
     copy->setEnabled(entriesChosen);
-    QAction *move = menu.addAction(QStringLiteral("移動"));
+    QAction *move = menu.addAction(tr("移動"));
     move->setEnabled(entriesChosen);
-    QAction *remove = menu.addAction(QStringLiteral("削除"));
+    QAction *remove = menu.addAction(tr("削除"));
     remove->setEnabled(entriesChosen);
-    QAction *makeDirectory = menu.addAction(QStringLiteral("ディレクトリ作成"));
-    QAction *open = menu.addAction(QStringLiteral("開く"));
+    QAction *makeDirectory = menu.addAction(tr("ディレクトリ作成"));
+    QAction *open = menu.addAction(tr("開く"));
     open->setEnabled(entriesChosen);
     AddLaunchItems(&menu, entriesChosen);
-    QAction *exportList = menu.addAction(QStringLiteral("ファイルリストのエクスポート"));
+    QAction *exportList = menu.addAction(tr("ファイルリストのエクスポート"));
     exportList->setEnabled(entriesChosen);
-    QAction *batch = menu.addAction(QStringLiteral("バッチ処理"));
+    QAction *batch = menu.addAction(tr("バッチ処理"));
     batch->setEnabled(BatchAllowed(selected));
-    QAction *history = menu.addAction(QStringLiteral("履歴…"));
+    QAction *history = menu.addAction(tr("履歴…"));
 
     QAction *chosen = menu.exec(globalPos);
     if (!chosen)
@@ -741,14 +742,13 @@ QString CSelectionPane::StatusText() const
 {
     // The counts, then which filter is on, so that a list that lacks entries
     // says why: filters 1-5 by their titles, the free filter by its pattern.
-    QString text = ListStatusText(m_rows.RowCount(), m_list->SelectedCount());
+    const QString counts = ListStatusText(m_rows.RowCount(), m_list->SelectedCount());
     const int mode = m_env.FilterMode;
-    if (mode >= 0 && mode < CEnvSettings::kNoFilterIndex) {
-        const FilterRecord &filter = m_env.Filters[static_cast<std::size_t>(mode)];
-        text += QStringLiteral("　") +
-                ShownText(mode == CEnvSettings::kFreeFilterIndex ? filter.Filter : filter.Title);
-    }
-    return text;
+    if (mode < 0 || mode >= CEnvSettings::kNoFilterIndex)
+        return counts;
+    const FilterRecord &filter = m_env.Filters[static_cast<std::size_t>(mode)];
+    return tr("%1　%2").arg(counts,
+                            ShownText(mode == CEnvSettings::kFreeFilterIndex ? filter.Filter : filter.Title));
 }
 
 void CSelectionPane::ShowStatus()

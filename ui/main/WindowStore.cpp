@@ -63,17 +63,16 @@ QString CWindowStore::NotSavedText(int code)
 {
     const std::string path = CRegistryStore::FilePath();
     const std::string reason = platform::StoreErrorMessage(code);
-    return QStringLiteral("設定を保存できませんでした。\n%1\n%2").arg(ShownText(path), ShownText(reason));
+    return tr("設定を保存できませんでした。\n%1\n%2").arg(ShownText(path), ShownText(reason));
 }
 
 QString CWindowStore::NotReadText(int code)
 {
     const std::string path = CRegistryStore::FilePath();
     const std::string reason = platform::StoreErrorMessage(code);
-    const QString after =
-        code == platform::kStoreUnparsable
-            ? QStringLiteral("このファイルは、設定を保存するときに名前に .broken を付けて残します。")
-            : QStringLiteral("このファイルには終了時にも設定を保存しません。");
-    return QStringLiteral("設定ファイルを読めないため、初期値で始めます。\n%1\n%2\n%3")
+    const QString after = code == platform::kStoreUnparsable
+                              ? tr("このファイルは、設定を保存するときに名前に .broken を付けて残します。")
+                              : tr("このファイルには終了時にも設定を保存しません。");
+    return tr("設定ファイルを読めないため、初期値で始めます。\n%1\n%2\n%3")
         .arg(ShownText(path), ShownText(reason), after);
 }

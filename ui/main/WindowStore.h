@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -14,6 +15,8 @@ class CRenameSettings;
 // settings. Every access of the window to the store for these goes through
 // here; a failed write is reported as an errno value.
 class CWindowStore {
+    Q_DECLARE_TR_FUNCTIONS(CWindowStore)
+
 public:
     struct WindowValues {
         std::optional<std::vector<unsigned char>> placement;

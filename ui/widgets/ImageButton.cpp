@@ -144,10 +144,10 @@ void CImageButton::paintEvent(QPaintEvent *)
     }
 }
 
-CImageButton *MakeImageButton(QWidget *parent, const char *image, QSize size, const char *tip)
+CImageButton *MakeImageButton(QWidget *parent, const char *image, QSize size, const QString &tip)
 {
     auto *button = new CImageButton(parent);
     button->SetImage(QString::fromLatin1(image), size);
-    button->setToolTip(QString::fromUtf8(tip));
+    button->setToolTip(tip);
     return button;
 }

@@ -47,4 +47,4 @@ private:
 };
 
 // A picture button on `parent` with a picture from the resources and a tooltip.
-CImageButton *MakeImageButton(QWidget *parent, const char *image, QSize size, const char *tip);
+CImageButton *MakeImageButton(QWidget *parent, const char *image, QSize size, const QString &tip);

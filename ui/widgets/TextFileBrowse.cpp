@@ -4,6 +4,7 @@
 #include "ui/widgets/ModalGuard.h"
 #include "ui/widgets/ShownText.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 
@@ -34,8 +35,8 @@ bool BrowseTextFile(CHistoryComboBox *combo, const QString &title, TextFileUse u
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(use == TextFileUse::Read ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // Linux names are case-sensitive: a text file may end in .txt or .TXT.
-    dialog.setNameFilters(
-        {QStringLiteral("テキストファイル (*.txt *.TXT)"), QStringLiteral("全てのファイル (*)")});
+    dialog.setNameFilters({QCoreApplication::translate("TextFileBrowse", "テキストファイル (*.txt *.TXT)"),
+                           QCoreApplication::translate("TextFileBrowse", "全てのファイル (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
 
