@@ -149,7 +149,7 @@ Uncheck the folders that are not to be processed.</translation>
     </message>
     <message>
         <source>先&#x3000;&#x3000;頭</source>
-        <translation>At start</translation>
+        <translation>First</translation>
     </message>
     <message>
         <source>ファイル毎</source>
@@ -165,19 +165,19 @@ Uncheck the folders that are not to be processed.</translation>
     </message>
     <message>
         <source>改行不変</source>
-        <translation>Keep line ends</translation>
+        <translation>Keep EOL</translation>
     </message>
     <message>
         <source>CR (0DH)に</source>
-        <translation>To CR (0DH)</translation>
+        <translation>CR (0DH)</translation>
     </message>
     <message>
         <source>LF (0AH)に</source>
-        <translation>To LF (0AH)</translation>
+        <translation>LF (0AH)</translation>
     </message>
     <message>
         <source>CR+LFに</source>
-        <translation>To CR+LF</translation>
+        <translation>CR+LF</translation>
     </message>
     <message>
         <source>EOF不変</source>
@@ -185,11 +185,11 @@ Uncheck the folders that are not to be processed.</translation>
     </message>
     <message>
         <source>EOF末尾</source>
-        <translation>EOF at end</translation>
+        <translation>Add EOF</translation>
     </message>
     <message>
         <source>EOF削除</source>
-        <translation>Remove EOF</translation>
+        <translation>Drop EOF</translation>
     </message>
     <message>
         <source>出力先</source>
@@ -326,7 +326,7 @@ Uncheck the folders that are not to be processed.</translation>
     </message>
     <message>
         <source>サイズ・分割位置を記憶</source>
-        <translation>Remember size and divider</translation>
+        <translation>Remember layout</translation>
     </message>
     <message>
         <source>選択</source>
@@ -497,7 +497,7 @@ A folder of that name exists already, or the name is not valid for a folder.</tr
     </message>
     <message>
         <source>前から</source>
-        <translation>From front, at char</translation>
+        <translation>Front, char</translation>
     </message>
     <message>
         <source>後ろに</source>
@@ -505,15 +505,15 @@ A folder of that name exists already, or the name is not valid for a folder.</tr
     </message>
     <message>
         <source>後ろから</source>
-        <translation>From end, at char</translation>
+        <translation>End, char</translation>
     </message>
     <message>
         <source>字目に</source>
-        <translation>insert</translation>
+        <translation>:</translation>
     </message>
     <message>
         <source>を挿入</source>
-        <translation>there</translation>
+        <translation>(insert)</translation>
     </message>
 </context>
 <context>
@@ -768,31 +768,31 @@ Do you want to replace it?</translation>
     <name>CRangeReplacePanel</name>
     <message>
         <source>前から</source>
-        <translation>From front, at char</translation>
+        <translation>From front</translation>
     </message>
     <message>
         <source>前</source>
-        <translation>At the front</translation>
+        <translation>Front, char</translation>
     </message>
     <message>
         <source>後ろから</source>
-        <translation>From end, at char</translation>
+        <translation>From end</translation>
     </message>
     <message>
         <source>後ろ</source>
-        <translation>At the end</translation>
+        <translation>End, char</translation>
     </message>
     <message>
         <source>字目から</source>
-        <translation>replace</translation>
+        <translation>on:</translation>
     </message>
     <message>
         <source>字を</source>
-        <translation>chars with</translation>
+        <translation>chars →</translation>
     </message>
     <message>
         <source>に置換</source>
-        <translation>there</translation>
+        <translation>(replace)</translation>
     </message>
 </context>
 <context>
