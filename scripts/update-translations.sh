@@ -10,8 +10,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 # Tr and TrMark (platform/Translation.h) take the same arguments as Qt's
-# translate and QT_TRANSLATE_NOOP.
-options=(-tr-function-alias translate+=Tr,QT_TRANSLATE_NOOP+=TrMark -locations none -no-obsolete -silent)
+# translate and QT_TRANSLATE_NOOP. Includes are named from the top folder
+# ("ui/dialogs/X.h"): with -I . lupdate reads the class a .cpp defines members of.
+options=(-tr-function-alias translate+=Tr,QT_TRANSLATE_NOOP+=TrMark -I . -locations none -no-obsolete -silent)
 folders=(platform model engine exec app ui cli)
 
 check=false

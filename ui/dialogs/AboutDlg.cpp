@@ -15,7 +15,7 @@ CAboutDlg::CAboutDlg(QWidget *parent, AskFunction ask)
     : QDialog(parent), m_modal(parent), m_ask(std::move(ask)), m_icon(new CImageButton(this)),
       m_version(new QLabel(VersionLine(), this))
 {
-    setWindowTitle(QStringLiteral("Kestrel（バージョン情報）"));
+    setWindowTitle(tr("Kestrel（バージョン情報）"));
     m_icon->setObjectName(QStringLiteral("iconButton"));
     m_version->setObjectName(QStringLiteral("versionLabel"));
     m_icon->SetImage(QString::fromLatin1(icons::kApplication), QSize(32, 32));
@@ -36,7 +36,7 @@ CAboutDlg::CAboutDlg(QWidget *parent, AskFunction ask)
     top->addLayout(texts, 1);
 
     auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("確認"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("確認"), QDialogButtonBox::AcceptRole)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto *layout = new QVBoxLayout(this);
@@ -55,8 +55,8 @@ QString CAboutDlg::VersionLine()
 
 void CAboutDlg::OfferDeletion()
 {
-    if (m_ask(QMessageBox::Warning, QStringLiteral("Kestrel（レジストリ削除）"),
-              QStringLiteral("「Kestrel」のレジストリを削除して終了しますか？"),
+    if (m_ask(QMessageBox::Warning, tr("Kestrel（レジストリ削除）"),
+              tr("「Kestrel」のレジストリを削除して終了しますか？"),
               QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok) {
         CRegistryStore::DeleteAll();
         m_deleted = true;

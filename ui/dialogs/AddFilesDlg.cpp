@@ -39,9 +39,9 @@ void StoreRecurse(bool recurse)
 CAddFilesDlg::CAddFilesDlg(const std::vector<std::string> &folders, QWidget *parent)
     : QDialog(parent), m_modal(parent), m_folders(new QListWidget(this)),
       m_filter(new CHistoryComboBox(this)), m_browse(new QPushButton(QStringLiteral("..."), this)),
-      m_recurse(new QCheckBox(QStringLiteral("サブフォルダ内のファイルも追加"), this))
+      m_recurse(new QCheckBox(tr("サブフォルダ内のファイルも追加"), this))
 {
-    setWindowTitle(QStringLiteral("ファイルの追加"));
+    setWindowTitle(tr("ファイルの追加"));
     m_folders->setObjectName(QStringLiteral("folderList"));
     m_filter->setObjectName(QStringLiteral("filterCombo"));
     m_browse->setObjectName(QStringLiteral("browseButton"));
@@ -61,17 +61,17 @@ CAddFilesDlg::CAddFilesDlg(const std::vector<std::string> &folders, QWidget *par
     m_browse->setAutoDefault(false);
     connect(m_browse, &QPushButton::clicked, this, [this] { AppendPickedExtensions(*m_filter, this); });
 
-    auto *folderGroup = new QGroupBox(QStringLiteral("フォルダ"), this);
+    auto *folderGroup = new QGroupBox(tr("フォルダ"), this);
     auto *folderLayout = new QVBoxLayout(folderGroup);
     folderLayout->addWidget(m_folders);
 
     auto *filterRow = new QHBoxLayout;
-    filterRow->addWidget(new QLabel(QStringLiteral("フィルタ"), this));
+    filterRow->addWidget(new QLabel(tr("フィルタ"), this));
     filterRow->addWidget(m_filter, 1);
     filterRow->addWidget(m_browse);
 
-    auto *run = new QPushButton(QStringLiteral("実行"), this);
-    auto *cancel = new QPushButton(QStringLiteral("中止"), this);
+    auto *run = new QPushButton(tr("実行"), this);
+    auto *cancel = new QPushButton(tr("中止"), this);
     run->setDefault(true);
     connect(run, &QPushButton::clicked, this, &CAddFilesDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CAddFilesDlg::reject);

@@ -10,11 +10,11 @@
 CBatchDlg::CBatchDlg(std::vector<std::string> &directories, QWidget *parent)
     : QDialog(parent), m_modal(parent), m_directories(directories)
 {
-    setWindowTitle(QStringLiteral("Kestrel（バッチ処理）"));
-    auto *notice = new QLabel(QStringLiteral("バッチ処理は次の動作をします。\n"
-                                             "　・『連番』の『加算』処理はしません。\n"
-                                             "　・出力先は『通常』で動作します。\n\n"
-                                             "処理をしないディレクトリはチェックを外して下さい。"),
+    setWindowTitle(tr("Kestrel（バッチ処理）"));
+    auto *notice = new QLabel(tr("バッチ処理は次の動作をします。\n"
+                                 "　・『連番』の『加算』処理はしません。\n"
+                                 "　・出力先は『通常』で動作します。\n\n"
+                                 "処理をしないディレクトリはチェックを外して下さい。"),
                               this);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("checkList"));
@@ -24,8 +24,8 @@ CBatchDlg::CBatchDlg(std::vector<std::string> &directories, QWidget *parent)
         item->setCheckState(Qt::Checked);
     }
 
-    auto *run = new QPushButton(QStringLiteral("実行"), this);
-    auto *cancel = new QPushButton(QStringLiteral("中止"), this);
+    auto *run = new QPushButton(tr("実行"), this);
+    auto *cancel = new QPushButton(tr("中止"), this);
     run->setDefault(true);
     connect(run, &QPushButton::clicked, this, &CBatchDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CBatchDlg::reject);

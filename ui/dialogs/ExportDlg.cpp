@@ -38,34 +38,36 @@ bool IsBlank(const std::string &text)
 CExportDlg::CExportDlg(const CEnvSettings &env, const std::string &currentDirectory, QWidget *parent)
     : QDialog(parent), m_modal(parent), m_env(env), m_currentDirectory(currentDirectory),
       m_path(MakeCombo("outputPath", "ExportFile", this)),
-      m_browse(MakeImageButton(this, icons::kBrowseFolder, icons::kDirectoryButtonSize, "参照")),
-      m_currentDirectoryButton(
-          MakeImageButton(this, icons::kFolder, icons::kDirectoryButtonSize, "カレントディレクトリ")),
-      m_name(AddCheck("名前", "name", env.IsFileName)), m_size(AddCheck("サイズ", "size", env.IsFileSize)),
-      m_type(AddCheck("ファイルの種類", "type", env.IsFileType)),
-      m_time(AddCheck("更新日時", "time", env.IsFileTime)),
-      m_attributes(AddCheck("属性", "attributes", env.IsFileAttrib)),
-      m_fullPath(AddCheck("フルパスを出力", "fullPath", env.IsFullPath)),
-      m_noExtension(AddCheck("拡張子を出力しない", "noExtension", env.IsNoExtension)),
-      m_quote(AddCheck("ファイル名を \" \" で囲む", "quote", env.IsCoat)),
-      m_addPrefix(AddCheck("前に文字列追加", "addPrefix", env.IsAddStrF)),
-      m_addSuffix(AddCheck("後に文字列追加", "addSuffix", env.IsAddStrB)),
+      m_browse(MakeImageButton(this, icons::kBrowseFolder, icons::kDirectoryButtonSize,
+                               qUtf8Printable(tr("参照")))),
+      m_currentDirectoryButton(MakeImageButton(this, icons::kFolder, icons::kDirectoryButtonSize,
+                                               qUtf8Printable(tr("カレントディレクトリ")))),
+      m_name(AddCheck(tr("名前"), "name", env.IsFileName)),
+      m_size(AddCheck(tr("サイズ"), "size", env.IsFileSize)),
+      m_type(AddCheck(tr("ファイルの種類"), "type", env.IsFileType)),
+      m_time(AddCheck(tr("更新日時"), "time", env.IsFileTime)),
+      m_attributes(AddCheck(tr("属性"), "attributes", env.IsFileAttrib)),
+      m_fullPath(AddCheck(tr("フルパスを出力"), "fullPath", env.IsFullPath)),
+      m_noExtension(AddCheck(tr("拡張子を出力しない"), "noExtension", env.IsNoExtension)),
+      m_quote(AddCheck(tr("ファイル名を \" \" で囲む"), "quote", env.IsCoat)),
+      m_addPrefix(AddCheck(tr("前に文字列追加"), "addPrefix", env.IsAddStrF)),
+      m_addSuffix(AddCheck(tr("後に文字列追加"), "addSuffix", env.IsAddStrB)),
       m_prefixCombo(MakeCombo("prefix", "ExportStrF", this)),
       m_suffixCombo(MakeCombo("suffix", "ExportStrB", this))
 {
-    setWindowTitle(QStringLiteral("ファイルリストのエクスポート"));
+    setWindowTitle(tr("ファイルリストのエクスポート"));
     m_browse->setObjectName(QStringLiteral("browse"));
     m_currentDirectoryButton->setObjectName(QStringLiteral("currentDirectory"));
     const DialogUnits units(font());
     m_path->setMinimumWidth(units.toPixelsX(160));
 
     auto *pathRow = new QHBoxLayout;
-    pathRow->addWidget(new QLabel(QStringLiteral("出力先"), this));
+    pathRow->addWidget(new QLabel(tr("出力先"), this));
     pathRow->addWidget(m_path, 1);
     pathRow->addWidget(m_browse);
     pathRow->addWidget(m_currentDirectoryButton);
 
-    auto *columns = new QGroupBox(QStringLiteral("項　目"), this);
+    auto *columns = new QGroupBox(tr("項　目"), this);
     auto *columnRow = new QHBoxLayout(columns);
     for (QCheckBox *check : {m_name, m_size, m_type, m_time, m_attributes})
         columnRow->addWidget(check);
@@ -78,8 +80,8 @@ CExportDlg::CExportDlg(const CEnvSettings &env, const std::string &currentDirect
     suffixRow->addWidget(m_suffixCombo, 1);
 
     auto *buttons = new QDialogButtonBox(this);
-    m_ok = buttons->addButton(QStringLiteral("実行"), QDialogButtonBox::AcceptRole);
-    auto *cancel = buttons->addButton(QStringLiteral("中止"), QDialogButtonBox::RejectRole);
+    m_ok = buttons->addButton(tr("実行"), QDialogButtonBox::AcceptRole);
+    auto *cancel = buttons->addButton(tr("中止"), QDialogButtonBox::RejectRole);
     m_ok->setObjectName(QStringLiteral("okButton"));
     cancel->setObjectName(QStringLiteral("cancelButton"));
     m_ok->setDefault(true);
@@ -105,9 +107,9 @@ CExportDlg::CExportDlg(const CEnvSettings &env, const std::string &currentDirect
     m_path->setFocus();
 }
 
-QCheckBox *CExportDlg::AddCheck(const char *text, const char *name, int value)
+QCheckBox *CExportDlg::AddCheck(const QString &text, const char *name, int value)
 {
-    auto *check = new QCheckBox(QString::fromUtf8(text), this);
+    auto *check = new QCheckBox(text, this);
     check->setObjectName(QString::fromUtf8(name));
     check->setChecked(value != 0);
     return check;
@@ -115,7 +117,7 @@ QCheckBox *CExportDlg::AddCheck(const char *text, const char *name, int value)
 
 void CExportDlg::Browse()
 {
-    BrowseTextFile(m_path, QStringLiteral("出力ファイル選択"), TextFileUse::Write);
+    BrowseTextFile(m_path, tr("出力ファイル選択"), TextFileUse::Write);
     RefreshStates();
 }
 

@@ -33,7 +33,7 @@ public:
     void reject() override;
 
 private:
-    QCheckBox *AddCheck(const char *text, const char *name, int value);
+    QCheckBox *AddCheck(const QString &text, const char *name, int value);
     void Browse();
     void PutCurrentDirectory();
     void RefreshStates();

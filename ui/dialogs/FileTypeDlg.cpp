@@ -44,18 +44,18 @@ QIcon TypeIcon(const FileTypeRow &row, QHash<QString, QIcon> &cache)
 
 CFileTypeDlg::CFileTypeDlg(QWidget *parent)
     : QDialog(parent), m_list(new QTreeWidget(this)), m_summary(new QLabel(this)),
-      m_select(new QPushButton(QStringLiteral("選択"), this))
+      m_select(new QPushButton(tr("選択"), this))
 {
     icons::EnsureResourcesLoaded();
-    setWindowTitle(QStringLiteral("ファイルタイプ"));
+    setWindowTitle(tr("ファイルタイプ"));
     m_list->setObjectName(QStringLiteral("typeList"));
     m_summary->setObjectName(QStringLiteral("extensionSummary"));
     m_select->setObjectName(QStringLiteral("selectButton"));
-    auto *cancel = new QPushButton(QStringLiteral("中止"), this);
+    auto *cancel = new QPushButton(tr("中止"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
 
     m_list->setColumnCount(2);
-    m_list->setHeaderLabels({QStringLiteral("ファイルタイプ"), QStringLiteral("拡張子")});
+    m_list->setHeaderLabels({tr("ファイルタイプ"), tr("拡張子")});
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setAllColumnsShowFocus(true);
@@ -148,7 +148,7 @@ void CFileTypeDlg::onSelectionChanged()
     m_select->setEnabled(!extensions.empty());
     const std::string shown = m_multiSelect ? ExtensionSummary(extensions)
                                             : (extensions.empty() ? std::string() : extensions.front());
-    m_summary->setText(QStringLiteral("拡張子：") + QString::fromStdString(shown));
+    m_summary->setText(tr("拡張子：%1").arg(QString::fromStdString(shown)));
 }
 
 void CFileTypeDlg::accept()

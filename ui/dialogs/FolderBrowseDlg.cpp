@@ -37,7 +37,7 @@ CFolderBrowseDlg::CFolderBrowseDlg(QWidget *parent, const QString &prompt, const
     : QDialog(parent), m_warn(ShowWarning)
 {
     icons::EnsureResourcesLoaded();
-    setWindowTitle(QStringLiteral("フォルダの参照"));
+    setWindowTitle(tr("フォルダの参照"));
     m_prompt = new QLabel(ShownPrompt(prompt), this);
     m_prompt->setObjectName(QStringLiteral("prompt"));
     m_prompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -52,21 +52,22 @@ CFolderBrowseDlg::CFolderBrowseDlg(QWidget *parent, const QString &prompt, const
     m_files->setObjectName(QStringLiteral("files"));
     m_divider->setObjectName(QStringLiteral("divider"));
 
-    m_newFolder = MakeToolButton("folder-new", icons::kNewFolder, "新しいフォルダ");
+    m_newFolder = MakeToolButton("folder-new", icons::kNewFolder, tr("新しいフォルダ"));
     m_views = new QButtonGroup(this);
     m_views->setExclusive(true);
-    m_views->addButton(MakeToolButton("view-list-details", icons::kViewDetails, "詳細"),
+    m_views->addButton(MakeToolButton("view-list-details", icons::kViewDetails, tr("詳細")),
                        CFolderFileList::kDetails);
-    m_views->addButton(MakeToolButton("view-list-text", icons::kViewList, "一覧"), CFolderFileList::kList);
-    m_views->addButton(MakeToolButton("view-list-icons", icons::kViewIcons, "小さいアイコン"),
+    m_views->addButton(MakeToolButton("view-list-text", icons::kViewList, tr("一覧")),
+                       CFolderFileList::kList);
+    m_views->addButton(MakeToolButton("view-list-icons", icons::kViewIcons, tr("小さいアイコン")),
                        CFolderFileList::kSmallIcons);
     for (QAbstractButton *button : m_views->buttons())
         button->setCheckable(true);
 
-    m_rememberSize = new QCheckBox(QStringLiteral("サイズ・分割位置を記憶"), this);
-    m_choose = new QPushButton(QStringLiteral("選択"), this);
+    m_rememberSize = new QCheckBox(tr("サイズ・分割位置を記憶"), this);
+    m_choose = new QPushButton(tr("選択"), this);
     m_choose->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("中止"), this);
+    m_cancel = new QPushButton(tr("中止"), this);
 
     connect(m_choose, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -90,16 +91,16 @@ CFolderBrowseDlg::~CFolderBrowseDlg() = default;
 
 QString CFolderBrowseDlg::ShownPrompt(const QString &prompt)
 {
-    return prompt.isEmpty() ? QStringLiteral("フォルダを選択して下さい。") : prompt;
+    return prompt.isEmpty() ? tr("フォルダを選択して下さい。") : prompt;
 }
 
-QToolButton *CFolderBrowseDlg::MakeToolButton(const char *themeIcon, const char *ownIcon, const char *text)
+QToolButton *CFolderBrowseDlg::MakeToolButton(const char *themeIcon, const char *ownIcon, const QString &text)
 {
     auto *button = new QToolButton(this);
     // The desktop theme's picture, else the program's own; the button draws
     // its text only where it has no picture at all.
-    button->setText(QString::fromUtf8(text));
-    button->setToolTip(QString::fromUtf8(text));
+    button->setText(text);
+    button->setToolTip(text);
     button->setIcon(QIcon::fromTheme(QString::fromLatin1(themeIcon), QIcon(QString::fromLatin1(ownIcon))));
     button->setIconSize(icons::kListImageSize);
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -146,9 +147,9 @@ void CFolderBrowseDlg::MakeFolderNamed(const std::string &name)
     if (!folder)
         return;
     if (platform::MakeChildDirectory(platform::NormalizeDirectory(*folder), name) != 0) {
-        m_warn(this, QStringLiteral("ディレクトリの作成"),
-               QStringLiteral("ディレクトリの作成に失敗しました！\nディレクトリが既に存在するか，"
-                              "入力文字がディレクトリ名として不正です。"));
+        m_warn(this, tr("ディレクトリの作成"),
+               tr("ディレクトリの作成に失敗しました！\nディレクトリが既に存在するか，"
+                  "入力文字がディレクトリ名として不正です。"));
         return;
     }
     m_tree->RefreshSelectedAndSelect(name);

@@ -59,7 +59,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    QToolButton *MakeToolButton(const char *themeIcon, const char *ownIcon, const char *text);
+    QToolButton *MakeToolButton(const char *themeIcon, const char *ownIcon, const QString &text);
     void ShowSelection(const std::optional<std::string> &path);
     void SetListMode(int mode);
     void DividerDropped(int left);

@@ -1,6 +1,8 @@
 #include "ui/dialogs/FolderFilesModel.h"
 #include "ui/widgets/ShownText.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct Column {
@@ -10,10 +12,10 @@ struct Column {
 };
 
 const Column kColumns[] = {
-    {"名前", 100, Qt::AlignLeft},
-    {"サイズ", 50, Qt::AlignRight},
-    {"ファイルの種類", 60, Qt::AlignLeft},
-    {"更新日時", 120, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("FolderFilesModel", "名前"), 100, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("FolderFilesModel", "サイズ"), 50, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("FolderFilesModel", "ファイルの種類"), 60, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("FolderFilesModel", "更新日時"), 120, Qt::AlignLeft},
 };
 constexpr int kColumnCount = int(std::size(kColumns));
 
@@ -78,7 +80,7 @@ QVariant CFolderFilesModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount)
         return {};
     if (role == Qt::DisplayRole)
-        return QString::fromUtf8(kColumns[section].title);
+        return QCoreApplication::translate("FolderFilesModel", kColumns[section].title);
     if (role == Qt::TextAlignmentRole)
         return int(kColumns[section].alignment | Qt::AlignVCenter);
     return {};

@@ -57,7 +57,7 @@ CFolderTree::CFolderTree(QWidget *parent) : QTreeWidget(parent)
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     header()->setStretchLastSection(false);
     if (const std::string home = HomeFolder(); !home.empty())
-        m_home = AddRoot(QStringLiteral("ホーム"), home);
+        m_home = AddRoot(tr("ホーム"), home);
     m_root = AddRoot(QStringLiteral("/"), "/");
     connect(this, &QTreeWidget::itemExpanded, this, &CFolderTree::Populate);
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *current) {
@@ -103,7 +103,7 @@ void CFolderTree::ShowProbe(QTreeWidgetItem *item, const platform::FolderProbe &
                          : QIcon::fromTheme(QStringLiteral("folder-locked"),
                                             QIcon(folder.pixmap(icons::kListImageSize, QIcon::Disabled))));
     item->setForeground(0, palette().brush(readable ? QPalette::Active : QPalette::Disabled, QPalette::Text));
-    item->setToolTip(0, readable ? QString() : QStringLiteral("このフォルダは読み取れません。"));
+    item->setToolTip(0, readable ? QString() : tr("このフォルダは読み取れません。"));
 }
 
 void CFolderTree::Populate(QTreeWidgetItem *item)

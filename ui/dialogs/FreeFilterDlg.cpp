@@ -19,9 +19,9 @@ namespace {
 constexpr const char *kHistoryKey = "History";
 constexpr const char *kHistoryValue = "FreeFilter";
 
-QCheckBox *MakeCheck(const char *text, const char *name, int value, QWidget *parent)
+QCheckBox *MakeCheck(const QString &text, const char *name, int value, QWidget *parent)
 {
-    auto *check = new QCheckBox(QString::fromUtf8(text), parent);
+    auto *check = new QCheckBox(text, parent);
     check->setObjectName(QString::fromUtf8(name));
     check->setChecked(value != 0);
     return check;
@@ -32,13 +32,13 @@ QCheckBox *MakeCheck(const char *text, const char *name, int value, QWidget *par
 CFreeFilterDlg::CFreeFilterDlg(const FilterRecord &record, QWidget *parent)
     : QDialog(parent), m_modal(parent), m_record(record), m_pattern(new CHistoryComboBox(this)),
       m_browse(new QPushButton(QStringLiteral("..."), this)),
-      m_hideDir(MakeCheck("フォルダ表示にも適用", "hideDir", record.IsHideDir, this)),
-      m_noReadOnly(MakeCheck("読み取り専用", "noReadOnly", record.IsNoReadOnly, this)),
-      m_noHidden(MakeCheck("隠しファイル", "noHidden", record.IsNoHidden, this)),
-      m_noSystem(MakeCheck("システム", "noSystem", record.IsNoSystem, this)),
-      m_noArchive(MakeCheck("アーカイブ", "noArchive", record.IsNoArchive, this))
+      m_hideDir(MakeCheck(tr("フォルダ表示にも適用"), "hideDir", record.IsHideDir, this)),
+      m_noReadOnly(MakeCheck(tr("読み取り専用"), "noReadOnly", record.IsNoReadOnly, this)),
+      m_noHidden(MakeCheck(tr("隠しファイル"), "noHidden", record.IsNoHidden, this)),
+      m_noSystem(MakeCheck(tr("システム"), "noSystem", record.IsNoSystem, this)),
+      m_noArchive(MakeCheck(tr("アーカイブ"), "noArchive", record.IsNoArchive, this))
 {
-    setWindowTitle(QStringLiteral("任意フィルタ"));
+    setWindowTitle(tr("任意フィルタ"));
     m_pattern->setObjectName(QStringLiteral("pattern"));
     m_browse->setObjectName(QStringLiteral("browseExtensions"));
     m_browse->setAutoDefault(false);
@@ -47,11 +47,11 @@ CFreeFilterDlg::CFreeFilterDlg(const FilterRecord &record, QWidget *parent)
     m_browse->setFixedWidth(units.toPixelsX(16));
 
     auto *patternRow = new QHBoxLayout;
-    patternRow->addWidget(new QLabel(QStringLiteral("パターン"), this));
+    patternRow->addWidget(new QLabel(tr("パターン"), this));
     patternRow->addWidget(m_pattern, 1);
     patternRow->addWidget(m_browse);
 
-    auto *attributes = new QGroupBox(QStringLiteral("非表示属性"), this);
+    auto *attributes = new QGroupBox(tr("非表示属性"), this);
     auto *attributeGrid = new QGridLayout(attributes);
     attributeGrid->addWidget(m_noReadOnly, 0, 0);
     attributeGrid->addWidget(m_noHidden, 0, 1);
@@ -59,8 +59,8 @@ CFreeFilterDlg::CFreeFilterDlg(const FilterRecord &record, QWidget *parent)
     attributeGrid->addWidget(m_noArchive, 1, 1);
 
     auto *buttons = new QDialogButtonBox(this);
-    auto *ok = buttons->addButton(QStringLiteral("実行"), QDialogButtonBox::AcceptRole);
-    auto *cancel = buttons->addButton(QStringLiteral("中止"), QDialogButtonBox::RejectRole);
+    auto *ok = buttons->addButton(tr("実行"), QDialogButtonBox::AcceptRole);
+    auto *cancel = buttons->addButton(tr("中止"), QDialogButtonBox::RejectRole);
     ok->setObjectName(QStringLiteral("okButton"));
     cancel->setObjectName(QStringLiteral("cancelButton"));
     ok->setDefault(true);

@@ -22,25 +22,25 @@ constexpr int kUndoableRole = Qt::UserRole + 1;
 CHistoryDlg::CHistoryDlg(const exec::CRunHistory &history, UndoRun undoRun, QWidget *parent)
     : QDialog(parent), m_modal(parent), m_history(history), m_undoRun(std::move(undoRun))
 {
-    setWindowTitle(QStringLiteral("Kestrel（履歴）"));
+    setWindowTitle(tr("Kestrel（履歴）"));
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("historyList"));
     m_list->setFont(ListFont());
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setHeaderLabels({QStringLiteral("番号"), QStringLiteral("日時"), QStringLiteral("フォルダ"),
-                             QStringLiteral("件数"), QStringLiteral("種類"), QStringLiteral("元に戻せるか")});
-    m_undo = new QPushButton(QStringLiteral("元に戻す"), this);
+    m_list->setHeaderLabels(
+        {tr("番号"), tr("日時"), tr("フォルダ"), tr("件数"), tr("種類"), tr("元に戻せるか")});
+    m_undo = new QPushButton(tr("元に戻す"), this);
     m_undo->setObjectName(QStringLiteral("undoRun"));
-    auto *close = new QPushButton(QStringLiteral("閉じる"), this);
+    auto *close = new QPushButton(tr("閉じる"), this);
     close->setDefault(true);
 
     auto *buttons = new QHBoxLayout;
     // The history keeps the latest runs; the last one it let go is named.
     const std::string dropped = history.LastDropped();
-    auto *note = new QLabel(
-        dropped.empty() ? QString() : QStringLiteral("履歴から外した実行: ") + ShownText(dropped), this);
+    auto *note =
+        new QLabel(dropped.empty() ? QString() : tr("履歴から外した実行: %1").arg(ShownText(dropped)), this);
     note->setObjectName(QStringLiteral("droppedRun"));
     buttons->addWidget(note, 1);
     buttons->addWidget(m_undo);

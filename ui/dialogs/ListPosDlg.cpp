@@ -13,20 +13,20 @@
 CListPosDlg::CListPosDlg(int rowCount, int preset, QWidget *parent)
     : QDialog(parent), m_modal(parent), m_rowCount(rowCount), m_preset(preset), m_position(preset)
 {
-    setWindowTitle(QStringLiteral("Kestrel（変更リスト位置指定）"));
+    setWindowTitle(tr("Kestrel（変更リスト位置指定）"));
     m_edit = new CSpinEdit(this);
     m_edit->setObjectName(QStringLiteral("position"));
     m_edit->SetText(QString::number(preset));
     connect(m_edit, &CSpinEdit::Stepped, this, &CListPosDlg::step);
 
-    auto *ok = new QPushButton(QStringLiteral("実行"), this);
-    auto *cancel = new QPushButton(QStringLiteral("中止"), this);
+    auto *ok = new QPushButton(tr("実行"), this);
+    auto *cancel = new QPushButton(tr("中止"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CListPosDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CListPosDlg::reject);
 
     auto *field = new QHBoxLayout;
-    field->addWidget(new QLabel(QStringLiteral("指定位置(0～%1)：").arg(rowCount), this));
+    field->addWidget(new QLabel(tr("指定位置(0～%1)：").arg(rowCount), this));
     field->addWidget(m_edit, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -8,14 +8,14 @@
 
 CMakeDirDlg::CMakeDirDlg(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("ディレクトリの作成"));
+    setWindowTitle(tr("ディレクトリの作成"));
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("name"));
     auto *buttons = new QDialogButtonBox(this);
-    m_create = buttons->addButton(QStringLiteral("作成"), QDialogButtonBox::AcceptRole);
+    m_create = buttons->addButton(tr("作成"), QDialogButtonBox::AcceptRole);
     m_create->setObjectName(QStringLiteral("createButton"));
     m_create->setDefault(true);
-    buttons->addButton(QStringLiteral("中止"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("中止"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

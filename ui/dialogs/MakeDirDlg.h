@@ -9,6 +9,7 @@ class QPushButton;
 
 // Asks the name of a new folder: an empty name field, 作成 and 中止.
 class CMakeDirDlg : public QDialog {
+    Q_OBJECT
 public:
     explicit CMakeDirDlg(QWidget *parent);
 

@@ -12,7 +12,7 @@ CMoveDirDlg::CMoveDirDlg(const std::vector<std::string> &folders, const std::str
                          QWidget *parent)
     : QDialog(parent), m_modal(parent), m_list(new QListWidget(this))
 {
-    setWindowTitle(QStringLiteral("移動ディレクトリ選択"));
+    setWindowTitle(tr("移動ディレクトリ選択"));
     m_list->setObjectName(QStringLiteral("folderList"));
     FillFolderList(m_list, folders);
     for (int line = 0; line < m_list->count(); ++line) {
@@ -20,8 +20,8 @@ CMoveDirDlg::CMoveDirDlg(const std::vector<std::string> &folders, const std::str
             m_list->setCurrentRow(line);
     }
 
-    auto *run = new QPushButton(QStringLiteral("実行"), this);
-    auto *cancel = new QPushButton(QStringLiteral("中止"), this);
+    auto *run = new QPushButton(tr("実行"), this);
+    auto *cancel = new QPushButton(tr("中止"), this);
     run->setDefault(true);
     connect(run, &QPushButton::clicked, this, &CMoveDirDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CMoveDirDlg::reject);
@@ -32,7 +32,7 @@ CMoveDirDlg::CMoveDirDlg(const std::vector<std::string> &folders, const std::str
     buttons->addWidget(run);
     buttons->addWidget(cancel);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("移動先のディレクトリを選択してください。"), this));
+    layout->addWidget(new QLabel(tr("移動先のディレクトリを選択してください。"), this));
     layout->addWidget(m_list, 1);
     layout->addLayout(buttons);
 }

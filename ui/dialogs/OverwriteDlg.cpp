@@ -9,17 +9,17 @@
 
 COverwriteDlg::COverwriteDlg(const std::string &targetPath, QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("ファイルの上書き確認"));
+    setWindowTitle(tr("ファイルの上書き確認"));
     // The path is shown only; bytes that are not UTF-8 show as replacement marks.
-    auto *message = new QLabel(
-        QStringLiteral("‘%1 ’ は既に存在しています。\n\n上書きしますか？").arg(ShownText(targetPath)), this);
+    auto *message =
+        new QLabel(tr("‘%1 ’ は既に存在しています。\n\n上書きしますか？").arg(ShownText(targetPath)), this);
     message->setObjectName(QStringLiteral("message"));
     message->setWordWrap(true);
     message->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto *yes = new QPushButton(QStringLiteral("はい（&Y）"), this);
-    auto *all = new QPushButton(QStringLiteral("全て上書き（&A）"), this);
-    auto *no = new QPushButton(QStringLiteral("いいえ（&N）"), this);
+    auto *yes = new QPushButton(tr("はい（&Y）"), this);
+    auto *all = new QPushButton(tr("全て上書き（&A）"), this);
+    auto *no = new QPushButton(tr("いいえ（&N）"), this);
     yes->setObjectName(QStringLiteral("yes"));
     all->setObjectName(QStringLiteral("all"));
     no->setObjectName(QStringLiteral("no"));

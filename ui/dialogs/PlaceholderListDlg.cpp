@@ -7,8 +7,8 @@
 
 CPlaceholderListDlg::CPlaceholderListDlg(QWidget *panel, const QString &caption,
                                          std::span<const PlaceholderRow> rows, bool guardHost)
-    : QDialog(panel), m_list(new QListWidget(this)),
-      m_addButton(new QPushButton(QStringLiteral("追　　加"), this)), m_guardHost(guardHost)
+    : QDialog(panel), m_list(new QListWidget(this)), m_addButton(new QPushButton(tr("追　　加"), this)),
+      m_guardHost(guardHost)
 {
     setWindowTitle(caption);
     m_list->setObjectName(QStringLiteral("placeholderList"));
@@ -20,7 +20,7 @@ CPlaceholderListDlg::CPlaceholderListDlg(QWidget *panel, const QString &caption,
     setFont(rowFont);
 
     for (const PlaceholderRow &row : rows) {
-        m_list->addItem(QString::fromUtf8(row.text));
+        m_list->addItem(tr(row.text));
         m_placeholders.emplace_back(row.placeholder);
     }
     m_list->setCurrentRow(0);

@@ -70,10 +70,10 @@ private:
 
 CResultDlg::CResultDlg(const exec::CResultLog &log, QWidget *parent) : QDialog(parent), m_modal(parent)
 {
-    setWindowTitle(QStringLiteral("Kestrel（変名結果出力）"));
-    m_caption = new QLabel(QStringLiteral("表示"), this);
-    m_nameOnly = new QRadioButton(QStringLiteral("ファイル名"), this);
-    m_fullPath = new QRadioButton(QStringLiteral("フルパス名"), this);
+    setWindowTitle(tr("Kestrel（変名結果出力）"));
+    m_caption = new QLabel(tr("表示"), this);
+    m_nameOnly = new QRadioButton(tr("ファイル名"), this);
+    m_fullPath = new QRadioButton(tr("フルパス名"), this);
     m_nameOnly->setChecked(true);
     m_model = new ResultRowsModel(log, this);
     m_list = new QTreeView(this);
@@ -90,8 +90,8 @@ CResultDlg::CResultDlg(const exec::CResultLog &log, QWidget *parent) : QDialog(p
     m_list->header()->setStretchLastSection(false);
     for (int column = 0; column < m_model->columnCount(); ++column)
         m_list->setColumnWidth(column, kColumnWidth);
-    m_rememberSize = new QCheckBox(QStringLiteral("サイズを記憶"), this);
-    m_close = new QPushButton(QStringLiteral("確　認"), this);
+    m_rememberSize = new QCheckBox(tr("サイズを記憶"), this);
+    m_close = new QPushButton(tr("確　認"), this);
     m_close->setDefault(true);
     connect(m_close, &QPushButton::clicked, this, &CResultDlg::accept);
     connect(m_nameOnly, &QRadioButton::clicked, this, [this] { m_model->SetDisplayMode(0); });

@@ -15,25 +15,22 @@
 
 namespace {
 
-const QString kBinary = QStringLiteral("=============== Binary File ===============");
-const QString kContinues = QStringLiteral("=============== 続く．．． ===============");
-const QString kMissing = QStringLiteral("=============== ファイルが見つかりません ===============");
-const QString kUnreadable = QStringLiteral("=============== ファイルを読み込めません ===============");
-
 QString ViewerText(const platform::TextPreview &preview)
 {
     using Kind = platform::TextPreview::Kind;
     switch (preview.kind) {
     case Kind::Binary:
-        return kBinary;
+        return QStringLiteral("=============== Binary File ===============");
     case Kind::Unreadable:
-        return preview.error == ENOENT ? kMissing : kUnreadable;
+        return preview.error == ENOENT
+                   ? CTextViewerDlg::tr("=============== ファイルが見つかりません ===============")
+                   : CTextViewerDlg::tr("=============== ファイルを読み込めません ===============");
     case Kind::Text:
         break;
     }
     QString text = QString::fromStdString(preview.lines);
     if (preview.continues)
-        text += kContinues;
+        text += CTextViewerDlg::tr("=============== 続く．．． ===============");
     return text;
 }
 
@@ -41,9 +38,9 @@ QString ViewerText(const platform::TextPreview &preview)
 
 CTextViewerDlg::CTextViewerDlg(QWidget *owner)
     : QWidget(owner, Qt::Window), m_du(std::make_unique<DialogUnits>(font())), m_path(new QLabel(this)),
-      m_text(new QPlainTextEdit(this)), m_close(new QPushButton(QStringLiteral("閉じる"), this))
+      m_text(new QPlainTextEdit(this)), m_close(new QPushButton(tr("閉じる"), this))
 {
-    setWindowTitle(QStringLiteral("Kestrel（簡易テキストビュア）"));
+    setWindowTitle(tr("Kestrel（簡易テキストビュア）"));
     m_path->setObjectName(QStringLiteral("pathLine"));
     m_text->setObjectName(QStringLiteral("text"));
     m_close->setObjectName(QStringLiteral("closeButton"));

@@ -25,18 +25,14 @@ QComboBox *MakeCaseList(const QStringList &items, QWidget *parent)
 } // namespace
 
 CCharKindPanel::CCharKindPanel(QWidget *parent)
-    : CModePanel(parent), m_caseCheck(new QCheckBox(QStringLiteral("大／小文字"), this)),
-      m_fileLabel(new QLabel(QStringLiteral("ファイル"), this)),
-      m_fileCase(MakeCaseList({QStringLiteral("不　　　　変"), QStringLiteral("ＫＥＳＴＲＥＬ"),
-                               QStringLiteral("ｋｅｓｔｒｅｌ"), QStringLiteral("Ｋｅｓｔｒｅｌ")},
-                              this)),
-      m_extensionLabel(new QLabel(QStringLiteral("拡張子"), this)),
-      m_extensionCase(MakeCaseList({QStringLiteral("不変"), QStringLiteral("ＥＸＥ"),
-                                    QStringLiteral("ｅｘｅ"), QStringLiteral("Ｅｘｅ")},
-                                   this)),
-      m_digits(AddWidthChoice(QStringLiteral("数字"))),
-      m_letters(AddWidthChoice(QStringLiteral("アルファベット"))),
-      m_katakana(AddWidthChoice(QStringLiteral("カタカナ")))
+    : CModePanel(parent), m_caseCheck(new QCheckBox(tr("大／小文字"), this)),
+      m_fileLabel(new QLabel(tr("ファイル"), this)),
+      m_fileCase(MakeCaseList(
+          {tr("不　　　　変"), tr("ＫＥＳＴＲＥＬ"), tr("ｋｅｓｔｒｅｌ"), tr("Ｋｅｓｔｒｅｌ")}, this)),
+      m_extensionLabel(new QLabel(tr("拡張子"), this)),
+      m_extensionCase(MakeCaseList({tr("不変"), tr("ＥＸＥ"), tr("ｅｘｅ"), tr("Ｅｘｅ")}, this)),
+      m_digits(AddWidthChoice(tr("数字"))), m_letters(AddWidthChoice(tr("アルファベット"))),
+      m_katakana(AddWidthChoice(tr("カタカナ")))
 {
     auto *caseGrid = new QGridLayout;
     caseGrid->addWidget(m_caseCheck, 0, 0, 1, 2);
@@ -78,8 +74,8 @@ CCharKindPanel::CCharKindPanel(QWidget *parent)
 
 CCharKindPanel::WidthChoice CCharKindPanel::AddWidthChoice(const QString &caption)
 {
-    WidthChoice choice{new QCheckBox(caption, this), new QRadioButton(QStringLiteral("半角"), this),
-                       new QRadioButton(QStringLiteral("全角"), this), new QButtonGroup(this)};
+    WidthChoice choice{new QCheckBox(caption, this), new QRadioButton(tr("半角"), this),
+                       new QRadioButton(tr("全角"), this), new QButtonGroup(this)};
     choice.pair->addButton(choice.half, static_cast<int>(CharWidth::Half));
     choice.pair->addButton(choice.full, static_cast<int>(CharWidth::Full));
     const auto clicked = [this] {

@@ -28,27 +28,24 @@ CConcatPanel::CConcatPanel(QWidget *parent) : CModePanel(parent)
 {
     m_outputFile = AddHistoryCombo("OutputFile");
     m_browseButton = MakeImageButton(this, icons::kBrowseFolder, icons::kDirectoryButtonSize, "");
-    m_separatorMode = MakeChoiceList(
-        this, {QStringLiteral("な　　し"), QStringLiteral("先　　頭"), QStringLiteral("ファイル毎")});
+    m_separatorMode = MakeChoiceList(this, {tr("な　　し"), tr("先　　頭"), tr("ファイル毎")});
     m_separator = AddHistoryCombo("Sepa");
     m_separatorCharsButton = MakeImageButton(this, icons::kHelp, icons::kDirectoryButtonSize, "");
     m_separatorChars = new CSepCharsDlg(this);
-    m_appendCheck = new QCheckBox(QStringLiteral("追加出力"), this);
-    m_deleteCheck = new QCheckBox(QStringLiteral("選択ファイルを削除"), this);
-    m_lineEnds = MakeChoiceList(this, {QStringLiteral("改行不変"), QStringLiteral("CR (0DH)に"),
-                                       QStringLiteral("LF (0AH)に"), QStringLiteral("CR+LFに")});
-    m_eofMarks = MakeChoiceList(
-        this, {QStringLiteral("EOF不変"), QStringLiteral("EOF末尾"), QStringLiteral("EOF削除")});
+    m_appendCheck = new QCheckBox(tr("追加出力"), this);
+    m_deleteCheck = new QCheckBox(tr("選択ファイルを削除"), this);
+    m_lineEnds = MakeChoiceList(this, {tr("改行不変"), tr("CR (0DH)に"), tr("LF (0AH)に"), tr("CR+LFに")});
+    m_eofMarks = MakeChoiceList(this, {tr("EOF不変"), tr("EOF末尾"), tr("EOF削除")});
 
     auto *output = new QHBoxLayout;
-    output->addWidget(new QLabel(QStringLiteral("出力先"), this));
+    output->addWidget(new QLabel(tr("出力先"), this));
     output->addWidget(m_outputFile, 1);
     output->addWidget(m_browseButton);
     output->addWidget(m_appendCheck);
     output->addWidget(m_deleteCheck);
 
     auto *separator = new QHBoxLayout;
-    separator->addWidget(new QLabel(QStringLiteral("区切り"), this));
+    separator->addWidget(new QLabel(tr("区切り"), this));
     separator->addWidget(m_separatorMode);
     separator->addWidget(m_separator, 1);
     separator->addWidget(m_separatorCharsButton);
@@ -108,6 +105,6 @@ void CConcatPanel::enableSeparator()
 
 void CConcatPanel::browse()
 {
-    BrowseTextFile(m_outputFile, QStringLiteral("出力ファイル選択"), TextFileUse::Write);
+    BrowseTextFile(m_outputFile, tr("出力ファイル選択"), TextFileUse::Write);
     PostChanged();
 }

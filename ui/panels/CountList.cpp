@@ -3,6 +3,7 @@
 #include "ui/panels/NumberField.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -22,13 +23,13 @@ NumberRow MakeNumberRow(QWidget *parent, const std::function<void()> &changed)
 {
     NumberRow row{MakeCountList(parent), new CNumberField(0, 999999, QStringLiteral("1"), parent),
                   MakeCountList(parent), new QHBoxLayout};
-    row.layout->addWidget(new QLabel(QStringLiteral("連番"), parent));
+    row.layout->addWidget(new QLabel(QCoreApplication::translate("CountList", "連番"), parent));
     row.layout->addSpacing(8);
-    row.layout->addWidget(new QLabel(QStringLiteral("桁"), parent));
+    row.layout->addWidget(new QLabel(QCoreApplication::translate("CountList", "桁"), parent));
     row.layout->addWidget(row.width);
-    row.layout->addWidget(new QLabel(QStringLiteral("開始"), parent));
+    row.layout->addWidget(new QLabel(QCoreApplication::translate("CountList", "開始"), parent));
     row.layout->addWidget(row.start, 1);
-    row.layout->addWidget(new QLabel(QStringLiteral("増分"), parent));
+    row.layout->addWidget(new QLabel(QCoreApplication::translate("CountList", "増分"), parent));
     row.layout->addWidget(row.step);
     QObject::connect(row.width, &QComboBox::activated, parent, changed);
     QObject::connect(row.step, &QComboBox::activated, parent, changed);

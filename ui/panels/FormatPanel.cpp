@@ -16,18 +16,17 @@ CFormatPanel::CFormatPanel(QWidget *parent) : CModePanel(parent)
     m_format = AddHistoryCombo("FormatStr");
     m_dateSource = new QComboBox(this);
     m_dateSource->setObjectName(QStringLiteral("dateSource"));
-    m_dateSource->addItems(
-        {QStringLiteral("ファイルの更新日時"), QStringLiteral("写真の撮影日時（なければ更新日時）")});
+    m_dateSource->addItems({tr("ファイルの更新日時"), tr("写真の撮影日時（なければ更新日時）")});
     m_helpButton = MakeImageButton(this, icons::kHelp, icons::kDirectoryButtonSize, "");
     m_helpList = new CFormatHelpDlg(this);
 
     auto *format = new QHBoxLayout;
-    format->addWidget(new QLabel(QStringLiteral("書式"), this));
+    format->addWidget(new QLabel(tr("書式"), this));
     format->addWidget(m_format, 1);
     format->addWidget(m_helpButton);
 
     auto *dateSource = new QHBoxLayout;
-    dateSource->addWidget(new QLabel(QStringLiteral("日時の置換文字"), this));
+    dateSource->addWidget(new QLabel(tr("日時の置換文字"), this));
     dateSource->addWidget(m_dateSource);
     dateSource->addStretch(1);
 

@@ -19,7 +19,7 @@ CFromFilePanel::CFromFilePanel(QWidget *parent) : CModePanel(parent)
     m_problem = new QLabel(this);
 
     auto *file = new QHBoxLayout;
-    file->addWidget(new QLabel(QStringLiteral("入力ファイル"), this));
+    file->addWidget(new QLabel(tr("入力ファイル"), this));
     file->addWidget(m_inputFile, 1);
     file->addWidget(m_browseButton);
 
@@ -44,12 +44,12 @@ void CFromFilePanel::ReadInto(CRenameSettings &settings) const
 
 void CFromFilePanel::ShowReadProblem(const std::string &problem)
 {
-    m_problem->setText(problem.empty() ? QString() : QStringLiteral("読めません: ") + ShownText(problem));
+    m_problem->setText(problem.empty() ? QString() : tr("読めません: %1").arg(ShownText(problem)));
 }
 
 void CFromFilePanel::browse()
 {
-    BrowseTextFile(m_inputFile, QStringLiteral("入力ファイル選択"), TextFileUse::Read);
+    BrowseTextFile(m_inputFile, tr("入力ファイル選択"), TextFileUse::Read);
     // Also after Cancel: the main window reads the file again.
     PostChanged();
 }

@@ -8,10 +8,8 @@
 #include <QLabel>
 
 CInsertPanel::CInsertPanel(QWidget *parent)
-    : CModePanel(parent), m_where(MakePositionKind(this,
-                                                   {QStringLiteral("前に"), QStringLiteral("前から"),
-                                                    QStringLiteral("後ろに"), QStringLiteral("後ろから")},
-                                                   QStringLiteral("字目に"))),
+    : CModePanel(parent),
+      m_where(MakePositionKind(this, {tr("前に"), tr("前から"), tr("後ろに"), tr("後ろから")}, tr("字目に"))),
       m_text(AddHistoryCombo("InsertStr"))
 {
     auto *line = new QHBoxLayout(this);
@@ -20,7 +18,7 @@ CInsertPanel::CInsertPanel(QWidget *parent)
     line->addWidget(m_where.position);
     line->addWidget(m_where.caption);
     line->addWidget(m_text, 1);
-    line->addWidget(new QLabel(QStringLiteral("を挿入"), this));
+    line->addWidget(new QLabel(tr("を挿入"), this));
 
     connect(m_where.kind, &QComboBox::activated, this, &CInsertPanel::PostChanged);
     connect(m_where.position, &CNumberField::Edited, this, &CInsertPanel::PostChanged);

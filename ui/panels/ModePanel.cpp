@@ -80,7 +80,7 @@ void CModePanel::ExtensionField::SetChecked(bool on) const
 
 CModePanel::ExtensionField CModePanel::AddExtensionField(const std::string &valueName)
 {
-    ExtensionField field{new QCheckBox(QStringLiteral("拡張子"), this), AddHistoryCombo(valueName),
+    ExtensionField field{new QCheckBox(tr("拡張子"), this), AddHistoryCombo(valueName),
                          new QPushButton(QStringLiteral("..."), this)};
     field.button->setFixedWidth(field.button->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 12);
     field.SetChecked(false);

@@ -31,10 +31,10 @@ CNumDirPanel::CNumDirPanel(QWidget *parent) : CModePanel(parent)
     m_count->SetText({});
 
     auto *text = new QHBoxLayout;
-    text->addWidget(new QLabel(QStringLiteral("固定"), this));
+    text->addWidget(new QLabel(tr("固定"), this));
     text->addWidget(m_text, 1);
 
-    number.layout->addWidget(new QLabel(QStringLiteral("個数"), this));
+    number.layout->addWidget(new QLabel(tr("個数"), this));
     number.layout->addWidget(m_count, 1);
 
     auto *rows = new QVBoxLayout(this);

@@ -15,9 +15,9 @@ COrgNamePanel::COrgNamePanel(QWidget *parent) : CModePanel(parent)
     m_extension = AddExtensionField("OrgExt");
 
     auto *texts = new QHBoxLayout;
-    texts->addWidget(new QLabel(QStringLiteral("前固定"), this));
+    texts->addWidget(new QLabel(tr("前固定"), this));
     texts->addWidget(m_prefix, 1);
-    texts->addWidget(new QLabel(QStringLiteral("後固定"), this));
+    texts->addWidget(new QLabel(tr("後固定"), this));
     texts->addWidget(m_suffix, 1);
 
     auto *extension = new QHBoxLayout;

@@ -15,10 +15,8 @@ constexpr int kCountUpper = 99;
 } // namespace
 
 CRangeReplacePanel::CRangeReplacePanel(QWidget *parent)
-    : CModePanel(parent), m_where(MakePositionKind(this,
-                                                   {QStringLiteral("前から"), QStringLiteral("前"),
-                                                    QStringLiteral("後ろから"), QStringLiteral("後ろ")},
-                                                   QStringLiteral("字目から"))),
+    : CModePanel(parent),
+      m_where(MakePositionKind(this, {tr("前から"), tr("前"), tr("後ろから"), tr("後ろ")}, tr("字目から"))),
       m_count(new CNumberField(kCountLower, kCountUpper, QString::number(kCountLower), this)),
       m_replacement(AddHistoryCombo("ReplaceStr"))
 {
@@ -28,9 +26,9 @@ CRangeReplacePanel::CRangeReplacePanel(QWidget *parent)
     line->addWidget(m_where.position);
     line->addWidget(m_where.caption);
     line->addWidget(m_count);
-    line->addWidget(new QLabel(QStringLiteral("字を"), this));
+    line->addWidget(new QLabel(tr("字を"), this));
     line->addWidget(m_replacement, 1);
-    line->addWidget(new QLabel(QStringLiteral("に置換"), this));
+    line->addWidget(new QLabel(tr("に置換"), this));
 
     connect(m_where.kind, &QComboBox::activated, this, &CRangeReplacePanel::PostChanged);
     connect(m_where.position, &CNumberField::Edited, this, &CRangeReplacePanel::PostChanged);

@@ -20,12 +20,12 @@ CRenumPanel::CRenumPanel(QWidget *parent) : CModePanel(parent)
     m_width = number.width;
     m_start = number.start;
     m_step = number.step;
-    m_incrementCheck = new QCheckBox(QStringLiteral("開始値加算"), this);
+    m_incrementCheck = new QCheckBox(tr("開始値加算"), this);
 
     auto *texts = new QHBoxLayout;
-    texts->addWidget(new QLabel(QStringLiteral("前固定"), this));
+    texts->addWidget(new QLabel(tr("前固定"), this));
     texts->addWidget(m_prefix, 3);
-    texts->addWidget(new QLabel(QStringLiteral("後固定"), this));
+    texts->addWidget(new QLabel(tr("後固定"), this));
     texts->addWidget(m_suffix, 3);
     texts->addWidget(m_extension.check);
     texts->addWidget(m_extension.combo, 2);

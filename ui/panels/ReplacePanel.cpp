@@ -10,20 +10,18 @@
 CReplacePanel::CReplacePanel(QWidget *parent)
     : CModePanel(parent), m_searched(AddHistoryCombo("ReplaceStr1")),
       m_replacement(AddHistoryCombo("ReplaceStr2")),
-      m_ignoreCase(new QCheckBox(QStringLiteral("大小文字を同一視"), this)),
-      m_regex(new QCheckBox(QStringLiteral("正規表現"), this))
+      m_ignoreCase(new QCheckBox(tr("大小文字を同一視"), this)), m_regex(new QCheckBox(tr("正規表現"), this))
 {
     m_ignoreCase->setObjectName(QStringLiteral("ignoreCase"));
     m_regex->setObjectName(QStringLiteral("regex"));
-    m_regex->setToolTip(
-        QStringLiteral("検索する文字列を正規表現として扱います。置換後の文字列では $1～$9、${名前}、$$ "
-                       "が使えます。"));
+    m_regex->setToolTip(tr("検索する文字列を正規表現として扱います。置換後の文字列では $1～$9、${名前}、$$ "
+                           "が使えます。"));
     auto *texts = new QHBoxLayout;
-    texts->addWidget(new QLabel(QStringLiteral("文字列"), this));
+    texts->addWidget(new QLabel(tr("文字列"), this));
     texts->addWidget(m_searched, 1);
-    texts->addWidget(new QLabel(QStringLiteral("を"), this));
+    texts->addWidget(new QLabel(tr("を"), this));
     texts->addWidget(m_replacement, 1);
-    texts->addWidget(new QLabel(QStringLiteral("に置換"), this));
+    texts->addWidget(new QLabel(tr("に置換"), this));
 
     auto *rows = new QVBoxLayout(this);
     rows->setContentsMargins(4, 2, 4, 2);
