@@ -61,7 +61,7 @@
 処理をしないディレクトリはチェックを外して下さい。</source>
         <translation>A batch works as follows:
   • Numbering does not advance its start value.
-  • Files are renamed in place (output “Normal”).
+  • Files are renamed where they are (output “Stay”).
 
 Uncheck the folders that are not to be processed.</translation>
     </message>
@@ -1989,15 +1989,15 @@ and run again.
     </message>
     <message>
         <source>通常</source>
-        <translation>in place</translation>
+        <translation>Stay</translation>
     </message>
     <message>
         <source>移動</source>
-        <translation>move</translation>
+        <translation>Move</translation>
     </message>
     <message>
         <source>複写</source>
-        <translation>copy</translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>&#x3000;■名前変更

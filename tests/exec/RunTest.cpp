@@ -35,7 +35,7 @@ TEST(RunTest, ConfirmationInEnglish)
     const std::string one = BuildConfirmationText(s, 1);
     const std::string three = BuildConfirmationText(s, 3);
     platform::UseLanguage(platform::Language::Japanese, {});
-    EXPECT_EQ(one, "1 file is selected.\n\n  ■ Rename\n    Items: files\n    Output: move\n\nRun now?");
+    EXPECT_EQ(one, "1 file is selected.\n\n  ■ Rename\n    Items: files\n    Output: Move\n\nRun now?");
     EXPECT_EQ(three.substr(0, 21), "3 files are selected.");
 }
 
