@@ -2,6 +2,478 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>CBehaviourPage</name>
+    <message>
+        <source>実行</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>実行前に確認</source>
+        <translation>Confirm before running</translation>
+    </message>
+    <message>
+        <source>実行結果を表示</source>
+        <translation>Show the results</translation>
+    </message>
+    <message>
+        <source>ドラッグ＆ドロップ</source>
+        <translation>Drag and drop</translation>
+    </message>
+    <message>
+        <source>ファイル追加</source>
+        <translation>Adds files</translation>
+    </message>
+    <message>
+        <source>ディレクトリ移動のみ</source>
+        <translation>Only changes folder</translation>
+    </message>
+    <message>
+        <source>ディレクトリ選択</source>
+        <translation>Choosing a folder</translation>
+    </message>
+    <message>
+        <source>Windows標準形式</source>
+        <translation>Standard dialog</translation>
+    </message>
+    <message>
+        <source>オリジナル形式</source>
+        <translation>Kestrel&apos;s own</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>コンパイル済みHTMLヘルプ</source>
+        <translation>Compiled HTML help</translation>
+    </message>
+    <message>
+        <source>HTMLマニュアル</source>
+        <translation>HTML manual</translation>
+    </message>
+    <message>
+        <source>起動動作</source>
+        <translation>Use at startup</translation>
+    </message>
+    <message>
+        <source>フィルタ</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>パターン</source>
+        <translation>Pattern</translation>
+    </message>
+    <message>
+        <source>フォルダ表示にも適用</source>
+        <translation>Apply to folders too</translation>
+    </message>
+    <message>
+        <source>非表示属性</source>
+        <translation>Hide by attribute</translation>
+    </message>
+    <message>
+        <source>読み取り専用</source>
+        <translation>Read-only</translation>
+    </message>
+    <message>
+        <source>隠しファイル</source>
+        <translation>Hidden</translation>
+    </message>
+    <message>
+        <source>システム</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>アーカイブ</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <source>動作の初期値を変更しました。</source>
+        <translation>The initial behavior settings have been changed.</translation>
+    </message>
+</context>
+<context>
+    <name>CHistoryPage</name>
+    <message>
+        <source>【メイン】 選択ディレクトリ</source>
+        <translation>[Main] Selected folder</translation>
+    </message>
+    <message>
+        <source>【メイン】 複写／移動ディレクトリ</source>
+        <translation>[Main] Copy/move folder</translation>
+    </message>
+    <message>
+        <source>【メイン】任意フィルタのパターン</source>
+        <translation>[Main] Custom filter pattern</translation>
+    </message>
+    <message>
+        <source>【メイン】エクスポートの出力先</source>
+        <translation>[Main] Export file</translation>
+    </message>
+    <message>
+        <source>【連番】 前固定文字列</source>
+        <translation>[Numbers] Text before</translation>
+    </message>
+    <message>
+        <source>【連番】 後固定文字列</source>
+        <translation>[Numbers] Text after</translation>
+    </message>
+    <message>
+        <source>【連番】 拡張子</source>
+        <translation>[Numbers] Extension</translation>
+    </message>
+    <message>
+        <source>【元名】 前固定文字列</source>
+        <translation>[Original name] Text before</translation>
+    </message>
+    <message>
+        <source>【元名】 後固定文字列</source>
+        <translation>[Original name] Text after</translation>
+    </message>
+    <message>
+        <source>【元名】 拡張子</source>
+        <translation>[Original name] Extension</translation>
+    </message>
+    <message>
+        <source>【文字置換】 置換前文字列</source>
+        <translation>[Replace] Text to find</translation>
+    </message>
+    <message>
+        <source>【文字置換】 置換後文字列</source>
+        <translation>[Replace] Replace with</translation>
+    </message>
+    <message>
+        <source>【範囲置換】 置換文字列</source>
+        <translation>[Range replace] Replacement</translation>
+    </message>
+    <message>
+        <source>【挿入】挿入文字列</source>
+        <translation>[Insert] Text to insert</translation>
+    </message>
+    <message>
+        <source>【書式】 書式文字列</source>
+        <translation>[Format] Format</translation>
+    </message>
+    <message>
+        <source>【ファイルから】入力ファイル</source>
+        <translation>[From file] Input file</translation>
+    </message>
+    <message>
+        <source>【連番Dir作成】固定文字列</source>
+        <translation>[Numbered folders] Fixed text</translation>
+    </message>
+    <message>
+        <source>【連結】 出力先ファイル</source>
+        <translation>[Concatenate] Output file</translation>
+    </message>
+    <message>
+        <source>【連結】 区切り書式</source>
+        <translation>[Concatenate] Separator format</translation>
+    </message>
+    <message>
+        <source>履歴削除</source>
+        <translation>Delete history</translation>
+    </message>
+    <message>
+        <source>全チェック</source>
+        <translation>Check all</translation>
+    </message>
+    <message>
+        <source>全クリア</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>全履歴削除</source>
+        <translation>Delete all</translation>
+    </message>
+    <message>
+        <source>更新</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>項目</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>全項目の全履歴を削除します。
+『更新』ボタンを押下すると反映されます。
+
+削除しますか？</source>
+        <translation>This deletes the whole history of every item.
+It takes effect when you press “Update”.
+
+Delete it?</translation>
+    </message>
+    <message>
+        <source>履歴の編集結果を更新しました。</source>
+        <translation>The edited history has been saved.</translation>
+    </message>
+</context>
+<context>
+    <name>CLaunchPage</name>
+    <message>
+        <source>表&#x3000;示</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>コ&#x3000;マ&#x3000;ン&#x3000;ド</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>１</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>２</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>３</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>４</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>５</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>参照</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>Kestrel（起動コマンド選択）</source>
+        <translation>Kestrel (choose a command)</translation>
+    </message>
+    <message>
+        <source>全てのファイル (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CListDisplayPage</name>
+    <message>
+        <source>リスト表示の初期値を変更しました。</source>
+        <translation>The initial list display settings have been changed.</translation>
+    </message>
+    <message>
+        <source>選択リストの形式</source>
+        <translation>Selection list view</translation>
+    </message>
+    <message>
+        <source>詳細</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>一覧</source>
+        <translation>List</translation>
+    </message>
+    <message>
+        <source>小さいアイコン</source>
+        <translation>Small icons</translation>
+    </message>
+    <message>
+        <source>リストの選択方法</source>
+        <translation>Selecting in the list</translation>
+    </message>
+    <message>
+        <source>ファイル名部分</source>
+        <translation>File name only</translation>
+    </message>
+    <message>
+        <source>行全体</source>
+        <translation>Whole row</translation>
+    </message>
+    <message>
+        <source>（罫線表示）</source>
+        <translation>(grid lines)</translation>
+    </message>
+    <message>
+        <source>ファイル表示</source>
+        <translation>File names</translation>
+    </message>
+    <message>
+        <source>通常</source>
+        <translation>As they are</translation>
+    </message>
+    <message>
+        <source>大文字</source>
+        <translation>Upper case</translation>
+    </message>
+    <message>
+        <source>小文字</source>
+        <translation>Lower case</translation>
+    </message>
+    <message>
+        <source>ファイルサイズ</source>
+        <translation>File size</translation>
+    </message>
+    <message>
+        <source>キロバイト単位</source>
+        <translation>In kilobytes</translation>
+    </message>
+    <message>
+        <source>バイト単位</source>
+        <translation>In bytes</translation>
+    </message>
+    <message>
+        <source>選択リストのソート方法</source>
+        <translation>Selection list order</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>サイズ</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>ファイルの種類</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>更新日時</source>
+        <translation>Modified</translation>
+    </message>
+    <message>
+        <source>属性</source>
+        <translation>Attributes</translation>
+    </message>
+    <message>
+        <source>逆順</source>
+        <translation>Reverse</translation>
+    </message>
+    <message>
+        <source>数値比較</source>
+        <translation>Numbers by value</translation>
+    </message>
+    <message>
+        <source>変名／連結候補表示</source>
+        <translation>Candidates show</translation>
+    </message>
+    <message>
+        <source>ファイル名</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>フルパス名</source>
+        <translation>Full path</translation>
+    </message>
+    <message>
+        <source>候補リストのソート機能</source>
+        <translation>Sorting candidates</translation>
+    </message>
+    <message>
+        <source>使用する</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>起動動作</source>
+        <translation>Use at startup</translation>
+    </message>
+</context>
+<context>
+    <name>CSettingsDlg</name>
+    <message>
+        <source>Kestrel（環境設定）</source>
+        <translation>Kestrel (Settings)</translation>
+    </message>
+    <message>
+        <source>リスト表示</source>
+        <translation>List display</translation>
+    </message>
+    <message>
+        <source>動&#x3000;作</source>
+        <translation>Behavior</translation>
+    </message>
+    <message>
+        <source>起動動作</source>
+        <translation>Startup</translation>
+    </message>
+    <message>
+        <source>起動アプリケーション</source>
+        <translation>Applications</translation>
+    </message>
+    <message>
+        <source>履歴編集</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>起動時に最初に表示</source>
+        <translation>Open on this page</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CStartupPage</name>
+    <message>
+        <source>変名設定</source>
+        <translation>Rename settings</translation>
+    </message>
+    <message>
+        <source>前回終了値</source>
+        <translation>Last used</translation>
+    </message>
+    <message>
+        <source>デフォルト</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>ウィンドウ</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>選択ディレクトリ</source>
+        <translation>Selected folder</translation>
+    </message>
+    <message>
+        <source>固定</source>
+        <translation>Fixed</translation>
+    </message>
+    <message>
+        <source>ディレクトリ参照</source>
+        <translation>Browse for a folder</translation>
+    </message>
+    <message>
+        <source>リスト分割</source>
+        <translation>List split</translation>
+    </message>
+    <message>
+        <source>２分割</source>
+        <translation>Two lists</translation>
+    </message>
+    <message>
+        <source>分割なし</source>
+        <translation>One list</translation>
+    </message>
+    <message>
+        <source>多重起動</source>
+        <translation>Several instances</translation>
+    </message>
+    <message>
+        <source>許可</source>
+        <translation>Allowed</translation>
+    </message>
+    <message>
+        <source>起動時の選択ディレクトリを指定して下さい。</source>
+        <translation>Choose the folder to select at startup.</translation>
+    </message>
+</context>
+<context>
     <name>app</name>
     <message>
         <source>--- 任意フィルタ ---</source>
