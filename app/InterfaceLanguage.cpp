@@ -19,7 +19,8 @@ CInterfaceLanguage::CInterfaceLanguage() : m_translator(std::make_unique<QTransl
     const bool loaded =
         english ? m_translator->load(QString::fromStdString(platform::CatalogueFileName(language)),
                                      QString::fromStdString(platform::CatalogueFolder()))
-                : m_translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+                : m_translator->load(QStringLiteral("qtbase_ja"),
+                                     QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (loaded)
         QCoreApplication::installTranslator(m_translator.get());
     else

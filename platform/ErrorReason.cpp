@@ -21,28 +21,50 @@ locale_t MessagesLocale(const char *name)
 const char *OwnJapaneseReason(int code)
 {
     switch (code) {
-    case EPERM: return "操作は許可されていません";
-    case ENOENT: return "そのようなファイルやディレクトリはありません";
-    case EIO: return "入力/出力エラーです";
-    case ENOMEM: return "メモリを確保できません";
-    case EACCES: return "許可がありません";
-    case EBUSY: return "デバイスもしくはリソースが使用中です";
-    case EEXIST: return "ファイルが存在します";
-    case EXDEV: return "無効なクロスデバイスリンクです";
-    case ENOTDIR: return "ディレクトリではありません";
-    case EISDIR: return "ディレクトリです";
-    case EMFILE: return "開いているファイルが多すぎます";
-    case ETXTBSY: return "テキストファイルが使用中です";
-    case EFBIG: return "ファイルが大きすぎます";
-    case ENOSPC: return "デバイスに空き領域がありません";
-    case EROFS: return "読み込み専用ファイルシステムです";
-    case ELOOP: return "シンボリックリンクの階層が多すぎます";
-    case ENOTEMPTY: return "ディレクトリが空ではありません";
-    case EDQUOT: return "ディスク使用量制限を超過しました";
-    case ESTALE: return "古いファイルハンドルです";
-    case ENOTSUP: return "サポートされていない操作です";
-    case EINTR: return "割り込みシステムコールです";
-    default: return nullptr;
+    case EPERM:
+        return "操作は許可されていません";
+    case ENOENT:
+        return "そのようなファイルやディレクトリはありません";
+    case EIO:
+        return "入力/出力エラーです";
+    case ENOMEM:
+        return "メモリを確保できません";
+    case EACCES:
+        return "許可がありません";
+    case EBUSY:
+        return "デバイスもしくはリソースが使用中です";
+    case EEXIST:
+        return "ファイルが存在します";
+    case EXDEV:
+        return "無効なクロスデバイスリンクです";
+    case ENOTDIR:
+        return "ディレクトリではありません";
+    case EISDIR:
+        return "ディレクトリです";
+    case EMFILE:
+        return "開いているファイルが多すぎます";
+    case ETXTBSY:
+        return "テキストファイルが使用中です";
+    case EFBIG:
+        return "ファイルが大きすぎます";
+    case ENOSPC:
+        return "デバイスに空き領域がありません";
+    case EROFS:
+        return "読み込み専用ファイルシステムです";
+    case ELOOP:
+        return "シンボリックリンクの階層が多すぎます";
+    case ENOTEMPTY:
+        return "ディレクトリが空ではありません";
+    case EDQUOT:
+        return "ディスク使用量制限を超過しました";
+    case ESTALE:
+        return "古いファイルハンドルです";
+    case ENOTSUP:
+        return "サポートされていない操作です";
+    case EINTR:
+        return "割り込みシステムコールです";
+    default:
+        return nullptr;
     }
 }
 

@@ -1,7 +1,7 @@
 // The choice of the interface's language, texts from the English catalogue,
 // and values put into texts.
-#include "platform/ErrorReason.h"
 #include "platform/Translation.h"
+#include "platform/ErrorReason.h"
 
 #include <gtest/gtest.h>
 
