@@ -173,8 +173,8 @@ int Preview(const Options &options, const CRenameSettings &settings, const std::
         for (const exec::CBatchDirectory &directory :
              exec::BatchDirectories(options.directories, workingDirectory)) {
             if (directory.repeated) {
-                std::cerr << "kestrel-cli: " << directory.path << ": " << exec::kRepeatedDirectoryReason
-                          << '\n';
+                std::cerr << "kestrel-cli: " << directory.path << ": "
+                          << platform::Tr("exec", exec::kRepeatedDirectoryReason) << '\n';
                 ++problems;
                 continue;
             }
