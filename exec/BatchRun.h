@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exec/ExecutionHost.h"
+#include "platform/Translation.h"
 
 #include <string>
 #include <vector>
@@ -22,7 +23,8 @@ struct CBatchDirectory {
 };
 std::vector<CBatchDirectory> BatchDirectories(const std::vector<std::string> &directories,
                                               const std::string &currentDirectory);
-inline constexpr const char *kRepeatedDirectoryReason = "同じディレクトリが既に処理されています。";
+inline constexpr const char *kRepeatedDirectoryReason =
+    platform::TrMark("exec", "同じディレクトリが既に処理されています。");
 
 // The rename of files run in each directory of a batch request in turn, in
 // place, every directory numbered from the same start, into one log. A

@@ -1,15 +1,16 @@
 #include "exec/Concatenation.h"
 
 #include "engine/RenameSettings.h"
+#include "exec/Captions.h"
 #include "exec/Journal.h"
 #include "exec/ReportingFile.h"
 #include "exec/Run.h"
-#include "exec/TextFill.h"
 #include "model/FileEntry.h"
 #include "platform/DirectoryList.h"
 #include "platform/FileOps.h"
 #include "platform/FileTimes.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 #include "platform/Trash.h"
 
 #include <cerrno>
@@ -24,7 +25,6 @@ namespace exec {
 
 namespace {
 
-const char *const kCaption = "ファイル連結";
 constexpr std::size_t kBlockSize = 1 << 16;
 constexpr std::string_view kPartialPrefix = ".kestrel-concat-";
 
@@ -181,7 +181,7 @@ void TrashSources(const std::vector<std::size_t> &writtenRows, const std::string
             return journal.RecordMove(result.itemPath, target, file);
         };
         if (const int code = platform::MoveToTrash(result.itemPath, record)) {
-            result.reason = "ごみ箱へ移動できませんでした: " + platform::ErrorMessage(code);
+            result.reason = platform::Tr("exec", "ごみ箱へ移動できませんでした: ") + platform::ErrorMessage(code);
             outcome.failedDeletes.push_back(result.itemPath);
             continue;
         }
@@ -236,7 +236,7 @@ CConcatenationOutcome ConcatenateFiles(const std::vector<CFileEntry> &candidates
     CConcatenationOutcome outcome;
     const std::string &output = settings.OutputFile;
     const std::string folder = platform::SplitPath(output).directory;
-    if (!EnsureOutputDirectory(folder, kCaption, host))
+    if (!EnsureOutputDirectory(folder, ConcatenationCaption(), host))
         return outcome;
     RemoveAbandonedConcatenations(folder);
     // The journal outlives the assembly: it goes once the output is in place
@@ -244,14 +244,14 @@ CConcatenationOutcome ConcatenateFiles(const std::vector<CFileEntry> &candidates
     CRunJournal journal;
     COutputAssembly assembly(output);
     if (const int error = assembly.Create(journal)) {
-        host.ShowMessage(kCaption,
-                         "テンポラリファイルの作成に失敗しました!!\n" + platform::ErrorMessage(error),
+        host.ShowMessage(ConcatenationCaption(),
+                         platform::Tr("exec", "テンポラリファイルの作成に失敗しました!!") + "\n" + platform::ErrorMessage(error),
                          MessageIcon::Exclamation);
         return outcome;
     }
     if (settings.IsAppend && platform::PathExists(output)) {
         CReportingFile old;
-        if (!old.OpenForReading(output, kCaption, host))
+        if (!old.OpenForReading(output, ConcatenationCaption(), host))
             return outcome;
         assembly.CopyFrom(old.fd());
     }
@@ -298,8 +298,8 @@ CConcatenationOutcome ConcatenateFiles(const std::vector<CFileEntry> &candidates
         // Nothing reached the output, so no source counts as concatenated.
         for (std::size_t i = firstRow; i < log.rows().size(); ++i)
             log.rows()[i].code = 0;
-        host.ShowMessage("ファイル連結（エラー）",
-                         FillText("[%s] への出力に失敗しました!!", {output}) + "\n" +
+        host.ShowMessage(platform::Tr("exec", "ファイル連結（エラー）"),
+                         platform::Fill(platform::Tr("exec", "[%1] への出力に失敗しました!!"), {output}) + "\n" +
                              platform::ErrorMessage(assembly.error()),
                          MessageIcon::Exclamation);
         return outcome;
@@ -307,13 +307,13 @@ CConcatenationOutcome ConcatenateFiles(const std::vector<CFileEntry> &candidates
     outcome.written = true;
     platform::SetFileTimes(output, platform::CurrentTime());
     if (settings.IsDelete &&
-        host.Ask(QuestionKind::DeleteSources, kCaption, "選択ファイルを削除しますか？")) {
+        host.Ask(QuestionKind::DeleteSources, ConcatenationCaption(), platform::Tr("exec", "選択ファイルを削除しますか？"))) {
         TrashSources(writtenRows, output, log, journal, outcome);
         if (!outcome.failedDeletes.empty()) {
-            std::string text = "次のファイルをごみ箱へ移動できませんでした。\n";
+            std::string text = platform::Tr("exec", "次のファイルをごみ箱へ移動できませんでした。") + "\n";
             for (const std::string &path : outcome.failedDeletes)
                 text += "\n" + path;
-            host.ShowMessage(kCaption, text, MessageIcon::Exclamation);
+            host.ShowMessage(ConcatenationCaption(), text, MessageIcon::Exclamation);
         }
     }
     return outcome;

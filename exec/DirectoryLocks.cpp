@@ -1,7 +1,7 @@
 #include "exec/DirectoryLocks.h"
 
-#include "exec/TextFill.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -110,8 +110,9 @@ int HeldFolderHandle(const std::string &folder)
 
 std::string BusyFolderMessage(const std::string &folder)
 {
-    return FillText("ディレクトリ［%s］は別の実行が使用中です。\n終わってからやり直してください。",
-                    {platform::DisplayDirectory(folder)});
+    return platform::Fill(
+        platform::Tr("exec", "ディレクトリ［%1］は別の実行が使用中です。\n終わってからやり直してください。"),
+        {platform::DisplayDirectory(folder)});
 }
 
 } // namespace exec

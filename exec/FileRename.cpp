@@ -1,4 +1,5 @@
 #include "engine/RenameSettings.h"
+#include "exec/Captions.h"
 #include "exec/DirectoryLocks.h"
 #include "exec/Journal.h"
 #include "exec/PlanExecution.h"
@@ -6,6 +7,7 @@
 #include "model/FileEntry.h"
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 
 #include <cerrno>
 #include <chrono>
@@ -16,7 +18,6 @@ namespace exec {
 
 namespace {
 
-const char *const kCaption = "Kestrel（実行）";
 
 // How long a run waits for a folder that another run is working in.
 constexpr std::chrono::milliseconds kLockWait{3000};
@@ -68,7 +69,7 @@ bool RunCheckedPlan(CRunPlan &plan, CRunRecorder &recorder, CResultLog &log, IEx
     AskOverwrites(plan, host);
     std::vector<std::uint32_t> stranded;
     const auto record = [&](const std::string &) { return recorder.PlanStarting(plan); };
-    if (CarryOutPlan(plan, host, kCaption, stranded, record) != 0)
+    if (CarryOutPlan(plan, host, RunCaption(), stranded, record) != 0)
         return false;
     LogPlan(plan, stranded, log);
     recorder.PlanEnded(plan.records);
@@ -97,8 +98,8 @@ int CarryOutPlan(CRunPlan &plan, IExecutionHost &host, const std::string &captio
     CRunJournal journal;
     if (const int error = journal.Write(plan)) {
         host.ShowMessage(caption,
-                         "作業記録 [" + journal.path() + "] を書き込めませんでした。\n" +
-                             platform::ErrorMessage(error),
+                         platform::Fill(platform::Tr("exec", "作業記録 [%1] を書き込めませんでした。\n%2"),
+                                        {journal.path(), platform::ErrorMessage(error)}),
                          MessageIcon::Exclamation);
         return error;
     }

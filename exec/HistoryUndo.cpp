@@ -1,7 +1,8 @@
 #include "exec/HistoryUndo.h"
 
-#include "exec/TextFill.h"
+#include "exec/Captions.h"
 #include "platform/FileOps.h"
+#include "platform/Translation.h"
 
 #include <algorithm>
 #include <optional>
@@ -12,7 +13,6 @@ namespace exec {
 
 namespace {
 
-const char *const kCaption = "アンドゥ";
 // How long an undo waits for a run in another process to end.
 constexpr int kLockWaitMs = 3000;
 
@@ -99,7 +99,7 @@ CUndoReport UndoFromHistory(const CRunHistory &history, std::uint64_t number, IE
 {
     const CRunHistory::Lock alone(history, CRunHistory::Lock::Exclusive, kLockWaitMs);
     if (alone.Error() != 0) {
-        host.ShowMessage(kCaption, "ほかの実行が終わるまで元に戻せません。", MessageIcon::Exclamation);
+        host.ShowMessage(UndoCaption(), platform::Tr("exec", "ほかの実行が終わるまで元に戻せません。"), MessageIcon::Exclamation);
         return {};
     }
     const std::vector<CRunSummary> list = history.List();
@@ -107,26 +107,29 @@ CUndoReport UndoFromHistory(const CRunHistory &history, std::uint64_t number, IE
         std::find_if(list.begin(), list.end(), [&](const CRunSummary &s) { return s.number == number; });
     CHistoryEntry entry;
     if (run == list.end() || run->damaged || history.Load(number, entry) != CRunHistory::LoadResult::Loaded) {
-        host.ShowMessage(kCaption,
+        host.ShowMessage(UndoCaption(),
                          run == list.end()
-                             ? FillText("実行 #%d は履歴にありません。", {std::to_string(number)})
-                             : "元に戻すための記録が壊れているか読めません: " + history.EntryPath(number),
+                             ? platform::Fill(platform::Tr("exec", "実行 #%1 は履歴にありません。"),
+                                              {std::to_string(number)})
+                             : platform::Tr("exec", "元に戻すための記録が壊れているか読めません: ") +
+                                   history.EntryPath(number),
                          MessageIcon::Exclamation);
         return {};
     }
     const std::vector<std::uint64_t> later = LaterRunsInTheWay(history, list, entry);
     if (!later.empty()) {
-        std::string text = "後の実行が同じファイルを変更しています。先に次の実行を元に戻してください。\n";
+        std::string text =
+            platform::Tr("exec", "後の実行が同じファイルを変更しています。先に次の実行を元に戻してください。") + "\n";
         for (const std::uint64_t n : later)
             text += "\n" + DescribeRun(*std::find_if(list.begin(), list.end(),
                                                      [&](const CRunSummary &s) { return s.number == n; }));
-        host.ShowMessage(kCaption, text, MessageIcon::Exclamation);
+        host.ShowMessage(UndoCaption(), text, MessageIcon::Exclamation);
         return {};
     }
     const std::string question = run == list.begin()
-                                     ? "前回の変名を元に戻して良いですか？"
-                                     : DescribeRun(*run) + "\n\nこの実行を元に戻して良いですか？";
-    if (!host.Ask(QuestionKind::ConfirmUndo, kCaption, question))
+                                     ? platform::Tr("exec", "前回の変名を元に戻して良いですか？")
+                                     : DescribeRun(*run) + "\n\n" + platform::Tr("exec", "この実行を元に戻して良いですか？");
+    if (!host.Ask(QuestionKind::ConfirmUndo, UndoCaption(), question))
         return {};
     std::vector<CUndoFailure> unverified;
     if (entry.undo.pending)
@@ -136,8 +139,8 @@ CUndoReport UndoFromHistory(const CRunHistory &history, std::uint64_t number, IE
     // What could not be taken back stays recorded, so that it can be tried again.
     const int code = entry.undo.records.empty() ? history.Remove(number) : history.Save(entry);
     if (code != 0)
-        host.ShowMessage(kCaption,
-                         "元に戻すための記録を保存できません: " + history.EntryPath(number) + "\n" +
+        host.ShowMessage(UndoCaption(),
+                         platform::Tr("exec", "元に戻すための記録を保存できません: ") + history.EntryPath(number) + "\n" +
                              platform::ErrorMessage(code),
                          MessageIcon::Exclamation);
     return report;

@@ -1,6 +1,7 @@
 #include "exec/PlanProblem.h"
 
 #include "platform/FileOps.h"
+#include "platform/Translation.h"
 
 namespace exec {
 
@@ -10,41 +11,41 @@ std::string ProblemText(PlanProblem problem, int error)
     case PlanProblem::None:
         return {};
     case PlanProblem::InvalidPattern:
-        return "正規表現が正しくありません";
+        return platform::Tr("exec", "正規表現が正しくありません");
     case PlanProblem::NoDestination:
-        return "移動先・複写先のディレクトリが指定されていません";
+        return platform::Tr("exec", "移動先・複写先のディレクトリが指定されていません");
     case PlanProblem::EmptyName:
-        return "新しい名前が空です";
+        return platform::Tr("exec", "新しい名前が空です");
     case PlanProblem::InvalidName:
-        return "この名前は使えません";
+        return platform::Tr("exec", "この名前は使えません");
     case PlanProblem::NameTooLong:
-        return "新しい名前が長すぎます";
+        return platform::Tr("exec", "新しい名前が長すぎます");
     case PlanProblem::TargetFolderMissing:
-        return "変名先のディレクトリがありません";
+        return platform::Tr("exec", "変名先のディレクトリがありません");
     case PlanProblem::TargetFolderUnusable:
-        return "変名先のディレクトリに書き込めません";
+        return platform::Tr("exec", "変名先のディレクトリに書き込めません");
     case PlanProblem::DuplicateName:
-        return "他の行と同じ名前になります";
+        return platform::Tr("exec", "他の行と同じ名前になります");
     case PlanProblem::SameFileTwice:
-        return "同じファイルが別の行にもあります";
+        return platform::Tr("exec", "同じファイルが別の行にもあります");
     case PlanProblem::TargetIsSameFile:
-        return "変更後の名前は同じファイルの別の名前（ハードリンク）です";
+        return platform::Tr("exec", "変更後の名前は同じファイルの別の名前（ハードリンク）です");
     case PlanProblem::ExistingTarget:
-        return "同じ名前のファイルが既にあります";
+        return platform::Tr("exec", "同じ名前のファイルが既にあります");
     case PlanProblem::NameExists:
-        return "同じ名前のファイルかフォルダが既にあります";
+        return platform::Tr("exec", "同じ名前のファイルかフォルダが既にあります");
     case PlanProblem::OverwriteDeclined:
-        return "上書きしませんでした";
+        return platform::Tr("exec", "上書きしませんでした");
     case PlanProblem::Blocked:
-        return "新しい名前のファイルが元の名前のまま残ります";
+        return platform::Tr("exec", "新しい名前のファイルが元の名前のまま残ります");
     case PlanProblem::NameTakenSincePlanning:
-        return "同じ名前のファイルが実行中に作られました";
+        return platform::Tr("exec", "同じ名前のファイルが実行中に作られました");
     case PlanProblem::FileReplaced:
-        return "ファイルが別のファイルに置き換えられています";
+        return platform::Tr("exec", "ファイルが別のファイルに置き換えられています");
     case PlanProblem::SourceChanged:
-        return "複写元のファイルが変わっています";
+        return platform::Tr("exec", "複写元のファイルが変わっています");
     case PlanProblem::CopyUnverified:
-        return "実行の記録が残る前に終わったため、複写したファイルか確かめられません";
+        return platform::Tr("exec", "実行の記録が残る前に終わったため、複写したファイルか確かめられません");
     case PlanProblem::StepFailed:
         return platform::ErrorMessage(error);
     }

@@ -1,7 +1,7 @@
 #include "exec/ReportingFile.h"
 
-#include "exec/TextFill.h"
 #include "platform/FileOps.h"
+#include "platform/Translation.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -18,13 +18,13 @@ bool CReportingFile::OpenForReading(const std::string &path, const std::string &
         return true;
     Close();
     if (!platform::PathExists(path) || platform::IsDirectory(path))
-        host.ShowMessage(caption, "ファイルのオープンに失敗しました!!", MessageIcon::Exclamation);
+        host.ShowMessage(caption, platform::Tr("exec", "ファイルのオープンに失敗しました!!"), MessageIcon::Exclamation);
     else
         host.ShowMessage(
             caption,
-            FillText("ファイルのオープン時に共有違反がありました。\nファイルを使用しているソフトウェア"
-                     "を終了して\n再度実行して下さい。\n\n  ファイル名：[%s]",
-                     {path}),
+            platform::Fill(platform::Tr("exec", "ファイルのオープン時に共有違反がありました。\nファイルを使用しているソフトウェア"
+                                                "を終了して\n再度実行して下さい。\n\n  ファイル名：[%1]"),
+                           {path}),
             MessageIcon::Stop);
     return false;
 }

@@ -1,6 +1,7 @@
 #include "exec/ResultLog.h"
 
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 
 namespace exec {
 
@@ -23,29 +24,29 @@ void CResultLog::AddResult(const std::string &itemPath, int code, std::string re
 std::vector<std::string> CResultLog::ColumnTitles() const
 {
     if (m_kind == ResultKind::Rename)
-        return {"名前", "変更後の名前", "処理"};
-    return {"名前", "処理"};
+        return {platform::Tr("exec", "名前"), platform::Tr("exec", "変更後の名前"), platform::Tr("exec", "処理")};
+    return {platform::Tr("exec", "名前"), platform::Tr("exec", "処理")};
 }
 
 std::string CResultLog::StatusText(int code) const
 {
     switch (m_kind) {
     case ResultKind::NumberedDirectories:
-        return code ? "作成しました。" : "作成に失敗しました。";
+        return code ? platform::Tr("exec", "作成しました。") : platform::Tr("exec", "作成に失敗しました。");
     case ResultKind::Concatenation:
-        return code ? "連結しました。" : "連結に失敗しました。";
+        return code ? platform::Tr("exec", "連結しました。") : platform::Tr("exec", "連結に失敗しました。");
     case ResultKind::Rename:
         break;
     }
-    return code ? "変名しました。" : "変名に失敗しました。";
+    return code ? platform::Tr("exec", "変名しました。") : platform::Tr("exec", "変名に失敗しました。");
 }
 
 std::string CResultLog::StatusText(const CResultRow &row) const
 {
-    std::string text = StatusText(row.code);
-    if (!row.reason.empty())
-        text += "（" + row.reason + "）";
-    return text;
+    const std::string text = StatusText(row.code);
+    if (row.reason.empty())
+        return text;
+    return platform::Fill(platform::Tr("exec", "%1（%2）"), {text, row.reason});
 }
 
 std::string CResultLog::CellText(const CResultRow &row, int column, int displayMode) const

@@ -3,19 +3,19 @@
 #include "engine/RenameSettings.h"
 #include "exec/BatchRun.h"
 #include "exec/CandidateSource.h"
+#include "exec/Captions.h"
 #include "exec/Concatenation.h"
 #include "exec/NumberedDirectories.h"
 #include "exec/PlanExecution.h"
 #include "exec/RunRecorder.h"
-#include "exec/TextFill.h"
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 
 namespace exec {
 
 namespace {
 
-const char *const kCaption = "Kestrel（実行）";
 
 // The settings a run works with: the caller's, with relative paths read from
 // the request's directory and a batch's own rules.
@@ -34,14 +34,14 @@ bool CanStart(CRenameSettings &settings, IExecutionHost &host, CRunOutcome &outc
 {
     outcome.startProblem = settings.CheckStart();
     if (outcome.startProblem != StartProblem::None) {
-        host.ShowMessage(kCaption, settings.StartProblemMessage(outcome.startProblem),
+        host.ShowMessage(RunCaption(), settings.StartProblemMessage(outcome.startProblem),
                          MessageIcon::Exclamation);
         return false;
     }
     if (settings.TakesNamesFromFile() && settings.InputLines.empty())
         if (const int code = settings.LoadInputLines()) {
-            host.ShowMessage(kCaption,
-                             "名前のファイルを読めません: " + settings.InputFile + "\n" +
+            host.ShowMessage(RunCaption(),
+                             platform::Tr("exec", "名前のファイルを読めません: ") + settings.InputFile + "\n" +
                                  CRenameSettings::InputFileProblem(code),
                              MessageIcon::Exclamation);
             return false;
@@ -121,38 +121,38 @@ ResultKind ResultKindOf(const CRenameSettings &settings)
 
 std::string BuildConfirmationText(const CRenameSettings &settings, int rowCount)
 {
-    const std::string selected =
-        FillText("%d個のファイルが選択されています。\n\n", {std::to_string(rowCount)});
-    std::string text;
+    using platform::Fill;
+    using platform::Tr;
+    std::string text = Tr("exec", "%n個のファイルが選択されています。", nullptr, rowCount) + "\n\n";
     if (settings.CreatesNumberedDirectories()) {
-        text = FillText("%s　■連番ディレクトリ作成\n　　作成数：%d個",
-                        {selected, std::to_string(settings.NumDirCount)});
+        text += Fill(Tr("exec", "　■連番ディレクトリ作成\n　　作成数：%1個"), {std::to_string(settings.NumDirCount)});
     } else if (settings.Concatenates()) {
-        text = FillText("%s　■ファイル連結\n　　既存ファイル%s",
-                        {selected, settings.IsAppend ? "なら追加" : "に上書き"});
+        text += settings.IsAppend ? Tr("exec", "　■ファイル連結\n　　既存ファイルなら追加")
+                                  : Tr("exec", "　■ファイル連結\n　　既存ファイルに上書き");
         if (settings.IsDelete)
-            text += "\n　　選択ファイルを削除";
+            text += "\n" + Tr("exec", "　　選択ファイルを削除");
     } else if (!settings.RenamesFiles()) {
-        text = FillText("%s　■名前変更\n　　対象：フォルダ", {selected});
+        text += Tr("exec", "　■名前変更\n　　対象：フォルダ");
     } else {
-        static const char *const kOutputNames[] = {"通常", "移動", "複写"};
+        static const char *const kOutputNames[] = {platform::TrMark("exec", "通常"), platform::TrMark("exec", "移動"),
+                                                   platform::TrMark("exec", "複写")};
         const int output = static_cast<int>(settings.FileCopyMode);
         const int mode = output >= 0 && output <= 2 ? output : 0;
-        text = FillText("%s　■名前変更\n　　対象：ファイル\n　　出力先：%s", {selected, kOutputNames[mode]});
+        text += Fill(Tr("exec", "　■名前変更\n　　対象：ファイル\n　　出力先：%1"), {Tr("exec", kOutputNames[mode])});
     }
-    return text + "\n\n実行しますか？";
+    return text + "\n\n" + Tr("exec", "実行しますか？");
 }
 
 bool EnsureOutputDirectory(const std::string &directory, const std::string &caption, IExecutionHost &host)
 {
     if (directory.empty() || platform::IsDirectory(directory))
         return true;
-    const std::string question = FillText("ディレクトリ［%s］が存在しません!!\n作成しますか？",
-                                          {platform::DisplayDirectory(directory)});
+    const std::string question = platform::Fill(
+        platform::Tr("exec", "ディレクトリ［%1］が存在しません!!\n作成しますか？"), {platform::DisplayDirectory(directory)});
     if (!host.Ask(QuestionKind::CreateDirectory, caption, question))
         return false;
     if (platform::EnsureDirectory(directory) != 0) {
-        host.ShowMessage(caption, "ディレクトリの作成に失敗しました!!", MessageIcon::None);
+        host.ShowMessage(caption, platform::Tr("exec", "ディレクトリの作成に失敗しました!!"), MessageIcon::None);
         return false;
     }
     return true;
@@ -165,12 +165,12 @@ CRunOutcome Run(const CRunRequest &request, CRenameSettings &settings, CUndoList
     outcome.log = CResultLog(ResultKindOf(run), request.onRow);
     if (!CanStart(run, host, outcome))
         return outcome;
-    if (request.confirm && !host.Ask(QuestionKind::ConfirmExecution, kCaption,
+    if (request.confirm && !host.Ask(QuestionKind::ConfirmExecution, RunCaption(),
                                      BuildConfirmationText(run, ConfirmedRowCount(request, run))))
         return outcome;
     outcome.confirmed = true;
     if (run.UsesOutputFolder() &&
-        !EnsureOutputDirectory(platform::NormalizeDirectory(run.FileCopyDirectory), kCaption, host))
+        !EnsureOutputDirectory(platform::NormalizeDirectory(run.FileCopyDirectory), RunCaption(), host))
         return outcome;
 
     CRunRecorder recorder(undo, request.history, host, RunKindOf(request, run));

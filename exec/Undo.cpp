@@ -1,9 +1,11 @@
 #include "exec/Undo.h"
 
+#include "exec/Captions.h"
 #include "exec/PlanExecution.h"
 #include "exec/RunPlan.h"
 #include "platform/FileOps.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 #include "platform/Trash.h"
 
 #include <algorithm>
@@ -16,7 +18,6 @@ namespace exec {
 
 namespace {
 
-const char *const kCaption = "アンドゥ";
 
 // Why the file at record.newPath cannot be taken back; None when it is still
 // the one the run put there (for a copy: unchanged since it was made).
@@ -181,7 +182,7 @@ void UndoMoves(CUndoList &undo, CUndoReport &report, IExecutionHost &host, const
     CDirectoryNames names;
     CheckPlan(plan, names);
     std::vector<std::uint32_t> stranded;
-    const int error = CarryOutPlan(plan, host, kCaption, stranded);
+    const int error = CarryOutPlan(plan, host, UndoCaption(), stranded);
     std::vector<char> atTemp(plan.records.size(), 0);
     for (const std::uint32_t i : stranded)
         atTemp[i] = 1;
@@ -291,7 +292,7 @@ CUndoReport TakeBackRun(CUndoList &undo, IExecutionHost &host, const UndoRowSink
 
 CUndoReport UndoRename(CUndoList &undo, IExecutionHost &host)
 {
-    if (!host.Ask(QuestionKind::ConfirmUndo, kCaption, "前回の変名を元に戻して良いですか？"))
+    if (!host.Ask(QuestionKind::ConfirmUndo, UndoCaption(), platform::Tr("exec", "前回の変名を元に戻して良いですか？")))
         return {};
     return TakeBackRun(undo, host);
 }

@@ -1,5 +1,6 @@
 #include "exec/Run.h"
 #include "ExecTestSupport.h"
+#include "platform/Translation.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,20 @@ TEST(RunTest, EachCase)
     EXPECT_EQ(BuildConfirmationText(s, 2),
               "2個のファイルが選択されています。\n\n　■ファイル連結\n　　既存ファイルに上書き"
               "\n　　選択ファイルを削除\n\n実行しますか？");
+}
+
+// In English the count chooses the form, and values land where the English
+// text puts them.
+TEST(RunTest, ConfirmationInEnglish)
+{
+    ASSERT_TRUE(platform::UseLanguage(platform::Language::English, platform::CatalogueFolder()));
+    CRenameSettings s;
+    s.FileCopyMode = OutputKind::Move;
+    const std::string one = BuildConfirmationText(s, 1);
+    const std::string three = BuildConfirmationText(s, 3);
+    platform::UseLanguage(platform::Language::Japanese, {});
+    EXPECT_EQ(one, "1 file is selected.\n\n  ■ Rename\n    Items: files\n    Output: move\n\nRun now?");
+    EXPECT_EQ(three.substr(0, 21), "3 files are selected.");
 }
 
 TEST(RunTest, RefusedConfirmationDoesNothing)
