@@ -60,11 +60,13 @@ void RunBatch(const CRunRequest &request, CRenameSettings &settings, CRunRecorde
     for (std::size_t i = 0; i < batch.size(); ++i) {
         if (host.StopRequested()) {
             for (std::size_t rest = i; rest < batch.size(); ++rest)
-                outcome.log.AddResult(batch[rest].path, kResultFailed, platform::Tr("exec", "中止したため処理していません。"));
+                outcome.log.AddResult(batch[rest].path, kResultFailed,
+                                      platform::Tr("exec", "中止したため処理していません。"));
             return;
         }
         if (batch[i].repeated) {
-            outcome.log.AddResult(batch[i].path, kResultFailed, platform::Tr("exec", kRepeatedDirectoryReason));
+            outcome.log.AddResult(batch[i].path, kResultFailed,
+                                  platform::Tr("exec", kRepeatedDirectoryReason));
         } else if (!RunDirectory(request, batch[i].path, settings, recorder, host, outcome.log)) {
             outcome.failed = true;
             return;

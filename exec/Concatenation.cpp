@@ -181,7 +181,8 @@ void TrashSources(const std::vector<std::size_t> &writtenRows, const std::string
             return journal.RecordMove(result.itemPath, target, file);
         };
         if (const int code = platform::MoveToTrash(result.itemPath, record)) {
-            result.reason = platform::Tr("exec", "ごみ箱へ移動できませんでした: ") + platform::ErrorMessage(code);
+            result.reason =
+                platform::Tr("exec", "ごみ箱へ移動できませんでした: ") + platform::ErrorMessage(code);
             outcome.failedDeletes.push_back(result.itemPath);
             continue;
         }
@@ -245,7 +246,8 @@ CConcatenationOutcome ConcatenateFiles(const std::vector<CFileEntry> &candidates
     COutputAssembly assembly(output);
     if (const int error = assembly.Create(journal)) {
         host.ShowMessage(ConcatenationCaption(),
-                         platform::Tr("exec", "テンポラリファイルの作成に失敗しました!!") + "\n" + platform::ErrorMessage(error),
+                         platform::Tr("exec", "テンポラリファイルの作成に失敗しました!!") + "\n" +
+                             platform::ErrorMessage(error),
                          MessageIcon::Exclamation);
         return outcome;
     }
@@ -299,15 +301,15 @@ CConcatenationOutcome ConcatenateFiles(const std::vector<CFileEntry> &candidates
         for (std::size_t i = firstRow; i < log.rows().size(); ++i)
             log.rows()[i].code = 0;
         host.ShowMessage(platform::Tr("exec", "ファイル連結（エラー）"),
-                         platform::Fill(platform::Tr("exec", "[%1] への出力に失敗しました!!"), {output}) + "\n" +
-                             platform::ErrorMessage(assembly.error()),
+                         platform::Fill(platform::Tr("exec", "[%1] への出力に失敗しました!!"), {output}) +
+                             "\n" + platform::ErrorMessage(assembly.error()),
                          MessageIcon::Exclamation);
         return outcome;
     }
     outcome.written = true;
     platform::SetFileTimes(output, platform::CurrentTime());
-    if (settings.IsDelete &&
-        host.Ask(QuestionKind::DeleteSources, ConcatenationCaption(), platform::Tr("exec", "選択ファイルを削除しますか？"))) {
+    if (settings.IsDelete && host.Ask(QuestionKind::DeleteSources, ConcatenationCaption(),
+                                      platform::Tr("exec", "選択ファイルを削除しますか？"))) {
         TrashSources(writtenRows, output, log, journal, outcome);
         if (!outcome.failedDeletes.empty()) {
             std::string text = platform::Tr("exec", "次のファイルをごみ箱へ移動できませんでした。") + "\n";

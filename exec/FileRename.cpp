@@ -18,7 +18,6 @@ namespace exec {
 
 namespace {
 
-
 // How long a run waits for a folder that another run is working in.
 constexpr std::chrono::milliseconds kLockWait{3000};
 

@@ -99,7 +99,8 @@ CUndoReport UndoFromHistory(const CRunHistory &history, std::uint64_t number, IE
 {
     const CRunHistory::Lock alone(history, CRunHistory::Lock::Exclusive, kLockWaitMs);
     if (alone.Error() != 0) {
-        host.ShowMessage(UndoCaption(), platform::Tr("exec", "ほかの実行が終わるまで元に戻せません。"), MessageIcon::Exclamation);
+        host.ShowMessage(UndoCaption(), platform::Tr("exec", "ほかの実行が終わるまで元に戻せません。"),
+                         MessageIcon::Exclamation);
         return {};
     }
     const std::vector<CRunSummary> list = history.List();
@@ -119,16 +120,19 @@ CUndoReport UndoFromHistory(const CRunHistory &history, std::uint64_t number, IE
     const std::vector<std::uint64_t> later = LaterRunsInTheWay(history, list, entry);
     if (!later.empty()) {
         std::string text =
-            platform::Tr("exec", "後の実行が同じファイルを変更しています。先に次の実行を元に戻してください。") + "\n";
+            platform::Tr("exec",
+                         "後の実行が同じファイルを変更しています。先に次の実行を元に戻してください。") +
+            "\n";
         for (const std::uint64_t n : later)
             text += "\n" + DescribeRun(*std::find_if(list.begin(), list.end(),
                                                      [&](const CRunSummary &s) { return s.number == n; }));
         host.ShowMessage(UndoCaption(), text, MessageIcon::Exclamation);
         return {};
     }
-    const std::string question = run == list.begin()
-                                     ? platform::Tr("exec", "前回の変名を元に戻して良いですか？")
-                                     : DescribeRun(*run) + "\n\n" + platform::Tr("exec", "この実行を元に戻して良いですか？");
+    const std::string question =
+        run == list.begin()
+            ? platform::Tr("exec", "前回の変名を元に戻して良いですか？")
+            : DescribeRun(*run) + "\n\n" + platform::Tr("exec", "この実行を元に戻して良いですか？");
     if (!host.Ask(QuestionKind::ConfirmUndo, UndoCaption(), question))
         return {};
     std::vector<CUndoFailure> unverified;
@@ -140,8 +144,8 @@ CUndoReport UndoFromHistory(const CRunHistory &history, std::uint64_t number, IE
     const int code = entry.undo.records.empty() ? history.Remove(number) : history.Save(entry);
     if (code != 0)
         host.ShowMessage(UndoCaption(),
-                         platform::Tr("exec", "元に戻すための記録を保存できません: ") + history.EntryPath(number) + "\n" +
-                             platform::ErrorMessage(code),
+                         platform::Tr("exec", "元に戻すための記録を保存できません: ") +
+                             history.EntryPath(number) + "\n" + platform::ErrorMessage(code),
                          MessageIcon::Exclamation);
     return report;
 }

@@ -18,13 +18,16 @@ bool CReportingFile::OpenForReading(const std::string &path, const std::string &
         return true;
     Close();
     if (!platform::PathExists(path) || platform::IsDirectory(path))
-        host.ShowMessage(caption, platform::Tr("exec", "ファイルのオープンに失敗しました!!"), MessageIcon::Exclamation);
+        host.ShowMessage(caption, platform::Tr("exec", "ファイルのオープンに失敗しました!!"),
+                         MessageIcon::Exclamation);
     else
         host.ShowMessage(
             caption,
-            platform::Fill(platform::Tr("exec", "ファイルのオープン時に共有違反がありました。\nファイルを使用しているソフトウェア"
-                                                "を終了して\n再度実行して下さい。\n\n  ファイル名：[%1]"),
-                           {path}),
+            platform::Fill(
+                platform::Tr(
+                    "exec", "ファイルのオープン時に共有違反がありました。\nファイルを使用しているソフトウェア"
+                            "を終了して\n再度実行して下さい。\n\n  ファイル名：[%1]"),
+                {path}),
             MessageIcon::Stop);
     return false;
 }

@@ -24,7 +24,8 @@ void CResultLog::AddResult(const std::string &itemPath, int code, std::string re
 std::vector<std::string> CResultLog::ColumnTitles() const
 {
     if (m_kind == ResultKind::Rename)
-        return {platform::Tr("exec", "名前"), platform::Tr("exec", "変更後の名前"), platform::Tr("exec", "処理")};
+        return {platform::Tr("exec", "名前"), platform::Tr("exec", "変更後の名前"),
+                platform::Tr("exec", "処理")};
     return {platform::Tr("exec", "名前"), platform::Tr("exec", "処理")};
 }
 

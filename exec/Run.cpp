@@ -16,7 +16,6 @@ namespace exec {
 
 namespace {
 
-
 // The settings a run works with: the caller's, with relative paths read from
 // the request's directory and a batch's own rules.
 CRenameSettings RunSettings(const CRunRequest &request, const CRenameSettings &settings)
@@ -41,8 +40,8 @@ bool CanStart(CRenameSettings &settings, IExecutionHost &host, CRunOutcome &outc
     if (settings.TakesNamesFromFile() && settings.InputLines.empty())
         if (const int code = settings.LoadInputLines()) {
             host.ShowMessage(RunCaption(),
-                             platform::Tr("exec", "名前のファイルを読めません: ") + settings.InputFile + "\n" +
-                                 CRenameSettings::InputFileProblem(code),
+                             platform::Tr("exec", "名前のファイルを読めません: ") + settings.InputFile +
+                                 "\n" + CRenameSettings::InputFileProblem(code),
                              MessageIcon::Exclamation);
             return false;
         }
@@ -125,7 +124,8 @@ std::string BuildConfirmationText(const CRenameSettings &settings, int rowCount)
     using platform::Tr;
     std::string text = Tr("exec", "%n個のファイルが選択されています。", nullptr, rowCount) + "\n\n";
     if (settings.CreatesNumberedDirectories()) {
-        text += Fill(Tr("exec", "　■連番ディレクトリ作成\n　　作成数：%1個"), {std::to_string(settings.NumDirCount)});
+        text += Fill(Tr("exec", "　■連番ディレクトリ作成\n　　作成数：%1個"),
+                     {std::to_string(settings.NumDirCount)});
     } else if (settings.Concatenates()) {
         text += settings.IsAppend ? Tr("exec", "　■ファイル連結\n　　既存ファイルなら追加")
                                   : Tr("exec", "　■ファイル連結\n　　既存ファイルに上書き");
@@ -134,11 +134,13 @@ std::string BuildConfirmationText(const CRenameSettings &settings, int rowCount)
     } else if (!settings.RenamesFiles()) {
         text += Tr("exec", "　■名前変更\n　　対象：フォルダ");
     } else {
-        static const char *const kOutputNames[] = {platform::TrMark("exec", "通常"), platform::TrMark("exec", "移動"),
+        static const char *const kOutputNames[] = {platform::TrMark("exec", "通常"),
+                                                   platform::TrMark("exec", "移動"),
                                                    platform::TrMark("exec", "複写")};
         const int output = static_cast<int>(settings.FileCopyMode);
         const int mode = output >= 0 && output <= 2 ? output : 0;
-        text += Fill(Tr("exec", "　■名前変更\n　　対象：ファイル\n　　出力先：%1"), {Tr("exec", kOutputNames[mode])});
+        text += Fill(Tr("exec", "　■名前変更\n　　対象：ファイル\n　　出力先：%1"),
+                     {Tr("exec", kOutputNames[mode])});
     }
     return text + "\n\n" + Tr("exec", "実行しますか？");
 }
@@ -147,12 +149,14 @@ bool EnsureOutputDirectory(const std::string &directory, const std::string &capt
 {
     if (directory.empty() || platform::IsDirectory(directory))
         return true;
-    const std::string question = platform::Fill(
-        platform::Tr("exec", "ディレクトリ［%1］が存在しません!!\n作成しますか？"), {platform::DisplayDirectory(directory)});
+    const std::string question =
+        platform::Fill(platform::Tr("exec", "ディレクトリ［%1］が存在しません!!\n作成しますか？"),
+                       {platform::DisplayDirectory(directory)});
     if (!host.Ask(QuestionKind::CreateDirectory, caption, question))
         return false;
     if (platform::EnsureDirectory(directory) != 0) {
-        host.ShowMessage(caption, platform::Tr("exec", "ディレクトリの作成に失敗しました!!"), MessageIcon::None);
+        host.ShowMessage(caption, platform::Tr("exec", "ディレクトリの作成に失敗しました!!"),
+                         MessageIcon::None);
         return false;
     }
     return true;

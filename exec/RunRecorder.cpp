@@ -29,7 +29,8 @@ CRunRecorder::~CRunRecorder() = default;
 int CRunRecorder::ShowFailure(const char *what, int code)
 {
     const std::string path = m_created ? m_history->EntryPath(m_entry.number) : m_history->directory();
-    m_host.ShowMessage(RunCaption(), platform::Tr("exec", what) + ": " + path + "\n" + platform::ErrorMessage(code),
+    m_host.ShowMessage(RunCaption(),
+                       platform::Tr("exec", what) + ": " + path + "\n" + platform::ErrorMessage(code),
                        MessageIcon::Exclamation);
     return code;
 }
@@ -51,13 +52,17 @@ int CRunRecorder::PlanStarting(const CRunPlan &plan)
     if (!m_history)
         return 0;
     if (const int code = TakeLock())
-        return ShowFailure(platform::TrMark("exec", "元に戻すための記録を保存できないため、何も変更しません"), code);
+        return ShowFailure(platform::TrMark("exec", "元に戻すための記録を保存できないため、何も変更しません"),
+                           code);
     m_entry.undo.pending = true;
     NoteFolders(m_entry, plan.records);
     const int code =
         m_created ? m_history->Save(m_entry, plan.records) : m_history->Create(m_entry, plan.records);
     m_created = m_created || code == 0;
-    return code == 0 ? 0 : ShowFailure(platform::TrMark("exec", "元に戻すための記録を保存できないため、何も変更しません"), code);
+    return code == 0 ? 0
+                     : ShowFailure(
+                           platform::TrMark("exec", "元に戻すための記録を保存できないため、何も変更しません"),
+                           code);
 }
 
 void CRunRecorder::PlanEnded(std::vector<CRenameRecord> &records)
@@ -93,7 +98,8 @@ bool CRunRecorder::Finish()
         // The entry as planned stays where it could not be finished: an undo
         // then reads off the disk which of its steps were done.
         if (code != 0)
-            written = ShowFailure(platform::TrMark("exec", "元に戻すための記録を仕上げられません"), code) == 0;
+            written =
+                ShowFailure(platform::TrMark("exec", "元に戻すための記録を仕上げられません"), code) == 0;
         m_lock.reset();
         const CRunHistory::Lock alone(*m_history, CRunHistory::Lock::Exclusive, 0);
         if (alone.Error() == 0)

@@ -18,7 +18,6 @@ namespace exec {
 
 namespace {
 
-
 // Why the file at record.newPath cannot be taken back; None when it is still
 // the one the run put there (for a copy: unchanged since it was made).
 PlanProblem CheckPlaced(const CRenameRecord &r, const std::string &at, bool copy, int &error)
@@ -292,7 +291,8 @@ CUndoReport TakeBackRun(CUndoList &undo, IExecutionHost &host, const UndoRowSink
 
 CUndoReport UndoRename(CUndoList &undo, IExecutionHost &host)
 {
-    if (!host.Ask(QuestionKind::ConfirmUndo, UndoCaption(), platform::Tr("exec", "前回の変名を元に戻して良いですか？")))
+    if (!host.Ask(QuestionKind::ConfirmUndo, UndoCaption(),
+                  platform::Tr("exec", "前回の変名を元に戻して良いですか？")))
         return {};
     return TakeBackRun(undo, host);
 }
