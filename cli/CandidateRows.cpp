@@ -5,20 +5,16 @@
 #include "exec/DirectoryLocks.h"
 #include "model/DirectoryListing.h"
 #include "platform/DirectoryList.h"
+#include "platform/ErrorReason.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 
 #include <cerrno>
-#include <cstring>
 #include <iostream>
 
 namespace cli {
 
 namespace {
-
-std::string Reason(int code)
-{
-    return std::strerror(code);
-}
 
 // The stored flags cost a system call per file; they matter only to a run
 // that unifies attributes.
@@ -39,8 +35,9 @@ void ListEntries(const Options &options, bool folders, const std::string &direct
         {options.filter, false, 0}, {options.sortKey, options.numeric, options.reverse}, folders, flags};
     const int code = ListCandidates(directory, exec::HeldFolderHandle(directory), listing, entries);
     if (code != 0)
-        throw UsageError("ディレクトリを読めません: " + platform::DisplayDirectory(directory) + ": " +
-                         Reason(code));
+        throw UsageError(
+            platform::Fill(platform::Tr("cli", "ディレクトリを読めません: %1: %2"),
+                           {platform::DisplayDirectory(directory), platform::ErrorReason(code)}));
 }
 
 } // namespace
@@ -49,7 +46,8 @@ std::string WorkingDirectory()
 {
     std::string directory;
     if (const int error = platform::GetWorkingDirectory(directory))
-        throw UsageError(std::string("作業ディレクトリを読めません: ") + Reason(error));
+        throw UsageError(platform::Fill(platform::Tr("cli", "作業ディレクトリを読めません: %1"),
+                                        {platform::ErrorReason(error)}));
     return directory;
 }
 
@@ -91,26 +89,30 @@ bool CandidateRows::NextEntry(CFileEntry &entry)
     while (NextGivenPath(given)) {
         std::string path = AbsolutePath(given, m_workingDirectory);
         if (platform::IsRootDirectory(path))
-            throw UsageError("ルートディレクトリは変名できません: " + given);
+            throw UsageError(
+                platform::Fill(platform::Tr("cli", "ルートディレクトリは変名できません: %1"), {given}));
         if (!m_seenPaths.Insert(path)) {
-            std::cerr << "kestrel-cli: 二度指定されたパスを飛ばします: " << given << '\n';
+            std::cerr << "kestrel-cli: "
+                      << platform::Fill(platform::Tr("cli", "二度指定されたパスを飛ばします: %1"), {given})
+                      << '\n';
             continue;
         }
         platform::DirEntryInfo info;
         const int code = platform::ReadDirEntry(path, info, m_storedFlags);
         if (code == ENOENT) {
             // Gone since it was listed: its row fails when its turn comes.
-            std::cerr << "kestrel-cli: " << given << ": " << Reason(code) << '\n';
+            std::cerr << "kestrel-cli: " << given << ": " << platform::ErrorReason(code) << '\n';
             ++m_missing;
             info.isDirectory = m_folders;
             entry = CFileEntry(info);
             return true;
         }
         if (code)
-            throw UsageError(given + ": " + Reason(code));
+            throw UsageError(given + ": " + platform::ErrorReason(code));
         if (info.isDirectory != m_folders)
             throw UsageError(given + ": " +
-                             (m_folders ? "フォルダではありません" : "ファイルではありません"));
+                             (m_folders ? platform::Tr("cli", "フォルダではありません")
+                                        : platform::Tr("cli", "ファイルではありません")));
         entry = CFileEntry(info);
         return true;
     }

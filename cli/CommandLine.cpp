@@ -50,8 +50,8 @@ bool IsBatch(const Options &options)
 void LoadNamesFile(CRenameSettings &settings)
 {
     if (const int code = settings.LoadInputLines())
-        throw UsageError("名前のファイルを読めません: " + settings.InputFile + ": " +
-                         CRenameSettings::InputFileProblem(code));
+        throw UsageError(platform::Fill(platform::Tr("cli", "名前のファイルを読めません: %1: %2"),
+                                        {settings.InputFile, CRenameSettings::InputFileProblem(code)}));
 }
 
 // Which --set gives what a run cannot start without.
@@ -59,15 +59,15 @@ const char *StartHint(StartProblem problem)
 {
     switch (problem) {
     case StartProblem::NoDestination:
-        return "（--set FileCopyDirectory=…）";
+        return "--set FileCopyDirectory=…";
     case StartProblem::NoFormat:
-        return "（--set FormatStr=…）";
+        return "--set FormatStr=…";
     case StartProblem::NoNamesFile:
-        return "（--set InputFile=…）";
+        return "--set InputFile=…";
     case StartProblem::NoOutputFile:
-        return "（--set OutputFile=…）";
+        return "--set OutputFile=…";
     case StartProblem::InvalidPattern:
-        return "（--set ReplaceStr1=…）";
+        return "--set ReplaceStr1=…";
     case StartProblem::None:
         break;
     }
@@ -90,7 +90,8 @@ CRenameSettings BuildSettings(const Options &options, const std::string &working
     // mean something else to the next run.
     settings.ResolveRelativePaths(workingDirectory);
     if (const StartProblem problem = settings.CheckStart(); problem != StartProblem::None)
-        throw UsageError(settings.StartProblemMessage(problem) + StartHint(problem));
+        throw UsageError(platform::Fill(platform::Tr("cli", "%1（%2）"),
+                                        {settings.StartProblemMessage(problem), StartHint(problem)}));
     if (settings.TakesNamesFromFile())
         LoadNamesFile(settings);
     return settings;
@@ -111,8 +112,10 @@ bool SaveSettings(const CRenameSettings &settings)
     settings.SaveSettings(store, kRenameKey);
     if (store.WriteError() == 0)
         return true;
-    std::cerr << "kestrel-cli: 設定を保存できません: " << CRegistryStore::FilePath() << ": "
-              << platform::StoreErrorMessage(store.WriteError()) << '\n';
+    std::cerr << "kestrel-cli: "
+              << platform::Fill(platform::Tr("cli", "設定を保存できません: %1: %2"),
+                                {CRegistryStore::FilePath(), platform::StoreErrorMessage(store.WriteError())})
+              << '\n';
     return false;
 }
 
@@ -128,7 +131,8 @@ std::string NumberedDirectoryParent(const Options &options, const std::string &w
     std::string parent =
         options.directory ? AbsolutePath(*options.directory, workingDirectory) : workingDirectory;
     if (!IsDirectory(parent))
-        throw UsageError("ディレクトリが存在しません: " + platform::DisplayDirectory(parent));
+        throw UsageError(platform::Fill(platform::Tr("cli", "ディレクトリが存在しません: %1"),
+                                        {platform::DisplayDirectory(parent)}));
     return parent;
 }
 
@@ -145,15 +149,17 @@ void CheckCandidatesFitMode(const Options &options, const CRenameSettings &setti
 {
     bool hasPaths = !options.paths.empty() || options.pathsFrom;
     if (settings.CreatesNumberedDirectories() && hasPaths)
-        throw UsageError("連番Dir作成にはパスを指定できません（作成先は --dir で指定します）");
+        throw UsageError(
+            platform::Tr("cli", "連番Dir作成にはパスを指定できません（作成先は --dir で指定します）"));
     if (!settings.CreatesNumberedDirectories() && !hasPaths && !options.directory)
-        throw UsageError("対象を指定してください（パス、--dir または --paths-from）");
+        throw UsageError(platform::Tr("cli", "対象を指定してください（パス、--dir または --paths-from）"));
     if (IsBatch(options) && !settings.RenamesFiles())
-        throw UsageError("--dir を複数指定できるのはファイルの変名だけです");
+        throw UsageError(platform::Tr("cli", "--dir を複数指定できるのはファイルの変名だけです"));
     // A batch goes on past a directory it cannot read; a single one is the whole command.
     if (options.directory && !IsBatch(options) &&
         !IsDirectory(AbsolutePath(*options.directory, WorkingDirectory())))
-        throw UsageError("ディレクトリを読めません: " + *options.directory);
+        throw UsageError(
+            platform::Fill(platform::Tr("cli", "ディレクトリを読めません: %1"), {*options.directory}));
 }
 
 int Preview(const Options &options, const CRenameSettings &settings, const std::string &workingDirectory)
@@ -207,8 +213,11 @@ exec::CRunHistory OpenHistory()
     exec::CRunHistory history;
     const std::string earlier = exec::EarlierUndoFile();
     if (const int code = history.TakeInEarlierRecord(earlier))
-        std::cerr << "kestrel-cli: 前回の変名の記録を履歴に移せません: " << earlier << ": "
-                  << (code == EINVAL ? "記録が壊れています" : platform::ErrorMessage(code)) << '\n';
+        std::cerr << "kestrel-cli: "
+                  << platform::Fill(platform::Tr("cli", "前回の変名の記録を履歴に移せません: %1: %2"),
+                                    {earlier, code == EINVAL ? platform::Tr("cli", "記録が壊れています")
+                                                             : platform::ErrorMessage(code)})
+                  << '\n';
     return history;
 }
 
@@ -251,9 +260,12 @@ int Execute(const Options &options, CRenameSettings &settings, const std::string
     const exec::CRunOutcome outcome = exec::Run(request, settings, undo, host);
     out.Flush();
     for (const exec::CRunSummary &dropped : outcome.droppedRuns)
-        std::cerr << "kestrel-cli: 古い実行を履歴から外しました: " << exec::DescribeRun(dropped) << '\n';
+        std::cerr << "kestrel-cli: "
+                  << platform::Fill(platform::Tr("cli", "古い実行を履歴から外しました: %1"),
+                                    {exec::DescribeRun(dropped)})
+                  << '\n';
     if (outcome.noCandidates) {
-        std::cerr << "kestrel-cli: 対象がありません\n";
+        std::cerr << "kestrel-cli: " << platform::Tr("cli", "対象がありません") << '\n';
         return kExitDone;
     }
     return outcome.performed && !outcome.failed ? kExitDone : kExitIncomplete;
@@ -265,8 +277,10 @@ bool RefuseWhileJournalPending()
 {
     if (exec::FindLeftoverJournals().empty())
         return false;
-    std::cerr << "kestrel-cli: 中断された実行の記録が残っています。先に kestrel-cli --recover（または "
-                 "--recover=rollback）で片付けてください\n";
+    std::cerr << "kestrel-cli: "
+              << platform::Tr("cli", "中断された実行の記録が残っています。先に kestrel-cli --recover（または "
+                                     "--recover=rollback）で片付けてください")
+              << '\n';
     return true;
 }
 
@@ -279,7 +293,7 @@ int Undo(const Options &options)
     if (!options.undoRun) {
         const std::vector<exec::CRunSummary> runs = history.List();
         if (runs.empty()) {
-            std::cerr << "kestrel-cli: 元に戻せる変名がありません\n";
+            std::cerr << "kestrel-cli: " << platform::Tr("cli", "元に戻せる変名がありません") << '\n';
             return kExitIncomplete;
         }
         number = runs.front().number;
@@ -287,9 +301,11 @@ int Undo(const Options &options)
     bool interactive = ::isatty(STDIN_FILENO);
     CommandLineHost host(OverwritePolicy::Never, false, interactive, false);
     OutputWriter out(STDOUT_FILENO, options.nullSeparated);
+    const std::string undone = platform::Tr("cli", "元に戻しました。");
+    const std::string notUndone = platform::Tr("cli", "元に戻せませんでした。");
     const exec::CUndoReport report = exec::UndoFromHistory(
         history, number, host, [&](const std::string &from, const std::string &to, bool back) {
-            out.Row({from, to, back ? "元に戻しました。" : "元に戻せませんでした。"});
+            out.Row({from, to, back ? undone : notUndone});
         });
     out.Flush();
     for (const exec::CUndoFailure &failure : report.failures)
@@ -316,17 +332,18 @@ int Recover(const Options &options)
 {
     std::vector<std::string> journals = exec::FindLeftoverJournals();
     if (journals.empty()) {
-        std::cerr << "kestrel-cli: 中断された実行の記録はありません\n";
+        std::cerr << "kestrel-cli: " << platform::Tr("cli", "中断された実行の記録はありません") << '\n';
         return kExitDone;
     }
     OutputWriter out(STDOUT_FILENO, options.nullSeparated);
     bool allPlaced = true;
     const std::string discardHint =
-        "（ファイルをそのままにして記録を破棄するには kestrel-cli --recover=discard）";
+        platform::Tr("cli", "（ファイルをそのままにして記録を破棄するには kestrel-cli --recover=discard）");
     // Each step is printed as it is made: a long run's steps are not held.
     const auto printStep = [&](const exec::CRecoveryStep &step) {
-        const char *done = step.to.empty() ? "削除しました。" : "移動しました。";
-        const std::string status = step.code == 0 ? done : platform::ErrorMessage(step.code);
+        const std::string status = step.code != 0    ? platform::ErrorMessage(step.code)
+                                   : step.to.empty() ? platform::Tr("cli", "削除しました。")
+                                                     : platform::Tr("cli", "移動しました。");
         out.Row({step.from, step.to, status});
         allPlaced = allPlaced && step.code == 0;
     };
@@ -338,23 +355,29 @@ int Recover(const Options &options)
             continue;
         }
         if (!report.missingFolder.empty()) {
-            std::cerr << "kestrel-cli: " << journal
-                      << ": ディレクトリを開けません: " << platform::DisplayDirectory(report.missingFolder)
-                      << ": " << platform::ErrorMessage(report.folderError) << discardHint << '\n';
+            std::cerr << "kestrel-cli: "
+                      << platform::Fill(platform::Tr("cli", "%1: ディレクトリを開けません: %2: %3"),
+                                        {journal, platform::DisplayDirectory(report.missingFolder),
+                                         platform::ErrorMessage(report.folderError)})
+                      << discardHint << '\n';
             continue;
         }
         if (!report.readable) {
-            std::cerr << "kestrel-cli: 記録を読めません: " << journal << ": "
-                      << (report.readError ? platform::ErrorMessage(report.readError)
-                                           : "実行の記録ではありません")
+            std::cerr << "kestrel-cli: "
+                      << platform::Fill(platform::Tr("cli", "記録を読めません: %1: %2"),
+                                        {journal, report.readError
+                                                      ? platform::ErrorMessage(report.readError)
+                                                      : platform::Tr("cli", "実行の記録ではありません")})
                       << discardHint << '\n';
             continue;
         }
         if (options.recoverTarget == exec::RecoveryTarget::Discard && report.journalRemoved)
-            out.Row({journal, "", "破棄しました。"});
+            out.Row({journal, "", platform::Tr("cli", "破棄しました。")});
         if (report.removeError)
-            std::cerr << "kestrel-cli: 記録を削除できません: " << journal << ": "
-                      << platform::ErrorMessage(report.removeError) << '\n';
+            std::cerr << "kestrel-cli: "
+                      << platform::Fill(platform::Tr("cli", "記録を削除できません: %1: %2"),
+                                        {journal, platform::ErrorMessage(report.removeError)})
+                      << '\n';
     }
     out.Flush();
     return allPlaced ? kExitDone : kExitIncomplete;
@@ -399,7 +422,8 @@ int RunCommandLine(const std::vector<std::string> &arguments)
     } catch (const UsageError &error) {
         std::cout.flush();
         std::cerr << "kestrel-cli: " << error.what() << '\n'
-                  << "kestrel-cli: 使い方は kestrel-cli --help で表示します\n";
+                  << "kestrel-cli: " << platform::Tr("cli", "使い方は kestrel-cli --help で表示します")
+                  << '\n';
         return kExitUsage;
     } catch (const InputReadError &error) {
         std::cout.flush();

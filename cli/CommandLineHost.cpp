@@ -1,6 +1,7 @@
 #include "cli/CommandLineHost.h"
 
 #include "cli/UsageError.h"
+#include "platform/Translation.h"
 
 #include <iostream>
 #include <string>
@@ -26,7 +27,7 @@ OverwritePolicy EffectiveOverwritePolicy(const Options &options, bool interactiv
     if (!options.overwrite)
         return interactive ? OverwritePolicy::Ask : OverwritePolicy::Never;
     if (*options.overwrite == OverwritePolicy::Ask && !interactive)
-        throw UsageError("--overwrite=ask は標準入力が端末のときだけ使えます");
+        throw UsageError(platform::Tr("cli", "--overwrite=ask は標準入力が端末のときだけ使えます"));
     return *options.overwrite;
 }
 
@@ -42,8 +43,10 @@ bool CommandLineHost::Ask(exec::QuestionKind kind, const std::string &, const st
     switch (kind) {
     case exec::QuestionKind::CreateDirectory:
         if (!m_createDirectories)
-            std::cerr << "kestrel-cli: " << text.substr(0, text.find('\n'))
-                      << "（--create-dirs で作成します）\n";
+            std::cerr << "kestrel-cli: "
+                      << platform::Fill(platform::Tr("cli", "%1（--create-dirs で作成します）"),
+                                        {text.substr(0, text.find('\n'))})
+                      << '\n';
         return m_createDirectories;
     case exec::QuestionKind::DeleteSources:
         if (!m_interactive)
@@ -67,8 +70,11 @@ exec::OverwriteAnswer CommandLineHost::AskOverwrite(const std::string &targetPat
     case OverwritePolicy::Ask:
         break;
     }
-    std::string answer = ReadAnswer("‘" + targetPath + " ’ は既に存在しています。上書きしますか？ " +
-                                    "[y]はい / [a]全て上書き / [N]いいえ: ");
+    // The answers are the letters in brackets in every language.
+    std::string answer = ReadAnswer(platform::Fill(
+        platform::Tr("cli",
+                     "‘%1 ’ は既に存在しています。上書きしますか？ [y]はい / [a]全て上書き / [N]いいえ: "),
+        {targetPath}));
     if (answer.starts_with('y') || answer.starts_with('Y'))
         return exec::OverwriteAnswer::Yes;
     if (answer.starts_with('a') || answer.starts_with('A'))

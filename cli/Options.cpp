@@ -1,6 +1,7 @@
 #include "cli/Options.h"
 
 #include "cli/UsageError.h"
+#include "platform/Translation.h"
 
 #include <algorithm>
 #include <charconv>
@@ -22,7 +23,7 @@ public:
         if (inlineValue)
             return *inlineValue;
         if (AtEnd())
-            throw UsageError(option + " には値が必要です");
+            throw UsageError(platform::Fill(platform::Tr("cli", "%1 には値が必要です"), {option}));
         return Next();
     }
 
@@ -36,7 +37,8 @@ int ParseRowIndex(const std::string &text)
     int value = -1;
     auto [rest, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || rest != text.data() + text.size() || value < 0)
-        throw UsageError("--dummy-at には 0 以上の行番号を指定してください: 「" + text + "」");
+        throw UsageError(platform::Fill(
+            platform::Tr("cli", "--dummy-at には 0 以上の行番号を指定してください: 「%1」"), {text}));
     return value;
 }
 
@@ -49,8 +51,9 @@ SortKey ParseSortKey(const std::string &text)
     for (const auto &[name, key] : keys)
         if (text == name)
             return key;
-    throw UsageError("--sort には name、size、type、time、attr のいずれかを指定してください: 「" + text +
-                     "」");
+    throw UsageError(platform::Fill(
+        platform::Tr("cli", "--sort には name、size、type、time、attr のいずれかを指定してください: 「%1」"),
+        {text}));
 }
 
 OverwritePolicy ParseOverwrite(const std::string &text)
@@ -61,7 +64,9 @@ OverwritePolicy ParseOverwrite(const std::string &text)
         return OverwritePolicy::Never;
     if (text == "all")
         return OverwritePolicy::All;
-    throw UsageError("--overwrite には ask、never、all のいずれかを指定してください: 「" + text + "」");
+    throw UsageError(platform::Fill(
+        platform::Tr("cli", "--overwrite には ask、never、all のいずれかを指定してください: 「%1」"),
+        {text}));
 }
 
 SettingsSource ParseSettingsName(const std::string &text)
@@ -70,7 +75,8 @@ SettingsSource ParseSettingsName(const std::string &text)
         return SettingsSource::Stored;
     if (text == "Default")
         return SettingsSource::StoredDefault;
-    throw UsageError("--settings には Rename か Default を指定してください: 「" + text + "」");
+    throw UsageError(platform::Fill(
+        platform::Tr("cli", "--settings には Rename か Default を指定してください: 「%1」"), {text}));
 }
 
 exec::RecoveryTarget ParseRecoverTarget(const std::string &text)
@@ -81,7 +87,9 @@ exec::RecoveryTarget ParseRecoverTarget(const std::string &text)
         return exec::RecoveryTarget::OldName;
     if (text == "discard")
         return exec::RecoveryTarget::Discard;
-    throw UsageError("--recover には finish、rollback か discard を指定してください: 「" + text + "」");
+    throw UsageError(platform::Fill(
+        platform::Tr("cli", "--recover には finish、rollback か discard を指定してください: 「%1」"),
+        {text}));
 }
 
 std::uint64_t ParseRunNumber(const std::string &text)
@@ -89,30 +97,34 @@ std::uint64_t ParseRunNumber(const std::string &text)
     std::uint64_t number = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
     if (error != std::errc() || end != text.data() + text.size() || number == 0)
-        throw UsageError("--undo には --history に出る実行の番号を指定してください: 「" + text + "」");
+        throw UsageError(platform::Fill(
+            platform::Tr("cli", "--undo には --history に出る実行の番号を指定してください: 「%1」"), {text}));
     return number;
 }
 
 void SetAction(Options &options, Action action, const std::string &option)
 {
     if (options.action != Action::Preview && options.action != action)
-        throw UsageError(option + " は --execute、--undo、--history、--recover と同時に指定できません");
+        throw UsageError(platform::Fill(
+            platform::Tr("cli", "%1 は --execute、--undo、--history、--recover と同時に指定できません"),
+            {option}));
     options.action = action;
 }
 
 void CheckCombinations(const Options &options, bool settingsGiven, bool defaultsGiven, bool sortGiven)
 {
     if (settingsGiven && defaultsGiven)
-        throw UsageError("--settings と --defaults は同時に指定できません");
+        throw UsageError(platform::Tr("cli", "--settings と --defaults は同時に指定できません"));
     bool hasPaths = !options.paths.empty() || options.pathsFrom;
     if (options.directory && hasPaths)
-        throw UsageError("--dir とパスは同時に指定できません");
+        throw UsageError(platform::Tr("cli", "--dir とパスは同時に指定できません"));
     if ((options.action == Action::Undo || options.action == Action::History ||
          options.action == Action::Recover) &&
         (hasPaths || options.directory))
-        throw UsageError("--undo、--history と --recover にはパスを指定できません");
+        throw UsageError(platform::Tr("cli", "--undo、--history と --recover にはパスを指定できません"));
     if ((!options.filter.empty() || sortGiven || options.numeric || options.reverse) && !options.directory)
-        throw UsageError("--filter、--sort、--numeric、--reverse は --dir と一緒に指定してください");
+        throw UsageError(
+            platform::Tr("cli", "--filter、--sort、--numeric、--reverse は --dir と一緒に指定してください"));
 }
 
 } // namespace
@@ -140,7 +152,7 @@ Options ParseOptions(const std::vector<std::string> &arguments)
         }
         auto noValue = [&] {
             if (inlineValue)
-                throw UsageError(name + " は値を取りません");
+                throw UsageError(platform::Fill(platform::Tr("cli", "%1 は値を取りません"), {name}));
         };
 
         if (name == "--") {
@@ -207,7 +219,7 @@ Options ParseOptions(const std::vector<std::string> &arguments)
             noValue();
             options.createDirectories = true;
         } else {
-            throw UsageError("不明なオプションです: " + argument);
+            throw UsageError(platform::Fill(platform::Tr("cli", "不明なオプションです: %1"), {argument}));
         }
     }
     CheckCombinations(options, settingsGiven, defaultsGiven, sortGiven);

@@ -3,6 +3,7 @@
 #include "cli/InputReadError.h"
 #include "cli/UsageError.h"
 #include "platform/FileOps.h"
+#include "platform/Translation.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -22,7 +23,15 @@ bool IsListKind(mode_t mode)
 
 std::string NotAListMessage(const std::string &source)
 {
-    return "パスのリストは通常のファイルか名前付きパイプでなければなりません: " + source;
+    return platform::Fill(
+        platform::Tr("cli", "パスのリストは通常のファイルか名前付きパイプでなければなりません: %1"),
+        {source});
+}
+
+std::string UnreadableFileMessage(const std::string &source, int code)
+{
+    return platform::Fill(platform::Tr("cli", "ファイルを読めません: %1: %2"),
+                          {source, platform::ErrorMessage(code)});
 }
 
 // A named list is checked before it is opened, so that no device is ever
@@ -31,12 +40,12 @@ int OpenList(const std::string &source)
 {
     struct stat info {};
     if (::stat(source.c_str(), &info) != 0)
-        throw UsageError("ファイルを読めません: " + source + ": " + platform::ErrorMessage(errno));
+        throw UsageError(UnreadableFileMessage(source, errno));
     if (!IsListKind(info.st_mode))
         throw UsageError(NotAListMessage(source));
     const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
-        throw UsageError("ファイルを読めません: " + source + ": " + platform::ErrorMessage(errno));
+        throw UsageError(UnreadableFileMessage(source, errno));
     if (::fstat(fd, &info) != 0 || !IsListKind(info.st_mode)) {
         ::close(fd);
         throw UsageError(NotAListMessage(source));
@@ -103,10 +112,12 @@ bool PathList::Fill()
         n = ::read(m_fd, m_buffer.data(), m_buffer.size());
     while (n < 0 && errno == EINTR);
     if (n < 0)
-        throw InputReadError("パスのリストを読めません: " + m_source + ": " + platform::ErrorMessage(errno));
+        throw InputReadError(platform::Fill(platform::Tr("cli", "パスのリストを読めません: %1: %2"),
+                                            {m_source, platform::ErrorMessage(errno)}));
     m_total += static_cast<std::uint64_t>(n);
     if (m_total > kMaxPathListBytes)
-        throw UsageError("パスのリストが大きすぎます（上限 1 GiB）: " + m_source);
+        throw UsageError(
+            platform::Fill(platform::Tr("cli", "パスのリストが大きすぎます（上限 1 GiB）: %1"), {m_source}));
     m_begin = 0;
     m_end = static_cast<std::size_t>(n);
     m_ended = n == 0;
@@ -130,9 +141,9 @@ bool PathList::Next(std::string &path)
         path.append(begin, stop);
         m_begin = static_cast<std::size_t>(stop - m_buffer.data());
         if (path.size() > kMaxListedPathBytes)
-            throw UsageError(m_source + ": " + std::to_string(m_record + 1) +
-                             " 番目のパスが長すぎます（上限 " + std::to_string(kMaxListedPathBytes) +
-                             " バイト）");
+            throw UsageError(platform::Fill(
+                platform::Tr("cli", "%1: %2 番目のパスが長すぎます（上限 %3 バイト）"),
+                {m_source, std::to_string(m_record + 1), std::to_string(kMaxListedPathBytes)}));
         if (stop == end)
             continue;
         ++m_begin;

@@ -6,6 +6,7 @@
 #include "exec/NumberedDirectories.h"
 #include "exec/RunPlan.h"
 #include "platform/Paths.h"
+#include "platform/Translation.h"
 
 #include <iostream>
 
@@ -15,8 +16,10 @@ namespace {
 
 void ReportRow(int rowIndex, const std::string &oldPath, std::string_view newName, exec::PlanProblem problem)
 {
-    std::cerr << "kestrel-cli: " << rowIndex << " 行目 " << oldPath << " → 「" << newName
-              << "」: " << exec::ProblemText(problem) << '\n';
+    std::cerr << "kestrel-cli: "
+              << platform::Fill(platform::Tr("cli", "%1 行目 %2 → 「%3」: %4"),
+                                {std::to_string(rowIndex), oldPath, newName, exec::ProblemText(problem)})
+              << '\n';
 }
 
 int PreviewConcatenation(CandidateRows &rows, const CRenameSettings &settings, OutputWriter &out)

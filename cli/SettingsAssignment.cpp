@@ -4,6 +4,7 @@
 #include "engine/RenameSettings.h"
 #include "engine/SettingsFields.h"
 #include "platform/TimeFormat.h"
+#include "platform/Translation.h"
 
 #include <charconv>
 #include <cstdio>
@@ -14,6 +15,12 @@ namespace cli {
 
 namespace {
 
+// "0～7": the numbers from first to last.
+std::string Range(std::int64_t first, std::int64_t last)
+{
+    return platform::Fill(platform::Tr("cli", "%1～%2"), {std::to_string(first), std::to_string(last)});
+}
+
 // "0～7、9、11": the values a field takes, runs of consecutive ones joined.
 std::string ValueList(std::span<const int> values)
 {
@@ -22,11 +29,8 @@ std::string ValueList(std::span<const int> values)
         std::size_t last = i;
         while (last + 1 < values.size() && values[last + 1] == values[last] + 1)
             ++last;
-        if (!text.empty())
-            text += "、";
-        text += std::to_string(values[i]);
-        if (last > i)
-            text += "～" + std::to_string(values[last]);
+        const std::string run = last > i ? Range(values[i], values[last]) : std::to_string(values[i]);
+        text = text.empty() ? run : platform::Fill(platform::Tr("cli", "%1、%2"), {text, run});
         i = last + 1;
     }
     return text;
@@ -42,16 +46,11 @@ bool ParseDecimal(std::string_view text, std::int64_t &value)
     return begin != end && error == std::errc() && rest == end;
 }
 
-std::string Quoted(std::string_view text)
-{
-    return "「" + std::string(text) + "」";
-}
-
 [[noreturn]] void RefuseValue(const engine::SettingsField &field, std::string_view value,
                               const std::string &expected)
 {
-    throw UsageError(std::string(field.name) + " の値が正しくありません: " + Quoted(value) + "（" + expected +
-                     "）");
+    throw UsageError(platform::Fill(platform::Tr("cli", "%1 の値が正しくありません: 「%2」（%3）"),
+                                    {field.name, value, expected}));
 }
 
 bool ReadNumber(std::string_view text, std::size_t &pos, std::size_t digits, int &value)
@@ -108,12 +107,13 @@ SettingsAssignment SettingsAssignment::Parse(std::string_view text)
 {
     std::size_t equals = text.find('=');
     if (equals == std::string_view::npos)
-        throw UsageError("--set には 項目名=値 を指定してください: " + Quoted(text));
+        throw UsageError(
+            platform::Fill(platform::Tr("cli", "--set には 項目名=値 を指定してください: 「%1」"), {text}));
     std::string_view name = text.substr(0, equals);
     std::string_view value = text.substr(equals + 1);
     const engine::SettingsField *field = engine::FindSettingsField(name);
     if (!field)
-        throw UsageError("不明な設定項目です: " + Quoted(name));
+        throw UsageError(platform::Fill(platform::Tr("cli", "不明な設定項目です: 「%1」"), {name}));
 
     switch (field->kind) {
     case engine::FieldKind::Text:
@@ -121,7 +121,8 @@ SettingsAssignment SettingsAssignment::Parse(std::string_view text)
     case engine::FieldKind::Time: {
         platform::TimeValue time = 0;
         if (!ParseLocalTime(value, time))
-            RefuseValue(*field, value, "2024-01-02T03:04:05 の形の、存在する日時を指定してください");
+            RefuseValue(*field, value,
+                        platform::Tr("cli", "2024-01-02T03:04:05 の形の、存在する日時を指定してください"));
         return SettingsAssignment(*field, {}, time);
     }
     case engine::FieldKind::Number:
@@ -130,11 +131,14 @@ SettingsAssignment SettingsAssignment::Parse(std::string_view text)
         break;
     }
     std::int64_t number = 0;
-    std::string range = std::to_string(field->minimum) + "～" + std::to_string(field->maximum) + " の整数";
     if (!ParseDecimal(value, number) || number < field->minimum || number > field->maximum)
-        RefuseValue(*field, value, range + "を指定してください");
+        RefuseValue(*field, value,
+                    platform::Fill(platform::Tr("cli", "%1 の整数を指定してください"),
+                                   {Range(field->minimum, field->maximum)}));
     if (!field->Allows(static_cast<int>(number)))
-        RefuseValue(*field, value, ValueList(field->values) + " のいずれかを指定してください");
+        RefuseValue(*field, value,
+                    platform::Fill(platform::Tr("cli", "%1 のいずれかを指定してください"),
+                                   {ValueList(field->values)}));
     return SettingsAssignment(*field, {}, number);
 }
 

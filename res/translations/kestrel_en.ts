@@ -75,6 +75,97 @@ Uncheck the folders that are not to be processed.</translation>
     </message>
 </context>
 <context>
+    <name>CBehaviourPage</name>
+    <message>
+        <source>実行</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>実行前に確認</source>
+        <translation>Confirm before running</translation>
+    </message>
+    <message>
+        <source>実行結果を表示</source>
+        <translation>Show the results</translation>
+    </message>
+    <message>
+        <source>ドラッグ＆ドロップ</source>
+        <translation>Drag and drop</translation>
+    </message>
+    <message>
+        <source>ファイル追加</source>
+        <translation>Adds files</translation>
+    </message>
+    <message>
+        <source>ディレクトリ移動のみ</source>
+        <translation>Only changes folder</translation>
+    </message>
+    <message>
+        <source>ディレクトリ選択</source>
+        <translation>Choosing a folder</translation>
+    </message>
+    <message>
+        <source>Windows標準形式</source>
+        <translation>Standard dialog</translation>
+    </message>
+    <message>
+        <source>オリジナル形式</source>
+        <translation>Kestrel&apos;s own</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>コンパイル済みHTMLヘルプ</source>
+        <translation>Compiled HTML help</translation>
+    </message>
+    <message>
+        <source>HTMLマニュアル</source>
+        <translation>HTML manual</translation>
+    </message>
+    <message>
+        <source>起動動作</source>
+        <translation>Use at startup</translation>
+    </message>
+    <message>
+        <source>フィルタ</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>パターン</source>
+        <translation>Pattern</translation>
+    </message>
+    <message>
+        <source>フォルダ表示にも適用</source>
+        <translation>Apply to folders too</translation>
+    </message>
+    <message>
+        <source>非表示属性</source>
+        <translation>Hide by attribute</translation>
+    </message>
+    <message>
+        <source>読み取り専用</source>
+        <translation>Read-only</translation>
+    </message>
+    <message>
+        <source>隠しファイル</source>
+        <translation>Hidden</translation>
+    </message>
+    <message>
+        <source>システム</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>アーカイブ</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <source>動作の初期値を変更しました。</source>
+        <translation>The initial behavior settings have been changed.</translation>
+    </message>
+</context>
+<context>
     <name>CCandidateList</name>
     <message>
         <source>%1。</source>
@@ -713,6 +804,127 @@ A folder of that name exists already, or the name is not valid for a folder.</tr
     </message>
 </context>
 <context>
+    <name>CHistoryPage</name>
+    <message>
+        <source>【メイン】 選択ディレクトリ</source>
+        <translation>[Main] Selected folder</translation>
+    </message>
+    <message>
+        <source>【メイン】 複写／移動ディレクトリ</source>
+        <translation>[Main] Copy/move folder</translation>
+    </message>
+    <message>
+        <source>【メイン】任意フィルタのパターン</source>
+        <translation>[Main] Custom filter pattern</translation>
+    </message>
+    <message>
+        <source>【メイン】エクスポートの出力先</source>
+        <translation>[Main] Export file</translation>
+    </message>
+    <message>
+        <source>【連番】 前固定文字列</source>
+        <translation>[Numbers] Text before</translation>
+    </message>
+    <message>
+        <source>【連番】 後固定文字列</source>
+        <translation>[Numbers] Text after</translation>
+    </message>
+    <message>
+        <source>【連番】 拡張子</source>
+        <translation>[Numbers] Extension</translation>
+    </message>
+    <message>
+        <source>【元名】 前固定文字列</source>
+        <translation>[Original name] Text before</translation>
+    </message>
+    <message>
+        <source>【元名】 後固定文字列</source>
+        <translation>[Original name] Text after</translation>
+    </message>
+    <message>
+        <source>【元名】 拡張子</source>
+        <translation>[Original name] Extension</translation>
+    </message>
+    <message>
+        <source>【文字置換】 置換前文字列</source>
+        <translation>[Replace] Text to find</translation>
+    </message>
+    <message>
+        <source>【文字置換】 置換後文字列</source>
+        <translation>[Replace] Replace with</translation>
+    </message>
+    <message>
+        <source>【範囲置換】 置換文字列</source>
+        <translation>[Range replace] Replacement</translation>
+    </message>
+    <message>
+        <source>【挿入】挿入文字列</source>
+        <translation>[Insert] Text to insert</translation>
+    </message>
+    <message>
+        <source>【書式】 書式文字列</source>
+        <translation>[Format] Format</translation>
+    </message>
+    <message>
+        <source>【ファイルから】入力ファイル</source>
+        <translation>[From file] Input file</translation>
+    </message>
+    <message>
+        <source>【連番Dir作成】固定文字列</source>
+        <translation>[Numbered folders] Fixed text</translation>
+    </message>
+    <message>
+        <source>【連結】 出力先ファイル</source>
+        <translation>[Concatenate] Output file</translation>
+    </message>
+    <message>
+        <source>【連結】 区切り書式</source>
+        <translation>[Concatenate] Separator format</translation>
+    </message>
+    <message>
+        <source>履歴削除</source>
+        <translation>Delete history</translation>
+    </message>
+    <message>
+        <source>全チェック</source>
+        <translation>Check all</translation>
+    </message>
+    <message>
+        <source>全クリア</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>全履歴削除</source>
+        <translation>Delete all</translation>
+    </message>
+    <message>
+        <source>更新</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>項目</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>全項目の全履歴を削除します。
+『更新』ボタンを押下すると反映されます。
+
+削除しますか？</source>
+        <translation>This deletes the whole history of every item.
+It takes effect when you press “Update”.
+
+Delete it?</translation>
+    </message>
+    <message>
+        <source>履歴の編集結果を更新しました。</source>
+        <translation>The edited history has been saved.</translation>
+    </message>
+</context>
+<context>
     <name>CInsertPanel</name>
     <message>
         <source>前に</source>
@@ -737,6 +949,172 @@ A folder of that name exists already, or the name is not valid for a folder.</tr
     <message>
         <source>を挿入</source>
         <translation>(insert)</translation>
+    </message>
+</context>
+<context>
+    <name>CLaunchPage</name>
+    <message>
+        <source>表&#x3000;示</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>コ&#x3000;マ&#x3000;ン&#x3000;ド</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>１</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>２</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>３</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>４</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>５</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>参照</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>Kestrel（起動コマンド選択）</source>
+        <translation>Kestrel (choose a command)</translation>
+    </message>
+    <message>
+        <source>全てのファイル (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>CListDisplayPage</name>
+    <message>
+        <source>リスト表示の初期値を変更しました。</source>
+        <translation>The initial list display settings have been changed.</translation>
+    </message>
+    <message>
+        <source>選択リストの形式</source>
+        <translation>Selection list view</translation>
+    </message>
+    <message>
+        <source>詳細</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>一覧</source>
+        <translation>List</translation>
+    </message>
+    <message>
+        <source>小さいアイコン</source>
+        <translation>Small icons</translation>
+    </message>
+    <message>
+        <source>リストの選択方法</source>
+        <translation>Selecting in the list</translation>
+    </message>
+    <message>
+        <source>ファイル名部分</source>
+        <translation>File name only</translation>
+    </message>
+    <message>
+        <source>行全体</source>
+        <translation>Whole row</translation>
+    </message>
+    <message>
+        <source>（罫線表示）</source>
+        <translation>(grid lines)</translation>
+    </message>
+    <message>
+        <source>ファイル表示</source>
+        <translation>File names</translation>
+    </message>
+    <message>
+        <source>通常</source>
+        <translation>As they are</translation>
+    </message>
+    <message>
+        <source>大文字</source>
+        <translation>Upper case</translation>
+    </message>
+    <message>
+        <source>小文字</source>
+        <translation>Lower case</translation>
+    </message>
+    <message>
+        <source>ファイルサイズ</source>
+        <translation>File size</translation>
+    </message>
+    <message>
+        <source>キロバイト単位</source>
+        <translation>In kilobytes</translation>
+    </message>
+    <message>
+        <source>バイト単位</source>
+        <translation>In bytes</translation>
+    </message>
+    <message>
+        <source>選択リストのソート方法</source>
+        <translation>Selection list order</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>サイズ</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>ファイルの種類</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>更新日時</source>
+        <translation>Modified</translation>
+    </message>
+    <message>
+        <source>属性</source>
+        <translation>Attributes</translation>
+    </message>
+    <message>
+        <source>逆順</source>
+        <translation>Reverse</translation>
+    </message>
+    <message>
+        <source>数値比較</source>
+        <translation>Numbers by value</translation>
+    </message>
+    <message>
+        <source>変名／連結候補表示</source>
+        <translation>Candidates show</translation>
+    </message>
+    <message>
+        <source>ファイル名</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>フルパス名</source>
+        <translation>Full path</translation>
+    </message>
+    <message>
+        <source>候補リストのソート機能</source>
+        <translation>Sorting candidates</translation>
+    </message>
+    <message>
+        <source>使用する</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>起動動作</source>
+        <translation>Use at startup</translation>
     </message>
 </context>
 <context>
@@ -1411,6 +1789,100 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>CSettingsDlg</name>
+    <message>
+        <source>Kestrel（環境設定）</source>
+        <translation>Kestrel (Settings)</translation>
+    </message>
+    <message>
+        <source>リスト表示</source>
+        <translation>List display</translation>
+    </message>
+    <message>
+        <source>動&#x3000;作</source>
+        <translation>Behavior</translation>
+    </message>
+    <message>
+        <source>起動動作</source>
+        <translation>Startup</translation>
+    </message>
+    <message>
+        <source>起動アプリケーション</source>
+        <translation>Applications</translation>
+    </message>
+    <message>
+        <source>履歴編集</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>起動時に最初に表示</source>
+        <translation>Open on this page</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CStartupPage</name>
+    <message>
+        <source>変名設定</source>
+        <translation>Rename settings</translation>
+    </message>
+    <message>
+        <source>前回終了値</source>
+        <translation>Last used</translation>
+    </message>
+    <message>
+        <source>デフォルト</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>ウィンドウ</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>選択ディレクトリ</source>
+        <translation>Selected folder</translation>
+    </message>
+    <message>
+        <source>固定</source>
+        <translation>Fixed</translation>
+    </message>
+    <message>
+        <source>ディレクトリ参照</source>
+        <translation>Browse for a folder</translation>
+    </message>
+    <message>
+        <source>リスト分割</source>
+        <translation>List split</translation>
+    </message>
+    <message>
+        <source>２分割</source>
+        <translation>Two lists</translation>
+    </message>
+    <message>
+        <source>分割なし</source>
+        <translation>One list</translation>
+    </message>
+    <message>
+        <source>多重起動</source>
+        <translation>Several instances</translation>
+    </message>
+    <message>
+        <source>許可</source>
+        <translation>Allowed</translation>
+    </message>
+    <message>
+        <source>起動時の選択ディレクトリを指定して下さい。</source>
+        <translation>Choose the folder to select at startup.</translation>
+    </message>
+</context>
+<context>
     <name>CTextViewerDlg</name>
     <message>
         <source>=============== ファイルが見つかりません ===============</source>
@@ -1693,6 +2165,396 @@ Folder: %2
     <message>
         <source>メモリが足りません</source>
         <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>ディレクトリを読めません: %1: %2</source>
+        <translation>cannot read the directory: %1: %2</translation>
+    </message>
+    <message>
+        <source>作業ディレクトリを読めません: %1</source>
+        <translation>cannot read the working directory: %1</translation>
+    </message>
+    <message>
+        <source>ルートディレクトリは変名できません: %1</source>
+        <translation>the root directory cannot be renamed: %1</translation>
+    </message>
+    <message>
+        <source>二度指定されたパスを飛ばします: %1</source>
+        <translation>skipping a path given twice: %1</translation>
+    </message>
+    <message>
+        <source>フォルダではありません</source>
+        <translation>not a folder</translation>
+    </message>
+    <message>
+        <source>ファイルではありません</source>
+        <translation>not a file</translation>
+    </message>
+    <message>
+        <source>名前のファイルを読めません: %1: %2</source>
+        <translation>cannot read the file of names: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>設定を保存できません: %1: %2</source>
+        <translation>cannot save the settings: %1: %2</translation>
+    </message>
+    <message>
+        <source>ディレクトリが存在しません: %1</source>
+        <translation>the directory does not exist: %1</translation>
+    </message>
+    <message>
+        <source>連番Dir作成にはパスを指定できません（作成先は --dir で指定します）</source>
+        <translation>numbered folders take no paths (give where to make them with --dir)</translation>
+    </message>
+    <message>
+        <source>対象を指定してください（パス、--dir または --paths-from）</source>
+        <translation>give what to rename (paths, --dir or --paths-from)</translation>
+    </message>
+    <message>
+        <source>--dir を複数指定できるのはファイルの変名だけです</source>
+        <translation>--dir can be given more than once only when renaming files</translation>
+    </message>
+    <message>
+        <source>ディレクトリを読めません: %1</source>
+        <translation>cannot read the directory: %1</translation>
+    </message>
+    <message>
+        <source>前回の変名の記録を履歴に移せません: %1: %2</source>
+        <translation>cannot move the record of the last rename into the history: %1: %2</translation>
+    </message>
+    <message>
+        <source>記録が壊れています</source>
+        <translation>the record is damaged</translation>
+    </message>
+    <message>
+        <source>古い実行を履歴から外しました: %1</source>
+        <translation>removed an old run from the history: %1</translation>
+    </message>
+    <message>
+        <source>対象がありません</source>
+        <translation>nothing to rename</translation>
+    </message>
+    <message>
+        <source>中断された実行の記録が残っています。先に kestrel-cli --recover（または --recover=rollback）で片付けてください</source>
+        <translation>the record of an interrupted run is left; deal with it first with kestrel-cli --recover (or --recover=rollback)</translation>
+    </message>
+    <message>
+        <source>元に戻せる変名がありません</source>
+        <translation>there is no rename to undo</translation>
+    </message>
+    <message>
+        <source>元に戻しました。</source>
+        <translation>Undone.</translation>
+    </message>
+    <message>
+        <source>元に戻せませんでした。</source>
+        <translation>Could not be undone.</translation>
+    </message>
+    <message>
+        <source>中断された実行の記録はありません</source>
+        <translation>there is no record of an interrupted run</translation>
+    </message>
+    <message>
+        <source>（ファイルをそのままにして記録を破棄するには kestrel-cli --recover=discard）</source>
+        <translation> (to leave the files as they are and discard the record: kestrel-cli --recover=discard)</translation>
+    </message>
+    <message>
+        <source>削除しました。</source>
+        <translation>Deleted.</translation>
+    </message>
+    <message>
+        <source>移動しました。</source>
+        <translation>Moved.</translation>
+    </message>
+    <message>
+        <source>%1: ディレクトリを開けません: %2: %3</source>
+        <translation>%1: cannot open the directory: %2: %3</translation>
+    </message>
+    <message>
+        <source>記録を読めません: %1: %2</source>
+        <translation>cannot read the record: %1: %2</translation>
+    </message>
+    <message>
+        <source>実行の記録ではありません</source>
+        <translation>not the record of a run</translation>
+    </message>
+    <message>
+        <source>破棄しました。</source>
+        <translation>Discarded.</translation>
+    </message>
+    <message>
+        <source>記録を削除できません: %1: %2</source>
+        <translation>cannot delete the record: %1: %2</translation>
+    </message>
+    <message>
+        <source>使い方は kestrel-cli --help で表示します</source>
+        <translation>kestrel-cli --help shows how to use it</translation>
+    </message>
+    <message>
+        <source>--overwrite=ask は標準入力が端末のときだけ使えます</source>
+        <translation>--overwrite=ask works only when standard input is a terminal</translation>
+    </message>
+    <message>
+        <source>%1（--create-dirs で作成します）</source>
+        <translation>%1 (--create-dirs makes it)</translation>
+    </message>
+    <message>
+        <source>‘%1 ’ は既に存在しています。上書きしますか？ [y]はい / [a]全て上書き / [N]いいえ: </source>
+        <translation>‘%1’ already exists. Overwrite it? [y]es / [a]ll / [N]o: </translation>
+    </message>
+    <message>
+        <source>使い方: kestrel-cli [オプション] [パス...]
+
+指定したファイル（--folders ならフォルダ）を、指定した順に変名します。
+既定ではプレビューだけを表示し、ディスクには何も書きません。</source>
+        <translation>Usage: kestrel-cli [options] [path...]
+
+Renames the given files (folders with --folders) in the order given.
+By default it only shows a preview and writes nothing to disk.</translation>
+    </message>
+    <message>
+        <source>対象:
+  パス...                 対象のファイルまたはフォルダ（指定した順が連番の順）
+  --paths-from ファイル   対象のパスをファイルから読む（1 行に 1 つ、-0 なら NUL 区切り、- で標準入力）
+                          通常のファイルか名前付きパイプ。パスは 4095 バイトまで、全体で 1 GiB まで
+  --folders               フォルダを対象にする
+  --dir ディレクトリ      ディレクトリ内の対象を全て追加する（連番Dir作成では作成先）
+                          複数指定するとバッチ処理: ディレクトリごとに順に変名する
+                          （ファイルの変名のみ。出力先は通常、連番の加算はせず、
+                          どのディレクトリも同じ開始値から。元に戻す記録は残らない）
+  --filter &quot;パターン&quot;     --dir で追加する名前のワイルドカード（; 区切り、例 &quot;*.jpg;*.png&quot;）
+  --sort 項目             --dir の並び順: name、size、type、time、attr（既定 name）
+  --numeric               名前の中の数字を数値として並べる
+  --reverse               逆順に並べる
+  --dummy-at 行           その行（0 から数える）にダミー行を挿入する（繰り返し可、行数以上なら末尾）</source>
+        <translation>Targets:
+  path...                 the files or folders to rename (numbered in the order given)
+  --paths-from FILE       read the paths from a file (one a line, NUL-separated with -0, - for standard input);
+                          a regular file or a named pipe, paths up to 4095 bytes, 1 GiB in all
+  --folders               rename folders
+  --dir DIRECTORY         add everything in the directory (with numbered folders: where they are made)
+                          given more than once, a batch: the directories are renamed one after another
+                          (renaming files only; output in place, numbers do not carry on,
+                          every directory starts at the same value; no undo record is kept)
+  --filter &quot;PATTERN&quot;      wildcards for the names --dir adds (separated by ;, e.g. &quot;*.jpg;*.png&quot;)
+  --sort KEY              the order of --dir: name, size, type, time, attr (default name)
+  --numeric               sort the digits in names as numbers
+  --reverse               sort in reverse order
+  --dummy-at ROW          insert a dummy row at that row (counted from 0; repeatable; past the end: last)</translation>
+    </message>
+    <message>
+        <source>設定:
+  --settings Rename|Default  保存されている設定から始める（既定 Rename: 前回の設定）
+  --defaults              組み込みの初期値から始める
+  --set 項目=値           設定項目を変更する（繰り返し可、項目名は下記）
+  --save-settings         結果の設定を Rename に保存する</source>
+        <translation>Settings:
+  --settings Rename|Default  start from stored settings (default Rename: the last ones used)
+  --defaults              start from the built-in initial values
+  --set FIELD=VALUE       change a setting (repeatable; the field names are listed below)
+  --save-settings         store the resulting settings as Rename</translation>
+    </message>
+    <message>
+        <source>動作:
+  （指定なし）            プレビュー: 1 行に 元の名前&lt;TAB&gt;新しい名前
+                          連番Dir作成は作成するディレクトリ名、連結は 元の名前&lt;TAB&gt;出力ファイル
+  --execute               実行し、結果を 対象&lt;TAB&gt;結果&lt;TAB&gt;状態 の行で表示する
+  --overwrite=ask|never|all  既存ファイルを上書きするか（ask は標準入力が端末のときのみ、
+                          既定は端末なら ask、そうでなければ never）
+  --create-dirs           移動・複写先のディレクトリがなければ作成する
+  --history               元に戻せる実行の一覧: 番号&lt;TAB&gt;日時&lt;TAB&gt;フォルダ&lt;TAB&gt;件数&lt;TAB&gt;種類&lt;TAB&gt;
+                          いま元に戻せるか（最近の 50 回まで、新しい順）
+  --undo[=番号]           最後の実行（番号を指定するとその実行）を元に戻す。後の実行が同じ
+                          ファイルを変更していれば、先にそちらを元に戻す（中断された実行の
+                          記録が残っている間は --recover が先）
+  --recover[=finish|rollback|discard]  中断された実行を記録から完了する（finish、既定: 新しい
+                          名前が使えなければ元の名前）か、元に戻す（rollback）か、ファイルを
+                          そのままにして記録を破棄する（discard）。複写は実行が作ったそのもの
+                          だけを削除する
+  -0, --null              区切りをタブと改行ではなく NUL にする
+  -h, --help              この説明を表示する
+  -V, --version           バージョンを表示する</source>
+        <translation>Actions:
+  (none)                  preview: one line per item, old name&lt;TAB&gt;new name
+                          numbered folders: the folder names to make; concatenation: old name&lt;TAB&gt;output file
+  --execute               run, and show the result as lines of item&lt;TAB&gt;result&lt;TAB&gt;status
+  --overwrite=ask|never|all  whether to overwrite existing files (ask only when standard input is a
+                          terminal; default ask on a terminal, never otherwise)
+  --create-dirs           make the folders to move or copy into when they do not exist
+  --history               the runs that can be undone: number&lt;TAB&gt;time&lt;TAB&gt;folder&lt;TAB&gt;count&lt;TAB&gt;kind&lt;TAB&gt;
+                          whether it can be undone now (the last 50 at most, newest first)
+  --undo[=NUMBER]         undo the last run (or the run with that number). When a later run changed
+                          the same files, that one is undone first (while the record of an interrupted
+                          run is left, --recover comes first)
+  --recover[=finish|rollback|discard]  complete an interrupted run from its record (finish, default:
+                          the old name where the new one cannot be used), undo it (rollback), or
+                          leave the files as they are and discard the record (discard). Copies are
+                          deleted only when the run itself made them
+  -0, --null              separate with NUL instead of tabs and newlines
+  -h, --help              show this help
+  -V, --version           show the version</translation>
+    </message>
+    <message>
+        <source>終了コード:
+  0  全て処理した（プレビューに問題がない）
+  1  処理できなかった項目がある（プレビューに使えない名前や重複がある）
+  2  コマンドラインや設定の誤り（何も読み書きしていない）</source>
+        <translation>Exit codes:
+  0  everything was done (the preview has no problems)
+  1  some items could not be done (the preview has unusable or repeated names)
+  2  an error in the command line or the settings (nothing was read or written)</translation>
+    </message>
+    <message>
+        <source>日時の値は 2024-01-02T03:04:05 の形（ローカル時刻）で指定します。
+連結の元ファイルは、標準入力が端末でなければ --set IsDelete=1 を指定したときだけ削除します。</source>
+        <translation>Times are given as 2024-01-02T03:04:05 (local time).
+Without a terminal on standard input, concatenation deletes its source files only with --set IsDelete=1.</translation>
+    </message>
+    <message>
+        <source>ファイルの情報の置換文字（書式と各モードの文字列で使える）:
+  %{camera}               写真の機種（Exif）
+  %{width} %{height}      画像の幅と高さ（ピクセル）
+  %{artist} %{album} %{title}  曲のアーティスト、アルバム、タイトル
+  %{track}                曲のトラック番号（2 桁）
+  %{year}                 曲の年
+                          ファイルにない値は空。値の中の / と NUL は _ になる
+  DateSource=1            日時の置換文字（%Y %y %m %d %H %h %M %s）に撮影日時を使う
+                          （Exif の DateTimeOriginal、なければ DateTimeDigitized、
+                          どちらもなければファイルの更新日時）</source>
+        <translation>File information placeholders (in the format and in every mode&apos;s texts):
+  %{camera}               the camera model of a photo (Exif)
+  %{width} %{height}      the width and height of an image (pixels)
+  %{artist} %{album} %{title}  the artist, album and title of a song
+  %{track}                the track number of a song (2 digits)
+  %{year}                 the year of a song
+                          empty where the file has no value; / and NUL in a value become _
+  DateSource=1            use the time taken for the time placeholders (%Y %y %m %d %H %h %M %s)
+                          (Exif DateTimeOriginal, else DateTimeDigitized,
+                          else the file&apos;s modification time)</translation>
+    </message>
+    <message>
+        <source>設定項目:</source>
+        <translation>Setting names:</translation>
+    </message>
+    <message>
+        <source>%1 には値が必要です</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>--dummy-at には 0 以上の行番号を指定してください: 「%1」</source>
+        <translation>--dummy-at takes a row number of 0 or more: “%1”</translation>
+    </message>
+    <message>
+        <source>--sort には name、size、type、time、attr のいずれかを指定してください: 「%1」</source>
+        <translation>--sort takes one of name, size, type, time, attr: “%1”</translation>
+    </message>
+    <message>
+        <source>--overwrite には ask、never、all のいずれかを指定してください: 「%1」</source>
+        <translation>--overwrite takes one of ask, never, all: “%1”</translation>
+    </message>
+    <message>
+        <source>--settings には Rename か Default を指定してください: 「%1」</source>
+        <translation>--settings takes Rename or Default: “%1”</translation>
+    </message>
+    <message>
+        <source>--recover には finish、rollback か discard を指定してください: 「%1」</source>
+        <translation>--recover takes finish, rollback or discard: “%1”</translation>
+    </message>
+    <message>
+        <source>--undo には --history に出る実行の番号を指定してください: 「%1」</source>
+        <translation>--undo takes the number of a run that --history lists: “%1”</translation>
+    </message>
+    <message>
+        <source>%1 は --execute、--undo、--history、--recover と同時に指定できません</source>
+        <translation>%1 cannot be given together with --execute, --undo, --history or --recover</translation>
+    </message>
+    <message>
+        <source>--settings と --defaults は同時に指定できません</source>
+        <translation>--settings and --defaults cannot be given together</translation>
+    </message>
+    <message>
+        <source>--dir とパスは同時に指定できません</source>
+        <translation>--dir and paths cannot be given together</translation>
+    </message>
+    <message>
+        <source>--undo、--history と --recover にはパスを指定できません</source>
+        <translation>--undo, --history and --recover take no paths</translation>
+    </message>
+    <message>
+        <source>--filter、--sort、--numeric、--reverse は --dir と一緒に指定してください</source>
+        <translation>--filter, --sort, --numeric and --reverse go with --dir</translation>
+    </message>
+    <message>
+        <source>%1 は値を取りません</source>
+        <translation>%1 takes no value</translation>
+    </message>
+    <message>
+        <source>不明なオプションです: %1</source>
+        <translation>unknown option: %1</translation>
+    </message>
+    <message>
+        <source>パスのリストは通常のファイルか名前付きパイプでなければなりません: %1</source>
+        <translation>the list of paths must be a regular file or a named pipe: %1</translation>
+    </message>
+    <message>
+        <source>ファイルを読めません: %1: %2</source>
+        <translation>cannot read the file: %1: %2</translation>
+    </message>
+    <message>
+        <source>パスのリストを読めません: %1: %2</source>
+        <translation>cannot read the list of paths: %1: %2</translation>
+    </message>
+    <message>
+        <source>パスのリストが大きすぎます（上限 1 GiB）: %1</source>
+        <translation>the list of paths is too large (at most 1 GiB): %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 番目のパスが長すぎます（上限 %3 バイト）</source>
+        <translation>%1: path %2 is too long (at most %3 bytes)</translation>
+    </message>
+    <message>
+        <source>%1 行目 %2 → 「%3」: %4</source>
+        <translation>row %1: %2 → “%3”: %4</translation>
+    </message>
+    <message>
+        <source>%1～%2</source>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>%1、%2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 の値が正しくありません: 「%2」（%3）</source>
+        <translation>the value of %1 is not valid: “%2” (%3)</translation>
+    </message>
+    <message>
+        <source>--set には 項目名=値 を指定してください: 「%1」</source>
+        <translation>--set takes FIELD=VALUE: “%1”</translation>
+    </message>
+    <message>
+        <source>不明な設定項目です: 「%1」</source>
+        <translation>unknown setting: “%1”</translation>
+    </message>
+    <message>
+        <source>2024-01-02T03:04:05 の形の、存在する日時を指定してください</source>
+        <translation>give an existing time in the form 2024-01-02T03:04:05</translation>
+    </message>
+    <message>
+        <source>%1 の整数を指定してください</source>
+        <translation>give a whole number in the range %1</translation>
+    </message>
+    <message>
+        <source>%1 のいずれかを指定してください</source>
+        <translation>give one of %1</translation>
+    </message>
+    <message>
+        <source>設定ファイルを読めません: %1: %2（--defaults なら組み込みの初期値から始めます）</source>
+        <translation>cannot read the settings file: %1: %2 (--defaults starts from the built-in initial values)</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,9 @@
 #include "support/TempDir.h"
 
 #include "app/EnvSettings.h"
+#include "app/InterfaceLanguage.h"
 #include "app/LaunchList.h"
+#include "platform/Translation.h"
 #include "ui/main/CommandBar.h"
 #include "ui/main/MainDlg.h"
 #include "ui/main/SelectionList.h"
@@ -31,6 +33,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 using testing_support::IsolatedUserDirs;
 using testing_support::TempDir;
@@ -272,6 +275,44 @@ TEST_F(SettingsDlgTest, EnterAndEscapeInsideAPageDoNotCloseTheDialog)
         QTest::keyClick(inside, Qt::Key(key));
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(Widget<QCheckBox>(*dialog, "askCheck")->isChecked());
+}
+
+// English while it lives, Japanese again afterwards whatever the test did.
+class EnglishInterface {
+public:
+    EnglishInterface()
+        : m_loaded(platform::UseLanguage(platform::Language::English, platform::CatalogueFolder())),
+          m_language(std::in_place)
+    {
+    }
+    ~EnglishInterface()
+    {
+        m_language.reset();
+        platform::UseLanguage(platform::Language::Japanese, {});
+    }
+    bool Loaded() const { return m_loaded; }
+
+private:
+    bool m_loaded;
+    // Made after the language is chosen: it installs that language's catalogue.
+    std::optional<CInterfaceLanguage> m_language;
+};
+
+TEST_F(SettingsDlgTest, PagesAreEnglishWithTheEnglishCatalogue)
+{
+    EnglishInterface english;
+    ASSERT_TRUE(english.Loaded());
+    auto dialog = Open(0);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Kestrel (Settings)"));
+    EXPECT_EQ(Widget<QTabBar>(*dialog, "tabs")->tabText(1), QStringLiteral("Behavior"));
+    auto *view = Widget<CChoiceGroup>(*dialog, "viewChoice");
+    EXPECT_EQ(view->title(), QStringLiteral("Selection list view"));
+    EXPECT_EQ(view->Choice(2)->text(), QStringLiteral("Small icons"));
+    EXPECT_EQ(Widget<QComboBox>(*dialog, "sortCombo")->itemText(3), QStringLiteral("Modified"));
+
+    // The history page's items come from a table marked for translation.
+    dialog = Open(4);
+    EXPECT_EQ(Widget<QComboBox>(*dialog, "item")->itemText(0), QStringLiteral("[Main] Selected folder"));
 }
 
 } // namespace

@@ -60,19 +60,19 @@ CBehaviourPage::CBehaviourPage(CEnvSettings &env, QWidget *parent)
 
 void CBehaviourPage::CreateControls()
 {
-    auto *run = new QGroupBox(QStringLiteral("実行"), this);
-    m_ask = new QCheckBox(QStringLiteral("実行前に確認"), run);
-    m_dispLog = new QCheckBox(QStringLiteral("実行結果を表示"), run);
+    auto *run = new QGroupBox(tr("実行"), this);
+    m_ask = new QCheckBox(tr("実行前に確認"), run);
+    m_dispLog = new QCheckBox(tr("実行結果を表示"), run);
     auto *runLayout = new QVBoxLayout(run);
     runLayout->addWidget(m_ask);
     runLayout->addWidget(m_dispLog);
 
-    m_drop = new CChoiceGroup(QStringLiteral("ドラッグ＆ドロップ"), {"ファイル追加", "ディレクトリ移動のみ"},
-                              this);
+    m_drop =
+        new CChoiceGroup(tr("ドラッグ＆ドロップ"), {tr("ファイル追加"), tr("ディレクトリ移動のみ")}, this);
     m_folderPicker =
-        new CChoiceGroup(QStringLiteral("ディレクトリ選択"), {"Windows標準形式", "オリジナル形式"}, this);
-    m_help = new CChoiceGroup(QStringLiteral("ヘルプ"), {"コンパイル済みHTMLヘルプ", "HTMLマニュアル"}, this);
-    m_initial = new QPushButton(QStringLiteral("起動動作"), this);
+        new CChoiceGroup(tr("ディレクトリ選択"), {tr("Windows標準形式"), tr("オリジナル形式")}, this);
+    m_help = new CChoiceGroup(tr("ヘルプ"), {tr("コンパイル済みHTMLヘルプ"), tr("HTMLマニュアル")}, this);
+    m_initial = new QPushButton(tr("起動動作"), this);
     m_initial->setAutoDefault(false);
     m_ask->setObjectName(QStringLiteral("askCheck"));
     m_dispLog->setObjectName(QStringLiteral("dispLogCheck"));
@@ -93,9 +93,9 @@ void CBehaviourPage::CreateControls()
 QGroupBox *CBehaviourPage::CreateFilterControls()
 {
     auto *group = new QGroupBox(this);
-    m_filterLabel = new QLabel(QStringLiteral("フィルタ"), group);
+    m_filterLabel = new QLabel(tr("フィルタ"), group);
     m_filterCombo = new FilterTitleCombo(group, [this] { RebuildFilterItems(); });
-    m_patternLabel = new QLabel(QStringLiteral("パターン"), group);
+    m_patternLabel = new QLabel(tr("パターン"), group);
     m_pattern = new QLineEdit(group);
     m_extensions = new QPushButton(QStringLiteral("..."), group);
     m_extensions->setAutoDefault(false);
@@ -103,15 +103,15 @@ QGroupBox *CBehaviourPage::CreateFilterControls()
     m_pattern->setObjectName(QStringLiteral("patternEdit"));
     m_extensions->setObjectName(QStringLiteral("extensionButton"));
     m_extensions->setFixedWidth(m_extensions->fontMetrics().horizontalAdvance(QStringLiteral("....")) * 2);
-    m_hideDir = new QCheckBox(QStringLiteral("フォルダ表示にも適用"), group);
+    m_hideDir = new QCheckBox(tr("フォルダ表示にも適用"), group);
     m_hideDir->setObjectName(QStringLiteral("hideDirCheck"));
-    m_hideGroup = new QGroupBox(QStringLiteral("非表示属性"), group);
+    m_hideGroup = new QGroupBox(tr("非表示属性"), group);
     auto *hideLayout = new QGridLayout(m_hideGroup);
-    const char *const hideTexts[] = {"読み取り専用", "隠しファイル", "システム", "アーカイブ"};
+    const QString hideTexts[] = {tr("読み取り専用"), tr("隠しファイル"), tr("システム"), tr("アーカイブ")};
     const char *const hideNames[] = {"hideReadOnlyCheck", "hideHiddenCheck", "hideSystemCheck",
                                      "hideArchiveCheck"};
     for (int i = 0; i < 4; ++i) {
-        auto *check = new QCheckBox(QString::fromUtf8(hideTexts[i]), m_hideGroup);
+        auto *check = new QCheckBox(hideTexts[i], m_hideGroup);
         check->setObjectName(QString::fromLatin1(hideNames[i]));
         m_hideChecks[static_cast<std::size_t>(i)] = check;
         hideLayout->addWidget(check, i / 2, i % 2);
@@ -143,7 +143,7 @@ void CBehaviourPage::Connect()
     connect(m_initial, &QPushButton::clicked, this, [this] {
         StoreInitialValues(
             this, [this](CEnvSettings &initial) { StoreInto(initial); }, "Environment",
-            QStringLiteral("動作の初期値を変更しました。"));
+            tr("動作の初期値を変更しました。"));
     });
 }
 

@@ -4,12 +4,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-CChoiceGroup::CChoiceGroup(const QString &title, std::initializer_list<const char *> choices, QWidget *parent)
+CChoiceGroup::CChoiceGroup(const QString &title, std::initializer_list<QString> choices, QWidget *parent)
     : QGroupBox(title, parent), m_buttons(new QButtonGroup(this)), m_layout(new QVBoxLayout(this))
 {
     int value = 0;
-    for (const char *text : choices) {
-        auto *radio = new QRadioButton(QString::fromUtf8(text), this);
+    for (const QString &text : choices) {
+        auto *radio = new QRadioButton(text, this);
         m_buttons->addButton(radio, value++);
         m_layout->addWidget(radio);
     }

@@ -14,7 +14,7 @@ class QVBoxLayout;
 class CChoiceGroup : public QGroupBox {
     Q_OBJECT
 public:
-    CChoiceGroup(const QString &title, std::initializer_list<const char *> choices, QWidget *parent);
+    CChoiceGroup(const QString &title, std::initializer_list<QString> choices, QWidget *parent);
 
     // The checked position, -1 when none is checked.
     int Value() const;

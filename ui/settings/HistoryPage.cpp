@@ -1,6 +1,7 @@
 #include "ui/settings/HistoryPage.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -18,28 +19,31 @@ struct HistoryRecord {
 
 // The order of the combo "項目".
 constexpr std::array<HistoryRecord, CHistoryPage::kRecordCount> kRecords{{
-    {"【メイン】 選択ディレクトリ", "Environment", "CurrentDirectory"},
-    {"【メイン】 複写／移動ディレクトリ", "Environment", "CopyDirectory"},
-    {"【メイン】任意フィルタのパターン", "History", "FreeFilter"},
-    {"【メイン】エクスポートの出力先", "History", "ExportFile"},
-    {"【連番】 前固定文字列", "History", "RenumStr1"},
-    {"【連番】 後固定文字列", "History", "RenumStr2"},
-    {"【連番】 拡張子", "History", "RenumExt"},
-    {"【元名】 前固定文字列", "History", "OrgStr1"},
-    {"【元名】 後固定文字列", "History", "OrgStr2"},
-    {"【元名】 拡張子", "History", "OrgExt"},
-    {"【文字置換】 置換前文字列", "History", "ReplaceStr1"},
-    {"【文字置換】 置換後文字列", "History", "ReplaceStr2"},
-    {"【範囲置換】 置換文字列", "History", "ReplaceStr"},
-    {"【挿入】挿入文字列", "History", "InsertStr"},
-    {"【書式】 書式文字列", "History", "FormatStr"},
-    {"【ファイルから】入力ファイル", "History", "InputFile"},
-    {"【連番Dir作成】固定文字列", "History", "NumDirStr"},
-    {"【連結】 出力先ファイル", "History", "OutputFile"},
-    {"【連結】 区切り書式", "History", "Sepa"},
+    {QT_TRANSLATE_NOOP("CHistoryPage", "【メイン】 選択ディレクトリ"), "Environment", "CurrentDirectory"},
+    {QT_TRANSLATE_NOOP("CHistoryPage", "【メイン】 複写／移動ディレクトリ"), "Environment", "CopyDirectory"},
+    {QT_TRANSLATE_NOOP("CHistoryPage", "【メイン】任意フィルタのパターン"), "History", "FreeFilter"},
+    {QT_TRANSLATE_NOOP("CHistoryPage", "【メイン】エクスポートの出力先"), "History", "ExportFile"},
+    {QT_TRANSLATE_NOOP("CHistoryPage", "【連番】 前固定文字列"), "History", "RenumStr1"},
+    {QT_TRANSLATE_NOOP("CHistoryPage", "【連番】 後固定文字列"), "History", "RenumStr2"},
+    {QT_TRANSLATE_NOOP("CHistoryPage", "【連番】 拡張子"), "History", "RenumExt"},
+    {QT_TRANSLATE_NOOP("CHistoryPage", "【元名】 前固定文字列"), "History", "OrgStr1"},
+    {QT_TRANSLATE_NOOP("CHistoryPage", "【元名】 後固定文字列"), "History", "OrgStr2"},
+    {QT_TRANSLATE_NOOP("CHistoryPage", "【元名】 拡張子"), "History", "OrgExt"},
+    {QT_TRANSLATE_NOOP("CHistoryPage", "【文字置換】 置換前文字列"), "History", "ReplaceStr1"},
+    {QT_TRANSLATE_NOOP("CHistoryPage", "【文字置換】 置換後文字列"), "History", "ReplaceStr2"},
+    {QT_TRANSLATE_NOOP("CHistoryPage", "【範囲置換】 置換文字列"), "History", "ReplaceStr"},
+    {QT_TRANSLATE_NOOP("CHistoryPage", "【挿入】挿入文字列"), "History", "InsertStr"},
+    {QT_TRANSLATE_NOOP("CHistoryPage", "【書式】 書式文字列"), "History", "FormatStr"},
+    {QT_TRANSLATE_NOOP("CHistoryPage", "【ファイルから】入力ファイル"), "History", "InputFile"},
+    {QT_TRANSLATE_NOOP("CHistoryPage", "【連番Dir作成】固定文字列"), "History", "NumDirStr"},
+    {QT_TRANSLATE_NOOP("CHistoryPage", "【連結】 出力先ファイル"), "History", "OutputFile"},
+    {QT_TRANSLATE_NOOP("CHistoryPage", "【連結】 区切り書式"), "History", "Sepa"},
 }};
 
-const QString kTitle = QStringLiteral("履歴削除");
+QString Title()
+{
+    return QCoreApplication::translate("CHistoryPage", "履歴削除");
+}
 
 } // namespace
 
@@ -51,19 +55,19 @@ CHistoryPage::CHistoryPage(QWidget *parent) : CSettingsPage(parent)
     m_item = new QComboBox(this);
     m_item->setObjectName(QStringLiteral("item"));
     for (const HistoryRecord &record : kRecords)
-        m_item->addItem(QString::fromUtf8(record.caption));
+        m_item->addItem(tr(record.caption));
     m_lines = new QListWidget(this);
     m_lines->setObjectName(QStringLiteral("lines"));
     m_lines->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    auto *checkAll = new QPushButton(QStringLiteral("全チェック"), this);
-    auto *clearAll = new QPushButton(QStringLiteral("全クリア"), this);
-    auto *remove = new QPushButton(QStringLiteral("削除"), this);
-    auto *removeAll = new QPushButton(QStringLiteral("全履歴削除"), this);
-    m_update = new QPushButton(QStringLiteral("更新"), this);
+    auto *checkAll = new QPushButton(tr("全チェック"), this);
+    auto *clearAll = new QPushButton(tr("全クリア"), this);
+    auto *remove = new QPushButton(tr("削除"), this);
+    auto *removeAll = new QPushButton(tr("全履歴削除"), this);
+    m_update = new QPushButton(tr("更新"), this);
     m_update->setEnabled(false);
 
     auto *itemRow = new QHBoxLayout;
-    itemRow->addWidget(new QLabel(QStringLiteral("項目"), this));
+    itemRow->addWidget(new QLabel(tr("項目"), this));
     itemRow->addWidget(m_item, 1);
     auto *buttons = new QVBoxLayout;
     for (QPushButton *button : {checkAll, clearAll, remove, removeAll})
@@ -123,9 +127,8 @@ void CHistoryPage::DeleteChecked()
 void CHistoryPage::DeleteAll()
 {
     const auto answer = QMessageBox::question(
-        this, kTitle,
-        QStringLiteral(
-            "全項目の全履歴を削除します。\n『更新』ボタンを押下すると反映されます。\n\n削除しますか？"),
+        this, Title(),
+        tr("全項目の全履歴を削除します。\n『更新』ボタンを押下すると反映されます。\n\n削除しますか？"),
         QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
@@ -140,5 +143,5 @@ void CHistoryPage::WriteBack()
     MarkChanged();
     for (std::size_t i = 0; i < kRecordCount; ++i)
         platform::SaveHistory(kRecords[i].key, kRecords[i].value, m_entries[i]);
-    QMessageBox::information(this, kTitle, QStringLiteral("履歴の編集結果を更新しました。"));
+    QMessageBox::information(this, Title(), tr("履歴の編集結果を更新しました。"));
 }

@@ -41,21 +41,22 @@ CLaunchPage::CLaunchPage(CLaunchList &launchers, QWidget *parent)
 {
     static_assert(std::tuple_size_v<decltype(m_rows)> == CLaunchList::kEntryCount);
     auto *grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("表　示"), this), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("コ　マ　ン　ド"), this), 0, 2);
-    const char *const numbers[] = {"１", "２", "３", "４", "５"};
+    grid->addWidget(new QLabel(tr("表　示"), this), 0, 1);
+    grid->addWidget(new QLabel(tr("コ　マ　ン　ド"), this), 0, 2);
+    const QString numbers[] = {tr("１"), tr("２"), tr("３"), tr("４"), tr("５")};
     for (std::size_t k = 0; k < m_rows.size(); ++k) {
         Row &row = m_rows[k];
         const CLaunchList::Entry &entry = m_launchers.Entries[k];
         row.title = new QLineEdit(QString::fromStdString(entry.Title), this);
         row.command = new QLineEdit(QString::fromStdString(entry.Command), this);
-        row.browse = MakeImageButton(this, icons::kBrowseFolder, icons::kDirectoryButtonSize, "参照");
+        row.browse = MakeImageButton(this, icons::kBrowseFolder, icons::kDirectoryButtonSize,
+                                     tr("参照").toUtf8().constData());
         const QString number = QString::number(k + 1);
         row.title->setObjectName(QStringLiteral("title") + number);
         row.command->setObjectName(QStringLiteral("command") + number);
         row.browse->setObjectName(QStringLiteral("browse") + number);
         const int line = static_cast<int>(k) + 1;
-        grid->addWidget(new QLabel(QString::fromUtf8(numbers[k]), this), line, 0);
+        grid->addWidget(new QLabel(numbers[k], this), line, 0);
         grid->addWidget(row.title, line, 1);
         grid->addWidget(row.command, line, 2);
         grid->addWidget(row.browse, line, 3);
@@ -83,8 +84,8 @@ void CLaunchPage::BrowseProgram(const Row &row)
     QString chosen;
     {
         CModalGuard modal(this);
-        chosen = QFileDialog::getOpenFileName(this, QStringLiteral("Kestrel（起動コマンド選択）"),
-                                              QDir::currentPath(), QStringLiteral("全てのファイル (*)"));
+        chosen = QFileDialog::getOpenFileName(this, tr("Kestrel（起動コマンド選択）"), QDir::currentPath(),
+                                              tr("全てのファイル (*)"));
     }
     if (!chosen.isEmpty())
         row.command->setText(CommandWord(chosen));

@@ -31,36 +31,36 @@ CListDisplayPage::CListDisplayPage(CEnvSettings &env, QWidget *parent) : CSettin
     connect(m_initial, &QPushButton::clicked, this, [this] {
         StoreInitialValues(
             this, [this](CEnvSettings &initial) { StoreInto(initial); }, "Disp",
-            QStringLiteral("リスト表示の初期値を変更しました。"));
+            tr("リスト表示の初期値を変更しました。"));
     });
 }
 
 void CListDisplayPage::CreateControls()
 {
-    m_view = new CChoiceGroup(QStringLiteral("選択リストの形式"), {"詳細", "一覧", "小さいアイコン"}, this);
-    m_select = new CChoiceGroup(QStringLiteral("リストの選択方法"), {"ファイル名部分", "行全体"}, this);
-    m_grid = new QCheckBox(QStringLiteral("（罫線表示）"), this);
+    m_view = new CChoiceGroup(tr("選択リストの形式"), {tr("詳細"), tr("一覧"), tr("小さいアイコン")}, this);
+    m_select = new CChoiceGroup(tr("リストの選択方法"), {tr("ファイル名部分"), tr("行全体")}, this);
+    m_grid = new QCheckBox(tr("（罫線表示）"), this);
     m_select->AddWidget(m_grid);
-    m_chars = new CChoiceGroup(QStringLiteral("ファイル表示"), {"通常", "大文字", "小文字"}, this);
-    m_size = new CChoiceGroup(QStringLiteral("ファイルサイズ"), {"キロバイト単位", "バイト単位"}, this);
+    m_chars = new CChoiceGroup(tr("ファイル表示"), {tr("通常"), tr("大文字"), tr("小文字")}, this);
+    m_size = new CChoiceGroup(tr("ファイルサイズ"), {tr("キロバイト単位"), tr("バイト単位")}, this);
 
-    auto *sortGroup = new QGroupBox(QStringLiteral("選択リストのソート方法"), this);
+    auto *sortGroup = new QGroupBox(tr("選択リストのソート方法"), this);
     m_sort = new QComboBox(sortGroup);
-    for (const char *item : {"名前", "サイズ", "ファイルの種類", "更新日時", "属性"})
-        m_sort->addItem(QString::fromUtf8(item));
-    m_sortDown = new QCheckBox(QStringLiteral("逆順"), sortGroup);
-    m_sortNum = new QCheckBox(QStringLiteral("数値比較"), sortGroup);
+    for (const QString &item : {tr("名前"), tr("サイズ"), tr("ファイルの種類"), tr("更新日時"), tr("属性")})
+        m_sort->addItem(item);
+    m_sortDown = new QCheckBox(tr("逆順"), sortGroup);
+    m_sortNum = new QCheckBox(tr("数値比較"), sortGroup);
     auto *sortLayout = new QVBoxLayout(sortGroup);
     sortLayout->addWidget(m_sort);
     sortLayout->addWidget(m_sortDown);
     sortLayout->addWidget(m_sortNum);
 
-    m_path = new CChoiceGroup(QStringLiteral("変名／連結候補表示"), {"ファイル名", "フルパス名"}, this);
-    auto *destSortGroup = new QGroupBox(QStringLiteral("候補リストのソート機能"), this);
-    m_destSort = new QCheckBox(QStringLiteral("使用する"), destSortGroup);
+    m_path = new CChoiceGroup(tr("変名／連結候補表示"), {tr("ファイル名"), tr("フルパス名")}, this);
+    auto *destSortGroup = new QGroupBox(tr("候補リストのソート機能"), this);
+    m_destSort = new QCheckBox(tr("使用する"), destSortGroup);
     (new QVBoxLayout(destSortGroup))->addWidget(m_destSort);
 
-    m_initial = new QPushButton(QStringLiteral("起動動作"), this);
+    m_initial = new QPushButton(tr("起動動作"), this);
     m_initial->setAutoDefault(false);
 
     m_view->setObjectName(QStringLiteral("viewChoice"));

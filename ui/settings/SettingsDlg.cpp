@@ -16,20 +16,21 @@ CSettingsDlg::CSettingsDlg(const CEnvSettings &env, const CLaunchList &launchers
     : QDialog(parent), m_launchers(launchers)
 {
     m_env.CopyFrom(env);
-    setWindowTitle(QStringLiteral("Kestrel（環境設定）"));
+    setWindowTitle(tr("Kestrel（環境設定）"));
 
     m_tabs = new QTabBar(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
     m_tabs->setExpanding(false);
-    for (const char *caption : {"リスト表示", "動　作", "起動動作", "起動アプリケーション", "履歴編集"})
-        m_tabs->addTab(QString::fromUtf8(caption));
+    for (const QString &caption :
+         {tr("リスト表示"), tr("動　作"), tr("起動動作"), tr("起動アプリケーション"), tr("履歴編集")})
+        m_tabs->addTab(caption);
     auto *pageFrame = new QFrame(this);
     pageFrame->setFrameShape(QFrame::StyledPanel);
     m_pageLayout = new QVBoxLayout(pageFrame);
 
-    auto *firstButton = new QPushButton(QStringLiteral("起動時に最初に表示"), this);
-    auto *okButton = new QPushButton(QStringLiteral("設定"), this);
-    auto *cancelButton = new QPushButton(QStringLiteral("取消"), this);
+    auto *firstButton = new QPushButton(tr("起動時に最初に表示"), this);
+    auto *okButton = new QPushButton(tr("設定"), this);
+    auto *cancelButton = new QPushButton(tr("取消"), this);
     firstButton->setAutoDefault(false);
     okButton->setDefault(true);
     cancelButton->setAutoDefault(false);

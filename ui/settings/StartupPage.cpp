@@ -24,26 +24,26 @@ CStartupPage::CStartupPage(CEnvSettings &env, QWidget *parent) : CSettingsPage(p
 
 void CStartupPage::CreateControls()
 {
-    m_data = new CChoiceGroup(QStringLiteral("変名設定"), {"前回終了値", "デフォルト"}, this);
-    m_window = new CChoiceGroup(QStringLiteral("ウィンドウ"), {"前回終了値", "デフォルト"}, this);
-    m_directory = new CChoiceGroup(QStringLiteral("選択ディレクトリ"), {"前回終了値", "固定"}, this);
+    m_data = new CChoiceGroup(tr("変名設定"), {tr("前回終了値"), tr("デフォルト")}, this);
+    m_window = new CChoiceGroup(tr("ウィンドウ"), {tr("前回終了値"), tr("デフォルト")}, this);
+    m_directory = new CChoiceGroup(tr("選択ディレクトリ"), {tr("前回終了値"), tr("固定")}, this);
     auto *directoryRow = new QWidget(m_directory);
     m_directoryCombo = new CHistoryComboBox(directoryRow);
     m_directoryCombo->SetDropEmpty(true);
     m_directoryCombo->SetMatch(platform::HistoryMatch::SamePath);
     m_directoryCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_directoryCombo->setMinimumContentsLength(24);
-    m_browse =
-        MakeImageButton(directoryRow, icons::kBrowseFolder, icons::kDirectoryButtonSize, "ディレクトリ参照");
+    m_browse = MakeImageButton(directoryRow, icons::kBrowseFolder, icons::kDirectoryButtonSize,
+                               tr("ディレクトリ参照").toUtf8().constData());
     auto *rowLayout = new QHBoxLayout(directoryRow);
     rowLayout->setContentsMargins(0, 0, 0, 0);
     rowLayout->addWidget(m_directoryCombo, 1);
     rowLayout->addWidget(m_browse);
     m_directory->AddWidget(directoryRow);
 
-    m_split = new CChoiceGroup(QStringLiteral("リスト分割"), {"前回終了値", "２分割", "分割なし"}, this);
-    auto *multiGroup = new QGroupBox(QStringLiteral("多重起動"), this);
-    m_multiExec = new QCheckBox(QStringLiteral("許可"), multiGroup);
+    m_split = new CChoiceGroup(tr("リスト分割"), {tr("前回終了値"), tr("２分割"), tr("分割なし")}, this);
+    auto *multiGroup = new QGroupBox(tr("多重起動"), this);
+    m_multiExec = new QCheckBox(tr("許可"), multiGroup);
     (new QVBoxLayout(multiGroup))->addWidget(m_multiExec);
 
     m_data->setObjectName(QStringLiteral("dataChoice"));
@@ -89,8 +89,8 @@ void CStartupPage::Store()
 void CStartupPage::BrowseDirectory()
 {
     const std::optional<std::string> chosen =
-        ChooseFolder(this, QStringLiteral("起動時の選択ディレクトリを指定して下さい。"),
-                     m_directoryCombo->CurrentText(), m_env.SelDirMode);
+        ChooseFolder(this, tr("起動時の選択ディレクトリを指定して下さい。"), m_directoryCombo->CurrentText(),
+                     m_env.SelDirMode);
     if (chosen) {
         m_directoryCombo->SetCurrentText(*chosen);
         m_directoryCombo->AddCurrentText(CHistoryComboBox::kDefaultMaxCount);
