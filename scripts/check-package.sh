@@ -47,7 +47,8 @@ apt-get install -y -qq "$deb" >/dev/null
 /usr/bin/kestrel-cli --version | grep -q '^kestrel-cli '
 /usr/bin/kestrel --version | grep -q '^kestrel '
 # The installed programs find their catalogue: English for English locales.
-LC_ALL=en_US.UTF-8 /usr/bin/kestrel-cli --help | grep -q '^Usage'
+english=$(LC_ALL=en_US.UTF-8 /usr/bin/kestrel-cli --help)
+grep -q '^Usage' <<<"$english"
 [ "$(man -w kestrel-cli)" = /usr/share/man/man1/kestrel-cli.1.gz ]
 MANWIDTH=80 man kestrel-cli 2>/dev/null | grep -q -- '--execute'
 # The window opens under a virtual display and stays up until it is ended.

@@ -40,9 +40,12 @@ for page in man1/kestrel man1/kestrel-cli ja/man1/kestrel ja/man1/kestrel-cli; d
   MANWIDTH=80 man -l "$root/usr/share/man/$page.1.gz" 2>/dev/null | grep -q -- '--version'
 done
 
-# The installed programs find their catalogue: English for English locales.
-LC_ALL=en_US.UTF-8 "$root/usr/bin/kestrel-cli" --help | grep -q '^Usage'
-LC_ALL=C.UTF-8 "$root/usr/bin/kestrel-cli" --help | grep -qv '^Usage' 
+# The installed programs find their catalogue: English for English locales,
+# Japanese for the others.
+english=$(LC_ALL=en_US.UTF-8 "$root/usr/bin/kestrel-cli" --help)
+japanese=$(LC_ALL=C.UTF-8 "$root/usr/bin/kestrel-cli" --help)
+grep -q '^Usage' <<<"$english"
+grep -q '^使い方' <<<"$japanese"
 
 "$root/usr/bin/kestrel-cli" --version | grep -q '^kestrel-cli '
 "$root/usr/bin/kestrel" --version | grep -q '^kestrel '
