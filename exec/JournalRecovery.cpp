@@ -97,21 +97,24 @@ void CRecovery::Finish(const CJournalEntry &e)
         RemoveOutput(e);
         return;
     case CJournalEntry::Move:
-    case CJournalEntry::Replace:
+    case CJournalEntry::Replace: {
         if (!HoldsFile(e.from, e))
             return; // done, or never reached by a file that has gone since
-        if ((e.file.valid && Holds(e.to, e.file)) || (e.made.identity.valid && HoldsCopy(e.to, e))) {
+        // One look at the target answers the three questions below.
+        const platform::FileVersion atTarget = platform::GetFileVersion(e.to);
+        if (platform::IsRecordedFile(e.file, atTarget.identity) || platform::IsRecordedVersion(e.made, atTarget)) {
             // A link and unlink stopped between its two calls (the file has
             // both names), or a move to another file system stopped between
             // its copy and the removal of the source (the copy is whole): the
             // old name goes.
             Note({e.from, e.to, platform::DeleteFile(e.from)});
-        } else if (e.kind == CJournalEntry::Replace || !platform::PathExists(e.to)) {
+        } else if (e.kind == CJournalEntry::Replace || !atTarget.identity.valid) {
             Move(e.from, e.to, false, e.kind == CJournalEntry::Replace, e.file);
         } else {
             LeaveAlone(e.from, e.to, platform::kErrorTargetExists);
         }
         return;
+    }
     case CJournalEntry::Copy:
         if (e.made.identity.valid && HoldsCopy(e.to, e))
             return; // the copy is there
@@ -136,21 +139,30 @@ void CRecovery::TakeBack(const CJournalEntry &e)
         RemoveOutput(e);
         return;
     case CJournalEntry::Move:
-    case CJournalEntry::Replace:
-        if (e.file.valid && Holds(e.to, e.file) && Holds(e.from, e.file)) {
+    case CJournalEntry::Replace: {
+        // One look at each name answers the questions below.
+        const platform::FileVersion atTarget = platform::GetFileVersion(e.to);
+        const bool fileAtTarget =
+            e.file.valid ? platform::IsRecordedFile(e.file, atTarget.identity) : atTarget.identity.valid;
+        const bool copyAtTarget = platform::IsRecordedVersion(e.made, atTarget);
+        if (!fileAtTarget && !copyAtTarget)
+            return; // not done, or its file has gone since
+        const platform::FileIdentity atSource = platform::GetFileIdentity(e.from);
+        const bool fileAtSource = e.file.valid ? platform::IsRecordedFile(e.file, atSource) : atSource.valid;
+        if (e.file.valid && fileAtTarget && fileAtSource) {
             // A link and unlink stopped between its two calls: the new name goes.
             Note({e.to, {}, platform::DeleteFile(e.to)});
-        } else if (e.made.identity.valid && HoldsCopy(e.to, e) && HoldsFile(e.from, e)) {
+        } else if (copyAtTarget && fileAtSource) {
             // The copy of a move to another file system was made, the source
             // is still whole: the copy goes.
             DeleteCopy(e.to, e);
-        } else if (HoldsFile(e.to, e) || (e.made.identity.valid && HoldsCopy(e.to, e))) {
-            if (!platform::PathExists(e.from))
-                Move(e.to, e.from, false, false, platform::GetFileIdentity(e.to));
-            else
-                LeaveAlone(e.to, e.from, platform::kErrorTargetExists);
+        } else if (!atSource.valid) {
+            Move(e.to, e.from, false, false, atTarget.identity);
+        } else {
+            LeaveAlone(e.to, e.from, platform::kErrorTargetExists);
         }
         return;
+    }
     case CJournalEntry::Copy:
         // The source stayed where it was: the copy goes, but only the very
         // copy the run made; a file of the same name made by anyone else stays.
