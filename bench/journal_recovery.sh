@@ -45,9 +45,10 @@ PY
 # Kills the shift at the rename that would move the middle file; the journal
 # is then left with half the steps done.
 kill_halfway() {
-  # In a shell of its own, which keeps the "Killed" report to itself.
+  # In a shell of its own (not replaced by the program: the "|| true"),
+  # which keeps the "Killed" report to itself.
   (KESTREL_FAULT_CALL=rename KESTREL_FAULT_AT=$((count / 2)) KESTREL_FAULT_MODE=kill \
-    LD_PRELOAD="$fault" "$cli" "${shift_args[@]}") >/dev/null 2>&1 || true
+    LD_PRELOAD="$fault" "$cli" "${shift_args[@]}" || true) >/dev/null 2>&1
   ls "$XDG_STATE_HOME"/Kestrel/*.journal >/dev/null 2>&1 || { echo "no journal was left" >&2; exit 1; }
 }
 

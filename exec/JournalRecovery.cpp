@@ -1,4 +1,5 @@
 #include "exec/Concatenation.h"
+#include "exec/DirectoryHandles.h"
 #include "exec/DirectoryLocks.h"
 #include "exec/Journal.h"
 #include "exec/TempNames.h"
@@ -18,23 +19,6 @@ namespace exec {
 
 namespace {
 
-bool Holds(const std::string &path, const platform::FileIdentity &file)
-{
-    return platform::IsRecordedFile(file, platform::GetFileIdentity(path));
-}
-
-bool HoldsCopy(const std::string &path, const CJournalEntry &e)
-{
-    return platform::IsRecordedVersion(e.made, platform::GetFileVersion(path));
-}
-
-// The step's file is at path: its identity where the journal knows it, else
-// anything at all (journals from before identities were kept).
-bool HoldsFile(const std::string &path, const CJournalEntry &e)
-{
-    return e.file.valid ? Holds(path, e.file) : platform::PathExists(path);
-}
-
 class CRecovery {
 public:
     CRecovery(CRecoveryReport &report, const std::function<void(const CRecoveryStep &)> &onStep)
@@ -53,6 +37,27 @@ public:
     }
 
 private:
+    // What stands at path now, looked at through its folder's handle.
+    platform::FileVersion VersionAt(const std::string &path)
+    {
+        return platform::GetFileVersionAt(m_handles.FolderOf(path), path.c_str() + path.rfind('/') + 1);
+    }
+    bool Holds(const std::string &path, const platform::FileIdentity &file)
+    {
+        return platform::IsRecordedFile(file, VersionAt(path).identity);
+    }
+    bool HoldsCopy(const std::string &path, const CJournalEntry &e)
+    {
+        return platform::IsRecordedVersion(e.made, VersionAt(path));
+    }
+    bool Exists(const std::string &path) { return VersionAt(path).identity.valid; }
+    // The step's file is at path: its identity where the journal knows it,
+    // else anything at all (journals from before identities were kept).
+    bool HoldsFile(const std::string &path, const CJournalEntry &e)
+    {
+        return e.file.valid ? Holds(path, e.file) : Exists(path);
+    }
+
     // A concatenation cut short: its output is of no use, whichever way.
     void RemoveOutput(const CJournalEntry &e)
     {
@@ -64,7 +69,7 @@ private:
               const platform::FileIdentity &file)
     {
         const platform::TransferOptions options{copy, replace, file, {}};
-        Note({from, to, platform::MoveOrCopy(from, to, options)});
+        Note({from, to, platform::MoveAt(m_handles.FolderOf(from), from, m_handles.FolderOf(to), to, options)});
     }
     void DeleteCopy(const std::string &path, const CJournalEntry &e)
     {
@@ -87,6 +92,7 @@ private:
 
     CRecoveryReport &m_report;
     const std::function<void(const CRecoveryStep &)> &m_onStep;
+    CDirectoryHandles m_handles;
     std::unordered_set<std::string> m_failedFrom;
 };
 
@@ -101,7 +107,7 @@ void CRecovery::Finish(const CJournalEntry &e)
         if (!HoldsFile(e.from, e))
             return; // done, or never reached by a file that has gone since
         // One look at the target answers the three questions below.
-        const platform::FileVersion atTarget = platform::GetFileVersion(e.to);
+        const platform::FileVersion atTarget = VersionAt(e.to);
         if (platform::IsRecordedFile(e.file, atTarget.identity) || platform::IsRecordedVersion(e.made, atTarget)) {
             // A link and unlink stopped between its two calls (the file has
             // both names), or a move to another file system stopped between
@@ -120,13 +126,13 @@ void CRecovery::Finish(const CJournalEntry &e)
             return; // the copy is there
         if (!HoldsFile(e.from, e))
             return;
-        if (!platform::PathExists(e.to))
+        if (!Exists(e.to))
             Move(e.from, e.to, true, false, e.file);
         else if (!TemporaryNameLike(e.to) || e.made.identity.valid)
             LeaveAlone(e.to, {}, platform::kErrorFileReplaced);
         return;
     case CJournalEntry::PutCopy:
-        if (e.made.identity.valid ? HoldsCopy(e.from, e) : platform::PathExists(e.from))
+        if (e.made.identity.valid ? HoldsCopy(e.from, e) : Exists(e.from))
             Move(e.from, e.to, false, true, e.made.identity);
         return;
     }
@@ -141,13 +147,13 @@ void CRecovery::TakeBack(const CJournalEntry &e)
     case CJournalEntry::Move:
     case CJournalEntry::Replace: {
         // One look at each name answers the questions below.
-        const platform::FileVersion atTarget = platform::GetFileVersion(e.to);
+        const platform::FileVersion atTarget = VersionAt(e.to);
         const bool fileAtTarget =
             e.file.valid ? platform::IsRecordedFile(e.file, atTarget.identity) : atTarget.identity.valid;
         const bool copyAtTarget = platform::IsRecordedVersion(e.made, atTarget);
         if (!fileAtTarget && !copyAtTarget)
             return; // not done, or its file has gone since
-        const platform::FileIdentity atSource = platform::GetFileIdentity(e.from);
+        const platform::FileIdentity atSource = VersionAt(e.from).identity;
         const bool fileAtSource = e.file.valid ? platform::IsRecordedFile(e.file, atSource) : atSource.valid;
         if (e.file.valid && fileAtTarget && fileAtSource) {
             // A link and unlink stopped between its two calls: the new name goes.
@@ -168,7 +174,7 @@ void CRecovery::TakeBack(const CJournalEntry &e)
         // copy the run made; a file of the same name made by anyone else stays.
         if (e.made.identity.valid && HoldsCopy(e.to, e))
             DeleteCopy(e.to, e);
-        else if (platform::PathExists(e.to) && !TemporaryNameLike(e.to) && e.made.identity.valid)
+        else if (Exists(e.to) && !TemporaryNameLike(e.to) && e.made.identity.valid)
             LeaveAlone(e.to, {}, platform::kErrorFileReplaced);
         return;
     case CJournalEntry::PutCopy:

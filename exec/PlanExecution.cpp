@@ -1,5 +1,6 @@
 #include "exec/PlanExecution.h"
 
+#include "exec/DirectoryHandles.h"
 #include "exec/DirectoryLocks.h"
 #include "exec/Journal.h"
 #include "exec/TempNames.h"
@@ -7,7 +8,6 @@
 #include "platform/Paths.h"
 
 #include <cerrno>
-#include <unordered_map>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,47 +16,6 @@
 namespace exec {
 
 namespace {
-
-// Open directories for the calls relative to them, one per folder of the run:
-// the folder the run holds locked where it does (the one it listed), else one
-// opened for the run.
-class CDirectoryHandles {
-public:
-    CDirectoryHandles() = default;
-    CDirectoryHandles(const CDirectoryHandles &) = delete;
-    CDirectoryHandles &operator=(const CDirectoryHandles &) = delete;
-    ~CDirectoryHandles()
-    {
-        for (const int fd : m_owned)
-            close(fd);
-    }
-
-    // The handle of the folder holding path; AT_FDCWD-free: -1 makes the call
-    // fail with EBADF, which the caller reports like any failure.
-    int FolderOf(const std::string &path)
-    {
-        const std::string_view folder = std::string_view(path).substr(0, path.rfind('/'));
-        if (m_last >= 0 && folder == m_lastFolder)
-            return m_last;
-        std::string key(folder);
-        auto found = m_handles.find(key);
-        if (found == m_handles.end()) {
-            int fd = HeldFolderHandle(key);
-            if (fd < 0 && (fd = platform::OpenDirectoryHandle(key)) >= 0)
-                m_owned.push_back(fd);
-            found = m_handles.emplace(key, fd).first;
-        }
-        m_lastFolder = found->first;
-        m_last = found->second;
-        return m_last;
-    }
-
-private:
-    std::unordered_map<std::string, int> m_handles;
-    std::vector<int> m_owned;
-    std::string m_lastFolder;
-    int m_last = -1;
-};
 
 class CPlanRunner {
 public:
