@@ -2325,7 +2325,7 @@ By default it only shows a preview and writes nothing to disk.</translation>
   --dir ディレクトリ      ディレクトリ内の対象を全て追加する（連番Dir作成では作成先）
                           複数指定するとバッチ処理: ディレクトリごとに順に変名する
                           （ファイルの変名のみ。出力先は通常、連番の加算はせず、
-                          どのディレクトリも同じ開始値から。元に戻す記録は残らない）
+                          どのディレクトリも同じ開始値から。--undo で全体を元に戻せる）
   --filter &quot;パターン&quot;     --dir で追加する名前のワイルドカード（; 区切り、例 &quot;*.jpg;*.png&quot;）
   --sort 項目             --dir の並び順: name、size、type、time、attr（既定 name）
   --numeric               名前の中の数字を数値として並べる
@@ -2339,7 +2339,7 @@ By default it only shows a preview and writes nothing to disk.</translation>
   --dir DIRECTORY         add everything in the directory (with numbered folders: where they are made)
                           given more than once, a batch: the directories are renamed one after another
                           (renaming files only; output in place, numbers do not carry on,
-                          every directory starts at the same value; no undo record is kept)
+                          every directory starts at the same value; --undo takes the whole batch back)
   --filter &quot;PATTERN&quot;      wildcards for the names --dir adds (separated by ;, e.g. &quot;*.jpg;*.png&quot;)
   --sort KEY              the order of --dir: name, size, type, time, attr (default name)
   --numeric               sort the digits in names as numbers
