@@ -44,6 +44,11 @@ void Encode(const std::string &path, std::string &out)
 
 bool Decode(std::string_view text, std::string &path)
 {
+    // Most paths have nothing encoded.
+    if (text.find('%') == std::string_view::npos) {
+        path.assign(text);
+        return true;
+    }
     path.clear();
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '%') {
