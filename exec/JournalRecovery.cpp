@@ -69,7 +69,8 @@ private:
               const platform::FileIdentity &file)
     {
         const platform::TransferOptions options{copy, replace, file, {}};
-        Note({from, to, platform::MoveAt(m_handles.FolderOf(from), from, m_handles.FolderOf(to), to, options)});
+        Note({from, to,
+              platform::MoveAt(m_handles.FolderOf(from), from, m_handles.FolderOf(to), to, options)});
     }
     void DeleteCopy(const std::string &path, const CJournalEntry &e)
     {
@@ -108,7 +109,8 @@ void CRecovery::Finish(const CJournalEntry &e)
             return; // done, or never reached by a file that has gone since
         // One look at the target answers the three questions below.
         const platform::FileVersion atTarget = VersionAt(e.to);
-        if (platform::IsRecordedFile(e.file, atTarget.identity) || platform::IsRecordedVersion(e.made, atTarget)) {
+        if (platform::IsRecordedFile(e.file, atTarget.identity) ||
+            platform::IsRecordedVersion(e.made, atTarget)) {
             // A link and unlink stopped between its two calls (the file has
             // both names), or a move to another file system stopped between
             // its copy and the removal of the source (the copy is whole): the
