@@ -44,7 +44,7 @@ std::string CResultLog::StatusText(int code) const
 
 std::string CResultLog::StatusText(const CResultRow &row) const
 {
-    const std::string text = StatusText(row.code);
+    std::string text = StatusText(row.code);
     if (row.reason.empty())
         return text;
     return platform::Fill(platform::Tr("exec", "%1（%2）"), {text, row.reason});
