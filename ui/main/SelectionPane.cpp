@@ -742,7 +742,7 @@ QString CSelectionPane::StatusText() const
 {
     // The counts, then which filter is on, so that a list that lacks entries
     // says why: filters 1-5 by their titles, the free filter by its pattern.
-    const QString counts = ListStatusText(m_rows.RowCount(), m_list->SelectedCount());
+    QString counts = ListStatusText(m_rows.RowCount(), m_list->SelectedCount());
     const int mode = m_env.FilterMode;
     if (mode < 0 || mode >= CEnvSettings::kNoFilterIndex)
         return counts;
