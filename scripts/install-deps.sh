@@ -10,7 +10,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build make pkg-config clang-format
   qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins libqt6svg6
-  qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools libc-l10n
+  qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
   libpcre2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libexiv2-dev libtag1-dev
