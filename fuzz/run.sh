@@ -10,7 +10,7 @@ shift 2
 source_dir=$(cd "$(dirname "$0")" && pwd)
 harnesses=("$@")
 if [ ${#harnesses[@]} -eq 0 ]; then
-  harnesses=(store_file names_file format_string wildcard set_value)
+  harnesses=(store_file names_file format_string wildcard set_value journal)
 fi
 for name in "${harnesses[@]}"; do
   corpus="$build/fuzz-corpus/$name"
