@@ -38,10 +38,9 @@ bool IsBlank(const std::string &text)
 CExportDlg::CExportDlg(const CEnvSettings &env, const std::string &currentDirectory, QWidget *parent)
     : QDialog(parent), m_modal(parent), m_env(env), m_currentDirectory(currentDirectory),
       m_path(MakeCombo("outputPath", "ExportFile", this)),
-      m_browse(MakeImageButton(this, icons::kBrowseFolder, icons::kDirectoryButtonSize,
-                               qUtf8Printable(tr("参照")))),
-      m_currentDirectoryButton(MakeImageButton(this, icons::kFolder, icons::kDirectoryButtonSize,
-                                               qUtf8Printable(tr("カレントディレクトリ")))),
+      m_browse(MakeImageButton(this, icons::kBrowseFolder, icons::kDirectoryButtonSize, tr("参照"))),
+      m_currentDirectoryButton(
+          MakeImageButton(this, icons::kFolder, icons::kDirectoryButtonSize, tr("カレントディレクトリ"))),
       m_name(AddCheck(tr("名前"), "name", env.IsFileName)),
       m_size(AddCheck(tr("サイズ"), "size", env.IsFileSize)),
       m_type(AddCheck(tr("ファイルの種類"), "type", env.IsFileType)),

@@ -49,8 +49,7 @@ CLaunchPage::CLaunchPage(CLaunchList &launchers, QWidget *parent)
         const CLaunchList::Entry &entry = m_launchers.Entries[k];
         row.title = new QLineEdit(QString::fromStdString(entry.Title), this);
         row.command = new QLineEdit(QString::fromStdString(entry.Command), this);
-        row.browse = MakeImageButton(this, icons::kBrowseFolder, icons::kDirectoryButtonSize,
-                                     tr("参照").toUtf8().constData());
+        row.browse = MakeImageButton(this, icons::kBrowseFolder, icons::kDirectoryButtonSize, tr("参照"));
         const QString number = QString::number(k + 1);
         row.title->setObjectName(QStringLiteral("title") + number);
         row.command->setObjectName(QStringLiteral("command") + number);

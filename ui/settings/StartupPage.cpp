@@ -34,7 +34,7 @@ void CStartupPage::CreateControls()
     m_directoryCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_directoryCombo->setMinimumContentsLength(24);
     m_browse = MakeImageButton(directoryRow, icons::kBrowseFolder, icons::kDirectoryButtonSize,
-                               tr("ディレクトリ参照").toUtf8().constData());
+                               tr("ディレクトリ参照"));
     auto *rowLayout = new QHBoxLayout(directoryRow);
     rowLayout->setContentsMargins(0, 0, 0, 0);
     rowLayout->addWidget(m_directoryCombo, 1);
