@@ -446,13 +446,16 @@ bool CJournalSteps::Open(const std::string &journalPath, int *error)
     std::string header(kHeader.size(), '\0');
     const ssize_t n = pread(m_fd, header.data(), header.size(), 0);
     header.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    // Sources' and targets' folders apart: a run between two folders
+    // alternates them.
+    std::vector<std::string> targets;
     int read = kNotJournal;
     if (header == kHeaderVersion1) {
         read = ParseFirstFormat(m_fd, m_firstFormat);
         m_count = m_firstFormat.size();
         for (const CJournalEntry &e : m_firstFormat) {
             NoteFolder(e.from, m_folders);
-            NoteFolder(e.to, m_targetFolders);
+            NoteFolder(e.to, targets);
         }
     } else if (header == kHeader || header == kHeaderVersion2) {
         m_withBirth = header == kHeader;
@@ -488,7 +491,7 @@ bool CJournalSteps::Open(const std::string &journalPath, int *error)
             m_end = offset + line.size() + 1;
             targetHashes.push_back(hash(entry.to));
             NoteFolder(entry.from, m_folders);
-            NoteFolder(entry.to, m_targetFolders);
+            NoteFolder(entry.to, targets);
             ++m_count;
             return true;
         });
@@ -520,9 +523,7 @@ bool CJournalSteps::Open(const std::string &journalPath, int *error)
             *error = read;
         return false;
     }
-    SortUnique(m_folders);
-    SortUnique(m_targetFolders);
-    m_folders.insert(m_folders.end(), m_targetFolders.begin(), m_targetFolders.end());
+    m_folders.insert(m_folders.end(), targets.begin(), targets.end());
     SortUnique(m_folders);
     return true;
 }

@@ -94,10 +94,8 @@ public:
     // value) or is not a journal.
     bool Open(const std::string &journalPath, int *error = nullptr);
     std::size_t size() const { return m_count; }
-    // The folders the steps take files from and put them into, sorted; and
-    // those they put them into.
+    // The folders the steps take files from and put them into, sorted.
     const std::vector<std::string> &folders() const { return m_folders; }
-    const std::vector<std::string> &targetFolders() const { return m_targetFolders; }
     // Hands every step to take, in the run's order or in reverse. False when
     // the journal can no longer be read as it was when opened.
     bool ForEach(const std::function<void(const CJournalEntry &)> &take, bool backward = false) const;
@@ -113,7 +111,6 @@ private:
     // The copies the run recorded, by the index of their step, in that order.
     std::vector<std::pair<std::size_t, platform::FileVersion>> m_made;
     std::vector<std::string> m_folders;
-    std::vector<std::string> m_targetFolders;
     // The first format is reordered when read; its runs were small, so it is
     // held whole.
     std::vector<CJournalEntry> m_firstFormat;

@@ -36,6 +36,9 @@ public:
             Note({temporary, {}, platform::kErrorTargetExists});
     }
 
+    // A folder whose partial copies could not all be removed.
+    void NoteLeftPartialCopies(const std::string &folder, int code) { Note({folder, {}, code}); }
+
 private:
     // What stands at path now, looked at through its folder's handle.
     platform::FileVersion VersionAt(const std::string &path)
@@ -250,12 +253,18 @@ CRecoveryReport RecoverJournal(const std::string &journalPath, RecoveryTarget ta
     const bool finish = target == RecoveryTarget::NewName;
     const bool read = steps.ForEach(
         [&](const CJournalEntry &e) { finish ? recovery.Finish(e) : recovery.TakeBack(e); }, !finish);
-    // A copy cut short by the end of the run is of no use to anyone; the
-    // folders are locked, so no copy is under way in them.
-    for (const std::string &folder : steps.targetFolders())
-        platform::RemovePartialCopies(folder);
+    // A copy cut short by the end of the run (or of this recovery, which
+    // copies back into the sources' folders) is of no use to anyone; the
+    // folders are locked, so no copy is under way in them. One that cannot
+    // be removed keeps the journal, so that the next recovery removes it.
+    bool partialsLeft = false;
+    for (const std::string &folder : steps.folders())
+        if (const int code = platform::RemovePartialCopies(folder)) {
+            recovery.NoteLeftPartialCopies(folder, code);
+            partialsLeft = true;
+        }
     // A journal that changed under the recovery stays for another look.
-    if (AllPlaced(steps, recovery) && read) {
+    if (AllPlaced(steps, recovery) && read && !partialsLeft) {
         report.removeError = unlink(journalPath.c_str()) == 0 ? 0 : errno;
         report.journalRemoved = report.removeError == 0;
     }

@@ -92,7 +92,8 @@ std::string RandomName(std::string_view prefix);
 
 // Removes the partial copies (".kestrel-copy-" and six characters) that a
 // process ended in the middle of a copy left in directory. Only for a folder
-// no copy is under way in. The number removed.
+// no copy is under way in. 0 when none is left, else the error code of the
+// listing or of a removal that failed.
 int RemovePartialCopies(const std::string &directory);
 
 // Removes a file, read-only or not. 0 or the errno value.

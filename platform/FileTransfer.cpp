@@ -350,15 +350,15 @@ std::string RandomName(std::string_view prefix)
 int RemovePartialCopies(const std::string &directory)
 {
     std::vector<std::string> partial;
-    ListNames(directory, [&](std::string_view name) {
+    int error = ListNames(directory, [&](std::string_view name) {
         if (name.size() == kPartialCopyPrefix.size() + kPartialCopyRandom &&
             name.starts_with(kPartialCopyPrefix))
             partial.emplace_back(name);
     });
-    int removed = 0;
     for (const std::string &name : partial)
-        removed += DeleteFile(JoinPath(directory, name)) == 0;
-    return removed;
+        if (const int code = DeleteFile(JoinPath(directory, name)))
+            error = code;
+    return error;
 }
 
 int DeleteFileIfVersion(const std::string &path, const FileVersion &version)

@@ -51,7 +51,7 @@ std::vector<Scenario> MakeScenarios(int count)
 {
     const std::vector<std::string> files = Numbered("f", 1, count);
     const Scenario cycle = Cycle(count);
-    constexpr std::size_t kCycle = 1, kMoveAcross = 3; // their places in the list below
+    constexpr std::size_t kCycle = 1, kCopy = 2, kMoveAcross = 3; // their places in the list below
     Scenario undo = cycle, recover = cycle, rollback = cycle;
     undo.id = "undo";
     undo.newNames = cycle.names;
@@ -60,12 +60,12 @@ std::vector<Scenario> MakeScenarios(int count)
     undo.startsFrom = kCycle;
     recover.id = "recover";
     recover.arguments = {"--recover"};
-    recover.preparation = Preparation::KilledCycle;
+    recover.preparation = Preparation::Killed;
     recover.startsFrom = kCycle;
     rollback.id = "recover_rollback";
     rollback.newNames = cycle.names;
     rollback.arguments = {"--recover=rollback"};
-    rollback.preparation = Preparation::KilledCycle;
+    rollback.preparation = Preparation::Killed;
     rollback.startsFrom = kCycle;
     // The cycle over a listed directory: the run locks the folder, lists it
     // through its own handle and renames through that handle.
@@ -112,6 +112,18 @@ std::vector<Scenario> MakeScenarios(int count)
          true,
          {},
          kMoveAcross},
+        // Recovery of a copy run killed before its last copy: the copies
+        // made stay, the rest are made.
+        {"recover_copy",
+         Outcome::Copied,
+         files,
+         files,
+         true,
+         {"--recover"},
+         Preparation::Killed,
+         false,
+         {},
+         kCopy},
     };
 }
 

@@ -17,8 +17,8 @@ enum class Outcome {
 
 enum class Preparation {
     None,
-    Finished,    // the scenario it starts from ran to its end (the command undoes it)
-    KilledCycle, // the cycle was killed before its last move (the command recovers it)
+    Finished, // the scenario it starts from ran to its end (the command undoes it)
+    Killed,   // the run it starts from was killed before its last move or copy (the command recovers it)
 };
 
 struct Scenario {

@@ -59,24 +59,29 @@ protected:
         const auto [s, v] = Params();
         if (s->preparation == Preparation::None)
             return {};
-        const bool kill = s->preparation == Preparation::KilledCycle;
+        const bool kill = s->preparation == Preparation::Killed;
         const FaultRun run = RunUnderFault(f.Arguments(StartingScenario(*s)), f.run, f.home, v->linkPath,
-                                           kill ? m_cycleKill : std::optional<Fault>());
+                                           kill ? m_kill : std::optional<Fault>());
         const bool prepared = kill ? run.Killed() && !f.Journals().empty() : run.result.exitCode == 0;
         return prepared ? std::string() : "the run it starts from did not go as planned: " + run.result.err;
     }
 
-    // The kill that leaves the cycle with one file at its temporary name:
-    // before its last move (a rename is also made for the undo record).
-    void FindCycleKill()
+    // The kill that leaves the run it starts from unfinished: a copy run
+    // before its last copy; the cycle before its last move, with one file at
+    // its temporary name (a rename is also made for the undo record).
+    void FindKill()
     {
         const auto [s, v] = Params();
-        if (s->preparation != Preparation::KilledCycle)
+        if (s->preparation != Preparation::Killed)
             return;
-        PointFolders f(StartingScenario(*s), {});
-        const FaultRun run = RunUnderFault(f.Arguments(StartingScenario(*s)), f.run, f.home, v->linkPath);
-        m_cycleKill = v->linkPath ? Fault{"link", run.counts.at("link"), FaultMode::Kill}
-                                  : Fault{"rename", run.counts.at("rename") - 1, FaultMode::Kill};
+        const Scenario &start = StartingScenario(*s);
+        PointFolders f(start, m_otherFileSystem);
+        const FaultRun run = RunUnderFault(f.Arguments(start), f.run, f.home, v->linkPath);
+        if (start.outcome == Outcome::Copied)
+            m_kill = Fault{"copy", run.counts.at("copy"), FaultMode::Kill};
+        else
+            m_kill = v->linkPath ? Fault{"link", run.counts.at("link"), FaultMode::Kill}
+                                 : Fault{"rename", run.counts.at("rename") - 1, FaultMode::Kill};
     }
 
     std::vector<std::string> RunPoint(const Fault &fault) const
@@ -109,7 +114,7 @@ protected:
     }
 
     std::string m_otherFileSystem;
-    std::optional<Fault> m_cycleKill;
+    std::optional<Fault> m_kill;
 };
 
 // Runs every point on a few threads: the runs mostly wait for the disk.
@@ -137,7 +142,7 @@ RunAll(const std::vector<Fault> &points, const std::function<std::vector<std::st
 TEST_P(FaultSweepTest, NoPointLosesDataOrHidesAFailure)
 {
     const auto [s, v] = Params();
-    FindCycleKill();
+    FindKill();
     // The command without a fault: it completes, and tells how many calls of each kind it makes.
     PointFolders f(*s, m_otherFileSystem);
     ASSERT_EQ(Prepare(f), "");
