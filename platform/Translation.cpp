@@ -1,5 +1,7 @@
 #include "platform/Translation.h"
 
+#include "platform/Paths.h"
+
 #include <QString>
 #include <QTranslator>
 
@@ -17,11 +19,7 @@ namespace {
 std::atomic<Language> g_language{Language::Japanese};
 
 // Never destroyed: a text may be asked for while static objects go away.
-QTranslator *&Catalogue()
-{
-    static QTranslator *catalogue = nullptr;
-    return catalogue;
-}
+QTranslator *g_catalogue = nullptr;
 
 std::string FolderOfRunningProgram()
 {
@@ -29,9 +27,7 @@ std::string FolderOfRunningProgram()
     const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());
     if (length <= 0 || static_cast<std::size_t>(length) >= buffer.size())
         return ".";
-    const std::string path(buffer.data(), static_cast<std::size_t>(length));
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos || slash == 0 ? "/" : path.substr(0, slash);
+    return SplitPath(std::string(buffer.data(), static_cast<std::size_t>(length))).directory;
 }
 
 } // namespace
@@ -65,7 +61,6 @@ std::string CatalogueFileName(Language language)
 
 bool UseLanguage(Language language, const std::string &folder)
 {
-    QTranslator *&catalogue = Catalogue();
     if (language == Language::Japanese) {
         g_language = language;
         return true;
@@ -73,8 +68,8 @@ bool UseLanguage(Language language, const std::string &folder)
     auto loaded = std::make_unique<QTranslator>();
     if (!loaded->load(QString::fromStdString(folder + "/" + CatalogueFileName(language))))
         return false;
-    delete catalogue;
-    catalogue = loaded.release();
+    delete g_catalogue;
+    g_catalogue = loaded.release();
     g_language = language;
     return true;
 }
@@ -87,8 +82,8 @@ Language CurrentLanguage()
 std::string Tr(const char *context, const char *source, const char *disambiguation, int n)
 {
     std::string text;
-    if (g_language != Language::Japanese && Catalogue() != nullptr) {
-        const QString translated = Catalogue()->translate(context, source, disambiguation, n);
+    if (g_language != Language::Japanese && g_catalogue != nullptr) {
+        const QString translated = g_catalogue->translate(context, source, disambiguation, n);
         if (!translated.isEmpty())
             text = translated.toStdString();
     }
