@@ -304,7 +304,7 @@ int Undo(const Options &options)
     const std::string undone = platform::Tr("cli", "元に戻しました。");
     const std::string notUndone = platform::Tr("cli", "元に戻せませんでした。");
     const exec::CUndoReport report = exec::UndoFromHistory(
-        history, number, host, [&](const std::string &from, const std::string &to, bool back) {
+        history, number, host, [&](std::string_view from, std::string_view to, bool back) {
             out.Row({from, to, back ? undone : notUndone});
         });
     out.Flush();

@@ -14,7 +14,7 @@ namespace cli {
 
 namespace {
 
-void ReportRow(int rowIndex, const std::string &oldPath, std::string_view newName, exec::PlanProblem problem)
+void ReportRow(int rowIndex, std::string_view oldPath, std::string_view newName, exec::PlanProblem problem)
 {
     std::cerr << "kestrel-cli: "
               << platform::Fill(platform::Tr("cli", "%1 行目 %2 → 「%3」: %4"),
@@ -79,9 +79,10 @@ int WritePreview(CandidateRows &rows, const CRenameSettings &settings, bool crea
         }
         const exec::CRenameRecord &r = plan.records[next];
         const std::string_view newName = plan.NewName(next);
-        out.Row({std::string_view(r.oldPath).substr(r.oldPath.rfind('/') + 1), newName});
+        const std::string_view oldPath = r.oldPath;
+        out.Row({oldPath.substr(oldPath.rfind('/') + 1), newName});
         if (r.problem != exec::PlanProblem::None) {
-            ReportRow(row, r.oldPath, newName, r.problem);
+            ReportRow(row, oldPath, newName, r.problem);
             ++problems;
         }
         ++next;

@@ -103,7 +103,7 @@ bool CCandidateSource::AddTo(CRunPlan &plan, CResultLog &log)
     plan.nameStart.reserve(count);
     CFileEntry row;
     for (int index = 0; Next(row); ++index)
-        AddPlanRow(plan, m_settings, std::move(row), index);
+        AddPlanRow(plan, m_settings, row, index);
     return true;
 }
 

@@ -176,7 +176,7 @@ void TrashSources(const std::vector<std::size_t> &writtenRows, const std::string
         // Each move is journaled first: a run killed half-way through one is
         // finished or taken back by a recovery.
         const auto record = [&](const std::string &target, const platform::FileIdentity &file) {
-            trashed.newPath = target;
+            trashed.newPath = outcome.trashed.Store(target);
             trashed.placed.identity = trashed.source = file;
             return journal.RecordMove(result.itemPath, target, file);
         };
@@ -186,9 +186,9 @@ void TrashSources(const std::vector<std::size_t> &writtenRows, const std::string
             outcome.failedDeletes.push_back(result.itemPath);
             continue;
         }
-        trashed.oldPath = result.itemPath;
+        trashed.oldPath = outcome.trashed.Store(result.itemPath);
         trashed.status = RenameStatus::Renamed;
-        outcome.trashed.push_back(std::move(trashed));
+        outcome.trashed.push_back(trashed);
     }
 }
 

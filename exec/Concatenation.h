@@ -45,7 +45,7 @@ struct CConcatenationOutcome {
     std::vector<std::string> failedDeletes; // sources that could not be moved to the trash
     // The sources moved to the trash: oldPath where each was, newPath where
     // the trash keeps it, placed its identity.
-    std::vector<CRenameRecord> trashed;
+    CRenameRecords trashed;
 };
 
 // Writes all files of candidates in order into settings.OutputFile; a

@@ -15,9 +15,9 @@ CDirectoryHandles::~CDirectoryHandles()
         close(fd);
 }
 
-int CDirectoryHandles::FolderOf(const std::string &path)
+int CDirectoryHandles::FolderOf(std::string_view path)
 {
-    const std::string_view folder = std::string_view(path).substr(0, path.rfind('/'));
+    const std::string_view folder = path.substr(0, path.rfind('/'));
     if (m_last >= 0 && folder == m_lastFolder)
         return m_last;
     std::string key(folder);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -18,7 +19,7 @@ public:
 
     // The handle of the folder holding path; never AT_FDCWD: -1 makes the
     // call fail with EBADF, which the caller reports like any failure.
-    int FolderOf(const std::string &path);
+    int FolderOf(std::string_view path);
 
 private:
     std::unordered_map<std::string, int> m_handles;

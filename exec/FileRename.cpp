@@ -29,10 +29,9 @@ std::vector<std::string> StepFolders(const CRunPlan &plan)
     std::string_view last;
     for (const CPlanStep &step : plan.steps) {
         const CRenameRecord &r = plan.records[step.record];
-        for (const std::string *path : {&r.oldPath, &r.newPath}) {
-            const std::size_t slash = path->rfind('/');
-            const std::string_view folder =
-                std::string_view(*path).substr(0, slash == std::string::npos ? 0 : slash);
+        for (const std::string_view path : {r.oldPath.view(), r.newPath.view()}) {
+            const std::size_t slash = path.rfind('/');
+            const std::string_view folder = path.substr(0, slash == std::string::npos ? 0 : slash);
             if (folder != last)
                 last = *folders.emplace(folder).first;
         }
@@ -49,7 +48,8 @@ void AskOverwrites(CRunPlan &plan, IExecutionHost &host)
     for (CRenameRecord &r : plan.records) {
         if (r.problem != PlanProblem::ExistingTarget)
             continue;
-        const OverwriteAnswer answer = overwriteAll ? OverwriteAnswer::All : host.AskOverwrite(r.newPath);
+        const OverwriteAnswer answer =
+            overwriteAll ? OverwriteAnswer::All : host.AskOverwrite(r.newPath.str());
         overwriteAll = answer == OverwriteAnswer::All;
         if (answer == OverwriteAnswer::No) {
             r.problem = PlanProblem::OverwriteDeclined;

@@ -51,7 +51,7 @@ bool GetPath(std::istream &in, std::string &path)
 
 // Writes path as the length it shares with `previous`, then the rest;
 // previous becomes path.
-void PutSharedPath(std::string &out, const std::string &path, std::string &previous)
+void PutSharedPath(std::string &out, std::string_view path, std::string &previous)
 {
     const std::size_t most = std::min(path.size(), previous.size());
     std::size_t shared = 0;
@@ -115,8 +115,15 @@ bool GetSource(std::istream &in, CRenameRecord &r)
     return static_cast<bool>(in >> r.source.device >> r.source.inode >> r.source.birth);
 }
 
-// One record in the form of the given version (see kCliHeaders and kCurrentRecords).
-bool GetRecord(std::istream &in, int version, CRenameRecord &r, std::string &previous)
+// The paths of one record as read, before they go to the records' store.
+struct CReadPaths {
+    std::string previous; // the path before, which the next one shares bytes with
+    std::string oldPath, newPath, tempPath;
+};
+
+// One record in the form of the given version (see kCliHeaders and kCurrentRecords),
+// its paths kept in the store of records.
+bool GetRecord(std::istream &in, int version, CRenameRecord &r, CReadPaths &read, CRenameRecords &records)
 {
     int status = 0;
     platform::FileIdentity &placed = r.placed.identity;
@@ -135,11 +142,15 @@ bool GetRecord(std::istream &in, int version, CRenameRecord &r, std::string &pre
     r.source.valid = r.source.inode != 0;
     r.status = static_cast<RenameStatus>(status);
     const bool paths =
-        version == 4 ? GetSharedPath(in, r.oldPath, previous) && GetSharedPath(in, r.newPath, previous) &&
-                           GetSharedPath(in, r.tempPath, previous)
-                     : GetPath(in, r.oldPath) && GetPath(in, r.newPath) && GetPath(in, r.tempPath);
+        version == 4 ? GetSharedPath(in, read.oldPath, read.previous) &&
+                           GetSharedPath(in, read.newPath, read.previous) &&
+                           GetSharedPath(in, read.tempPath, read.previous)
+                     : GetPath(in, read.oldPath) && GetPath(in, read.newPath) && GetPath(in, read.tempPath);
     if (!paths)
         return false;
+    r.oldPath = records.Store(read.oldPath);
+    r.newPath = records.Store(read.newPath);
+    r.tempPath = records.Store(read.tempPath);
     r.usesTemp = !r.tempPath.empty();
     return true;
 }
@@ -264,12 +275,12 @@ bool ReadHistoryEntry(std::istream &in, CHistoryEntry &entry)
         loaded.undo.records.reserve(std::min(summary.count, left / 16));
     }
     in.clear();
-    std::string previous;
+    CReadPaths read;
     for (std::size_t i = 0; i < summary.count; ++i) {
         CRenameRecord r;
-        if (!GetRecord(in, version, r, previous))
+        if (!GetRecord(in, version, r, read, loaded.undo.records))
             return false;
-        loaded.undo.records.push_back(std::move(r));
+        loaded.undo.records.push_back(r);
     }
     loaded.undo.available = true;
     entry = std::move(loaded);

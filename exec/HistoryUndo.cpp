@@ -25,9 +25,9 @@ PathSet PathsOf(const CUndoList &undo)
     for (const CRenameRecord &r : undo.records) {
         if (!r.Done() && !(undo.pending && r.problem == PlanProblem::None))
             continue;
-        for (const std::string &path : {std::cref(r.oldPath), std::cref(r.newPath)})
+        for (const CPathText path : {r.oldPath, r.newPath})
             if (!path.empty())
-                paths.insert(path);
+                paths.insert(path.view());
     }
     return paths;
 }

@@ -35,7 +35,7 @@ constexpr std::size_t kBlockSteps = 4096;
 const std::string kWritingSuffix = ".new";
 
 // Paths are bytes: the few that would break the line format are written as %XX.
-void Encode(const std::string &path, std::string &out)
+void Encode(std::string_view path, std::string &out)
 {
     platform::AppendPercentEncoded(out, path, [](unsigned char c) {
         return c == '%' || c == '\t' || c == '\n' || c == '\r' || c == '\0';
@@ -228,7 +228,7 @@ void AppendIdentity(std::string &text, const platform::FileIdentity &identity)
     text += std::to_string(identity.valid ? identity.birth : 0);
 }
 
-void AppendEntry(std::string &text, char kind, const std::string &from, const std::string &to,
+void AppendEntry(std::string &text, char kind, std::string_view from, std::string_view to,
                  const platform::FileIdentity &file)
 {
     text += kind;
@@ -380,7 +380,7 @@ int CRunJournal::RecordMove(const std::string &from, const std::string &to,
     return Append(line);
 }
 
-int CRunJournal::RecordCopy(const std::string &to, const platform::FileVersion &copy)
+int CRunJournal::RecordCopy(std::string_view to, const platform::FileVersion &copy)
 {
     std::string line = "I\t";
     Encode(to, line);

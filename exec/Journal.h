@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -37,7 +38,7 @@ public:
     // Adds the copy that a step has made of its file, before the copy takes
     // its name `to`: a recovery then takes back or finishes only that very
     // copy. 0 or an error code (the copy must then not take its name).
-    int RecordCopy(const std::string &to, const platform::FileVersion &copy);
+    int RecordCopy(std::string_view to, const platform::FileVersion &copy);
     // Adds a move decided during the run (a source of a concatenation going
     // to the trash), before it is made. 0 or an error code.
     int RecordMove(const std::string &from, const std::string &to, const platform::FileIdentity &file);

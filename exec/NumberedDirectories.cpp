@@ -45,7 +45,7 @@ CRunPlan PlanNumberedDirectories(const CRenameSettings &settings, const std::str
         const std::string name = settings.GetNumberedDirName(row);
         CRenameRecord r;
         r.row = row;
-        r.newPath = platform::JoinPath(parent, name);
+        r.newPath = plan.records.Store(platform::JoinPath(parent, name));
         r.problem = NameProblem(name);
         if (r.problem == PlanProblem::None && existing.error != 0)
             r.problem = existing.error == ENOENT ? PlanProblem::TargetFolderMissing
@@ -55,7 +55,7 @@ CRunPlan PlanNumberedDirectories(const CRenameSettings &settings, const std::str
         if (r.problem == PlanProblem::None && existing.names.Contains(name))
             r.problem = PlanProblem::NameExists;
         plan.nameStart.push_back(static_cast<std::uint32_t>(r.newPath.size() - name.size()));
-        plan.records.push_back(std::move(r));
+        plan.records.push_back(r);
     }
     return plan;
 }
@@ -76,10 +76,10 @@ void CreateNumberedDirectories(const CRunPlan &plan, const CRenameSettings &sett
         }
         CRenameRecord made = r;
         made.status = RenameStatus::Renamed;
-        made.placed.identity = platform::GetFolderIdentity(r.newPath);
-        recorder.Add(std::move(made));
+        made.placed.identity = platform::GetFolderIdentity(r.newPath.str());
+        recorder.Add(made);
         platform::SetFileTimes(r.newPath, stamp);
-        platform::SetAttributes(r.newPath, attributes);
+        platform::SetAttributes(r.newPath.str(), attributes);
         log.AddResult(r.newPath, kResultDone);
     }
 }

@@ -35,13 +35,13 @@ private:
     // Moves or copies the file `moving` from one name to another. A copy (also
     // the one a move to another file system makes) goes into the journal
     // before it takes its name, and into copied.
-    int Transfer(const std::string &from, const std::string &to, bool copy, bool replace,
+    int Transfer(platform::PathView from, platform::PathView to, bool copy, bool replace,
                  const platform::FileIdentity &moving, platform::FileVersion *copied = nullptr)
     {
         // One reference captured, so that no step allocates for the observer.
         struct {
             CRunJournal &journal;
-            const std::string &to;
+            platform::PathView to;
             platform::FileVersion *copied;
         } record{m_journal, to, copied};
         const platform::TransferOptions options{copy, replace, moving,
@@ -103,7 +103,7 @@ int CPlanRunner::CheckSource(const CRenameRecord &r)
 {
     if (!r.source.valid || m_plan.listedUnderLock)
         return 0;
-    const char *name = r.oldPath.c_str() + r.oldPath.rfind('/') + 1;
+    const char *name = r.oldPath.c_str() + r.oldPath.view().rfind('/') + 1;
     const platform::FileIdentity now = platform::GetFileIdentityAt(m_handles.FolderOf(r.oldPath), name);
     if (!now.valid)
         return ENOENT;
@@ -267,8 +267,8 @@ void AssignTemporaryNames(CRunPlan &plan)
             reserved = true;
         }
         CRenameRecord &r = plan.records[step.record];
-        const std::string &beside = plan.copy ? r.newPath : r.oldPath;
-        r.tempPath = temps.Allocate(platform::SplitPath(beside).directory, r.row);
+        const CPathText beside = plan.copy ? r.newPath : r.oldPath;
+        r.tempPath = plan.records.Store(temps.Allocate(platform::SplitPath(beside).directory, r.row));
         r.usesTemp = true;
     }
 }
@@ -283,7 +283,7 @@ void LogPlan(const CRunPlan &plan, const std::vector<std::uint32_t> &stranded, C
     std::vector<char> atTemp(plan.records.size(), 0);
     for (const std::uint32_t i : stranded)
         atTemp[i] = 1;
-    log.rows().reserve(log.rows().size() + plan.records.size());
+    log.Expect(plan.records.size());
     for (std::size_t i = 0; i < plan.records.size(); ++i) {
         const CRenameRecord &r = plan.records[i];
         const int code = static_cast<int>(r.status);

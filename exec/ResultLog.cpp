@@ -5,10 +5,10 @@
 
 namespace exec {
 
-void CResultLog::AddResult(const std::string &itemPath, const std::string &resultPath, int code,
+void CResultLog::AddResult(std::string_view itemPath, std::string_view resultPath, int code,
                            std::string reason)
 {
-    CResultRow row{itemPath, resultPath, code, std::move(reason)};
+    CResultRow row{std::string(itemPath), std::string(resultPath), code, std::move(reason)};
     m_anyFailed = m_anyFailed || code == kResultFailed;
     if (m_sink)
         m_sink(row);
@@ -16,7 +16,7 @@ void CResultLog::AddResult(const std::string &itemPath, const std::string &resul
         m_rows.push_back(std::move(row));
 }
 
-void CResultLog::AddResult(const std::string &itemPath, int code, std::string reason)
+void CResultLog::AddResult(std::string_view itemPath, int code, std::string reason)
 {
     AddResult(itemPath, {}, code, std::move(reason));
 }

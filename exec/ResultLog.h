@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace exec {
@@ -48,9 +49,15 @@ public:
     bool AnyFailed() const { return m_anyFailed; }
     std::vector<CResultRow> &rows() { return m_rows; }
 
-    void AddResult(const std::string &itemPath, const std::string &resultPath, int code,
-                   std::string reason = {});
-    void AddResult(const std::string &itemPath, int code, std::string reason = {});
+    // Makes room for count more rows where the log keeps them (not where a
+    // sink takes each row as it comes).
+    void Expect(std::size_t count)
+    {
+        if (!m_sink)
+            m_rows.reserve(m_rows.size() + count);
+    }
+    void AddResult(std::string_view itemPath, std::string_view resultPath, int code, std::string reason = {});
+    void AddResult(std::string_view itemPath, int code, std::string reason = {});
 
     // Column titles: "名前", "変更後の名前", "処理" for a rename, "名前", "処理" otherwise.
     std::vector<std::string> ColumnTitles() const;

@@ -67,8 +67,8 @@ void Concatenate(const CRunRequest &request, const CRenameSettings &settings, CR
     // The concatenation revises its rows at the end, so they are kept until then.
     CResultLog kept(ResultKind::Concatenation);
     CConcatenationOutcome result = ConcatenateFiles(rows, settings, kept, host);
-    for (CRenameRecord &trashed : result.trashed)
-        recorder.Add(std::move(trashed));
+    for (const CRenameRecord &trashed : result.trashed)
+        recorder.Add(trashed);
     for (const CResultRow &row : kept.rows())
         outcome.log.AddResult(row.itemPath, row.code, row.reason);
     outcome.performed = true;

@@ -284,10 +284,9 @@ void NoteFolders(CHistoryEntry &entry, std::span<const CRenameRecord> more)
     for (const std::span<const CRenameRecord> records :
          {std::span<const CRenameRecord>(entry.undo.records), more})
         for (const CRenameRecord &r : records) {
-            const std::string &path = r.oldPath.empty() ? r.newPath : r.oldPath;
+            const std::string_view path = r.oldPath.empty() ? r.newPath : r.oldPath;
             const std::size_t slash = path.rfind('/');
-            const std::string_view folder =
-                std::string_view(path).substr(0, slash == std::string::npos ? 0 : slash);
+            const std::string_view folder = path.substr(0, slash == std::string::npos ? 0 : slash);
             // Rows of one folder mostly follow each other.
             if (folder == last)
                 continue;

@@ -122,7 +122,7 @@ bool CRunPlan::AnyProblem() const
 
 std::string_view TargetFolder(const CRunPlan &plan, std::size_t record)
 {
-    return std::string_view(plan.records[record].newPath).substr(0, plan.nameStart[record] - 1);
+    return plan.records[record].newPath.view().substr(0, plan.nameStart[record] - 1);
 }
 
 CRunPlan StartPlan(const CRenameSettings &settings, bool folders)
@@ -140,11 +140,8 @@ CRunPlan StartPlan(const CRenameSettings &settings, bool folders)
 
 namespace {
 
-void AddRecord(CRunPlan &plan, const CRenameSettings &settings, const CFileEntry &entry, int row,
-               std::string &&oldPath)
+void AddRecord(CRunPlan &plan, const CRenameSettings &settings, const CFileEntry &entry, int row)
 {
-    // Everything that reads the entry comes before oldPath (which may be the
-    // entry's own path) moves.
     std::string name = settings.ComputeNewName(entry, row);
     const PlanProblem nameProblem = PrepareName(name);
     if (nameProblem == PlanProblem::NameTooLong)
@@ -159,9 +156,10 @@ void AddRecord(CRunPlan &plan, const CRenameSettings &settings, const CFileEntry
     r.problem = plan.invalidPattern  ? PlanProblem::InvalidPattern
                 : plan.noDestination ? PlanProblem::NoDestination
                                      : nameProblem;
-    r.newPath = platform::JoinPath(folder, name);
-    r.oldPath = std::move(oldPath);
-    plan.nameStart.push_back(static_cast<std::uint32_t>(r.newPath.size() - name.size()));
+    const std::string newPath = platform::JoinPath(folder, name);
+    r.newPath = plan.records.Store(newPath);
+    r.oldPath = plan.records.Store(entry.fullPath);
+    plan.nameStart.push_back(static_cast<std::uint32_t>(newPath.size() - name.size()));
     plan.records.push_back(std::move(r));
 }
 
@@ -169,15 +167,15 @@ void AddRecord(CRunPlan &plan, const CRenameSettings &settings, const CFileEntry
 // link to it): the same file under the same name in the same folder. Rows of
 // one folder cannot be that (the candidate list holds a path once), so only a
 // plan with several folders is looked at.
-void MarkSameFileTwice(std::vector<CRenameRecord> &records)
+void MarkSameFileTwice(CRenameRecords &records)
 {
     const auto folder = [&](std::uint32_t i) {
-        const std::string &path = records[i].oldPath;
-        return std::string_view(path).substr(0, path.rfind('/'));
+        const std::string_view path = records[i].oldPath;
+        return path.substr(0, path.rfind('/'));
     };
     const auto name = [&](std::uint32_t i) {
-        const std::string &path = records[i].oldPath;
-        return std::string_view(path).substr(path.rfind('/') + 1);
+        const std::string_view path = records[i].oldPath;
+        return path.substr(path.rfind('/') + 1);
     };
     std::vector<std::uint32_t> order;
     for (std::uint32_t i = 0; i < records.size(); ++i)
@@ -221,7 +219,7 @@ PlanProblem TakenNameProblem(const CRenameRecord &r)
 
 // How deep a path is: the folders of a run go deepest first, so that no
 // folder's path changes under a rename still to come.
-std::size_t Depth(const std::string &path)
+std::size_t Depth(std::string_view path)
 {
     return static_cast<std::size_t>(std::count(path.begin(), path.end(), '/'));
 }
@@ -232,20 +230,12 @@ void AddPlanRow(CRunPlan &plan, const CRenameSettings &settings, const CFileEntr
 {
     plan.rowCount = std::max(plan.rowCount, row + 1);
     if (!entry.isDummy)
-        AddRecord(plan, settings, entry, row, std::string(entry.fullPath));
-}
-
-void AddPlanRow(CRunPlan &plan, const CRenameSettings &settings, CFileEntry &&entry, int row)
-{
-    plan.rowCount = std::max(plan.rowCount, row + 1);
-    // The new name is computed from the entry before its path moves out.
-    if (!entry.isDummy)
-        AddRecord(plan, settings, entry, row, std::move(entry.fullPath));
+        AddRecord(plan, settings, entry, row);
 }
 
 void CheckPlan(CRunPlan &plan, CDirectoryNames &folders, const std::atomic<bool> *stop)
 {
-    std::vector<CRenameRecord> &records = plan.records;
+    CRenameRecords &records = plan.records;
     const std::size_t n = records.size();
     const auto oldKey = [&](std::uint32_t i) -> std::string_view { return records[i].oldPath; };
     const auto newKey = [&](std::uint32_t i) -> std::string_view { return records[i].newPath; };

@@ -44,7 +44,7 @@ struct CRunPlan {
     bool listedUnderLock = false;
     CRenameSnapshot snapshot;
     int rowCount = 0;                     // candidate rows, placeholders included
-    std::vector<CRenameRecord> records;   // one per row with an entry, in row order
+    CRenameRecords records;               // one per row with an entry, in row order
     std::vector<std::uint32_t> nameStart; // where the new name begins in each newPath
     // The record whose old path is each record's new path (kNoRecord when
     // none): the file that must leave before this one can arrive.
@@ -53,7 +53,7 @@ struct CRunPlan {
 
     std::string_view NewName(std::size_t record) const
     {
-        return std::string_view(records[record].newPath).substr(nameStart[record]);
+        return records[record].newPath.view().substr(nameStart[record]);
     }
     bool AnyProblem() const;
 };
@@ -66,8 +66,6 @@ CRunPlan StartPlan(const CRenameSettings &settings, bool folders = false);
 // Adds the record of one candidate row (nothing for a placeholder, which
 // still counts as a row) with the checks of its name alone.
 void AddPlanRow(CRunPlan &plan, const CRenameSettings &settings, const CFileEntry &entry, int row);
-// The same for an entry that is not needed afterwards: its path moves into the record.
-void AddPlanRow(CRunPlan &plan, const CRenameSettings &settings, CFileEntry &&entry, int row);
 
 // The checks that look at the disk and at the other rows: target folders,
 // two rows with one new name, names of entries outside the run. Then the

@@ -6,7 +6,6 @@
 #include "platform/Translation.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace exec {
 
@@ -65,17 +64,19 @@ int CRunRecorder::PlanStarting(const CRunPlan &plan)
                            code);
 }
 
-void CRunRecorder::PlanEnded(std::vector<CRenameRecord> &records)
+void CRunRecorder::PlanEnded(CRenameRecords &records)
 {
     records.erase(
         std::remove_if(records.begin(), records.end(), [](const CRenameRecord &r) { return !r.Done(); }),
         records.end());
     // The first plan's records are taken whole: a large run holds them once.
-    std::vector<CRenameRecord> &kept = m_entry.undo.records;
-    if (kept.empty())
+    CRenameRecords &kept = m_entry.undo.records;
+    if (kept.empty()) {
         kept = std::move(records);
-    else
-        std::move(records.begin(), records.end(), std::back_inserter(kept));
+        return;
+    }
+    for (const CRenameRecord &r : records)
+        kept.Add(r);
 }
 
 bool CRunRecorder::Finish()

@@ -28,9 +28,9 @@ public:
     // record cannot be kept and the plan must not start; a message said why.
     int PlanStarting(const CRunPlan &plan);
     // After a plan: its records that were carried out join the run's.
-    void PlanEnded(std::vector<CRenameRecord> &records);
+    void PlanEnded(CRenameRecords &records);
     // A change made outside a plan (a folder made, a source put in the trash).
-    void Add(CRenameRecord record) { m_entry.undo.records.push_back(std::move(record)); }
+    void Add(const CRenameRecord &record) { m_entry.undo.records.Add(record); }
 
     // The run is over: its entry gets its final form (or goes where nothing
     // changed) and older ones beyond the history's limits are dropped. False

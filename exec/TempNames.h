@@ -14,14 +14,15 @@ namespace exec {
 // names costs O(n) however many leftovers there are.
 class CTempNameAllocator {
 public:
-    // Paths that must not be used as temporary names (the run's new paths).
-    void Reserve(const std::string &path) { m_reserved.insert(path); }
+    // Paths that must not be used as temporary names (the run's new paths);
+    // they must outlive the allocator.
+    void Reserve(std::string_view path) { m_reserved.insert(path); }
 
     // A free temporary path in directory for the given row.
     std::string Allocate(const std::string &directory, long rowIndex);
 
 private:
-    std::unordered_set<std::string> m_reserved;
+    std::unordered_set<std::string_view> m_reserved;
     std::unordered_map<std::string, long> m_lastNumber;
 };
 

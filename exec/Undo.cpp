@@ -20,7 +20,7 @@ namespace {
 
 // Why the file at record.newPath cannot be taken back; None when it is still
 // the one the run put there (for a copy: unchanged since it was made).
-PlanProblem CheckPlaced(const CRenameRecord &r, const std::string &at, bool copy, int &error)
+PlanProblem CheckPlaced(const CRenameRecord &r, platform::PathView at, bool copy, int &error)
 {
     const platform::FileVersion now = platform::GetFileVersion(at);
     if (!now.identity.valid) {
@@ -37,22 +37,22 @@ PlanProblem CheckPlaced(const CRenameRecord &r, const std::string &at, bool copy
 
 // The very file the run moved is at its old name again: an undo that was
 // interrupted (and recovered) took it back already.
-bool AlreadyBack(const CRenameRecord &r, const std::string &to)
+bool AlreadyBack(const CRenameRecord &r, platform::PathView to)
 {
     return r.placed.identity.valid &&
            platform::IsRecordedFile(r.placed.identity, platform::GetFileIdentity(to));
 }
 
 // Tells sink, where given, of one record.
-void Tell(const UndoRowSink &sink, const std::string &from, const std::string &to, bool back)
+void Tell(const UndoRowSink &sink, std::string_view from, std::string_view to, bool back)
 {
     if (sink)
         sink(from, to, back);
 }
 
-void UndoCopies(std::vector<CRenameRecord> &records, CUndoReport &report, const UndoRowSink &onRecord)
+void UndoCopies(CRenameRecords &records, CUndoReport &report, const UndoRowSink &onRecord)
 {
-    std::vector<CRenameRecord> kept;
+    CRenameRecords kept = records.Sharing();
     for (auto r = records.rbegin(); r != records.rend(); ++r) {
         if (!r->Done())
             continue;
@@ -73,10 +73,11 @@ void UndoCopies(std::vector<CRenameRecord> &records, CUndoReport &report, const 
         Tell(onRecord, r->newPath, {}, problem == PlanProblem::None);
         if (problem == PlanProblem::None)
             continue;
-        report.failures.push_back({r->newPath, {}, problem, error});
+        report.failures.push_back({r->newPath.str(), {}, problem, error});
         kept.push_back(*r);
     }
-    records.assign(kept.rbegin(), kept.rend());
+    std::reverse(kept.begin(), kept.end());
+    records = std::move(kept);
 }
 
 // Where the entries of a rename of folders are now: a folder inside a renamed
@@ -84,46 +85,48 @@ void UndoCopies(std::vector<CRenameRecord> &records, CUndoReport &report, const 
 class CFolderPlaces {
 public:
     // records must outlive the object.
-    explicit CFolderPlaces(const std::vector<CRenameRecord> &records)
+    explicit CFolderPlaces(const CRenameRecords &records)
     {
         for (const CRenameRecord &r : records)
             if (r.Done())
                 Add(r);
     }
     // A folder found renamed, before any path inside it is asked for.
-    void Add(const CRenameRecord &r) { m_renamed.emplace(r.oldPath, &r.newPath); }
+    void Add(const CRenameRecord &r) { m_renamed.emplace(r.oldPath, r.newPath); }
 
     // Where the entry that was at path before the run is now.
-    std::string Now(const std::string &path)
+    std::string Now(std::string_view path)
     {
-        if (const auto known = m_now.find(path); known != m_now.end())
+        std::string key(path);
+        if (const auto known = m_now.find(key); known != m_now.end())
             return known->second;
         const auto renamed = m_renamed.find(path);
-        const std::string &named = renamed == m_renamed.end() ? path : *renamed->second;
+        const std::string_view named = renamed == m_renamed.end() ? path : renamed->second.view();
         const std::size_t slash = named.rfind('/');
         std::string now = slash == std::string::npos || slash == 0
-                              ? named
+                              ? std::string(named)
                               : platform::JoinPath(Now(named.substr(0, slash)), named.substr(slash + 1));
-        return m_now.emplace(path, std::move(now)).first->second;
+        return m_now.emplace(std::move(key), std::move(now)).first->second;
     }
 
 private:
-    std::unordered_map<std::string, const std::string *> m_renamed;
+    std::unordered_map<std::string_view, CPathText> m_renamed;
     std::unordered_map<std::string, std::string> m_now;
 };
 
 // The record of the run again, rebuilt from its way back where that failed,
 // so that it can be tried once more (folderPaths: the recorded paths of a
 // rename of folders by row, empty for other runs).
-CRenameRecord RecordAgain(CRenameRecord &back, std::vector<std::pair<std::string, std::string>> &folderPaths)
+CRenameRecord RecordAgain(const CRenameRecord &back,
+                          const std::vector<std::pair<CPathText, CPathText>> &folderPaths)
 {
     CRenameRecord r;
     r.status = RenameStatus::Renamed;
     if (folderPaths.empty()) {
-        r.oldPath = std::move(back.newPath);
-        r.newPath = std::move(back.oldPath);
+        r.oldPath = back.newPath;
+        r.newPath = back.oldPath;
     } else {
-        std::tie(r.oldPath, r.newPath) = std::move(folderPaths[static_cast<std::size_t>(back.row)]);
+        std::tie(r.oldPath, r.newPath) = folderPaths[static_cast<std::size_t>(back.row)];
     }
     r.time = back.time;
     r.attributes = r.newAttributes = back.attributes;
@@ -137,17 +140,17 @@ CRenameRecord RecordAgain(CRenameRecord &back, std::vector<std::pair<std::string
 // the plan's in place, so a large run's records and paths are held once.
 void UndoMoves(CUndoList &undo, CUndoReport &report, IExecutionHost &host, const UndoRowSink &onRecord)
 {
-    std::vector<CRenameRecord> &records = undo.records;
+    CRenameRecords &records = undo.records;
     const bool folders = undo.kind == RunKind::Folders;
     // A folder's way back is worked out from all the records first; its
     // recorded paths are kept aside for another try.
-    std::vector<std::pair<std::string, std::string>> folderMoves, folderPaths;
+    std::vector<std::pair<CPathText, CPathText>> folderMoves, folderPaths;
     if (folders) {
         CFolderPlaces places(records);
         for (const CRenameRecord &r : records) {
             const platform::SplitResult old = platform::SplitPath(r.oldPath);
-            folderMoves.emplace_back(places.Now(r.oldPath),
-                                     platform::JoinPath(places.Now(old.directory), old.name));
+            folderMoves.emplace_back(records.Store(places.Now(r.oldPath)),
+                                     records.Store(platform::JoinPath(places.Now(old.directory), old.name)));
             folderPaths.emplace_back(r.oldPath, r.newPath);
         }
     }
@@ -163,8 +166,7 @@ void UndoMoves(CUndoList &undo, CUndoReport &report, IExecutionHost &host, const
             continue;
         CRenameRecord back;
         back.row = static_cast<int>(i);
-        std::tie(back.oldPath, back.newPath) =
-            folders ? std::move(folderMoves[i]) : std::pair(std::move(r.newPath), std::move(r.oldPath));
+        std::tie(back.oldPath, back.newPath) = folders ? folderMoves[i] : std::pair(r.newPath, r.oldPath);
         if (AlreadyBack(r, back.newPath)) {
             Tell(onRecord, back.oldPath, back.newPath, true);
             continue;
@@ -173,8 +175,8 @@ void UndoMoves(CUndoList &undo, CUndoReport &report, IExecutionHost &host, const
         back.attributes = back.newAttributes = r.attributes;
         back.source = r.placed.identity;
         back.problem = CheckPlaced(r, back.oldPath, false, back.error);
-        plan.nameStart.push_back(static_cast<std::uint32_t>(back.newPath.rfind('/') + 1));
-        records[planned++] = std::move(back);
+        plan.nameStart.push_back(static_cast<std::uint32_t>(back.newPath.view().rfind('/') + 1));
+        records[planned++] = back;
     }
     records.resize(planned);
     plan.records = std::move(records);
@@ -185,20 +187,21 @@ void UndoMoves(CUndoList &undo, CUndoReport &report, IExecutionHost &host, const
     std::vector<char> atTemp(plan.records.size(), 0);
     for (const std::uint32_t i : stranded)
         atTemp[i] = 1;
-    std::vector<CRenameRecord> kept;
+    CRenameRecords kept = plan.records.Sharing();
     for (std::size_t i = 0; i < plan.records.size(); ++i) {
         CRenameRecord &b = plan.records[i];
         Tell(onRecord, b.oldPath, b.newPath, error == 0 && b.Done());
         if (error == 0 && b.Done()) {
             // A source of a concatenation is back: its note in the trash goes.
             if (undo.kind == RunKind::Concatenation)
-                platform::DeleteFile(platform::TrashInfoPathOf(b.oldPath));
+                platform::DeleteFile(platform::TrashInfoPathOf(b.oldPath.str()));
             continue;
         }
         if (error != 0)
-            report.failures.push_back({b.oldPath, b.newPath, PlanProblem::StepFailed, error});
+            report.failures.push_back({b.oldPath.str(), b.newPath.str(), PlanProblem::StepFailed, error});
         else
-            report.failures.push_back({atTemp[i] ? b.tempPath : b.oldPath, b.newPath, b.problem, b.error});
+            report.failures.push_back(
+                {(atTemp[i] ? b.tempPath : b.oldPath).str(), b.newPath.str(), b.problem, b.error});
         kept.push_back(RecordAgain(b, folderPaths));
     }
     undo.records = std::move(kept);
@@ -206,9 +209,9 @@ void UndoMoves(CUndoList &undo, CUndoReport &report, IExecutionHost &host, const
 
 // Folders that numbered-directory creation made go again while each is the
 // very folder made and still empty, the last made first.
-void RemoveMadeFolders(std::vector<CRenameRecord> &records, CUndoReport &report, const UndoRowSink &onRecord)
+void RemoveMadeFolders(CRenameRecords &records, CUndoReport &report, const UndoRowSink &onRecord)
 {
-    std::vector<CRenameRecord> kept;
+    CRenameRecords kept = records.Sharing();
     for (auto r = records.rbegin(); r != records.rend(); ++r) {
         const int error = platform::RemoveFolderIfIdentity(r->newPath, r->placed.identity);
         Tell(onRecord, r->newPath, {}, error == 0 || error == ENOENT);
@@ -216,19 +219,21 @@ void RemoveMadeFolders(std::vector<CRenameRecord> &records, CUndoReport &report,
             continue;
         const PlanProblem problem =
             error == platform::kErrorFileReplaced ? PlanProblem::FileReplaced : PlanProblem::StepFailed;
-        report.failures.push_back({r->newPath, {}, problem, error});
+        report.failures.push_back({r->newPath.str(), {}, problem, error});
         kept.push_back(*r);
     }
-    records.assign(kept.rbegin(), kept.rend());
+    std::reverse(kept.begin(), kept.end());
+    records = std::move(kept);
 }
 
 // A folder of a run that ended before its record did is renamed where it is
 // at its new name, inside its parent wherever that went: the outer folders
 // are settled first.
-void SettlePendingFolders(std::vector<CRenameRecord> &records)
+void SettlePendingFolders(CRenameRecords &records)
 {
     const auto depth = [&](std::size_t i) {
-        return std::count(records[i].oldPath.begin(), records[i].oldPath.end(), '/');
+        const std::string_view path = records[i].oldPath;
+        return std::count(path.begin(), path.end(), '/');
     };
     std::vector<std::size_t> planned;
     for (std::size_t i = 0; i < records.size(); ++i)
@@ -264,7 +269,7 @@ std::vector<CUndoFailure> SettlePendingUndo(CUndoList &undo)
             continue;
         if (undo.snapshot.outputMode == OutputKind::Copy) {
             if (platform::PathExists(r.newPath))
-                failures.push_back({r.newPath, {}, PlanProblem::CopyUnverified, 0});
+                failures.push_back({r.newPath.str(), {}, PlanProblem::CopyUnverified, 0});
         } else if (r.source.valid &&
                    platform::IsRecordedFile(r.source, platform::GetFileIdentity(r.newPath))) {
             r.status = RenameStatus::Renamed;

@@ -40,7 +40,7 @@ struct CUndoReport {
 // undo.records holds the records whose step failed, to be tried again.
 // onRecord, where given, is told of every record: where the entry was, where
 // undo took it (or wanted to; empty for a deletion) and whether it did.
-using UndoRowSink = std::function<void(const std::string &from, const std::string &to, bool back)>;
+using UndoRowSink = std::function<void(std::string_view from, std::string_view to, bool back)>;
 CUndoReport TakeBackRun(CUndoList &undo, IExecutionHost &host, const UndoRowSink &onRecord = {});
 
 // Reverts the last rename after asking "前回の変名を元に戻して良いですか？".

@@ -77,7 +77,7 @@ FileVersion GetFileVersionAt(int directory, const char *name)
     return VersionAt(directory, name, AT_SYMLINK_NOFOLLOW);
 }
 
-FileVersion GetFileVersion(const std::string &path)
+FileVersion GetFileVersion(PathView path)
 {
     return GetFileVersionAt(AT_FDCWD, path.c_str());
 }
@@ -87,7 +87,7 @@ FileIdentity GetFileIdentityAt(int directory, const char *name)
     return GetFileVersionAt(directory, name).identity;
 }
 
-FileIdentity GetFileIdentity(const std::string &path)
+FileIdentity GetFileIdentity(PathView path)
 {
     return GetFileIdentityAt(AT_FDCWD, path.c_str());
 }

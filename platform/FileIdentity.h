@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PathView.h"
+
 #include <cstdint>
 #include <string>
 
@@ -34,11 +36,11 @@ int StatusAt(int directory, const char *name, int flags, struct stat &status, st
 
 // Identity of an existing entry; a symbolic link is not followed. Invalid
 // when nothing bears the name.
-FileIdentity GetFileIdentity(const std::string &path);
+FileIdentity GetFileIdentity(PathView path);
 FileIdentity GetFileIdentityAt(int directory, const char *name);
 // The identity of the folder a path leads to, following links.
 FileIdentity GetFolderIdentity(const std::string &path);
-FileVersion GetFileVersion(const std::string &path);
+FileVersion GetFileVersion(PathView path);
 FileVersion GetFileVersionAt(int directory, const char *name);
 // The same for an open file.
 FileVersion VersionOfOpenFile(int fd);

@@ -47,21 +47,21 @@ FileNameProblem ClassifyFileName(std::string_view name)
     return FileNameProblem::None;
 }
 
-bool PathExists(const std::string &path)
+bool PathExists(PathView path)
 {
     struct stat st;
     return lstat(path.c_str(), &st) == 0;
 }
 
-bool IsDirectory(const std::string &path)
+bool IsDirectory(PathView path)
 {
     struct stat st;
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool IsSameFile(const std::string &a, const std::string &b)
+bool IsSameFile(PathView a, PathView b)
 {
-    if (a == b)
+    if (a.view() == b.view())
         return true;
     struct stat sa, sb;
     if (lstat(a.c_str(), &sa) != 0 || lstat(b.c_str(), &sb) != 0)
@@ -78,19 +78,19 @@ int OpenDirectoryHandle(const std::string &directory)
     return open(directory.empty() ? "/" : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 }
 
-int StampFile(const std::string &path, const FileStamp &stamp)
+int StampFile(PathView path, const FileStamp &stamp)
 {
     int error = 0;
     if (stamp.time)
         error = SetFileTimes(path, *stamp.time);
     if (stamp.attributes) {
-        const int attributeError = SetAttributes(path, *stamp.attributes);
+        const int attributeError = SetAttributes(path.str(), *stamp.attributes);
         error = error ? error : attributeError;
     }
     return error;
 }
 
-int DeleteFile(const std::string &path)
+int DeleteFile(PathView path)
 {
     return unlink(path.c_str()) == 0 ? 0 : errno;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileIdentity.h"
+#include "platform/PathView.h"
 #include "platform/TimeFormat.h"
 
 #include <cstdint>
@@ -28,13 +29,13 @@ enum class FileNameProblem { None, Empty, OnlyDots, Separator, NulByte, TooLong 
 FileNameProblem ClassifyFileName(std::string_view name);
 
 // True when something (even a dangling symbolic link) bears the name.
-bool PathExists(const std::string &path);
-bool IsDirectory(const std::string &path);
+bool PathExists(PathView path);
+bool IsDirectory(PathView path);
 
 // Two paths name the same file when they are equal byte for byte, or both
 // exist and are one file reached through two spellings (a case-insensitive
 // file system). Two hard links of one file are not the same name.
-bool IsSameFile(const std::string &a, const std::string &b);
+bool IsSameFile(PathView a, PathView b);
 
 // Told of a copy once its content is complete, before it takes its name (a
 // journal records it there, so that a recovery can tell that very copy from
@@ -70,7 +71,7 @@ inline int MoveOrCopy(const std::string &source, const std::string &target, bool
 // source and targetDirectory target (descriptors of an open directory, as
 // from OpenDirectoryHandle; the full paths name the files in messages and
 // build the names of temporary copies).
-int MoveAt(int sourceDirectory, const std::string &source, int targetDirectory, const std::string &target,
+int MoveAt(int sourceDirectory, PathView source, int targetDirectory, PathView target,
            const TransferOptions &options);
 
 // A descriptor of the directory for the calls relative to it, or -1 with errno set.
@@ -84,7 +85,7 @@ struct FileStamp {
 };
 
 // Writes stamp on the file at path. 0 or the errno value.
-int StampFile(const std::string &path, const FileStamp &stamp);
+int StampFile(PathView path, const FileStamp &stamp);
 
 // prefix and six random letters and digits: a temporary name nobody else
 // chooses. Empty when the system gives no random bytes.
@@ -97,14 +98,14 @@ std::string RandomName(std::string_view prefix);
 int RemovePartialCopies(const std::string &directory);
 
 // Removes a file, read-only or not. 0 or the errno value.
-int DeleteFile(const std::string &path);
+int DeleteFile(PathView path);
 // Removes the file at path only while it is that very version: 0, ENOENT
 // when nothing is there, kErrorFileReplaced when something else is.
-int DeleteFileIfVersion(const std::string &path, const FileVersion &version);
+int DeleteFileIfVersion(PathView path, const FileVersion &version);
 // Removes the empty folder at path only while it is that very folder: 0,
 // ENOENT when nothing is there, kErrorFileReplaced when something else is,
 // ENOTEMPTY when it holds anything, or another errno value.
-int RemoveFolderIfIdentity(const std::string &path, const FileIdentity &identity);
+int RemoveFolderIfIdentity(PathView path, const FileIdentity &identity);
 
 // Creates directory and every missing parent. 0 when it exists afterwards.
 int EnsureDirectory(const std::string &directory);

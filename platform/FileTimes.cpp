@@ -7,7 +7,7 @@
 
 namespace platform {
 
-int SetFileTimes(const std::string &path, TimeValue time)
+int SetFileTimes(PathView path, TimeValue time)
 {
     const struct timespec times[2] = {{static_cast<time_t>(time), 0}, {static_cast<time_t>(time), 0}};
     return utimensat(AT_FDCWD, path.c_str(), times, 0) == 0 ? 0 : errno;

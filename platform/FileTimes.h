@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PathView.h"
 #include "platform/TimeFormat.h"
 
 #include <string>
@@ -8,6 +9,6 @@ namespace platform {
 
 // Sets the access and modification time of path (following a symbolic link)
 // to time, whole seconds. Linux keeps no settable creation time. 0 or errno.
-int SetFileTimes(const std::string &path, TimeValue time);
+int SetFileTimes(PathView path, TimeValue time);
 
 } // namespace platform

@@ -30,14 +30,14 @@ constexpr std::size_t kPartialCopyRandom = 6;
 // in the same folder (a temporary copy).
 struct Place {
     int directory;
-    const std::string &path;
+    PathView path;
     std::string beside; // the other name, as the calls relative to directory take it
 
     const char *c_str() const
     {
         if (!beside.empty())
             return beside.c_str();
-        return directory == AT_FDCWD ? path.c_str() : path.c_str() + path.rfind('/') + 1;
+        return directory == AT_FDCWD ? path.c_str() : path.c_str() + path.view().rfind('/') + 1;
     }
 };
 
@@ -49,7 +49,7 @@ Place Beside(const Place &place, const std::string &name)
     return {place.directory, place.path, name};
 }
 
-bool HasNul(const std::string &path)
+bool HasNul(std::string_view path)
 {
     return path.find('\0') != std::string::npos;
 }
@@ -329,7 +329,7 @@ int MoveOrCopy(const std::string &source, const std::string &target, const Trans
     return Transfer({AT_FDCWD, source, {}}, {AT_FDCWD, target, {}}, options);
 }
 
-int MoveAt(int sourceDirectory, const std::string &source, int targetDirectory, const std::string &target,
+int MoveAt(int sourceDirectory, PathView source, int targetDirectory, PathView target,
            const TransferOptions &options)
 {
     return Transfer({sourceDirectory, source, {}}, {targetDirectory, target, {}}, options);
@@ -361,7 +361,7 @@ int RemovePartialCopies(const std::string &directory)
     return error;
 }
 
-int DeleteFileIfVersion(const std::string &path, const FileVersion &version)
+int DeleteFileIfVersion(PathView path, const FileVersion &version)
 {
     const FileVersion now = GetFileVersion(path);
     if (!now.identity.valid)
@@ -371,7 +371,7 @@ int DeleteFileIfVersion(const std::string &path, const FileVersion &version)
     return DeleteFile(path);
 }
 
-int RemoveFolderIfIdentity(const std::string &path, const FileIdentity &identity)
+int RemoveFolderIfIdentity(PathView path, const FileIdentity &identity)
 {
     const SplitResult split = SplitPath(path);
     const int parent = OpenDirectoryHandle(split.directory.empty() ? "/" : split.directory);

@@ -196,11 +196,12 @@ TEST_F(CliExecuteTest, RecoverFinishesOrRollsBackAnInterruptedRun)
         ASSERT_GE(child, 0);
         if (child == 0) {
             exec::CRunPlan plan;
-            exec::CRenameRecord &record = plan.records.emplace_back();
+            exec::CRenameRecord record;
             record.usesTemp = true;
-            record.oldPath = dir.file("old.txt");
-            record.tempPath = temp;
-            record.newPath = dir.file("new.txt");
+            record.oldPath = plan.records.Store(dir.file("old.txt"));
+            record.tempPath = plan.records.Store(temp);
+            record.newPath = plan.records.Store(dir.file("new.txt"));
+            plan.records.push_back(record);
             plan.steps = {{0, exec::StepKind::ToTemp}, {0, exec::StepKind::FromTemp}};
             exec::CRunJournal journal;
             if (journal.Write(plan) != 0 || ::rename(record.oldPath.c_str(), temp.c_str()) != 0)

@@ -13,22 +13,24 @@ using namespace exec;
 
 namespace {
 
-CRenameRecord Record(std::string oldPath, std::string newPath, std::string tempPath = {})
+// A done record added to records.
+void Add(CRenameRecords &records, std::string_view oldPath, std::string_view newPath,
+         std::string_view tempPath = {})
 {
     CRenameRecord r;
     r.status = RenameStatus::Renamed;
-    r.oldPath = std::move(oldPath);
-    r.newPath = std::move(newPath);
-    r.tempPath = std::move(tempPath);
+    r.oldPath = records.Store(oldPath);
+    r.newPath = records.Store(newPath);
+    r.tempPath = records.Store(tempPath);
     r.usesTemp = !r.tempPath.empty();
     r.time = 1'700'000'000;
     r.attributes = 0x21;
     r.placed = {{7, 42, 123'456'789, true}, 5, 99};
     r.source = r.placed.identity;
-    return r;
+    records.push_back(r);
 }
 
-std::string Written(const CHistoryEntry &entry, const std::vector<CRenameRecord> &more = {})
+std::string Written(const CHistoryEntry &entry, const CRenameRecords &more = {})
 {
     testing_support::TempDir dir;
     const std::string path = dir.file("entry");
@@ -50,10 +52,11 @@ TEST(HistoryFileTest, RecordsComeBackByteForByte)
     entry.folderCount = 2;
     entry.folders = {"/d", "/e\xff"};
     entry.undo.kind = RunKind::Batch;
-    entry.undo.records = {Record("/d/a\nb\t\xff", "/d/a\nb\t\xfe", "/d/KEST$0000001"),
-                          Record("/d/x", "/d/y")};
+    Add(entry.undo.records, "/d/a\nb\t\xff", "/d/a\nb\t\xfe", "/d/KEST$0000001");
+    Add(entry.undo.records, "/d/x", "/d/y");
     entry.undo.records[1].source = {8, 43, 0, true};
-    const std::vector<CRenameRecord> more = {Record("/e\xff/1", "/e\xff/2")};
+    CRenameRecords more;
+    Add(more, "/e\xff/1", "/e\xff/2");
 
     std::istringstream in(Written(entry, more));
     CHistoryEntry read;
@@ -83,7 +86,7 @@ TEST(HistoryFileTest, RecordsComeBackByteForByte)
 TEST(HistoryFileTest, AFileThatIsNoEntryOrIsCutShortIsRefused)
 {
     CHistoryEntry entry;
-    entry.undo.records = {Record("/d/a", "/d/b")};
+    Add(entry.undo.records, "/d/a", "/d/b");
     const std::string text = Written(entry);
     CHistoryEntry read;
     for (const std::string &bad : {std::string("KestrelRun 9\n"), text.substr(0, text.size() - 3),

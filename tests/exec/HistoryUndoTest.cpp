@@ -144,9 +144,9 @@ TEST_F(HistoryUndoTest, AFolderRunKilledBeforeItsRecordWasFinishedIsTakenBackByI
     entry.undo.pending = true;
     for (const auto &[from, to] : {std::pair{"x", "X"}, std::pair{"x/y", "x/Y"}}) {
         CRenameRecord r;
-        r.oldPath = dir.file(from);
-        r.newPath = dir.file(to);
-        r.source = platform::GetFolderIdentity(r.oldPath);
+        r.oldPath = entry.undo.records.Store(dir.file(from));
+        r.newPath = entry.undo.records.Store(dir.file(to));
+        r.source = platform::GetFolderIdentity(r.oldPath.str());
         entry.undo.records.push_back(r);
     }
     ASSERT_EQ(history.Create(entry), 0);
