@@ -161,17 +161,23 @@ bool ParseStep(std::vector<std::string> &f, bool withBirth, CJournalEntry &entry
     entry.from.swap(f[1]);
     entry.to.swap(f[2]);
     entry.made = {};
+    entry.madeAtSource = {};
     return true;
 }
 
+// The kinds of the lines that add a copy to a step: made for its target, or
+// at its source by a recovery taking the step back.
+const std::string kCopyAtTarget = "I";
+const std::string kCopyAtSource = "B";
+
 bool IsCopyLine(const std::vector<std::string> &f)
 {
-    return f.size() == 7 && f[0] == "I";
+    return f.size() == 7 && (f[0] == kCopyAtTarget || f[0] == kCopyAtSource);
 }
 
-// A copy made during the run: "I", the name it was made for, its identity,
-// size and modification time. It belongs to the last step before it whose
-// target is that name.
+// A copy made after the journal was written: its kind, the target of its
+// step, its identity, size and modification time. It belongs to the last
+// step before it whose target is that name.
 bool ParseCopy(const std::vector<std::string> &f, platform::FileVersion &made)
 {
     return ParseIdentity(f[2], f[3], f[4], made.identity) && ParseNumber(f[5], made.size) &&
@@ -193,10 +199,10 @@ int ParseFirstFormat(int fd, std::vector<CJournalEntry> &entries)
         if (!SplitFields(line, f) || f.size() != 3)
             return false;
         if (f[1].empty()) {
-            entries.push_back({CJournalEntry::Move, f[0], f[2], {}, {}});
+            entries.push_back({CJournalEntry::Move, f[0], f[2], {}, {}, {}});
         } else {
-            entries.push_back({CJournalEntry::Move, f[0], f[1], {}, {}});
-            later.push_back({CJournalEntry::Move, f[1], f[2], {}, {}});
+            entries.push_back({CJournalEntry::Move, f[0], f[1], {}, {}, {}});
+            later.push_back({CJournalEntry::Move, f[1], f[2], {}, {}, {}});
         }
         return true;
     });
@@ -226,6 +232,20 @@ void AppendIdentity(std::string &text, const platform::FileIdentity &identity)
     text += std::to_string(identity.valid ? identity.inode : 0);
     text += '\t';
     text += std::to_string(identity.valid ? identity.birth : 0);
+}
+
+std::string CopyLine(const std::string &kind, std::string_view to, const platform::FileVersion &copy)
+{
+    std::string line = kind + '\t';
+    Encode(to, line);
+    line += '\t';
+    AppendIdentity(line, copy.identity);
+    line += '\t';
+    line += std::to_string(copy.size);
+    line += '\t';
+    line += std::to_string(copy.modified);
+    line += '\n';
+    return line;
 }
 
 void AppendEntry(std::string &text, char kind, std::string_view from, std::string_view to,
@@ -382,16 +402,28 @@ int CRunJournal::RecordMove(const std::string &from, const std::string &to,
 
 int CRunJournal::RecordCopy(std::string_view to, const platform::FileVersion &copy)
 {
-    std::string line = "I\t";
-    Encode(to, line);
-    line += '\t';
-    AppendIdentity(line, copy.identity);
-    line += '\t';
-    line += std::to_string(copy.size);
-    line += '\t';
-    line += std::to_string(copy.modified);
-    line += '\n';
-    return Append(line);
+    return Append(CopyLine(kCopyAtTarget, to, copy));
+}
+
+CJournalAppender::CJournalAppender(const std::string &journalPath)
+    : m_fd(open(journalPath.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC)), m_openError(m_fd < 0 ? errno : 0)
+{
+}
+
+CJournalAppender::~CJournalAppender()
+{
+    if (m_fd >= 0)
+        close(m_fd);
+}
+
+int CJournalAppender::RecordCopy(const std::string &to, const platform::FileVersion &copy)
+{
+    return m_fd < 0 ? m_openError : platform::WriteAll(m_fd, CopyLine(kCopyAtTarget, to, copy));
+}
+
+int CJournalAppender::RecordCopyAtSource(const std::string &to, const platform::FileVersion &copy)
+{
+    return m_fd < 0 ? m_openError : platform::WriteAll(m_fd, CopyLine(kCopyAtSource, to, copy));
 }
 
 std::vector<std::string> FindLeftoverJournals()
@@ -429,6 +461,41 @@ std::vector<std::string> FindLeftoverJournals()
     return journals;
 }
 
+namespace {
+
+// Copies made after the journal was written, each with the index of its step.
+using StepCopies = std::vector<std::pair<std::size_t, platform::FileVersion>>;
+
+// Sorts copies by their step; of several lines about one step the last stands.
+void KeepLastOfEachStep(StepCopies &copies)
+{
+    std::stable_sort(copies.begin(), copies.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    const auto last = std::unique(copies.rbegin(), copies.rend(),
+                                  [](const auto &a, const auto &b) { return a.first == b.first; });
+    copies.erase(copies.begin(), last.base());
+}
+
+// Hands out the copies of steps taken in increasing order.
+class CCopiesOfSteps {
+public:
+    CCopiesOfSteps(const StepCopies &copies, std::size_t firstStep)
+        : m_next(std::lower_bound(copies.begin(), copies.end(), firstStep,
+                                  [](const auto &m, std::size_t index) { return m.first < index; })),
+          m_end(copies.end())
+    {
+    }
+    platform::FileVersion Of(std::size_t step)
+    {
+        return m_next != m_end && m_next->first == step ? (m_next++)->second : platform::FileVersion{};
+    }
+
+private:
+    StepCopies::const_iterator m_next, m_end;
+};
+
+} // namespace
+
 CJournalSteps::~CJournalSteps()
 {
     if (m_fd >= 0)
@@ -465,6 +532,7 @@ bool CJournalSteps::Open(const std::string &journalPath, int *error)
         struct RecordedCopy {
             std::uint64_t hash;
             std::size_t stepsBefore;
+            bool atSource;
             platform::FileVersion made;
         };
         std::vector<RecordedCopy> copies;
@@ -481,7 +549,7 @@ bool CJournalSteps::Open(const std::string &journalPath, int *error)
                 platform::FileVersion made;
                 if (!ParseCopy(f, made))
                     return false;
-                copies.push_back({hash(f[1]), m_count, made});
+                copies.push_back({hash(f[1]), m_count, f[0] == kCopyAtSource, made});
                 return true;
             }
             if (!ParseStep(f, m_withBirth, entry))
@@ -508,14 +576,10 @@ bool CJournalSteps::Open(const std::string &journalPath, int *error)
                     read = kNotJournal;
                     break;
                 }
-                m_made.emplace_back(it->second, copy.made);
+                (copy.atSource ? m_madeAtSource : m_made).emplace_back(it->second, copy.made);
             }
-            // A later line about the same step stands.
-            std::stable_sort(m_made.begin(), m_made.end(),
-                             [](const auto &a, const auto &b) { return a.first < b.first; });
-            const auto last = std::unique(m_made.rbegin(), m_made.rend(),
-                                          [](const auto &a, const auto &b) { return a.first == b.first; });
-            m_made.erase(m_made.begin(), last.base());
+            KeepLastOfEachStep(m_made);
+            KeepLastOfEachStep(m_madeAtSource);
         }
     }
     if (read != 0) {
@@ -536,8 +600,7 @@ bool CJournalSteps::ReadBlock(std::size_t block, std::vector<CJournalEntry> &ent
     if (!ReadAt(m_fd, from, static_cast<std::size_t>(to - from), text))
         return false;
     const std::size_t firstStep = block * kBlockSteps;
-    auto made = std::lower_bound(m_made.begin(), m_made.end(), firstStep,
-                                 [](const auto &m, std::size_t index) { return m.first < index; });
+    CCopiesOfSteps made(m_made, firstStep), madeAtSource(m_madeAtSource, firstStep);
     entries.clear();
     std::vector<std::string> f;
     std::size_t pos = 0;
@@ -550,8 +613,8 @@ bool CJournalSteps::ReadBlock(std::size_t block, std::vector<CJournalEntry> &ent
         if (!ParseStep(f, m_withBirth, entry))
             return false;
         const std::size_t index = firstStep + entries.size() - 1;
-        if (made != m_made.end() && made->first == index)
-            entry.made = (made++)->second;
+        entry.made = made.Of(index);
+        entry.madeAtSource = madeAtSource.Of(index);
     }
     return pos == text.size() && entries.size() == std::min(kBlockSteps, m_count - firstStep);
 }

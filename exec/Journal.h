@@ -56,6 +56,29 @@ private:
     int m_fd = -1; // held locked while the run lasts, open for the copies to be added
 };
 
+// A journal left by a run, open for its recovery to add the copies it makes
+// itself (a move to another file system copies), each before the copy takes
+// its name, the way the run adds its copies: the next recovery, should this
+// one be ended, then knows them from anything else at the name.
+class CJournalAppender {
+public:
+    explicit CJournalAppender(const std::string &journalPath);
+    ~CJournalAppender();
+    CJournalAppender(const CJournalAppender &) = delete;
+    CJournalAppender &operator=(const CJournalAppender &) = delete;
+
+    // A copy made for the step whose target is `to`. 0 or an error code (the
+    // copy must then not take its name).
+    int RecordCopy(const std::string &to, const platform::FileVersion &copy);
+    // A copy made at the source of the step whose target is `to`, taking
+    // the step back. 0 or an error code, as above.
+    int RecordCopyAtSource(const std::string &to, const platform::FileVersion &copy);
+
+private:
+    int m_fd = -1;
+    int m_openError = 0;
+};
+
 // Journals in JournalDirectory() whose run is no longer going on.
 std::vector<std::string> FindLeftoverJournals();
 
@@ -75,8 +98,11 @@ struct CJournalEntry {
     // moves only it.
     platform::FileIdentity file;
     // The copy the step made (a copy, or a move to another file system), once
-    // the run had made it.
+    // the run (or a recovery finishing it) had made it.
     platform::FileVersion made;
+    // The copy a recovery taking the step back made at from (a move back to
+    // another file system), once it had made it.
+    platform::FileVersion madeAtSource;
 };
 
 // The steps of a journal, read a block at a time in the run's order or in
@@ -97,6 +123,9 @@ public:
     std::size_t size() const { return m_count; }
     // The folders the steps take files from and put them into, sorted.
     const std::vector<std::string> &folders() const { return m_folders; }
+    // The journal's format holds the copies made after it was written (older
+    // ones do not: a recovery adds none to them).
+    bool holdsCopies() const { return m_withBirth; }
     // Hands every step to take, in the run's order or in reverse. False when
     // the journal can no longer be read as it was when opened.
     bool ForEach(const std::function<void(const CJournalEntry &)> &take, bool backward = false) const;
@@ -105,12 +134,13 @@ private:
     bool ReadBlock(std::size_t block, std::vector<CJournalEntry> &entries) const;
 
     int m_fd = -1;
-    bool m_withBirth = true;
+    bool m_withBirth = false; // the third format: birth times, and copies added to it
     std::size_t m_count = 0;
     std::vector<std::uint64_t> m_blockStarts; // file offset of every kBlockSteps-th step
     std::uint64_t m_end = 0;
-    // The copies the run recorded, by the index of their step, in that order.
-    std::vector<std::pair<std::size_t, platform::FileVersion>> m_made;
+    // The copies recorded for the steps, by the index of their step, in that
+    // order: made at their targets, and at their sources by a recovery.
+    std::vector<std::pair<std::size_t, platform::FileVersion>> m_made, m_madeAtSource;
     std::vector<std::string> m_folders;
     // The first format is reordered when read; its runs were small, so it is
     // held whole.

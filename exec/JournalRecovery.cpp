@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <optional>
 #include <unordered_set>
 
 #include <fcntl.h>
@@ -21,8 +22,11 @@ namespace {
 
 class CRecovery {
 public:
-    CRecovery(CRecoveryReport &report, const std::function<void(const CRecoveryStep &)> &onStep)
-        : m_report(report), m_onStep(onStep)
+    // journal: where the copies this recovery makes are recorded (none for
+    // the formats that hold no copies).
+    CRecovery(CRecoveryReport &report, const std::function<void(const CRecoveryStep &)> &onStep,
+              CJournalAppender *journal)
+        : m_report(report), m_onStep(onStep), m_journal(journal)
     {
     }
 
@@ -40,10 +44,16 @@ public:
     void NoteLeftPartialCopies(const std::string &folder, int code) { Note({folder, {}, code}); }
 
 private:
+    static const char *NameOf(const std::string &path) { return path.c_str() + path.rfind('/') + 1; }
     // What stands at path now, looked at through its folder's handle.
     platform::FileVersion VersionAt(const std::string &path)
     {
-        return platform::GetFileVersionAt(m_handles.FolderOf(path), path.c_str() + path.rfind('/') + 1);
+        return platform::GetFileVersionAt(m_handles.FolderOf(path), NameOf(path));
+    }
+    // Removes the file at path only while it is that version, through its folder's handle.
+    void Remove(const std::string &path, const std::string &to, const platform::FileVersion &version)
+    {
+        Note({path, to, platform::DeleteFileIfVersionAt(m_handles.FolderOf(path), NameOf(path), version)});
     }
     bool Holds(const std::string &path, const platform::FileIdentity &file)
     {
@@ -68,17 +78,24 @@ private:
             RemoveAbandonedConcatenations(platform::SplitPath(e.from).directory) > 0)
             Note({e.from, {}, 0});
     }
-    void Move(const std::string &from, const std::string &to, bool copy, bool replace,
-              const platform::FileIdentity &file)
+    // Moves (or copies) the file of step e to its target, or back to its
+    // source. A copy this makes (also that of a move to another file system)
+    // goes into the journal before it takes its name, as the run's copies do.
+    void Move(const CJournalEntry &e, bool back, bool copy, bool replace, const platform::FileIdentity &file)
     {
-        const platform::TransferOptions options{copy, replace, file, {}};
+        const std::string &from = back ? e.to : e.from, &to = back ? e.from : e.to;
+        const auto record = [&](const platform::FileVersion &made) { return RecordCopy(e, back, made); };
+        const platform::TransferOptions options{copy, replace, file, record};
         Note({from, to,
               platform::MoveAt(m_handles.FolderOf(from), from, m_handles.FolderOf(to), to, options)});
     }
-    void DeleteCopy(const std::string &path, const CJournalEntry &e)
+    int RecordCopy(const CJournalEntry &e, bool back, const platform::FileVersion &made)
     {
-        Note({path, {}, platform::DeleteFileIfVersion(path, e.made)});
+        if (!m_journal)
+            return 0;
+        return back ? m_journal->RecordCopyAtSource(e.to, made) : m_journal->RecordCopy(e.to, made);
     }
+    void DeleteCopy(const std::string &path, const CJournalEntry &e) { Remove(path, {}, e.made); }
     // Something the run did not put there stands at path: it stays, and the
     // report says so.
     void LeaveAlone(const std::string &path, const std::string &to, int code) { Note({path, to, code}); }
@@ -96,6 +113,7 @@ private:
 
     CRecoveryReport &m_report;
     const std::function<void(const CRecoveryStep &)> &m_onStep;
+    CJournalAppender *m_journal;
     CDirectoryHandles m_handles;
     std::unordered_set<std::string> m_failedFrom;
 };
@@ -108,7 +126,13 @@ void CRecovery::Finish(const CJournalEntry &e)
         return;
     case CJournalEntry::Move:
     case CJournalEntry::Replace: {
-        if (!HoldsFile(e.from, e))
+        // The file is at its source: itself, or the copy of it that a
+        // recovery taking the step back made there before it was ended.
+        const platform::FileVersion atSource = VersionAt(e.from);
+        const bool copyAtSource = platform::IsRecordedVersion(e.madeAtSource, atSource);
+        const bool fileAtSource =
+            e.file.valid ? platform::IsRecordedFile(e.file, atSource.identity) : atSource.identity.valid;
+        if (!fileAtSource && !copyAtSource)
             return; // done, or never reached by a file that has gone since
         // One look at the target answers the three questions below.
         const platform::FileVersion atTarget = VersionAt(e.to);
@@ -118,9 +142,10 @@ void CRecovery::Finish(const CJournalEntry &e)
             // both names), or a move to another file system stopped between
             // its copy and the removal of the source (the copy is whole): the
             // old name goes.
-            Note({e.from, e.to, platform::DeleteFile(e.from)});
+            Remove(e.from, e.to, atSource);
         } else if (e.kind == CJournalEntry::Replace || !atTarget.identity.valid) {
-            Move(e.from, e.to, false, e.kind == CJournalEntry::Replace, e.file);
+            Move(e, false, false, e.kind == CJournalEntry::Replace,
+                 copyAtSource ? e.madeAtSource.identity : e.file);
         } else {
             LeaveAlone(e.from, e.to, platform::kErrorTargetExists);
         }
@@ -132,13 +157,13 @@ void CRecovery::Finish(const CJournalEntry &e)
         if (!HoldsFile(e.from, e))
             return;
         if (!Exists(e.to))
-            Move(e.from, e.to, true, false, e.file);
+            Move(e, false, true, false, e.file);
         else if (!TemporaryNameLike(e.to) || e.made.identity.valid)
             LeaveAlone(e.to, {}, platform::kErrorFileReplaced);
         return;
     case CJournalEntry::PutCopy:
         if (e.made.identity.valid ? HoldsCopy(e.from, e) : Exists(e.from))
-            Move(e.from, e.to, false, true, e.made.identity);
+            Move(e, false, false, true, e.made.identity);
         return;
     }
 }
@@ -158,17 +183,22 @@ void CRecovery::TakeBack(const CJournalEntry &e)
         const bool copyAtTarget = platform::IsRecordedVersion(e.made, atTarget);
         if (!fileAtTarget && !copyAtTarget)
             return; // not done, or its file has gone since
-        const platform::FileIdentity atSource = VersionAt(e.from).identity;
-        const bool fileAtSource = e.file.valid ? platform::IsRecordedFile(e.file, atSource) : atSource.valid;
+        const platform::FileVersion atSource = VersionAt(e.from);
+        const bool fileAtSource =
+            e.file.valid ? platform::IsRecordedFile(e.file, atSource.identity) : atSource.identity.valid;
         if (e.file.valid && fileAtTarget && fileAtSource) {
             // A link and unlink stopped between its two calls: the new name goes.
-            Note({e.to, {}, platform::DeleteFile(e.to)});
+            Remove(e.to, {}, atTarget);
         } else if (copyAtTarget && fileAtSource) {
             // The copy of a move to another file system was made, the source
             // is still whole: the copy goes.
             DeleteCopy(e.to, e);
-        } else if (!atSource.valid) {
-            Move(e.to, e.from, false, false, atTarget.identity);
+        } else if ((copyAtTarget || e.file.valid) && platform::IsRecordedVersion(e.madeAtSource, atSource)) {
+            // An earlier recovery copied the file back to its source and was
+            // ended before it removed it here: it goes here now.
+            Remove(e.to, {}, atTarget);
+        } else if (!atSource.identity.valid) {
+            Move(e, true, false, false, atTarget.identity);
         } else {
             LeaveAlone(e.to, e.from, platform::kErrorTargetExists);
         }
@@ -249,7 +279,10 @@ CRecoveryReport RecoverJournal(const std::string &journalPath, RecoveryTarget ta
         close(fd);
         return report;
     }
-    CRecovery recovery(report, onStep);
+    std::optional<CJournalAppender> journal;
+    if (steps.holdsCopies())
+        journal.emplace(journalPath);
+    CRecovery recovery(report, onStep, journal ? &*journal : nullptr);
     const bool finish = target == RecoveryTarget::NewName;
     const bool read = steps.ForEach(
         [&](const CJournalEntry &e) { finish ? recovery.Finish(e) : recovery.TakeBack(e); }, !finish);

@@ -15,7 +15,8 @@ namespace {
 
 bool SameStep(const exec::CJournalEntry &a, const exec::CJournalEntry &b)
 {
-    return a.kind == b.kind && a.from == b.from && a.to == b.to && a.file == b.file && a.made == b.made;
+    return a.kind == b.kind && a.from == b.from && a.to == b.to && a.file == b.file && a.made == b.made &&
+           a.madeAtSource == b.madeAtSource;
 }
 
 } // namespace

@@ -102,6 +102,9 @@ int DeleteFile(PathView path);
 // Removes the file at path only while it is that very version: 0, ENOENT
 // when nothing is there, kErrorFileReplaced when something else is.
 int DeleteFileIfVersion(PathView path, const FileVersion &version);
+// The same for the entry name in directory (an open directory, or AT_FDCWD
+// with a path): the entry looked at is the one removed.
+int DeleteFileIfVersionAt(int directory, const char *name, const FileVersion &version);
 // Removes the empty folder at path only while it is that very folder: 0,
 // ENOENT when nothing is there, kErrorFileReplaced when something else is,
 // ENOTEMPTY when it holds anything, or another errno value.

@@ -363,12 +363,17 @@ int RemovePartialCopies(const std::string &directory)
 
 int DeleteFileIfVersion(PathView path, const FileVersion &version)
 {
-    const FileVersion now = GetFileVersion(path);
+    return DeleteFileIfVersionAt(AT_FDCWD, path.c_str(), version);
+}
+
+int DeleteFileIfVersionAt(int directory, const char *name, const FileVersion &version)
+{
+    const FileVersion now = GetFileVersionAt(directory, name);
     if (!now.identity.valid)
         return ENOENT;
     if (!IsRecordedVersion(version, now))
         return kErrorFileReplaced;
-    return DeleteFile(path);
+    return unlinkat(directory, name, 0) == 0 ? 0 : errno;
 }
 
 int RemoveFolderIfIdentity(PathView path, const FileIdentity &identity)

@@ -124,6 +124,29 @@ std::vector<Scenario> MakeScenarios(int count)
          false,
          {},
          kCopy},
+        // Recovery of a move to another file system killed in the middle of
+        // its last copy: the recovery copies the rest over, or takes the
+        // files moved so far back, each across the file systems again.
+        {"recover_move_across_file_systems",
+         Outcome::Moved,
+         files,
+         files,
+         true,
+         {"--recover"},
+         Preparation::Killed,
+         true,
+         {},
+         kMoveAcross},
+        {"recover_rollback_move_across_file_systems",
+         Outcome::Moved,
+         files,
+         files,
+         false,
+         {"--recover=rollback"},
+         Preparation::Killed,
+         true,
+         {},
+         kMoveAcross},
     };
 }
 

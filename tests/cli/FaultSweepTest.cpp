@@ -66,9 +66,10 @@ protected:
         return prepared ? std::string() : "the run it starts from did not go as planned: " + run.result.err;
     }
 
-    // The kill that leaves the run it starts from unfinished: a copy run
-    // before its last copy; the cycle before its last move, with one file at
-    // its temporary name (a rename is also made for the undo record).
+    // The kill that leaves the run it starts from unfinished: a copy run (or
+    // a move to another file system) before its last copy; the cycle before
+    // its last move, with one file at its temporary name (a rename is also
+    // made for the undo record).
     void FindKill()
     {
         const auto [s, v] = Params();
@@ -77,7 +78,7 @@ protected:
         const Scenario &start = StartingScenario(*s);
         PointFolders f(start, m_otherFileSystem);
         const FaultRun run = RunUnderFault(f.Arguments(start), f.run, f.home, v->linkPath);
-        if (start.outcome == Outcome::Copied)
+        if (start.outcome == Outcome::Copied || start.otherFileSystem)
             m_kill = Fault{"copy", run.counts.at("copy"), FaultMode::Kill};
         else
             m_kill = v->linkPath ? Fault{"link", run.counts.at("link"), FaultMode::Kill}

@@ -113,4 +113,37 @@ TEST_F(JournalRecoveryTest, RunningJournalIsNotOfferedAndPathsKeepEveryByte)
     EXPECT_EQ(entries[1].to, a);
 }
 
+// A take-back of a move to another file system copies the file back to its
+// source; ended before it removed the file at the target, it leaves the file
+// twice. The copy it recorded (identity and version, not the name) tells the
+// next recovery which one is the file to keep.
+TEST_F(JournalRecoveryTest, ACopyMadeBackAtTheSourceDecidesWhichFileStays)
+{
+    for (const RecoveryTarget target : {RecoveryTarget::OldName, RecoveryTarget::NewName})
+        for (const bool changedSince : {false, true}) {
+            TempDir root;
+            root.mkdir("run");
+            root.mkdir("dest");
+            const auto source = root.write("run/f", "F"), moved = root.write("dest/f", "F");
+            // The run's step, its file long gone from the source, and the copy it made.
+            const auto journal =
+                root.write("j.journal", "KESTREL-JOURNAL 3\nM\t" + source + "\t" + moved + "\t1\t99\t0\n");
+            {
+                CJournalAppender append(journal);
+                ASSERT_EQ(append.RecordCopy(moved, platform::GetFileVersion(moved)), 0);
+                ASSERT_EQ(append.RecordCopyAtSource(moved, platform::GetFileVersion(source)), 0);
+            }
+            if (changedSince)
+                root.write("run/f", "someone else's");
+            const CRecoveryReport report = RecoverJournal(journal, target);
+            const std::string what = std::string(target == RecoveryTarget::OldName ? "take back" : "finish") +
+                                     (changedSince ? ", changed since" : "");
+            EXPECT_TRUE(report.journalRemoved) << what;
+            // The file in one place, where the recovery puts it; a file
+            // written at the source since is no copy of the run's and stays.
+            EXPECT_EQ(Exists(source), changedSince || target == RecoveryTarget::OldName) << what;
+            EXPECT_EQ(Exists(moved), changedSince || target == RecoveryTarget::NewName) << what;
+        }
+}
+
 } // namespace
