@@ -116,6 +116,8 @@ bool CandidateRows::NextEntry(CFileEntry &entry)
         entry = CFileEntry(info);
         return true;
     }
+    // Every path has been given: what was seen is let go before the plan's checks.
+    m_seenPaths = exec::CompactStringSet();
     return false;
 }
 
