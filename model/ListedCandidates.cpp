@@ -4,25 +4,22 @@ void CListedCandidates::Assign(std::string directory, std::vector<ListedEntry> r
                                std::vector<std::size_t> order, bool typeNames)
 {
     m_directory = std::move(directory);
-    m_rows = std::move(rows);
-    m_rows.shrink_to_fit();
-    m_order = std::move(order);
-    m_next = 0;
+    // Put in the order they are taken, so that each block of the queue is
+    // freed as soon as its rows are taken.
+    m_queue.clear();
+    for (const std::size_t row : order)
+        m_queue.push_back(std::move(rows[row]));
     m_typeNames = typeNames;
 }
 
 bool CListedCandidates::Take(CFileEntry &entry)
 {
-    if (m_next >= m_order.size()) {
-        m_rows = {};
-        m_order = {};
-        m_next = 0;
+    if (m_queue.empty())
         return false;
-    }
-    ListedEntry &row = m_rows[m_order[m_next++]];
+    const ListedEntry &row = m_queue.front();
     entry = row.ToEntry(m_directory);
     if (m_typeNames)
         entry.typeName = m_types.Name(row.TypeKey());
-    std::string().swap(row.name);
+    m_queue.pop_front();
     return true;
 }

@@ -5,13 +5,15 @@
 #include "model/TypeNames.h"
 
 #include <cstddef>
+#include <deque>
 #include <string>
 #include <vector>
 
 // The candidates of a listed directory, handed on one by one in the order to
-// number them. Each is kept as its compact listed row and made into its full
-// entry only when it is taken (its name is let go then), so a long listing's
-// memory shrinks while whoever takes the entries (a run's plan) grows.
+// number them. Each is kept as its compact listed row, in that order, and made
+// into its full entry only when it is taken (the row is let go then), so a
+// long listing's memory shrinks while whoever takes the entries (a run's
+// plan) grows.
 class CListedCandidates {
 public:
     // rows of `directory` (held form), taken in `order`; with typeNames every
@@ -19,15 +21,13 @@ public:
     void Assign(std::string directory, std::vector<ListedEntry> rows, std::vector<std::size_t> order,
                 bool typeNames);
     // How many entries are still to be taken.
-    std::size_t Remaining() const { return m_order.size() - m_next; }
+    std::size_t Remaining() const { return m_queue.size(); }
     // The next entry; false after the last one.
     bool Take(CFileEntry &entry);
 
 private:
     std::string m_directory;
-    std::vector<ListedEntry> m_rows;
-    std::vector<std::size_t> m_order;
-    std::size_t m_next = 0;
+    std::deque<ListedEntry> m_queue;
     bool m_typeNames = false;
     TypeNames m_types;
 };
