@@ -115,8 +115,12 @@ int CarryOutPlan(CRunPlan &plan, IExecutionHost &host, const std::string &captio
 bool RunRenamePlan(CRunPlan &plan, CRenameSettings &settings, CRunRecorder &recorder, CResultLog &log,
                    IExecutionHost &host)
 {
-    CDirectoryNames folders;
-    CheckPlan(plan, folders);
+    {
+        // The names of the target folders are let go before the run: a
+        // folder of a million names would hold them all through it.
+        CDirectoryNames folders;
+        CheckPlan(plan, folders);
+    }
     const int rowCount = plan.rowCount;
     if (!RunCheckedPlan(plan, recorder, log, host))
         return false;
