@@ -33,3 +33,16 @@ TEST(CompactStringSetTest, ComparesWholeKeysByteForByte)
     EXPECT_TRUE(set.Insert("a\0c"s));
     EXPECT_FALSE(set.Insert("a\0b"s));
 }
+
+// Lengths that take one, two and three bytes to write come back whole.
+TEST(CompactStringSetTest, KeepsKeysOfEveryLength)
+{
+    CompactStringSet set;
+    for (const std::size_t length :
+         {std::size_t{127}, std::size_t{128}, std::size_t{16'383}, std::size_t{16'384}})
+        ASSERT_TRUE(set.Insert(std::string(length, 'k'))) << length;
+    for (const std::size_t length :
+         {std::size_t{127}, std::size_t{128}, std::size_t{16'383}, std::size_t{16'384}})
+        EXPECT_TRUE(set.Contains(std::string(length, 'k'))) << length;
+    EXPECT_FALSE(set.Contains(std::string(129, 'k')));
+}
