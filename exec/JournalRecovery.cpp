@@ -186,17 +186,18 @@ void CRecovery::TakeBack(const CJournalEntry &e)
         const platform::FileVersion atSource = VersionAt(e.from);
         const bool fileAtSource =
             e.file.valid ? platform::IsRecordedFile(e.file, atSource.identity) : atSource.identity.valid;
-        if (e.file.valid && fileAtTarget && fileAtSource) {
-            // A link and unlink stopped between its two calls: the new name goes.
-            Remove(e.to, {}, atTarget);
-        } else if (copyAtTarget && fileAtSource) {
-            // The copy of a move to another file system was made, the source
-            // is still whole: the copy goes.
-            DeleteCopy(e.to, e);
-        } else if ((copyAtTarget || e.file.valid) && platform::IsRecordedVersion(e.madeAtSource, atSource)) {
-            // An earlier recovery copied the file back to its source and was
-            // ended before it removed it here: it goes here now.
-            Remove(e.to, {}, atTarget);
+        // A link and unlink stopped between its two calls.
+        const bool linkStopped = e.file.valid && fileAtTarget && fileAtSource;
+        // The copy of a move to another file system was made, the source is still whole.
+        const bool copyMade = copyAtTarget && fileAtSource;
+        // An earlier recovery copied the file back to its source and was ended
+        // before it removed it here.
+        const bool copiedBack =
+            (copyAtTarget || e.file.valid) && platform::IsRecordedVersion(e.madeAtSource, atSource);
+        if (linkStopped || (copiedBack && !copyMade)) {
+            Remove(e.to, {}, atTarget); // the new name goes
+        } else if (copyMade) {
+            DeleteCopy(e.to, e); // the copy goes
         } else if (!atSource.identity.valid) {
             Move(e, true, false, false, atTarget.identity);
         } else {

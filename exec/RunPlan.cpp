@@ -160,7 +160,7 @@ void AddRecord(CRunPlan &plan, const CRenameSettings &settings, const CFileEntry
     r.newPath = plan.records.Store(newPath);
     r.oldPath = plan.records.Store(entry.fullPath);
     plan.nameStart.push_back(static_cast<std::uint32_t>(newPath.size() - name.size()));
-    plan.records.push_back(std::move(r));
+    plan.records.push_back(r);
 }
 
 // Two rows for one entry reached through two paths (a folder and a symbolic

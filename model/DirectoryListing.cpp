@@ -149,7 +149,7 @@ int ListCandidates(const std::string &directory, int directoryFd, const Candidat
     std::vector<std::size_t> order = SortedListingOrder(std::move(keys), listing.sort, nameOf);
     for (std::size_t &position : order)
         position = listed[position];
-    candidates.Assign(held, std::move(rows), std::move(order), byType);
+    candidates.Assign(held, std::move(rows), order, byType);
     return 0;
 }
 

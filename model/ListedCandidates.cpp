@@ -1,7 +1,7 @@
 #include "model/ListedCandidates.h"
 
 void CListedCandidates::Assign(std::string directory, std::vector<ListedEntry> rows,
-                               std::vector<std::size_t> order, bool typeNames)
+                               const std::vector<std::size_t> &order, bool typeNames)
 {
     m_directory = std::move(directory);
     // Put in the order they are taken, so that each block of the queue is

@@ -18,7 +18,7 @@ class CListedCandidates {
 public:
     // rows of `directory` (held form), taken in `order`; with typeNames every
     // entry is given its type name.
-    void Assign(std::string directory, std::vector<ListedEntry> rows, std::vector<std::size_t> order,
+    void Assign(std::string directory, std::vector<ListedEntry> rows, const std::vector<std::size_t> &order,
                 bool typeNames);
     // How many entries are still to be taken.
     std::size_t Remaining() const { return m_queue.size(); }
