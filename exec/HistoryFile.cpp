@@ -46,7 +46,10 @@ bool GetPath(std::istream &in, std::string &path)
         return false;
     path.resize(length);
     char newline = 0;
-    return in.read(path.data(), static_cast<std::streamsize>(length)) && in.get(newline) && newline == '\n';
+    // No name on Linux holds a NUL: a path with one is damage, and the system
+    // would act on the part before it.
+    return in.read(path.data(), static_cast<std::streamsize>(length)) && in.get(newline) && newline == '\n' &&
+           path.find('\0') == std::string::npos;
 }
 
 // Writes path as the length it shares with `previous`, then the rest;

@@ -42,8 +42,12 @@ void Encode(std::string_view path, std::string &out)
     });
 }
 
+// False for a path that is not one: an escape cut short or a NUL, which no
+// name on Linux holds (the system would act on the part before it).
 bool Decode(std::string_view text, std::string &path)
 {
+    if (text.find('\0') != std::string_view::npos)
+        return false;
     // Most paths have nothing encoded.
     if (text.find('%') == std::string_view::npos) {
         path.assign(text);
@@ -58,7 +62,7 @@ bool Decode(std::string_view text, std::string &path)
         if (i + 2 >= text.size())
             return false;
         const int high = platform::HexDigitValue(text[i + 1]), low = platform::HexDigitValue(text[i + 2]);
-        if (high < 0 || low < 0)
+        if (high < 0 || low < 0 || high + low == 0)
             return false;
         path += static_cast<char>(high * 16 + low);
         i += 2;

@@ -26,7 +26,7 @@ public:
         std::memcpy(&size, m_text - sizeof size, sizeof size);
         return size;
     }
-    bool empty() const { return *m_text == '\0'; }
+    bool empty() const { return size() == 0; }
     std::string_view view() const { return {m_text, size()}; }
     operator std::string_view() const { return view(); }
     operator platform::PathView() const { return {m_text, size()}; }

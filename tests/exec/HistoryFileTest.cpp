@@ -83,14 +83,16 @@ TEST(HistoryFileTest, RecordsComeBackByteForByte)
     EXPECT_EQ(summary.firstFolder, "/d");
 }
 
-TEST(HistoryFileTest, AFileThatIsNoEntryOrIsCutShortIsRefused)
+TEST(HistoryFileTest, AFileThatIsNoEntryOrIsCutShortOrHoldsANulIsRefused)
 {
     CHistoryEntry entry;
     Add(entry.undo.records, "/d/a", "/d/b");
     const std::string text = Written(entry);
+    CHistoryEntry nul;
+    Add(nul.undo.records, std::string_view("/d/a\0/x", 7), "/d/b");
     CHistoryEntry read;
     for (const std::string &bad : {std::string("KestrelRun 9\n"), text.substr(0, text.size() - 3),
-                                   std::string("not a history entry at all")}) {
+                                   std::string("not a history entry at all"), Written(nul)}) {
         std::istringstream in(bad);
         EXPECT_FALSE(ReadHistoryEntry(in, read)) << bad;
     }

@@ -70,12 +70,14 @@ TEST(JournalTest, LongJournalIsReadInOrderBothWaysWithItsCopies)
         EXPECT_FALSE(forward[i].made.identity.valid) << i;
 }
 
-TEST(JournalTest, CopyOfNoStepOrLineCutShortIsNoJournal)
+TEST(JournalTest, CopyOfNoStepOrLineCutShortOrPathWithNulIsNoJournal)
 {
     testing_support::TempDir scratch;
     const std::string steps = "KESTREL-JOURNAL 3\n" + StepLine('C', "/s/a", "/t/a", 1);
     int error = 0;
-    for (const std::string &text : {steps + CopyLine("/t/b", 2, 1), steps + "M\t/s/b"}) {
+    for (const std::string &text :
+         {steps + CopyLine("/t/b", 2, 1), steps + "M\t/s/b", steps + StepLine('M', "/s/b%00/x", "/t/b", 2),
+          steps + StepLine('M', std::string("/s/b\0/x", 7), "/t/b", 2)}) {
         CJournalSteps journal;
         EXPECT_FALSE(journal.Open(scratch.write("bad.journal", text), &error));
         EXPECT_EQ(error, 0);
