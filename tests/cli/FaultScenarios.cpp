@@ -112,6 +112,17 @@ std::vector<Scenario> MakeScenarios(int count)
          true,
          {},
          kMoveAcross},
+        // Undo of a copy: each copy removed while it is the one made.
+        {"undo_copy",
+         Outcome::Copied,
+         files,
+         files,
+         false,
+         {"--undo"},
+         Preparation::Finished,
+         false,
+         {},
+         kCopy},
         // Recovery of a copy run killed before its last copy: the copies
         // made stay, the rest are made.
         {"recover_copy",
