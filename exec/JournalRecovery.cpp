@@ -55,10 +55,6 @@ private:
     {
         Note({path, to, platform::DeleteFileIfVersionAt(m_handles.FolderOf(path), NameOf(path), version)});
     }
-    bool Holds(const std::string &path, const platform::FileIdentity &file)
-    {
-        return platform::IsRecordedFile(file, VersionAt(path).identity);
-    }
     bool HoldsCopy(const std::string &path, const CJournalEntry &e)
     {
         return platform::IsRecordedVersion(e.made, VersionAt(path));
@@ -66,10 +62,13 @@ private:
     bool Exists(const std::string &path) { return VersionAt(path).identity.valid; }
     // The step's file is at path: its identity where the journal knows it,
     // else anything at all (journals from before identities were kept).
-    bool HoldsFile(const std::string &path, const CJournalEntry &e)
+    // Whether what stands somewhere (version) is the file of step e: by its
+    // identity where the journal has one, else anything at all.
+    static bool IsFileOf(const CJournalEntry &e, const platform::FileVersion &version)
     {
-        return e.file.valid ? Holds(path, e.file) : Exists(path);
+        return e.file.valid ? platform::IsRecordedFile(e.file, version.identity) : version.identity.valid;
     }
+    bool HoldsFile(const std::string &path, const CJournalEntry &e) { return IsFileOf(e, VersionAt(path)); }
 
     // A concatenation cut short: its output is of no use, whichever way.
     void RemoveOutput(const CJournalEntry &e)
@@ -130,8 +129,7 @@ void CRecovery::Finish(const CJournalEntry &e)
         // recovery taking the step back made there before it was ended.
         const platform::FileVersion atSource = VersionAt(e.from);
         const bool copyAtSource = platform::IsRecordedVersion(e.madeAtSource, atSource);
-        const bool fileAtSource =
-            e.file.valid ? platform::IsRecordedFile(e.file, atSource.identity) : atSource.identity.valid;
+        const bool fileAtSource = IsFileOf(e, atSource);
         if (!fileAtSource && !copyAtSource)
             return; // done, or never reached by a file that has gone since
         // One look at the target answers the three questions below.
@@ -178,14 +176,12 @@ void CRecovery::TakeBack(const CJournalEntry &e)
     case CJournalEntry::Replace: {
         // One look at each name answers the questions below.
         const platform::FileVersion atTarget = VersionAt(e.to);
-        const bool fileAtTarget =
-            e.file.valid ? platform::IsRecordedFile(e.file, atTarget.identity) : atTarget.identity.valid;
+        const bool fileAtTarget = IsFileOf(e, atTarget);
         const bool copyAtTarget = platform::IsRecordedVersion(e.made, atTarget);
         if (!fileAtTarget && !copyAtTarget)
             return; // not done, or its file has gone since
         const platform::FileVersion atSource = VersionAt(e.from);
-        const bool fileAtSource =
-            e.file.valid ? platform::IsRecordedFile(e.file, atSource.identity) : atSource.identity.valid;
+        const bool fileAtSource = IsFileOf(e, atSource);
         // A link and unlink stopped between its two calls.
         const bool linkStopped = e.file.valid && fileAtTarget && fileAtSource;
         // The copy of a move to another file system was made, the source is still whole.
