@@ -420,14 +420,10 @@ CJournalAppender::~CJournalAppender()
         close(m_fd);
 }
 
-int CJournalAppender::RecordCopy(const std::string &to, const platform::FileVersion &copy)
+int CJournalAppender::RecordCopy(const std::string &to, const platform::FileVersion &copy, bool atSource)
 {
-    return m_fd < 0 ? m_openError : platform::WriteAll(m_fd, CopyLine(kCopyAtTarget, to, copy));
-}
-
-int CJournalAppender::RecordCopyAtSource(const std::string &to, const platform::FileVersion &copy)
-{
-    return m_fd < 0 ? m_openError : platform::WriteAll(m_fd, CopyLine(kCopyAtSource, to, copy));
+    return m_fd < 0 ? m_openError
+                    : platform::WriteAll(m_fd, CopyLine(atSource ? kCopyAtSource : kCopyAtTarget, to, copy));
 }
 
 std::vector<std::string> FindLeftoverJournals()

@@ -67,12 +67,10 @@ public:
     CJournalAppender(const CJournalAppender &) = delete;
     CJournalAppender &operator=(const CJournalAppender &) = delete;
 
-    // A copy made for the step whose target is `to`. 0 or an error code (the
-    // copy must then not take its name).
-    int RecordCopy(const std::string &to, const platform::FileVersion &copy);
-    // A copy made at the source of the step whose target is `to`, taking
-    // the step back. 0 or an error code, as above.
-    int RecordCopyAtSource(const std::string &to, const platform::FileVersion &copy);
+    // A copy made for the step whose target is `to`: at that target, or at
+    // the step's source when atSource (taking the step back). 0 or an error
+    // code (the copy must then not take its name).
+    int RecordCopy(const std::string &to, const platform::FileVersion &copy, bool atSource);
 
 private:
     int m_fd = -1;

@@ -92,7 +92,7 @@ private:
     {
         if (!m_journal)
             return 0;
-        return back ? m_journal->RecordCopyAtSource(e.to, made) : m_journal->RecordCopy(e.to, made);
+        return m_journal->RecordCopy(e.to, made, back);
     }
     void DeleteCopy(const std::string &path, const CJournalEntry &e) { Remove(path, {}, e.made); }
     // Something the run did not put there stands at path: it stays, and the

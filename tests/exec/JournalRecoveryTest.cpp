@@ -130,8 +130,8 @@ TEST_F(JournalRecoveryTest, ACopyMadeBackAtTheSourceDecidesWhichFileStays)
                 root.write("j.journal", "KESTREL-JOURNAL 3\nM\t" + source + "\t" + moved + "\t1\t99\t0\n");
             {
                 CJournalAppender append(journal);
-                ASSERT_EQ(append.RecordCopy(moved, platform::GetFileVersion(moved)), 0);
-                ASSERT_EQ(append.RecordCopyAtSource(moved, platform::GetFileVersion(source)), 0);
+                ASSERT_EQ(append.RecordCopy(moved, platform::GetFileVersion(moved), false), 0);
+                ASSERT_EQ(append.RecordCopy(moved, platform::GetFileVersion(source), true), 0);
             }
             if (changedSince)
                 root.write("run/f", "someone else's");
