@@ -69,7 +69,6 @@ public:
     bool empty() const { return m_items.empty(); }
     void reserve(std::size_t n) { m_items.reserve(n); }
     void resize(std::size_t n) { m_items.resize(n); }
-    void clear() { m_items.clear(); }
     // Adds a record whose paths are in this list's store.
     void push_back(const CRenameRecord &r) { m_items.push_back(r); }
     // Adds a record whose paths may be in another store: they are kept in this one.
@@ -83,7 +82,6 @@ public:
     iterator erase(const_iterator first, const_iterator last) { return m_items.erase(first, last); }
     CRenameRecord &operator[](std::size_t i) { return m_items[i]; }
     const CRenameRecord &operator[](std::size_t i) const { return m_items[i]; }
-    CRenameRecord &back() { return m_items.back(); }
     const CRenameRecord &back() const { return m_items.back(); }
     CRenameRecord *data() { return m_items.data(); }
     const CRenameRecord *data() const { return m_items.data(); }
